@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Arkweld (installing what it needs) and starts it.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/scripts/setup.sh" "$here/build"
+cmake --build "$here/build" --target arkweld
+exec "$here/build/bin/arkweld" "$@"
