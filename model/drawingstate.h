@@ -1,0 +1,72 @@
+#pragma once
+// The drawing state the whole program shares on purpose: the floor in view, the units and scale,
+// the view mapping, colours, counters and names. There is one current state; tests and script
+// runs install a fresh one with FreshDrawingState.
+#include "platform/geometry.h"
+
+#include <string>
+
+class TList;
+
+// Stands for no object, no joined wall, or nothing found by a list search.
+constexpr int NO_INDEX = 30001;
+
+// Floor codes.
+constexpr int GROUND_FLOOR = 50;
+constexpr int FIRST_FLOOR = 51;
+constexpr int SECOND_FLOOR = 52;
+constexpr int FOURTH_LEVEL = 53;
+
+struct TDrawingState {
+    TDrawingState();
+    ~TDrawingState();
+    TDrawingState(const TDrawingState&) = delete;
+    TDrawingState& operator=(const TDrawingState&) = delete;
+
+    int currentFloor = GROUND_FLOOR;  // floor code of the plan in view (1000 + code while printing)
+    int unitSystem = 1;               // 1 metric (mm), 0 imperial (1/24 inch)
+    int unitsPerLogical = 5;          // model units per logical unit of the view mapping
+    double unitsPerLogicalF = 5.0;    // the same scale, for zoom arithmetic
+    int viewExtX = 1000;              // window extent of the view mapping (logical units)
+    int viewExtY = 700;
+    int viewOrgX = 0;                 // window origin of the view mapping (logical units)
+    int viewOrgY = 0;
+    int sheetWidth = 0;               // drawing sheet, logical units at the scale of a new drawing
+    int sheetHeight = 0;
+    TColor currentColour = 0;         // pen colour of new objects
+    TColor currentFillColour = MakeColour(255, 255, 255);  // window background; fill of new polygons
+    TColor highlightColour = MakeColour(255, 0, 0);
+    int currentPenWidth = 1;
+    int groupIdCounter = 0;           // running action id; never goes backwards
+    std::string currentFontFace = "Arial";  // at most 31 characters
+    int textPointSize = 10;
+    int textWeight = 400;
+    std::string programDirectory;     // ends in '/'; CFG/, DWGS/ and LIBS/ lie below it
+    std::string drawingName;          // stem of DWGS/<name>.DB0, at most 24 characters
+    std::string newRoomName;          // name of the next design room, at most 16 characters
+    int displayMode = 0;              // tens: wall style 0/10/20; units: dimensions and overlays 0..4
+    int drawingState = 1;             // 2 while a drawing with objects is open, else 1
+    int printLineFactor = 1;          // pen width factor; 1 on screen
+
+    TList& objects;                   // the one object list of the open drawing
+
+private:
+    TList* ownedObjects;
+};
+
+// The current drawing state.
+TDrawingState& State();
+
+// Installs a fresh drawing state for its lifetime and restores the previous one afterwards.
+class FreshDrawingState {
+public:
+    FreshDrawingState();
+    ~FreshDrawingState();
+    FreshDrawingState(const FreshDrawingState&) = delete;
+    FreshDrawingState& operator=(const FreshDrawingState&) = delete;
+    TDrawingState& state() { return *fresh; }
+
+private:
+    TDrawingState* fresh;
+    TDrawingState* previous;
+};

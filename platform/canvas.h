@@ -1,0 +1,171 @@
+#pragma once
+// The device context the drawing code draws through.
+//
+// Coordinates passed to the drawing calls are logical units; the view mapping turns them into device
+// pixels (y grows downwards on the device). The canvas keeps the drawing state (mapping, raster
+// operation, pen, brush, font, text alignment and colour, current position); a backend only turns
+// finished figures into pixels, print output or a log.
+//
+// Senses the drawing code relies on:
+//  - Arc(box, start, end) runs anticlockwise in logical coordinates with y upwards (clockwise as
+//    seen on the screen) from the start ray to the end ray, both taken from the box's centre.
+//  - A font's escapement turns the baseline clockwise as seen on the screen, in tenths of a degree:
+//    900 reads downwards, 2700 reads upwards.
+//  - A chain of LineTo calls is one polyline, so exclusive-or drawing never hits its corners twice.
+#include "platform/geometry.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Raster operations (the stored codes follow the R2_ numbering).
+enum class RasterOp { Copy = 13, Xor = 7, NotXor = 10 };
+
+// Pen styles as stored in drawing files (`penStyle`).
+enum PenStyle : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5 };
+
+// A pen: width in logical units; any width draws at least one device pixel.
+struct TPen {
+    TColor colour = 0;
+    int width = 1;
+    int style = PS_SOLID;
+    friend bool operator==(const TPen&, const TPen&) = default;
+};
+
+enum class BrushKind { Hollow, Solid, Hatched };
+// Hatch styles of a hatched brush.
+enum HatchStyle : int { HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGONAL = 2, HS_BDIAGONAL = 3, HS_CROSS = 4, HS_DIAGCROSS = 5 };
+
+struct TBrush {
+    BrushKind kind = BrushKind::Hollow;
+    TColor colour = 0;
+    int hatch = HS_DIAGCROSS;
+    friend bool operator==(const TBrush&, const TBrush&) = default;
+};
+
+// A font: height in logical units; a positive height is the cell height (ascent + descent), a
+// negative one the character height without internal leading. Escapement in tenths of a degree.
+struct TFont {
+    std::string face = "Arial";
+    int height = 0;
+    int escapement = 0;
+    int weight = 400;
+    friend bool operator==(const TFont&, const TFont&) = default;
+};
+
+// Text alignment flags (the values the drawing code stores and compares).
+enum TextAlign : unsigned {
+    TA_LEFT = 0,
+    TA_RIGHT = 2,
+    TA_CENTER = 6,
+    TA_TOP = 0,
+    TA_BOTTOM = 8,
+};
+
+// Font metrics in logical units.
+struct TTextMetrics {
+    int height = 0;
+    int ascent = 0;
+    int descent = 0;
+    int internalLeading = 0;
+    int externalLeading = 0;
+    int aveCharWidth = 0;
+    int maxCharWidth = 0;
+};
+
+// The isotropic view mapping: logical window (origin, extent) onto the device viewport
+// (origin, extent). A negative viewport y extent makes y grow upwards. Both scales are made equal
+// by shrinking the viewport extent whose scale is larger, keeping its sign.
+struct TMapping {
+    bool identity = true;  // MM_TEXT: logical units are device pixels
+    TPoint windowOrg;
+    TPoint windowExt{1, 1};
+    TPoint viewportOrg;
+    TPoint viewportExt{1, 1};
+    friend bool operator==(const TMapping&, const TMapping&) = default;
+
+    static TMapping Isotropic(TPoint windowOrg, TPoint windowExt, TPoint viewportOrg, TPoint viewportExt);
+    // Scale factors (device pixels per logical unit, signed) after the isotropic adjustment.
+    double ScaleX() const;
+    double ScaleY() const;
+    TPoint ToDevice(TPoint logical) const;
+    TPoint ToLogical(TPoint device) const;
+    // Exact device coordinates before rounding (backends use them to place figures).
+    double DeviceX(double logicalX) const;
+    double DeviceY(double logicalY) const;
+};
+
+class Canvas {
+public:
+    virtual ~Canvas();
+
+    // Mapping.
+    void SetMapping(const TMapping& mapping);
+    const TMapping& Mapping() const { return mapping; }
+    void ResetMapping() { SetMapping(TMapping{}); }
+    TPoint LPtoDP(TPoint logical) const { return mapping.ToDevice(logical); }
+    TPoint DPtoLP(TPoint device) const { return mapping.ToLogical(device); }
+
+    // State; each setter returns the previous value.
+    RasterOp SetROP2(RasterOp op);
+    RasterOp ROP2() const { return rop; }
+    TPen SelectPen(const TPen& pen);
+    const TPen& Pen() const { return pen; }
+    TBrush SelectBrush(const TBrush& brush);
+    const TBrush& Brush() const { return brush; }
+    TFont SelectFont(const TFont& font);
+    const TFont& Font() const { return font; }
+    unsigned SetTextAlign(unsigned align);
+    unsigned TextAlignFlags() const { return textAlign; }
+    TColor SetTextColor(TColor colour);
+    TColor TextColor() const { return textColour; }
+
+    // Figures, in logical units. Boxes may come in any corner order.
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    TPoint CurrentPosition() const { return position; }
+    void Polyline(const std::vector<TPoint>& points);
+    void Polygon(const std::vector<TPoint>& points);
+    void Rectangle(int left, int top, int right, int bottom);
+    void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+    void Ellipse(int left, int top, int right, int bottom);
+    void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY);
+    // Transparent text at (x, y), placed by the text alignment.
+    void TextOut(int x, int y, const std::string& text);
+    // Fills a device rectangle with a colour, whatever the mapping and raster operation.
+    void FillDeviceRect(const TRect& device, TColor colour);
+
+    // Text measurement with the selected font, in logical units.
+    virtual TTextMetrics GetTextMetrics() = 0;
+    virtual TPoint GetTextExtent(const std::string& text) = 0;
+
+    // Draws anything still pending (an unfinished LineTo chain). Backends call it before output.
+    void Flush();
+
+    // True for printer output, where exclusive-or is not available.
+    virtual bool IsPrinter() const { return false; }
+
+protected:
+    // Backend hooks, called with the state already set. Points are logical.
+    virtual void DoPolyline(const std::vector<TPoint>& points) = 0;
+    virtual void DoPolygon(const std::vector<TPoint>& points) = 0;
+    virtual void DoRectangle(const TRect& box) = 0;
+    virtual void DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight) = 0;
+    virtual void DoEllipse(const TRect& box) = 0;
+    virtual void DoArc(const TRect& box, TPoint start, TPoint end) = 0;
+    virtual void DoTextOut(TPoint at, const std::string& text) = 0;
+    virtual void DoFillDeviceRect(const TRect& device, TColor colour) = 0;
+    // Called after a state change, so a backend can drop cached pens or fonts.
+    virtual void StateChanged() {}
+
+private:
+    TMapping mapping;
+    RasterOp rop = RasterOp::Copy;
+    TPen pen;
+    TBrush brush;
+    TFont font;
+    unsigned textAlign = TA_LEFT | TA_TOP;
+    TColor textColour = 0;
+    TPoint position;
+    std::vector<TPoint> pendingLine;  // the open LineTo chain, first point included
+};
