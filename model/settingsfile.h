@@ -1,0 +1,76 @@
+#pragma once
+// Settings files and other small text files: exact formats, numbers always in the C locale,
+// whole-file writes that replace the old file atomically, and the shipped defaults for a file that
+// is missing or too short.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// printf in the C locale, whatever the user's locale.
+std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Reads a whole file. False (and `text` emptied) when it cannot be opened.
+bool ReadTextFile(const std::string& path, std::string& text);
+
+// Writes a whole file through a temporary file in the same folder renamed over the old one, so a
+// crash or a full disk never leaves half a file. False when it could not be written.
+bool WriteTextFileAtomic(const std::string& path, const std::string& text);
+
+// The shipped default of a settings file under CFG/ by its name ("CLR.CFG"); null when none ships.
+const std::string* ShippedDefault(const std::string& cfgName);
+
+// Formatted input in the C locale, in the manner of scanf over a text.
+class TextScanner {
+public:
+    explicit TextScanner(std::string text);
+
+    bool ReadInt(std::int32_t& value);   // "%d" / "%ld": blanks skipped, optional sign, digits
+    bool ReadDouble(double& value);      // "%lf"
+    bool ReadWord(std::string& word);    // "%s": blanks skipped, up to the next blank
+    bool ReadChar(char& c);              // "%c": the next character, blanks not skipped
+    bool ReadChars(std::size_t count, std::string& text);  // exactly `count` characters
+    bool ReadLine(std::string& line);    // up to the end of the line, the line break consumed
+    void SkipBlanks();                   // " " in a format: any white space
+    bool Literal(const std::string& expected);  // exactly these characters next
+    bool AtEnd() const { return position >= text.size(); }
+    std::size_t Position() const { return position; }
+    int Line() const;                    // 1-based line number of the current position
+
+private:
+    std::string text;
+    std::size_t position = 0;
+};
+
+// One record read with a scanf-style format made of %d, %ld, %lf, %c, %s and literal text.
+// Fields the file does not supply (missing file, short or malformed record) are taken from the
+// shipped default of the same file, read with the same format.
+class SettingsRecord {
+public:
+    // Reads CFG/<cfgName> below the program directory.
+    SettingsRecord(const std::string& cfgName, const std::string& format);
+    // Reads an explicit text (and, for the fallback, the default text), for tests and callers
+    // that already hold the text.
+    SettingsRecord(const std::string& text, const std::string& defaultText, const std::string& format);
+
+    std::int32_t Int(std::size_t field) const;
+    double Double(std::size_t field) const;
+    char Char(std::size_t field) const;
+    const std::string& Text(std::size_t field) const;
+    std::size_t Size() const { return fields.size(); }
+    bool FromFile() const { return fieldsFromFile == fields.size(); }  // every field came from the file
+
+private:
+    struct Field {
+        char kind = 'd';  // 'd', 'f', 'c', 's'
+        std::int32_t i = 0;
+        double d = 0.0;
+        char c = 0;
+        std::string s;
+    };
+    std::vector<Field> fields;
+    std::size_t fieldsFromFile = 0;
+    void Parse(const std::string& text, const std::string& defaultText, const std::string& format);
+};
+
+// Writes CFG/<cfgName> below the program directory, whole and atomically.
+bool WriteSettings(const std::string& cfgName, const std::string& text);
