@@ -26,7 +26,8 @@ public:
 
     bool ReadInt(std::int32_t& value);   // "%d" / "%ld": blanks skipped, optional sign, digits
     bool ReadDouble(double& value);      // "%lf"
-    bool ReadWord(std::string& word);    // "%s": blanks skipped, up to the next blank
+    // "%s": blanks skipped, up to the next blank or at most `maxLength` characters ("%24s")
+    bool ReadWord(std::string& word, std::size_t maxLength = std::string::npos);
     bool ReadChar(char& c);              // "%c": the next character, blanks not skipped
     bool ReadChars(std::size_t count, std::string& text);  // exactly `count` characters
     bool ReadLine(std::string& line);    // up to the end of the line, the line break consumed
@@ -44,6 +45,10 @@ private:
 // One record read with a scanf-style format made of %d, %ld, %lf, %c, %s and literal text.
 // Fields the file does not supply (missing file, short or malformed record) are taken from the
 // shipped default of the same file, read with the same format.
+// As in scanf: a blank in the format skips any white space, reading stops at the first field or
+// literal that does not match, "%Nc" reads exactly N characters (Text), "%Ns" at most N, "%%" is a
+// percent sign. Every integer is an int32 (an out-of-range number is malformed); a real must be
+// finite. A format with any other conversion is a programming error: std::invalid_argument.
 class SettingsRecord {
 public:
     // Reads CFG/<cfgName> below the program directory.

@@ -7,11 +7,17 @@
 // finished figures into pixels, print output or a log.
 //
 // Senses the drawing code relies on:
-//  - Arc(box, start, end) runs anticlockwise in logical coordinates with y upwards (clockwise as
-//    seen on the screen) from the start ray to the end ray, both taken from the box's centre.
+//  - Arc(box, start, end) runs anticlockwise in logical coordinates with y upwards (so, under the
+//    y-up view mapping, anticlockwise as seen on the screen) from the start ray to the end ray, both
+//    taken from the box's centre; equal rays give the whole ellipse.
 //  - A font's escapement turns the baseline clockwise as seen on the screen, in tenths of a degree:
-//    900 reads downwards, 2700 reads upwards.
+//    900 reads downwards, 2700 reads upwards (precisely: from logical +x towards logical -y, which
+//    is clockwise under the y-up mapping). Letters always stand upright, never mirrored.
 //  - A chain of LineTo calls is one polyline, so exclusive-or drawing never hits its corners twice.
+//    The chain is drawn when any other drawing call, a state change, MoveTo or Flush() comes, and
+//    when the canvas is destroyed (every backend calls Flush() in its destructor).
+//  - Drawing a figure twice with RasterOp::Xor or RasterOp::NotXor restores every pixel; the
+//    raster operation applies to text as well.
 #include "platform/geometry.h"
 
 #include <memory>
@@ -127,6 +133,7 @@ public:
     void Polyline(const std::vector<TPoint>& points);
     void Polygon(const std::vector<TPoint>& points);
     void Rectangle(int left, int top, int right, int bottom);
+    // cornerWidth and cornerHeight: the full width and height of the ellipse that rounds each corner.
     void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
     void Ellipse(int left, int top, int right, int bottom);
     void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY);
@@ -135,7 +142,8 @@ public:
     // Fills a device rectangle with a colour, whatever the mapping and raster operation.
     void FillDeviceRect(const TRect& device, TColor colour);
 
-    // Text measurement with the selected font, in logical units.
+    // Text measurement with the selected font, in logical units; the extent is unrotated: x along
+    // the baseline, y the cell height.
     virtual TTextMetrics GetTextMetrics() = 0;
     virtual TPoint GetTextExtent(const std::string& text) = 0;
 
@@ -144,6 +152,16 @@ public:
 
     // True for printer output, where exclusive-or is not available.
     virtual bool IsPrinter() const { return false; }
+
+    // The drawing surface: its size in device pixels and its resolution in pixels per inch.
+    virtual TPoint DeviceSize() const { return {}; }
+    virtual TPoint DeviceResolution() const { return {96, 96}; }
+
+    // Restricts all drawing to a device rectangle (a partial repaint); ResetDeviceClip lifts it.
+    void SetDeviceClip(const TRect& device);
+    void ResetDeviceClip();
+    bool HasDeviceClip() const { return clipped; }
+    const TRect& DeviceClip() const { return clip; }
 
 protected:
     // Backend hooks, called with the state already set. Points are logical.
@@ -155,6 +173,8 @@ protected:
     virtual void DoArc(const TRect& box, TPoint start, TPoint end) = 0;
     virtual void DoTextOut(TPoint at, const std::string& text) = 0;
     virtual void DoFillDeviceRect(const TRect& device, TColor colour) = 0;
+    // Called when the device clip changes (read it with HasDeviceClip/DeviceClip).
+    virtual void DeviceClipChanged() {}
     // Called after a state change, so a backend can drop cached pens or fonts.
     virtual void StateChanged() {}
 
@@ -168,4 +188,6 @@ private:
     TColor textColour = 0;
     TPoint position;
     std::vector<TPoint> pendingLine;  // the open LineTo chain, first point included
+    bool clipped = false;
+    TRect clip;
 };

@@ -1,0 +1,423 @@
+#include "app/client.h"
+
+#include "app/child.h"
+#include "app/drawingfiles.h"
+#include "app/hdprintout.h"
+#include "app/printtarget.h"
+#include "dialogs/aboutdlg.h"
+#include "dialogs/newdlg.h"
+#include "dialogs/title2ddlg.h"
+#include "model/drawingstate.h"
+#include "model/infoobj.h"
+#include "model/list.h"
+#include "model/programdirectory.h"
+#include "model/settingsfile.h"
+#include "model/settingsformats.h"
+#include "model/typecodes.h"
+#include "resources/menus.h"
+#include "tools/lineobjtool.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const PICK_TOOL_NAME = "Pick Tool";
+const char* const PICK_TOOL_PROMPT = "Select a function or drawing tool";
+const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
+
+// Storey heights of the four floor records of a new drawing.
+constexpr int METRIC_STOREYS[4] = {2550, 2400, 2400, 2400};
+constexpr int IMPERIAL_STOREYS[4] = {2328, 2304, 2304, 2304};
+
+}  // namespace
+
+TClient::TClient(FrameHost& frame) : frame(frame)
+{
+    if (State().programDirectory.empty())
+        State().programDirectory = ExecutableDirectory();
+    ReadColours();
+    // The initial tool; the status texts wait for the frame's opening prompt.
+    auto tool = std::make_unique<TLineobjtool>();
+    tool->kind = KIND_PICK;
+    currentTool = std::move(tool);
+}
+
+TClient::~TClient()
+{
+    // The windows go before the tool they might still refer to.
+    children.clear();
+    active = nullptr;
+}
+
+DialogRunner& TClient::Runner()
+{
+    return frame.Runner();
+}
+
+const std::vector<TClient::TCommandEntry>& TClient::CommandTable()
+{
+    static const std::vector<TCommandEntry> table = {
+        {CM_FILENEW, &TClient::CmFileNew, false},
+        {CM_FILEOPEN, &TClient::CmFileOpen, false},
+        {CM_FILESAVEAS, &TClient::CmFileSaveAs, false},
+        {CM_EXPORTBITMAP, &TClient::CmExportBitmap, false},
+        {CM_PRINTERSETUP, &TClient::CmPrinterSetup, false},
+        {CM_EXIT, &TClient::CmExit, false},
+        {CM_UNDO, &TClient::CmUndo, true},
+        {CM_GROUNDFLOOR, &TClient::CmGroundFloor, false},
+        {CM_FIRSTFLOOR, &TClient::CmFirstFloor, false},
+        {CM_SECONDFLOOR, &TClient::CmSecondFloor, false},
+        {CM_NORMALSIZE, &TClient::CmNormalSize, false},
+        {CM_FLOORPLANTITLES, &TClient::CmFloorPlanTitles, false},
+        {CM_ABOUT, &TClient::CmAbout, false},
+    };
+    return table;
+}
+
+bool TClient::IsCommandEnabled(int id)
+{
+    const auto& table = CommandTable();
+    return std::any_of(table.begin(), table.end(), [id](const TCommandEntry& entry) { return entry.id == id; });
+}
+
+bool TClient::Command(int id)
+{
+    for (const TCommandEntry& entry : CommandTable()) {
+        if (entry.id != id)
+            continue;
+        if (entry.needsPlanView && !InPlanView()) {
+            MessageBox(PLAN_VIEW_REFUSAL, "", MB_OK | MB_ICONEXCLAMATION);
+            return true;
+        }
+        (this->*entry.handler)();
+        return true;
+    }
+    return false;
+}
+
+void TClient::Help()
+{
+    Runner().Help(helpContext);
+}
+
+// Tools
+
+void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool)
+{
+    currentTool = std::move(tool);
+}
+
+void TClient::SetPickTool()
+{
+    auto tool = std::make_unique<TLineobjtool>();
+    tool->kind = KIND_PICK;
+    InstallTool(std::move(tool));
+    helpContext = HELP_PICK_TOOL;
+    SetToolName(PICK_TOOL_NAME);
+    SetPrompt(PICK_TOOL_PROMPT);
+}
+
+void TClient::SetToolForKind(int kind)
+{
+    std::unique_ptr<TDrawingtool> tool;
+    switch (kind) {
+    case KIND_LINE:
+        tool = std::make_unique<TLineobjtool>();
+        break;
+    default:
+        break;
+    }
+    if (!tool) {
+        // No tool of this kind exists yet: back to the pick tool.
+        SetPickTool();
+        return;
+    }
+    tool->kind = kind;
+    InstallTool(std::move(tool));
+}
+
+// Status texts
+
+void TClient::SetPrompt(const std::string& text)
+{
+    prompt = text;
+    frame.SetPrompt(text);
+}
+
+void TClient::SetToolName(const std::string& text)
+{
+    toolName = text;
+    frame.SetToolName(text);
+}
+
+void TClient::SetDistance(const std::string& text)
+{
+    distance = text;
+    frame.SetDistance(text);
+}
+
+// Windows
+
+TChild* TClient::ActiveChild() const
+{
+    return active;
+}
+
+TChild& TClient::CreateChild()
+{
+    auto child = std::make_unique<TChild>(*this);
+    TChild& made = *child;
+    children.push_back(std::move(child));
+    active = &made;
+    made.AttachHost(frame.CreateWindowHost(made));
+    return made;
+}
+
+void TClient::SaveAndCloseAll()
+{
+    TDrawingState& state = State();
+    if (active && state.objects.count() > 0 && state.currentFloor >= GROUND_FLOOR &&
+        state.currentFloor <= FOURTH_LEVEL)
+        state.objects.WriteDrawing();
+    children.clear();
+    active = nullptr;
+    state.objects.Clear();
+    state.drawingState = 1;
+}
+
+void TClient::CloseChild(TChild* child)
+{
+    auto it = std::find_if(children.begin(), children.end(), [child](const auto& c) { return c.get() == child; });
+    if (it == children.end())
+        return;
+    std::unique_ptr<TChild> closing = std::move(*it);
+    children.erase(it);
+    if (active == child)
+        active = children.empty() ? nullptr : children.back().get();
+    if (children.empty()) {
+        // The last view of the drawing is gone: nothing is open any more.
+        State().objects.Clear();
+        State().drawingState = 1;
+        SetPickTool();
+    }
+}
+
+void TClient::ActivateChild(TChild* child)
+{
+    for (const auto& c : children)
+        if (c.get() == child)
+            active = child;
+}
+
+bool TClient::InPlanView() const
+{
+    const TDrawingState& state = State();
+    return active && state.drawingState > 1 && state.currentFloor >= GROUND_FLOOR &&
+           state.currentFloor <= FOURTH_LEVEL;
+}
+
+// File commands
+
+void TClient::CmFileNew()
+{
+    SaveAndCloseAll();
+    TNewdlg dialog(this, 2024);
+    if (dialog.Execute() != IDOK)
+        return;
+    std::string name = dialog.clientName;
+    // Only a name the dialog's filter allows ever becomes a file name.
+    if (!IsDrawingName(name))
+        return;
+    if (!ConfirmReplace(*this, name))
+        return;
+    BuildNewDrawing(name);
+}
+
+void TClient::BuildNewDrawing(const std::string& name)
+{
+    TDrawingState& state = State();
+    state.drawingName = name;
+    state.currentFloor = GROUND_FLOOR;
+    state.unitsPerLogical = 5;
+    state.unitsPerLogicalF = 5.0;
+    state.groupIdCounter = 0;
+    state.displayMode = 0;
+
+    TChild& child = CreateChild();
+
+    // The new drawing holds only the four floor records.
+    TList& objects = state.objects;
+    objects.Clear();
+    const int* storeys = state.unitSystem == 1 ? METRIC_STOREYS : IMPERIAL_STOREYS;
+    for (int i = 0; i < 4; ++i) {
+        auto record = std::make_unique<TInfoobj>(TYPE_FLOOR_RECORD + i);
+        record->floor = GROUND_FLOOR + i;
+        record->z2 = storeys[i];
+        record->penWidth = 1;
+        objects.Add(std::move(record));
+    }
+    objects.ClearLoadFailure();
+    if (objects.WriteDrawing())
+        RemoveOtherCaseFiles(name);
+
+    child.SetUpNewView();
+    child.UpdateCaption();
+    SetPickTool();
+    child.Refresh(0);
+}
+
+void TClient::CmFileOpen()
+{
+    std::vector<std::string> names = DrawingNames();
+    std::string chosen;
+    if (!frame.ChooseDrawing(names, chosen))
+        return;
+    OpenDrawing(chosen);
+}
+
+bool TClient::OpenDrawing(const std::string& name)
+{
+    std::string path = ExistingDrawingFile(name);
+    if (!IsDrawingName(name) || path.empty()) {
+        MessageBox("Cannot open the drawing " + name, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    // The file keeps its own case.
+    std::string stem = path.substr(path.find_last_of('/') + 1);
+    stem = stem.substr(0, stem.size() - 4);
+
+    SaveAndCloseAll();
+    TDrawingState& state = State();
+    state.drawingName = stem;
+    state.currentFloor = GROUND_FLOOR;
+    state.unitsPerLogical = 5;
+    state.unitsPerLogicalF = 5.0;
+    state.displayMode = 0;
+    // The action counter comes from the file.
+    state.groupIdCounter = 0;
+    TLoadResult loaded = state.objects.ReadDrawing();
+    if (!loaded.ok) {
+        state.objects.Clear();
+        state.drawingName.clear();
+        state.drawingState = 1;
+        MessageBox(loaded.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    state.drawingState = 2;
+
+    TChild& child = CreateChild();
+    child.SetUpNewView();
+    child.UpdateCaption();
+    SetPickTool();
+    child.Refresh(0);
+    return true;
+}
+
+void TClient::CmFileSaveAs()
+{
+    if (active)
+        active->SaveAs();
+}
+
+void TClient::CmExportBitmap()
+{
+    if (active)
+        active->ExportBitmap();
+}
+
+void TClient::CmPrinterSetup()
+{
+    frame.PrinterSetup();
+}
+
+void TClient::CmExit()
+{
+    SaveAndCloseAll();
+    frame.Exit();
+}
+
+int TClient::PrintFloors(int lineWeight, bool showScale)
+{
+    if (!active || State().drawingState < 2)
+        return 0;
+    const std::vector<TPrintFloor> floors = THDPrintout::ReadPrintList();
+    if (floors.empty())
+        return 0;
+    std::unique_ptr<PrintTarget> target = frame.StartPrinting(State().drawingName);
+    if (!target)
+        return 0;
+    THDPrintout printout(lineWeight, showScale);
+    const int pages = printout.Print(*target, floors);
+    target.reset();
+    active->UpdateCaption();
+    active->Refresh(0);
+    return pages;
+}
+
+// Edit
+
+void TClient::CmUndo()
+{
+    if (active)
+        active->Undo();
+}
+
+// View
+
+void TClient::ShowFloor(int floorCode)
+{
+    if (!active || State().drawingState < 2)
+        return;
+    TDrawingState& state = State();
+    state.currentFloor = floorCode;
+    active->SetDatumMode(DATUM_OFF);
+    active->UpdateCaption();
+    SetPickTool();
+    active->Refresh(0);
+}
+
+void TClient::CmGroundFloor()
+{
+    ShowFloor(GROUND_FLOOR);
+}
+
+void TClient::CmFirstFloor()
+{
+    ShowFloor(FIRST_FLOOR);
+}
+
+void TClient::CmSecondFloor()
+{
+    ShowFloor(SECOND_FLOOR);
+}
+
+// Zoom
+
+void TClient::CmNormalSize()
+{
+    if (active && State().drawingState > 1)
+        active->NormalSize();
+}
+
+// Customise and Help
+
+void TClient::CmFloorPlanTitles()
+{
+    TTitle2Ddlg dialog(this, 20000);
+    dialog.Execute();
+}
+
+void TClient::CmAbout()
+{
+    TAboutdlg dialog(this, 9030);
+    dialog.Execute();
+}
+
+void TClient::ReadColours()
+{
+    SettingsRecord colours("CLR.CFG", CLR_CFG_FORMAT);
+    TDrawingState& state = State();
+    state.currentFillColour = TColor(colours.Int(0));
+    state.currentColour = TColor(colours.Int(1));
+    state.highlightColour = TColor(colours.Int(2));
+}

@@ -1,0 +1,3 @@
+#include "app/framehost.h"
+
+FrameHost::~FrameHost() = default;

@@ -1,0 +1,173 @@
+#include "app/hdprintout.h"
+
+#include "app/printtarget.h"
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/planpainter.h"
+#include "model/programdirectory.h"
+#include "model/settingsfile.h"
+#include "model/settingsformats.h"
+#include "model/typecodes.h"
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr int MAX_COPIES = 9999;
+// The floor code while nothing is in view after printing.
+constexpr int AFTER_PRINTING = 100;
+constexpr int PRINTING = 1000;
+
+// The view fields a page borrows while it is painted.
+struct TSavedView {
+    int viewExtX, viewExtY, viewOrgX, viewOrgY, printLineFactor;
+    explicit TSavedView(const TDrawingState& s)
+        : viewExtX(s.viewExtX), viewExtY(s.viewExtY), viewOrgX(s.viewOrgX), viewOrgY(s.viewOrgY),
+          printLineFactor(s.printLineFactor)
+    {
+    }
+    void Restore(TDrawingState& s) const
+    {
+        s.viewExtX = viewExtX;
+        s.viewExtY = viewExtY;
+        s.viewOrgX = viewOrgX;
+        s.viewOrgY = viewOrgY;
+        s.printLineFactor = printLineFactor;
+    }
+};
+
+}  // namespace
+
+PrintTarget::~PrintTarget() = default;
+
+THDPrintout::THDPrintout(int lineWeight, bool showScale)
+    : lineWeight(std::clamp(lineWeight, 1, 3)), showScale(showScale)
+{
+}
+
+std::vector<TPrintFloor> THDPrintout::ReadPrintList()
+{
+    std::vector<TPrintFloor> floors;
+    std::string text;
+    if (!ReadTextFile(CfgPath("PRNTLST.CFG"), text))
+        return floors;
+    TextScanner scanner(text);
+    std::int32_t copies = 0, scale = 0, code = 0;
+    while (scanner.ReadInt(copies) && scanner.ReadInt(scale) && scanner.ReadInt(code)) {
+        const int floorCode = code - PRINTING;
+        if (copies < 1 || scale < 1 || floorCode < GROUND_FLOOR || floorCode > SECOND_FLOOR)
+            continue;
+        if (std::any_of(floors.begin(), floors.end(), [&](const TPrintFloor& f) { return f.floorCode == floorCode; }))
+            continue;
+        floors.push_back({std::min(int(copies), MAX_COPIES), int(scale), floorCode});
+    }
+    return floors;
+}
+
+void THDPrintout::WritePrintList(const std::vector<TPrintFloor>& floors)
+{
+    std::string text;
+    for (const TPrintFloor& floor : floors)
+        if (floor.copies > 0)
+            text += FormatC(PRNTLST_CFG_FORMAT, floor.copies, floor.scale, PRINTING + floor.floorCode);
+    WriteSettings("PRNTLST.CFG", text);
+}
+
+double THDPrintout::ScaleCorrection()
+{
+    SettingsRecord calibration(State().unitSystem == 1 ? "PRNTCALM.CFG" : "PRNTCALI.CFG", PRNTCAL_CFG_FORMAT);
+    const double correction = calibration.Double(1);
+    // A calibration is a few per cent at most; anything far off is a damaged file.
+    if (!(correction > 0.5 && correction < 2.0))
+        return 1.0;
+    return correction;
+}
+
+double THDPrintout::PixelsPerModelUnit(int unitSystem, int scale, double correction, int dpi)
+{
+    // Metric model units are millimetres, imperial ones 1/24 inch.
+    const double unitsPerInch = unitSystem == 1 ? 25.4 : 24.0;
+    return double(dpi) * correction / (unitsPerInch * std::max(1, scale));
+}
+
+void THDPrintout::PrintPage(Canvas& dc, int floorCode, int scale, double correction)
+{
+    TDrawingState& state = State();
+    const TPoint size = dc.DeviceSize();
+    const TPoint dpi = dc.DeviceResolution();
+    if (size.x <= 0 || size.y <= 0 || dpi.x <= 0)
+        return;
+    const int u = std::max(1, state.unitsPerLogical);
+    const double pixelsPerLogical = PixelsPerModelUnit(state.unitSystem, scale, correction, dpi.x) * u;
+
+    // The floor's plan points, to centre it on the paper.
+    long long minX = LLONG_MAX, maxX = LLONG_MIN, minY = LLONG_MAX, maxY = LLONG_MIN;
+    for (const auto& object : state.objects.Items()) {
+        if (object->floor != floorCode || IsFloorRecordType(object->typeCode))
+            continue;
+        object->ForEachPoint([&](std::int32_t& x, std::int32_t& y) {
+            minX = std::min<long long>(minX, x);
+            maxX = std::max<long long>(maxX, x);
+            minY = std::min<long long>(minY, y);
+            maxY = std::max<long long>(maxY, y);
+        });
+    }
+    long long centreX = (long long)state.sheetWidth / 2;
+    long long centreY = (long long)state.sheetHeight / 2;
+    if (minX <= maxX) {
+        centreX = (minX + maxX) / 2 / u;
+        centreY = (minY + maxY) / 2 / u;
+    }
+
+    const TSavedView saved(state);
+    state.viewExtX = std::max(1, int(std::lround(size.x / pixelsPerLogical)));
+    state.viewExtY = std::max(1, int(std::lround(size.y / pixelsPerLogical)));
+    state.viewOrgX = int(centreX - state.viewExtX / 2);
+    state.viewOrgY = int(centreY - state.viewExtY / 2);
+    // Line weights in hundredths of an inch on the paper, at least a pixel.
+    const long perWeight = std::max(1L, std::lround(dpi.x / 100.0 / pixelsPerLogical));
+    state.printLineFactor = int(lineWeight * perWeight);
+    state.currentFloor = PRINTING + floorCode;
+    PaintFloor(dc, {0, 0, size.x, size.y});
+    saved.Restore(state);
+
+    if (showScale) {
+        dc.ResetMapping();
+        TFont font;
+        font.face = "Arial";
+        font.height = std::max(1, dpi.y / 6);
+        const TFont oldFont = dc.SelectFont(font);
+        const unsigned oldAlign = dc.SetTextAlign(TA_LEFT | TA_BOTTOM);
+        const TColor oldColour = dc.SetTextColor(0);
+        dc.TextOut(dpi.x / 4, size.y - dpi.y / 4, "SCALE 1:" + std::to_string(scale));
+        dc.SetTextColor(oldColour);
+        dc.SetTextAlign(oldAlign);
+        dc.SelectFont(oldFont);
+    }
+}
+
+int THDPrintout::Print(PrintTarget& target, const std::vector<TPrintFloor>& floors)
+{
+    TDrawingState& state = State();
+    if (state.drawingState < 2 || state.drawingName.empty() || floors.empty())
+        return 0;
+    if (!state.objects.ReadDrawing().ok)
+        return 0;
+    const double correction = ScaleCorrection();
+    int pages = 0;
+    for (const TPrintFloor& floor : floors) {
+        for (int copy = 0; copy < floor.copies; ++copy) {
+            if (pages > 0 && !target.NewPage()) {
+                state.currentFloor = AFTER_PRINTING;
+                return pages;
+            }
+            PrintPage(target.PageCanvas(), floor.floorCode, floor.scale, correction);
+            ++pages;
+        }
+    }
+    state.currentFloor = AFTER_PRINTING;
+    return pages;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Printing the floor plans: each floor of the print list, copy by copy, one page each, at the
+// chosen scale corrected by the printer calibration and centred on the paper, with the drawing
+// scale underneath when asked for.
+#include <string>
+#include <vector>
+
+class Canvas;
+class PrintTarget;
+
+// One line of the print list CFG/PRNTLST.CFG.
+struct TPrintFloor {
+    int copies = 0;
+    int scale = 0;      // the denominator of the ratio: 100 is 1:100
+    int floorCode = 0;  // 50..52
+    friend bool operator==(const TPrintFloor&, const TPrintFloor&) = default;
+};
+
+class THDPrintout {
+public:
+    // lineWeight 1 light, 2 medium, 3 heavy; showScale prints "SCALE 1:n" under the plan.
+    THDPrintout(int lineWeight, bool showScale);
+
+    // The floors of CFG/PRNTLST.CFG that can be printed: 1 to 9999 copies, a scale of 1 or more,
+    // the ground, first or second floor; at most one line per floor is taken.
+    static std::vector<TPrintFloor> ReadPrintList();
+    // Writes the print list: one line per floor with copies.
+    static void WritePrintList(const std::vector<TPrintFloor>& floors);
+    // The scale correction of the calibration file of the unit system; 1 when there is no usable one.
+    static double ScaleCorrection();
+
+    // Prints the floors of the open drawing (read afresh from its file). Returns the number of
+    // pages printed. currentFloor holds 1000 + the floor's code while it prints and 100 afterwards.
+    int Print(PrintTarget& target, const std::vector<TPrintFloor>& floors);
+
+    // Paints one floor on a page at 1:scale, corrected.
+    void PrintPage(Canvas& dc, int floorCode, int scale, double correction);
+
+    // Device pixels per model unit at 1:scale on a device of `dpi` pixels per inch.
+    static double PixelsPerModelUnit(int unitSystem, int scale, double correction, int dpi);
+
+private:
+    int lineWeight;
+    bool showScale;
+};

@@ -1,0 +1,303 @@
+#include "app/qt/aapp.h"
+
+#include "app/child.h"
+#include "app/client.h"
+#include "app/printtarget.h"
+#include "app/qt/drawingwindow.h"
+#include "platform/qt/printercanvas.h"
+#include "platform/qt/helpviewer.h"
+#include "platform/qt/qtdialogrunner.h"
+#include "resources/menus.h"
+#include "resources/toolbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const char* const TITLE = "Arkweld 4.0";
+const char* const OPENING_PROMPT = "Press FILE/NEW or FILE/OPEN";
+
+// A print job on the frame's printer.
+class PrinterJob : public PrintTarget {
+public:
+    explicit PrinterJob(QPrinter& printer) : canvas(printer) {}
+    bool IsActive() const { return canvas.IsActive(); }
+    Canvas& PageCanvas() override { return canvas; }
+    bool NewPage() override { return canvas.NewPage(); }
+
+private:
+    PrinterCanvas canvas;
+};
+
+// Width of a gadget of `chars` average characters, with its frame.
+int GadgetWidth(const QWidget& widget, int chars)
+{
+    return widget.fontMetrics().averageCharWidth() * chars + 12;
+}
+
+}  // namespace
+
+TAApp::TAApp()
+{
+    setWindowTitle(TITLE);
+    runner = std::make_unique<QtDialogRunner>(this);
+    mdiArea = new QMdiArea(this);
+    setCentralWidget(mdiArea);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { SubWindowActivated(w); });
+    BuildStatusBar();
+    BuildToolbar();
+    client = std::make_unique<TClient>(*this);
+    BuildMenu();
+}
+
+TAApp::~TAApp()
+{
+    // The drawing windows (and their widgets) go before the frame's widgets.
+    client.reset();
+}
+
+QPrinter& TAApp::Printer()
+{
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer;
+}
+
+void TAApp::Start()
+{
+    // Without a window manager showMaximized does nothing: take the screen's available area.
+    if (QScreen* screen = QApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+    client->SetPrompt(OPENING_PROMPT);
+}
+
+QAction* TAApp::MakeCommandAction(int id, const QString& text)
+{
+    auto* action = new QAction(text, this);
+    action->setEnabled(TClient::IsCommandEnabled(id));
+    connect(action, &QAction::triggered, this, [this, id] { client->Command(id); });
+    actions[id] = action;
+    return action;
+}
+
+QAction* TAApp::CommandAction(int id) const
+{
+    auto it = actions.find(id);
+    return it == actions.end() ? nullptr : it->second;
+}
+
+void TAApp::BuildMenu()
+{
+    std::vector<QMenu*> stack;
+    for (const TMenuEntry& entry : MainMenu()) {
+        stack.resize(std::size_t(entry.level));
+        if (entry.id == -1) {
+            stack.back()->addSeparator();
+            continue;
+        }
+        const QString label = QString::fromUtf8(entry.label);
+        if (entry.id == 0) {
+            QMenu* menu = entry.level == 0 ? menuBar()->addMenu(label) : stack.back()->addMenu(label);
+            stack.push_back(menu);
+            continue;
+        }
+        // A toolbar button and the menu item of one command share the action.
+        QAction* action = CommandAction(entry.id);
+        if (!action)
+            action = MakeCommandAction(entry.id, label);
+        else
+            action->setText(label);
+        stack.back()->addAction(action);
+    }
+}
+
+QIcon TAApp::ToolbarIcon(const TToolbarButton& button)
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    for (const TIconStroke& stroke : button.icon) {
+        QColor colour = stroke.grey ? QColor(150, 150, 150) : QColor(0, 0, 0);
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(Qt::NoBrush);
+        switch (stroke.shape) {
+        case 'L':
+            painter.drawLine(stroke.a, stroke.b, stroke.c, stroke.d);
+            break;
+        case 'R':
+            painter.drawRect(stroke.a, stroke.b, stroke.c, stroke.d);
+            break;
+        case 'F':
+            painter.fillRect(stroke.a, stroke.b, stroke.c, stroke.d, colour);
+            break;
+        case 'E':
+            painter.drawEllipse(stroke.a, stroke.b, stroke.c, stroke.d);
+            break;
+        case 'D':
+            painter.setBrush(colour);
+            painter.drawEllipse(stroke.a, stroke.b, stroke.c, stroke.d);
+            break;
+        case 'A':
+            painter.drawArc(stroke.a, stroke.b, stroke.c, stroke.d, stroke.e * 16, stroke.f * 16);
+            break;
+        case 'T':
+            painter.drawText(stroke.a, stroke.b, QString::fromUtf8(stroke.text ? stroke.text : ""));
+            break;
+        default:
+            break;
+        }
+    }
+    return QIcon(pixmap);
+}
+
+void TAApp::BuildToolbar()
+{
+    QToolBar* toolbar = addToolBar("Toolbar");
+    toolbar->setObjectName("toolbar");
+    toolbar->setMovable(true);
+    toolbar->setFloatable(true);
+    toolbar->setIconSize(QSize(20, 20));
+    for (const TToolbarButton& button : ToolbarButtons()) {
+        if (button.id == 0) {
+            toolbar->addSeparator();
+            continue;
+        }
+        QAction* action = MakeCommandAction(button.id, QString::fromUtf8(button.hint));
+        action->setIcon(ToolbarIcon(button));
+        action->setToolTip(QString::fromUtf8(button.hint));
+        action->setStatusTip(QString::fromUtf8(button.hint));
+        toolbar->addAction(action);
+    }
+    toolbar->addSeparator();
+    distanceLabel = new QLabel(toolbar);
+    distanceLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    distanceLabel->setFixedWidth(GadgetWidth(*distanceLabel, DISTANCE_GADGET_CHARS));
+    distanceLabel->setToolTip("cursor distance");
+    toolbar->addWidget(distanceLabel);
+}
+
+void TAApp::BuildStatusBar()
+{
+    promptLabel = new QLabel(this);
+    toolLabel = new QLabel(this);
+    toolLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    toolLabel->setFixedWidth(GadgetWidth(*toolLabel, TOOL_GADGET_CHARS));
+    statusBar()->addWidget(promptLabel, 1);
+    statusBar()->addPermanentWidget(toolLabel);
+}
+
+void TAApp::SetPrompt(const std::string& text)
+{
+    promptLabel->setText(QString::fromStdString(text));
+}
+
+void TAApp::SetToolName(const std::string& text)
+{
+    toolLabel->setText(QString::fromStdString(text));
+}
+
+void TAApp::SetDistance(const std::string& text)
+{
+    distanceLabel->setText(QString::fromStdString(text));
+}
+
+DialogRunner& TAApp::Runner()
+{
+    return *runner;
+}
+
+std::unique_ptr<WindowHost> TAApp::CreateWindowHost(TChild& child)
+{
+    auto window = std::make_unique<DrawingWindow>(*this, child);
+    QMdiSubWindow* sub = mdiArea->addSubWindow(window.get());
+    window->SetSubWindow(sub);
+    sub->showMaximized();
+    // Lay the window out now, so the new view starts from its real client size.
+    if (window->layout())
+        window->layout()->activate();
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    mdiArea->setActiveSubWindow(sub);
+    window->setFocus();
+    return window;
+}
+
+bool TAApp::ChooseDrawing(const std::vector<std::string>& names, std::string& chosen)
+{
+    if (names.empty()) {
+        QMessageBox::information(this, TITLE, "There are no drawings to open");
+        return false;
+    }
+    QStringList items;
+    for (const std::string& name : names)
+        items << QString::fromStdString(name);
+    bool ok = false;
+    QString item = QInputDialog::getItem(this, "Open", "Drawing:", items, 0, false, &ok);
+    if (!ok)
+        return false;
+    chosen = item.toStdString();
+    return true;
+}
+
+bool TAApp::PrinterSetup()
+{
+    QPrintDialog dialog(&Printer(), this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<PrintTarget> TAApp::StartPrinting(const std::string& title)
+{
+    Printer().setDocName(QString::fromStdString(title));
+    auto job = std::make_unique<PrinterJob>(Printer());
+    if (!job->IsActive()) {
+        QMessageBox::warning(this, TITLE, "The printer could not be started");
+        return nullptr;
+    }
+    return job;
+}
+
+void TAApp::Exit()
+{
+    close();
+}
+
+void TAApp::SubWindowActivated(QMdiSubWindow* window)
+{
+    if (!window)
+        return;
+    if (auto* drawing = qobject_cast<DrawingWindow*>(window->widget()))
+        client->ActivateChild(&drawing->Child());
+}
+
+void TAApp::closeEvent(QCloseEvent* event)
+{
+    client->SaveAndCloseAll();
+    event->accept();
+}
+
+void TAApp::keyPressEvent(QKeyEvent* event)
+{
+    // F1 anywhere in the frame asks help for the current tool.
+    if (event->key() == Qt::Key_F1) {
+        client->Help();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Runs an arkweld-script: the program's client in a headless frame, driven statement by statement
+// (see app/scriptparser.h). Standard output gets only the lines of `dump`, `status`, each message
+// box shown ("message CAPTION | TEXT") and each help request ("help N"). The first failure (an
+// unexpected box, an answer of the wrong kind or id, an answer left unused at the end, a bad
+// statement) ends the run with its reason on the error stream.
+#include "app/scriptparser.h"
+#include "platform/geometry.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+class HeadlessFrame;
+class HeadlessWindow;
+class TClient;
+
+class ScriptInterpreter {
+public:
+    ScriptInterpreter(std::ostream& out, std::ostream& err);
+    ~ScriptInterpreter();
+
+    // The program directory used when the script names none.
+    void SetDefaultDirectory(const std::string& directory) { defaultDirectory = directory; }
+
+    // Runs a whole script; 0 on success, 1 at the first failure.
+    int Run(std::istream& script);
+    int RunFile(const std::string& path);
+
+    // For tests: the frame and the client once the program has started.
+    HeadlessFrame* Frame() const { return frame.get(); }
+    TClient* Client() const { return client.get(); }
+
+private:
+    std::ostream& out;
+    std::ostream& err;
+    std::string defaultDirectory;
+    std::unique_ptr<HeadlessFrame> frame;
+    std::unique_ptr<TClient> client;
+    int clientWidth = 1000;
+    int clientHeight = 700;
+
+    void Execute(const ScriptStatement& statement);
+    void SetDirectory(const std::string& directory);
+    void StartProgram();
+    HeadlessWindow& ActiveWindow();
+    void MoveMouse(HeadlessWindow& window, TPoint device);
+    TPoint DevicePoint(HeadlessWindow& window, const ScriptStatement& statement);
+};

@@ -1,0 +1,54 @@
+#pragma once
+// The statements of arkweld-script, the headless driver of the end-to-end tests, and their
+// parser. One statement per line; '#' outside double quotes starts a comment.
+//
+//   dir PATH                 the program directory (made, with the shipped settings, if missing)
+//   client W H               the drawing window's client size in pixels (default 1000 700)
+//   command ID | PATH        a menu or toolbar command by id or by menu path ("file/new")
+//   open NAME                File/Open choosing DWGS/NAME.DB0
+//   dialog ... | input ... | message ...   an answer for the next box that opens
+//   at X Y                   a mouse move to the device point of model point (X, Y)
+//   move X Y                 a mouse move to device point (X, Y)
+//   ldown | lup | rdown | click [X Y | @X Y]   a button, first moving to the point when one is given
+//   key NAME                 ENTER, LEFT, UP, RIGHT, DOWN, ADD, SUBTRACT, ESCAPE, F1, a letter,
+//                            or a decimal key code
+//   char C                   a character: one character, ENTER, SPACE, or a decimal code of two
+//                            or more digits
+//   paint | status | dump
+#include <string>
+
+struct ScriptStatement {
+    enum class Kind {
+        Empty,
+        Dir,
+        Client,
+        Command,
+        Open,
+        Answer,
+        At,
+        Move,
+        LDown,
+        LUp,
+        RDown,
+        Click,
+        Key,
+        Char,
+        Paint,
+        Status,
+        Dump,
+    };
+    Kind kind = Kind::Empty;
+    std::string text;       // dir: the path; command: the menu path; open: the name; answer: the line
+    int commandId = 0;      // command by id
+    int x = 0;              // client size, point
+    int y = 0;
+    bool hasPoint = false;  // a button statement with a point
+    bool modelPoint = false;  // the point is in model units ('@', and always for `at`)
+    int key = 0;            // key: the virtual-key code; char: the character code
+};
+
+// Parses one line. False with a reason when the line is not a statement.
+bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, std::string& error);
+
+// The virtual-key code of a key name; 0 when the name is unknown.
+int ScriptKeyCode(const std::string& name);

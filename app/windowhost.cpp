@@ -1,0 +1,3 @@
+#include "app/windowhost.h"
+
+WindowHost::~WindowHost() = default;

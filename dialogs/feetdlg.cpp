@@ -1,0 +1,60 @@
+#include "dialogs/feetdlg.h"
+
+#include "platform/decimaltext.h"
+#include "platform/rangevalidator.h"
+
+namespace {
+constexpr int FEET_LIMIT = 6;
+constexpr int INCH_LIMIT = 7;
+constexpr int FRACTION_LIMIT = 4;
+}
+
+TFeetdlg::TFeetdlg(TWindow* parent, int resourceId, int initialLength)
+    : TDialog(parent, resourceId), initialLength(initialLength)
+{
+    feetEdit = Create<TEdit>(9501, FEET_LIMIT);
+    feetEdit->SetValidator(std::make_unique<TRangeValidator>(0, 100));
+    inchEdit = Create<TEdit>(9502, INCH_LIMIT);
+    inchEdit->SetValidator(std::make_unique<TRangeValidator>(0, 11));
+    numeratorEdit = Create<TEdit>(9503, FRACTION_LIMIT);
+    numeratorEdit->SetValidator(std::make_unique<TRangeValidator>(0, 15));
+    denominatorEdit = Create<TEdit>(9504, FRACTION_LIMIT);
+    denominatorEdit->SetValidator(std::make_unique<TRangeValidator>(0, 16));
+}
+
+void TFeetdlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    if (initialLength < 1) {
+        feetEdit->SetText("0");
+        inchEdit->SetText("0");
+        numeratorEdit->SetText("0");
+        denominatorEdit->SetText("0");
+        return;
+    }
+    TFeetLength shown = SplitFeet(initialLength);
+    feetEdit->SetText(std::to_string(shown.feet));
+    inchEdit->SetText(std::to_string(shown.inches));
+    // A remainder below one eighth leaves the fraction edits at their "0".
+    if (shown.fraction.denominator != 0) {
+        numeratorEdit->SetText(std::to_string(shown.fraction.numerator));
+        denominatorEdit->SetText(std::to_string(shown.fraction.denominator));
+    }
+}
+
+void TFeetdlg::CmOk()
+{
+    if (!CanClose())
+        return;
+    feetText = feetEdit->GetText(FEET_LIMIT);
+    inchText = inchEdit->GetText(INCH_LIMIT);
+    numeratorText = numeratorEdit->GetText(FRACTION_LIMIT);
+    denominatorText = denominatorEdit->GetText(FRACTION_LIMIT);
+    CloseWindow(IDOK);
+}
+
+std::int32_t TFeetdlg::Length(FractionRule rule) const
+{
+    return FeetLength(DecimalValue(feetText), DecimalValue(inchText), DecimalValue(numeratorText),
+                      DecimalValue(denominatorText), rule);
+}

@@ -1,0 +1,61 @@
+#include "dialogs/imperial.h"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+std::int32_t Clamp(std::int64_t value)
+{
+    return std::int32_t(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+TInchFraction EighthsOf(int remainder)
+{
+    int eighths = remainder / 3;
+    if (remainder < 3 || eighths > 7)
+        return {};
+    int common = std::gcd(eighths, 8);
+    return {eighths / common, 8 / common};
+}
+
+TInchLength SplitInches(int value)
+{
+    int inches = value / UNITS_PER_INCH;
+    return {inches, EighthsOf(value - inches * UNITS_PER_INCH)};
+}
+
+TFeetLength SplitFeet(int value)
+{
+    TInchLength length = SplitInches(value);
+    return {length.inches / 12, length.inches % 12, length.fraction};
+}
+
+std::int32_t FractionLength(std::int32_t numerator, std::int32_t denominator, FractionRule rule)
+{
+    bool counts = false;
+    if (rule == FractionRule::Proper)
+        counts = numerator > 0 && denominator > numerator && denominator != 3 && denominator != 5 &&
+                 denominator != 6 && denominator != 7;
+    else
+        counts = numerator > 0 && denominator > 0;
+    if (!counts)
+        return 0;
+    return Clamp(std::int64_t(numerator) * UNITS_PER_INCH / denominator);
+}
+
+std::int32_t InchesLength(std::int32_t inches, std::int32_t numerator, std::int32_t denominator, FractionRule rule)
+{
+    return Clamp(std::int64_t(inches) * UNITS_PER_INCH + FractionLength(numerator, denominator, rule));
+}
+
+std::int32_t FeetLength(std::int32_t feet, std::int32_t inches, std::int32_t numerator, std::int32_t denominator,
+                        FractionRule rule)
+{
+    std::int64_t wholeInches = std::int64_t(feet) * 12 + inches;
+    return Clamp(wholeInches * UNITS_PER_INCH + FractionLength(numerator, denominator, rule));
+}

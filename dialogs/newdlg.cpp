@@ -1,0 +1,45 @@
+#include "dialogs/newdlg.h"
+
+#include "dialogs/dialogsettings.h"
+#include "model/drawingstate.h"
+#include "model/settingsfile.h"
+#include "model/settingsformats.h"
+#include "platform/filtervalidator.h"
+
+namespace {
+constexpr int NAME_LIMIT = 25;
+}
+
+TNewdlg::TNewdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
+{
+    nameEdit = Create<TEdit>(2027, NAME_LIMIT);
+    nameEdit->SetValidator(std::make_unique<TFilterValidator>("A-Za-z0-9, "));
+    feetButton = Create<TRadioButton>(2025);
+    metricButton = Create<TRadioButton>(2026);
+}
+
+void TNewdlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    nameEdit->SetText("client");
+    SettingsRecord units("METRIC.CFG", METRIC_CFG_FORMAT);
+    if (units.Int(0) == 1)
+        metricButton->Check();
+    else
+        feetButton->Check();
+}
+
+void TNewdlg::CmOk()
+{
+    // Nothing is stored until every field has passed.
+    if (!CanClose())
+        return;
+    clientName = nameEdit->GetText(NAME_LIMIT);
+    int& unitSystem = State().unitSystem;
+    if (feetButton->IsChecked())
+        unitSystem = 0;
+    else if (metricButton->IsChecked())
+        unitSystem = 1;
+    StoreSettings(*this, "METRIC.CFG", FormatC(METRIC_CFG_FORMAT, unitSystem));
+    CloseWindow(IDOK);
+}

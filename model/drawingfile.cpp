@@ -1,0 +1,137 @@
+#include "model/drawingfile.h"
+
+#include "model/object.h"
+#include "model/recordreader.h"
+#include "model/recordwriter.h"
+#include "model/settingsfile.h"
+#include "model/settingsformats.h"
+#include "model/typecodes.h"
+
+namespace {
+
+// Model units per logical unit of a newly opened drawing: the scale the file's centre is taken at.
+constexpr int FILE_SCALE = 5;
+
+void AppendHeader(std::string& out, const TFileHeader& header)
+{
+    TRecordWriter writer(out);
+    writer.Int(header.count).Int(header.centreX).Int(header.centreY).Int(header.reserved);
+    writer.Int(header.unitSystem).Int(header.groupIdCounter);
+    writer.EndLine();
+}
+
+TLoadResult FailureAt(int line, const std::string& reason)
+{
+    TLoadResult result;
+    result.ok = false;
+    result.line = line;
+    result.message = "line " + std::to_string(line) + ": " + reason;
+    return result;
+}
+
+TLoadResult Failure(const TRecordReader& reader) { return FailureAt(reader.ErrorLine(), reader.Error()); }
+
+}  // namespace
+
+TPoint LoadSheetSize(int unitSystem)
+{
+    if (unitSystem != 0 && unitSystem != 1)
+        return {};
+    const SettingsRecord sheet(unitSystem == 1 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG", DWGSIZE_CFG_FORMAT);
+    return {sheet.Int(0), sheet.Int(1)};
+}
+
+TPoint DrawingFileCentre(int unitSystem)
+{
+    const TPoint sheet = LoadSheetSize(unitSystem);
+    return {sheet.x / 2 * FILE_SCALE, sheet.y / 2 * FILE_SCALE};
+}
+
+void AppendObjectRecord(std::string& out, const TObject& object, int32_t originX, int32_t originY)
+{
+    TRecordWriter writer(out, originX, originY);
+    writer.Int(object.typeCode);
+    writer.EndLine();
+    object.WriteRecord(writer);
+}
+
+std::string FormatLibraryHeader(int count, int unitSystem, int groupIdCounter)
+{
+    std::string out;
+    AppendHeader(out, {count, 0, 0, 0, unitSystem, groupIdCounter});
+    return out;
+}
+
+std::string FormatDrawing(const TList& list, const TFileHeader& header)
+{
+    std::string out;
+    // Most records take well under 160 characters; polygons take more and grow the buffer once.
+    out.reserve(std::size_t(list.count()) * 160 + 64);
+    TFileHeader written = header;
+    written.count = list.count();
+    AppendHeader(out, written);
+    for (const auto& object : list.Items())
+        AppendObjectRecord(out, *object, header.centreX, header.centreY);
+    return out;
+}
+
+TLoadResult ParseObjectFile(const std::string& text, bool library, int64_t originX, int64_t originY,
+                            TFileHeader& header, std::vector<std::unique_ptr<TObject>>& objects)
+{
+    objects.clear();
+    TRecordReader reader(text.data(), text.data() + text.size());
+
+    TFileHeader read;
+    auto headerFailure = [](const std::string& reason) { return FailureAt(1, reason); };
+    if (!(reader.Int(read.count) && reader.Int(read.centreX) && reader.Int(read.centreY) &&
+          reader.Int(read.reserved) && reader.Int(read.unitSystem) && reader.Int(read.groupIdCounter) &&
+          reader.EndLine()))
+        return headerFailure("the header line is not six numbers");
+    if (read.count < 0)
+        return headerFailure("the object count is negative");
+    if (!library && read.unitSystem != 0 && read.unitSystem != 1)
+        return headerFailure("the unit system " + std::to_string(read.unitSystem) + " is neither 0 nor 1");
+    if (library)
+        reader.SetOrigin(originX, originY);
+    else
+        reader.SetOrigin(read.centreX, read.centreY);
+
+    // The count comes from the file: reserve no more than the text could possibly hold.
+    objects.reserve(std::min<std::size_t>(std::size_t(read.count), text.size() / 16 + 1));
+    for (int32_t i = 0; i < read.count; ++i) {
+        if (reader.AtEnd()) {
+            reader.Fail("the file ends after " + std::to_string(i) + " of " + std::to_string(read.count) +
+                        " objects");
+            break;
+        }
+        int32_t typeCode = 0;
+        const int typeLine = reader.Line();
+        if (!reader.Int(typeCode) || !reader.EndLine())
+            break;
+        std::unique_ptr<TObject> object = MakeObjectForType(typeCode);
+        if (!object) {
+            objects.clear();
+            return FailureAt(typeLine, "unknown type code " + std::to_string(typeCode));
+        }
+        const int recordLine = reader.Line();
+        if (!object->ReadRecord(reader))
+            break;
+        if (object->typeCode != typeCode) {
+            objects.clear();
+            return FailureAt(recordLine, "the record's type code " + std::to_string(object->typeCode) +
+                                             " differs from " + std::to_string(typeCode));
+        }
+        objects.push_back(std::move(object));
+    }
+    if (!reader.Failed() && !reader.AtEnd())
+        reader.Fail("there is more text after the last of the " + std::to_string(read.count) + " objects");
+    if (reader.Failed()) {
+        objects.clear();
+        return Failure(reader);
+    }
+
+    header = read;
+    TLoadResult result;
+    result.added = int(objects.size());
+    return result;
+}

@@ -1,0 +1,85 @@
+#include "model/extwallobj.h"
+
+#include "model/drawingstate.h"
+#include "model/recordreader.h"
+#include "model/recordwriter.h"
+
+TFillStyle TExtwallobj::PlanFill() const { return WallStyleOfDisplayMode(State().displayMode); }
+
+void TExtwallobj::DumpFields(std::string& out) const
+{
+    DumpBase(out);
+    DumpInt(out, "spacing1", spacing1);
+    DumpInt(out, "spacing2", spacing2);
+    DumpInt(out, "spacing3", spacing3);
+    DumpInt(out, "wallAux1", wallAux1);
+    DumpInt(out, "wallAux2", wallAux2);
+    DumpInt(out, "angle", angle);
+    DumpInt(out, "wallFlag", wallFlag);
+    DumpArray(out, "wallLines", wallLines);
+    DumpInt(out, "wallColour1", wallColour1);
+    DumpInt(out, "wallColour2", wallColour2);
+    DumpArray(out, "joinInfo", joinInfo);
+}
+
+void TExtwallobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit)
+{
+    TObject::ForEachPoint(visit);
+    for (std::size_t i = 0; i < wallLines.size(); i += 2)
+        visit(wallLines[i], wallLines[i + 1]);
+}
+
+void TExtwallobj::WriteRecord(TRecordWriter& out) const
+{
+    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId).Int(penWidth).Int(penStyle);
+    out.X(x1).Int(z1).X(x2).Int(z2).Y(y1).Y(y2).Int(colour);
+    out.Int(spacing1).Int(spacing2).Int(spacing3).Int(wallAux1).Int(wallAux2).Int(angle).Int(wallFlag);
+    for (std::size_t i = 0; i < wallLines.size(); i += 2)
+        out.X(wallLines[i]).Y(wallLines[i + 1]);
+    out.Int(wallColour1).Int(wallColour2);
+    for (int32_t join : joinInfo)
+        out.Int(join);
+    out.EndLine();
+}
+
+bool TExtwallobj::ReadRecord(TRecordReader& in)
+{
+    if (!(in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.Int(penWidth) &&
+          in.Int(penStyle) && in.X(x1) && in.Int(z1) && in.X(x2) && in.Int(z2) && in.Y(y1) && in.Y(y2) &&
+          in.Int(colour) && in.Int(spacing1) && in.Int(spacing2) && in.Int(spacing3) && in.Int(wallAux1) &&
+          in.Int(wallAux2) && in.Int(angle) && in.Int(wallFlag)))
+        return false;
+    for (std::size_t i = 0; i < wallLines.size(); i += 2)
+        if (!(in.X(wallLines[i]) && in.Y(wallLines[i + 1])))
+            return false;
+    if (!(in.Int(wallColour1) && in.Int(wallColour2)))
+        return false;
+    for (int32_t& join : joinInfo)
+        if (!in.Int(join))
+            return false;
+    return in.EndLine();
+}
+
+void TExtwallobj::Render(Canvas& dc, int scale, TFillStyle fill) const
+{
+    auto at = [scale](int32_t x, int32_t y) { return TPoint{ToWindow(x, scale), ToWindow(y, scale)}; };
+    const std::size_t inner = std::size_t(InnerLine());
+    FillWallBody(dc,
+                 {at(x1, y1), at(x2, y2), at(wallLines[inner + 2], wallLines[inner + 3]),
+                  at(wallLines[inner], wallLines[inner + 1])},
+                 fill, TColor(wallColour1), TColor(wallColour2));
+
+    // The reference line (the outer face), then the wall lines in use.
+    const int lines = IsCavityWall() ? 3 : 1;
+    const TPoint start = at(x1, y1);
+    const TPoint end = at(x2, y2);
+    dc.MoveTo(start.x, start.y);
+    dc.LineTo(end.x, end.y);
+    for (int line = 0; line < lines; ++line) {
+        const std::size_t i = std::size_t(line) * 4;
+        const TPoint from = at(wallLines[i], wallLines[i + 1]);
+        const TPoint to = at(wallLines[i + 2], wallLines[i + 3]);
+        dc.MoveTo(from.x, from.y);
+        dc.LineTo(to.x, to.y);
+    }
+}

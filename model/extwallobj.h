@@ -1,0 +1,45 @@
+#pragma once
+// An external wall: the reference line (x1, y1)-(x2, y2) is its outer face; wall line 1 lies
+// spacing1 to the right of the direction of travel, line 2 a further spacing2 and line 3 a further
+// spacing3. spacing2 above 0 makes a cavity wall of four lines, whose inner face is line 3;
+// otherwise line 1 is the inner face. groupId holds the wall's length, ownerId its action id.
+#include "model/object.h"
+
+class TExtwallobj : public TObject {
+public:
+    explicit TExtwallobj(int32_t typeCode = 1000) : TObject(typeCode) {}
+    ARKWELD_OBJECT_CLASS(TExtwallobj)
+
+    int32_t spacing1 = 0;
+    int32_t spacing2 = 0;
+    int32_t spacing3 = 0;
+    int32_t wallAux1 = 0;
+    int32_t wallAux2 = 0;
+    int32_t angle = 0;  // tenths of a degree clockwise from +y
+    int32_t wallFlag = 0;
+    // Wall line 1 start x, start y, end x, end y, then lines 2 and 3 alike.
+    std::array<int32_t, 12> wallLines{};
+    int32_t wallColour1 = 0;
+    int32_t wallColour2 = 0;
+    std::array<int32_t, 4> joinInfo{};
+
+    // Other names of the same fields.
+    int32_t& wallParam1() { return wallAux1; }
+    int32_t& wallParam2() { return wallAux2; }
+    std::array<int32_t, 4>& joinData() { return joinInfo; }
+    const int32_t& wallParam1() const { return wallAux1; }
+    const int32_t& wallParam2() const { return wallAux2; }
+    const std::array<int32_t, 4>& joinData() const { return joinInfo; }
+
+    bool IsCavityWall() const { return spacing2 > 0; }
+    int32_t Thickness() const { return spacing1 + spacing2 + spacing3; }
+    // Index into wallLines of the inner face line's start x (0 for line 1, 8 for line 3).
+    int InnerLine() const { return IsCavityWall() ? 8 : 0; }
+
+    TFillStyle PlanFill() const override;
+    void DumpFields(std::string& out) const override;
+    void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit) override;
+    void WriteRecord(TRecordWriter& out) const override;
+    bool ReadRecord(TRecordReader& in) override;
+    void Render(Canvas& dc, int scale, TFillStyle fill) const override;
+};

@@ -1,0 +1,89 @@
+#pragma once
+// The object list of the open drawing: every object of every floor, addressed by index in the
+// order of addition. The list owns its objects. The drawing file is the store of record: every
+// change is written back with WriteDrawing, every repaint reads it again with ReadDrawing.
+#include "model/object.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The outcome of reading a drawing, library or paste file.
+struct TLoadResult {
+    bool ok = true;
+    bool opened = true;   // false when the file could not be opened
+    std::string message;  // for the user: names the file and the line that does not parse
+    int line = 0;         // the line that does not parse, 0 when none
+    int added = 0;        // objects loaded
+};
+
+class TList {
+public:
+    TList();
+    ~TList();
+    TList(const TList&) = delete;
+    TList& operator=(const TList&) = delete;
+
+    int count() const { return int(items.size()); }
+    int Count() const { return count(); }
+    bool IsEmpty() const { return items.empty(); }
+    TObject* operator[](int index) const { return items[std::size_t(index)].get(); }
+    TObject* At(int index) const { return items[std::size_t(index)].get(); }
+
+    // Appends an object; the list owns it from then on.
+    void Add(TObject* object);
+    void Add(std::unique_ptr<TObject> object);
+    // Deletes the object at index; the later entries move down one place, keeping their order.
+    void Remove(int index);
+    // Deletes every object from index n on.
+    void CutBack(int n);
+    // Deletes every object.
+    void Clear();
+    // Puts a new object in place of the one at index, which is deleted.
+    void Replace(int index, std::unique_ptr<TObject> object);
+    void Replace(int index, TObject* object);
+
+    // The drawing file DWGS/<drawingName>.DB0.
+    std::string DrawingPath() const;
+    // Rewrites the drawing file whole and atomically from the list. Refuses (false) when the
+    // file is the one that last failed to load, or when there is no drawing name. Sets
+    // drawingState to 2 when the list holds objects.
+    bool WriteDrawing();
+    // Empties the list and reads the drawing file into it. On failure the list stays empty and
+    // the file is marked so that WriteDrawing never overwrites it.
+    TLoadResult ReadDrawing();
+    // True while WriteDrawing refuses to overwrite the file that failed to load.
+    bool LoadFailed() const { return !failedPath.empty(); }
+    // A new drawing replaces the broken file on purpose: lifts the refusal.
+    void ClearLoadFailure() { failedPath.clear(); }
+
+    // Searches.
+    int FindObjectAt(int mode, int x, int y) const;  // x, y logical units
+    int FindByType(int typeCode) const;
+
+    // The drawing's floor area (square metres or square feet).
+    int GetFloorArea() const { return int(floorArea); }
+    void SetFloorArea(int area) { floorArea = area; }
+
+    void WriteExtents();
+    void MakeDrawingTitles();
+
+    // Symbol libraries and the paste buffer under LIBS/.
+    TLoadResult ReadLibraryFile(const std::string& fileName);
+    bool SaveLibrarySymbol(int library, const std::string& name);
+    bool RegisterLibraryFile(int library, const std::string& name);
+
+    // Turns the whole drawing clockwise by 90, 180 or 270 degrees, or mirrors it left to right
+    // (rotation 1), about the sheet centre. False (and nothing changed) for any other value.
+    bool RotateOrMirrorDrawing(int rotation);
+
+    // The objects, for code that walks them.
+    const std::vector<std::unique_ptr<TObject>>& Items() const { return items; }
+    // Takes over a whole set of objects (the list's old objects are deleted).
+    void Adopt(std::vector<std::unique_ptr<TObject>> objects);
+
+private:
+    std::vector<std::unique_ptr<TObject>> items;
+    double floorArea = 0.0;
+    std::string failedPath;  // the drawing file that failed to load
+};

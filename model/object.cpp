@@ -1,0 +1,140 @@
+#include "model/object.h"
+
+#include "model/drawingstate.h"
+#include "model/viewmapping.h"
+
+TObject::TObject(int32_t typeCode) : typeCode(typeCode) {}
+
+TObject::~TObject() = default;
+
+void DumpInt(std::string& out, const char* name, int32_t value)
+{
+    out += ' ';
+    out += name;
+    out += '=';
+    out += std::to_string(value);
+}
+
+void DumpText(std::string& out, const char* name, const std::string& text)
+{
+    out += ' ';
+    out += name;
+    out += "=\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    out += '"';
+}
+
+TBrush FillBrush(TFillStyle fill, TColor colour)
+{
+    TBrush brush;
+    brush.colour = colour;
+    switch (fill) {
+    case TFillStyle::None:
+        brush.kind = BrushKind::Hollow;
+        break;
+    case TFillStyle::Solid:
+        brush.kind = BrushKind::Solid;
+        break;
+    case TFillStyle::Hatched:
+        brush.kind = BrushKind::Hatched;
+        brush.hatch = HS_DIAGCROSS;
+        break;
+    }
+    return brush;
+}
+
+TFillStyle WallStyleOfDisplayMode(int displayMode)
+{
+    switch ((displayMode % 100) / 10) {
+    case 1:
+        return TFillStyle::Hatched;
+    case 2:
+        return TFillStyle::Solid;
+    default:
+        return TFillStyle::None;
+    }
+}
+
+void FillWallBody(Canvas& dc, const std::vector<TPoint>& outline, TFillStyle fill, TColor hatchColour,
+                  TColor solidColour)
+{
+    if (fill == TFillStyle::None)
+        return;
+    TPen noPen;
+    noPen.style = PS_NULL;
+    const TPen oldPen = dc.SelectPen(noPen);
+    const TBrush oldBrush = dc.SelectBrush(FillBrush(fill, fill == TFillStyle::Hatched ? hatchColour : solidColour));
+    dc.Polygon(outline);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+}
+
+void TObject::DumpBase(std::string& out) const
+{
+    DumpInt(out, "floor", floor);
+    DumpInt(out, "ownerId", ownerId);
+    DumpInt(out, "groupId", groupId);
+    DumpInt(out, "typeCode", typeCode);
+    DumpInt(out, "penWidth", penWidth);
+    DumpInt(out, "penStyle", penStyle);
+    DumpInt(out, "x1", x1);
+    DumpInt(out, "z1", z1);
+    DumpInt(out, "x2", x2);
+    DumpInt(out, "z2", z2);
+    DumpInt(out, "y1", y1);
+    DumpInt(out, "y2", y2);
+    DumpInt(out, "colour", colour);
+}
+
+void TObject::DumpFields(std::string& out) const { DumpBase(out); }
+
+std::string DumpObject(int index, const TObject& object)
+{
+    std::string line = std::to_string(index);
+    line += ' ';
+    line += object.ClassName();
+    object.DumpFields(line);
+    return line;
+}
+
+void TObject::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit)
+{
+    visit(x1, y1);
+    visit(x2, y2);
+}
+
+void TObject::Draw(Canvas& dc) const { Render(dc, State().unitsPerLogical, TFillStyle::None); }
+
+void TObject::DrawSolid(Canvas& dc) const { Render(dc, State().unitsPerLogical, TFillStyle::Solid); }
+
+void TObject::DrawHatched(Canvas& dc) const { Render(dc, State().unitsPerLogical, TFillStyle::Hatched); }
+
+void TObject::DrawWithPen(Canvas& dc, const TPen& pen) const
+{
+    const TPen old = dc.SelectPen(pen);
+    Draw(dc);
+    dc.SelectPen(old);
+}
+
+void TObject::DrawMapped(Canvas& dc, const TRect& clientRect, int highlight) const
+{
+    const TDrawingState& state = State();
+    SetupViewMapping(dc, clientRect);
+    TPen pen;
+    pen.colour = highlight > 0 ? state.highlightColour : TColor(colour);
+    pen.width = penWidth * (state.printLineFactor > 0 ? state.printLineFactor : 1);
+    pen.style = penStyle;
+    const TPen old = dc.SelectPen(pen);
+    Render(dc, state.unitsPerLogical, PlanFill());
+    dc.SelectPen(old);
+}
+
+void TObject::DrawScaled(Canvas& dc, int scale) const { Render(dc, scale, TFillStyle::None); }
+
+void TObject::DrawSolidScaled(Canvas& dc, int scale) const { Render(dc, scale, TFillStyle::Solid); }
+
+void TObject::DrawHatchedScaled(Canvas& dc, int scale) const { Render(dc, scale, TFillStyle::Hatched); }

@@ -1,0 +1,88 @@
+#include "model/planpainter.h"
+
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/settingsfile.h"
+#include "model/settingsformats.h"
+#include "model/typecodes.h"
+#include "model/viewmapping.h"
+
+namespace {
+
+// The floor codes of the overlay flags, in the file's order.
+constexpr int OVERLAY_FLOORS[5] = {53, 50, 51, 52, 54};
+
+bool IsAutomaticDimension(int typeCode)
+{
+    return typeCode == TYPE_DIMENSION_LINE || typeCode == TYPE_DIMENSION_TEXT;
+}
+
+}  // namespace
+
+bool TOverlayFloors::Shows(int floorCode) const
+{
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        if (OVERLAY_FLOORS[i] == floorCode)
+            return flags[i] == 1;
+    return false;
+}
+
+TOverlayFloors ReadOverlayFloors()
+{
+    const SettingsRecord record("OVERLAY.CFG", OVERLAY_CFG_FORMAT);
+    TOverlayFloors overlay;
+    for (std::size_t i = 0; i < overlay.flags.size() && i < record.Size(); ++i)
+        overlay.flags[i] = record.Int(i);
+    return overlay;
+}
+
+TColor OverlayColour(TColor colour, TColor background)
+{
+    return MakeColour((RedOf(colour) + RedOf(background)) / 2, (GreenOf(colour) + GreenOf(background)) / 2,
+                      (BlueOf(colour) + BlueOf(background)) / 2);
+}
+
+bool HidesDimensions(int displayMode)
+{
+    const int units = displayMode % 10;
+    return units == 1 || units == 3;
+}
+
+void PaintFloor(Canvas& dc, const TRect& clientRect)
+{
+    const int floorCode = State().currentFloor;
+    PaintFloor(dc, clientRect, State().objects, floorCode >= 1000 ? floorCode - 1000 : floorCode);
+}
+
+void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode)
+{
+    const TDrawingState& state = State();
+    const int units = state.displayMode % 10;
+
+    // The other floors chosen for the overlay view go underneath, lighter and without their
+    // automatic dimensions, each with its own pen width and style.
+    if (units >= 2 && units <= 4) {
+        const TOverlayFloors overlay = ReadOverlayFloors();
+        SetupViewMapping(dc, clientRect);
+        const int factor = state.printLineFactor > 0 ? state.printLineFactor : 1;
+        for (const auto& object : list.Items()) {
+            if (object->floor == floorCode || !overlay.Shows(object->floor) || IsFloorRecordType(object->typeCode) ||
+                IsAutomaticDimension(object->typeCode))
+                continue;
+            TPen pen;
+            pen.colour = OverlayColour(TColor(object->colour), state.currentFillColour);
+            pen.width = object->penWidth * factor;
+            pen.style = object->penStyle;
+            object->DrawWithPen(dc, pen);
+        }
+    }
+
+    const bool hideDimensions = HidesDimensions(state.displayMode);
+    for (const auto& object : list.Items()) {
+        if (object->floor != floorCode || IsFloorRecordType(object->typeCode))
+            continue;
+        if (hideDimensions && IsAutomaticDimension(object->typeCode))
+            continue;
+        object->DrawMapped(dc, clientRect, 0);
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Paints one floor plan of the object list: the floors chosen in CFG/OVERLAY.CFG first, in a
+// lighter colour, when the display mode asks for overlays, then the floor's own objects in list
+// order, each with its own pen and the wall style of the display mode. Floor records are never
+// drawn; automatic dimensions are left out when the display mode says so.
+#include "platform/canvas.h"
+
+#include <array>
+
+class TList;
+
+// The overlay flags of CFG/OVERLAY.CFG by floor code: 53, 50, 51, 52, 54 in the file's order.
+struct TOverlayFloors {
+    std::array<int, 5> flags{};  // file order
+    bool Shows(int floorCode) const;
+};
+TOverlayFloors ReadOverlayFloors();
+
+// The colour overlays are drawn in: halfway from the object's colour to the background.
+TColor OverlayColour(TColor colour, TColor background);
+
+// True when the display mode leaves automatic dimensions (25000 and 34) out.
+bool HidesDimensions(int displayMode);
+
+// Paints the floor in view (currentFloor, less 1000 while printing) of `objects`.
+void PaintFloor(Canvas& dc, const TRect& clientRect);
+// Paints the given floor of a list.
+void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode);

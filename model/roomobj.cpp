@@ -1,0 +1,128 @@
+#include "model/roomobj.h"
+
+#include "model/drawingstate.h"
+#include "model/recordreader.h"
+#include "model/recordwriter.h"
+
+#include <algorithm>
+
+namespace {
+
+void SetCounted(std::string& field, int32_t& length, const std::string& value, int capacity)
+{
+    field = value.substr(0, std::size_t(capacity));
+    length = int32_t(field.size());
+}
+
+std::string Shown(const std::string& text, int32_t length)
+{
+    return text.substr(0, std::size_t(std::clamp<int32_t>(length, 0, int32_t(text.size()))));
+}
+
+}  // namespace
+
+void TRoomobj::SetRoomName(const std::string& value) { SetCounted(roomName, nameLength, value, NAME_CAPACITY); }
+
+void TRoomobj::SetSizeText1(const std::string& value)
+{
+    SetCounted(sizeText1, sizeText1Length, value, SIZE_TEXT_CAPACITY);
+}
+
+void TRoomobj::SetSizeText2(const std::string& value)
+{
+    SetCounted(sizeText2, sizeText2Length, value, SIZE_TEXT_CAPACITY);
+}
+
+void TRoomobj::DumpFields(std::string& out) const
+{
+    DumpBase(out);
+    DumpInt(out, "roomWidth", roomWidth);
+    DumpInt(out, "roomLength", roomLength);
+    DumpInt(out, "nameLength", nameLength);
+    DumpInt(out, "sizeText1Length", sizeText1Length);
+    DumpInt(out, "sizeText2Length", sizeText2Length);
+    DumpInt(out, "sizeDisplay", sizeDisplay);
+    DumpInt(out, "textPointSize", textPointSize);
+    DumpInt(out, "fillColour", fillColour);
+    DumpText(out, "roomName", roomName);
+    DumpText(out, "sizeText1", sizeText1);
+    DumpText(out, "sizeText2", sizeText2);
+}
+
+void TRoomobj::WriteRecord(TRecordWriter& out) const
+{
+    const int32_t nameCount = std::clamp<int32_t>(nameLength, 0, NAME_CAPACITY);
+    const int32_t size1Count = std::clamp<int32_t>(sizeText1Length, 0, SIZE_TEXT_CAPACITY);
+    const int32_t size2Count = std::clamp<int32_t>(sizeText2Length, 0, SIZE_TEXT_CAPACITY);
+    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId).Int(penWidth).Int(penStyle);
+    out.X(x1).X(x2).Y(y1).Y(y2);
+    out.Int(roomWidth).Int(roomLength).Int(nameCount).Int(size1Count).Int(size2Count);
+    out.Int(sizeDisplay).Int(textPointSize).Int(fillColour);
+    out.Blank().CountedChars(roomName, nameCount);
+    out.CountedChars(sizeText1, size1Count).CountedChars(sizeText2, size2Count);
+    out.EndLine();
+}
+
+bool TRoomobj::ReadRecord(TRecordReader& in)
+{
+    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.Int(penWidth) &&
+           in.Int(penStyle) && in.X(x1) && in.X(x2) && in.Y(y1) && in.Y(y2) && in.Int(roomWidth) &&
+           in.Int(roomLength) && in.Int(nameLength) && in.Int(sizeText1Length) && in.Int(sizeText2Length) &&
+           in.Int(sizeDisplay) && in.Int(textPointSize) && in.Int(fillColour) && in.Blank() &&
+           in.Chars(nameLength, NAME_CAPACITY, roomName, "room name") &&
+           in.Chars(sizeText1Length, SIZE_TEXT_CAPACITY, sizeText1, "first size text") &&
+           in.Chars(sizeText2Length, SIZE_TEXT_CAPACITY, sizeText2, "second size text") && in.EndLine();
+}
+
+void TRoomobj::Render(Canvas& dc, int scale, TFillStyle) const
+{
+    const int left = ToWindow(x1, scale);
+    const int top = ToWindow(y1, scale);
+    const int right = ToWindow(x2, scale);
+    const int bottom = ToWindow(y2, scale);
+    const int midX = left + (right - left) / 2;
+    const int midY = bottom + (top - bottom) / 2;
+
+    // The room's area in its fill colour, outlined with the pen.
+    TBrush fill;
+    fill.kind = BrushKind::Solid;
+    fill.colour = TColor(fillColour);
+    const TBrush oldBrush = dc.SelectBrush(fill);
+    dc.Rectangle(left, top, right, bottom);
+    dc.SelectBrush(oldBrush);
+
+    // The name at the centre; the sizes below it, or along the top and the left edge.
+    TFont font;
+    font.face = State().currentFontFace;
+    font.height = textPointSize * (scale > 0 ? scale : 1);
+    const TFont oldFont = dc.SelectFont(font);
+    const unsigned oldAlign = dc.TextAlignFlags();
+    const TColor oldColour = dc.SetTextColor(dc.Pen().colour);
+
+    const std::string name = Shown(roomName, nameLength);
+    const std::string width = Shown(sizeText1, sizeText1Length);
+    const std::string length = Shown(sizeText2, sizeText2Length);
+    if (name != "none") {
+        dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
+        dc.TextOut(midX, midY, name);
+    }
+    if (sizeDisplay == 1) {
+        dc.SetTextAlign(TA_CENTER | TA_TOP);
+        dc.TextOut(midX, midY, width + " x " + length);
+    }
+    if (sizeDisplay == 2 || sizeDisplay == 3) {
+        dc.SetTextAlign(TA_CENTER | TA_TOP);
+        dc.TextOut(midX, top, width);
+    }
+    if (sizeDisplay == 2 || sizeDisplay == 4) {
+        TFont upwards = font;
+        upwards.escapement = 2700;
+        dc.SelectFont(upwards);
+        dc.SetTextAlign(TA_CENTER | TA_TOP);
+        dc.TextOut(left, midY, length);
+    }
+
+    dc.SetTextColor(oldColour);
+    dc.SetTextAlign(oldAlign);
+    dc.SelectFont(oldFont);
+}

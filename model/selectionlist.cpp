@@ -1,0 +1,72 @@
+#include "model/selectionlist.h"
+
+#include "model/programdirectory.h"
+#include "model/settingsfile.h"
+#include "model/settingsformats.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool AppendToFile(const std::string& path, const std::string& text, bool startAfresh)
+{
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (startAfresh ? O_TRUNC : O_APPEND);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0)
+        return false;
+    std::size_t written = 0;
+    bool ok = true;
+    while (ok && written < text.size()) {
+        const ssize_t put = ::write(fd, text.data() + written, text.size() - written);
+        if (put < 0)
+            ok = errno == EINTR;
+        else
+            written += std::size_t(put);
+    }
+    return ::close(fd) == 0 && ok;
+}
+
+}  // namespace
+
+bool AppendCopyRecord(int index, int32_t baseX, int32_t baseY)
+{
+    const int count = ReadCopyCount();
+    if (!AppendToFile(CfgPath("COPY.CFG"), FormatC(COPY_CFG_FORMAT, index, long(baseX), long(baseY)), count == 0))
+        return false;
+    return WriteCopyCount(count + 1);
+}
+
+int ReadCopyCount()
+{
+    std::string text;
+    if (!ReadTextFile(CfgPath("TEMP.CFG"), text))
+        return 0;
+    TextScanner scanner(text);
+    int32_t count = 0;
+    if (!scanner.ReadInt(count) || count < 0)
+        return 0;
+    return count;
+}
+
+bool WriteCopyCount(int n) { return WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, n)); }
+
+std::vector<TCopyEntry> ReadCopyList()
+{
+    std::vector<TCopyEntry> entries;
+    const int count = ReadCopyCount();
+    std::string text;
+    if (count == 0 || !ReadTextFile(CfgPath("COPY.CFG"), text))
+        return entries;
+    TextScanner scanner(text);
+    for (int i = 0; i < count; ++i) {
+        int32_t index = 0;
+        int32_t x = 0;
+        int32_t y = 0;
+        if (!(scanner.ReadInt(index) && scanner.ReadInt(x) && scanner.ReadInt(y)))
+            break;
+        entries.push_back({index, x, y});
+    }
+    return entries;
+}

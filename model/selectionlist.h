@@ -1,0 +1,20 @@
+#pragma once
+// The selection list: CFG/COPY.CFG holds one line per selected object (its index in the object
+// list and the base point of the selection, model units); CFG/TEMP.CFG holds the number of lines.
+#include <cstdint>
+#include <vector>
+
+struct TCopyEntry {
+    int index = 0;
+    int32_t baseX = 0;
+    int32_t baseY = 0;
+};
+
+// Appends one entry; the list is started afresh when the stored count is 0. Then stores count + 1.
+bool AppendCopyRecord(int index, int32_t baseX, int32_t baseY);
+// The stored count; 0 when TEMP.CFG is missing or unreadable.
+int ReadCopyCount();
+// Stores the count; 0 empties the selection (the next append starts a new list).
+bool WriteCopyCount(int n);
+// The entries of the list, as many as the count says and the file holds, in order.
+std::vector<TCopyEntry> ReadCopyList();

@@ -1,0 +1,463 @@
+#include "model/settingsfile.h"
+
+#include "model/programdirectory.h"
+#include "resources/shippeddefaults.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <fcntl.h>
+#include <limits>
+#include <locale.h>
+#include <map>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The C locale for number formatting, made once; every thread may use it.
+locale_t CLocale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string FormatC(const char* format, ...)
+{
+    // Numbers must come out the same whatever the user's locale, so switch this thread to the C
+    // locale for the call and back afterwards.
+    const locale_t c = CLocale();
+    const locale_t previous = c ? uselocale(c) : locale_t(0);
+
+    std::string result;
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int needed = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (needed >= 0) {
+        if (std::size_t(needed) < sizeof buffer) {
+            result.assign(buffer, std::size_t(needed));
+        } else {
+            result.resize(std::size_t(needed) + 1);
+            std::vsnprintf(result.data(), result.size(), format, again);
+            result.resize(std::size_t(needed));
+        }
+    }
+    va_end(again);
+
+    if (c)
+        uselocale(previous);
+    return result;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text)
+{
+    text.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            text.clear();
+            return false;
+        }
+        if (got == 0)
+            break;
+        text.append(buffer, std::size_t(got));
+    }
+    ::close(fd);
+    return true;
+}
+
+bool WriteTextFileAtomic(const std::string& path, const std::string& text)
+{
+    // The temporary file lies in the same folder, so the rename cannot cross file systems.
+    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+
+    bool ok = true;
+    std::size_t written = 0;
+    while (ok && written < text.size()) {
+        const ssize_t put = ::write(fd, text.data() + written, text.size() - written);
+        if (put < 0) {
+            if (errno != EINTR)
+                ok = false;
+        } else {
+            written += std::size_t(put);
+        }
+    }
+    if (ok && ::fsync(fd) != 0)
+        ok = false;
+    if (::close(fd) != 0)
+        ok = false;
+    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0)
+        ok = false;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+
+    // Make the rename itself durable; a failure here leaves a complete file either way.
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+const std::string* ShippedDefault(const std::string& cfgName)
+{
+    // Built once from the compiled-in table; the strings live for the whole run.
+    static const std::map<std::string, std::string> defaults = [] {
+        std::map<std::string, std::string> table;
+        for (const TShippedDefault& file : ShippedDefaults())
+            table.emplace(file.name, std::string(file.bytes));
+        return table;
+    }();
+    const auto found = defaults.find(cfgName);
+    return found == defaults.end() ? nullptr : &found->second;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TextScanner
+
+TextScanner::TextScanner(std::string text) : text(std::move(text)) {}
+
+void TextScanner::SkipBlanks()
+{
+    while (position < text.size() && IsBlank(text[position]))
+        ++position;
+}
+
+bool TextScanner::ReadInt(std::int32_t& value)
+{
+    const std::size_t start = position;
+    SkipBlanks();
+    std::size_t p = position;
+    bool negative = false;
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
+        negative = text[p] == '-';
+        ++p;
+    }
+    if (p >= text.size() || !IsDigit(text[p])) {
+        position = start;
+        return false;
+    }
+    // Accumulate as a negative number so that the most negative int32 is reachable; a number
+    // beyond the int32 range is a malformed field.
+    constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
+    std::int64_t magnitude = 0;
+    bool overflow = false;
+    while (p < text.size() && IsDigit(text[p])) {
+        if (!overflow) {
+            magnitude = magnitude * 10 + (text[p] - '0');
+            if (magnitude > -lowest)
+                overflow = true;
+        }
+        ++p;
+    }
+    const std::int64_t signedValue = negative ? -magnitude : magnitude;
+    if (overflow || signedValue < lowest || signedValue > highest) {
+        position = start;
+        return false;
+    }
+    value = std::int32_t(signedValue);
+    position = p;
+    return true;
+}
+
+bool TextScanner::ReadDouble(double& value)
+{
+    const std::size_t start = position;
+    SkipBlanks();
+    std::size_t p = position;
+    bool negative = false;
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
+        negative = text[p] == '-';
+        ++p;
+    }
+    // from_chars reads the C locale's form whatever the process locale is; it takes no sign of
+    // its own beyond '-', so the sign is handled here.
+    if (p >= text.size() || !(IsDigit(text[p]) || text[p] == '.')) {
+        position = start;
+        return false;
+    }
+    double parsed = 0.0;
+    const auto [end, error] = std::from_chars(text.data() + p, text.data() + text.size(), parsed,
+                                              std::chars_format::general);
+    if (error != std::errc() || !std::isfinite(parsed)) {
+        position = start;
+        return false;
+    }
+    value = negative ? -parsed : parsed;
+    position = std::size_t(end - text.data());
+    return true;
+}
+
+bool TextScanner::ReadWord(std::string& word, std::size_t maxLength)
+{
+    const std::size_t start = position;
+    SkipBlanks();
+    std::size_t p = position;
+    while (p < text.size() && !IsBlank(text[p]) && p - position < maxLength)
+        ++p;
+    if (p == position) {
+        position = start;
+        return false;
+    }
+    word.assign(text, position, p - position);
+    position = p;
+    return true;
+}
+
+bool TextScanner::ReadChar(char& c)
+{
+    if (position >= text.size())
+        return false;
+    c = text[position++];
+    return true;
+}
+
+bool TextScanner::ReadChars(std::size_t count, std::string& chars)
+{
+    if (text.size() - position < count)
+        return false;
+    chars.assign(text, position, count);
+    position += count;
+    return true;
+}
+
+bool TextScanner::ReadLine(std::string& line)
+{
+    if (position >= text.size())
+        return false;
+    const std::size_t end = text.find('\n', position);
+    if (end == std::string::npos) {
+        line.assign(text, position, std::string::npos);
+        position = text.size();
+    } else {
+        line.assign(text, position, end - position);
+        position = end + 1;
+    }
+    return true;
+}
+
+bool TextScanner::Literal(const std::string& expected)
+{
+    if (text.compare(position, expected.size(), expected) != 0)
+        return false;
+    position += expected.size();
+    return true;
+}
+
+int TextScanner::Line() const
+{
+    int line = 1;
+    for (std::size_t i = 0; i < position && i < text.size(); ++i)
+        if (text[i] == '\n')
+            ++line;
+    return line;
+}
+
+// ---------------------------------------------------------------------------------------------
+// SettingsRecord
+
+namespace {
+
+// One step of a scanf-style format: a conversion, a run of blanks, or literal text.
+struct FormatStep {
+    enum Kind { Field, Blanks, Text } kind = Text;
+    char conversion = 0;     // 'd', 'f', 'c', 's' for a field
+    std::size_t width = 0;   // maximum width for %s, count for %c; 0 when none was given
+    std::string literal;     // for Text
+};
+
+std::vector<FormatStep> SplitFormat(const std::string& format)
+{
+    std::vector<FormatStep> steps;
+    std::size_t i = 0;
+    while (i < format.size()) {
+        const char c = format[i];
+        if (IsBlank(c)) {
+            while (i < format.size() && IsBlank(format[i]))
+                ++i;
+            steps.push_back({FormatStep::Blanks, 0, 0, {}});
+            continue;
+        }
+        if (c == '%' && i + 1 < format.size() && format[i + 1] == '%') {
+            if (steps.empty() || steps.back().kind != FormatStep::Text)
+                steps.push_back({FormatStep::Text, 0, 0, {}});
+            steps.back().literal += '%';
+            i += 2;
+            continue;
+        }
+        if (c == '%') {
+            std::size_t j = i + 1;
+            std::size_t width = 0;
+            while (j < format.size() && IsDigit(format[j]))
+                width = width * 10 + std::size_t(format[j++] - '0');
+            if (j < format.size() && format[j] == 'l')  // %ld and %lf: int32 and double all the same
+                ++j;
+            if (j >= format.size())
+                throw std::invalid_argument("incomplete conversion in settings format: " + format);
+            const char conversion = format[j];
+            if (conversion != 'd' && conversion != 'f' && conversion != 'c' && conversion != 's')
+                throw std::invalid_argument("unsupported conversion in settings format: " + format);
+            steps.push_back({FormatStep::Field, conversion, width, {}});
+            i = j + 1;
+            continue;
+        }
+        if (steps.empty() || steps.back().kind != FormatStep::Text)
+            steps.push_back({FormatStep::Text, 0, 0, {}});
+        steps.back().literal += c;
+        ++i;
+    }
+    return steps;
+}
+
+}  // namespace
+
+SettingsRecord::SettingsRecord(const std::string& cfgName, const std::string& format)
+{
+    std::string text;
+    // A file that cannot be opened reads as empty, so every field comes from the default.
+    ReadTextFile(CfgPath(cfgName), text);
+    const std::string* fallback = ShippedDefault(cfgName);
+    Parse(text, fallback ? *fallback : std::string(), format);
+}
+
+SettingsRecord::SettingsRecord(const std::string& text, const std::string& defaultText, const std::string& format)
+{
+    Parse(text, defaultText, format);
+}
+
+void SettingsRecord::Parse(const std::string& text, const std::string& defaultText, const std::string& format)
+{
+    const std::vector<FormatStep> steps = SplitFormat(format);
+    for (const FormatStep& step : steps)
+        if (step.kind == FormatStep::Field) {
+            Field field;
+            field.kind = step.conversion;
+            fields.push_back(field);
+        }
+
+    // Reads the record from `source` into the fields from index `from` on, stopping at the first
+    // field or literal that does not match, as scanf does. Returns the number of fields read.
+    auto readInto = [&](const std::string& source, std::size_t from) {
+        TextScanner scanner(source);
+        std::size_t index = 0;
+        for (const FormatStep& step : steps) {
+            switch (step.kind) {
+            case FormatStep::Blanks:
+                scanner.SkipBlanks();
+                break;
+            case FormatStep::Text:
+                if (!scanner.Literal(step.literal))
+                    return index;
+                break;
+            case FormatStep::Field: {
+                Field value;
+                value.kind = step.conversion;
+                bool ok = false;
+                switch (step.conversion) {
+                case 'd':
+                    ok = scanner.ReadInt(value.i);
+                    break;
+                case 'f':
+                    ok = scanner.ReadDouble(value.d);
+                    break;
+                case 'c':
+                    if (step.width > 1) {
+                        ok = scanner.ReadChars(step.width, value.s);
+                        if (ok)
+                            value.c = value.s[0];
+                    } else {
+                        ok = scanner.ReadChar(value.c);
+                        if (ok)
+                            value.s.assign(1, value.c);
+                    }
+                    break;
+                case 's':
+                    ok = scanner.ReadWord(value.s, step.width > 0 ? step.width : std::string::npos);
+                    if (ok && !value.s.empty())
+                        value.c = value.s[0];
+                    break;
+                }
+                if (!ok)
+                    return index;
+                if (index >= from)
+                    fields[index] = value;
+                ++index;
+                break;
+            }
+            }
+        }
+        return index;
+    };
+
+    fieldsFromFile = readInto(text, 0);
+    if (fieldsFromFile < fields.size())
+        readInto(defaultText, fieldsFromFile);
+}
+
+std::int32_t SettingsRecord::Int(std::size_t field) const
+{
+    const Field& f = fields.at(field);
+    if (f.kind == 'f') {
+        // A real asked for as an integer: truncated toward zero, kept inside the int32 range.
+        if (!(f.d > -2147483648.0))
+            return std::numeric_limits<std::int32_t>::min();
+        if (!(f.d < 2147483647.0))
+            return std::numeric_limits<std::int32_t>::max();
+        return std::int32_t(f.d);
+    }
+    if (f.kind == 'c')
+        return std::int32_t(static_cast<unsigned char>(f.c));
+    return f.i;
+}
+
+double SettingsRecord::Double(std::size_t field) const
+{
+    const Field& f = fields.at(field);
+    return f.kind == 'f' ? f.d : double(f.i);
+}
+
+char SettingsRecord::Char(std::size_t field) const { return fields.at(field).c; }
+
+const std::string& SettingsRecord::Text(std::size_t field) const { return fields.at(field).s; }
+
+bool WriteSettings(const std::string& cfgName, const std::string& text)
+{
+    return WriteTextFileAtomic(CfgPath(cfgName), text);
+}

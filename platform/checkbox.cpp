@@ -1,0 +1,7 @@
+#include "platform/checkbox.h"
+
+void TCheckBox::Bind(const ControlTemplate& control)
+{
+    TControl::Bind(control);
+    checked = false;
+}

@@ -1,0 +1,544 @@
+#include "platform/qt/qtcanvas.h"
+
+#include <QPaintDevice>
+#include <QPainterPath>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Size at which face metrics are measured.
+constexpr int kReferencePixels = 256;
+// Bounds of the pixel size text is drawn at; a font too small to read still leaves a mark, and a
+// huge one (deep zoom) stays within what the glyph rasteriser handles.
+constexpr int kMinPixels = 1;
+constexpr int kMaxPixels = 10000;
+// Cell height of a font whose height is 0, in logical units.
+constexpr int kDefaultCellHeight = 16;
+constexpr std::size_t kDeviceFontCache = 16;
+// Widest pen drawn, in pixels (a pen wider than any window).
+constexpr int kMaxPenPixels = 100000;
+
+QColor ToQColor(TColor colour)
+{
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+int RoundToPixel(double v)
+{
+    return int(std::floor(v + 0.5));
+}
+
+// Dash patterns of the pen styles, in pen widths (pixels for a one-pixel pen).
+QList<qreal> DashPattern(int style)
+{
+    switch (style) {
+    case PS_DASH:
+        return {18, 6};
+    case PS_DOT:
+        return {3, 3};
+    case PS_DASHDOT:
+        return {9, 6, 3, 6};
+    case PS_DASHDOTDOT:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
+    }
+}
+
+Qt::BrushStyle HatchPattern(int hatch)
+{
+    switch (hatch) {
+    case HS_HORIZONTAL:
+        return Qt::HorPattern;
+    case HS_VERTICAL:
+        return Qt::VerPattern;
+    case HS_FDIAGONAL:
+        return Qt::FDiagPattern;
+    case HS_BDIAGONAL:
+        return Qt::BDiagPattern;
+    case HS_CROSS:
+        return Qt::CrossPattern;
+    default:
+        return Qt::DiagCrossPattern;
+    }
+}
+
+// Direction of a ray as Qt measures arcs: degrees anticlockwise on the screen from 3 o'clock.
+double ScreenAngle(double dx, double dy)
+{
+    return std::atan2(-dy, dx) * 180.0 / kPi;
+}
+
+// Qt places arc angles on the ellipse parametrically; turn the angle of a ray from the centre
+// into the parameter of the point where that ray meets the ellipse.
+double ParameterOfRay(double degrees, double halfWidth, double halfHeight)
+{
+    if (halfWidth <= 0 || halfHeight <= 0)
+        return degrees;
+    double r = degrees * kPi / 180.0;
+    double t = std::atan2(halfWidth * std::sin(r), halfHeight * std::cos(r)) * 180.0 / kPi;
+    return t;
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPaintDevice& device, bool printer) : printer(printer)
+{
+    // A device without a paint engine (a null image) is left alone: the canvas draws nothing.
+    if (device.paintEngine() && painter.begin(&device)) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setBackgroundMode(Qt::TransparentMode);
+    }
+}
+
+QtCanvas::~QtCanvas()
+{
+    Finish();
+}
+
+void QtCanvas::Finish()
+{
+    Flush();
+    if (painter.isActive())
+        painter.end();
+}
+
+QString QtCanvas::ToQString(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+TPoint QtCanvas::DeviceSize() const
+{
+    const QPaintDevice* device = painter.device();
+    return device ? TPoint{device->width(), device->height()} : TPoint{};
+}
+
+TPoint QtCanvas::DeviceResolution() const
+{
+    const QPaintDevice* device = painter.device();
+    return device ? TPoint{device->logicalDpiX(), device->logicalDpiY()} : TPoint{96, 96};
+}
+
+void QtCanvas::StateChanged()
+{
+    stateDirty = true;
+}
+
+void QtCanvas::DeviceClipChanged()
+{
+    if (!painter.isActive())
+        return;
+    if (HasDeviceClip()) {
+        const TRect& c = DeviceClip();
+        painter.setClipRect(QRect(c.left, c.top, c.Width(), c.Height()));
+    } else {
+        painter.setClipping(false);
+    }
+}
+
+QColor QtCanvas::Effective(TColor colour) const
+{
+    if (!printer && ROP2() == RasterOp::NotXor)
+        colour ^= 0xFFFFFF;
+    return ToQColor(colour);
+}
+
+QPen QtCanvas::MakePen() const
+{
+    const TPen& p = Pen();
+    if (p.style == PS_NULL)
+        return QPen(Qt::NoPen);
+    QPen q(Effective(p.colour));
+    QList<qreal> dashes = DashPattern(p.style);
+    if (penDeviceWidth <= 1) {
+        // One device pixel: Qt's cosmetic line drawer; the flat cap leaves a line's last pixel
+        // to whatever follows it.
+        q.setWidth(1);
+        q.setCosmetic(true);
+        q.setCapStyle(Qt::FlatCap);
+        q.setJoinStyle(Qt::MiterJoin);
+    } else {
+        q.setWidth(penDeviceWidth);
+        q.setCapStyle(dashes.isEmpty() ? Qt::RoundCap : Qt::FlatCap);
+        q.setJoinStyle(Qt::RoundJoin);
+    }
+    if (!dashes.isEmpty())
+        q.setDashPattern(dashes);
+    return q;
+}
+
+QBrush QtCanvas::MakeBrush() const
+{
+    const TBrush& b = Brush();
+    switch (b.kind) {
+    case BrushKind::Hollow:
+        return QBrush(Qt::NoBrush);
+    case BrushKind::Solid:
+        return QBrush(Effective(b.colour));
+    case BrushKind::Hatched:
+        return QBrush(Effective(b.colour), HatchPattern(b.hatch));
+    }
+    return QBrush(Qt::NoBrush);
+}
+
+void QtCanvas::ApplyState()
+{
+    if (!stateDirty)
+        return;
+    stateDirty = false;
+    double width = std::fabs(Pen().width * Mapping().ScaleX());
+    penDeviceWidth = width < kMaxPenPixels ? std::max(1, RoundToPixel(width)) : kMaxPenPixels;
+    pen = MakePen();
+    brush = MakeBrush();
+    penVisible = PenVisible();
+    currentFace = -1;
+    if (!painter.isActive())
+        return;
+    painter.setCompositionMode(XorMode() ? QPainter::RasterOp_SourceXorDestination
+                                         : QPainter::CompositionMode_SourceOver);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+}
+
+QRect QtCanvas::DeviceBox(const TRect& box) const
+{
+    TPoint a = LPtoDP({box.left, box.top});
+    TPoint b = LPtoDP({box.right, box.bottom});
+    TRect d = TRect{a.x, a.y, b.x, b.y}.Normalized();
+    return QRect(QPoint(d.left, d.top), QPoint(d.right, d.bottom));
+}
+
+const QPolygon& QtCanvas::DevicePoints(const std::vector<TPoint>& points)
+{
+    devicePoints.resize(qsizetype(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        TPoint d = LPtoDP(points[i]);
+        devicePoints[qsizetype(i)] = QPoint(d.x, d.y);
+    }
+    return devicePoints;
+}
+
+template <typename Draw>
+void QtCanvas::ThroughLayer(const QRect& bounds, int margin, Draw draw)
+{
+    QRect device(0, 0, painter.device()->width(), painter.device()->height());
+    if (HasDeviceClip()) {
+        const TRect& c = DeviceClip();
+        device = device.intersected(QRect(c.left, c.top, c.Width(), c.Height()));
+    }
+    // Cut far-off figures down to the device before widening them, so nothing overflows.
+    QRect area = bounds.intersected(device.adjusted(-margin, -margin, margin, margin))
+                     .adjusted(-margin, -margin, margin, margin)
+                     .intersected(device);
+    if (area.isEmpty())
+        return;
+    if (layer.width() < area.width() || layer.height() < area.height())
+        layer = QImage(std::max(layer.width(), area.width()), std::max(layer.height(), area.height()),
+                       QImage::Format_RGB32);
+    // A window onto the top left of the layer buffer, so the buffer is reused from call to call.
+    QImage part(layer.bits(), area.width(), area.height(), layer.bytesPerLine(), QImage::Format_RGB32);
+    part.fill(0);
+    {
+        QPainter p(&part);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setBackgroundMode(Qt::TransparentMode);
+        p.translate(-area.left(), -area.top());
+        draw(p);
+    }
+    painter.drawImage(area.topLeft(), part);
+}
+
+template <typename Draw>
+void QtCanvas::DrawFigure(const QRect& bounds, bool filled, Draw draw)
+{
+    if (!painter.isActive())
+        return;
+    ApplyState();
+    filled = filled && BrushVisible();
+    if (!penVisible && !filled)
+        return;
+    if (XorMode()) {
+        int margin = penDeviceWidth + 2;
+        ThroughLayer(bounds, margin, [&](QPainter& p) {
+            p.setPen(pen);
+            p.setBrush(filled ? brush : QBrush(Qt::NoBrush));
+            draw(p);
+        });
+        return;
+    }
+    if (!filled)
+        painter.setBrush(Qt::NoBrush);
+    draw(painter);
+    if (!filled)
+        painter.setBrush(brush);
+}
+
+void QtCanvas::DoPolyline(const std::vector<TPoint>& points)
+{
+    if (points.size() < 2)
+        return;
+    const QPolygon& poly = DevicePoints(points);
+    DrawFigure(poly.boundingRect(), false, [&](QPainter& p) { p.drawPolyline(poly); });
+}
+
+void QtCanvas::DoPolygon(const std::vector<TPoint>& points)
+{
+    if (points.size() < 2)
+        return;
+    const QPolygon& poly = DevicePoints(points);
+    DrawFigure(poly.boundingRect(), true, [&](QPainter& p) { p.drawPolygon(poly, Qt::OddEvenFill); });
+}
+
+void QtCanvas::DoRectangle(const TRect& box)
+{
+    QRect d = DeviceBox(box);
+    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    DrawFigure(d, true, [&](QPainter& p) { p.drawRect(r); });
+}
+
+void QtCanvas::DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight)
+{
+    QRect d = DeviceBox(box);
+    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    double scale = std::fabs(Mapping().ScaleX());
+    double rx = std::min(std::fabs(cornerWidth * scale) / 2.0, r.width() / 2.0);
+    double ry = std::min(std::fabs(cornerHeight * scale) / 2.0, r.height() / 2.0);
+    DrawFigure(d, true, [&](QPainter& p) {
+        if (rx > 0 && ry > 0)
+            p.drawRoundedRect(r, rx, ry, Qt::AbsoluteSize);
+        else
+            p.drawRect(r);
+    });
+}
+
+void QtCanvas::DoEllipse(const TRect& box)
+{
+    QRect d = DeviceBox(box);
+    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    DrawFigure(d, true, [&](QPainter& p) { p.drawEllipse(r); });
+}
+
+void QtCanvas::DoArc(const TRect& box, TPoint start, TPoint end)
+{
+    QRect d = DeviceBox(box);
+    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    QPointF centre = r.center();
+    TPoint s = LPtoDP(start);
+    TPoint e = LPtoDP(end);
+    double a = r.width() / 2.0, b = r.height() / 2.0;
+    double from = ParameterOfRay(ScreenAngle(s.x - centre.x(), s.y - centre.y()), a, b);
+    double to = ParameterOfRay(ScreenAngle(e.x - centre.x(), e.y - centre.y()), a, b);
+    // Anticlockwise in logical terms is anticlockwise on the screen when the mapping turns
+    // exactly one axis over (the y-up mapping), clockwise otherwise.
+    bool screenAnticlockwise = Mapping().ScaleX() * Mapping().ScaleY() < 0;
+    double sweep;
+    if (screenAnticlockwise) {
+        sweep = std::fmod(to - from + 720.0, 360.0);
+        if (sweep <= 1e-9)
+            sweep = 360.0;
+    } else {
+        sweep = -std::fmod(from - to + 720.0, 360.0);
+        if (sweep >= -1e-9)
+            sweep = -360.0;
+    }
+    QPainterPath path;
+    path.arcMoveTo(r, from);
+    path.arcTo(r, from, sweep);
+    DrawFigure(d, false, [&](QPainter& p) { p.drawPath(path); });
+}
+
+void QtCanvas::DoFillDeviceRect(const TRect& device, TColor colour)
+{
+    if (!painter.isActive() || device.IsEmpty())
+        return;
+    ApplyState();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.fillRect(QRect(device.left, device.top, device.Width(), device.Height()), ToQColor(colour));
+    if (XorMode())
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+}
+
+const QtCanvas::FaceMetrics& QtCanvas::CurrentFace()
+{
+    ApplyState();
+    if (currentFace >= 0)
+        return faces[std::size_t(currentFace)];
+    const TFont& f = Font();
+    int weight = f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000);
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        if (faces[i].face == f.face && faces[i].weight == weight) {
+            currentFace = int(i);
+            return faces[i];
+        }
+    }
+    FaceMetrics m;
+    m.face = f.face;
+    m.weight = weight;
+    m.font = QFont(QString::fromStdString(f.face));
+    m.font.setPixelSize(kReferencePixels);
+    m.font.setWeight(QFont::Weight(weight));
+    m.font.setHintingPreference(QFont::PreferNoHinting);
+    m.metrics = QFontMetricsF(m.font);
+    double cell = m.metrics.ascent() + m.metrics.descent();
+    m.cellPerEm = cell > 0 ? cell / kReferencePixels : 1.0;
+    faces.push_back(m);
+    currentFace = int(faces.size() - 1);
+    return faces.back();
+}
+
+double QtCanvas::EmLogical(const FaceMetrics& face) const
+{
+    int h = Font().height;
+    if (h < 0)
+        return -double(h);
+    return (h == 0 ? kDefaultCellHeight : h) / face.cellPerEm;
+}
+
+const QtCanvas::DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int pixelSize)
+{
+    for (std::size_t i = deviceFonts.size(); i-- > 0;) {
+        DeviceFont& f = deviceFonts[i];
+        if (f.pixelSize == pixelSize && f.weight == face.weight && f.face == face.face) {
+            if (i + 1 != deviceFonts.size())
+                std::rotate(deviceFonts.begin() + std::ptrdiff_t(i), deviceFonts.begin() + std::ptrdiff_t(i) + 1,
+                            deviceFonts.end());
+            return deviceFonts.back();
+        }
+    }
+    if (deviceFonts.size() >= kDeviceFontCache)
+        deviceFonts.erase(deviceFonts.begin());
+    DeviceFont f;
+    f.face = face.face;
+    f.weight = face.weight;
+    f.pixelSize = pixelSize;
+    f.font = QFont(QString::fromStdString(face.face));
+    f.font.setPixelSize(pixelSize);
+    f.font.setWeight(QFont::Weight(face.weight));
+    f.font.setStyleStrategy(QFont::NoAntialias);
+    f.metrics = QFontMetricsF(f.font, painter.device());
+    deviceFonts.push_back(f);
+    return deviceFonts.back();
+}
+
+TTextMetrics QtCanvas::GetTextMetrics()
+{
+    const FaceMetrics& face = CurrentFace();
+    double perPixel = EmLogical(face) / kReferencePixels;
+    TTextMetrics m;
+    double cell = (face.metrics.ascent() + face.metrics.descent()) * perPixel;
+    m.height = Font().height > 0 ? Font().height : RoundToPixel(cell);
+    m.ascent = std::min(m.height, RoundToPixel(face.metrics.ascent() * perPixel));
+    m.descent = m.height - m.ascent;
+    m.internalLeading = std::max(0, m.height - RoundToPixel(EmLogical(face)));
+    m.externalLeading = std::max(0, RoundToPixel(face.metrics.leading() * perPixel));
+    m.aveCharWidth = RoundToPixel(face.metrics.averageCharWidth() * perPixel);
+    m.maxCharWidth = RoundToPixel(face.metrics.maxWidth() * perPixel);
+    return m;
+}
+
+TPoint QtCanvas::GetTextExtent(const std::string& text)
+{
+    const FaceMetrics& face = CurrentFace();
+    double perPixel = EmLogical(face) / kReferencePixels;
+    int cx = RoundToPixel(face.metrics.horizontalAdvance(ToQString(text)) * perPixel);
+    return {cx, GetTextMetrics().height};
+}
+
+void QtCanvas::DoTextOut(TPoint at, const std::string& text)
+{
+    if (!painter.isActive() || text.empty())
+        return;
+    const FaceMetrics& face = CurrentFace();
+    double scale = std::fabs(Mapping().ScaleX());
+    int pixels = std::clamp(RoundToPixel(EmLogical(face) * scale), kMinPixels, kMaxPixels);
+    const DeviceFont& font = DeviceFontFor(face, pixels);
+    QString s = ToQString(text);
+
+    // Offsets from the anchor to the start of the baseline, in the text's own frame (x along
+    // the baseline, y towards the foot of the letters).
+    unsigned align = TextAlignFlags();
+    double x = 0;
+    switch (align & 6u) {
+    case TA_CENTER:
+        x = -font.metrics.horizontalAdvance(s) / 2.0;
+        break;
+    case TA_RIGHT:
+        x = -font.metrics.horizontalAdvance(s);
+        break;
+    default:
+        break;
+    }
+    double y;
+    switch (align & 24u) {
+    case 24u:  // baseline
+        y = 0;
+        break;
+    case TA_BOTTOM:
+        y = -font.metrics.descent();
+        break;
+    default:  // TA_TOP
+        y = font.metrics.ascent();
+        break;
+    }
+    QPointF offset(RoundToPixel(x), RoundToPixel(y));
+
+    // The escapement turns the baseline from logical +x towards logical -y; map that direction
+    // to the device, where the letters stand upright whatever the mapping does to the axes.
+    int e = ((Font().escapement % 3600) + 3600) % 3600;
+    double c, sn;
+    switch (e) {
+    case 0:
+        c = 1, sn = 0;
+        break;
+    case 900:
+        c = 0, sn = 1;
+        break;
+    case 1800:
+        c = -1, sn = 0;
+        break;
+    case 2700:
+        c = 0, sn = -1;
+        break;
+    default:
+        c = std::cos(e * kPi / 1800.0), sn = std::sin(e * kPi / 1800.0);
+        break;
+    }
+    double dx = c * (Mapping().ScaleX() < 0 ? -1 : 1);
+    double dy = -sn * (Mapping().ScaleY() < 0 ? -1 : 1);
+
+    TPoint anchor = LPtoDP(at);
+    bool upright = dx == 1 && dy == 0;
+    QTransform turn(dx, dy, -dy, dx, anchor.x, anchor.y);
+    QPen textPen(Effective(TextColor()));
+    auto draw = [&](QPainter& p) {
+        p.setFont(font.font);
+        p.setPen(textPen);
+        if (upright) {
+            p.drawText(QPointF(anchor.x, anchor.y) + offset, s);
+        } else {
+            QTransform base = p.transform();
+            p.setTransform(turn, true);
+            p.drawText(offset, s);
+            p.setTransform(base);
+        }
+    };
+    if (XorMode()) {
+        // The text cell, with room for letters that reach past their advance.
+        double width = font.metrics.horizontalAdvance(s);
+        QRectF cell(offset.x(), offset.y() - font.metrics.ascent(), width,
+                    font.metrics.ascent() + font.metrics.descent());
+        ThroughLayer(turn.mapRect(cell).toAlignedRect(), pixels / 2 + 2, draw);
+        return;
+    }
+    draw(painter);
+    painter.setPen(pen);
+}

@@ -1,0 +1,118 @@
+#pragma once
+// Canvas over a QPainter: the figures are mapped to device pixels here and drawn with the
+// painter's transform left at identity, so text is never mirrored by the y-up mapping and every
+// pixel position is decided by our own rounding. Antialiasing is off throughout.
+//
+// Exclusive-or and not-exclusive-or both draw with Qt's source-xor-destination raster operation;
+// not-exclusive-or uses the complemented colour, as NOT(dest XOR c) == dest XOR (NOT c). Such a
+// figure is first drawn as with copy into a scratch layer, which is then combined with the device
+// once: no pixel is changed twice (self-crossing lines, outline over fill, touching letters), so
+// the figure looks as it would with copy and drawing it again erases it exactly.
+#include "platform/canvas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+
+#include <string>
+#include <vector>
+
+class QPaintDevice;
+
+class QtCanvas : public Canvas {
+public:
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
+
+    TTextMetrics GetTextMetrics() override;
+    TPoint GetTextExtent(const std::string& text) override;
+    bool IsPrinter() const override { return printer; }
+    TPoint DeviceSize() const override;
+    TPoint DeviceResolution() const override;
+
+    // False when the painter could not start on the device (nothing is drawn then).
+    bool IsActive() const { return painter.isActive(); }
+
+    // The string bytes as the drawing files hold them (one byte per character).
+    static QString ToQString(const std::string& text);
+
+protected:
+    QtCanvas(QPaintDevice& device, bool printer);
+
+    void DoPolyline(const std::vector<TPoint>& points) override;
+    void DoPolygon(const std::vector<TPoint>& points) override;
+    void DoRectangle(const TRect& box) override;
+    void DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight) override;
+    void DoEllipse(const TRect& box) override;
+    void DoArc(const TRect& box, TPoint start, TPoint end) override;
+    void DoTextOut(TPoint at, const std::string& text) override;
+    void DoFillDeviceRect(const TRect& device, TColor colour) override;
+    void DeviceClipChanged() override;
+    void StateChanged() override;
+
+    // Ends painting (after drawing anything pending); derived destructors call it before their
+    // device goes.
+    void Finish();
+
+private:
+    // Metrics of one face and weight, measured once at a large size without hinting so that the
+    // logical metrics do not depend on the zoom.
+    struct FaceMetrics {
+        std::string face;
+        int weight = 0;
+        QFont font;
+        QFontMetricsF metrics{QFont()};
+        double cellPerEm = 1.0;  // (ascent + descent) / em
+    };
+    // A font at one device pixel size, as the painter draws it.
+    struct DeviceFont {
+        std::string face;
+        int weight = 0;
+        int pixelSize = 0;
+        QFont font;
+        QFontMetricsF metrics{QFont()};
+    };
+
+    bool XorMode() const { return !printer && ROP2() != RasterOp::Copy; }
+    QColor Effective(TColor colour) const;
+    void ApplyState();
+    QPen MakePen() const;
+    QBrush MakeBrush() const;
+    bool PenVisible() const { return Pen().style != PS_NULL; }
+    bool BrushVisible() const { return Brush().kind != BrushKind::Hollow; }
+    QRect DeviceBox(const TRect& box) const;
+    const QPolygon& DevicePoints(const std::vector<TPoint>& points);
+    // Draws a figure with the current pen and, when filled, the current brush. bounds is the
+    // figure's device extent before the pen's width is added.
+    template <typename Draw>
+    void DrawFigure(const QRect& bounds, bool filled, Draw draw);
+    // Draws into a cleared scratch layer covering bounds widened by margin (black = untouched),
+    // then combines the layer with the device by exclusive-or: each pixel of the figure changes
+    // exactly once.
+    template <typename Draw>
+    void ThroughLayer(const QRect& bounds, int margin, Draw draw);
+
+    const FaceMetrics& CurrentFace();
+    double EmLogical(const FaceMetrics& face) const;  // the em height in logical units
+    const DeviceFont& DeviceFontFor(const FaceMetrics& face, int pixelSize);
+
+    QPainter painter;
+    bool printer;
+
+    bool stateDirty = true;
+    QPen pen;
+    QBrush brush;
+    bool penVisible = true;
+    int penDeviceWidth = 1;
+
+    QPolygon devicePoints;
+    QImage layer;
+
+    std::vector<FaceMetrics> faces;
+    std::vector<DeviceFont> deviceFonts;  // most recently used last
+    int currentFace = -1;
+};

@@ -1,0 +1,145 @@
+#include "platform/qt/qtdialogrunner.h"
+
+#include "platform/dialog.h"
+#include "platform/inputdialog.h"
+#include "platform/qt/editvalidator.h"
+#include "platform/qt/helpviewer.h"
+#include "platform/qt/templatedialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace {
+
+QString FromStd(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The window a new modal window belongs to: the open modal window, else the owner.
+QWidget* ModalParent(QWidget* owner)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : owner;
+}
+
+}  // namespace
+
+QtDialogRunner::QtDialogRunner(QWidget* owner) : owner(owner)
+{
+}
+
+QtDialogRunner::~QtDialogRunner()
+{
+    delete viewer.data();
+}
+
+int QtDialogRunner::RunDialog(TDialog& dialog)
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(dialog.ResourceId());
+    if (!dialogTemplate)
+        throw std::logic_error("dialog " + std::to_string(dialog.ResourceId()) + " has no template");
+    dialog.Bind(*dialogTemplate);
+    TemplateDialog window(*dialogTemplate, ModalParent(owner));
+    dialog.SetupWindow();
+    window.Attach(dialog);
+    if (shownHook)
+        shownHook(window);
+    if (!dialog.IsEnded())
+        window.exec();
+    return dialog.IsEnded() ? dialog.Result() : IDCANCEL;
+}
+
+int QtDialogRunner::RunInput(TInputDialog& input)
+{
+    QDialog window(ModalParent(owner));
+    window.setFont(TemplateDialog::DialogFont());
+    window.setWindowTitle(FromStd(input.Title()));
+    window.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(&window);
+    auto* prompt = new QLabel(FromStd(input.Prompt()), &window);
+    prompt->setTextFormat(Qt::PlainText);
+    prompt->setVisible(!input.Prompt().empty());
+    auto* edit = new QLineEdit(&window);
+    edit->setMaxLength(input.MaxLength());
+    edit->setValidator(new EditValidator(nullptr, input.MaxLength(), edit));
+    edit->setText(FromStd(input.GetBuffer()));
+    edit->selectAll();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &window);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
+    layout->addWidget(prompt);
+    layout->addWidget(edit);
+    layout->addWidget(buttons);
+    window.setMinimumWidth(TemplateDialog::BaseUnits(window.font()).width() * 40);
+    if (window.exec() != QDialog::Accepted)
+        return IDCANCEL;
+    input.SetBuffer(edit->text().toStdString());
+    return IDOK;
+}
+
+int QtDialogRunner::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
+{
+    QMessageBox box(ModalParent(owner));
+    box.setWindowTitle(FromStd(caption));
+    box.setText(FromStd(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
+    case MB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
+    case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+    case MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    switch (flags & MB_BUTTONMASK) {
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MB_YESNOCANCEL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    }
+    box.exec();
+    auto* clicked = box.clickedButton();
+    switch (box.standardButton(clicked)) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: break;
+    }
+    // Closed without a button: what Escape would have chosen.
+    switch (flags & MB_BUTTONMASK) {
+    case MB_OK: return IDOK;
+    case MB_YESNO: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+void QtDialogRunner::Help(int contextId)
+{
+    // The help window must stay usable beside an open modal dialog, so it belongs to that
+    // dialog while one is open.
+    QWidget* parent = ModalParent(owner);
+    if (viewer && viewer->parentWidget() != parent) {
+        delete viewer.data();
+        viewer = nullptr;
+    }
+    if (!viewer)
+        viewer = new HelpViewer(parent);
+    viewer->ShowContext(contextId);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The headless dialog runner. Every dialog, text input or message box that opens takes the answer
+// at the head of one first-in-first-out queue; the answer must be of its kind (and, for a dialog,
+// carry its resource id). A dialog runs its own SetupWindow and CmOk exactly as under the Qt
+// runner; the answer's actions stand for the user's typing, clicks and keys.
+//
+// Each message box shown is reported as "message CAPTION | TEXT" and each help request as
+// "help N", in order, to the line sink and the transcript. Any mismatch (no answer left, an answer
+// of the wrong kind or id, an action the dialog cannot take) throws ScriptFailure with the reason.
+#include "platform/dialogrunner.h"
+#include "platform/scriptanswer.h"
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class TEdit;
+
+class ScriptFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ScriptedRunner : public DialogRunner {
+public:
+    using LineSink = std::function<void(const std::string& line)>;
+
+    explicit ScriptedRunner(LineSink sink = {});
+
+    void AddAnswer(ScriptAnswer answer) { answers.push_back(std::move(answer)); }
+    // Parses and queues one answer line; throws ScriptFailure when it is malformed.
+    void AddAnswer(const std::string& line);
+    std::size_t PendingAnswers() const { return answers.size(); }
+    // Throws ScriptFailure naming the first answer left unused.
+    void CheckAllAnswersUsed() const;
+
+    int RunDialog(TDialog& dialog) override;
+    int RunInput(TInputDialog& dialog) override;
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    void Help(int contextId) override;
+
+    const std::vector<std::string>& Transcript() const { return transcript; }
+    const std::vector<int>& HelpRequests() const { return helpRequests; }
+
+private:
+    std::deque<ScriptAnswer> answers;
+    LineSink sink;
+    std::vector<std::string> transcript;
+    std::vector<int> helpRequests;
+
+    void Report(const std::string& line);
+    ScriptAnswer TakeAnswer(const std::string& opening);
+    DialogAnswer TakeDialogAnswer(int resourceId);
+    void Perform(TDialog& dialog, const DialogAction& action, TEdit*& lastSet);
+};

@@ -1,0 +1,59 @@
+#pragma once
+// The dialog template tables, one function per group of dialogs, and small builders that keep the
+// tables readable. Only the template registry and the table files include this.
+#include "resources/dialogtemplates.h"
+
+#include <vector>
+
+namespace dialogtemplates {
+
+std::vector<DialogTemplate> DrawingDialogs();  // new drawing, units, copy, titles, line text, About
+std::vector<DialogTemplate> WallDialogs();     // external-wall type, custom wall, side, measurement
+
+inline ControlTemplate Button(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::PushButton, text, x, y, cx, cy};
+}
+inline ControlTemplate DefButton(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::DefPushButton, text, x, y, cx, cy};
+}
+inline ControlTemplate Edit(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::Edit, text, x, y, cx, cy};
+}
+inline ControlTemplate Label(const char* text, int x, int y, int cx, int cy, int id = -1)
+{
+    return {id, ControlKind::Static, text, x, y, cx, cy};
+}
+inline ControlTemplate Group(const char* text, int x, int y, int cx, int cy)
+{
+    return {-1, ControlKind::GroupBox, text, x, y, cx, cy};
+}
+// The first button of an automatic radio group.
+inline ControlTemplate FirstRadio(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::AutoRadio, text, x, y, cx, cy, true};
+}
+inline ControlTemplate Radio(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::AutoRadio, text, x, y, cx, cy};
+}
+inline ControlTemplate Check(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::CheckBox, text, x, y, cx, cy};
+}
+inline ControlTemplate List(int id, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::ListBox, "", x, y, cx, cy};
+}
+inline ControlTemplate SortedList(int id, int x, int y, int cx, int cy)
+{
+    return {id, ControlKind::ListBox, "", x, y, cx, cy, false, true};
+}
+inline ControlTemplate ProgramIcon(const char* resource, int x, int y, int cx, int cy)
+{
+    return {-1, ControlKind::Icon, resource, x, y, cx, cy};
+}
+
+}  // namespace dialogtemplates

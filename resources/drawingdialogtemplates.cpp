@@ -1,0 +1,75 @@
+// Templates of the new-drawing, measuring-units, copy-drawing, plan-title, line-text and About
+// dialogs.
+#include "resources/dialogtemplategroups.h"
+
+namespace dialogtemplates {
+
+std::vector<DialogTemplate> DrawingDialogs()
+{
+    std::vector<DialogTemplate> t;
+
+    t.push_back({2024, "new drawing", 180, 160, {
+        Group("title of drawing", 7, 5, 166, 54),
+        Edit(2027, "client", 15, 19, 150, 13),
+        Label("(up to 24 letters - no file extension)", 15, 39, 150, 10),
+        Group("drawing measurements", 7, 65, 166, 58),
+        FirstRadio(2026, "metric dimensions", 15, 81, 150, 12),
+        Radio(2025, "dimensions in feet && inches", 15, 101, 150, 12),
+        DefButton(1, "OK", 13, 136, 46, 15),
+        Button(2, "Cancel", 67, 136, 46, 15),
+        Button(9, "Help", 121, 136, 46, 15),
+    }});
+
+    t.push_back({5450, "measuring units", 160, 100, {
+        Group("select system", 7, 5, 146, 60),
+        FirstRadio(5451, "metric - m.m.", 17, 21, 126, 12),
+        Radio(5452, "feet && inches", 17, 43, 126, 12),
+        DefButton(1, "OK", 55, 76, 50, 15),
+    }});
+
+    t.push_back({9020, "copy drawings", 160, 100, {
+        Group("copy drawings to new client name", 6, 5, 148, 62),
+        Label("new client name", 13, 23, 60, 10),
+        Edit(9021, "name", 75, 21, 72, 13),
+        Label("(  up to 24 letters - no file extension )", 13, 44, 134, 10),
+        DefButton(1, "OK", 10, 77, 42, 15),
+        Button(2, "Cancel", 59, 77, 42, 15),
+        Button(9, "Help", 108, 77, 42, 15),
+    }});
+
+    t.push_back({20000, "drawing titles", 184, 133, {
+        Group("maximum of 24 letters/spaces", 7, 4, 170, 102),
+        Label("show title of ground floor plan as :-", 14, 17, 156, 10),
+        Edit(20001, "", 14, 28, 156, 13),
+        Label("show title of first floor plan as :-", 14, 45, 156, 10),
+        Edit(20002, "", 14, 56, 156, 13),
+        Label("show title of second floor plan as :-", 14, 73, 156, 10),
+        Edit(20003, "", 14, 84, 156, 13),
+        DefButton(1, "OK", 12, 113, 48, 15),
+        Button(2, "Cancel", 68, 113, 48, 15),
+        Button(9, "Help", 124, 113, 48, 15),
+    }});
+
+    t.push_back({2690, "line text", 160, 130, {
+        Group("text and position relative to line", 6, 4, 148, 100),
+        Label("text for line", 13, 19, 50, 10),
+        Edit(2691, " ", 65, 17, 82, 13),
+        Label("(20 letters/numbers max)", 13, 32, 134, 10),
+        FirstRadio(2692, "text to the LEFT or ABOVE line", 13, 46, 134, 12),
+        Radio(2693, "text to the RIGHT or BELOW line", 13, 60, 134, 12),
+        Label("(if text is for an angled line pick above or below line)", 13, 77, 134, 20),
+        DefButton(1, "OK", 10, 110, 42, 15),
+        Button(2, "Cancel", 59, 110, 42, 15),
+        Button(9, "Help", 108, 110, 42, 15),
+    }});
+
+    t.push_back({9030, "About Arkweld ", 160, 160, {
+        ProgramIcon("9033", 66, 24, 28, 28),
+        Label("Arkweld  v 4.0", 50, 68, 60, 10),
+        DefButton(1, "OK", 55, 132, 50, 15),
+    }});
+
+    return t;
+}
+
+}  // namespace dialogtemplates

@@ -1,0 +1,147 @@
+#include "resources/helppages.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::vector<HelpPage> pages = {
+    {200, "Drawings",
+     R"(<h2>Drawings</h2>
+<p><b>New drawing.</b> A drawing is named after the client. Type a name of up to 24 letters, digits,
+commas or blanks, without a file extension; other characters cannot be typed. Choose whether the
+drawing is measured in millimetres (metric) or in feet and inches. The choice is remembered as the
+preset of the next new drawing, and every length you type afterwards is taken in that unit.</p>
+<p><b>Copy drawings.</b> File/Save As stores the drawing under a new client name, with the same
+rules for the name. The drawing then carries on under the new name.</p>
+<p><b>Manipulate drawing file.</b> File/Rotate/Mirror turns the whole drawing clockwise by 90, 180 or
+270 degrees, or mirrors it. Keep the drawing's own name to change it in place, or give a new name of
+3 to 24 characters to keep the original and open the result in a new window.</p>)"},
+    {210, "Plan views, display mode and overlays",
+     R"(<h2>Plan views</h2>
+<p><b>Display mode.</b> Walls can be drawn as outlines, cross hatched or solid, and dimensions can be
+shown or hidden on every plan view.</p>
+<p><b>Overlays.</b> Another floor can be drawn on top of the floor in view, so that walls, stairs
+and openings can be lined up between floors. Choose the floors to show together and whether their
+dimensions appear in the overlay view.</p>)"},
+    {230, "Moving and rotating",
+     R"(<h2>Moving and rotating</h2>
+<p>Drag with the left button completely over the items to move. Click the left button on a
+reference point, then move with the left button, or turn with the right button: type the
+clockwise angle in whole degrees, then fine-tune with the + and - keys. Arcs, rectangles and rounded
+rectangles turn only in steps of 90 degrees.</p>
+<p>Nothing is kept until you press ENTER: a move or turn that is not locked with ENTER disappears
+when the window is next redrawn.</p>)"},
+    {242, "Text and line text",
+     R"(<h2>Text</h2>
+<p><b>Text details.</b> Choose whether a text is centred on the point you click or starts at it,
+and whether it runs horizontally or vertically. Then click the point and type; press ENTER once for a
+new line and twice to finish.</p>
+<p><b>Line text.</b> The Line + Text tool draws a line and places a text beside it. Type the text
+(at most 21 characters) and choose whether it goes to the left of or above the line, or to the right
+of or below it. For an angled line pick above or below.</p>)"},
+    {250, "Walls and measurements",
+     R"(<h2>External walls</h2>
+<p>Choose the wall type before drawing: one of the standard walls, or a custom wall of your own
+sizes. A wall of 2 lines is a solid wall of the given thickness. A wall of 4 lines is a cavity wall:
+the outer leaf (the space between the outside line and the second line), the cavity (between the
+second and third line) and the inner leaf, which is what remains of the total width. Outer space and
+cavity must each be at least 1 and together less than the total width.</p>
+<p>Then say on which side of the line you draw the other wall lines lie: below, above, left or right
+of the main line. Press ENTER on the start point, then give each wall with an arrow key and its
+length. Press 'a' for angled walls, then the arrow keys to fine-tune the cursor, and 'a' again for
+normal input.</p>
+<h2>Typing a length</h2>
+<p>Metric lengths are typed in millimetres. In feet and inches, type the feet, the inches (0 to 11)
+and, if needed, a fraction of an inch as numerator over denominator, for example 1 over 2 for half
+an inch. A fraction whose denominator is 0 is ignored. Lengths are kept to 1/24 inch and shown to
+the nearest eighth.</p>
+<h2>Editing walls and the floor plan</h2>
+<p>External walls can be lengthened, shortened, split or given another type; click on the wall near
+the end to change. Internal walls and double lines take their thickness and the side of the second
+line from their own dialog. The floor plan can be enlarged or shrunk in one direction: press the arrow
+key of the direction, move the guide line to where the change starts and press ENTER. Shrinking
+removes what lies in the strip, so read this page first if unsure.</p>)"},
+    {260, "Design rooms",
+     R"(<h2>Design rooms</h2>
+<p>Design rooms are movable rectangles with a name, a colour and size labels, used to try out a
+layout before walls are drawn. Before the first design room of a floor, give the thickness of the
+internal walls the rooms will become. A new room takes a name of up to 16 characters and a width and
+length; clicking into a free area offers the largest room that fits there.</p>
+<p>Rooms can be moved, rotated, enlarged, shrunk and deleted, and they snap to each other within the
+merge distance set under Customise. FINISH Design Rooms turns every room of the floor, except those
+named "space", into internal walls with their name and size texts and dimensions.</p>)"},
+    {270, "Fixed rooms and the main entry",
+     R"(<h2>Fixed rooms</h2>
+<p>Click into the area where the new room goes, near the corner to work from. Give the room's name
+(at most 16 characters), its width and length, the thickness of its walls and how its size is
+labelled. The room is drawn at once with its walls, name and size.</p>
+<h2>Main entry</h2>
+<p>The main entry frame holds one or two doors; choose how many and where they sit in the frame. A
+single door then takes its width and swing from the door dialog.</p>)"},
+    {280, "Stairs",
+     R"(<h2>Stairs</h2>
+<p>Give the stair's width, the storey height of the floor that gets the stair, the length of the
+stairwell for a straight flight, whether the flight is straight or turns at a halfway landing, and on
+which side the top tread lies. Then move the stair and stairwell into place and press ENTER when the
+position is correct.</p>)"},
+    {290, "Windows and external doors",
+     R"(<h2>Windows and external doors</h2>
+<p>Choose what goes into the external wall: a window, the main entry, a wall opening, a single
+external door, French doors or a garage door. Give its width and height (millimetres, or whole inches
+in feet and inches) and whether its sizes and sill are labelled on the plan. The cursor distance is
+then measured from the datum at the top left corner of the external walls; mark the position on the
+wall.</p>)"},
+    {300, "Internal doors",
+     R"(<h2>Internal doors</h2>
+<p>A hinged door takes its width and one of eight swing pictures. Double doors and sliding doors take
+the total opening width and, for a hinged pair, the side they open to; a single sliding door can slide
+into the wall. Place the door cursor on an internal wall and press ENTER on the hinge side, the centre
+or the slide-side jamb, as the status bar says. The wall is cut for the door.</p>)"},
+    {310, "Customising defaults",
+     R"(<h2>Customising</h2>
+<p><b>Doors.</b> The width of a single door offered at start, in millimetres and in inches, the angle
+at which doors are drawn open (30, 60 or 90 degrees) and the thickness of the door leaf.</p>
+<p><b>Dimensions.</b> How far from the walls the internal, external and overall dimension lines are
+placed, whether dimension text runs horizontally or along the wall, and the point sizes of dimension
+text, room size text and room name text.</p>
+<p><b>Drawing titles.</b> The titles printed on the ground, first and second floor plans, each at most
+24 letters and spaces. A title may be left empty.</p>)"},
+    {320, "Deleting an external wall",
+     R"(<h2>Deleting an external wall</h2>
+<p>Click on the external wall to delete. The walls joined to its ends are drawn again without it. Walls
+are never removed by Erase; use this command instead.</p>)"},
+    {330, "Libraries",
+     R"(<h2>Libraries</h2>
+<p>Symbols are kept in four libraries: plumbing, electrical, furniture and miscellaneous. Choosing an
+entry shows a preview in the lower left corner of the window; press OK to keep it, then click a
+reference point on the symbol and click its new position.</p>
+<p>To add an entry, choose ADD to a library, drag over the objects to store, then give the entry a
+name of letters, digits, commas or blanks and choose its library.</p>)"},
+    {360, "Printing",
+     R"(<h2>Printing</h2>
+<p>Choose how many copies of each floor plan to print and at which scale, the line thickness, how
+walls are drawn, and whether external dimensions and the scale are printed.</p>
+<p><b>Calibrating the printer.</b> Print the test length, measure it on the paper and type the
+measured length. Prints are then corrected so that lengths come out true to scale.</p>)"},
+    {500, "Getting started",
+     R"(<h2>Getting started</h2>
+<p>Start with File/New or File/Open. Choose a drawing tool or function from the menu or the toolbar;
+the status bar says what to do next, and F1 opens help on the current tool. Mark points with ENTER or
+the left mouse button, give directions with the arrow keys and type exact lengths into the dialog
+that follows.</p>)"},
+};
+
+}  // namespace
+
+const std::vector<HelpPage>& AllHelpPages()
+{
+    return pages;
+}
+
+const HelpPage* FindHelpPage(int contextId)
+{
+    auto found = std::find_if(pages.begin(), pages.end(), [contextId](const HelpPage& page) {
+        return page.contextId == contextId;
+    });
+    return found == pages.end() ? nullptr : &*found;
+}

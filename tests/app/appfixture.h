@@ -1,0 +1,98 @@
+#pragma once
+// The program's client in a headless frame over a fresh program directory, for the tests of the
+// frame, the commands and the drawing window. Dialog answers go to the scripted runner; message
+// boxes and help requests shown come back in `lines`.
+#include "app/child.h"
+#include "app/client.h"
+#include "app/qt/headlessframe.h"
+#include "app/qt/headlesswindow.h"
+#include "model/drawingstate.h"
+#include "model/lineobj.h"
+#include "model/list.h"
+#include "model/programdirectory.h"
+#include "resources/menus.h"
+#include "tests/support/tempdir.h"
+#include "tools/linetool.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class AppTest : public ::testing::Test {
+protected:
+    AppTest()
+    {
+        PrepareProgramDirectory(dir.prefix());
+        State().programDirectory = dir.prefix();
+        TLinetool::ResetKeyEntryState();
+        client = std::make_unique<TClient>(frame);
+    }
+    ~AppTest() override
+    {
+        client.reset();
+        TLinetool::ResetKeyEntryState();
+    }
+
+    TDrawingState& state() { return fresh.state(); }
+    TList& objects() { return fresh.state().objects; }
+    std::string Path(const std::string& relative) const { return dir.prefix() + relative; }
+
+    void Answer(const std::string& line) { frame.Scripted().AddAnswer(line); }
+    // Runs a command and what the event loop does after it.
+    void Command(int id)
+    {
+        client->Command(id);
+        frame.ProcessEvents();
+    }
+    // File/New through the new-drawing dialog.
+    void NewDrawing(const std::string& name, bool metric = true)
+    {
+        Answer("dialog 2024 set 2027 \"" + name + "\" check " + (metric ? "2026" : "2025") + " ok");
+        Command(CM_FILENEW);
+    }
+    TChild& Child() { return *client->ActiveChild(); }
+    HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }
+
+    // Appends a line on a floor and rewrites the drawing file.
+    TLineobj& AddLine(int floor, int x1, int y1, int x2, int y2, int typeCode = 1)
+    {
+        auto* line = new TLineobj(typeCode);
+        line->floor = floor;
+        line->x1 = x1;
+        line->y1 = y1;
+        line->x2 = x2;
+        line->y2 = y2;
+        objects().Add(line);
+        objects().WriteDrawing();
+        return *line;
+    }
+
+    // The objects of a drawing file as another run of the program would read them.
+    std::vector<std::unique_ptr<TObject>> ReadBack(const std::string& name)
+    {
+        FreshDrawingState reader;
+        reader.state().programDirectory = dir.prefix();
+        reader.state().drawingName = name;
+        const TLoadResult result = reader.state().objects.ReadDrawing();
+        EXPECT_TRUE(result.ok) << result.message;
+        std::vector<std::unique_ptr<TObject>> copies;
+        for (const auto& object : reader.state().objects.Items())
+            copies.push_back(object->Clone());
+        return copies;
+    }
+
+    // The colour of a pixel of the window's backing image, as 0x00BBGGRR.
+    TColor Pixel(int x, int y)
+    {
+        QRgb rgb = Window().BackingImage().pixel(x, y);
+        return MakeColour(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    }
+
+    TempDir dir;
+    FreshDrawingState fresh;
+    std::vector<std::string> lines;
+    HeadlessFrame frame{[this](const std::string& line) { lines.push_back(line); }};
+    std::unique_ptr<TClient> client;
+};

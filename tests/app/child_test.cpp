@@ -1,0 +1,281 @@
+// The drawing window: painting from the drawing file, partial repaints, undo, scrolling, zoom,
+// Save As, the bitmap export, the datum read-out and the cursor.
+#include "tests/app/appfixture.h"
+
+#include "model/extwallobj.h"
+#include "platform/qt/imagecanvas.h"
+#include "tools/drawingtool.h"
+
+#include <QImage>
+
+#include <filesystem>
+
+namespace {
+
+constexpr TColor WHITE = MakeColour(255, 255, 255);
+constexpr TColor BLACK = MakeColour(0, 0, 0);
+
+}  // namespace
+
+class ChildTest : public AppTest {
+protected:
+    void SetUp() override { NewDrawing("TEST"); }
+
+    // Repaints the whole window from the file, now.
+    void Repaint() { Child().Refresh(9); }
+};
+
+TEST_F(ChildTest, PaintDrawsTheFloorInViewFromTheFile)
+{
+    // Model (1000, 1000)-(3000, 1000) is device (200, 500)-(600, 500).
+    AddLine(50, 1000, 1000, 3000, 1000);
+    AddLine(51, 1000, 2000, 3000, 2000);  // device y 300, another floor
+    Repaint();
+    EXPECT_EQ(Pixel(400, 500), BLACK);
+    EXPECT_EQ(Pixel(400, 501), WHITE);
+    EXPECT_EQ(Pixel(400, 300), WHITE);
+
+    Command(CM_FIRSTFLOOR);
+    EXPECT_EQ(Pixel(400, 500), WHITE);
+    EXPECT_EQ(Pixel(400, 300), BLACK);
+}
+
+TEST_F(ChildTest, ARepaintReloadsTheFileAndDropsChangesNotWritten)
+{
+    AddLine(50, 1000, 1000, 3000, 1000);
+    objects()[4]->y1 = 2000;
+    objects()[4]->y2 = 2000;
+    Repaint();
+    EXPECT_EQ(objects()[4]->y1, 1000);
+    EXPECT_EQ(Pixel(400, 500), BLACK);
+    EXPECT_EQ(Pixel(400, 300), WHITE);
+}
+
+TEST_F(ChildTest, APartialRepaintRendersOnlyItsRectangle)
+{
+    {
+        ImageCanvas dc(const_cast<QImage&>(Window().BackingImage()));
+        dc.FillDeviceRect({10, 10, 20, 20}, BLACK);
+        dc.FillDeviceRect({900, 10, 910, 20}, BLACK);
+    }
+    Child().InvalidateArea({0, 0, 100, 100});
+    frame.ProcessEvents();
+    EXPECT_EQ(Pixel(15, 15), WHITE);
+    EXPECT_EQ(Pixel(905, 15), BLACK);
+}
+
+TEST_F(ChildTest, UndoTakesBackAtMostThreeObjectsOfTheFloorInView)
+{
+    for (int i = 0; i < 5; ++i)
+        AddLine(50, 1000, 1000 + 100 * i, 3000, 1000 + 100 * i);
+    for (int i = 0; i < 4; ++i)
+        Command(CM_UNDO);
+    EXPECT_EQ(objects().count(), 6);
+    EXPECT_EQ(objects()[5]->y1, 1100);
+
+    // A new object starts a new run.
+    state().groupIdCounter = 1;
+    AddLine(50, 1000, 4000, 3000, 4000);
+    objects().WriteDrawing();
+    Command(CM_UNDO);
+    Command(CM_UNDO);
+    EXPECT_EQ(objects().count(), 5);
+    EXPECT_EQ(objects()[4]->y1, 1000);
+    Repaint();
+    EXPECT_EQ(Pixel(400, 500), BLACK);
+    EXPECT_EQ(Pixel(400, 480), WHITE);
+}
+
+TEST_F(ChildTest, UndoNeverTakesAnExternalWallOrAFloorRecordOrAnotherFloor)
+{
+    auto* wall = new TExtwallobj;
+    wall->floor = 50;
+    wall->x1 = 1000;
+    wall->y1 = 1000;
+    wall->x2 = 5000;
+    wall->y2 = 1000;
+    objects().Add(wall);
+    objects().WriteDrawing();
+    Command(CM_UNDO);
+    EXPECT_EQ(objects().count(), 5);
+
+    AddLine(51, 1000, 1000, 3000, 1000);
+    Command(CM_UNDO);
+    EXPECT_EQ(objects().count(), 6);
+
+    // Only the floor records: nothing to take back.
+    NewDrawing("EMPTY");
+    Command(CM_UNDO);
+    EXPECT_EQ(objects().count(), 4);
+}
+
+TEST_F(ChildTest, ScrollingMovesTheViewWithinTheSheet)
+{
+    TChild::TScrollInfo info = Child().ScrollInfo();
+    EXPECT_EQ(info.minX, 0);
+    EXPECT_EQ(info.maxX, 12000 - 1000);
+    EXPECT_EQ(info.maxY, 8400 - 700);
+    EXPECT_EQ(info.lineX, 50);
+    EXPECT_EQ(info.pageY, 700);
+
+    Child().ScrollTo(20000, -50);
+    EXPECT_EQ(state().viewOrgX, 11000);
+    EXPECT_EQ(state().viewOrgY, 0);
+
+    Child().ScrollTo(0, 0);
+    Child().EvKeyDown(VK_PRIOR);
+    EXPECT_EQ(state().viewOrgY, 700);
+    // The view moved up the sheet by a page: the bottom-left pixel shows model y 3500.
+    EXPECT_EQ(Child().ModelPointOf({0, 700}), (TPoint{0, 3500}));
+
+    AddLine(50, 1000, 4500, 3000, 4500);  // logical y 900, device y 700 - (900 - 700) = 500
+    frame.ProcessEvents();
+    EXPECT_EQ(Pixel(400, 500), BLACK);
+}
+
+TEST_F(ChildTest, NormalSizeReturnsToTheViewOfFileNew)
+{
+    state().viewExtX = 300;
+    state().viewExtY = 150;
+    state().viewOrgX = 420;
+    state().viewOrgY = 77;
+    state().unitsPerLogicalF = 1.5;
+    Command(CM_NORMALSIZE);
+    EXPECT_EQ(state().viewExtX, 1000);
+    EXPECT_EQ(state().viewExtY, 700);
+    EXPECT_EQ(state().viewOrgX, 0);
+    EXPECT_EQ(state().viewOrgY, 0);
+    EXPECT_EQ(state().unitsPerLogicalF, 5.0);
+}
+
+TEST_F(ChildTest, AZoomToNothingFallsBackToNormalSize)
+{
+    state().viewExtX = 0;
+    state().viewExtY = 0;
+    state().unitsPerLogicalF = 0.0;
+    Child().ApplyView();
+    EXPECT_EQ(state().viewExtX, 1000);
+    EXPECT_EQ(state().unitsPerLogicalF, 5.0);
+}
+
+TEST_F(ChildTest, ResizingKeepsTheScale)
+{
+    Window().Resize(500, 350);
+    EXPECT_EQ(state().viewExtX, 500);
+    EXPECT_EQ(state().viewExtY, 350);
+    EXPECT_EQ(Child().ModelPointOf({100, 350}), (TPoint{500, 0}));
+}
+
+TEST_F(ChildTest, SaveAsWritesTheDrawingUnderTheNewName)
+{
+    AddLine(50, 1000, 1000, 3000, 1000);
+    Answer("dialog 9020 set 9021 COPY ok");
+    Command(CM_FILESAVEAS);
+    EXPECT_EQ(state().drawingName, "COPY");
+    EXPECT_EQ(Window().Caption(), "COPY.PLN");
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/COPY.DB0")), ReadWholeFile(Path("DWGS/TEST.DB0")));
+}
+
+TEST_F(ChildTest, SaveAsAsksBeforeReplacingAnotherDrawing)
+{
+    const std::string other = ReadWholeFile(Path("DWGS/TEST.DB0"));
+    AddLine(50, 1000, 1000, 3000, 1000);
+    std::filesystem::copy_file(Path("DWGS/TEST.DB0"), Path("DWGS/KEEP.DB0"));
+    WriteWholeFile(Path("DWGS/KEEP.DB0"), other);
+
+    Answer("dialog 9020 set 9021 keep ok");
+    Answer("message no");
+    Command(CM_FILESAVEAS);
+    EXPECT_EQ(state().drawingName, "TEST");
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/KEEP.DB0")), other);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | A drawing named keep already exists. Replace it?");
+}
+
+TEST_F(ChildTest, SaveAsUnderTheSameNameInAnotherCaseRenamesTheFile)
+{
+    Answer("dialog 9020 set 9021 Test ok");
+    Command(CM_FILESAVEAS);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_TRUE(std::filesystem::exists(Path("DWGS/Test.DB0")));
+    EXPECT_FALSE(std::filesystem::exists(Path("DWGS/TEST.DB0")));
+}
+
+TEST_F(ChildTest, ExportBitmapWritesTheWindowAt24BitsPerPixel)
+{
+    AddLine(50, 1000, 1000, 3000, 1000);
+    Repaint();
+    Command(CM_EXPORTBITMAP);
+    const std::string bytes = ReadWholeFile(Path("DWGS/TEST.BMP"));
+    ASSERT_GT(bytes.size(), 54u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    auto le = [&](std::size_t at, int size) {
+        unsigned value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value * 256 + static_cast<unsigned char>(bytes[at + std::size_t(i)]);
+        return value;
+    };
+    EXPECT_EQ(le(18, 4), 1000u);
+    EXPECT_EQ(le(22, 4), 700u);
+    EXPECT_EQ(le(28, 2), 24u);
+    QImage image(QString::fromStdString(Path("DWGS/TEST.BMP")));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.pixel(400, 500), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(400, 100), qRgb(255, 255, 255));
+}
+
+TEST_F(ChildTest, TheDistanceGadgetMeasuresFromTheDatum)
+{
+    Child().datumMode = DATUM_SET;
+    Child().datumX = 1000;
+    Child().datumY = 1000;
+    Child().EvMouseMove({400, 500});  // model (2000, 1000)
+    EXPECT_EQ(client->Distance(), "1000,0");
+    Child().datumMode = DATUM_SET_ANGLE;
+    Child().EvMouseMove({200, 300});  // model (1000, 2000): straight up
+    EXPECT_EQ(client->Distance(), "1000<0");
+    Child().SetDatumMode(DATUM_OFF);
+    EXPECT_EQ(client->Distance(), "");
+}
+
+TEST_F(ChildTest, ARequestedDatumIsSetByTheNextClick)
+{
+    Child().SetDatumMode(DATUM_REQUESTED);
+    Child().EvLButtonDown({200, 600});
+    EXPECT_EQ(Child().datumMode, DATUM_SET);
+    EXPECT_EQ(Child().datumX, 1000);
+    EXPECT_EQ(Child().datumY, 500);
+}
+
+TEST_F(ChildTest, PuttingTheCursorIsAMouseMoveAfterTheEvent)
+{
+    Child().datumMode = DATUM_SET;
+    Child().datumX = 0;
+    Child().datumY = 0;
+    Child().SetCursorPos({100, 600});  // model (500, 500)
+    EXPECT_EQ(client->Distance(), "");
+    frame.ProcessEvents();
+    EXPECT_EQ(Window().CursorPos(), (TPoint{100, 600}));
+    EXPECT_EQ(client->Distance(), "500,500");
+}
+
+TEST_F(ChildTest, TheLineTextDialogWritesItsSettingsOnlyWhenConfirmed)
+{
+    Answer("dialog 2690 set 2691 HELLO check 2693 ok");
+    Child().RunLineDialog(8);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/LTEXT.CFG")), "2 5/nHELLO");
+
+    Answer("dialog 2690 cancel");
+    Child().RunLineDialog(8);
+    EXPECT_EQ(client->currentTool->y1, 125000);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/LTEXT.CFG")), "2 5/nHELLO");
+}
+
+TEST_F(ChildTest, ClosingTheLastWindowClosesTheDrawing)
+{
+    client->CloseChild(&Child());
+    EXPECT_EQ(client->ActiveChild(), nullptr);
+    EXPECT_EQ(state().drawingState, 1);
+    EXPECT_EQ(objects().count(), 0);
+    EXPECT_TRUE(frame.Windows().empty());
+}

@@ -1,0 +1,224 @@
+// The client's commands: File/New, File/Open, the floor views, the refusals, the command table.
+#include "tests/app/appfixture.h"
+
+#include "model/infoobj.h"
+#include "model/object.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string DumpAll(const TList& list)
+{
+    std::string out;
+    for (int i = 0; i < list.count(); ++i)
+        out += DumpObject(i, *list[i]) + "\n";
+    return out;
+}
+
+}  // namespace
+
+TEST_F(AppTest, FileNewWritesTheFourFloorRecordsAndShowsTheSheetCorner)
+{
+    state().groupIdCounter = 17;
+    state().displayMode = 21;
+    state().currentFloor = 52;
+    NewDrawing("SMITH HOUSE");
+
+    ASSERT_NE(client->ActiveChild(), nullptr);
+    EXPECT_EQ(state().drawingName, "SMITH HOUSE");
+    EXPECT_EQ(state().unitSystem, 1);
+    EXPECT_EQ(state().currentFloor, 50);
+    EXPECT_EQ(state().unitsPerLogical, 5);
+    EXPECT_EQ(state().groupIdCounter, 0);
+    EXPECT_EQ(state().displayMode, 0);
+    EXPECT_EQ(state().drawingState, 2);
+    EXPECT_EQ(DumpAll(objects()),
+              "0 TInfoobj floor=50 ownerId=0 groupId=0 typeCode=32000 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2550 y1=0 y2=0 colour=0 infoValue=0\n"
+              "1 TInfoobj floor=51 ownerId=0 groupId=0 typeCode=32001 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2400 y1=0 y2=0 colour=0 infoValue=0\n"
+              "2 TInfoobj floor=52 ownerId=0 groupId=0 typeCode=32002 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2400 y1=0 y2=0 colour=0 infoValue=0\n"
+              "3 TInfoobj floor=53 ownerId=0 groupId=0 typeCode=32003 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2400 y1=0 y2=0 colour=0 infoValue=0\n");
+    EXPECT_TRUE(std::filesystem::exists(Path("DWGS/SMITH HOUSE.DB0")));
+    EXPECT_EQ(ReadWholeFile(Path("CFG/ZOOM.CFG")), "1000 700 0 0 5\n");
+    EXPECT_EQ(ReadWholeFile(Path("CFG/METRIC.CFG")), "1");
+
+    // Device (X, Y) is model (5 X, 5 (client height - Y)).
+    EXPECT_EQ(Child().ModelPointOf({0, 700}), (TPoint{0, 0}));
+    EXPECT_EQ(Child().ModelPointOf({200, 100}), (TPoint{1000, 3000}));
+    EXPECT_EQ(Child().DevicePointOf({1000, 3000}), (TPoint{200, 100}));
+    EXPECT_EQ(Window().Caption(), "SMITH HOUSE.PLN");
+    EXPECT_EQ(client->Prompt(), "Select a function or drawing tool");
+    EXPECT_EQ(client->ToolName(), "Pick Tool");
+    EXPECT_EQ(client->currentTool->kind, 21);
+    EXPECT_EQ(client->helpContext, 500);
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(AppTest, FileNewImperialUsesTheImperialStoreysAndSheet)
+{
+    NewDrawing("JONES", false);
+    EXPECT_EQ(state().unitSystem, 0);
+    ASSERT_EQ(objects().count(), 4);
+    EXPECT_EQ(objects()[0]->z2, 2328);
+    EXPECT_EQ(objects()[1]->z2, 2304);
+    EXPECT_EQ(objects()[3]->z2, 2304);
+    EXPECT_EQ(state().sheetWidth, 13824);
+    EXPECT_EQ(state().sheetHeight, 9216);
+}
+
+TEST_F(AppTest, FileNewCancelledOrWithoutANameMakesNoDrawing)
+{
+    Answer("dialog 2024 cancel");
+    Command(CM_FILENEW);
+    EXPECT_EQ(client->ActiveChild(), nullptr);
+
+    Answer("dialog 2024 set 2027 \"\" check 2025 ok");
+    Command(CM_FILENEW);
+    EXPECT_EQ(client->ActiveChild(), nullptr);
+    // The dialog still set the unit system it was closed with.
+    EXPECT_EQ(state().unitSystem, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(Path("DWGS")));
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(AppTest, FileNewAsksBeforeReplacingADrawingOfTheSameNameInAnyCase)
+{
+    NewDrawing("house");
+    AddLine(50, 1000, 1000, 2000, 1000);
+    const std::string before = ReadWholeFile(Path("DWGS/house.DB0"));
+
+    // No: the existing drawing stays as it was and nothing opens.
+    Answer("dialog 2024 set 2027 HOUSE check 2026 ok");
+    Answer("message no");
+    Command(CM_FILENEW);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | A drawing named HOUSE already exists. Replace it?");
+    EXPECT_EQ(client->ActiveChild(), nullptr);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/house.DB0")), before);
+
+    // Yes: the new drawing replaces it, under the case typed, and the old file is gone.
+    Answer("dialog 2024 set 2027 HOUSE check 2026 ok");
+    Answer("message yes");
+    Command(CM_FILENEW);
+    ASSERT_NE(client->ActiveChild(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(Path("DWGS/house.DB0")));
+    EXPECT_TRUE(std::filesystem::exists(Path("DWGS/HOUSE.DB0")));
+    EXPECT_EQ(objects().count(), 4);
+}
+
+TEST_F(AppTest, FileNewSavesTheOpenDrawingFirst)
+{
+    NewDrawing("FIRST");
+    // An object changed in memory only reaches the file when File/New saves it.
+    AddLine(50, 1000, 1000, 2000, 1000);
+    objects()[4]->x2 = 3000;
+    NewDrawing("SECOND");
+    auto saved = ReadBack("FIRST");
+    ASSERT_EQ(saved.size(), 5u);
+    EXPECT_EQ(saved[4]->x2, 3000);
+    EXPECT_EQ(client->Children().size(), 1u);
+}
+
+TEST_F(AppTest, FileOpenReadsTheDrawingAndResetsTheView)
+{
+    NewDrawing("PLAN");
+    AddLine(51, 1000, 1000, 2000, 1000);
+    NewDrawing("OTHER");
+    state().viewOrgX = 300;
+    state().currentFloor = 51;
+    state().groupIdCounter = 40;
+
+    frame.SetNextChoice("plan");
+    Command(CM_FILEOPEN);
+    ASSERT_NE(client->ActiveChild(), nullptr);
+    EXPECT_EQ(client->Children().size(), 1u);
+    EXPECT_EQ(state().drawingName, "PLAN");  // the file's own case
+    EXPECT_EQ(state().currentFloor, 50);
+    EXPECT_EQ(state().viewOrgX, 0);
+    EXPECT_EQ(state().groupIdCounter, 0);  // from the file, not from the drawing open before
+    EXPECT_EQ(objects().count(), 5);
+    EXPECT_EQ(Window().Caption(), "PLAN.PLN");
+    EXPECT_EQ(client->ToolName(), "Pick Tool");
+}
+
+TEST_F(AppTest, FileOpenOfABrokenDrawingReportsItAndLeavesTheFileAlone)
+{
+    std::filesystem::create_directories(Path("DWGS"));
+    WriteWholeFile(Path("DWGS/BROKEN.DB0"), "this is not a drawing\n");
+    Answer("message ok");
+    frame.SetNextChoice("BROKEN");
+    Command(CM_FILEOPEN);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("BROKEN.DB0"), std::string::npos);
+    EXPECT_EQ(client->ActiveChild(), nullptr);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/BROKEN.DB0")), "this is not a drawing\n");
+}
+
+TEST_F(AppTest, TheFloorViewsSwitchTheFloorAndTheCaption)
+{
+    NewDrawing("FLOORS");
+    Command(CM_FIRSTFLOOR);
+    EXPECT_EQ(state().currentFloor, 51);
+    EXPECT_EQ(Window().Caption(), "FLOORS.PL1");
+    Command(CM_SECONDFLOOR);
+    EXPECT_EQ(state().currentFloor, 52);
+    EXPECT_EQ(Window().Caption(), "FLOORS.PL2");
+    Command(CM_GROUNDFLOOR);
+    EXPECT_EQ(state().currentFloor, 50);
+    EXPECT_EQ(Window().Caption(), "FLOORS.PLN");
+}
+
+TEST_F(AppTest, UndoWithoutADrawingShowsThePlanViewRefusal)
+{
+    Answer("message ok");
+    Command(CM_UNDO);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message  | You must be in a PLAN VIEW to use this function");
+}
+
+TEST_F(AppTest, TheCommandTableDecidesWhatIsEnabled)
+{
+    EXPECT_TRUE(TClient::IsCommandEnabled(CM_FILENEW));
+    EXPECT_TRUE(TClient::IsCommandEnabled(CM_NORMALSIZE));
+    EXPECT_FALSE(TClient::IsCommandEnabled(CM_STAIRS));
+    EXPECT_FALSE(client->Command(CM_STAIRS));
+    // Every command of the table is in the menu or on the toolbar.
+    std::vector<int> ids = MenuCommandIds();
+    for (const auto& entry : TClient::CommandTable())
+        EXPECT_NE(std::find(ids.begin(), ids.end(), entry.id), ids.end()) << entry.id;
+}
+
+TEST_F(AppTest, AboutAndFloorPlanTitlesRunTheirDialogs)
+{
+    Answer("dialog 9030 ok");
+    Command(CM_ABOUT);
+    Answer("dialog 20000 set 20001 \"LOWER LEVEL\" ok");
+    Command(CM_FLOORPLANTITLES);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+    EXPECT_NE(ReadWholeFile(Path("CFG/TITLE2D.CFG")).find("LOWER LEVEL"), std::string::npos);
+}
+
+TEST_F(AppTest, F1AsksHelpForTheCurrentTool)
+{
+    NewDrawing("HELP");
+    Child().EvKeyDown(VK_F1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "help 500");
+}
+
+TEST_F(AppTest, ExitSavesAndClosesEverything)
+{
+    NewDrawing("BYE");
+    AddLine(50, 1000, 1000, 2000, 1000);
+    objects()[4]->x2 = 4000;
+    Command(CM_EXIT);
+    EXPECT_TRUE(frame.ExitRequested());
+    EXPECT_EQ(client->ActiveChild(), nullptr);
+    auto saved = ReadBack("BYE");
+    ASSERT_EQ(saved.size(), 5u);
+    EXPECT_EQ(saved[4]->x2, 4000);
+}

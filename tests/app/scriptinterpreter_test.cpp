@@ -1,0 +1,118 @@
+// arkweld-script runs: what it prints, and how it fails.
+#include "app/qt/scriptinterpreter.h"
+
+#include "model/drawingstate.h"
+#include "tests/support/tempdir.h"
+#include "tools/linetool.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+class ScriptRun : public ::testing::Test {
+protected:
+    ScriptRun() { TLinetool::ResetKeyEntryState(); }
+    ~ScriptRun() override { TLinetool::ResetKeyEntryState(); }
+
+    // Runs the script in the temporary program directory; the exit status.
+    int Run(const std::string& script)
+    {
+        out.str("");
+        err.str("");
+        ScriptInterpreter interpreter(out, err);
+        interpreter.SetDefaultDirectory(dir.prefix());
+        std::istringstream in(script);
+        return interpreter.Run(in);
+    }
+
+    TempDir dir;
+    FreshDrawingState fresh;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(ScriptRun, ANewDrawingPrintsOnlyWhatWasAskedFor)
+{
+    EXPECT_EQ(Run("status\n"
+                  "dialog 2024 set 2027 SMITH check 2026 ok\n"
+                  "command file/new\n"
+                  "status\n"
+                  "dump\n"),
+              0)
+        << err.str();
+    EXPECT_EQ(out.str(),
+              "status Press FILE/NEW or FILE/OPEN | \n"
+              "status Select a function or drawing tool | Pick Tool\n"
+              "0 TInfoobj floor=50 ownerId=0 groupId=0 typeCode=32000 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2550 y1=0 y2=0 colour=0 infoValue=0\n"
+              "1 TInfoobj floor=51 ownerId=0 groupId=0 typeCode=32001 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2400 y1=0 y2=0 colour=0 infoValue=0\n"
+              "2 TInfoobj floor=52 ownerId=0 groupId=0 typeCode=32002 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2400 y1=0 y2=0 colour=0 infoValue=0\n"
+              "3 TInfoobj floor=53 ownerId=0 groupId=0 typeCode=32003 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
+              "z2=2400 y1=0 y2=0 colour=0 infoValue=0\n");
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "DWGS/SMITH.DB0"));
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(ScriptRun, MessagesAndHelpRequestsArePrinted)
+{
+    EXPECT_EQ(Run("message ok\n"
+                  "command edit/undo\n"
+                  "key F1\n"),
+              0)
+        << err.str();
+    EXPECT_EQ(out.str(), "message  | You must be in a PLAN VIEW to use this function\nhelp 500\n");
+}
+
+TEST_F(ScriptRun, ABoxWithoutAnAnswerFails)
+{
+    EXPECT_EQ(Run("status\ncommand file/new\nstatus\n"), 1);
+    EXPECT_EQ(out.str(), "status Press FILE/NEW or FILE/OPEN | \n");
+    EXPECT_NE(err.str().find("line 2:"), std::string::npos) << err.str();
+}
+
+TEST_F(ScriptRun, AnAnswerOfTheWrongKindOrIdFails)
+{
+    EXPECT_EQ(Run("message ok\ncommand file/new\n"), 1);
+    EXPECT_NE(err.str().find("line 2:"), std::string::npos) << err.str();
+    EXPECT_EQ(Run("dialog 2900 ok\ncommand file/new\n"), 1);
+    EXPECT_NE(err.str().find("line 2:"), std::string::npos) << err.str();
+}
+
+TEST_F(ScriptRun, AnAnswerLeftUnusedFailsAtTheEnd)
+{
+    EXPECT_EQ(Run("dialog 2024 set 2027 A check 2026 ok\n"
+                  "command file/new\n"
+                  "message yes\n"),
+              1);
+    EXPECT_NE(err.str().find("line 4:"), std::string::npos) << err.str();
+}
+
+TEST_F(ScriptRun, BadStatementsAndDisabledCommandsFail)
+{
+    EXPECT_EQ(Run("status\nfly away\nstatus\n"), 1);
+    EXPECT_NE(err.str().find("line 2: unknown statement fly"), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "status Press FILE/NEW or FILE/OPEN | \n");
+
+    EXPECT_EQ(Run("command other/stairs internal\n"), 1);
+    EXPECT_NE(err.str().find("disabled"), std::string::npos) << err.str();
+    EXPECT_EQ(Run("command file/nothing\n"), 1);
+    EXPECT_NE(err.str().find("no command"), std::string::npos) << err.str();
+    // Mouse and keys need a drawing window.
+    EXPECT_EQ(Run("click 10 10\n"), 1);
+    EXPECT_NE(err.str().find("no drawing window"), std::string::npos) << err.str();
+}
+
+TEST_F(ScriptRun, OpenChoosesTheDrawingAndTheClientSizeHolds)
+{
+    ASSERT_EQ(Run("dialog 2024 set 2027 ONE check 2026 ok\ncommand file/new\n"), 0) << err.str();
+    EXPECT_EQ(Run("client 400 300\nopen ONE\nat 1000 500\nstatus\n"), 0) << err.str();
+    EXPECT_EQ(State().viewExtX, 400);
+    EXPECT_EQ(State().viewExtY, 300);
+    EXPECT_EQ(State().drawingName, "ONE");
+    // A drawing that is not there is reported in a message box.
+    EXPECT_EQ(Run("message ok\nopen NONE\n"), 0) << err.str();
+    EXPECT_EQ(out.str(), "message Arkweld 4.0 | Cannot open the drawing NONE\n");
+}

@@ -1,0 +1,74 @@
+#include "model/programdirectory.h"
+
+#include "model/drawingstate.h"
+#include "model/settingsfile.h"
+#include "resources/shippeddefaults.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+TEST(ProgramDirectory, PathsLieBelowTheProgramDirectory)
+{
+    FreshDrawingState fresh;
+    State().programDirectory = "/some/where/";
+    EXPECT_EQ(ProgramPath("CFG/CLR.CFG"), "/some/where/CFG/CLR.CFG");
+    EXPECT_EQ(CfgPath("CLR.CFG"), "/some/where/CFG/CLR.CFG");
+    EXPECT_EQ(DwgsPath("SMITH.DB0"), "/some/where/DWGS/SMITH.DB0");
+    EXPECT_EQ(LibsPath("PASTE.CFG"), "/some/where/LIBS/PASTE.CFG");
+}
+
+TEST(ProgramDirectory, ExecutableDirectoryHoldsTheRunningProgram)
+{
+    const std::string directory = ExecutableDirectory();
+    ASSERT_FALSE(directory.empty());
+    EXPECT_EQ(directory.front(), '/');
+    EXPECT_EQ(directory.back(), '/');
+    EXPECT_TRUE(std::filesystem::exists(directory + program_invocation_short_name));
+}
+
+TEST(ProgramDirectory, PrepareLaysEveryDefaultAndKeepsChangedFiles)
+{
+    TempDir dir;
+    const std::filesystem::path root = dir.path() / "program";
+    ASSERT_TRUE(PrepareProgramDirectory(root.string()));  // no trailing '/' needed
+    for (const char* folder : {"CFG", "DWGS", "LIBS"})
+        EXPECT_TRUE(std::filesystem::is_directory(root / folder)) << folder;
+    ASSERT_FALSE(ShippedDefaults().empty());
+    for (const TShippedDefault& file : ShippedDefaults())
+        EXPECT_EQ(ReadWholeFile(root / "CFG" / file.name), std::string(file.bytes)) << file.name;
+
+    // A deleted default comes back; a changed one stays as the user left it.
+    std::filesystem::remove(root / "CFG" / "CLR.CFG");
+    WriteWholeFile(root / "CFG" / "SCROLL.CFG", "10 10\n");
+    ASSERT_TRUE(PrepareProgramDirectory(root.string() + "/"));
+    EXPECT_EQ(ReadWholeFile(root / "CFG" / "CLR.CFG"), *ShippedDefault("CLR.CFG"));
+    EXPECT_EQ(ReadWholeFile(root / "CFG" / "SCROLL.CFG"), "10 10\n");
+}
+
+TEST(ProgramDirectory, PrepareFailsWhenTheFoldersCannotBeMade)
+{
+    TempDir dir;
+    WriteWholeFile(dir.path() / "program", "a file in the way");
+    EXPECT_FALSE(PrepareProgramDirectory((dir.path() / "program").string()));
+    std::filesystem::create_directory(dir.path() / "other");
+    WriteWholeFile(dir.path() / "other" / "DWGS", "a file where a folder belongs");
+    EXPECT_FALSE(PrepareProgramDirectory((dir.path() / "other").string()));
+}
+
+TEST(ShippedDefault, MatchesTheFilesInResources)
+{
+    // The compiled-in table holds exactly the files of resources/CFG, byte for byte.
+    const std::filesystem::path source = std::filesystem::path(ARKWELD_SOURCE_DIR) / "resources" / "CFG";
+    std::size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(source)) {
+        const std::string name = entry.path().filename().string();
+        const std::string* shipped = ShippedDefault(name);
+        ASSERT_NE(shipped, nullptr) << name;
+        EXPECT_EQ(*shipped, ReadWholeFile(entry.path())) << name;
+        ++count;
+    }
+    EXPECT_EQ(count, ShippedDefaults().size());
+}

@@ -1,0 +1,91 @@
+// Multilines: the first line by ENTER and the band, then the last line at the cursor and the
+// ones between, evenly spaced.
+#include "tests/tools/toolfixture.h"
+
+#include "model/lineobj.h"
+#include "tools/lineobjtool.h"
+
+namespace {
+
+class Multiline : public ToolTest {
+protected:
+    Multiline()
+    {
+        tool.kind = KIND_LINE;
+        tool.step = STEP_MULTILINE_START;
+        Attach(tool);
+    }
+    // Draws the first line from start to end as the user does: ENTER, move, ENTER.
+    void FirstLine(int x1, int y1, int x2, int y2)
+    {
+        Key(tool, VK_ENTER, Device(x1, y1));
+        EXPECT_EQ(tool.step, STEP_MULTILINE_FIRST);
+        EXPECT_EQ(tool.active, 1);
+        const TPoint end = Device(x2, y2);
+        tool.MouseMove(dc, client, end.x, end.y);
+        Key(tool, VK_ENTER, end);
+        EXPECT_EQ(tool.step, STEP_MULTILINE_LAST);
+        EXPECT_EQ(tool.active, 0);
+        EXPECT_EQ(tool.lineDrawn, 0);
+    }
+    // The line at index i as (x1, y1, x2, y2).
+    std::vector<int> Line(int i)
+    {
+        const TObject& o = *objects()[i];
+        return {o.x1, o.y1, o.x2, o.y2};
+    }
+    TLineobjtool tool;
+};
+
+TEST_F(Multiline, ThreeLinesGiveTheFirstTheLastAndOneHalfwayBetween)
+{
+    tool.libraryFlag = 3;
+    FirstLine(1000, 1000, 5000, 1000);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 5000, 1000}));
+
+    // The cursor at the first end point of the last line, 2000 higher: stacked vertically.
+    Key(tool, VK_ENTER, Device(1000, 3000));
+    ASSERT_EQ(objects().count(), 7);
+    EXPECT_EQ(Line(5), (std::vector<int>{1000, 3000, 5000, 3000}));
+    EXPECT_EQ(Line(6), (std::vector<int>{1000, 2000, 5000, 2000}));
+    EXPECT_EQ(tool.step, 0);
+    EXPECT_EQ(ReadBack().size(), 7u);
+}
+
+TEST_F(Multiline, SideBySideLinesAreSpacedAcross)
+{
+    tool.libraryFlag = 4;
+    FirstLine(1000, 1000, 1000, 4000);
+    Key(tool, VK_ENTER, Device(2500, 1000));
+    ASSERT_EQ(objects().count(), 8);
+    EXPECT_EQ(Line(5), (std::vector<int>{2500, 1000, 2500, 4000}));
+    EXPECT_EQ(Line(6), (std::vector<int>{2000, 1000, 2000, 4000}));
+    EXPECT_EQ(Line(7), (std::vector<int>{1500, 1000, 1500, 4000}));
+}
+
+TEST_F(Multiline, ACountBelowTwoDrawsOnlyTheFirstLine)
+{
+    for (int count : {1, 0, -3}) {
+        tool.step = STEP_MULTILINE_START;
+        tool.libraryFlag = count;
+        const int before = objects().count();
+        FirstLine(1000, 1000, 5000, 1000);
+        Key(tool, VK_ENTER, Device(1000, 3000));
+        EXPECT_EQ(objects().count(), before + 1) << count;
+        EXPECT_EQ(tool.step, 0) << count;
+    }
+}
+
+TEST_F(Multiline, TheFirstLineEndsWithAnArrowAndTypedLength)
+{
+    tool.libraryFlag = 3;
+    Key(tool, VK_ENTER, Device(1000, 1000));
+    Key(tool, VK_RIGHT, Device(1000, 1000), 3000);
+    EXPECT_EQ(tool.step, STEP_MULTILINE_LAST);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 4000, 1000}));
+    EXPECT_EQ(objects()[4]->groupId, 3000);
+}
+
+}  // namespace

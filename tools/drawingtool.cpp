@@ -1,0 +1,174 @@
+#include "tools/drawingtool.h"
+
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/object.h"
+#include "model/viewmapping.h"
+#include "platform/canvas.h"
+#include "tools/toolwindow.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Tools that show a symbol preview while CENTRE is used.
+bool ShowsSymbolPreview(int kind)
+{
+    return kind == 41 || kind == 60 || kind == 62 || kind == 64 || kind == 2000;
+}
+
+// Tools that keep their preview in the second CENTRE step.
+bool KeepsCentreStep(int kind)
+{
+    return kind == 72 || kind == 73 || kind == 80 || kind == 81 || kind == 83 || kind == 93;
+}
+
+// Centre coordinate of CENTRE CENTRE on one axis: halfway between the two marks that lie more than
+// the tolerance apart, trying the first two corners first, then the second and the third; 0 when
+// all three lie within the tolerance.
+int CentreOnAxis(int first, int second, int third, int tolerance)
+{
+    if (first + tolerance < second)
+        return first + (second - first) / 2;
+    if (second + tolerance < first)
+        return second + (first - second) / 2;
+    if (third > second + tolerance)
+        return second + (third - second) / 2;
+    if (third + tolerance < second)
+        return third + (second - third) / 2;
+    return 0;
+}
+
+}  // namespace
+
+TDrawingtool::TDrawingtool() = default;
+TDrawingtool::~TDrawingtool() = default;
+
+void TDrawingtool::LButtonDown(Canvas&, const TRect&, int, int) {}
+void TDrawingtool::LButtonUp(Canvas&, const TRect&, TPoint&) {}
+void TDrawingtool::RButtonDown(Canvas&, const TRect&, TPoint&) {}
+void TDrawingtool::MouseMove(Canvas&, const TRect&, int, int) {}
+void TDrawingtool::DrawFeedback(Canvas&, int) {}
+void TDrawingtool::BuildRoom(Canvas&, const TRect&, int, int) {}
+void TDrawingtool::KeyDown(Canvas&, const TRect&, int, TPoint&, int) {}
+void TDrawingtool::PlaceText(Canvas&, const TRect&, TPoint&, const std::string&) {}
+void TDrawingtool::Char(Canvas&, const TRect&, int) {}
+void TDrawingtool::CreateObject(Canvas&, const TRect&) {}
+void TDrawingtool::AutoDimension(Canvas&, const TRect&, int, int, int, int) {}
+void TDrawingtool::ObjectsAdded(Canvas&, const TRect&, int, int) {}
+void TDrawingtool::SubCommand(int) {}
+void TDrawingtool::Setup(int, int, int) {}
+
+TPoint TDrawingtool::LogicalPoint(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    TPoint logical;
+    DeviceToLogical(dc, clientRect, x, y, logical.x, logical.y);
+    return logical;
+}
+
+TPoint TDrawingtool::ModelPoint(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    const TPoint logical = LogicalPoint(dc, clientRect, x, y);
+    const int scale = State().unitsPerLogical;
+    return {logical.x * scale, logical.y * scale};
+}
+
+void TDrawingtool::PutCursorAt(Canvas& dc, const TRect& clientRect, TPoint model)
+{
+    // The mapping is put on again: a refused commit leaves the canvas without it.
+    SetupViewMapping(dc, clientRect);
+    const int scale = State().unitsPerLogical;
+    const TPoint device = dc.LPtoDP({model.x / scale, model.y / scale});
+    if (window)
+        window->SetCursorPos(device);
+}
+
+void TDrawingtool::CentreStep(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    // Clicks on the window's very edge are ignored.
+    if (x < 3 || y < 3)
+        return;
+    lineDrawn = 0;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+
+    if (step == STEP_CENTRE_FIRST) {
+        x2 = p.x;
+        y2 = p.y;
+        step = STEP_CENTRE_SECOND;
+        if (ShowsSymbolPreview(kind))
+            active = 1;
+        return;
+    }
+    if (step != STEP_CENTRE_SECOND)
+        return;
+
+    if (ShowsSymbolPreview(kind)) {
+        DrawFeedback(dc, 0);
+        active = 0;
+    }
+    x1 = x2;
+    y1 = y2;
+    x1 = std::min(p.x, x1) + std::abs(p.x - x1) / 2;
+    y1 = std::min(p.y, y1) + std::abs(p.y - y1) / 2;
+    PutCursorAt(dc, clientRect, {x1, y1});
+
+    if (ShowsSymbolPreview(kind)) {
+        DrawFeedback(dc, 0);
+        active = 1;
+        step = STEP_READY;
+    } else if (KeepsCentreStep(kind)) {
+        DrawFeedback(dc, 0);
+    } else {
+        step = savedStep;
+    }
+}
+
+void TDrawingtool::CentreCentreStep(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (x < 3 || y < 3)
+        return;
+    lineDrawn = 0;
+    const int tolerance = 20 * State().unitsPerLogical;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+
+    if (step == STEP_CENTRECENTRE_FIRST) {
+        x1 = p.x;
+        y1 = p.y;
+        step = STEP_CENTRECENTRE_SECOND;
+    } else if (step == STEP_CENTRECENTRE_SECOND) {
+        x2 = p.x;
+        y2 = p.y;
+        step = STEP_CENTRECENTRE_THIRD;
+    } else if (step == STEP_CENTRECENTRE_THIRD) {
+        x1 = CentreOnAxis(x1, x2, p.x, tolerance);
+        y1 = CentreOnAxis(y1, y2, p.y, tolerance);
+        PutCursorAt(dc, clientRect, {x1, y1});
+        step = savedStep;
+    }
+}
+
+void TDrawingtool::FillCommonFields(TObject& object) const
+{
+    object.floor = State().currentFloor;
+    object.typeCode = kind;
+    object.ownerId = ownerId;
+    object.groupId = groupId;
+    object.x1 = x1;
+    object.z1 = z1;
+    object.x2 = x2;
+    object.z2 = z2;
+    object.y1 = y1;
+    object.y2 = y2;
+    object.colour = std::int32_t(colour);
+    object.penWidth = penWidth;
+    object.penStyle = penStyle;
+}
+
+void TDrawingtool::DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object)
+{
+    object->DrawMapped(dc, clientRect, 0);
+    TList& objects = State().objects;
+    objects.Add(object.release());
+    objects.WriteDrawing();
+}

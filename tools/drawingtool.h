@@ -1,0 +1,135 @@
+#pragma once
+// Root of the tool classes. A tool is the drawing window's current input mode: the window forwards
+// its mouse, key and character events to the tool's virtual operations, the tool draws feedback
+// with exclusive-or and commits finished figures as drawing objects.
+//
+// Points handed in by the window are client device coordinates. Every field is a signed 32-bit
+// integer (the colour a 0x00BBGGRR value); several words carry another meaning in some tool
+// families, and those meanings have accessors of their own name.
+#include "platform/geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class Canvas;
+class TObject;
+class TToolWindow;
+
+// Virtual-key codes the tools react to.
+constexpr int VK_ENTER = 13;
+constexpr int VK_LEFT = 37;
+constexpr int VK_UP = 38;
+constexpr int VK_RIGHT = 39;
+constexpr int VK_DOWN = 40;
+constexpr int VK_ADD = 107;
+constexpr int VK_SUBTRACT = 109;
+
+// Steps the window and the base tools rely on.
+constexpr int STEP_READY = 0;
+constexpr int STEP_CENTRE_FIRST = 30;
+constexpr int STEP_CENTRE_SECOND = 31;
+constexpr int STEP_CENTRECENTRE_FIRST = 35;
+constexpr int STEP_CENTRECENTRE_SECOND = 36;
+constexpr int STEP_CENTRECENTRE_THIRD = 37;
+constexpr int STEP_MULTILINE_START = 40;
+constexpr int STEP_MULTILINE_FIRST = 41;
+constexpr int STEP_MULTILINE_LAST = 42;
+constexpr int STEP_LINETEXT_READY = 50;
+constexpr int STEP_LINETEXT_DRAWING = 51;
+
+// Tool kinds the base tools tell apart.
+constexpr int KIND_LINE = 1;
+constexpr int KIND_ELLIPSE = 5;
+constexpr int KIND_PICK = 21;
+constexpr int KIND_EXTWALL = 1000;
+constexpr int KIND_PLAN_RESIZE = 1100;
+
+// y1 of a line-with-text tool whose drag drew no line.
+constexpr std::int32_t NO_LINE_MARK = 125000;
+
+class TDrawingtool {
+public:
+    TDrawingtool();
+    virtual ~TDrawingtool();
+    TDrawingtool(const TDrawingtool&) = delete;
+    TDrawingtool& operator=(const TDrawingtool&) = delete;
+
+    // The operations, in slot order. The defaults do nothing except CentreStep and
+    // CentreCentreStep.
+    virtual void LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y);                  // 0
+    virtual void LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point);                   // 1
+    virtual void RButtonDown(Canvas& dc, const TRect& clientRect, TPoint& point);                 // 2
+    virtual void MouseMove(Canvas& dc, const TRect& clientRect, int x, int y);                    // 3
+    virtual void DrawFeedback(Canvas& dc, int flag);                                              // 4
+    virtual void BuildRoom(Canvas& dc, const TRect& clientRect, int a, int b);                    // 5
+    virtual void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value); // 6
+    virtual void PlaceText(Canvas& dc, const TRect& clientRect, TPoint& point, const std::string& text); // 7
+    virtual void Char(Canvas& dc, const TRect& clientRect, int character);                        // 8
+    virtual void CreateObject(Canvas& dc, const TRect& clientRect);                               // 9
+    virtual void AutoDimension(Canvas& dc, const TRect& clientRect, int a, int b, int c, int d);  // 10
+    virtual void ObjectsAdded(Canvas& dc, const TRect& clientRect, int firstIndex, int flag);     // 11
+    virtual void SubCommand(int code);                                                            // 12
+    virtual void Setup(int a, int b, int c);                                                      // 13
+    virtual void CentreStep(Canvas& dc, const TRect& clientRect, int x, int y);                   // 14
+    virtual void CentreCentreStep(Canvas& dc, const TRect& clientRect, int x, int y);             // 15
+
+    // Gives a new object the fields every commit fills: the current floor, the kind as type code,
+    // the ids, the two points with heights, the colour and the pen.
+    void FillCommonFields(TObject& object) const;
+
+    // Other names of shared words.
+    std::int32_t& alignment() { return markerX; }            // text tools, 1..6
+    std::int32_t& escapement() { return objectIndex; }       // text tools, 0 or 2700
+    std::int32_t& dimensionVertical() { return markerCode; } // manual dimension
+    std::int32_t& measureDirection() { return markerState; } // external-wall tool, 1..4
+    std::int32_t& faceNumber() { return markerX; }           // tools that keep a face number
+    std::int32_t& feedbackState() { return markerX; }        // tools that keep a feedback state
+    std::int32_t& dimensionLength() { return editLeft; }     // manual dimension
+    std::int32_t& rectMinX() { return editLeft; }            // selection rectangle
+    std::int32_t& rectMaxX() { return editRight; }
+    std::int32_t& rectMinY() { return editTop; }
+    std::int32_t& rectMaxY() { return editBottom; }
+
+    // The fields, in their fixed order.
+    TToolWindow* window = nullptr;  // the drawing window; stored by the window before each call
+    TColor colour = 0;              // pen colour of the tool's objects and feedback
+    std::int32_t lineDrawn = 0;     // keyboard entry: 0 no start marked, 1 start marked (walls: 3, 4)
+    std::int32_t markerX = 0;       // logical x of the guide marker
+    std::int32_t objectIndex = 0;   // object a wall edit works on; direction code of wall tools
+    std::int32_t step = 0;          // current sub-operation
+    std::int32_t kind = 0;          // tool kind
+    std::int32_t savedStep = 0;     // step to return to after CENTRE or CENTRE CENTRE
+    std::int32_t penWidth = 1;      // pen width of new objects
+    std::int32_t penStyle = 0;      // pen style of new objects
+    std::int32_t active = 0;        // 1 while a rubber band or preview is on screen
+    std::int32_t libraryFlag = 0;   // parameter word: number of lines of a multiline, radius, ...
+    std::int32_t lineAux1 = 0;      // direction of the current segment, tenths of a degree from up
+    std::int32_t lineAux2 = 0;      // logical y of the guide marker
+    std::int32_t markerCode = 0;    // form of the guide marker: 1 vertical, 2 horizontal
+    std::int32_t ownerId = 0;       // copied into new objects
+    std::int32_t groupId = 0;       // copied into new objects; length of a keyboard segment
+    std::int32_t markerState = 0;   // 2 while a guide marker is on screen
+    std::int32_t x1 = 0;            // the figure's two points with heights, model units
+    std::int32_t z1 = 0;
+    std::int32_t x2 = 0;
+    std::int32_t z2 = 0;
+    std::int32_t y1 = 0;
+    std::int32_t y2 = 0;
+    std::int32_t editLeft = 0;      // area an edit covered: smallest x, largest x, largest y,
+    std::int32_t editRight = 0;     // smallest y; other tools give these four words their own names
+    std::int32_t editTop = 0;
+    std::int32_t editBottom = 0;
+
+protected:
+    // Model point of a client device point under the window's view mapping (the mapping is left on
+    // the canvas).
+    TPoint ModelPoint(Canvas& dc, const TRect& clientRect, int x, int y);
+    // Logical point of the view mapping (not scaled to model units).
+    TPoint LogicalPoint(Canvas& dc, const TRect& clientRect, int x, int y);
+    // Puts the window's cursor at a model point.
+    void PutCursorAt(Canvas& dc, const TRect& clientRect, TPoint model);
+
+    // Shows a new object at once, appends it to the object list and rewrites the drawing file.
+    void DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object);
+};

@@ -1,0 +1,16 @@
+#pragma once
+// Two whole-floor operations on the external walls of the floor in view: the floor area they
+// enclose, and centring the plan on the drawing sheet.
+class TDrawingtool;
+
+// Works out the area enclosed by the external walls of the current floor and stores it in the
+// object list as whole square metres (metric) or square feet (imperial), truncated. The sums are
+// taken in strips against a reference level over the walls running +x and -x; the outline may be
+// drawn either way round. Nothing changes when the list holds fewer than 4 objects or the floor
+// has no wall running +x. The tool is not used.
+void ComputeFloorArea(TDrawingtool& tool);
+
+// Moves every object of the current floor so that the box round its external walls sits in the
+// middle of the drawing sheet, then rewrites the drawing file. A floor without external walls is
+// left as it is. The tool is not used.
+void CentreFloorplan(TDrawingtool& tool);

@@ -1,0 +1,67 @@
+#include "tools/lineobjtool.h"
+
+#include "model/drawingstate.h"
+#include "model/lineobj.h"
+#include "model/list.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+// A line object carrying the tool's figure, pen, ids and line words.
+std::unique_ptr<TLineobj> MakeLine(const TDrawingtool& tool)
+{
+    auto line = std::make_unique<TLineobj>();
+    tool.FillCommonFields(*line);
+    line->lineAux1 = tool.lineAux1;
+    line->lineAux2 = tool.lineAux2;
+    return line;
+}
+
+}  // namespace
+
+void TLineobjtool::CreateObject(Canvas& dc, const TRect& clientRect)
+{
+    // 0 stands for an unset coordinate; a point is no line.
+    if (x1 == 0 || y1 == 0 || x2 == 0 || y2 == 0)
+        return;
+    if (x1 == x2 && y1 == y2)
+        return;
+
+    DrawAndStore(dc, clientRect, MakeLine(*this));
+    if (kind == KIND_LINE)
+        lineDrawn = 1;
+    else if (kind != 51)
+        lineDrawn = 0;
+}
+
+void AddLineObject(const TDrawingtool& tool)
+{
+    auto line = MakeLine(tool);
+    line->groupId = 0;
+    State().objects.Add(line.release());
+}
+
+std::int32_t RoundToInt(const TDrawingtool*, double x)
+{
+    constexpr auto lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr auto highest = std::numeric_limits<std::int32_t>::max();
+    // Hundredths, truncated toward zero; a remainder of 50 or more rounds up, so negative values
+    // come out truncated. Values beyond the integer range are held at its ends.
+    const double hundredths = std::trunc(x * 100.0);
+    if (std::isnan(hundredths))
+        return 0;
+    if (hundredths >= 100.0 * highest)
+        return highest;
+    if (hundredths <= 100.0 * lowest)
+        return lowest;
+    const auto t = std::int64_t(hundredths);
+    std::int64_t q = t / 100;
+    const std::int64_t r = t - 100 * q;
+    if (r > 49)
+        ++q;
+    return std::int32_t(std::min<std::int64_t>(q, highest));
+}

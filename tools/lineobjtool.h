@@ -1,0 +1,21 @@
+#pragma once
+// The line tool that commits lines; also the pick tool (kind 21), the wall edits, the manual
+// dimension, the multiline and the line with text.
+#include "tools/linetool.h"
+
+class TLineobjtool : public TLinetool {
+public:
+    TLineobjtool() = default;
+
+    // Commits the figure as a line on the current floor: drawn, appended and the drawing file
+    // rewritten. A line with a zero coordinate or no length is refused and changes nothing.
+    void CreateObject(Canvas& dc, const TRect& clientRect) override;
+};
+
+// Appends a line made from the tool's figure (group id 0) to the object list; draws nothing and
+// leaves the drawing file as it is.
+void AddLineObject(const TDrawingtool& tool);
+
+// Rounds half up at the second decimal place; negative values are truncated toward zero. The tool
+// argument is not used.
+std::int32_t RoundToInt(const TDrawingtool* tool, double x);

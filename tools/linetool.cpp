@@ -1,0 +1,419 @@
+#include "tools/linetool.h"
+
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "platform/canvas.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+std::int32_t TLinetool::keyEntryState = 1;
+std::int32_t TLinetool::lastWallEndX = 0;
+std::int32_t TLinetool::lastWallEndY = 0;
+
+namespace {
+
+// Lengths a typed segment may have.
+constexpr int MIN_TYPED_LENGTH = 1;
+constexpr int MAX_TYPED_LENGTH = 32766;
+
+// Number of lines a multiline may have.
+constexpr int MIN_MULTILINE_COUNT = 2;
+constexpr int MAX_MULTILINE_COUNT = 100;
+
+bool IsArrowKey(int key)
+{
+    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+}
+
+// Direction of a sloped segment in tenths of a degree, clockwise from up.
+std::int32_t SlopedDirection(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    const double dx = std::fabs(double(x2) - double(x1));
+    const double dy = std::fabs(double(y2) - double(y1));
+    // Thousandths of a degree, then tenths rounded half up.
+    const auto thousandths = std::int32_t(std::atan(dx / dy) * 57295.78);
+    std::int32_t a = thousandths / 100;
+    if (thousandths % 100 >= 50)
+        ++a;
+    const bool right = x2 > x1;
+    const bool up = y2 > y1;
+    if (right && up)
+        return a;
+    if (right)
+        return 1800 - a;
+    if (!up)
+        return a + 1800;
+    return 3600 - a;
+}
+
+}  // namespace
+
+TLinetool::TLinetool()
+{
+    kind = KIND_LINE;
+}
+
+void TLinetool::ResetKeyEntryState()
+{
+    keyEntryState = 1;
+    lastWallEndX = 0;
+    lastWallEndY = 0;
+}
+
+void TLinetool::Spare() {}
+
+void TLinetool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (step == STEP_LINETEXT_READY)
+        step = STEP_LINETEXT_DRAWING;
+    if (step < STEP_CENTRE_FIRST) {
+        x1 = 0;
+        y1 = 0;
+        x2 = 0;
+        y2 = 0;
+    }
+    active = 0;
+
+    if (step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND) {
+        CentreStep(dc, clientRect, x, y);
+        return;
+    }
+    if (step >= STEP_CENTRECENTRE_FIRST && step <= STEP_CENTRECENTRE_THIRD) {
+        CentreCentreStep(dc, clientRect, x, y);
+        return;
+    }
+
+    // Only the line and the ellipse start a figure with the mouse; the others start from the
+    // keyboard.
+    if (kind != KIND_LINE && kind != KIND_ELLIPSE)
+        return;
+    active = 1;
+    penWidth = State().currentPenWidth;
+    colour = State().currentColour;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+    x1 = p.x;
+    y1 = p.y;
+    x2 = x1;
+    y2 = y1;
+}
+
+void TLinetool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (active != 1)
+        return;
+
+    if (kind == KIND_PLAN_RESIZE && step > 0) {
+        // The guide line of the plan resize follows the cursor in logical units.
+        const TPoint logical = LogicalPoint(dc, clientRect, x, y);
+        if (logical.x == markerX && logical.y == lineAux2)
+            return;
+        if (markerState == 2)
+            DrawMarker(dc, markerCode);
+        markerX = logical.x;
+        lineAux2 = logical.y;
+        DrawMarker(dc, markerCode);
+        markerState = 2;
+        return;
+    }
+
+    keyEntryState = step == STEP_MULTILINE_FIRST ? 2 : 1;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+    if (p.x == x1 && p.y == y1)
+        return;
+    dc.SetROP2(RasterOp::Xor);
+    const TPen previous = dc.SelectPen(RubberBandPen());
+    DrawFeedback(dc, 0);
+    x2 = p.x;
+    y2 = p.y;
+    DrawFeedback(dc, 0);
+    dc.SelectPen(previous);
+}
+
+void TLinetool::DrawFeedback(Canvas& dc, int)
+{
+    const int scale = State().unitsPerLogical;
+    dc.MoveTo(x1 / scale, y1 / scale);
+    dc.LineTo(x2 / scale, y2 / scale);
+    dc.Flush();
+}
+
+void TLinetool::DrawMarker(Canvas& dc, int code)
+{
+    if (code != 1 && code != 2)
+        return;
+    dc.SetROP2(RasterOp::NotXor);
+    const TPen previous = dc.SelectPen(TPen{State().currentColour, 1, PS_SOLID});
+    if (code == 1) {
+        // Vertical guide with a gap round the marked point.
+        dc.MoveTo(markerX, 0);
+        dc.LineTo(markerX, lineAux2 - 100);
+        dc.MoveTo(markerX, lineAux2 + 100);
+        dc.LineTo(markerX, 20000);
+    } else {
+        dc.MoveTo(0, lineAux2);
+        dc.LineTo(markerX - 100, lineAux2);
+        dc.MoveTo(markerX + 100, lineAux2);
+        dc.LineTo(30000, lineAux2);
+    }
+    dc.Flush();
+    dc.SelectPen(previous);
+}
+
+void TLinetool::LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point)
+{
+    if (active != 1)
+        return;
+    active = 0;
+    const TPoint p = ModelPoint(dc, clientRect, point.x, point.y);
+
+    // Erase the last band.
+    dc.SetROP2(RasterOp::Xor);
+    const TPen previous = dc.SelectPen(RubberBandPen());
+    DrawFeedback(dc, 0);
+    dc.SelectPen(previous);
+
+    x2 = p.x;
+    y2 = p.y;
+    dc.SetROP2(RasterOp::Copy);
+    CreateObject(dc, clientRect);
+
+    if (step == STEP_LINETEXT_DRAWING) {
+        // A drag of at most two logical units drew no line: the window then skips the text.
+        const int near = 2 * State().unitsPerLogical;
+        if (std::abs(x2 - x1) <= near && std::abs(y2 - y1) <= near)
+            y1 = NO_LINE_MARK;
+        else
+            y1 = 0;
+    }
+}
+
+TPen TLinetool::RubberBandPen() const
+{
+    // Width 0 is one device pixel at every zoom, so the band drawn while moving and the one
+    // erased on release are the same pixels.
+    return TPen{colour, 0, PS_DOT};
+}
+
+void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value)
+{
+    TDrawingState& state = State();
+    const int scale = state.unitsPerLogical;
+
+    if (step == STEP_LINETEXT_READY)
+        step = STEP_LINETEXT_DRAWING;
+
+    if (step == STEP_MULTILINE_LAST) {
+        DrawLastMultiline(dc, clientRect, ModelPoint(dc, clientRect, cursor.x, cursor.y));
+        step = STEP_READY;
+    } else {
+        penWidth = state.currentPenWidth;
+        colour = state.currentColour;
+        if (kind == KIND_EXTWALL) {
+            state.currentPenWidth = 1;
+            penWidth = 1;
+            if (lineDrawn == 0) {
+                keyEntryState = 1;
+                lineDrawn = 1;
+            } else if (lineDrawn == 1) {
+                keyEntryState = 2;
+            }
+        }
+
+        if (IsArrowKey(key)) {
+            // A length outside the range the window accepts draws nothing.
+            if (value >= MIN_TYPED_LENGTH && value <= MAX_TYPED_LENGTH)
+                DrawTypedSegment(dc, clientRect, key, value);
+        } else if (key == VK_ENTER && keyEntryState == 1) {
+            penWidth = state.currentPenWidth;
+            colour = state.currentColour;
+            const TPoint p = ModelPoint(dc, clientRect, cursor.x, cursor.y);
+            x1 = p.x;
+            y1 = p.y;
+        } else if (key == VK_ENTER && keyEntryState == 2) {
+            EndSegmentAtCursor(dc, clientRect, ModelPoint(dc, clientRect, cursor.x, cursor.y));
+        }
+
+        // Where the next segment starts and where the cursor goes.
+        if (keyEntryState == 1) {
+            if (kind == KIND_EXTWALL) {
+                markerX = x1 / scale;
+                lineAux2 = y1 / scale;
+                keyEntryState = 2;
+            }
+        } else if (keyEntryState == 2) {
+            if (kind == KIND_EXTWALL)
+                PutCursorAt(dc, clientRect, {lastWallEndX, lastWallEndY});
+            else
+                PutCursorAt(dc, clientRect, {x2, y2});
+            if (kind == KIND_EXTWALL) {
+                keyEntryState = 2;
+                markerState = 1;
+                x1 = x2;
+                y1 = y2;
+            } else if (step == STEP_LINETEXT_DRAWING) {
+                x1 = x2;
+                y1 = y2;
+                keyEntryState = 1;
+            } else {
+                keyEntryState = 1;
+            }
+        }
+    }
+
+    // Multiline steps: the start marked turns the band of the first line on; the first line
+    // ended waits for the last one.
+    if (step == STEP_MULTILINE_START) {
+        step = STEP_MULTILINE_FIRST;
+        active = 1;
+        x2 = x1;
+        y2 = y1;
+    } else if (step == STEP_MULTILINE_FIRST) {
+        step = STEP_MULTILINE_LAST;
+        active = 0;
+        lineDrawn = 0;
+    }
+}
+
+void TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value)
+{
+    const TList& objects = State().objects;
+    const int scale = State().unitsPerLogical;
+
+    // Join the end of the last object when the start lies within a logical unit of it; the first
+    // four objects are the floor records.
+    if (objects.count() > 4) {
+        const TObject& last = *objects[objects.count() - 1];
+        if (last.x2 > x1 - scale && last.x2 < x1 + scale)
+            x1 = last.x2;
+        if (last.y2 > y1 - scale && last.y2 < y1 + scale)
+            y1 = last.y2;
+    }
+    groupId = value;
+    std::int32_t direction = 0;
+    switch (key) {
+    case VK_LEFT:
+        x2 = x1 - value;
+        y2 = y1;
+        direction = 2700;
+        break;
+    case VK_UP:
+        x2 = x1;
+        y2 = y1 + value;
+        direction = 0;
+        break;
+    case VK_RIGHT:
+        x2 = x1 + value;
+        y2 = y1;
+        direction = 900;
+        break;
+    default:
+        x2 = x1;
+        y2 = y1 - value;
+        direction = 1800;
+        break;
+    }
+    markerX = x2 / scale;
+    lineAux2 = y2 / scale;
+    if (kind == KIND_EXTWALL) {
+        lastWallEndX = x2;
+        lastWallEndY = y2;
+        lineAux1 = direction;
+    }
+    CreateObject(dc, clientRect);
+    keyEntryState = 2;
+}
+
+void TLinetool::EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel)
+{
+    const int scale = State().unitsPerLogical;
+    x2 = cursorModel.x;
+    y2 = cursorModel.y;
+
+    if (kind == KIND_EXTWALL) {
+        lineAux1 = 0;
+        // A wall within ten logical units of vertical or horizontal is made exactly so.
+        const std::int64_t snap = 10LL * scale;
+        const std::int64_t ddx = std::int64_t(x2) - x1;
+        const std::int64_t ddy = std::int64_t(y2) - y1;
+        if ((ddx > 0 && ddx <= snap) || (-ddx > 0 && -ddx <= snap))
+            x2 = x1;
+        else if ((ddy > 0 && ddy <= snap) || (-ddy > 0 && -ddy <= snap))
+            y2 = y1;
+
+        if (x1 == x2 || y1 == y2) {
+            if (x2 > x1) {
+                lineAux1 = 900;
+                groupId = x2 - x1;
+            } else if (x2 < x1) {
+                lineAux1 = 2700;
+                groupId = x1 - x2;
+            } else if (y1 > y2) {
+                lineAux1 = 1800;
+                groupId = y1 - y2;
+            } else {
+                lineAux1 = 0;
+                groupId = y2 - y1;
+            }
+        } else {
+            const double dx = std::fabs(double(x2) - double(x1));
+            const double dy = std::fabs(double(y2) - double(y1));
+            groupId = std::int32_t(std::sqrt(dx * dx + dy * dy));
+            lineAux1 = SlopedDirection(x1, y1, x2, y2);
+        }
+        lastWallEndX = x2;
+        lastWallEndY = y2;
+    }
+
+    markerX = x2 / scale;
+    lineAux2 = y2 / scale;
+    CreateObject(dc, clientRect);
+    x1 = x2;
+    y1 = y2;
+    lineAux1 = 0;
+}
+
+void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cursorModel)
+{
+    active = 0;
+    const TList& objects = State().objects;
+    const int count = libraryFlag;
+    // The window refuses other counts; spacing divides by the count less one.
+    if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT || objects.count() < 1)
+        return;
+
+    // The first line, committed in the step before, is the last object.
+    const TObject& first = *objects[objects.count() - 1];
+    const std::int32_t fx1 = first.x1, fy1 = first.y1, fx2 = first.x2, fy2 = first.y2;
+    const TPoint p = cursorModel;
+    const std::int64_t dx = std::llabs(std::int64_t(p.x) - fx1);
+    const std::int64_t dy = std::llabs(std::int64_t(p.y) - fy1);
+
+    if (dy > dx) {
+        // Lines stacked vertically: the last at the cursor, the others evenly between.
+        x1 = fx1;
+        y1 = p.y;
+        x2 = fx2;
+        y2 = fy2 - fy1 + p.y;
+        CreateObject(dc, clientRect);
+        const std::int32_t spacing = (p.y - fy1) / (count - 1);
+        for (int i = 0; i < count - 2; ++i) {
+            y1 -= spacing;
+            y2 -= spacing;
+            CreateObject(dc, clientRect);
+        }
+    } else {
+        x1 = p.x;
+        y1 = fy1;
+        x2 = fx2 - fx1 + p.x;
+        y2 = fy2;
+        CreateObject(dc, clientRect);
+        const std::int32_t spacing = (p.x - fx1) / (count - 1);
+        for (int i = 0; i < count - 2; ++i) {
+            x1 -= spacing;
+            x2 -= spacing;
+            CreateObject(dc, clientRect);
+        }
+    }
+}

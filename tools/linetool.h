@@ -1,0 +1,35 @@
+#pragma once
+// The rubber-band line, the guide marker and keyboard line drawing that every line, wall, door,
+// window, stair, room and figure tool inherits.
+#include "platform/canvas.h"
+#include "tools/drawingtool.h"
+
+class TLinetool : public TDrawingtool {
+public:
+    TLinetool();
+
+    void LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y) override;
+    void LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point) override;
+    void MouseMove(Canvas& dc, const TRect& clientRect, int x, int y) override;
+    void DrawFeedback(Canvas& dc, int flag) override;
+    void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;
+    virtual void DrawMarker(Canvas& dc, int code);  // 16
+    virtual void Spare();                           // 17, never called
+
+    // Keyboard-entry state shared by every line-family tool for the whole run:
+    // keyEntryState 1 = the next ENTER marks the start point, 2 = it ends the segment at the cursor;
+    // (lastWallEndX, lastWallEndY) the end of the last external wall given from the keyboard.
+    static std::int32_t keyEntryState;
+    static std::int32_t lastWallEndX;
+    static std::int32_t lastWallEndY;
+    // Back to the state at program start.
+    static void ResetKeyEntryState();
+
+    // The dotted pen of the rubber band, drawn and erased with exclusive-or.
+    TPen RubberBandPen() const;
+
+private:
+    void DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value);
+    void EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
+    void DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
+};

@@ -1,0 +1,3 @@
+#include "tools/moveobjtool.h"
+
+void TMoveobjtool::ProcessSelection(Canvas&, TPoint&, int, int) {}

@@ -1,0 +1,3 @@
+#include "tools/toolwindow.h"
+
+TToolWindow::~TToolWindow() = default;

@@ -1,0 +1,109 @@
+#pragma once
+// The external-wall tool: the drawing window's input mode for the external walls of a floor. The
+// user draws the outer line wall by wall (Enter marks a point, an arrow key and a typed length give
+// a wall); every committed segment becomes one external wall with its wall lines and corner joins.
+// The same class serves the plan resize (kind 1100) and the edits of an existing wall (steps 2..6).
+//
+// While it builds, edits or commits a wall the tool holds one wall in its fields: the reference line
+// in x1, y1, x2, y2 (the outer face as drawn), the levels in z1, z2, the angle in lineAux1 (tenths of
+// a degree clockwise from +y), the length in groupId, the floor in savedStep and the wall line end
+// points in lineX / lineY.
+#include "tools/lineobjtool.h"
+
+#include <array>
+#include <cstdint>
+
+class TExtwallobj;
+
+class TExtwallobjtool : public TLineobjtool {
+public:
+    TExtwallobjtool() = default;
+
+    // Builds the wall from the tool's segment (snapping on), then stores it on the current floor and
+    // rewrites the drawing file. The wall is not drawn: the window repaints it from the file.
+    void CreateObject(Canvas& dc, const TRect& clientRect) override;
+    // Service operations by code: 2 snap the start to a wall end and measure to the next wall end in
+    // measureDirection (result in libraryFlag), 3 copy the external walls of the floor below,
+    // 5 centre the plan (ground floor only) and compute the floor area. Other codes do nothing.
+    void SubCommand(int code) override;
+    // By step: 8 and 9 enlarge or shrink the plan, then centre it; 2..6 edit the wall at
+    // objectIndex. The three arguments are passed on unchanged.
+    void Setup(int amount, int x, int y) override;
+
+    // Turns the segment held in the tool into a complete wall: colours, a new ownerId, snapping of
+    // the ends onto the ends of the floor's external walls (snap > 0), orientation of a free wall by
+    // the direction code in objectIndex (1 +x, 2 -y, 3 -x, 4 +y), settings, levels and wall lines.
+    void BuildWall(int snap);
+    // All wall line end points of the tool's wall, with corners against the wall whose end lies at
+    // its start (startJoin) and the wall whose start lies at its end (endJoin); NO_INDEX for none.
+    void ComputeLines(int startJoin, int endJoin);
+    // Wall line end points square to an orthogonal (OffsetOrtho) or sloped (OffsetSloped) wall at
+    // the start (1), the end (2) or both ends (0).
+    void OffsetOrtho(int end);
+    void OffsetSloped(int end);
+    // Corner of two orthogonal walls: end 1 = the tool's start lies at the wall's end, 2 = the tool's
+    // end lies at the wall's start. Changes the tool's lines at that corner and the wall's.
+    void JoinCorner(int wallIndex, int end);
+    // Bisector corner where a sloped wall takes part: code 1 the tool's start corner, 10 the wall's
+    // end corner (the same corner), 2 the tool's end corner, 20 the wall's start corner.
+    void JoinSlopedCorner(int wallIndex, int code);
+    // Sets prevWall (the wall whose end lies at the start of objects[index]) and nextWall (the wall
+    // whose start lies at its end).
+    void FindJoinedWalls(int index);
+    // Stores the wall held in the tool on floor savedStep and rewrites the drawing file; nothing
+    // for a start with a zero coordinate or a wall without length.
+    void CommitWall();
+
+    // The edits of an existing wall (steps 2..6) and the resize of the plan (steps 8, 9).
+    void EditWall(int amount, int x, int y);
+    void ResizeFloorPlan(int amount, int x, int y);
+
+    // The wall's angle is kept in lineAux1.
+    std::int32_t& angle() { return lineAux1; }
+    // Names the wall-commit code also uses for the same fields.
+    std::int32_t& wallParam1() { return wallAux1; }
+    std::int32_t& wallParam2() { return wallAux2; }
+    std::array<std::int32_t, 4>& joinData() { return joinInfo; }
+
+    // The fields of the external-wall tool, in their fixed order after the base fields.
+    std::int32_t spacing1 = 0;   // reference line to wall line 1
+    std::int32_t spacing2 = 0;   // wall line 1 to 2; 0 = two-line wall, above 0 = cavity wall
+    std::int32_t spacing3 = 0;   // wall line 2 to 3
+    std::int32_t wallAux1 = 0;   // carried from the settings file into every wall
+    std::int32_t wallAux2 = 0;
+    std::int32_t wallSpare = 0;  // a word of the tool's layout with no use
+    std::int32_t nextWall = 0;   // wall whose start lies at this wall's end, NO_INDEX when none
+    std::int32_t prevWall = 0;   // wall whose end lies at this wall's start, NO_INDEX when none
+    // Wall line end points: 0 line 1 start, 1 line 1 end, 2 line 2 start, 3 line 2 end, 4 line 3
+    // start, 5 line 3 end.
+    std::array<std::int32_t, 6> lineX{};
+    std::array<std::int32_t, 6> lineY{};
+    std::int32_t wallColour1 = 0;  // COLORREF, from WLCLR.CFG
+    std::int32_t wallColour2 = 0;
+    std::array<std::int32_t, 4> joinInfo{};  // 0 for every wall built
+
+private:
+    // Appends the wall held in the tool on the given floor; false when the guard refuses it.
+    bool StoreWall(int floorCode);
+    // Snapping, join normalisation and orientation of BuildWall.
+    void SnapEnds(int& startJoin, int& endJoin);
+    void NormaliseJoins(int& startJoin, int& endJoin);
+    void OrientFreeWall();
+    // Exchanges the two ends of the tool's wall and turns its angle by 1800.
+    void ReverseWall();
+    // Reads the wall type, storey heights and colour of the unit system; false when no settings
+    // file belongs to the unit system (the previous values stay).
+    bool ReadWallSettings(std::int32_t heights[4]);
+    void ReadWallColours();
+
+    // The corners of ComputeLines.
+    void CornerAtStart(int wallIndex);
+    void CornerAtEnd(int wallIndex);
+    // Free-end offset of whichever family the tool's angle belongs to.
+    void OffsetFreeEnds(int end);
+    // Applies the axis rule of the sloped corner: the lines of an axis-parallel wall stay parallel.
+    void SquareToolLines();
+
+    // The external wall at index on the object list, or null.
+    static TExtwallobj* ExternalWallAt(int index);
+};
