@@ -6,6 +6,7 @@
 #include "dialogs/savedlg.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/object.h"
 #include "model/planpainter.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
@@ -408,7 +409,8 @@ void TChild::Undo()
     if (!objects.ReadDrawing().ok)
         return;
     // Any object added since the last undo starts a new run.
-    if (objects.count() != undoObjectCount || state.groupIdCounter != undoGroupCounter)
+    const std::string lastNow = objects.count() > 0 ? DumpObject(0, *objects[objects.count() - 1]) : std::string();
+    if (objects.count() != undoObjectCount || state.groupIdCounter != undoGroupCounter || lastNow != undoLastObject)
         undoCount = 0;
     if (undoCount >= MAX_UNDO || objects.count() == 0)
         return;
@@ -421,6 +423,7 @@ void TChild::Undo()
     ++undoCount;
     undoObjectCount = objects.count();
     undoGroupCounter = state.groupIdCounter;
+    undoLastObject = objects.count() > 0 ? DumpObject(0, *objects[objects.count() - 1]) : std::string();
     Refresh(0);
 }
 

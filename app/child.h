@@ -121,6 +121,7 @@ private:
     int undoCount = 0;
     int undoObjectCount = -1;
     int undoGroupCounter = -1;
+    std::string undoLastObject;  // the last object the last undo left, as dumped
     // A drawing file that failed to load is reported once, not at every repaint.
     bool loadFailureReported = false;
     // The client size the view extents were last fitted to.

@@ -15,7 +15,16 @@
 #include "model/settingsformats.h"
 #include "model/typecodes.h"
 #include "resources/menus.h"
+#include "tools/arcobjtool.h"
+#include "tools/circleobjtool.h"
+#include "tools/copyobjtool.h"
+#include "tools/ellipseobjtool.h"
+#include "tools/eraseobjtool.h"
 #include "tools/lineobjtool.h"
+#include "tools/moveobjtool.h"
+#include "tools/rectangleobjtool.h"
+#include "tools/rndrectobjtool.h"
+#include "tools/textobjtool.h"
 
 #include <algorithm>
 
@@ -121,14 +130,47 @@ void TClient::SetToolForKind(int kind)
 {
     std::unique_ptr<TDrawingtool> tool;
     switch (kind) {
-    case KIND_LINE:
+    case 1:    // line
+    case 21:   // pick tool
+    case 22:   // picked line
+    case 999:  // wall edit
         tool = std::make_unique<TLineobjtool>();
+        break;
+    case 3:
+        tool = std::make_unique<TArcobjtool>();
+        break;
+    case 4:   // text through the prompt
+    case 20:  // typed text finished
+    case 24:  // typed text
+    case 25:  // change text
+        tool = std::make_unique<TTextobjtool>();
+        break;
+    case 5:
+        tool = std::make_unique<TEllipseobjtool>();
+        break;
+    case 6:
+        tool = std::make_unique<TCircleobjtool>();
+        break;
+    case 7:
+        tool = std::make_unique<TRectangleobjtool>();
+        break;
+    case 8:
+        tool = std::make_unique<TRndrectobjtool>();
+        break;
+    case 14:
+        tool = std::make_unique<TMoveobjtool>();
+        break;
+    case 15:
+        tool = std::make_unique<TCopyobjtool>();
+        break;
+    case 19:
+        tool = std::make_unique<TEraseobjtool>();
         break;
     default:
         break;
     }
     if (!tool) {
-        // No tool of this kind exists yet: back to the pick tool.
+        // No tool of this kind exists (yet): back to the pick tool.
         SetPickTool();
         return;
     }
@@ -190,16 +232,16 @@ void TClient::CloseChild(TChild* child)
     auto it = std::find_if(children.begin(), children.end(), [child](const auto& c) { return c.get() == child; });
     if (it == children.end())
         return;
+    if (children.size() == 1) {
+        // The last view of the drawing: saved as File/New saves it, then nothing is open.
+        SaveAndCloseAll();
+        SetPickTool();
+        return;
+    }
     std::unique_ptr<TChild> closing = std::move(*it);
     children.erase(it);
     if (active == child)
-        active = children.empty() ? nullptr : children.back().get();
-    if (children.empty()) {
-        // The last view of the drawing is gone: nothing is open any more.
-        State().objects.Clear();
-        State().drawingState = 1;
-        SetPickTool();
-    }
+        active = children.back().get();
 }
 
 void TClient::ActivateChild(TChild* child)

@@ -41,8 +41,6 @@ struct TSavedView {
 
 }  // namespace
 
-PrintTarget::~PrintTarget() = default;
-
 THDPrintout::THDPrintout(int lineWeight, bool showScale)
     : lineWeight(std::clamp(lineWeight, 1, 3)), showScale(showScale)
 {

@@ -141,9 +141,13 @@ DrawingWindow::DrawingWindow(TAApp& frame, TChild& child) : frame(frame), child(
 
 DrawingWindow::~DrawingWindow()
 {
+    // The sub-window goes with the drawing window: this widget leaves it first, so that deleting
+    // it does not delete this widget a second time.
     if (subWindow) {
-        subWindow->setWidget(nullptr);
-        subWindow->deleteLater();
+        QMdiSubWindow* window = subWindow;
+        window->setWidget(nullptr);
+        setParent(nullptr);
+        delete window;
     }
 }
 

@@ -73,11 +73,9 @@ TEST_F(ChildTest, UndoTakesBackAtMostThreeObjectsOfTheFloorInView)
     EXPECT_EQ(objects().count(), 6);
     EXPECT_EQ(objects()[5]->y1, 1100);
 
-    // A new object starts a new run.
-    state().groupIdCounter = 1;
+    // A new object starts a new run, even when another went and the count is as before.
+    objects().Remove(5);
     AddLine(50, 1000, 4000, 3000, 4000);
-    objects().WriteDrawing();
-    Command(CM_UNDO);
     Command(CM_UNDO);
     EXPECT_EQ(objects().count(), 5);
     EXPECT_EQ(objects()[4]->y1, 1000);
@@ -271,11 +269,68 @@ TEST_F(ChildTest, TheLineTextDialogWritesItsSettingsOnlyWhenConfirmed)
     EXPECT_EQ(ReadWholeFile(Path("CFG/LTEXT.CFG")), "2 5/nHELLO");
 }
 
-TEST_F(ChildTest, ClosingTheLastWindowClosesTheDrawing)
+TEST_F(ChildTest, ClosingTheLastWindowSavesAndClosesTheDrawing)
 {
+    AddLine(50, 1000, 1000, 3000, 1000);
+    objects()[4]->x2 = 4000;
     client->CloseChild(&Child());
+    EXPECT_EQ(ReadBack("TEST").at(4)->x2, 4000);
     EXPECT_EQ(client->ActiveChild(), nullptr);
     EXPECT_EQ(state().drawingState, 1);
     EXPECT_EQ(objects().count(), 0);
     EXPECT_TRUE(frame.Windows().empty());
+}
+
+namespace {
+
+// A selection tool that, released in its zoom step, leaves a zoom rectangle in the view as the
+// move tool does: 300 x 150 logical units from (100, 50).
+class ZoomingTool : public TDrawingtool {
+public:
+    void LButtonUp(Canvas&, const TRect&, TPoint&) override
+    {
+        State().viewExtX = 300;
+        State().viewExtY = 150;
+        State().viewOrgX = 100;
+        State().viewOrgY = 50;
+        State().unitsPerLogicalF = 1.5;
+        ++released;
+    }
+    static inline int released = 0;
+};
+
+}  // namespace
+
+TEST_F(ChildTest, ReleasingTheZoomRectangleRestoresTheToolAndShowsTheNewView)
+{
+    client->savedToolKind = 7;
+    auto tool = std::make_unique<ZoomingTool>();
+    tool->kind = 14;
+    tool->step = 15;
+    client->InstallTool(std::move(tool));
+    Child().datumMode = DATUM_SET;
+    AddLine(50, 1000, 500, 1500, 500);  // logical (200, 100)-(300, 100)
+    Child().EvLButtonUp({500, 300});
+    frame.ProcessEvents();
+    EXPECT_EQ(ZoomingTool::released, 1);
+    EXPECT_EQ(client->currentTool->kind, 7);
+    EXPECT_EQ(Child().datumMode, DATUM_OFF);
+    // 300 logical units across 1000 pixels (the narrower fit): the line spans device x 333 to 667
+    // at y 700 - 50 x 10 / 3.
+    EXPECT_EQ(Pixel(500, 533), BLACK);
+    EXPECT_EQ(Pixel(200, 533), WHITE);
+}
+
+TEST_F(ChildTest, TheToolForAKindIsBuiltWithThatKind)
+{
+    for (int kind : {1, 3, 4, 5, 6, 7, 8, 14, 15, 19, 24, 25, 999}) {
+        client->SetToolForKind(kind);
+        EXPECT_EQ(client->currentTool->kind, kind);
+        EXPECT_EQ(client->currentTool->penWidth, 1);
+        EXPECT_EQ(client->currentTool->step, 0);
+    }
+    // A kind without a tool falls back to the pick tool.
+    client->SetToolForKind(70);
+    EXPECT_EQ(client->currentTool->kind, 21);
+    EXPECT_EQ(client->ToolName(), "Pick Tool");
 }

@@ -80,7 +80,9 @@ TEST(Toolbar, SeventeenButtonsWithTheCentreCommands)
     EXPECT_NE(std::find(ids.begin(), ids.end(), CM_CENTRECENTRE), ids.end());
     // Every other button is a menu command too.
     std::vector<int> menu = MenuCommandIds();
-    for (int id : ids)
-        if (id != CM_CENTRE && id != CM_CENTRECENTRE)
+    for (int id : ids) {
+        if (id != CM_CENTRE && id != CM_CENTRECENTRE) {
             EXPECT_NE(std::find(menu.begin(), menu.end(), id), menu.end()) << id;
+        }
+    }
 }

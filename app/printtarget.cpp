@@ -1,0 +1,3 @@
+#include "app/printtarget.h"
+
+PrintTarget::~PrintTarget() = default;

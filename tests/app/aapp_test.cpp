@@ -1,0 +1,139 @@
+// The Qt frame: its menu and toolbar built from the tables, drawing windows in the MDI area, the
+// key codes of the drawing window.
+#include "app/qt/aapp.h"
+#include "app/qt/drawingwindow.h"
+#include "app/qt/keycodes.h"
+#include "model/infoobj.h"
+#include "tests/app/appfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <filesystem>
+
+class FrameTest : public ::testing::Test {
+protected:
+    FrameTest()
+    {
+        PrepareProgramDirectory(dir.prefix());
+        State().programDirectory = dir.prefix();
+        frame = std::make_unique<TAApp>();
+    }
+    ~FrameTest() override { frame.reset(); }
+
+    // A drawing of the four floor records and one ground-floor line, written as File/New would.
+    void WriteDrawing(const std::string& name)
+    {
+        FreshDrawingState writer;
+        writer.state().programDirectory = dir.prefix();
+        writer.state().drawingName = name;
+        for (int floor = 50; floor <= 53; ++floor) {
+            auto* record = new TInfoobj(31950 + floor);
+            record->floor = floor;
+            writer.state().objects.Add(record);
+        }
+        auto* line = new TLineobj;
+        line->floor = 50;
+        line->x1 = 1000;
+        line->y1 = 1000;
+        line->x2 = 3000;
+        line->y2 = 1000;
+        writer.state().objects.Add(line);
+        ASSERT_TRUE(writer.state().objects.WriteDrawing());
+    }
+
+    TempDir dir;
+    FreshDrawingState fresh;
+    std::unique_ptr<TAApp> frame;
+};
+
+TEST_F(FrameTest, TheMenuAndToolbarFollowTheTables)
+{
+    EXPECT_EQ(frame->windowTitle(), "Arkweld 4.0");
+    QStringList menus;
+    for (QAction* action : frame->menuBar()->actions())
+        menus << action->text();
+    EXPECT_EQ(menus.join("|").toStdString(),
+              "&File|&Edit|&View|&Zoom|&Tools|&Walls && Base|&Other|&Design Rooms|&Libraries|&Customise|&Help");
+    for (int id : MenuCommandIds()) {
+        QAction* action = frame->CommandAction(id);
+        ASSERT_NE(action, nullptr) << id;
+        EXPECT_EQ(action->isEnabled(), TClient::IsCommandEnabled(id)) << id;
+    }
+    QToolBar* toolbar = frame->findChild<QToolBar*>("toolbar");
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_TRUE(toolbar->isMovable());
+    int buttons = 0;
+    for (QAction* action : toolbar->actions())
+        if (!action->isSeparator() && !action->icon().isNull())
+            ++buttons;
+    EXPECT_EQ(buttons, 17);
+    EXPECT_NE(frame->CommandAction(CM_CENTRE), nullptr);
+    EXPECT_FALSE(frame->CommandAction(CM_CENTRE)->isEnabled());
+}
+
+TEST_F(FrameTest, StartShowsTheOpeningPrompt)
+{
+    frame->Start();
+    EXPECT_EQ(frame->Client().Prompt(), "Press FILE/NEW or FILE/OPEN");
+    bool found = false;
+    for (QLabel* label : frame->findChildren<QLabel*>())
+        found = found || label->text() == "Press FILE/NEW or FILE/OPEN";
+    EXPECT_TRUE(found);
+}
+
+TEST_F(FrameTest, ADrawingOpensInTheMdiAreaAndClosesWithItsWindow)
+{
+    frame->resize(1000, 800);
+    frame->Start();
+    WriteDrawing("ONE");
+    WriteDrawing("TWO");
+    ASSERT_TRUE(frame->Client().OpenDrawing("ONE"));
+    ASSERT_TRUE(frame->Client().OpenDrawing("TWO"));
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    ASSERT_EQ(frame->MdiArea().subWindowList().size(), 1);
+    QMdiSubWindow* sub = frame->MdiArea().subWindowList().front();
+    EXPECT_EQ(sub->windowTitle(), "TWO.PLN");
+    auto* window = qobject_cast<DrawingWindow*>(sub->widget());
+    ASSERT_NE(window, nullptr);
+    // The view shows the sheet's lower-left corner: model (2000, 1000) is 200 pixels above the bottom.
+    const QImage& image = window->BackingImage();
+    ASSERT_GT(image.height(), 300);
+    EXPECT_EQ(image.pixel(400, image.height() - 200), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(400, image.height() - 250), qRgb(255, 255, 255));
+    EXPECT_EQ(State().viewExtX, image.width());
+
+    sub->close();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(frame->Client().ActiveChild(), nullptr);
+    EXPECT_TRUE(frame->MdiArea().subWindowList().isEmpty());
+}
+
+TEST(KeyCodes, QtKeysBecomeTheWindowsKeyCodes)
+{
+    auto code = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        return VirtualKeyOf(event);
+    };
+    EXPECT_EQ(code(Qt::Key_Return), 13);
+    EXPECT_EQ(code(Qt::Key_Enter, Qt::KeypadModifier), 13);
+    EXPECT_EQ(code(Qt::Key_Left), 37);
+    EXPECT_EQ(code(Qt::Key_Up), 38);
+    EXPECT_EQ(code(Qt::Key_Right), 39);
+    EXPECT_EQ(code(Qt::Key_Down), 40);
+    EXPECT_EQ(code(Qt::Key_Plus, Qt::KeypadModifier), 107);
+    EXPECT_EQ(code(Qt::Key_Minus, Qt::KeypadModifier), 109);
+    EXPECT_NE(code(Qt::Key_Plus), 107);
+    EXPECT_EQ(code(Qt::Key_F1), 112);
+    EXPECT_EQ(code(Qt::Key_A), 'A');
+    EXPECT_EQ(code(Qt::Key_PageUp), 33);
+    EXPECT_EQ(code(Qt::Key_Escape), 27);
+}
