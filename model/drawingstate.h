@@ -48,6 +48,12 @@ struct TDrawingState {
     int drawingState = 1;             // 2 while a drawing with objects is open, else 1
     int printLineFactor = 1;          // pen width factor; 1 on screen
 
+    // Keyboard entry of the line-family tools: 1 the next ENTER marks a start point, 2 it ends the
+    // segment at the cursor; and the end of the last external wall typed from the keyboard.
+    int keyEntryState = 1;
+    int lastWallEndX = 0;
+    int lastWallEndY = 0;
+
     TList& objects;                   // the one object list of the open drawing
 
 private:

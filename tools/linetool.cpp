@@ -8,10 +8,6 @@
 #include <cstdint>
 #include <cstdlib>
 
-std::int32_t TLinetool::keyEntryState = 1;
-std::int32_t TLinetool::lastWallEndX = 0;
-std::int32_t TLinetool::lastWallEndY = 0;
-
 namespace {
 
 // Lengths a typed segment may have.
@@ -57,9 +53,10 @@ TLinetool::TLinetool()
 
 void TLinetool::ResetKeyEntryState()
 {
-    keyEntryState = 1;
-    lastWallEndX = 0;
-    lastWallEndY = 0;
+    TDrawingState& state = State();
+    state.keyEntryState = 1;
+    state.lastWallEndX = 0;
+    state.lastWallEndY = 0;
 }
 
 void TLinetool::Spare() {}
@@ -118,7 +115,7 @@ void TLinetool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
         return;
     }
 
-    keyEntryState = step == STEP_MULTILINE_FIRST ? 2 : 1;
+    State().keyEntryState = step == STEP_MULTILINE_FIRST ? 2 : 1;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
     if (p.x == x1 && p.y == y1)
         return;
@@ -214,10 +211,10 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
             state.currentPenWidth = 1;
             penWidth = 1;
             if (lineDrawn == 0) {
-                keyEntryState = 1;
+                state.keyEntryState = 1;
                 lineDrawn = 1;
             } else if (lineDrawn == 1) {
-                keyEntryState = 2;
+                state.keyEntryState = 2;
             }
         }
 
@@ -225,39 +222,39 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
             // A length outside the range the window accepts draws nothing.
             if (value >= MIN_TYPED_LENGTH && value <= MAX_TYPED_LENGTH)
                 DrawTypedSegment(dc, clientRect, key, value);
-        } else if (key == VK_ENTER && keyEntryState == 1) {
+        } else if (key == VK_ENTER && state.keyEntryState == 1) {
             penWidth = state.currentPenWidth;
             colour = state.currentColour;
             const TPoint p = ModelPoint(dc, clientRect, cursor.x, cursor.y);
             x1 = p.x;
             y1 = p.y;
-        } else if (key == VK_ENTER && keyEntryState == 2) {
+        } else if (key == VK_ENTER && state.keyEntryState == 2) {
             EndSegmentAtCursor(dc, clientRect, ModelPoint(dc, clientRect, cursor.x, cursor.y));
         }
 
         // Where the next segment starts and where the cursor goes.
-        if (keyEntryState == 1) {
+        if (state.keyEntryState == 1) {
             if (kind == KIND_EXTWALL) {
                 markerX = x1 / scale;
                 lineAux2 = y1 / scale;
-                keyEntryState = 2;
+                state.keyEntryState = 2;
             }
-        } else if (keyEntryState == 2) {
+        } else if (state.keyEntryState == 2) {
             if (kind == KIND_EXTWALL)
-                PutCursorAt(dc, clientRect, {lastWallEndX, lastWallEndY});
+                PutCursorAt(dc, clientRect, {state.lastWallEndX, state.lastWallEndY});
             else
                 PutCursorAt(dc, clientRect, {x2, y2});
             if (kind == KIND_EXTWALL) {
-                keyEntryState = 2;
+                state.keyEntryState = 2;
                 markerState = 1;
                 x1 = x2;
                 y1 = y2;
             } else if (step == STEP_LINETEXT_DRAWING) {
                 x1 = x2;
                 y1 = y2;
-                keyEntryState = 1;
+                state.keyEntryState = 1;
             } else {
-                keyEntryState = 1;
+                state.keyEntryState = 1;
             }
         }
     }
@@ -317,12 +314,12 @@ void TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, i
     markerX = x2 / scale;
     lineAux2 = y2 / scale;
     if (kind == KIND_EXTWALL) {
-        lastWallEndX = x2;
-        lastWallEndY = y2;
+        State().lastWallEndX = x2;
+        State().lastWallEndY = y2;
         lineAux1 = direction;
     }
     CreateObject(dc, clientRect);
-    keyEntryState = 2;
+    State().keyEntryState = 2;
 }
 
 void TLinetool::EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel)
@@ -362,8 +359,8 @@ void TLinetool::EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint c
             groupId = std::int32_t(std::sqrt(dx * dx + dy * dy));
             lineAux1 = SlopedDirection(x1, y1, x2, y2);
         }
-        lastWallEndX = x2;
-        lastWallEndY = y2;
+        State().lastWallEndX = x2;
+        State().lastWallEndY = y2;
     }
 
     markerX = x2 / scale;

@@ -16,13 +16,8 @@ public:
     virtual void DrawMarker(Canvas& dc, int code);  // 16
     virtual void Spare();                           // 17, never called
 
-    // Keyboard-entry state shared by every line-family tool for the whole run:
-    // keyEntryState 1 = the next ENTER marks the start point, 2 = it ends the segment at the cursor;
-    // (lastWallEndX, lastWallEndY) the end of the last external wall given from the keyboard.
-    static std::int32_t keyEntryState;
-    static std::int32_t lastWallEndX;
-    static std::int32_t lastWallEndY;
-    // Back to the state at program start.
+    // The keyboard-entry state every line-family tool shares lives in the drawing state
+    // (keyEntryState, lastWallEndX, lastWallEndY); this puts it back to its start values.
     static void ResetKeyEntryState();
 
     // The dotted pen of the rubber band, drawn and erased with exclusive-or.

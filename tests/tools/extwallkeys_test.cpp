@@ -40,7 +40,7 @@ TEST_F(ExtwallKeys, TheFirstEnterMarksTheStartAndTheGuide)
     EXPECT_EQ(tool.y1, 2000);
     EXPECT_EQ(tool.markerX, 200);
     EXPECT_EQ(tool.lineAux2, 400);
-    EXPECT_EQ(TLinetool::keyEntryState, 2);
+    EXPECT_EQ(State().keyEntryState, 2);
     EXPECT_EQ(tool.penWidth, 1);
     EXPECT_EQ(state().currentPenWidth, 1) << "external walls are drawn with the thin pen";
     EXPECT_TRUE(tool.commits.empty());
@@ -81,10 +81,10 @@ TEST_F(ExtwallKeys, ArrowsChainWallsWithTheirDirectionAndLength)
     ASSERT_EQ(window.placed.size(), 4u);
     EXPECT_EQ(window.placed[0], Device(5000, 2000));
     EXPECT_EQ(window.placed[3], Device(1000, 2000));
-    EXPECT_EQ(TLinetool::lastWallEndX, 1000);
-    EXPECT_EQ(TLinetool::lastWallEndY, 2000);
+    EXPECT_EQ(State().lastWallEndX, 1000);
+    EXPECT_EQ(State().lastWallEndY, 2000);
     EXPECT_EQ(tool.markerState, 1);
-    EXPECT_EQ(TLinetool::keyEntryState, 2);
+    EXPECT_EQ(State().keyEntryState, 2);
 }
 
 TEST_F(ExtwallKeys, EnterNearlyVerticalBecomesVertical)
@@ -167,7 +167,7 @@ TEST_F(ExtwallKeys, ThePlainLineEnterDoesNotSnapOrMeasure)
     tool.kind = KIND_LINE;
     tool.step = STEP_MULTILINE_FIRST;
     tool.groupId = 77;
-    TLinetool::keyEntryState = 2;
+    State().keyEntryState = 2;
     tool.x1 = 1000;
     tool.y1 = 2000;
     Key(tool, VK_ENTER, Device(1050, 3000));

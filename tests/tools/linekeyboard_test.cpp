@@ -60,7 +60,7 @@ TEST_F(LineKeyboard, RightFromAMarkedPointStoresTheTypedLength)
     EXPECT_EQ(dc.Count(TCanvasRecord::Polyline), 1);
     ASSERT_FALSE(window.placed.empty());
     EXPECT_EQ(window.placed.back(), Device(5000, 1500));
-    EXPECT_EQ(TLinetool::keyEntryState, 1);
+    EXPECT_EQ(State().keyEntryState, 1);
     EXPECT_EQ(tool.lineDrawn, 1);
 }
 
@@ -138,7 +138,7 @@ TEST_F(LineKeyboard, ALineWithTextKeepsItsEndAsTheNextStart)
     Key(tool, VK_UP, Device(1000, 1000), 700);
     EXPECT_EQ(tool.x1, 1000);
     EXPECT_EQ(tool.y1, 1700);
-    EXPECT_EQ(TLinetool::keyEntryState, 1);
+    EXPECT_EQ(State().keyEntryState, 1);
 }
 
 }  // namespace
