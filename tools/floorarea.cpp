@@ -40,7 +40,7 @@ std::int64_t Strip(const TObject& wall, std::int64_t b)
 }
 
 // How centring moves each kind of object.
-enum class MoveRule { Nothing, Ends, ExternalWall, InternalWall, Arrow, Arc, Polygon };
+enum class MoveRule { Nothing, Anchor, Ends, ExternalWall, InternalWall, Arrow, Arc, Polygon };
 
 MoveRule RuleFor(int type)
 {
@@ -54,7 +54,11 @@ MoveRule RuleFor(int type)
         return MoveRule::Arc;
     if ((type >= 100 && type <= 24999) || type == TYPE_POLYGON_27000 || type == TYPE_OPENING)
         return MoveRule::Polygon;
-    if (type == 1 || (type >= 4 && type <= 8) || type == 11 || (type >= 34 && type <= 37) ||
+    // A placed, dimension or label text moves by its anchor only: its x2 holds the direction code
+    // of what it measures, which a move must not change.
+    if (type == 4 || (type >= 34 && type <= 37))
+        return MoveRule::Anchor;
+    if (type == 1 || (type >= 5 && type <= 8) || type == 11 ||
         (type >= 41 && type <= 99) || (type >= 27001 && type <= 27004) || type == TYPE_DESIGN_ROOM ||
         type >= TYPE_FLOOR_RECORD)
         return MoveRule::Ends;
@@ -72,6 +76,10 @@ void MoveObject(TObject& object, std::int32_t dx, std::int32_t dy)
     };
     switch (rule) {
     case MoveRule::Nothing:
+        break;
+    case MoveRule::Anchor:
+        object.x1 += dx;
+        object.y1 += dy;
         break;
     case MoveRule::Ends:
         moveEnds();

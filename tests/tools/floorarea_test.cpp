@@ -298,7 +298,8 @@ TEST_F(FloorArea, CentringMovesEveryKindOfObjectOfTheFloorByItsRule)
     EXPECT_EQ(o.vertexX[0], 1500);
     EXPECT_EQ(o.vertexY[0], 0);
     const TObject& lbl = *objects()[13];
-    EXPECT_EQ((std::array<int, 3>{lbl.x1, lbl.y1, lbl.x2}), (std::array<int, 3>{1500, 2200, -600}));
+    // A label moves by its anchor; its direction code stays.
+    EXPECT_EQ((std::array<int, 4>{lbl.x1, lbl.y1, lbl.x2, lbl.y2}), (std::array<int, 4>{1500, 2200, 900, 0}));
     const TObject& txt = *objects()[14];
     EXPECT_EQ((std::array<int, 2>{txt.x1, txt.y1}), (std::array<int, 2>{3000, 3200}));
     const TObject& rm = *objects()[15];
