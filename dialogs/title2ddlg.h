@@ -24,16 +24,3 @@ private:
     TEdit* firstEdit;
     TEdit* secondEdit;
 };
-
-constexpr int PLAN_TITLE_MAX = 24;
-
-// The record of TITLE2D.CFG: the three lengths, then the titles run together, then a line end.
-std::string FormatPlanTitles(const std::array<std::string, 3>& titles);
-
-// Reads the three titles from the record. The titles directly follow the third length, so a first
-// title that begins with a digit or a blank is told from the length by the count: the lengths must
-// add up to the characters after them on the line. A record that does not add up is read leniently
-// (white space after the lengths skipped, each title cut to what the line holds). No title is longer
-// than 24 characters and nothing is read past the line. Returns false when the record did not add
-// up exactly (the titles then hold what the lenient reading found).
-bool ParsePlanTitles(const std::string& record, std::array<std::string, 3>& titles);

@@ -2,78 +2,115 @@
 
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
+#include "model/settingsformats.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-// Reads a non-negative number at `at`; false when there is none.
-bool Number(const std::string& line, std::size_t& at, long& value)
+bool IsBlank(char c)
 {
-    while (at < line.size() && IsSpace(line[at]))
-        ++at;
-    const std::size_t start = at;
-    value = 0;
-    while (at < line.size() && IsDigit(line[at]) && at - start < 9)
-        value = value * 10 + (line[at++] - '0');
-    return at > start;
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
-std::array<std::string, 3> Split(const std::string& titles, const std::array<long, 3>& lengths)
+bool IsDigit(char c)
 {
-    std::array<std::string, 3> result;
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::size_t length = std::size_t(lengths[i]);
-        const std::size_t available = at < titles.size() ? titles.size() - at : 0;
-        const std::size_t taken = std::min(length, available);
-        result[i] = titles.substr(at, std::min<std::size_t>(taken, PLAN_TITLE_CAPACITY));
-        at += taken;
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// "%d" at `position`: white space, an optional sign, digits. False when there are no digits.
+bool ReadNumber(const std::string& line, std::size_t& position, long long& value)
+{
+    while (position < line.size() && IsBlank(line[position]))
+        ++position;
+    bool negative = false;
+    if (position < line.size() && (line[position] == '+' || line[position] == '-'))
+        negative = line[position++] == '-';
+    std::size_t start = position;
+    value = 0;
+    while (position < line.size() && IsDigit(line[position])) {
+        if (value < 1000000)
+            value = value * 10 + (line[position] - '0');
+        ++position;
     }
-    return result;
+    if (negative)
+        value = -value;
+    return position > start;
 }
 
 }  // namespace
 
-std::array<std::string, 3> ParsePlanTitles(const std::string& text)
+std::string FormatPlanTitles(const std::array<std::string, 3>& titles)
 {
-    std::string line = text.substr(0, text.find('\n'));
+    return FormatC(TITLE2D_CFG_FORMAT, int(titles[0].size()), int(titles[1].size()), int(titles[2].size()),
+                   titles[0].c_str(), titles[1].c_str(), titles[2].c_str());
+}
+
+bool ParsePlanTitles(const std::string& record, std::array<std::string, 3>& titles)
+{
+    titles = {};
+    std::string line = record.substr(0, record.find('\n'));
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    std::array<long, 3> lengths{};
-    std::size_t at = 0;
-    if (!Number(line, at, lengths[0]) || !Number(line, at, lengths[1]))
-        return {};
-    while (at < line.size() && IsSpace(line[at]))
-        ++at;
-    const std::size_t digits = at;
-    std::size_t run = 0;
-    while (digits + run < line.size() && IsDigit(line[digits + run]))
-        ++run;
-    if (run == 0)
-        return {};
 
-    // The third length runs straight into the titles: take the split of its digits after which
-    // exactly the three titles' characters are left on the line.
-    for (std::size_t k = 1; k <= run && k <= 9; ++k) {
-        const long third = std::stol(line.substr(digits, k));
-        const std::size_t rest = line.size() - (digits + k);
-        if (lengths[0] + lengths[1] + third == long(rest)) {
-            lengths[2] = third;
-            return Split(line.substr(digits + k), lengths);
+    std::size_t position = 0;
+    long long first = 0;
+    long long second = 0;
+    if (!ReadNumber(line, position, first) || !ReadNumber(line, position, second))
+        return false;
+    while (position < line.size() && IsBlank(line[position]))
+        ++position;
+    std::size_t digitsStart = position;
+    std::size_t digitsEnd = digitsStart;
+    while (digitsEnd < line.size() && IsDigit(line[digitsEnd]))
+        ++digitsEnd;
+    if (digitsEnd == digitsStart)
+        return false;
+
+    auto fits = [](long long length) { return length >= 0 && length <= PLAN_TITLE_CAPACITY; };
+
+    // The third length is the prefix of the digit run after which exactly the titles remain.
+    long long third = 0;
+    for (std::size_t end = digitsStart + 1; end <= digitsEnd && end - digitsStart <= 3; ++end) {
+        third = third * 10 + (line[end - 1] - '0');
+        std::size_t rest = line.size() - end;
+        if (fits(first) && fits(second) && fits(third) &&
+            std::size_t(first + second + third) == rest) {
+            std::size_t at = end;
+            titles[0] = line.substr(at, std::size_t(first));
+            at += std::size_t(first);
+            titles[1] = line.substr(at, std::size_t(second));
+            at += std::size_t(second);
+            titles[2] = line.substr(at, std::size_t(third));
+            return true;
         }
     }
 
-    // A record that was not written in that form: the whole digit run is the third length and any
-    // white space before the titles is skipped.
-    std::size_t after = digits;
-    Number(line, after, lengths[2]);
-    while (after < line.size() && IsSpace(line[after]))
-        ++after;
-    return Split(line.substr(after), lengths);
+    // Lenient reading: the whole digit run is the third length, white space after it is skipped,
+    // and each title takes at most its length, 24 characters and what the line still holds.
+    third = 0;
+    for (std::size_t i = digitsStart; i < digitsEnd; ++i)
+        if (third < 1000000)
+            third = third * 10 + (line[i] - '0');
+    std::size_t at = digitsEnd;
+    while (at < line.size() && IsBlank(line[at]))
+        ++at;
+    long long lengths[3] = {first, second, third};
+    for (int i = 0; i < 3; ++i) {
+        std::size_t length = std::size_t(std::max(0LL, std::min<long long>(lengths[i], PLAN_TITLE_CAPACITY)));
+        length = std::min(length, line.size() - at);
+        titles[std::size_t(i)] = line.substr(at, length);
+        at += length;
+    }
+    return false;
+}
+
+std::array<std::string, 3> ParsePlanTitles(const std::string& text)
+{
+    std::array<std::string, 3> titles;
+    ParsePlanTitles(text, titles);
+    return titles;
 }
 
 std::array<std::string, 3> ReadPlanTitles()

@@ -3,6 +3,7 @@
 #include "dialogs/ltxtdlg.h"
 #include "dialogs/savedlg.h"
 #include "dialogs/title2ddlg.h"
+#include "model/plantitles.h"
 #include "tests/dialogs/dialogtesthelpers.h"
 
 using DrawingDialogs = DialogTest;
