@@ -8,13 +8,9 @@
 #include "app/qt/headlessframe.h"
 #include "app/qt/headlesswindow.h"
 #include "model/drawingstate.h"
-#include "model/extwallobj.h"
-#include "model/infoobj.h"
-#include "model/lineobj.h"
 #include "model/list.h"
 #include "model/programdirectory.h"
-#include "model/rectangleobj.h"
-#include "model/textobj.h"
+#include "bench/support/benchdrawing.h"
 #include "tests/support/tempdir.h"
 
 #include <QImage>
@@ -24,10 +20,9 @@
 
 namespace {
 
-constexpr int OBJECT_COUNT = 20000;
+constexpr int OBJECT_COUNT = BENCH_OBJECT_COUNT;
 
-// A drawing window on an opened drawing: walls, lines, rectangles and texts scattered over the
-// middle of the sheet on floors 50 to 52.
+// A drawing window on the benchmarks' shared drawing, opened as the user opens it.
 struct OpenDrawing {
     OpenDrawing()
     {
@@ -36,65 +31,7 @@ struct OpenDrawing {
         TDrawingState& state = fresh.state();
         state.programDirectory = dir.prefix();
         state.drawingName = "BENCH";
-        for (int floorCode = 50; floorCode <= 53; ++floorCode) {
-            auto record = std::make_unique<TInfoobj>(floorCode + 31950);
-            record->floor = floorCode;
-            state.objects.Add(std::move(record));
-        }
-        unsigned seed = 7;
-        auto next = [&seed](int range) {
-            seed = seed * 1103515245u + 12345u;
-            return int((seed >> 8) % unsigned(range));
-        };
-        for (int i = 4; i < OBJECT_COUNT; ++i) {
-            const int x = 25000 + next(20000);
-            const int y = 15000 + next(14000);
-            std::unique_ptr<TObject> object;
-            switch (i % 8) {
-            case 0: {
-                auto wall = std::make_unique<TExtwallobj>();
-                wall->x2 = x + 4000;
-                wall->y2 = y;
-                wall->spacing1 = 300;
-                wall->angle = 900;
-                wall->wallLines = {x, y - 300, x + 4000, y - 300};
-                object = std::move(wall);
-                break;
-            }
-            case 1: {
-                auto rectangle = std::make_unique<TRectangleobj>();
-                rectangle->x2 = x + 1500;
-                rectangle->y2 = y - 1000;
-                object = std::move(rectangle);
-                break;
-            }
-            case 2: {
-                auto text = std::make_unique<TTextobj>(4);
-                text->text = "ROOM " + std::to_string(i);
-                text->textLength = int(text->text.size());
-                text->faceName = "Arial";
-                text->faceLength = 5;
-                text->alignment = 1;
-                text->fontWeight = 400;
-                text->fontHeight = 10;
-                object = std::move(text);
-                break;
-            }
-            default: {
-                auto line = std::make_unique<TLineobj>();
-                line->x2 = x + next(3000);
-                line->y2 = y + next(3000);
-                object = std::move(line);
-                break;
-            }
-            }
-            object->floor = 50 + i % 3;
-            object->x1 = x;
-            object->y1 = y;
-            state.objects.Add(std::move(object));
-        }
-        if (!state.objects.WriteDrawing())
-            throw std::runtime_error("cannot write the drawing");
+        WriteBenchDrawing(OBJECT_COUNT);
         client = std::make_unique<TClient>(frame);
         if (!client->OpenDrawing("BENCH"))
             throw std::runtime_error("cannot open the drawing");

@@ -1,0 +1,140 @@
+#include "bench/support/benchdrawing.h"
+
+#include "model/arcobj.h"
+#include "model/arrowobj.h"
+#include "model/circleobj.h"
+#include "model/drawingstate.h"
+#include "model/extwallobj.h"
+#include "model/infoobj.h"
+#include "model/intwallobj.h"
+#include "model/lineobj.h"
+#include "model/list.h"
+#include "model/polyobj.h"
+#include "model/rectangleobj.h"
+#include "model/textobj.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+struct Scatter {
+    unsigned state = 2024;
+    int Next(int range)
+    {
+        state = state * 1103515245u + 12345u;
+        return int((state >> 8) % unsigned(range));
+    }
+};
+
+std::unique_ptr<TObject> MixedObject(int i, Scatter& s)
+{
+    const int floorCode = 50 + i % 3;
+    const int x = 25000 + s.Next(20000);
+    const int y = 15000 + s.Next(14000);
+    std::unique_ptr<TObject> object;
+    switch (i % 10) {
+    case 0: {
+        auto wall = std::make_unique<TExtwallobj>();
+        wall->x2 = x + 4000;
+        wall->y2 = y;
+        wall->spacing1 = 300;
+        wall->angle = 900;
+        wall->wallLines = {x, y - 300, x + 4000, y - 300};
+        object = std::move(wall);
+        break;
+    }
+    case 1: {
+        auto wall = std::make_unique<TIntwallobj>();
+        wall->x2 = x;
+        wall->y2 = y + 3000;
+        wall->wallWidth = 100;
+        wall->face2StartX = x + 100;
+        wall->face2StartY = y;
+        wall->face2EndX = x + 100;
+        wall->face2EndY = y + 3000;
+        object = std::move(wall);
+        break;
+    }
+    case 2:
+    case 3: {
+        auto text = std::make_unique<TTextobj>(i % 2 ? 34 : 35);
+        text->SetText(std::to_string(1000 + s.Next(9000)));
+        text->SetFaceName("Arial");
+        text->alignment = 6;
+        text->fontHeight = 9;
+        text->fontWeight = 400;
+        object = std::move(text);
+        break;
+    }
+    case 4: {
+        auto polygon = std::make_unique<TPolyobj>(100);
+        polygon->vertexCount = 4;
+        polygon->vertexX = {x, x + 900, x + 900, x};
+        polygon->vertexY = {y, y, y + 300, y + 300};
+        polygon->fillColour = 0xFFFFFF;
+        object = std::move(polygon);
+        break;
+    }
+    case 5: {
+        auto arrow = std::make_unique<TArrowobj>(25000);
+        arrow->x2 = x + 3000;
+        arrow->y2 = y;
+        arrow->barb1 = {x + 150, y + 50};
+        arrow->barb2 = {x + 150, y - 50};
+        arrow->tickA = {x, y + 100};
+        arrow->tickB = {x, y - 100};
+        object = std::move(arrow);
+        break;
+    }
+    case 6: {
+        auto arc = std::make_unique<TArcobj>();
+        arc->x2 = x + 900;
+        arc->y2 = y + 900;
+        arc->arcStartX = x + 900;
+        arc->arcStartY = y + 450;
+        arc->arcEndX = x + 450;
+        arc->arcEndY = y + 900;
+        object = std::move(arc);
+        break;
+    }
+    case 7:
+        object = std::make_unique<TRectangleobj>();
+        object->x2 = x + 1200;
+        object->y2 = y + 800;
+        break;
+    case 8:
+        object = std::make_unique<TCircleobj>();
+        object->x2 = x + 600;
+        object->y2 = y + 600;
+        break;
+    default:
+        object = std::make_unique<TLineobj>(1);
+        object->x2 = x + s.Next(3000);
+        object->y2 = y + s.Next(3000);
+        break;
+    }
+    object->floor = floorCode;
+    object->x1 = x;
+    object->y1 = y;
+    object->groupId = i;
+    return object;
+}
+
+}  // namespace
+
+void WriteBenchDrawing(int count)
+{
+    TDrawingState& state = State();
+    for (int floorCode = 50; floorCode <= 53; ++floorCode) {
+        auto record = std::make_unique<TInfoobj>(floorCode + 31950);
+        record->floor = floorCode;
+        state.objects.Add(std::move(record));
+    }
+    Scatter s;
+    for (int i = 4; i < count; ++i)
+        state.objects.Add(MixedObject(i, s));
+    if (!state.objects.WriteDrawing())
+        throw std::runtime_error("cannot write the drawing");
+}
