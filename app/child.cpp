@@ -2,7 +2,11 @@
 
 #include "app/client.h"
 #include "app/drawingfiles.h"
+#include "dialogs/extsidedlg.h"
+#include "dialogs/feetdlg.h"
 #include "dialogs/ltxtdlg.h"
+#include "dialogs/plancustdlg.h"
+#include "dialogs/plandlg.h"
 #include "dialogs/savedlg.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
@@ -13,7 +17,10 @@
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
+#include "platform/decimaltext.h"
+#include "platform/inputdialog.h"
 #include "tools/drawingtool.h"
+#include "tools/linetool.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,6 +42,31 @@ constexpr int STEP_ZOOM_DRAG = 15;
 // Undo takes back at most this many objects in a row.
 constexpr int MAX_UNDO = 3;
 
+// Lengths typed for an arrow key, in model units.
+constexpr int MIN_TYPED_LENGTH = 1;
+constexpr int MAX_TYPED_LENGTH = 32766;
+// The metric length box: at most 8 digits.
+constexpr int LENGTH_BUFFER = 9;
+
+// Draw Multilines: the number of lines, at most 3 digits.
+constexpr int MIN_MULTILINE_COUNT = 2;
+constexpr int MAX_MULTILINE_COUNT = 100;
+constexpr int MULTILINE_COUNT_BUFFER = 4;
+const char* const MULTILINE_PROMPT =
+    "press Enter then arrow key or movecursor,press Enter on line end, press Enter on final line FIRST endpt";
+
+// The external-wall dialogs and prompts.
+const char* const COMPLETE_DIALOGUE_PROMPT = "Complete the Dialogue Box";
+const char* const ANGLED_WALLS_HINT =
+    "HINT for ANGLED walls, press 'a' key then arrow keys to finetune cursor, 'a' again for normal input)";
+const char* const EXTERNAL_WALL_PROMPT =
+    "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input";
+const char* const EXTERNAL_WALL_TOOL_NAME = "Ext. Walls";
+
+// The storey fields (base level, ground, first, second storey) of the external-wall settings.
+constexpr int METRIC_WALL_LEVELS[4] = {25, 2550, 2400, 2400};
+constexpr int IMPERIAL_WALL_LEVELS[4] = {24, 2328, 2304, 2304};
+
 bool IsPlanFloor(int floorCode)
 {
     return floorCode >= GROUND_FLOOR && floorCode <= FOURTH_LEVEL;
@@ -45,6 +77,50 @@ std::string Lower(std::string text)
     for (char& c : text)
         c = char(std::tolower(static_cast<unsigned char>(c)));
     return text;
+}
+
+bool IsArrowKey(int key)
+{
+    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+}
+
+// The measuring direction of an arrow key: up 1, right 2, down 3, left 4.
+int MeasureDirectionOf(int key)
+{
+    switch (key) {
+    case VK_UP:
+        return 1;
+    case VK_RIGHT:
+        return 2;
+    case VK_DOWN:
+        return 3;
+    default:
+        return 4;
+    }
+}
+
+const char* DirectionName(int key)
+{
+    switch (key) {
+    case VK_UP:
+        return "UP:";
+    case VK_RIGHT:
+        return "RIGHT:";
+    case VK_DOWN:
+        return "DOWN:";
+    default:
+        return "LEFT:";
+    }
+}
+
+bool IsCentreStep(int step)
+{
+    return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND;
+}
+
+bool IsCentreCentreStep(int step)
+{
+    return step >= STEP_CENTRECENTRE_FIRST && step <= STEP_CENTRECENTRE_THIRD;
 }
 
 }  // namespace
@@ -186,6 +262,18 @@ void TChild::EvSize()
 void TChild::EvLButtonDown(TPoint point)
 {
     TDrawingtool& tool = Tool();
+    // The line family runs CENTRE and CENTRE CENTRE from its own button handling; for the other
+    // tools the window does.
+    if ((IsCentreStep(tool.step) || IsCentreCentreStep(tool.step)) && !dynamic_cast<TLinetool*>(&tool)) {
+        const bool centre = IsCentreStep(tool.step);
+        WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) {
+            if (centre)
+                t.CentreStep(dc, rect, point.x, point.y);
+            else
+                t.CentreCentreStep(dc, rect, point.x, point.y);
+        });
+        return;
+    }
     if (datumMode == DATUM_REQUESTED || tool.kind == KIND_MOVE || tool.kind == KIND_ERASE) {
         TPoint model = ModelPointOf(point);
         datumX = model.x;
@@ -233,11 +321,155 @@ void TChild::EvKeyDown(int key)
     }
     if (HandleScrollKey(key))
         return;
-    const bool toolKey = key == VK_ENTER || (key >= VK_LEFT && key <= VK_DOWN) || key == VK_ADD || key == VK_SUBTRACT;
+    if (key == VK_ANGLED_INPUT) {
+        markX = markX == 0 ? ANGLED_INPUT_ON : 0;
+        return;
+    }
+    const bool toolKey = key == VK_ENTER || IsArrowKey(key) || key == VK_ADD || key == VK_SUBTRACT;
     if (!toolKey)
         return;
+    switch (Tool().kind) {
+    case KIND_LINE:
+        LineKey(key);
+        return;
+    case KIND_EXTWALL:
+        ExternalWallKey(key);
+        return;
+    default:
+        break;
+    }
     TPoint cursor = host->CursorPos();
     WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, 0); });
+}
+
+void TChild::LineKey(int key)
+{
+    if (key == VK_ENTER) {
+        // ENTER marks a start point, ends a multiline's first line at the cursor, or draws the
+        // multiline's last lines.
+        const bool marked = Tool().lineDrawn != 0;
+        EraseRubberBand();
+        TPoint cursor = host->CursorPos();
+        WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, 0); });
+        if (!marked)
+            Tool().lineDrawn = 1;
+        return;
+    }
+    // An arrow draws from the marked start; it asks the length first.
+    if (!IsArrowKey(key) || Tool().lineDrawn != 1)
+        return;
+    int length = 0;
+    if (!AskLength("LINE", "", 0, length)) {
+        AbandonTool();
+        return;
+    }
+    EraseRubberBand();
+    TPoint cursor = host->CursorPos();
+    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, length); });
+    Tool().lineDrawn = 0;
+    client.SetPrompt(LINE_PROMPT);
+}
+
+void TChild::ExternalWallKey(int key)
+{
+    TList& objects = State().objects;
+    const int before = objects.count();
+    if (key == VK_ENTER) {
+        // The first ENTER marks the start; a later one ends a sloped wall at the cursor.
+        const bool marked = Tool().lineDrawn != 0;
+        TPoint cursor = host->CursorPos();
+        WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, 0); });
+        if (!marked)
+            Tool().lineDrawn = 1;
+        // The wall tool draws nothing itself: a new wall is shown from the drawing file.
+        if (objects.count() > before)
+            Refresh(0);
+        return;
+    }
+    if (!IsArrowKey(key))
+        return;
+    if (markX != 0) {
+        // Angled input: the arrows only fine-tune the cursor, one pixel a key.
+        TPoint cursor = host->CursorPos();
+        const TRect rect = ClientRect();
+        switch (key) {
+        case VK_LEFT:
+            --cursor.x;
+            break;
+        case VK_RIGHT:
+            ++cursor.x;
+            break;
+        case VK_UP:
+            --cursor.y;
+            break;
+        default:
+            ++cursor.y;
+            break;
+        }
+        cursor.x = std::clamp(cursor.x, 0, std::max(0, rect.Width() - 1));
+        cursor.y = std::clamp(cursor.y, 0, std::max(0, rect.Height() - 1));
+        SetCursorPos(cursor);
+        return;
+    }
+    TDrawingtool& tool = Tool();
+    if (tool.lineDrawn != 1)
+        return;
+    // The start snaps onto a wall end, and the distance to the next wall end in the arrow's
+    // direction is offered as the length.
+    tool.measureDirection() = MeasureDirectionOf(key);
+    tool.SubCommand(2);
+    int length = 0;
+    if (!AskLength("WALL LENGTH", DirectionName(key), tool.libraryFlag, length)) {
+        AbandonTool();
+        return;
+    }
+    TPoint cursor = host->CursorPos();
+    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, length); });
+    if (objects.count() > before)
+        Refresh(0);
+}
+
+bool TChild::AskLength(const std::string& title, const std::string& prompt, int proposal, int& length)
+{
+    if (State().unitSystem == 1) {
+        TInputDialog dialog(this, title, prompt, std::to_string(proposal), LENGTH_BUFFER);
+        if (dialog.Execute() != IDOK)
+            return false;
+        length = DecimalValue(dialog.GetBuffer());
+    } else {
+        TFeetdlg dialog(this, 9500, proposal);
+        if (dialog.Execute() != IDOK)
+            return false;
+        length = dialog.Length(FractionRule::Any);
+    }
+    return length >= MIN_TYPED_LENGTH && length <= MAX_TYPED_LENGTH;
+}
+
+void TChild::AbandonTool()
+{
+    Refresh(0);
+    client.SetPickTool();
+}
+
+void TChild::EraseRubberBand()
+{
+    auto* line = dynamic_cast<TLinetool*>(&Tool());
+    // Only the multiline's first line keeps a band on the screen across a key; it is drawn once
+    // the cursor has left the start point.
+    if (!line || line->step != STEP_MULTILINE_FIRST || line->active != 1 ||
+        (line->x2 == line->x1 && line->y2 == line->y1))
+        return;
+    WithToolCanvas([&](TDrawingtool&, Canvas& dc, const TRect& rect) {
+        SetupViewMapping(dc, rect);
+        dc.SetROP2(RasterOp::Xor);
+        const TPen previous = dc.SelectPen(line->RubberBandPen());
+        line->DrawFeedback(dc, 0);
+        dc.SelectPen(previous);
+        dc.SetROP2(RasterOp::Copy);
+    });
+    // The band is off the screen: the next one starts from the start point again.
+    line->x2 = line->x1;
+    line->y2 = line->y1;
 }
 
 void TChild::EvChar(int character)
@@ -266,8 +498,10 @@ void TChild::ShowDistance(TPoint device)
     if (datumMode == DATUM_SET || datumMode == DATUM_SET_ANGLE) {
         from = {datumX, datumY};
     } else {
+        // From the start of the band, or of the wall being typed.
         const TDrawingtool& tool = Tool();
-        if (tool.active != 1 || (tool.x1 == 0 && tool.y1 == 0)) {
+        const bool started = tool.active == 1 || (tool.kind == KIND_EXTWALL && tool.lineDrawn == 1);
+        if (!started || (tool.x1 == 0 && tool.y1 == 0)) {
             client.SetDistance("");
             return;
         }
@@ -483,6 +717,106 @@ void TChild::RunLineDialog(int kind)
     const std::string text = dialog.lineText;
     if (text.size() >= 1 && text.size() <= 21)
         WriteSettings("LTEXT.CFG", FormatC(LTEXT_CFG_FORMAT, dialog.lineTextSide, int(text.size()), text.c_str()));
+}
+
+// Draw Multilines
+
+void TChild::RunMultilineOrStairsDialog(int kind)
+{
+    if (kind != 8)
+        return;
+    TInputDialog dialog(this, "Draw Multilines", "Number of Lines", std::to_string(MIN_MULTILINE_COUNT),
+                        MULTILINE_COUNT_BUFFER);
+    if (dialog.Execute() != IDOK) {
+        client.SetPickTool();
+        return;
+    }
+    // The lines are spaced by the distance over the count less one: fewer than two lines have no
+    // spacing.
+    const int count = DecimalValue(dialog.GetBuffer());
+    if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT) {
+        MessageBox("A multiline has 2 to 100 lines", "Draw Multilines", MB_OK | MB_ICONEXCLAMATION);
+        client.SetPickTool();
+        return;
+    }
+    Tool().libraryFlag = count;
+    client.SetPrompt(MULTILINE_PROMPT);
+}
+
+// The external-wall dialogs
+
+void TChild::RunPlanDialog(int kind)
+{
+    if (kind != 4)
+        return;
+    const bool metric = State().unitSystem == 1;
+    client.SetPrompt(std::string(COMPLETE_DIALOGUE_PROMPT) + "   " + ANGLED_WALLS_HINT);
+    const char* const file = metric ? "EXTWALLM.CFG" : "EXTWALLI.CFG";
+    const SettingsRecord settings(file, EXTWALL_CFG_FORMAT);
+
+    // The wall type gives the three line spacings; the custom wall asks them.
+    int wallType = 0;
+    int spacing[3] = {0, 0, 0};
+    auto take = [&spacing](const auto& dialog) {
+        spacing[0] = dialog.spacing1;
+        spacing[1] = dialog.spacing2;
+        spacing[2] = dialog.spacing3;
+    };
+    if (metric) {
+        TPlandlg dialog(this, 2480);
+        if (dialog.Execute() != IDOK) {
+            client.SetPickTool();
+            return;
+        }
+        wallType = dialog.wallType;
+        take(dialog);
+    } else {
+        TPlanimpdlg dialog(this, 2900);
+        if (dialog.Execute() != IDOK) {
+            client.SetPickTool();
+            return;
+        }
+        wallType = dialog.wallType;
+        take(dialog);
+    }
+    Tool().step = STEP_READY;
+    Refresh(0);
+    if (wallType == 1) {
+        if (metric) {
+            TPlancustdlg dialog(this, 5300);
+            if (dialog.Execute() != IDOK) {
+                client.SetPickTool();
+                return;
+            }
+            take(dialog);
+        } else {
+            TPlanimpcustdlg dialog(this, 5350);
+            if (dialog.Execute() != IDOK) {
+                client.SetPickTool();
+                return;
+            }
+            take(dialog);
+        }
+    }
+    if (Tool().kind == KIND_EXTWALL) {
+        // The side on which the other wall lines lie orients every free wall.
+        TExtsidedlg dialog(this, 4200);
+        if (dialog.Execute() != IDOK) {
+            client.SetPickTool();
+            return;
+        }
+        Tool().objectIndex = dialog.lineSide;
+    }
+
+    // The spacings, the base and storey heights of the unit system, and the rest as it was.
+    const int* levels = metric ? METRIC_WALL_LEVELS : IMPERIAL_WALL_LEVELS;
+    WriteSettings(file, FormatC(EXTWALL_CFG_FORMAT, spacing[0], spacing[1], spacing[2], long(levels[0]),
+                                long(levels[1]), long(levels[2]), long(levels[3]), settings.Int(7), settings.Int(8),
+                                long(settings.Int(9))));
+
+    client.helpContext = HELP_WALLS;
+    client.SetToolName(EXTERNAL_WALL_TOOL_NAME);
+    client.SetPrompt(EXTERNAL_WALL_PROMPT);
 }
 
 // Caption

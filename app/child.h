@@ -26,6 +26,14 @@ constexpr int VK_END = 35;
 constexpr int VK_HOME = 36;
 constexpr int VK_F1 = 112;
 
+// The key that switches angled input on and off.
+constexpr int VK_ANGLED_INPUT = 'A';
+// markX while angled input is on: the arrow keys then only move the cursor.
+constexpr int ANGLED_INPUT_ON = 50;
+
+// The line tool's prompt, shown when it is chosen and after each line typed.
+inline constexpr char LINE_PROMPT[] = "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG";
+
 // Datum modes.
 constexpr int DATUM_OFF = 1;
 constexpr int DATUM_REQUESTED = 2;
@@ -104,6 +112,11 @@ public:
     bool ExportBitmap();
     // The line-text dialog of the Line + Text tool (kind 8).
     void RunLineDialog(int kind);
+    // 8: the number of lines of Draw Multilines, into the current tool's libraryFlag.
+    void RunMultilineOrStairsDialog(int kind);
+    // 4: the wall type and side dialogs before new external walls; they write the external-wall
+    // settings file that the wall tool reads.
+    void RunPlanDialog(int kind);
 
     void SetDatumMode(int mode);
     // The caption: the drawing name and the floor's suffix (.PLN, .PL1, .PL2).
@@ -133,4 +146,14 @@ private:
     void WithToolCanvas(Fn&& fn);
     void ShowDistance(TPoint device);
     bool HandleScrollKey(int key);
+    // The keys of the line tool and of the external-wall tool.
+    void LineKey(int key);
+    void ExternalWallKey(int key);
+    // Asks a length typed for an arrow key: metric an input box (millimetres) with the proposal as
+    // its text, imperial the feet-and-inches dialog. False when cancelled or outside 1..32766.
+    bool AskLength(const std::string& title, const std::string& prompt, int proposal, int& length);
+    // A cancelled or refused length: the window is repainted and the pick tool installed.
+    void AbandonTool();
+    // Erases the multiline's rubber band while it is on the screen.
+    void EraseRubberBand();
 };

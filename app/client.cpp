@@ -25,6 +25,7 @@
 #include "tools/rectangleobjtool.h"
 #include "tools/rndrectobjtool.h"
 #include "tools/textobjtool.h"
+#include "walls/extwallobjtool.h"
 
 #include <algorithm>
 
@@ -33,6 +34,16 @@ namespace {
 const char* const PICK_TOOL_NAME = "Pick Tool";
 const char* const PICK_TOOL_PROMPT = "Select a function or drawing tool";
 const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
+const char* const LINE_TOOL_NAME = "Line";
+const char* const MULTILINE_TOOL_NAME = "Multiline";
+const char* const CENTRE_PROMPT = "CENTRE - mark both endpoints with LEFT Button - cursor will move to centre";
+
+// The steps of CENTRE and CENTRE CENTRE themselves.
+bool IsCentreStep(int step)
+{
+    return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND ||
+           (step >= STEP_CENTRECENTRE_FIRST && step <= STEP_CENTRECENTRE_THIRD);
+}
 
 // Storey heights of the four floor records of a new drawing.
 constexpr int METRIC_STOREYS[4] = {2550, 2400, 2400, 2400};
@@ -73,6 +84,11 @@ const std::vector<TClient::TCommandEntry>& TClient::CommandTable()
         {CM_PRINTERSETUP, &TClient::CmPrinterSetup, false},
         {CM_EXIT, &TClient::CmExit, false},
         {CM_UNDO, &TClient::CmUndo, true},
+        {CM_LINE, &TClient::CmLine, true},
+        {CM_MULTILINE, &TClient::CmMultiline, true},
+        {CM_CENTRE, &TClient::CmCentre, true},
+        {CM_CENTRECENTRE, &TClient::CmCentreCentre, true},
+        {CM_EXTWALL, &TClient::CmExtWall, true},
         {CM_GROUNDFLOOR, &TClient::CmGroundFloor, false},
         {CM_FIRSTFLOOR, &TClient::CmFirstFloor, false},
         {CM_SECONDFLOOR, &TClient::CmSecondFloor, false},
@@ -165,6 +181,10 @@ void TClient::SetToolForKind(int kind)
         break;
     case 19:
         tool = std::make_unique<TEraseobjtool>();
+        break;
+    case KIND_EXTWALL:
+    case KIND_PLAN_RESIZE:
+        tool = std::make_unique<TExtwallobjtool>();
         break;
     default:
         break;
@@ -304,8 +324,10 @@ void TClient::BuildNewDrawing(const std::string& name)
 
     child.SetUpNewView();
     child.UpdateCaption();
-    SetPickTool();
     child.Refresh(0);
+    // A new drawing starts with its external walls.
+    TLinetool::ResetKeyEntryState();
+    CmExtWall();
 }
 
 void TClient::CmFileOpen()
@@ -350,6 +372,8 @@ bool TClient::OpenDrawing(const std::string& name)
     TChild& child = CreateChild();
     child.SetUpNewView();
     child.UpdateCaption();
+    // Keyboard entry starts afresh: a wall end of another drawing means nothing here.
+    TLinetool::ResetKeyEntryState();
     SetPickTool();
     child.Refresh(0);
     return true;
@@ -402,6 +426,66 @@ void TClient::CmUndo()
 {
     if (active)
         active->Undo();
+}
+
+// Tools
+
+void TClient::InstallLineTool(int step)
+{
+    auto tool = std::make_unique<TLineobjtool>();
+    tool->kind = KIND_LINE;
+    tool->step = step;
+    tool->penWidth = State().currentPenWidth;
+    InstallTool(std::move(tool));
+    helpContext = HELP_WALLS;
+}
+
+void TClient::CmLine()
+{
+    InstallLineTool(STEP_READY);
+    SetToolName(LINE_TOOL_NAME);
+    SetPrompt(LINE_PROMPT);
+}
+
+void TClient::CmMultiline()
+{
+    InstallLineTool(STEP_MULTILINE_START);
+    SetToolName(MULTILINE_TOOL_NAME);
+    if (active)
+        active->RunMultilineOrStairsDialog(8);
+}
+
+void TClient::CmCentre()
+{
+    TDrawingtool& tool = *currentTool;
+    if (tool.step == STEP_MULTILINE_START) {
+        MessageBox("Centre is not available to this function", "CENTRE", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // Pressed again during a CENTRE, the step to return to stays the one saved first.
+    if (!IsCentreStep(tool.step))
+        tool.savedStep = tool.step;
+    tool.step = STEP_CENTRE_FIRST;
+    SetPrompt(CENTRE_PROMPT);
+}
+
+void TClient::CmCentreCentre()
+{
+    TDrawingtool& tool = *currentTool;
+    if (!IsCentreStep(tool.step))
+        tool.savedStep = tool.step;
+    tool.step = STEP_CENTRECENTRE_FIRST;
+}
+
+void TClient::CmExtWall()
+{
+    if (!active)
+        return;
+    auto tool = std::make_unique<TExtwallobjtool>();
+    tool->kind = KIND_EXTWALL;
+    InstallTool(std::move(tool));
+    helpContext = HELP_WALLS;
+    active->RunPlanDialog(4);
 }
 
 // View

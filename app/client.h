@@ -16,6 +16,7 @@ class TDrawingtool;
 
 // Help contexts the client sets itself.
 constexpr int HELP_PICK_TOOL = 500;
+constexpr int HELP_WALLS = 250;  // walls and typed lengths; also the line tools
 
 class TClient : public TWindow {
 public:
@@ -90,6 +91,11 @@ public:
     void CmPrinterSetup();
     void CmExit();
     void CmUndo();
+    void CmLine();
+    void CmMultiline();
+    void CmCentre();
+    void CmCentreCentre();
+    void CmExtWall();
     void CmGroundFloor();
     void CmFirstFloor();
     void CmSecondFloor();
@@ -116,6 +122,9 @@ private:
     std::string distance;
 
     // A new drawing in the unit system now set: the drawing state reset, a window, a drawing file
-    // holding the four floor records, the view at the sheet's lower-left corner.
+    // holding the four floor records, the view at the sheet's lower-left corner; then the
+    // external-wall tool with its dialogs.
     void BuildNewDrawing(const std::string& name);
+    // Installs a line tool of kind 1 with the current pen width.
+    void InstallLineTool(int step);
 };

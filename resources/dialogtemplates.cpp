@@ -9,7 +9,8 @@ namespace {
 std::vector<DialogTemplate> CollectTemplates()
 {
     std::vector<DialogTemplate> all;
-    for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs}) {
+    for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs,
+                       dialogtemplates::ViewDialogs}) {
         auto templates = group();
         all.insert(all.end(), templates.begin(), templates.end());
     }

@@ -75,7 +75,8 @@ TEST_F(FrameTest, TheMenuAndToolbarFollowTheTables)
             ++buttons;
     EXPECT_EQ(buttons, 17);
     EXPECT_NE(frame->CommandAction(CM_CENTRE), nullptr);
-    EXPECT_FALSE(frame->CommandAction(CM_CENTRE)->isEnabled());
+    EXPECT_TRUE(frame->CommandAction(CM_CENTRE)->isEnabled());
+    EXPECT_FALSE(frame->CommandAction(CM_LINETEXT)->isEnabled());
 }
 
 TEST_F(FrameTest, StartShowsTheOpeningPrompt)

@@ -46,11 +46,18 @@ protected:
         client->Command(id);
         frame.ProcessEvents();
     }
-    // File/New through the new-drawing dialog.
+    // File/New through the new-drawing dialog, then the external-wall dialogs it leads to: the
+    // cavity-brick wall and the wall lines below the drawn line.
     void NewDrawing(const std::string& name, bool metric = true)
     {
         Answer("dialog 2024 set 2027 \"" + name + "\" check " + (metric ? "2026" : "2025") + " ok");
+        AnswerWallDialogs(metric);
         Command(CM_FILENEW);
+    }
+    void AnswerWallDialogs(bool metric = true)
+    {
+        Answer(metric ? "dialog 2480 check 2481 ok" : "dialog 2900 check 2904 ok");
+        Answer("dialog 4200 ok");
     }
     TChild& Child() { return *client->ActiveChild(); }
     HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }

@@ -3,6 +3,7 @@
 
 #include "model/infoobj.h"
 #include "model/object.h"
+#include "resources/toolbar.h"
 
 #include <filesystem>
 
@@ -51,10 +52,13 @@ TEST_F(AppTest, FileNewWritesTheFourFloorRecordsAndShowsTheSheetCorner)
     EXPECT_EQ(Child().ModelPointOf({200, 100}), (TPoint{1000, 3000}));
     EXPECT_EQ(Child().DevicePointOf({1000, 3000}), (TPoint{200, 100}));
     EXPECT_EQ(Window().Caption(), "SMITH HOUSE.PLN");
-    EXPECT_EQ(client->Prompt(), "Select a function or drawing tool");
-    EXPECT_EQ(client->ToolName(), "Pick Tool");
-    EXPECT_EQ(client->currentTool->kind, 21);
-    EXPECT_EQ(client->helpContext, 500);
+    // The drawing starts with its external walls.
+    EXPECT_EQ(client->Prompt(),
+              "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
+    EXPECT_EQ(client->ToolName(), "Ext. Walls");
+    EXPECT_EQ(client->currentTool->kind, 1000);
+    EXPECT_EQ(client->helpContext, 250);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
     EXPECT_TRUE(lines.empty());
 }
 
@@ -103,6 +107,7 @@ TEST_F(AppTest, FileNewAsksBeforeReplacingADrawingOfTheSameNameInAnyCase)
     // Yes: the new drawing replaces it, under the case typed, and the old file is gone.
     Answer("dialog 2024 set 2027 HOUSE check 2026 ok");
     Answer("message yes");
+    AnswerWallDialogs();
     Command(CM_FILENEW);
     ASSERT_NE(client->ActiveChild(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(Path("DWGS/house.DB0")));
@@ -188,6 +193,8 @@ TEST_F(AppTest, TheCommandTableDecidesWhatIsEnabled)
     EXPECT_FALSE(client->Command(CM_STAIRS));
     // Every command of the table is in the menu or on the toolbar.
     std::vector<int> ids = MenuCommandIds();
+    for (const TToolbarButton& button : ToolbarButtons())
+        ids.push_back(button.id);
     for (const auto& entry : TClient::CommandTable())
         EXPECT_NE(std::find(ids.begin(), ids.end(), entry.id), ids.end()) << entry.id;
 }
@@ -206,8 +213,11 @@ TEST_F(AppTest, F1AsksHelpForTheCurrentTool)
 {
     NewDrawing("HELP");
     Child().EvKeyDown(VK_F1);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "help 500");
+    client->SetPickTool();
+    Child().EvKeyDown(VK_F1);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "help 250");
+    EXPECT_EQ(lines[1], "help 500");
 }
 
 TEST_F(AppTest, ExitSavesAndClosesEverything)

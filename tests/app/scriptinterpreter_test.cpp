@@ -36,6 +36,8 @@ TEST_F(ScriptRun, ANewDrawingPrintsOnlyWhatWasAskedFor)
 {
     EXPECT_EQ(Run("status\n"
                   "dialog 2024 set 2027 SMITH check 2026 ok\n"
+                  "dialog 2480 check 2481 ok\n"
+                  "dialog 4200 ok\n"
                   "command file/new\n"
                   "status\n"
                   "dump\n"),
@@ -43,7 +45,8 @@ TEST_F(ScriptRun, ANewDrawingPrintsOnlyWhatWasAskedFor)
         << err.str();
     EXPECT_EQ(out.str(),
               "status Press FILE/NEW or FILE/OPEN | \n"
-              "status Select a function or drawing tool | Pick Tool\n"
+              "status Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input "
+              "| Ext. Walls\n"
               "0 TInfoobj floor=50 ownerId=0 groupId=0 typeCode=32000 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
               "z2=2550 y1=0 y2=0 colour=0 infoValue=0\n"
               "1 TInfoobj floor=51 ownerId=0 groupId=0 typeCode=32001 penWidth=1 penStyle=0 x1=0 z1=0 x2=0 "
@@ -84,10 +87,12 @@ TEST_F(ScriptRun, AnAnswerOfTheWrongKindOrIdFails)
 TEST_F(ScriptRun, AnAnswerLeftUnusedFailsAtTheEnd)
 {
     EXPECT_EQ(Run("dialog 2024 set 2027 A check 2026 ok\n"
+                  "dialog 2480 check 2481 ok\n"
+                  "dialog 4200 ok\n"
                   "command file/new\n"
                   "message yes\n"),
               1);
-    EXPECT_NE(err.str().find("line 4:"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("line 6:"), std::string::npos) << err.str();
 }
 
 TEST_F(ScriptRun, BadStatementsAndDisabledCommandsFail)
@@ -107,7 +112,10 @@ TEST_F(ScriptRun, BadStatementsAndDisabledCommandsFail)
 
 TEST_F(ScriptRun, OpenChoosesTheDrawingAndTheClientSizeHolds)
 {
-    ASSERT_EQ(Run("dialog 2024 set 2027 ONE check 2026 ok\ncommand file/new\n"), 0) << err.str();
+    ASSERT_EQ(Run("dialog 2024 set 2027 ONE check 2026 ok\ndialog 2480 check 2481 ok\ndialog 4200 ok\n"
+                  "command file/new\n"),
+              0)
+        << err.str();
     EXPECT_EQ(Run("client 400 300\nopen ONE\nat 1000 500\nstatus\n"), 0) << err.str();
     EXPECT_EQ(State().viewExtX, 400);
     EXPECT_EQ(State().viewExtY, 300);

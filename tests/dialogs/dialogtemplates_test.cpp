@@ -1,11 +1,14 @@
 // Every dialog class against its template: each control the class creates exists in the template
 // with the right kind, and the dialog runs under the Qt runner with its caption.
 #include "dialogs/aboutdlg.h"
+#include "dialogs/areadlg.h"
+#include "dialogs/displandlg.h"
 #include "dialogs/extsidedlg.h"
 #include "dialogs/feetdlg.h"
 #include "dialogs/ltxtdlg.h"
 #include "dialogs/measdlg.h"
 #include "dialogs/newdlg.h"
+#include "dialogs/overdlg.h"
 #include "dialogs/plancustdlg.h"
 #include "dialogs/plandlg.h"
 #include "dialogs/savedlg.h"
@@ -60,6 +63,9 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {5300, Make<TPlancustdlg, 5300>()},
         {5350, Make<TPlanimpcustdlg, 5350>()},
         {4200, Make<TExtsidedlg, 4200>()},
+        {5200, Make<TOverdlg, 5200>()},
+        {18500, Make<TDisplandlg, 18500>()},
+        {17000, Make<TAreadlg, 17000>()},
     };
     return classes;
 }

@@ -1,0 +1,36 @@
+#include "dialogs/displandlg.h"
+
+#include "model/drawingstate.h"
+
+TDisplandlg::TDisplandlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
+{
+    dimensionsBox = Create<TCheckBox>(18501);
+    normalButton = Create<TRadioButton>(18503);
+    hatchedButton = Create<TRadioButton>(18504);
+    solidButton = Create<TRadioButton>(18505);
+}
+
+void TDisplandlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    const int mode = State().displayMode;
+    dimensionsBox->SetCheck(mode == 0 || mode == 2 || mode == 10 || mode == 12 || mode == 20 || mode == 22);
+    if (mode < 10)
+        normalButton->Check();
+    else if (mode < 20)
+        hatchedButton->Check();
+    else if (mode < 30)
+        solidButton->Check();
+}
+
+void TDisplandlg::CmOk()
+{
+    // Wall style in the tens, 0 or 1 in the units: always a single-floor view.
+    int mode = 0;
+    if (hatchedButton->IsChecked())
+        mode = 10;
+    else if (solidButton->IsChecked())
+        mode = 20;
+    State().displayMode = mode + (dimensionsBox->IsChecked() ? 0 : 1);
+    CloseWindow(IDOK);
+}

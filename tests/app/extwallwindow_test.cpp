@@ -1,0 +1,215 @@
+// The drawing window around the external-wall tool: the wall dialogs and the settings file they
+// lead to, the length prompts of the arrow keys, angled input and the repaint of each new wall.
+#include "tests/app/appfixture.h"
+
+#include "model/extwallobj.h"
+#include "model/object.h"
+#include "tools/drawingtool.h"
+
+#include <filesystem>
+
+namespace {
+
+constexpr TColor WHITE = MakeColour(255, 255, 255);
+constexpr TColor BLACK = MakeColour(0, 0, 0);
+
+std::string DumpAll(const TList& list)
+{
+    std::string out;
+    for (int i = 0; i < list.count(); ++i)
+        out += DumpObject(i, *list[i]) + "\n";
+    return out;
+}
+
+}  // namespace
+
+class ExtWallWindowTest : public AppTest {
+protected:
+    // A key at a device point of the window, and what the event loop does afterwards.
+    void KeyAt(int key, TPoint device)
+    {
+        Window().PlaceCursor(device);
+        Key(key);
+    }
+    void Key(int key)
+    {
+        Child().EvKeyDown(key);
+        frame.ProcessEvents();
+    }
+    int Kind() const { return client->currentTool->kind; }
+    // Runs the external-wall command with the answers given first.
+    void ExternalWalls(std::initializer_list<const char*> answers)
+    {
+        for (const char* answer : answers)
+            Answer(answer);
+        Command(CM_EXTWALL);
+    }
+};
+
+TEST_F(ExtWallWindowTest, TheCustomWallAndTheSideGoToTheSettingsFileAndTheTool)
+{
+    // Fields 8 to 10 are kept as they were; the storeys are those of the unit system.
+    std::filesystem::create_directories(Path("CFG"));
+    WriteWholeFile(Path("CFG/EXTWALLM.CFG"), "1 2 3 4 5 6 7 8 9 10");
+    Answer("dialog 2024 set 2027 HOUSE check 2026 ok");
+    Answer("dialog 2480 ok");  // the custom wall is preset
+    Answer("dialog 5300 set 5301 2 set 5302 300 ok");
+    Answer("dialog 4200 check 4204 ok");
+    Command(CM_FILENEW);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/EXTWALLM.CFG")), "300 0 0 25 2550 2400 2400 8 9 10");
+    EXPECT_EQ(Kind(), 1000);
+    EXPECT_EQ(client->currentTool->objectIndex, 4);  // RIGHT of the main line
+    EXPECT_EQ(client->currentTool->step, 0);
+    EXPECT_EQ(Child().markX, 0);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(ExtWallWindowTest, EveryFloorGetsTheStoreyFieldsOfTheUnitSystem)
+{
+    NewDrawing("COTTAGE", false);
+    Command(CM_FIRSTFLOOR);
+    ExternalWalls({"dialog 2900 check 2906 ok", "dialog 4200 check 4202 ok"});
+    EXPECT_EQ(ReadWholeFile(Path("CFG/EXTWALLI.CFG")), "108 48 72 24 2328 2304 2304 0 0 0");
+    EXPECT_EQ(client->currentTool->objectIndex, 3);  // ABOVE
+    EXPECT_EQ(client->ToolName(), "Ext. Walls");
+    EXPECT_EQ(client->helpContext, 250);
+}
+
+TEST_F(ExtWallWindowTest, ACancelledWallDialogReturnsToThePickToolAndWritesNothing)
+{
+    NewDrawing("HOUSE");
+    const std::string settings = ReadWholeFile(Path("CFG/EXTWALLM.CFG"));
+    ExternalWalls({"dialog 2480 cancel"});
+    EXPECT_EQ(Kind(), 21);
+    ExternalWalls({"dialog 2480 ok", "dialog 5300 cancel"});
+    EXPECT_EQ(Kind(), 21);
+    ExternalWalls({"dialog 2480 check 2482 ok", "dialog 4200 cancel"});
+    EXPECT_EQ(Kind(), 21);
+    EXPECT_EQ(client->ToolName(), "Pick Tool");
+    EXPECT_EQ(ReadWholeFile(Path("CFG/EXTWALLM.CFG")), settings);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(ExtWallWindowTest, ArrowsAskNoLengthBeforeTheStartIsMarked)
+{
+    NewDrawing("HOUSE");
+    // No answer is queued: a prompt would fail the test.
+    KeyAt(VK_RIGHT, {100, 100});
+    KeyAt(VK_DOWN, {100, 100});
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(Kind(), 1000);
+}
+
+TEST_F(ExtWallWindowTest, ACancelledOrOutOfRangeLengthDrawsNoWallAndInstallsThePickTool)
+{
+    NewDrawing("HOUSE");
+    for (const char* answer : {"input cancel", "input 0", "input 32767", "input wide"}) {
+        if (Kind() != 1000)
+            ExternalWalls({"dialog 2480 check 2481 ok", "dialog 4200 ok"});
+        KeyAt(VK_ENTER, {100, 100});
+        Answer(answer);
+        Key(VK_RIGHT);
+        EXPECT_EQ(Kind(), 21) << answer;
+        EXPECT_EQ(objects().count(), 4) << answer;
+    }
+    // The longest length taken.
+    ExternalWalls({"dialog 2480 check 2481 ok", "dialog 4200 ok"});
+    KeyAt(VK_ENTER, {100, 100});
+    Answer("input 32766");
+    Key(VK_RIGHT);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(objects()[4]->groupId, 32766);
+}
+
+TEST_F(ExtWallWindowTest, ANewWallIsStoredAsWrittenAndShownAtOnce)
+{
+    NewDrawing("HOUSE");
+    KeyAt(VK_ENTER, {100, 40});  // model (500, 3300)
+    Answer("input 4000");
+    Window().PlaceCursor({100, 40});
+    Child().EvKeyDown(VK_RIGHT);
+    // Before the window repaints: the wall in memory is the wall in the file.
+    ASSERT_EQ(objects().count(), 5);
+    std::string read;
+    {
+        auto back = ReadBack("HOUSE");
+        for (std::size_t i = 0; i < back.size(); ++i)
+            read += DumpObject(int(i), *back[i]) + "\n";
+    }
+    EXPECT_EQ(DumpAll(objects()), read);
+    // The window repaints from the file once the key is handled, and the wall shows.
+    EXPECT_TRUE(Window().HasPending());
+    EXPECT_EQ(Pixel(500, 40), WHITE);
+    frame.ProcessEvents();
+    EXPECT_EQ(Pixel(500, 40), BLACK);
+    // The cursor went to the wall's end: model (4500, 3300).
+    EXPECT_EQ(Window().CursorPos(), (TPoint{900, 40}));
+}
+
+TEST_F(ExtWallWindowTest, TheProposedLengthIsTheDistanceToTheNextWallEnd)
+{
+    // An imperial outline whose closing wall takes the length offered: from the fourth wall's
+    // start up to the first wall's start, 8' 3 3/4".
+    NewDrawing("COTTAGE", false);
+    KeyAt(VK_ENTER, {100, 100});  // model (500, 3000)
+    Answer("dialog 9500 set 9501 12 set 9502 6 set 9503 1 set 9504 2 ok");
+    Key(VK_RIGHT);
+    Answer("dialog 9500 set 9501 8 set 9502 3 set 9503 3 set 9504 4 ok");
+    Key(VK_DOWN);
+    Answer("dialog 9500 set 9501 12 set 9502 6 set 9503 1 set 9504 2 ok");
+    Key(VK_LEFT);
+    Answer("dialog 9500 ok");
+    Key(VK_UP);
+    ASSERT_EQ(objects().count(), 8);
+    EXPECT_EQ(objects()[4]->groupId, 3612);
+    EXPECT_EQ(objects()[5]->groupId, 2394);
+    EXPECT_EQ(objects()[7]->groupId, 2394);
+    // Closed: the last wall ends at the first wall's start.
+    EXPECT_EQ(objects()[7]->x2, objects()[4]->x1);
+    EXPECT_EQ(objects()[7]->y2, objects()[4]->y1);
+}
+
+TEST_F(ExtWallWindowTest, AngledInputMovesTheCursorOnlyAndEnterEndsASlopedWall)
+{
+    NewDrawing("HOUSE");
+    KeyAt(VK_ENTER, {200, 100});  // model (1000, 3000)
+    Key('A');
+    EXPECT_EQ(Child().markX, 50);
+    // One pixel a key, no prompt (no answer is queued).
+    Window().PlaceCursor({300, 500});
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);
+    Key(VK_DOWN);
+    Key(VK_LEFT);
+    Key(VK_UP);
+    Key(VK_UP);
+    EXPECT_EQ(Window().CursorPos(), (TPoint{301, 499}));
+    EXPECT_EQ(objects().count(), 4);
+    // The distance read-out measures from the wall's start.
+    EXPECT_EQ(client->Distance(), "505,-1995");
+    // The cursor stays in the window.
+    Window().PlaceCursor({0, 0});
+    Key(VK_LEFT);
+    Key(VK_UP);
+    EXPECT_EQ(Window().CursorPos(), (TPoint{0, 0}));
+
+    // ENTER ends a sloped wall at the cursor: model (1505, 1005).
+    KeyAt(VK_ENTER, {301, 499});
+    ASSERT_EQ(objects().count(), 5);
+    const TObject& wall = *objects()[4];
+    EXPECT_EQ(wall.typeCode, 1000);
+    EXPECT_EQ(wall.x2, 1505);
+    EXPECT_EQ(wall.y2, 1005);
+    EXPECT_EQ(static_cast<const TExtwallobj&>(wall).angle, 1658);
+
+    Key('A');
+    EXPECT_EQ(Child().markX, 0);
+    Answer("input 1000");
+    Key(VK_RIGHT);
+    EXPECT_EQ(objects().count(), 6);
+
+    // Every new window starts with angled input off.
+    Key('A');
+    NewDrawing("OTHER");
+    EXPECT_EQ(Child().markX, 0);
+}
