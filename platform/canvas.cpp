@@ -205,6 +205,17 @@ TColor Canvas::SetTextColor(TColor colour)
     return previous;
 }
 
+TColor Canvas::SetBkColor(TColor colour)
+{
+    TColor previous = bkColour;
+    if (colour != bkColour) {
+        Flush();
+        bkColour = colour;
+        StateChanged();
+    }
+    return previous;
+}
+
 void Canvas::SetDeviceClip(const TRect& device)
 {
     TRect normal = device.Normalized();

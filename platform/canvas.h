@@ -125,6 +125,11 @@ public:
     unsigned TextAlignFlags() const { return textAlign; }
     TColor SetTextColor(TColor colour);
     TColor TextColor() const { return textColour; }
+    // The background colour: exclusive-or feedback drawn with a dashed or dotted pen fills the gaps
+    // between the dashes with it, so a band stays visible whatever the pen colour (black on white
+    // would otherwise change nothing). White unless set; text is always transparent.
+    TColor SetBkColor(TColor colour);
+    TColor BkColor() const { return bkColour; }
 
     // Figures, in logical units. Boxes may come in any corner order.
     void MoveTo(int x, int y);
@@ -186,6 +191,7 @@ private:
     TFont font;
     unsigned textAlign = TA_LEFT | TA_TOP;
     TColor textColour = 0;
+    TColor bkColour = 0xFFFFFF;
     TPoint position;
     std::vector<TPoint> pendingLine;  // the open LineTo chain, first point included
     bool clipped = false;

@@ -89,6 +89,7 @@ void TLinetool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
     active = 1;
     penWidth = State().currentPenWidth;
     colour = State().currentColour;
+    groupId = 0;  // a dragged line has no typed length
     const TPoint p = ModelPoint(dc, clientRect, x, y);
     x1 = p.x;
     y1 = p.y;
@@ -197,6 +198,7 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
 {
     TDrawingState& state = State();
     const int scale = state.unitsPerLogical;
+    const int countBefore = state.objects.count();
 
     if (step == STEP_LINETEXT_READY)
         step = STEP_LINETEXT_DRAWING;
@@ -266,7 +268,9 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
         active = 1;
         x2 = x1;
         y2 = y1;
-    } else if (step == STEP_MULTILINE_FIRST) {
+    } else if (step == STEP_MULTILINE_FIRST && state.objects.count() > countBefore) {
+        // Only once the first line has really been committed; an ENTER that drew nothing (the
+        // cursor not moved from the start) leaves the multiline waiting for its first line.
         step = STEP_MULTILINE_LAST;
         active = 0;
         lineDrawn = 0;

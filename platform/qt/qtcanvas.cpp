@@ -269,6 +269,12 @@ void QtCanvas::DrawFigure(const QRect& bounds, bool filled, Draw draw)
     if (XorMode()) {
         int margin = penDeviceWidth + 2;
         ThroughLayer(bounds, margin, [&](QPainter& p) {
+            if (!filled && !DashPattern(Pen().style).isEmpty()) {
+                // The gaps of a styled outline take the background colour, as the dashes take the
+                // pen's (a filled figure keeps its fill between the dashes).
+                p.setBackgroundMode(Qt::OpaqueMode);
+                p.setBackground(Effective(BkColor()));
+            }
             p.setPen(pen);
             p.setBrush(filled ? brush : QBrush(Qt::NoBrush));
             draw(p);

@@ -98,6 +98,9 @@ QImage DrawOnce(QImage image, const TMapping& mapping, RasterOp op, const TPen& 
         dc.SelectPen(pen);
         dc.SelectBrush(brush);
         dc.SetTextColor(pen.colour);
+        // A background colour that changes nothing under the raster operation, so the gaps of a
+        // styled pen leave the image alone and only the figure itself is compared.
+        dc.SetBkColor(op == RasterOp::Xor ? 0x000000 : 0xFFFFFF);
         figure(dc);
     }
     return image;
@@ -190,6 +193,28 @@ TEST(ImageCanvasXor, XorAndNotXorCombineWithTheBackground)
     EXPECT_EQ(image.pixel(200, 200) & 0xFFFFFF, 0x808080u ^ 0xFF0F00u);   // y 1000 -> row 200
     EXPECT_EQ(image.pixel(200, 100) & 0xFFFFFF, ~(0x808080u ^ 0xFF0F00u) & 0xFFFFFF);
     EXPECT_EQ(image.pixel(200, 150) & 0xFFFFFF, 0x808080u);
+}
+
+// A dotted black band on white: the dots change nothing under exclusive-or, the gaps take the
+// white background colour and so turn black. The band shows, and a second drawing erases it.
+TEST(ImageCanvasXor, DottedBandShowsInItsGapsAndErases)
+{
+    const QImage white = PlainImage(W, H, kWhite);
+    QImage image = white;
+    auto band = [&] {
+        ImageCanvas dc(image);
+        dc.SetMapping(TenthMapping());
+        dc.SetROP2(RasterOp::Xor);
+        dc.SelectPen({0x000000, 0, PS_DOT});
+        dc.MoveTo(100, 1000);
+        dc.LineTo(3900, 1000);
+    };
+    band();
+    const int changed = CountDifferent(white, image);
+    EXPECT_GT(changed, 100);
+    EXPECT_LT(changed, 380);  // gaps only, not the whole line
+    band();
+    EXPECT_TRUE(SamePixels(white, image));
 }
 
 TEST(ImageCanvas, PendingChainIsDrawnWhenTheCanvasGoes)

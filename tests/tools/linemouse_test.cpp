@@ -62,6 +62,17 @@ TEST_F(LineMouse, PressMoveReleaseCommitsTheLine)
     EXPECT_EQ(lines[5].pen.width, 2);
 }
 
+TEST_F(LineMouse, ADraggedLineCarriesNoTypedLength)
+{
+    tool.groupId = 4000;  // left by a line typed before
+    TPoint start = Device(1000, 1000), end = Device(3000, 1000);
+    tool.LButtonDown(dc, client, start.x, start.y);
+    tool.MouseMove(dc, client, end.x, end.y);
+    tool.LButtonUp(dc, client, end);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(objects()[4]->groupId, 0);
+}
+
 TEST_F(LineMouse, MovingBackOntoTheStartLeavesTheLastBand)
 {
     TPoint start = Device(1000, 1000);

@@ -77,6 +77,25 @@ TEST_F(Multiline, ACountBelowTwoDrawsOnlyTheFirstLine)
     }
 }
 
+TEST_F(Multiline, AnEnterThatDrawsNoFirstLineKeepsWaitingForIt)
+{
+    tool.libraryFlag = 3;
+    Key(tool, VK_ENTER, Device(1000, 1000));
+    // ENTER again without moving the cursor: nothing is drawn and the multiline still waits for
+    // its first line, instead of taking some older object for it.
+    Key(tool, VK_ENTER, Device(1000, 1000));
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(tool.step, STEP_MULTILINE_FIRST);
+    const TPoint end = Device(5000, 1000);
+    tool.MouseMove(dc, client, end.x, end.y);
+    Key(tool, VK_ENTER, end);
+    EXPECT_EQ(tool.step, STEP_MULTILINE_LAST);
+    Key(tool, VK_ENTER, Device(1000, 3000));
+    ASSERT_EQ(objects().count(), 7);
+    EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 5000, 1000}));
+    EXPECT_EQ(Line(6), (std::vector<int>{1000, 2000, 5000, 2000}));
+}
+
 TEST_F(Multiline, TheFirstLineEndsWithAnArrowAndTypedLength)
 {
     tool.libraryFlag = 3;
