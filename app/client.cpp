@@ -5,11 +5,15 @@
 #include "app/hdprintout.h"
 #include "app/printtarget.h"
 #include "dialogs/aboutdlg.h"
+#include "dialogs/areadlg.h"
+#include "dialogs/displandlg.h"
 #include "dialogs/newdlg.h"
+#include "dialogs/overdlg.h"
 #include "dialogs/title2ddlg.h"
 #include "model/drawingstate.h"
 #include "model/infoobj.h"
 #include "model/list.h"
+#include "model/planpainter.h"
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
@@ -20,6 +24,7 @@
 #include "tools/copyobjtool.h"
 #include "tools/ellipseobjtool.h"
 #include "tools/eraseobjtool.h"
+#include "tools/floorarea.h"
 #include "tools/lineobjtool.h"
 #include "tools/moveobjtool.h"
 #include "tools/rectangleobjtool.h"
@@ -92,6 +97,9 @@ const std::vector<TClient::TCommandEntry>& TClient::CommandTable()
         {CM_GROUNDFLOOR, &TClient::CmGroundFloor, false},
         {CM_FIRSTFLOOR, &TClient::CmFirstFloor, false},
         {CM_SECONDFLOOR, &TClient::CmSecondFloor, false},
+        {CM_SHOWOVERLAYS, &TClient::CmShowOverlays, false},
+        {CM_DISPLAYMODE, &TClient::CmDisplayMode, false},
+        {CM_FLOORAREA, &TClient::CmFloorArea, false},
         {CM_NORMALSIZE, &TClient::CmNormalSize, false},
         {CM_FLOORPLANTITLES, &TClient::CmFloorPlanTitles, false},
         {CM_ABOUT, &TClient::CmAbout, false},
@@ -515,6 +523,56 @@ void TClient::CmFirstFloor()
 void TClient::CmSecondFloor()
 {
     ShowFloor(SECOND_FLOOR);
+}
+
+void TClient::CmShowOverlays()
+{
+    if (!active || State().drawingState < 2)
+        return;
+    TOverdlg dialog(this, 5200);
+    if (dialog.Execute() != IDOK)
+        return;
+    // The highest floor shown becomes the working floor.
+    const TOverlayFloors floors = ReadOverlayFloors();
+    for (int floorCode : {SECOND_FLOOR, FIRST_FLOOR, GROUND_FLOOR, FOURTH_LEVEL}) {
+        if (floors.Shows(floorCode)) {
+            ShowFloor(floorCode);
+            return;
+        }
+    }
+    active->Refresh(0);
+}
+
+void TClient::CmDisplayMode()
+{
+    if (!active || State().drawingState < 2)
+        return;
+    TDisplandlg dialog(this, 18500);
+    if (dialog.Execute() == IDOK)
+        active->Refresh(0);
+}
+
+// The floor-area read-out: works out the area of the floor in view, keeps it in the floor's
+// record and shows the areas of every floor.
+void TClient::CmFloorArea()
+{
+    TDrawingState& state = State();
+    if (!active || state.drawingState < 2)
+        return;
+    TList& objects = state.objects;
+    const int record = objects.FindByType(state.currentFloor + 31950);
+    if (record != NO_INDEX && IsFloorRecordType(state.currentFloor + 31950)) {
+        auto& info = static_cast<TInfoobj&>(*objects[record]);
+        // A floor without walls to measure keeps the area it had.
+        objects.SetFloorArea(info.infoValue);
+        ComputeFloorArea(*currentTool);
+        if (info.infoValue != objects.GetFloorArea()) {
+            info.infoValue = objects.GetFloorArea();
+            objects.WriteDrawing();
+        }
+    }
+    TAreadlg dialog(this, 17000);
+    dialog.Execute();
 }
 
 // Zoom

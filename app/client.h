@@ -99,6 +99,9 @@ public:
     void CmGroundFloor();
     void CmFirstFloor();
     void CmSecondFloor();
+    void CmShowOverlays();
+    void CmDisplayMode();
+    void CmFloorArea();
     void CmNormalSize();
     void CmFloorPlanTitles();
     void CmAbout();
