@@ -47,6 +47,8 @@ constexpr int MIN_TYPED_LENGTH = 1;
 constexpr int MAX_TYPED_LENGTH = 32766;
 // The metric length box: at most 8 digits.
 constexpr int LENGTH_BUFFER = 9;
+// The measurement prompt takes up to 7 characters.
+constexpr int MEASUREMENT_BUFFER = 8;
 
 // Draw Multilines: the number of lines, at most 3 digits.
 constexpr int MIN_MULTILINE_COUNT = 2;
@@ -443,6 +445,28 @@ bool TChild::AskLength(const std::string& title, const std::string& prompt, int 
         length = dialog.Length(FractionRule::Any);
     }
     return length >= MIN_TYPED_LENGTH && length <= MAX_TYPED_LENGTH;
+}
+
+void TChild::InputMeasurement()
+{
+    TDrawingtool& tool = Tool();
+    int length = 0;
+    bool confirmed = false;
+    if (State().unitSystem == 1) {
+        TInputDialog dialog(this, "Measurement", "", std::to_string(tool.dimensionLength()), MEASUREMENT_BUFFER);
+        confirmed = dialog.Execute() == IDOK;
+        length = DecimalValue(dialog.GetBuffer());
+    } else {
+        TFeetdlg dialog(this, 9500, tool.dimensionLength());
+        confirmed = dialog.Execute() == IDOK;
+        length = dialog.Length(FractionRule::Proper);
+    }
+    if (!confirmed || length < 1) {
+        client.SetPickTool();
+        return;
+    }
+    tool.dimensionLength() = length;
+    tool.step = 22;
 }
 
 void TChild::AbandonTool()

@@ -112,6 +112,10 @@ public:
     bool ExportBitmap();
     // The line-text dialog of the Line + Text tool (kind 8).
     void RunLineDialog(int kind);
+    // The measurement prompt of a tool in step 21: the length, proposed from the tool's current
+    // one, becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1
+    // installs the pick tool.
+    void InputMeasurement();
     // 8: the number of lines of Draw Multilines, into the current tool's libraryFlag.
     void RunMultilineOrStairsDialog(int kind);
     // 4: the wall type and side dialogs before new external walls; they write the external-wall

@@ -177,3 +177,38 @@ TEST_F(LineCommandsTest, CentreIsRefusedWhileAMultilineWaitsForItsStart)
     EXPECT_EQ(lines[0], "message CENTRE | Centre is not available to this function");
     EXPECT_EQ(Tool().step, 40);
 }
+
+TEST_F(LineCommandsTest, TheMeasurementPromptSetsTheLengthAndMovesOnToTheText)
+{
+    Command(CM_LINE);
+    Tool().step = 21;
+    Tool().dimensionLength() = 3000;
+    Answer("input 2750");
+    Child().InputMeasurement();
+    EXPECT_EQ(Tool().dimensionLength(), 2750);
+    EXPECT_EQ(Tool().step, 22);
+
+    // A cancel or a length below 1 ends at the pick tool.
+    for (const char* answer : {"input cancel", "input 0"}) {
+        Command(CM_LINE);
+        Tool().step = 21;
+        Answer(answer);
+        Child().InputMeasurement();
+        EXPECT_EQ(Tool().kind, 21) << answer;
+    }
+}
+
+TEST_F(LineCommandsTest, TheImperialMeasurementCountsOnlyAProperFraction)
+{
+    NewDrawing("FEET", false);
+    Command(CM_LINE);
+    Tool().step = 21;
+    // 2' 1 3/6": the sixths are not counted (600); 2' 1 1/2" gives 612.
+    Answer("dialog 9500 set 9501 2 set 9502 1 set 9503 3 set 9504 6 ok");
+    Child().InputMeasurement();
+    EXPECT_EQ(Tool().dimensionLength(), 600);
+    Tool().step = 21;
+    Answer("dialog 9500 set 9501 2 set 9502 1 set 9503 1 set 9504 2 ok");
+    Child().InputMeasurement();
+    EXPECT_EQ(Tool().dimensionLength(), 612);
+}
