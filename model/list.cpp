@@ -485,6 +485,10 @@ bool TList::RotateOrMirrorDrawing(int rotation)
         } else if (IsTextType(type)) {
             auto& text = static_cast<TTextobj&>(*object);
             text.escapement = ReadableEscapement(TurnAngle(text.escapement, rotation));
+            // A dimension or label text keeps the direction of what it measures in x2: it turns
+            // with the drawing.
+            if (type == 34 || type == 35)
+                text.x2 = TurnAngle(text.x2, rotation);
         } else if (type == TYPE_ARC && rotation == 1) {
             // A mirrored arc runs the other way: swap its ends to keep the same curve.
             auto& arc = static_cast<TArcobj&>(*object);

@@ -447,7 +447,7 @@ TEST_F(ListFiles, RotatingTurnsEveryPointClockwiseAboutTheSheetCentre)
     EXPECT_EQ(wall->wallLines[0], 29700);  // still to the right of travel
     EXPECT_EQ(text->x1, 30000);
     EXPECT_EQ(text->y1, 19000);
-    EXPECT_EQ(text->x2, 900);
+    EXPECT_EQ(text->x2, 1800);          // it measures a wall that now runs -y
     EXPECT_EQ(text->escapement, 2700);  // vertical, reading upwards
     EXPECT_EQ(room->x1, 30000);   // top left again
     EXPECT_EQ(room->y1, 21000);
@@ -465,6 +465,7 @@ TEST_F(ListFiles, RotatingTurnsEveryPointClockwiseAboutTheSheetCentre)
     EXPECT_EQ(wall->angle, 900);
     EXPECT_EQ(wall->x2, 34000);
     EXPECT_EQ(text->escapement, 0);
+    EXPECT_EQ(text->x2, 900);
     EXPECT_EQ(room->roomWidth, 4000);
 }
 
