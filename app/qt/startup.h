@@ -1,0 +1,13 @@
+#pragma once
+// The two programs' start-up: the Qt application object and what runs inside it.
+
+// Arkweld itself: lays any missing settings files into the program directory, shows the frame and
+// runs until the user exits. Returns the exit status.
+int RunArkweld(int argc, char** argv);
+
+// arkweld-script, the headless driver of the end-to-end tests:
+//   arkweld-script [--dir PATH] SCRIPT
+// --dir gives the program directory when the script has no `dir` statement; SCRIPT "-" reads the
+// standard input. Exit status 0 when every statement ran and every answer was used, 1 at the first
+// failure (its reason on stderr), 2 for a bad command line.
+int RunArkweldScript(int argc, char** argv);
