@@ -2,6 +2,8 @@
 
 #include "app/client.h"
 #include "app/drawingfiles.h"
+#include "app/toolkinds.h"
+#include "dialogs/dialogsettings.h"
 #include "dialogs/extsidedlg.h"
 #include "dialogs/feetdlg.h"
 #include "dialogs/ltxtdlg.h"
@@ -23,18 +25,11 @@
 #include "tools/linetool.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <numbers>
 
 namespace {
 
-// Tool kinds the window treats specially.
-constexpr int KIND_MOVE = 14;
-constexpr int KIND_COPY = 15;
-constexpr int KIND_ERASE = 19;
-constexpr int KIND_TYPED_TEXT = 24;
 // Steps of the selection tools: dragging the selection rectangle, dragging the zoom rectangle.
 constexpr int STEP_SELECTION_DRAG = 5;
 constexpr int STEP_ZOOM_DRAG = 15;
@@ -68,18 +63,6 @@ const char* const EXTERNAL_WALL_TOOL_NAME = "Ext. Walls";
 // The storey fields (base level, ground, first, second storey) of the external-wall settings.
 constexpr int METRIC_WALL_LEVELS[4] = {25, 2550, 2400, 2400};
 constexpr int IMPERIAL_WALL_LEVELS[4] = {24, 2328, 2304, 2304};
-
-bool IsPlanFloor(int floorCode)
-{
-    return floorCode >= GROUND_FLOOR && floorCode <= FOURTH_LEVEL;
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool IsArrowKey(int key)
 {
@@ -115,14 +98,24 @@ const char* DirectionName(int key)
     }
 }
 
-bool IsCentreStep(int step)
+// Asks a length in model units: metric an input box of `buffer` characters (millimetres) holding
+// the proposal, imperial the feet-and-inches dialog counting a fraction by `rule`. False when
+// cancelled.
+bool AskModelLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal, int buffer,
+                    FractionRule rule, int& length)
 {
-    return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND;
-}
-
-bool IsCentreCentreStep(int step)
-{
-    return step >= STEP_CENTRECENTRE_FIRST && step <= STEP_CENTRECENTRE_THIRD;
+    if (State().unitSystem == 1) {
+        TInputDialog dialog(&parent, title, prompt, std::to_string(proposal), buffer);
+        if (dialog.Execute() != IDOK)
+            return false;
+        length = DecimalValue(dialog.GetBuffer());
+    } else {
+        TFeetdlg dialog(&parent, 9500, proposal);
+        if (dialog.Execute() != IDOK)
+            return false;
+        length = dialog.Length(rule);
+    }
+    return true;
 }
 
 }  // namespace
@@ -231,15 +224,12 @@ void TChild::Refresh(int mode)
 
 TPoint TChild::ModelPointOf(TPoint device) const
 {
-    int u = State().unitsPerLogical;
-    TPoint logical = ViewMapping(ClientRect()).ToLogical(device);
-    return {logical.x * u, logical.y * u};
+    return LogicalToModel(ViewMapping(ClientRect()).ToLogical(device));
 }
 
 TPoint TChild::DevicePointOf(TPoint model) const
 {
-    int u = std::max(1, State().unitsPerLogical);
-    return ViewMapping(ClientRect()).ToDevice({model.x / u, model.y / u});
+    return ViewMapping(ClientRect()).ToDevice(ModelToLogical(model));
 }
 
 // Events
@@ -433,34 +423,16 @@ void TChild::ExternalWallKey(int key)
 
 bool TChild::AskLength(const std::string& title, const std::string& prompt, int proposal, int& length)
 {
-    if (State().unitSystem == 1) {
-        TInputDialog dialog(this, title, prompt, std::to_string(proposal), LENGTH_BUFFER);
-        if (dialog.Execute() != IDOK)
-            return false;
-        length = DecimalValue(dialog.GetBuffer());
-    } else {
-        TFeetdlg dialog(this, 9500, proposal);
-        if (dialog.Execute() != IDOK)
-            return false;
-        length = dialog.Length(FractionRule::Any);
-    }
-    return length >= MIN_TYPED_LENGTH && length <= MAX_TYPED_LENGTH;
+    return AskModelLength(*this, title, prompt, proposal, LENGTH_BUFFER, FractionRule::Any, length) &&
+           length >= MIN_TYPED_LENGTH && length <= MAX_TYPED_LENGTH;
 }
 
 void TChild::InputMeasurement()
 {
     TDrawingtool& tool = Tool();
     int length = 0;
-    bool confirmed = false;
-    if (State().unitSystem == 1) {
-        TInputDialog dialog(this, "Measurement", "", std::to_string(tool.dimensionLength()), MEASUREMENT_BUFFER);
-        confirmed = dialog.Execute() == IDOK;
-        length = DecimalValue(dialog.GetBuffer());
-    } else {
-        TFeetdlg dialog(this, 9500, tool.dimensionLength());
-        confirmed = dialog.Execute() == IDOK;
-        length = dialog.Length(FractionRule::Proper);
-    }
+    const bool confirmed = AskModelLength(*this, "Measurement", "", tool.dimensionLength(), MEASUREMENT_BUFFER,
+                                          FractionRule::Proper, length);
     if (!confirmed || length < 1) {
         client.SetPickTool();
         return;
@@ -561,12 +533,17 @@ void TChild::SetUpNewView()
     state.viewExtY = std::max(1, client.Height());
     state.unitsPerLogicalF = state.unitsPerLogical;
     lastClient = client;
-    WriteSettings("ZOOM.CFG", FormatC(ZOOM_CFG_FORMAT, state.viewExtX, state.viewExtY, state.viewOrgX,
-                                      state.viewOrgY, state.unitsPerLogical));
+    StoreSettings(*this, "ZOOM.CFG",
+                  FormatC(ZOOM_CFG_FORMAT, state.viewExtX, state.viewExtY, state.viewOrgX, state.viewOrgY,
+                          state.unitsPerLogical));
     SettingsRecord sheet(state.unitSystem == 1 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG", DWGSIZE_CFG_FORMAT);
     state.sheetWidth = std::max(0, int(sheet.Int(0)));
     state.sheetHeight = std::max(0, int(sheet.Int(1)));
-    datumMode = DATUM_OFF;
+    SettingsRecord steps("SCROLL.CFG", SCROLL_CFG_FORMAT);
+    scrollLineX = std::max(1, int(steps.Int(0)));
+    scrollLineY = std::max(1, int(steps.Int(1)));
+    // The read-out of the drawing before means nothing here.
+    SetDatumMode(DATUM_OFF);
     host->ViewChanged();
 }
 
@@ -602,12 +579,11 @@ void TChild::ApplyView()
 TChild::TScrollInfo TChild::ScrollInfo() const
 {
     const TDrawingState& state = State();
-    SettingsRecord steps("SCROLL.CFG", SCROLL_CFG_FORMAT);
     TScrollInfo info;
     info.pageX = std::max(1, state.viewExtX);
     info.pageY = std::max(1, state.viewExtY);
-    info.lineX = std::max(1, int(steps.Int(0)));
-    info.lineY = std::max(1, int(steps.Int(1)));
+    info.lineX = scrollLineX;
+    info.lineY = scrollLineY;
     info.minX = std::min(0, state.viewOrgX);
     info.maxX = std::max({info.minX, state.sheetWidth - state.viewExtX, state.viewOrgX});
     info.minY = std::min(0, state.viewOrgY);
@@ -696,7 +672,7 @@ void TChild::SaveAs()
     if (dialog.Execute() == IDOK && IsDrawingName(dialog.clientName)) {
         const std::string name = dialog.clientName;
         // The same name in another case is this drawing; any other existing name asks first.
-        const bool sameDrawing = Lower(name) == Lower(state.drawingName);
+        const bool sameDrawing = SameDrawingName(name, state.drawingName);
         if (sameDrawing || ConfirmReplace(*this, name)) {
             const std::string previous = state.drawingName;
             state.drawingName = name;
@@ -740,7 +716,8 @@ void TChild::RunLineDialog(int kind)
     }
     const std::string text = dialog.lineText;
     if (text.size() >= 1 && text.size() <= 21)
-        WriteSettings("LTEXT.CFG", FormatC(LTEXT_CFG_FORMAT, dialog.lineTextSide, int(text.size()), text.c_str()));
+        StoreSettings(*this, "LTEXT.CFG",
+                      FormatC(LTEXT_CFG_FORMAT, dialog.lineTextSide, int(text.size()), text.c_str()));
 }
 
 // Draw Multilines
@@ -778,48 +755,44 @@ void TChild::RunPlanDialog(int kind)
     const char* const file = metric ? "EXTWALLM.CFG" : "EXTWALLI.CFG";
     const SettingsRecord settings(file, EXTWALL_CFG_FORMAT);
 
-    // The wall type gives the three line spacings; the custom wall asks them.
-    int wallType = 0;
+    // Each dialog of the sequence: on OK its three line spacings are taken, any other end
+    // abandons the external walls.
     int spacing[3] = {0, 0, 0};
-    auto take = [&spacing](const auto& dialog) {
+    auto run = [&](auto& dialog) {
+        if (dialog.Execute() != IDOK) {
+            client.SetPickTool();
+            return false;
+        }
         spacing[0] = dialog.spacing1;
         spacing[1] = dialog.spacing2;
         spacing[2] = dialog.spacing3;
+        return true;
     };
+
+    // The wall type gives the spacings; the custom wall asks them.
+    int wallType = 0;
     if (metric) {
         TPlandlg dialog(this, 2480);
-        if (dialog.Execute() != IDOK) {
-            client.SetPickTool();
+        if (!run(dialog))
             return;
-        }
         wallType = dialog.wallType;
-        take(dialog);
     } else {
         TPlanimpdlg dialog(this, 2900);
-        if (dialog.Execute() != IDOK) {
-            client.SetPickTool();
+        if (!run(dialog))
             return;
-        }
         wallType = dialog.wallType;
-        take(dialog);
     }
     Tool().step = STEP_READY;
     Refresh(0);
     if (wallType == 1) {
         if (metric) {
             TPlancustdlg dialog(this, 5300);
-            if (dialog.Execute() != IDOK) {
-                client.SetPickTool();
+            if (!run(dialog))
                 return;
-            }
-            take(dialog);
         } else {
             TPlanimpcustdlg dialog(this, 5350);
-            if (dialog.Execute() != IDOK) {
-                client.SetPickTool();
+            if (!run(dialog))
                 return;
-            }
-            take(dialog);
         }
     }
     if (Tool().kind == KIND_EXTWALL) {
@@ -832,11 +805,16 @@ void TChild::RunPlanDialog(int kind)
         Tool().objectIndex = dialog.lineSide;
     }
 
-    // The spacings, the base and storey heights of the unit system, and the rest as it was.
+    // The spacings, the base and storey heights of the unit system, and the rest as it was. The
+    // wall tool builds every wall from this file: without it the walls would not be the type chosen.
     const int* levels = metric ? METRIC_WALL_LEVELS : IMPERIAL_WALL_LEVELS;
-    WriteSettings(file, FormatC(EXTWALL_CFG_FORMAT, spacing[0], spacing[1], spacing[2], long(levels[0]),
-                                long(levels[1]), long(levels[2]), long(levels[3]), settings.Int(7), settings.Int(8),
-                                long(settings.Int(9))));
+    if (!StoreSettings(*this, file,
+                       FormatC(EXTWALL_CFG_FORMAT, spacing[0], spacing[1], spacing[2], long(levels[0]),
+                               long(levels[1]), long(levels[2]), long(levels[3]), settings.Int(7), settings.Int(8),
+                               long(settings.Int(9))))) {
+        client.SetPickTool();
+        return;
+    }
 
     client.helpContext = HELP_WALLS;
     client.SetToolName(EXTERNAL_WALL_TOOL_NAME);

@@ -19,7 +19,6 @@ class TClient;
 class TDrawingtool;
 
 // Virtual-key codes the window handles itself.
-constexpr int VK_ESCAPE = 27;
 constexpr int VK_PRIOR = 33;  // Page Up
 constexpr int VK_NEXT = 34;   // Page Down
 constexpr int VK_END = 35;
@@ -86,7 +85,8 @@ public:
     void EvChar(int character);
 
     // The view. A new or opened drawing shows the sheet's lower-left corner at normal size
-    // (one logical unit per pixel) and remembers that view in CFG/ZOOM.CFG.
+    // (one logical unit per pixel) and remembers that view in CFG/ZOOM.CFG; the sheet size and
+    // the scroll steps are read here.
     void SetUpNewView();
     // Zoom/Normal Size: back to the view remembered in CFG/ZOOM.CFG.
     void NormalSize();
@@ -143,6 +143,9 @@ private:
     bool loadFailureReported = false;
     // The client size the view extents were last fitted to.
     TRect lastClient;
+    // The scroll bars' line steps, logical units, read when the view is set up.
+    int scrollLineX = 1;
+    int scrollLineY = 1;
 
     TDrawingtool& Tool() const;
     // Runs fn(dc, clientRect) on the current tool with a canvas for this one event.

@@ -4,6 +4,7 @@
 #include "app/drawingfiles.h"
 #include "app/hdprintout.h"
 #include "app/printtarget.h"
+#include "app/toolkinds.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/areadlg.h"
 #include "dialogs/displandlg.h"
@@ -44,10 +45,9 @@ const char* const MULTILINE_TOOL_NAME = "Multiline";
 const char* const CENTRE_PROMPT = "CENTRE - mark both endpoints with LEFT Button - cursor will move to centre";
 
 // The steps of CENTRE and CENTRE CENTRE themselves.
-bool IsCentreStep(int step)
+bool IsAnyCentreStep(int step)
 {
-    return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND ||
-           (step >= STEP_CENTRECENTRE_FIRST && step <= STEP_CENTRECENTRE_THIRD);
+    return IsCentreStep(step) || IsCentreCentreStep(step);
 }
 
 // Storey heights of the four floor records of a new drawing.
@@ -165,7 +165,7 @@ void TClient::SetToolForKind(int kind)
         break;
     case 4:   // text through the prompt
     case 20:  // typed text finished
-    case 24:  // typed text
+    case KIND_TYPED_TEXT:
     case 25:  // change text
         tool = std::make_unique<TTextobjtool>();
         break;
@@ -181,13 +181,13 @@ void TClient::SetToolForKind(int kind)
     case 8:
         tool = std::make_unique<TRndrectobjtool>();
         break;
-    case 14:
+    case KIND_MOVE:
         tool = std::make_unique<TMoveobjtool>();
         break;
-    case 15:
+    case KIND_COPY:
         tool = std::make_unique<TCopyobjtool>();
         break;
-    case 19:
+    case KIND_ERASE:
         tool = std::make_unique<TEraseobjtool>();
         break;
     case KIND_EXTWALL:
@@ -198,7 +198,7 @@ void TClient::SetToolForKind(int kind)
         break;
     }
     if (!tool) {
-        // No tool of this kind exists (yet): back to the pick tool.
+        // No tool is built for this kind: the pick tool instead.
         SetPickTool();
         return;
     }
@@ -246,11 +246,16 @@ TChild& TClient::CreateChild()
 void TClient::SaveAndCloseAll()
 {
     TDrawingState& state = State();
-    if (active && state.objects.count() > 0 && state.currentFloor >= GROUND_FLOOR &&
-        state.currentFloor <= FOURTH_LEVEL)
+    if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
         state.objects.WriteDrawing();
+    CloseAll();
+}
+
+void TClient::CloseAll()
+{
     children.clear();
     active = nullptr;
+    TDrawingState& state = State();
     state.objects.Clear();
     state.drawingState = 1;
 }
@@ -279,11 +284,14 @@ void TClient::ActivateChild(TChild* child)
             active = child;
 }
 
+bool TClient::DrawingOpen() const
+{
+    return active && State().drawingState > 1;
+}
+
 bool TClient::InPlanView() const
 {
-    const TDrawingState& state = State();
-    return active && state.drawingState > 1 && state.currentFloor >= GROUND_FLOOR &&
-           state.currentFloor <= FOURTH_LEVEL;
+    return DrawingOpen() && IsPlanFloor(State().currentFloor);
 }
 
 // File commands
@@ -303,16 +311,22 @@ void TClient::CmFileNew()
     BuildNewDrawing(name);
 }
 
-void TClient::BuildNewDrawing(const std::string& name)
+void TClient::ResetDrawingState(const std::string& name)
 {
     TDrawingState& state = State();
     state.drawingName = name;
     state.currentFloor = GROUND_FLOOR;
     state.unitsPerLogical = 5;
     state.unitsPerLogicalF = 5.0;
+    // A new drawing counts its actions from 0; an opened one from its file's counter.
     state.groupIdCounter = 0;
     state.displayMode = 0;
+}
 
+void TClient::BuildNewDrawing(const std::string& name)
+{
+    TDrawingState& state = State();
+    ResetDrawingState(name);
     TChild& child = CreateChild();
 
     // The new drawing holds only the four floor records.
@@ -327,8 +341,16 @@ void TClient::BuildNewDrawing(const std::string& name)
         objects.Add(std::move(record));
     }
     objects.ClearLoadFailure();
-    if (objects.WriteDrawing())
-        RemoveOtherCaseFiles(name);
+    if (!objects.WriteDrawing()) {
+        // No drawing to work on: nothing drawn could ever be stored.
+        const std::string path = objects.DrawingPath();
+        CloseAll();
+        state.drawingName.clear();
+        MessageBox("The drawing file " + path + " could not be written", ApplicationName,
+                   MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    RemoveOtherCaseFiles(name);
 
     child.SetUpNewView();
     child.UpdateCaption();
@@ -349,24 +371,16 @@ void TClient::CmFileOpen()
 
 bool TClient::OpenDrawing(const std::string& name)
 {
-    std::string path = ExistingDrawingFile(name);
-    if (!IsDrawingName(name) || path.empty()) {
+    // The file keeps its own case.
+    const std::string stem = IsDrawingName(name) ? OpenableDrawingName(name) : std::string();
+    if (stem.empty()) {
         MessageBox("Cannot open the drawing " + name, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    // The file keeps its own case.
-    std::string stem = path.substr(path.find_last_of('/') + 1);
-    stem = stem.substr(0, stem.size() - 4);
 
     SaveAndCloseAll();
     TDrawingState& state = State();
-    state.drawingName = stem;
-    state.currentFloor = GROUND_FLOOR;
-    state.unitsPerLogical = 5;
-    state.unitsPerLogicalF = 5.0;
-    state.displayMode = 0;
-    // The action counter comes from the file.
-    state.groupIdCounter = 0;
+    ResetDrawingState(stem);
     TLoadResult loaded = state.objects.ReadDrawing();
     if (!loaded.ok) {
         state.objects.Clear();
@@ -412,7 +426,7 @@ void TClient::CmExit()
 
 int TClient::PrintFloors(int lineWeight, bool showScale)
 {
-    if (!active || State().drawingState < 2)
+    if (!DrawingOpen())
         return 0;
     const std::vector<TPrintFloor> floors = THDPrintout::ReadPrintList();
     if (floors.empty())
@@ -471,7 +485,7 @@ void TClient::CmCentre()
         return;
     }
     // Pressed again during a CENTRE, the step to return to stays the one saved first.
-    if (!IsCentreStep(tool.step))
+    if (!IsAnyCentreStep(tool.step))
         tool.savedStep = tool.step;
     tool.step = STEP_CENTRE_FIRST;
     SetPrompt(CENTRE_PROMPT);
@@ -480,7 +494,7 @@ void TClient::CmCentre()
 void TClient::CmCentreCentre()
 {
     TDrawingtool& tool = *currentTool;
-    if (!IsCentreStep(tool.step))
+    if (!IsAnyCentreStep(tool.step))
         tool.savedStep = tool.step;
     tool.step = STEP_CENTRECENTRE_FIRST;
 }
@@ -500,7 +514,7 @@ void TClient::CmExtWall()
 
 void TClient::ShowFloor(int floorCode)
 {
-    if (!active || State().drawingState < 2)
+    if (!DrawingOpen())
         return;
     TDrawingState& state = State();
     state.currentFloor = floorCode;
@@ -527,7 +541,7 @@ void TClient::CmSecondFloor()
 
 void TClient::CmShowOverlays()
 {
-    if (!active || State().drawingState < 2)
+    if (!DrawingOpen())
         return;
     TOverdlg dialog(this, 5200);
     if (dialog.Execute() != IDOK)
@@ -545,7 +559,7 @@ void TClient::CmShowOverlays()
 
 void TClient::CmDisplayMode()
 {
-    if (!active || State().drawingState < 2)
+    if (!DrawingOpen())
         return;
     TDisplandlg dialog(this, 18500);
     if (dialog.Execute() == IDOK)
@@ -556,12 +570,13 @@ void TClient::CmDisplayMode()
 // record and shows the areas of every floor.
 void TClient::CmFloorArea()
 {
-    TDrawingState& state = State();
-    if (!active || state.drawingState < 2)
+    if (!DrawingOpen())
         return;
+    TDrawingState& state = State();
     TList& objects = state.objects;
-    const int record = objects.FindByType(state.currentFloor + 31950);
-    if (record != NO_INDEX && IsFloorRecordType(state.currentFloor + 31950)) {
+    const int recordType = FloorRecordType(state.currentFloor);
+    const int record = objects.FindByType(recordType);
+    if (record != NO_INDEX && IsFloorRecordType(recordType)) {
         auto& info = static_cast<TInfoobj&>(*objects[record]);
         // A floor without walls to measure keeps the area it had.
         objects.SetFloorArea(info.infoValue);
@@ -579,7 +594,7 @@ void TClient::CmFloorArea()
 
 void TClient::CmNormalSize()
 {
-    if (active && State().drawingState > 1)
+    if (DrawingOpen())
         active->NormalSize();
 }
 

@@ -18,6 +18,9 @@ class TDrawingtool;
 constexpr int HELP_PICK_TOOL = 500;
 constexpr int HELP_WALLS = 250;  // walls and typed lengths; also the line tools
 
+// The prompt the frame opens with.
+inline constexpr char OPENING_PROMPT[] = "Press FILE/NEW or FILE/OPEN";
+
 class TClient : public TWindow {
 public:
     explicit TClient(FrameHost& frame);
@@ -29,7 +32,7 @@ public:
     DialogRunner& Runner() override;
 
     // The command table: a command id and its handler. A command without an entry is shown
-    // disabled; later parts of the program add their commands here.
+    // disabled.
     struct TCommandEntry {
         int id;
         void (TClient::*handler)();
@@ -76,6 +79,8 @@ public:
     void CloseChild(TChild* child);
     // Makes a window the active one (the user activated it).
     void ActivateChild(TChild* child);
+    // True while a drawing is open (in a window).
+    bool DrawingOpen() const;
     // True while a drawing is open and a floor plan is in view.
     bool InPlanView() const;
 
@@ -124,6 +129,11 @@ private:
     std::string toolName;
     std::string distance;
 
+    // Closes every drawing window without saving; nothing is open afterwards.
+    void CloseAll();
+    // The drawing state of a drawing just opened or begun: its name, the ground floor in view at
+    // normal size, single-floor display, the action counter at 0.
+    void ResetDrawingState(const std::string& name);
     // A new drawing in the unit system now set: the drawing state reset, a window, a drawing file
     // holding the four floor records, the view at the sheet's lower-left corner; then the
     // external-wall tool with its dialogs.

@@ -16,69 +16,79 @@ std::string Lower(std::string text)
     return text;
 }
 
-bool HasDrawingExtension(const std::string& fileName, std::string& stem)
-{
-    if (fileName.size() <= 4 || Lower(fileName.substr(fileName.size() - 4)) != ".db0")
-        return false;
-    stem = fileName.substr(0, fileName.size() - 4);
-    return true;
-}
+// A drawing file: its whole file name and its stem.
+struct TDrawingFile {
+    std::string fileName;
+    std::string stem;
+    bool openable;  // the extension is .DB0 exactly, as the program writes and reads it
+};
 
-// Every drawing file in DWGS/ by its file name.
-std::vector<std::string> DrawingFileNames()
+// Every drawing file in DWGS/, sorted by file name.
+std::vector<TDrawingFile> DrawingFiles()
 {
-    std::vector<std::string> names;
+    std::vector<TDrawingFile> files;
     std::error_code error;
     std::filesystem::directory_iterator it(DwgsPath(""), error);
     if (error)
-        return names;
+        return files;
     for (const auto& entry : it) {
-        std::string stem;
         std::string fileName = entry.path().filename().string();
-        if (entry.is_regular_file(error) && HasDrawingExtension(fileName, stem))
-            names.push_back(fileName);
+        if (!entry.is_regular_file(error) || fileName.size() <= 4 ||
+            Lower(fileName.substr(fileName.size() - 4)) != ".db0")
+            continue;
+        std::string stem = fileName.substr(0, fileName.size() - 4);
+        const bool openable = fileName.compare(fileName.size() - 4, 4, ".DB0") == 0;
+        files.push_back({std::move(fileName), std::move(stem), openable});
     }
-    std::sort(names.begin(), names.end());
-    return names;
+    std::sort(files.begin(), files.end(),
+              [](const TDrawingFile& a, const TDrawingFile& b) { return a.fileName < b.fileName; });
+    return files;
 }
 
 }  // namespace
 
-bool IsDrawingName(const std::string& name, std::size_t minLength)
+bool IsDrawingName(const std::string& name)
 {
-    if (name.size() < minLength || name.size() > MAX_DRAWING_NAME)
+    if (name.empty() || name.size() > MAX_DRAWING_NAME)
         return false;
     return std::all_of(name.begin(), name.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == ',' || c == ' ';
     });
 }
 
+bool SameDrawingName(const std::string& a, const std::string& b)
+{
+    return Lower(a) == Lower(b);
+}
+
 std::vector<std::string> DrawingNames()
 {
     std::vector<std::string> stems;
-    for (const std::string& fileName : DrawingFileNames()) {
-        std::string stem;
-        HasDrawingExtension(fileName, stem);
-        stems.push_back(stem);
-    }
+    for (const TDrawingFile& file : DrawingFiles())
+        if (file.openable)
+            stems.push_back(file.stem);
     return stems;
 }
 
-std::string ExistingDrawingFile(const std::string& name)
+std::string OpenableDrawingName(const std::string& name)
 {
-    std::string wanted = Lower(name);
-    for (const std::string& fileName : DrawingFileNames()) {
-        std::string stem;
-        HasDrawingExtension(fileName, stem);
-        if (Lower(stem) == wanted)
-            return DwgsPath(fileName);
-    }
+    for (const TDrawingFile& file : DrawingFiles())
+        if (file.openable && SameDrawingName(file.stem, name))
+            return file.stem;
+    return {};
+}
+
+std::string ExistingDrawingName(const std::string& name)
+{
+    for (const TDrawingFile& file : DrawingFiles())
+        if (SameDrawingName(file.stem, name))
+            return file.stem;
     return {};
 }
 
 bool ConfirmReplace(TWindow& parent, const std::string& name)
 {
-    if (ExistingDrawingFile(name).empty())
+    if (ExistingDrawingName(name).empty())
         return true;
     return parent.MessageBox("A drawing named " + name + " already exists. Replace it?", ApplicationName,
                              MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -86,21 +96,14 @@ bool ConfirmReplace(TWindow& parent, const std::string& name)
 
 void RemoveOtherCaseFiles(const std::string& name)
 {
-    std::string wanted = Lower(name);
-    std::string kept = name + ".DB0";
-    for (const std::string& fileName : DrawingFileNames()) {
-        std::string stem;
-        HasDrawingExtension(fileName, stem);
-        if (Lower(stem) == wanted && fileName != kept) {
+    // The file just written is DWGS/<name>.DB0; any other spelling, extension included, goes.
+    const std::string kept = name + ".DB0";
+    for (const TDrawingFile& file : DrawingFiles()) {
+        if (SameDrawingName(file.stem, name) && file.fileName != kept) {
             std::error_code ignored;
-            std::filesystem::remove(DwgsPath(fileName), ignored);
+            std::filesystem::remove(DwgsPath(file.fileName), ignored);
         }
     }
-}
-
-std::string DrawingFilePath(const std::string& name)
-{
-    return DwgsPath(name + ".DB0");
 }
 
 std::string BitmapFilePath(const std::string& name)

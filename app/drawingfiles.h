@@ -11,15 +11,24 @@ class TWindow;
 
 constexpr std::size_t MAX_DRAWING_NAME = 24;
 
-// True when the name has minLength to 24 characters, each a letter, a digit, a comma or a blank
-// (the characters the new-drawing dialog lets through).
-bool IsDrawingName(const std::string& name, std::size_t minLength = 1);
+// True when the name has 1 to 24 characters, each a letter, a digit, a comma or a blank (the
+// characters the new-drawing dialog lets through).
+bool IsDrawingName(const std::string& name);
 
-// The names (file stems) of the drawings in DWGS/, sorted; the extension .DB0 in any case.
+// True when two names name the same drawing: they are equal but for case.
+bool SameDrawingName(const std::string& a, const std::string& b);
+
+// The names (file stems) of the drawings in DWGS/ that can be opened (the extension .DB0 as the
+// program writes it), sorted.
 std::vector<std::string> DrawingNames();
 
-// The path of the drawing file whose name equals `name` but for case; empty when there is none.
-std::string ExistingDrawingFile(const std::string& name);
+// The name of the openable drawing in DWGS/ that is the same drawing as `name`, spelt as its file
+// is; empty when there is none.
+std::string OpenableDrawingName(const std::string& name);
+
+// The name of the drawing in DWGS/ that is the same drawing as `name`, spelt as its file is,
+// whatever the case of its extension; empty when there is none.
+std::string ExistingDrawingName(const std::string& name);
 
 // When a drawing of this name exists, asks "A drawing named NAME already exists. Replace it?"
 // with Yes and No. True when there is none or the user chose Yes.
@@ -29,6 +38,5 @@ bool ConfirmReplace(TWindow& parent, const std::string& name);
 // so that one drawing never has two files.
 void RemoveOtherCaseFiles(const std::string& name);
 
-// The path of DWGS/<name>.DB0 and of DWGS/<name>.BMP.
-std::string DrawingFilePath(const std::string& name);
+// The path of DWGS/<name>.BMP.
 std::string BitmapFilePath(const std::string& name);

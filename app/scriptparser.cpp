@@ -63,6 +63,13 @@ bool IsDigits(const std::string& text)
     return true;
 }
 
+// A character or key code written in decimal, 1 to 255; 0 when the text is not one.
+int DecimalCode(const std::string& text)
+{
+    int code = 0;
+    return IsDigits(text) && ParseInt(text, code) && code > 0 && code < 256 ? code : 0;
+}
+
 // The text after the statement's first word.
 std::string Rest(const std::string& text, const std::string& keyword)
 {
@@ -118,10 +125,7 @@ int ScriptKeyCode(const std::string& name)
         return 112;
     if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z')
         return key[0];
-    int code = 0;
-    if (IsDigits(key) && ParseInt(key, code) && code > 0 && code < 256)
-        return code;
-    return 0;
+    return DecimalCode(key);
 }
 
 bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, std::string& error)
@@ -216,10 +220,8 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
             code = 13;
         else if (name == "SPACE")
             code = 32;
-        else if (IsDigits(c) && ParseInt(c, code) && code > 0 && code < 256)
-            ;
         else
-            code = 0;
+            code = DecimalCode(c);
         if (code == 0) {
             error = "char needs one character, ENTER, SPACE or a character code";
             return false;

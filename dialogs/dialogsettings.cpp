@@ -1,17 +1,8 @@
 #include "dialogs/dialogsettings.h"
 
-#include "model/programdirectory.h"
 #include "model/settingsfile.h"
+#include "model/settingsformats.h"
 #include "platform/window.h"
-
-std::string SettingsText(const std::string& cfgName)
-{
-    std::string text;
-    if (ReadTextFile(CfgPath(cfgName), text))
-        return text;
-    const std::string* shipped = ShippedDefault(cfgName);
-    return shipped ? *shipped : std::string();
-}
 
 bool StoreSettings(TWindow& owner, const std::string& cfgName, const std::string& text)
 {
@@ -20,4 +11,14 @@ bool StoreSettings(TWindow& owner, const std::string& cfgName, const std::string
     owner.MessageBox("The settings file CFG/" + cfgName + " could not be written", ApplicationName,
                      MB_OK | MB_ICONEXCLAMATION);
     return false;
+}
+
+int StoredUnitSystem()
+{
+    return SettingsRecord("METRIC.CFG", METRIC_CFG_FORMAT).Int(0) == 1 ? 1 : 0;
+}
+
+bool StoreUnitSystem(TWindow& owner, int unitSystem)
+{
+    return StoreSettings(owner, "METRIC.CFG", FormatC(METRIC_CFG_FORMAT, unitSystem));
 }

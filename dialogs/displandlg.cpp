@@ -1,5 +1,7 @@
 #include "dialogs/displandlg.h"
 
+#include "dialogs/displaymode.h"
+
 #include "model/drawingstate.h"
 
 TDisplandlg::TDisplandlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
@@ -14,7 +16,7 @@ void TDisplandlg::SetupWindow()
 {
     TDialog::SetupWindow();
     const int mode = State().displayMode;
-    dimensionsBox->SetCheck(mode == 0 || mode == 2 || mode == 10 || mode == 12 || mode == 20 || mode == 22);
+    dimensionsBox->SetCheck(DimensionsChecked(mode));
     if (mode < 10)
         normalButton->Check();
     else if (mode < 20)

@@ -2,8 +2,6 @@
 
 #include "dialogs/dialogsettings.h"
 #include "model/drawingstate.h"
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
 
 TMeasdlg::TMeasdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
@@ -14,8 +12,7 @@ TMeasdlg::TMeasdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId
 void TMeasdlg::SetupWindow()
 {
     TDialog::SetupWindow();
-    SettingsRecord units("METRIC.CFG", METRIC_CFG_FORMAT);
-    if (units.Int(0) == 1)
+    if (StoredUnitSystem() == 1)
         metricButton->Check();
     else
         feetButton->Check();
@@ -28,6 +25,6 @@ void TMeasdlg::CmOk()
         unitSystem = 1;
     else if (feetButton->IsChecked())
         unitSystem = 0;
-    StoreSettings(*this, "METRIC.CFG", FormatC(METRIC_CFG_FORMAT, unitSystem));
+    StoreUnitSystem(*this, unitSystem);
     CloseWindow(IDOK);
 }

@@ -2,8 +2,6 @@
 
 #include "dialogs/dialogsettings.h"
 #include "model/drawingstate.h"
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
 #include "platform/filtervalidator.h"
 
 namespace {
@@ -22,8 +20,7 @@ void TNewdlg::SetupWindow()
 {
     TDialog::SetupWindow();
     nameEdit->SetText("client");
-    SettingsRecord units("METRIC.CFG", METRIC_CFG_FORMAT);
-    if (units.Int(0) == 1)
+    if (StoredUnitSystem() == 1)
         metricButton->Check();
     else
         feetButton->Check();
@@ -40,6 +37,6 @@ void TNewdlg::CmOk()
         unitSystem = 0;
     else if (metricButton->IsChecked())
         unitSystem = 1;
-    StoreSettings(*this, "METRIC.CFG", FormatC(METRIC_CFG_FORMAT, unitSystem));
+    StoreUnitSystem(*this, unitSystem);
     CloseWindow(IDOK);
 }

@@ -1,6 +1,7 @@
 #include "dialogs/overdlg.h"
 
 #include "dialogs/dialogsettings.h"
+#include "dialogs/displaymode.h"
 #include "model/drawingstate.h"
 #include "model/planpainter.h"
 #include "model/settingsfile.h"
@@ -23,7 +24,7 @@ void TOverdlg::SetupWindow()
     firstFloorBox->SetCheck(overlay.flags[2] == 1);
     secondFloorBox->SetCheck(overlay.flags[3] == 1);
     const int mode = State().displayMode;
-    dimensionsBox->SetCheck(mode == 0 || mode == 2 || mode == 10 || mode == 12 || mode == 20 || mode == 22);
+    dimensionsBox->SetCheck(DimensionsChecked(mode));
 }
 
 void TOverdlg::CmOk()

@@ -19,8 +19,7 @@ TTitle2Ddlg::TTitle2Ddlg(TWindow* parent, int resourceId) : TDialog(parent, reso
 void TTitle2Ddlg::SetupWindow()
 {
     TDialog::SetupWindow();
-    std::array<std::string, 3> titles;
-    ParsePlanTitles(SettingsText("TITLE2D.CFG"), titles);
+    const std::array<std::string, 3> titles = ReadPlanTitles();
     groundTitle = titles[0];
     firstTitle = titles[1];
     secondTitle = titles[2];

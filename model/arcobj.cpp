@@ -21,18 +21,17 @@ void TArcobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& vi
 
 void TArcobj::WriteRecord(TRecordWriter& out) const
 {
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId);
+    WriteIds(out);
     out.X(x1).Int(z1).Y(y1).X(x2).Int(z2).Y(y2);
     out.X(arcStartX).Y(arcStartY).X(arcEndX).Y(arcEndY);
-    out.Int(colour).Int(penWidth).Int(penStyle);
+    WritePen(out);
     out.EndLine();
 }
 
 bool TArcobj::ReadRecord(TRecordReader& in)
 {
-    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.X(x1) && in.Int(z1) &&
-           in.Y(y1) && in.X(x2) && in.Int(z2) && in.Y(y2) && in.X(arcStartX) && in.Y(arcStartY) && in.X(arcEndX) &&
-           in.Y(arcEndY) && in.Int(colour) && in.Int(penWidth) && in.Int(penStyle) && in.EndLine();
+    return ReadIds(in) && in.X(x1) && in.Int(z1) && in.Y(y1) && in.X(x2) && in.Int(z2) && in.Y(y2) &&
+           in.X(arcStartX) && in.Y(arcStartY) && in.X(arcEndX) && in.Y(arcEndY) && ReadPen(in) && in.EndLine();
 }
 
 void TArcobj::Render(Canvas& dc, int scale, TFillStyle) const

@@ -23,7 +23,7 @@ void TArrowobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& 
 
 void TArrowobj::WriteRecord(TRecordWriter& out) const
 {
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId);
+    WriteIds(out);
     out.X(x1).Y(y1).X(x2).Y(y2);
     out.X(barb1[0]).Y(barb1[1]).X(barb2[0]).Y(barb2[1]);
     out.X(tickA[0]).Y(tickA[1]).X(tickB[0]).Y(tickB[1]);
@@ -33,9 +33,9 @@ void TArrowobj::WriteRecord(TRecordWriter& out) const
 
 bool TArrowobj::ReadRecord(TRecordReader& in)
 {
-    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.X(x1) && in.Y(y1) &&
-           in.X(x2) && in.Y(y2) && in.X(barb1[0]) && in.Y(barb1[1]) && in.X(barb2[0]) && in.Y(barb2[1]) &&
-           in.X(tickA[0]) && in.Y(tickA[1]) && in.X(tickB[0]) && in.Y(tickB[1]) && in.Int(colour) && in.EndLine();
+    return ReadIds(in) && in.X(x1) && in.Y(y1) && in.X(x2) && in.Y(y2) && in.X(barb1[0]) && in.Y(barb1[1]) &&
+           in.X(barb2[0]) && in.Y(barb2[1]) && in.X(tickA[0]) && in.Y(tickA[1]) && in.X(tickB[0]) &&
+           in.Y(tickB[1]) && in.Int(colour) && in.EndLine();
 }
 
 void TArrowobj::Render(Canvas& dc, int scale, TFillStyle) const

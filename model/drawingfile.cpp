@@ -1,5 +1,6 @@
 #include "model/drawingfile.h"
 
+#include "model/modelunits.h"
 #include "model/object.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
@@ -44,7 +45,7 @@ TPoint LoadSheetSize(int unitSystem)
 TPoint DrawingFileCentre(int unitSystem)
 {
     const TPoint sheet = LoadSheetSize(unitSystem);
-    return {sheet.x / 2 * FILE_SCALE, sheet.y / 2 * FILE_SCALE};
+    return {ClampToInt32(int64_t(sheet.x / 2) * FILE_SCALE), ClampToInt32(int64_t(sheet.y / 2) * FILE_SCALE)};
 }
 
 void AppendObjectRecord(std::string& out, const TObject& object, int32_t originX, int32_t originY)

@@ -50,7 +50,9 @@
 //   floor records 32000..32003, one line: type floor ownerId groupId penWidth penStyle x1 z1 x2 z2
 //     y1 y2 colour infoValue (x and y stored as they are: a floor record has no place on the plan)
 // Coordinates: x1, y1, x2, y2 (a text's anchor only), the arc's start and end points, the barbs and
-// ticks, the vertices, the wall lines and the second face of an internal wall.
+// ticks, the vertices, the wall lines and the second face of an internal wall. A coordinate whose
+// stored value would lie beyond the int32 range is written held at the range's end, so that every
+// file written reads back.
 // A file with an unknown type code, a short, overlong or non-numeric record, a vertexCount
 // outside 0..16 or a counted text longer than its field does not load.
 #include "model/list.h"
@@ -75,7 +77,7 @@ struct TFileHeader {
 // (0, 0) for any other unit system.
 TPoint LoadSheetSize(int unitSystem);
 // The sheet centre a drawing file of that unit system is written with, in model units: the sheet
-// at the scale of a newly opened drawing (5 model units per logical unit).
+// at the scale of a newly opened drawing (5 model units per logical unit), held in the int32 range.
 TPoint DrawingFileCentre(int unitSystem);
 
 // Appends the type-code line and the record of one object, its coordinates less (originX, originY).

@@ -31,8 +31,10 @@ void TExtwallobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>
 
 void TExtwallobj::WriteRecord(TRecordWriter& out) const
 {
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId).Int(penWidth).Int(penStyle);
-    out.X(x1).Int(z1).X(x2).Int(z2).Y(y1).Y(y2).Int(colour);
+    WriteIds(out);
+    out.Int(penWidth).Int(penStyle);
+    WritePoints(out);
+    out.Int(colour);
     out.Int(spacing1).Int(spacing2).Int(spacing3).Int(wallAux1).Int(wallAux2).Int(angle).Int(wallFlag);
     for (std::size_t i = 0; i < wallLines.size(); i += 2)
         out.X(wallLines[i]).Y(wallLines[i + 1]);
@@ -44,9 +46,8 @@ void TExtwallobj::WriteRecord(TRecordWriter& out) const
 
 bool TExtwallobj::ReadRecord(TRecordReader& in)
 {
-    if (!(in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.Int(penWidth) &&
-          in.Int(penStyle) && in.X(x1) && in.Int(z1) && in.X(x2) && in.Int(z2) && in.Y(y1) && in.Y(y2) &&
-          in.Int(colour) && in.Int(spacing1) && in.Int(spacing2) && in.Int(spacing3) && in.Int(wallAux1) &&
+    if (!(ReadIds(in) && in.Int(penWidth) && in.Int(penStyle) && ReadPoints(in) && in.Int(colour) &&
+          in.Int(spacing1) && in.Int(spacing2) && in.Int(spacing3) && in.Int(wallAux1) &&
           in.Int(wallAux2) && in.Int(angle) && in.Int(wallFlag)))
         return false;
     for (std::size_t i = 0; i < wallLines.size(); i += 2)
@@ -63,16 +64,15 @@ bool TExtwallobj::ReadRecord(TRecordReader& in)
 void TExtwallobj::Render(Canvas& dc, int scale, TFillStyle fill) const
 {
     auto at = [scale](int32_t x, int32_t y) { return TPoint{ToWindow(x, scale), ToWindow(y, scale)}; };
+    const TPoint start = at(x1, y1);
+    const TPoint end = at(x2, y2);
     const std::size_t inner = std::size_t(InnerLine());
-    FillWallBody(dc,
-                 {at(x1, y1), at(x2, y2), at(wallLines[inner + 2], wallLines[inner + 3]),
-                  at(wallLines[inner], wallLines[inner + 1])},
-                 fill, TColor(wallColour1), TColor(wallColour2));
+    const TPoint innerStart = at(wallLines[inner], wallLines[inner + 1]);
+    const TPoint innerEnd = at(wallLines[inner + 2], wallLines[inner + 3]);
+    FillWallBody(dc, {start, end, innerEnd, innerStart}, fill, TColor(wallColour1), TColor(wallColour2));
 
     // The reference line (the outer face), then the wall lines in use.
     const int lines = IsCavityWall() ? 3 : 1;
-    const TPoint start = at(x1, y1);
-    const TPoint end = at(x2, y2);
     dc.MoveTo(start.x, start.y);
     dc.LineTo(end.x, end.y);
     for (int line = 0; line < lines; ++line) {

@@ -4,6 +4,7 @@
 // spacing3. spacing2 above 0 makes a cavity wall of four lines, whose inner face is line 3;
 // otherwise line 1 is the inner face. groupId holds the wall's length, ownerId its action id.
 #include "model/object.h"
+#include "model/typecodes.h"
 
 class TExtwallobj : public TObject {
 public:
@@ -32,7 +33,7 @@ public:
     const std::array<int32_t, 4>& joinData() const { return joinInfo; }
 
     bool IsCavityWall() const { return spacing2 > 0; }
-    int32_t Thickness() const { return spacing1 + spacing2 + spacing3; }
+    int64_t Thickness() const { return int64_t(spacing1) + spacing2 + spacing3; }
     // Index into wallLines of the inner face line's start x (0 for line 1, 8 for line 3).
     int InnerLine() const { return IsCavityWall() ? 8 : 0; }
 
@@ -43,3 +44,9 @@ public:
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;
 };
+
+// True for an external wall on the given floor.
+inline bool IsExternalWallOn(const TObject& object, int floorCode)
+{
+    return object.typeCode == TYPE_EXTWALL && object.floor == floorCode;
+}

@@ -13,16 +13,16 @@ void TInfoobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>&) 
 
 void TInfoobj::WriteRecord(TRecordWriter& out) const
 {
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId).Int(penWidth).Int(penStyle);
+    WriteIds(out);
+    out.Int(penWidth).Int(penStyle);
     out.Int(x1).Int(z1).Int(x2).Int(z2).Int(y1).Int(y2).Int(colour).Int(infoValue);
     out.EndLine();
 }
 
 bool TInfoobj::ReadRecord(TRecordReader& in)
 {
-    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.Int(penWidth) &&
-           in.Int(penStyle) && in.Int(x1) && in.Int(z1) && in.Int(x2) && in.Int(z2) && in.Int(y1) && in.Int(y2) &&
-           in.Int(colour) && in.Int(infoValue) && in.EndLine();
+    return ReadIds(in) && in.Int(penWidth) && in.Int(penStyle) && in.Int(x1) && in.Int(z1) && in.Int(x2) &&
+           in.Int(z2) && in.Int(y1) && in.Int(y2) && in.Int(colour) && in.Int(infoValue) && in.EndLine();
 }
 
 void TInfoobj::Render(Canvas&, int, TFillStyle) const {}

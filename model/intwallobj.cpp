@@ -32,8 +32,10 @@ void TIntwallobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>
 
 void TIntwallobj::WriteRecord(TRecordWriter& out) const
 {
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId).Int(penWidth).Int(penStyle);
-    out.X(x1).Int(z1).X(x2).Int(z2).Y(y1).Y(y2).Int(colour);
+    WriteIds(out);
+    out.Int(penWidth).Int(penStyle);
+    WritePoints(out);
+    out.Int(colour);
     out.Int(wallWidth);
     for (int32_t param : wallParams)
         out.Int(param);
@@ -47,9 +49,8 @@ void TIntwallobj::WriteRecord(TRecordWriter& out) const
 
 bool TIntwallobj::ReadRecord(TRecordReader& in)
 {
-    if (!(in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.Int(penWidth) &&
-          in.Int(penStyle) && in.X(x1) && in.Int(z1) && in.X(x2) && in.Int(z2) && in.Y(y1) && in.Y(y2) &&
-          in.Int(colour) && in.Int(wallWidth)))
+    if (!(ReadIds(in) && in.Int(penWidth) && in.Int(penStyle) && ReadPoints(in) && in.Int(colour) &&
+          in.Int(wallWidth)))
         return false;
     for (int32_t& param : wallParams)
         if (!in.Int(param))

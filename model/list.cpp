@@ -5,6 +5,7 @@
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/intwallobj.h"
+#include "model/modelunits.h"
 #include "model/plantitles.h"
 #include "model/programdirectory.h"
 #include "model/roomobj.h"
@@ -16,6 +17,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <numeric>
 
 TList::TList() = default;
 
@@ -54,8 +57,6 @@ void TList::Replace(int index, std::unique_ptr<TObject> object)
 }
 
 void TList::Replace(int index, TObject* object) { Replace(index, std::unique_ptr<TObject>(object)); }
-
-void TList::Adopt(std::vector<std::unique_ptr<TObject>> objects) { items = std::move(objects); }
 
 // ---------------------------------------------------------------------------------------------
 // The drawing file
@@ -169,6 +170,9 @@ bool TextHolds(const TTextobj& text, double px, double py, int scale)
 
 int TList::FindObjectAt(int mode, int x, int y) const
 {
+    // Mode 1 finds walls, mode 4 texts; no other mode finds anything.
+    if (mode != 1 && mode != 4)
+        return NO_INDEX;
     const TDrawingState& state = State();
     const double px = double(x) * state.unitsPerLogical;
     const double py = double(y) * state.unitsPerLogical;
@@ -180,17 +184,15 @@ int TList::FindObjectAt(int mode, int x, int y) const
             // A wall is hit within its thickness of its reference line.
             double thickness = -1.0;
             if (object.typeCode == TYPE_EXTWALL)
-                thickness = static_cast<const TExtwallobj&>(object).Thickness();
+                thickness = double(static_cast<const TExtwallobj&>(object).Thickness());
             else if (object.typeCode == TYPE_INTWALL)
                 thickness = static_cast<const TIntwallobj&>(object).wallWidth;
-            if (thickness >= 0.0 && DistanceToSegment(px, py, object.x1, object.y1, object.x2, object.y2) <= thickness)
+            if (thickness >= 0.0 &&
+                DistanceToSegment(px, py, object.x1, object.y1, object.x2, object.y2) <= thickness)
                 return i;
-        } else if (mode == 4) {
-            if (IsTextType(object.typeCode) &&
-                TextHolds(static_cast<const TTextobj&>(object), px, py, state.unitsPerLogical))
-                return i;
-        } else {
-            return NO_INDEX;
+        } else if (IsTextType(object.typeCode) &&
+                   TextHolds(static_cast<const TTextobj&>(object), px, py, state.unitsPerLogical)) {
+            return i;
         }
     }
     return NO_INDEX;
@@ -217,19 +219,17 @@ void TList::WriteExtents()
     long maxX = 0;
     long maxY = 0;
     long minY = 200000;
-    auto measure = [&](const TObject& object) {
-        minX = std::min({minX, long(object.x1), long(object.x2)});
-        maxX = std::max({maxX, long(object.x1), long(object.x2)});
-        minY = std::min({minY, long(object.y1), long(object.y2)});
-        maxY = std::max({maxY, long(object.y1), long(object.y2)});
-    };
     auto measureAll = [&](int typeCode, int floorCode) {
         bool found = false;
-        for (const auto& object : items)
-            if (object->typeCode == typeCode && object->floor == floorCode) {
-                measure(*object);
-                found = true;
-            }
+        for (const auto& object : items) {
+            if (object->typeCode != typeCode || object->floor != floorCode)
+                continue;
+            minX = std::min({minX, long(object->x1), long(object->x2)});
+            maxX = std::max({maxX, long(object->x1), long(object->x2)});
+            minY = std::min({minY, long(object->y1), long(object->y2)});
+            maxY = std::max({maxY, long(object->y1), long(object->y2)});
+            found = true;
+        }
         return found;
     };
 
@@ -258,7 +258,7 @@ void TList::MakeDrawingTitles()
     int32_t maxX = 0;
     int32_t minY = 0;
     for (const auto& object : items) {
-        if (object->typeCode != TYPE_EXTWALL || object->floor != floorCode)
+        if (!IsExternalWallOn(*object, floorCode))
             continue;
         const auto& wall = static_cast<const TExtwallobj&>(*object);
         auto take = [&](int32_t x, int32_t y) {
@@ -291,8 +291,8 @@ void TList::MakeDrawingTitles()
     auto text = std::make_unique<TTextobj>(TYPE_PLAN_TITLE);
     text->floor = floorCode;
     text->colour = int32_t(state.currentColour);
-    text->x1 = minX + (maxX - minX) / 2;
-    text->y1 = minY - 2 * overallOffset;
+    text->x1 = std::midpoint(minX, maxX);
+    text->y1 = ClampToInt32(int64_t(minY) - 2 * int64_t(overallOffset));
     text->SetText(title);
     text->SetFaceName(state.currentFontFace);
     text->alignment = 4;
@@ -393,6 +393,9 @@ bool TList::RegisterLibraryFile(int library, const std::string& name)
     int32_t counts[4];
     for (std::size_t i = 0; i < 4; ++i)
         counts[i] = stored.Int(i);
+    // A count already at the top of its range takes no more entries.
+    if (counts[library - 1] == std::numeric_limits<int32_t>::max())
+        return false;
     ++counts[library - 1];
     if (!WriteSettings(countsFile, FormatC(LIBRARY_COUNTS_CFG_FORMAT, counts[0], counts[1], counts[2], counts[3])))
         return false;
@@ -411,10 +414,11 @@ bool TList::RegisterLibraryFile(int library, const std::string& name)
 
 namespace {
 
+// The angle turned (or mirrored, rotation 1), brought into 0..3599 whatever the file held.
 int32_t TurnAngle(int32_t angle, int rotation)
 {
-    const int32_t turned = rotation == 1 ? 3600 - angle : angle + rotation * 10;
-    return ((turned % 3600) + 3600) % 3600;
+    const int64_t turned = rotation == 1 ? 3600 - int64_t(angle) : int64_t(angle) + rotation * 10;
+    return int32_t(((turned % 3600) + 3600) % 3600);
 }
 
 // Texts along an axis stay readable: upside-down becomes upright, downwards becomes upwards.
@@ -458,8 +462,8 @@ bool TList::RotateOrMirrorDrawing(int rotation)
             ny = dx;
             break;
         }
-        x = int32_t(cx + nx);
-        y = int32_t(cy + ny);
+        x = ClampToInt32(cx + nx);
+        y = ClampToInt32(cy + ny);
     };
 
     for (auto& object : items) {
@@ -487,7 +491,7 @@ bool TList::RotateOrMirrorDrawing(int rotation)
             text.escapement = ReadableEscapement(TurnAngle(text.escapement, rotation));
             // A dimension or label text keeps the direction of what it measures in x2: it turns
             // with the drawing.
-            if (type == 34 || type == 35)
+            if (type == TYPE_DIMENSION_TEXT || type == TYPE_LABEL_TEXT)
                 text.x2 = TurnAngle(text.x2, rotation);
         } else if (type == TYPE_ARC && rotation == 1) {
             // A mirrored arc runs the other way: swap its ends to keep the same curve.

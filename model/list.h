@@ -79,8 +79,6 @@ public:
 
     // The objects, for code that walks them.
     const std::vector<std::unique_ptr<TObject>>& Items() const { return items; }
-    // Takes over a whole set of objects (the list's old objects are deleted).
-    void Adopt(std::vector<std::unique_ptr<TObject>> objects);
 
 private:
     std::vector<std::unique_ptr<TObject>> items;

@@ -1,6 +1,8 @@
 #include "model/object.h"
 
 #include "model/drawingstate.h"
+#include "model/recordreader.h"
+#include "model/recordwriter.h"
 #include "model/viewmapping.h"
 
 TObject::TObject(int32_t typeCode) : typeCode(typeCode) {}
@@ -59,7 +61,7 @@ TFillStyle WallStyleOfDisplayMode(int displayMode)
     }
 }
 
-void FillWallBody(Canvas& dc, const std::vector<TPoint>& outline, TFillStyle fill, TColor hatchColour,
+void FillWallBody(Canvas& dc, std::initializer_list<TPoint> outline, TFillStyle fill, TColor hatchColour,
                   TColor solidColour)
 {
     if (fill == TFillStyle::None)
@@ -68,7 +70,7 @@ void FillWallBody(Canvas& dc, const std::vector<TPoint>& outline, TFillStyle fil
     noPen.style = PS_NULL;
     const TPen oldPen = dc.SelectPen(noPen);
     const TBrush oldBrush = dc.SelectBrush(FillBrush(fill, fill == TFillStyle::Hatched ? hatchColour : solidColour));
-    dc.Polygon(outline);
+    dc.Polygon(std::vector<TPoint>(outline));
     dc.SelectBrush(oldBrush);
     dc.SelectPen(oldPen);
 }
@@ -91,6 +93,24 @@ void TObject::DumpBase(std::string& out) const
 }
 
 void TObject::DumpFields(std::string& out) const { DumpBase(out); }
+
+void TObject::WriteIds(TRecordWriter& out) const { out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId); }
+
+bool TObject::ReadIds(TRecordReader& in)
+{
+    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId);
+}
+
+void TObject::WritePoints(TRecordWriter& out) const { out.X(x1).Int(z1).X(x2).Int(z2).Y(y1).Y(y2); }
+
+bool TObject::ReadPoints(TRecordReader& in)
+{
+    return in.X(x1) && in.Int(z1) && in.X(x2) && in.Int(z2) && in.Y(y1) && in.Y(y2);
+}
+
+void TObject::WritePen(TRecordWriter& out) const { out.Int(colour).Int(penWidth).Int(penStyle); }
+
+bool TObject::ReadPen(TRecordReader& in) { return in.Int(colour) && in.Int(penWidth) && in.Int(penStyle); }
 
 std::string DumpObject(int index, const TObject& object)
 {

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -78,6 +79,16 @@ public:
 
 protected:
     void DumpBase(std::string& out) const;
+
+    // Record fields most records share: the ids "type floor ownerId groupId", the two points with
+    // their heights "x1 z1 x2 z2 y1 y2" (x and y as plan points) and the pen "colour penWidth
+    // penStyle".
+    void WriteIds(TRecordWriter& out) const;
+    bool ReadIds(TRecordReader& in);
+    void WritePoints(TRecordWriter& out) const;
+    bool ReadPoints(TRecordReader& in);
+    void WritePen(TRecordWriter& out) const;
+    bool ReadPen(TRecordReader& in);
 };
 
 // "index ClassName field=value ..." for the test driver's dump.
@@ -109,7 +120,7 @@ TBrush FillBrush(TFillStyle fill, TColor colour);
 TFillStyle WallStyleOfDisplayMode(int displayMode);
 // Fills a wall's body (the space between its outer and inner lines) without an outline: hatched in
 // hatchColour or solid in solidColour; nothing for TFillStyle::None.
-void FillWallBody(Canvas& dc, const std::vector<TPoint>& outline, TFillStyle fill, TColor hatchColour,
+void FillWallBody(Canvas& dc, std::initializer_list<TPoint> outline, TFillStyle fill, TColor hatchColour,
                   TColor solidColour);
 
 // Implements Clone and ClassName for a concrete class.

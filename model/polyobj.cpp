@@ -34,16 +34,15 @@ void TPolyobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& v
 
 void TPolyobj::WritePolygonRecord(TRecordWriter& out) const
 {
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId);
+    WriteIds(out);
     out.Int(polyParam1).Int(polyParam3).Int(polyParam4).Int(polyParam5).Int(UsedVertices()).Int(polyParam2);
     out.Int(fillColour).Int(colour);
 }
 
 bool TPolyobj::ReadPolygonRecord(TRecordReader& in)
 {
-    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.Int(polyParam1) &&
-           in.Int(polyParam3) && in.Int(polyParam4) && in.Int(polyParam5) && in.Int(vertexCount) &&
-           in.Int(polyParam2) && in.Int(fillColour) && in.Int(colour);
+    return ReadIds(in) && in.Int(polyParam1) && in.Int(polyParam3) && in.Int(polyParam4) && in.Int(polyParam5) &&
+           in.Int(vertexCount) && in.Int(polyParam2) && in.Int(fillColour) && in.Int(colour);
 }
 
 void TPolyobj::WriteVertices(TRecordWriter& out) const

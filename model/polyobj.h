@@ -39,7 +39,8 @@ protected:
     bool ReadVertices(TRecordReader& in);
 };
 
-// Clears one 16-entry vertex array of a polygon and copies the first n values of source into it.
+// Clears one 16-entry vertex array of a polygon and copies the first n values of source into it
+// (n held to 0..16). The polygon itself is not read: the target names the array.
 void CopyVertexArray(TPolyobj& polygon, const int32_t* source, int n, std::array<int32_t, 16>& target);
 // Copies four values (a polygon's polyAux).
 void CopyFourInts(TPolyobj& polygon, const int32_t* source, std::array<int32_t, 4>& target);

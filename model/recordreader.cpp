@@ -16,7 +16,7 @@ bool TRecordReader::Fail(const std::string& message)
     return false;
 }
 
-bool TRecordReader::Int(int32_t& value)
+bool TRecordReader::IntInFull(int32_t& value)
 {
     while (p < end && (*p == ' ' || *p == '\t'))
         ++p;
@@ -44,18 +44,6 @@ bool TRecordReader::Int(int32_t& value)
         return Fail("a number is out of range");
     value = int32_t(signedValue);
     p = q;
-    return true;
-}
-
-bool TRecordReader::Offset(int32_t& value, int64_t origin)
-{
-    int32_t stored = 0;
-    if (!Int(stored))
-        return false;
-    const int64_t placed = int64_t(stored) + origin;
-    if (placed < std::numeric_limits<int32_t>::min() || placed > std::numeric_limits<int32_t>::max())
-        return Fail("a coordinate is out of range");
-    value = int32_t(placed);
     return true;
 }
 

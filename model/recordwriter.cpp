@@ -1,34 +1,17 @@
 #include "model/recordwriter.h"
 
-#include <charconv>
-
-TRecordWriter& TRecordWriter::Int(int64_t value)
-{
-    if (!lineStart)
-        out += ' ';
-    lineStart = false;
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
-    return *this;
-}
-
 TRecordWriter& TRecordWriter::Blank()
 {
-    out += ' ';
-    lineStart = false;
-    return *this;
-}
-
-TRecordWriter& TRecordWriter::Chars(const std::string& text)
-{
-    out += text;
+    if (used == sizeof pending)
+        Flush();
+    pending[used++] = ' ';
     lineStart = false;
     return *this;
 }
 
 TRecordWriter& TRecordWriter::CountedChars(const std::string& text, int32_t count)
 {
+    Flush();
     const std::size_t n = count > 0 ? std::size_t(count) : 0;
     if (text.size() >= n) {
         out.append(text, 0, n);
@@ -42,6 +25,9 @@ TRecordWriter& TRecordWriter::CountedChars(const std::string& text, int32_t coun
 
 void TRecordWriter::EndLine()
 {
-    out += '\n';
+    if (used == sizeof pending)
+        Flush();
+    pending[used++] = '\n';
     lineStart = true;
+    Flush();
 }

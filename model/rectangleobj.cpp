@@ -5,17 +5,15 @@
 
 void TRectangleobj::WriteRecord(TRecordWriter& out) const
 {
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId);
-    out.X(x1).Int(z1).X(x2).Int(z2).Y(y1).Y(y2);
-    out.Int(colour).Int(penWidth).Int(penStyle);
+    WriteIds(out);
+    WritePoints(out);
+    WritePen(out);
     out.EndLine();
 }
 
 bool TRectangleobj::ReadRecord(TRecordReader& in)
 {
-    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.X(x1) && in.Int(z1) &&
-           in.X(x2) && in.Int(z2) && in.Y(y1) && in.Y(y2) && in.Int(colour) && in.Int(penWidth) &&
-           in.Int(penStyle) && in.EndLine();
+    return ReadIds(in) && ReadPoints(in) && ReadPen(in) && in.EndLine();
 }
 
 void TRectangleobj::Render(Canvas& dc, int scale, TFillStyle fill) const

@@ -1,10 +1,12 @@
 #include "model/roomobj.h"
 
 #include "model/drawingstate.h"
+#include "model/modelunits.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -54,7 +56,8 @@ void TRoomobj::WriteRecord(TRecordWriter& out) const
     const int32_t nameCount = std::clamp<int32_t>(nameLength, 0, NAME_CAPACITY);
     const int32_t size1Count = std::clamp<int32_t>(sizeText1Length, 0, SIZE_TEXT_CAPACITY);
     const int32_t size2Count = std::clamp<int32_t>(sizeText2Length, 0, SIZE_TEXT_CAPACITY);
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId).Int(penWidth).Int(penStyle);
+    WriteIds(out);
+    out.Int(penWidth).Int(penStyle);
     out.X(x1).X(x2).Y(y1).Y(y2);
     out.Int(roomWidth).Int(roomLength).Int(nameCount).Int(size1Count).Int(size2Count);
     out.Int(sizeDisplay).Int(textPointSize).Int(fillColour);
@@ -65,10 +68,10 @@ void TRoomobj::WriteRecord(TRecordWriter& out) const
 
 bool TRoomobj::ReadRecord(TRecordReader& in)
 {
-    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.Int(penWidth) &&
-           in.Int(penStyle) && in.X(x1) && in.X(x2) && in.Y(y1) && in.Y(y2) && in.Int(roomWidth) &&
-           in.Int(roomLength) && in.Int(nameLength) && in.Int(sizeText1Length) && in.Int(sizeText2Length) &&
-           in.Int(sizeDisplay) && in.Int(textPointSize) && in.Int(fillColour) && in.Blank() &&
+    return ReadIds(in) && in.Int(penWidth) && in.Int(penStyle) && in.X(x1) && in.X(x2) && in.Y(y1) && in.Y(y2) &&
+           in.Int(roomWidth) && in.Int(roomLength) && in.Int(nameLength) && in.Int(sizeText1Length) &&
+           in.Int(sizeText2Length) && in.Int(sizeDisplay) && in.Int(textPointSize) && in.Int(fillColour) &&
+           in.Blank() &&
            in.Chars(nameLength, NAME_CAPACITY, roomName, "room name") &&
            in.Chars(sizeText1Length, SIZE_TEXT_CAPACITY, sizeText1, "first size text") &&
            in.Chars(sizeText2Length, SIZE_TEXT_CAPACITY, sizeText2, "second size text") && in.EndLine();
@@ -80,8 +83,8 @@ void TRoomobj::Render(Canvas& dc, int scale, TFillStyle) const
     const int top = ToWindow(y1, scale);
     const int right = ToWindow(x2, scale);
     const int bottom = ToWindow(y2, scale);
-    const int midX = left + (right - left) / 2;
-    const int midY = bottom + (top - bottom) / 2;
+    const int midX = std::midpoint(left, right);
+    const int midY = std::midpoint(bottom, top);
 
     // The room's area in its fill colour, outlined with the pen.
     TBrush fill;
@@ -94,7 +97,7 @@ void TRoomobj::Render(Canvas& dc, int scale, TFillStyle) const
     // The name at the centre; the sizes below it, or along the top and the left edge.
     TFont font;
     font.face = State().currentFontFace;
-    font.height = textPointSize * (scale > 0 ? scale : 1);
+    font.height = ClampToInt32(int64_t(textPointSize) * (scale > 0 ? scale : 1));
     const TFont oldFont = dc.SelectFont(font);
     const unsigned oldAlign = dc.TextAlignFlags();
     const TColor oldColour = dc.SetTextColor(dc.Pen().colour);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +34,9 @@ bool AppendToFile(const std::string& path, const std::string& text, bool startAf
 bool AppendCopyRecord(int index, int32_t baseX, int32_t baseY)
 {
     const int count = ReadCopyCount();
+    // A count already at the top of its range takes no more entries.
+    if (count == std::numeric_limits<int32_t>::max())
+        return false;
     if (!AppendToFile(CfgPath("COPY.CFG"), FormatC(COPY_CFG_FORMAT, index, long(baseX), long(baseY)), count == 0))
         return false;
     return WriteCopyCount(count + 1);

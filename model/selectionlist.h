@@ -11,6 +11,7 @@ struct TCopyEntry {
 };
 
 // Appends one entry; the list is started afresh when the stored count is 0. Then stores count + 1.
+// False when the stored count cannot grow (nothing is changed then) or a file cannot be written.
 bool AppendCopyRecord(int index, int32_t baseX, int32_t baseY);
 // The stored count; 0 when TEMP.CFG is missing or unreadable.
 int ReadCopyCount();

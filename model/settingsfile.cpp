@@ -3,6 +3,7 @@
 #include "model/programdirectory.h"
 #include "resources/shippeddefaults.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -31,6 +32,14 @@ bool IsBlank(char c)
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An optional sign at p: moves p past it and tells whether it was a minus.
+bool TakeSign(const std::string& text, std::size_t& p)
+{
+    if (p >= text.size() || (text[p] != '+' && text[p] != '-'))
+        return false;
+    return text[p++] == '-';
+}
 
 }  // namespace
 
@@ -76,6 +85,9 @@ bool ReadTextFile(const std::string& path, std::string& text)
         ::close(fd);
         return false;
     }
+    // Reserve what the file holds now; a file that grows meanwhile still reads whole.
+    if (info.st_size > 0)
+        text.reserve(std::size_t(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -164,31 +176,22 @@ bool TextScanner::ReadInt(std::int32_t& value)
     const std::size_t start = position;
     SkipBlanks();
     std::size_t p = position;
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-        negative = text[p] == '-';
-        ++p;
-    }
+    const bool negative = TakeSign(text, p);
     if (p >= text.size() || !IsDigit(text[p])) {
         position = start;
         return false;
     }
-    // Accumulate as a negative number so that the most negative int32 is reachable; a number
-    // beyond the int32 range is a malformed field.
+    // The magnitude is taken wide, held just past the int32 range however many digits follow; a
+    // number beyond the range is a malformed field.
     constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
     std::int64_t magnitude = 0;
-    bool overflow = false;
     while (p < text.size() && IsDigit(text[p])) {
-        if (!overflow) {
-            magnitude = magnitude * 10 + (text[p] - '0');
-            if (magnitude > -lowest)
-                overflow = true;
-        }
+        magnitude = std::min(magnitude * 10 + (text[p] - '0'), highest + 2);
         ++p;
     }
     const std::int64_t signedValue = negative ? -magnitude : magnitude;
-    if (overflow || signedValue < lowest || signedValue > highest) {
+    if (signedValue < lowest || signedValue > highest) {
         position = start;
         return false;
     }
@@ -202,11 +205,7 @@ bool TextScanner::ReadDouble(double& value)
     const std::size_t start = position;
     SkipBlanks();
     std::size_t p = position;
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-        negative = text[p] == '-';
-        ++p;
-    }
+    const bool negative = TakeSign(text, p);
     // from_chars reads the C locale's form whatever the process locale is; it takes no sign of
     // its own beyond '-', so the sign is handled here.
     if (p >= text.size() || !(IsDigit(text[p]) || text[p] == '.')) {

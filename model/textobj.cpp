@@ -1,5 +1,6 @@
 #include "model/textobj.h"
 
+#include "model/modelunits.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 
@@ -41,7 +42,7 @@ void TTextobj::WriteRecord(TRecordWriter& out) const
     // The counts written are the characters written, so the record always reads back.
     const int32_t faceCount = std::clamp<int32_t>(faceLength, 0, FACE_CAPACITY);
     const int32_t textCount = std::clamp<int32_t>(textLength, 0, TEXT_CAPACITY);
-    out.Int(typeCode).Int(floor).Int(ownerId).Int(groupId);
+    WriteIds(out);
     out.X(x1).Y(y1).Int(x2).Int(y2).Int(z1).Int(colour);
     out.Int(textCount).Int(escapement).Int(alignment).Int(faceCount).Int(fontHeight).Int(fontWeight);
     out.Blank().CountedChars(faceName, faceCount).CountedChars(text, textCount);
@@ -50,9 +51,9 @@ void TTextobj::WriteRecord(TRecordWriter& out) const
 
 bool TTextobj::ReadRecord(TRecordReader& in)
 {
-    return in.Int(typeCode) && in.Int(floor) && in.Int(ownerId) && in.Int(groupId) && in.X(x1) && in.Y(y1) &&
-           in.Int(x2) && in.Int(y2) && in.Int(z1) && in.Int(colour) && in.Int(textLength) && in.Int(escapement) &&
-           in.Int(alignment) && in.Int(faceLength) && in.Int(fontHeight) && in.Int(fontWeight) && in.Blank() &&
+    return ReadIds(in) && in.X(x1) && in.Y(y1) && in.Int(x2) && in.Int(y2) && in.Int(z1) && in.Int(colour) &&
+           in.Int(textLength) && in.Int(escapement) && in.Int(alignment) && in.Int(faceLength) &&
+           in.Int(fontHeight) && in.Int(fontWeight) && in.Blank() &&
            in.Chars(faceLength, FACE_CAPACITY, faceName, "face name") &&
            in.Chars(textLength, TEXT_CAPACITY, text, "text") && in.EndLine();
 }
@@ -84,7 +85,7 @@ TFont TTextobj::MakeFont(int scale) const
 {
     TFont font;
     font.face = faceName.substr(0, std::size_t(std::clamp<int32_t>(faceLength, 0, FACE_CAPACITY)));
-    font.height = fontHeight * (scale > 0 ? scale : 1);
+    font.height = ClampToInt32(int64_t(fontHeight) * (scale > 0 ? scale : 1));
     font.escapement = escapement;
     font.weight = fontWeight >= 500 ? 700 : 400;
     return font;
@@ -97,7 +98,10 @@ void TTextobj::Render(Canvas& dc, int scale, TFillStyle) const
     const unsigned oldAlign = dc.SetTextAlign(AlignFlags(dc.TextAlignFlags()));
     const TColor oldColour = dc.SetTextColor(dc.Pen().colour);
     const std::size_t shown = std::size_t(std::clamp<int32_t>(textLength, 0, int32_t(text.size())));
-    dc.TextOut(ToWindow(x1, scale), ToWindow(y1, scale), text.substr(0, shown));
+    if (shown == text.size())
+        dc.TextOut(ToWindow(x1, scale), ToWindow(y1, scale), text);
+    else
+        dc.TextOut(ToWindow(x1, scale), ToWindow(y1, scale), text.substr(0, shown));
     dc.SetTextColor(oldColour);
     dc.SetTextAlign(oldAlign);
     dc.SelectFont(oldFont);

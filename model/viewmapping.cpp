@@ -1,6 +1,7 @@
 #include "model/viewmapping.h"
 
 #include "model/drawingstate.h"
+#include "model/modelunits.h"
 
 TMapping ViewMapping(const TRect& clientRect)
 {
@@ -21,4 +22,16 @@ void DeviceToLogical(Canvas& dc, const TRect& clientRect, int x, int y, int& out
     const TPoint logical = dc.DPtoLP({x, y});
     outX = logical.x;
     outY = logical.y;
+}
+
+TPoint LogicalToModel(TPoint logical)
+{
+    const int64_t scale = State().unitsPerLogical;
+    return {ClampToInt32(logical.x * scale), ClampToInt32(logical.y * scale)};
+}
+
+TPoint ModelToLogical(TPoint model)
+{
+    const int scale = State().unitsPerLogical > 0 ? State().unitsPerLogical : 1;
+    return {model.x / scale, model.y / scale};
 }

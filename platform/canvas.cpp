@@ -1,5 +1,6 @@
 #include "platform/canvas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -37,23 +38,19 @@ IsotropicScale ScaleOf(const TMapping& m)
 
 // value / divisor rounded to the nearest integer, halves upwards (divisor > 0). Rounding the same
 // way everywhere keeps a figure's pixels the same when it is shifted by whole units.
-// Wide arithmetic: a 32-bit offset times a 32-bit extent needs more than 63 bits at the extremes.
-using Wide = __int128;
-
-std::int64_t RoundedDivide(Wide value, std::int64_t divisor)
+// 64 bits suffice: the callers pass a difference of two 32-bit values (below 2^32 in size) times
+// an extent of at most 2^31. The result is kept well inside 64 bits so that adding an origin
+// cannot overflow.
+std::int64_t RoundedDivide(std::int64_t value, std::int64_t divisor)
 {
-    Wide quotient = value / divisor;
-    Wide remainder = value % divisor;
+    std::int64_t quotient = value / divisor;
+    std::int64_t remainder = value % divisor;
     if (remainder < 0) {
         quotient -= 1;
         remainder += divisor;
     }
     quotient += (2 * remainder >= divisor ? 1 : 0);
-    if (quotient > INT64_MAX / 4)
-        return INT64_MAX / 4;
-    if (quotient < INT64_MIN / 4)
-        return INT64_MIN / 4;
-    return std::int64_t(quotient);
+    return std::clamp<std::int64_t>(quotient, INT64_MIN / 4, INT64_MAX / 4);
 }
 
 int ClampToInt(std::int64_t v)
@@ -63,6 +60,12 @@ int ClampToInt(std::int64_t v)
     if (v < INT32_MIN)
         return INT32_MIN;
     return int(v);
+}
+
+// One axis of the mapping: to + sign * (value - from) * multiplier / divisor, rounded, within int.
+int MapAxis(int value, int from, int to, int sign, std::int64_t multiplier, std::int64_t divisor)
+{
+    return ClampToInt(to + RoundedDivide(sign * (std::int64_t(value) - from) * multiplier, divisor));
 }
 
 }  // namespace
@@ -99,9 +102,8 @@ TPoint TMapping::ToDevice(TPoint logical) const
     if (identity)
         return logical;
     IsotropicScale s = ScaleOf(*this);
-    std::int64_t dx = RoundedDivide(Wide(s.signX) * (std::int64_t(logical.x) - windowOrg.x) * s.numerator, s.denominator);
-    std::int64_t dy = RoundedDivide(Wide(s.signY) * (std::int64_t(logical.y) - windowOrg.y) * s.numerator, s.denominator);
-    return {ClampToInt(viewportOrg.x + dx), ClampToInt(viewportOrg.y + dy)};
+    return {MapAxis(logical.x, windowOrg.x, viewportOrg.x, s.signX, s.numerator, s.denominator),
+            MapAxis(logical.y, windowOrg.y, viewportOrg.y, s.signY, s.numerator, s.denominator)};
 }
 
 TPoint TMapping::ToLogical(TPoint device) const
@@ -109,9 +111,8 @@ TPoint TMapping::ToLogical(TPoint device) const
     if (identity)
         return device;
     IsotropicScale s = ScaleOf(*this);
-    std::int64_t lx = RoundedDivide(Wide(s.signX) * (std::int64_t(device.x) - viewportOrg.x) * s.denominator, s.numerator);
-    std::int64_t ly = RoundedDivide(Wide(s.signY) * (std::int64_t(device.y) - viewportOrg.y) * s.denominator, s.numerator);
-    return {ClampToInt(windowOrg.x + lx), ClampToInt(windowOrg.y + ly)};
+    return {MapAxis(device.x, viewportOrg.x, windowOrg.x, s.signX, s.denominator, s.numerator),
+            MapAxis(device.y, viewportOrg.y, windowOrg.y, s.signY, s.denominator, s.numerator)};
 }
 
 double TMapping::DeviceX(double logicalX) const
@@ -130,90 +131,56 @@ double TMapping::DeviceY(double logicalY) const
 
 Canvas::~Canvas() = default;
 
+template <class T>
+T Canvas::ChangeState(T& field, const T& value)
+{
+    T previous = field;
+    if (!(value == field)) {
+        Flush();
+        field = value;
+        StateChanged();
+    }
+    return previous;
+}
+
 void Canvas::SetMapping(const TMapping& newMapping)
 {
-    if (newMapping == mapping)
-        return;
-    Flush();
-    mapping = newMapping;
-    StateChanged();
+    ChangeState(mapping, newMapping);
 }
 
 RasterOp Canvas::SetROP2(RasterOp op)
 {
-    RasterOp previous = rop;
-    if (op != rop) {
-        Flush();
-        rop = op;
-        StateChanged();
-    }
-    return previous;
+    return ChangeState(rop, op);
 }
 
 TPen Canvas::SelectPen(const TPen& newPen)
 {
-    TPen previous = pen;
-    if (!(newPen == pen)) {
-        Flush();
-        pen = newPen;
-        StateChanged();
-    }
-    return previous;
+    return ChangeState(pen, newPen);
 }
 
 TBrush Canvas::SelectBrush(const TBrush& newBrush)
 {
-    TBrush previous = brush;
-    if (!(newBrush == brush)) {
-        Flush();
-        brush = newBrush;
-        StateChanged();
-    }
-    return previous;
+    return ChangeState(brush, newBrush);
 }
 
 TFont Canvas::SelectFont(const TFont& newFont)
 {
-    TFont previous = font;
-    if (!(newFont == font)) {
-        Flush();
-        font = newFont;
-        StateChanged();
-    }
-    return previous;
+    return ChangeState(font, newFont);
 }
 
 unsigned Canvas::SetTextAlign(unsigned align)
 {
-    unsigned previous = textAlign;
-    if (align != textAlign) {
-        Flush();
-        textAlign = align;
-        StateChanged();
-    }
-    return previous;
+    return ChangeState(textAlign, align);
 }
 
 TColor Canvas::SetTextColor(TColor colour)
 {
-    TColor previous = textColour;
-    if (colour != textColour) {
-        Flush();
-        textColour = colour;
-        StateChanged();
-    }
-    return previous;
+    return ChangeState(textColour, colour);
 }
 
 TColor Canvas::SetBkColor(TColor colour)
 {
-    TColor previous = bkColour;
-    if (colour != bkColour) {
-        Flush();
-        bkColour = colour;
-        StateChanged();
-    }
-    return previous;
+    return ChangeState(bkColour, colour);
 }
 
 void Canvas::SetDeviceClip(const TRect& device)

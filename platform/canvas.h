@@ -66,6 +66,7 @@ enum TextAlign : unsigned {
     TA_CENTER = 6,
     TA_TOP = 0,
     TA_BOTTOM = 8,
+    TA_BASELINE = 24,
 };
 
 // Font metrics in logical units.
@@ -184,6 +185,11 @@ protected:
     virtual void StateChanged() {}
 
 private:
+    // Sets one piece of state and returns its previous value; a real change first draws what is
+    // pending under the old state, then tells the backend.
+    template <class T>
+    T ChangeState(T& field, const T& value);
+
     TMapping mapping;
     RasterOp rop = RasterOp::Copy;
     TPen pen;

@@ -27,7 +27,6 @@ public:
 
     // The runner of the parent window. A dialog without a parent cannot run.
     DialogRunner& Runner() override;
-    TWindow* Parent() const { return parent; }
     int ResourceId() const { return resourceId; }
 
     // Fills the controls at the start of a run; the base does nothing.

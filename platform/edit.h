@@ -19,7 +19,6 @@ public:
     const std::string& GetText() const { return text; }
     // The text as a buffer of `bufferSize` characters (terminator included) receives it.
     std::string GetText(int bufferSize) const;
-    int TextLimit() const { return textLimit; }
     // The most characters the edit holds; -1 when unlimited.
     int MaxLength() const { return textLimit > 0 ? textLimit - 1 : -1; }
 

@@ -17,7 +17,6 @@ public:
     const std::string& Title() const { return title; }
     const std::string& Prompt() const { return prompt; }
     const std::string& GetBuffer() const { return buffer; }
-    int BufferSize() const { return bufferSize; }
     // The most characters the buffer takes.
     int MaxLength() const { return bufferSize > 0 ? bufferSize - 1 : 0; }
     // Stores a text, cut to the buffer.

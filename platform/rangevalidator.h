@@ -13,9 +13,6 @@ public:
     bool IsValid(const std::string& text) const override;
     std::string ErrorMessage() const override;
 
-    std::int32_t Minimum() const { return minimum; }
-    std::int32_t Maximum() const { return maximum; }
-
 private:
     std::int32_t minimum;
     std::int32_t maximum;

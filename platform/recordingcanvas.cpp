@@ -1,5 +1,8 @@
 #include "platform/recordingcanvas.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -140,8 +143,9 @@ void RecordingCanvas::Clear()
 
 int RecordingCanvas::CellHeight() const
 {
-    int h = std::abs(Font().height);
-    return h == 0 ? 16 : h;
+    // Widened first: the magnitude of the most negative height does not fit an int.
+    std::int64_t h = std::llabs(std::int64_t(Font().height));
+    return h == 0 ? 16 : int(std::min<std::int64_t>(h, INT_MAX));
 }
 
 TTextMetrics RecordingCanvas::GetTextMetrics()
@@ -157,7 +161,16 @@ TTextMetrics RecordingCanvas::GetTextMetrics()
 
 TPoint RecordingCanvas::GetTextExtent(const std::string& text)
 {
-    return {int(text.size()) * (CellHeight() / 2), CellHeight()};
+    std::int64_t width = std::int64_t(text.size()) * (CellHeight() / 2);
+    return {int(std::min<std::int64_t>(width, INT_MAX)), CellHeight()};
+}
+
+TCanvasRecord& RecordingCanvas::AddBox(TCanvasRecord::Kind kind, const TRect& box)
+{
+    TCanvasRecord& r = Add(kind);
+    r.box = box;
+    r.points = {{box.left, box.top}, {box.right, box.bottom}};
+    return r;
 }
 
 TCanvasRecord& RecordingCanvas::Add(TCanvasRecord::Kind kind)
@@ -188,33 +201,26 @@ void RecordingCanvas::DoPolygon(const std::vector<TPoint>& points)
 
 void RecordingCanvas::DoRectangle(const TRect& box)
 {
-    TCanvasRecord& r = Add(TCanvasRecord::Rectangle);
-    r.box = box;
-    r.points = {{box.left, box.top}, {box.right, box.bottom}};
+    AddBox(TCanvasRecord::Rectangle, box);
 }
 
 void RecordingCanvas::DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight)
 {
-    TCanvasRecord& r = Add(TCanvasRecord::RoundRect);
-    r.box = box;
-    r.points = {{box.left, box.top}, {box.right, box.bottom}};
-    r.corner = {cornerWidth, cornerHeight};
+    AddBox(TCanvasRecord::RoundRect, box).corner = {cornerWidth, cornerHeight};
 }
 
 void RecordingCanvas::DoEllipse(const TRect& box)
 {
-    TCanvasRecord& r = Add(TCanvasRecord::Ellipse);
-    r.box = box;
-    r.points = {{box.left, box.top}, {box.right, box.bottom}};
+    AddBox(TCanvasRecord::Ellipse, box);
 }
 
 void RecordingCanvas::DoArc(const TRect& box, TPoint start, TPoint end)
 {
-    TCanvasRecord& r = Add(TCanvasRecord::Arc);
-    r.box = box;
+    TCanvasRecord& r = AddBox(TCanvasRecord::Arc, box);
     r.start = start;
     r.end = end;
-    r.points = {{box.left, box.top}, {box.right, box.bottom}, start, end};
+    r.points.push_back(start);
+    r.points.push_back(end);
 }
 
 void RecordingCanvas::DoTextOut(TPoint at, const std::string& text)
@@ -226,8 +232,5 @@ void RecordingCanvas::DoTextOut(TPoint at, const std::string& text)
 
 void RecordingCanvas::DoFillDeviceRect(const TRect& device, TColor colour)
 {
-    TCanvasRecord& r = Add(TCanvasRecord::FillDeviceRect);
-    r.box = device;
-    r.points = {{device.left, device.top}, {device.right, device.bottom}};
-    r.fillColour = colour;
+    AddBox(TCanvasRecord::FillDeviceRect, device).fillColour = colour;
 }

@@ -70,6 +70,8 @@ protected:
 
 private:
     TCanvasRecord& Add(TCanvasRecord::Kind kind);
+    // A record of a box figure or device fill: the box and its two corners as points.
+    TCanvasRecord& AddBox(TCanvasRecord::Kind kind, const TRect& box);
     int CellHeight() const;
 
     std::vector<TCanvasRecord> records;

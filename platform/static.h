@@ -13,7 +13,6 @@ public:
 
     void SetText(const std::string& newText);
     const std::string& GetText() const { return text; }
-    int TextLimit() const { return textLimit; }
 
 private:
     int textLimit;

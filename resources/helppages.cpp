@@ -133,11 +133,6 @@ that follows.</p>)"},
 
 }  // namespace
 
-const std::vector<HelpPage>& AllHelpPages()
-{
-    return pages;
-}
-
 const HelpPage* FindHelpPage(int contextId)
 {
     auto found = std::find_if(pages.begin(), pages.end(), [contextId](const HelpPage& page) {

@@ -12,5 +12,3 @@ struct HelpPage {
 // The page of a context id; null when there is none.
 const HelpPage* FindHelpPage(int contextId);
 
-// Every page, in context-id order.
-const std::vector<HelpPage>& AllHelpPages();

@@ -1,5 +1,7 @@
 #include "resources/menus.h"
 
+#include "resources/dialogtemplates.h"
+
 #include <cctype>
 
 namespace {
@@ -121,19 +123,6 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-// A label as the menu shows it: "&&" is one '&', a single '&' (the mnemonic marker) is dropped.
-std::string DisplayLabel(const char* label)
-{
-    std::string shown;
-    for (const char* c = label; *c; ++c) {
-        if (*c != '&')
-            shown += *c;
-        else if (c[1] == '&')
-            shown += *++c;
-    }
-    return shown;
-}
-
 // Matches `path` from `position` against the children of the popup whose entries start at `first`
 // with level `level`; returns the command id or 0.
 int MatchFrom(const std::string& path, std::size_t position, std::size_t first, int level)
@@ -205,14 +194,14 @@ std::string MenuPathOf(int id)
             continue;
         stack.resize(std::size_t(entry.level));
         if (entry.id == POPUP) {
-            stack.push_back(DisplayLabel(entry.label));
+            stack.push_back(DisplayText(entry.label));
             continue;
         }
         if (entry.id == id) {
             std::string path;
             for (const std::string& part : stack)
                 path += part + "/";
-            return path + DisplayLabel(entry.label);
+            return path + DisplayText(entry.label);
         }
     }
     return {};

@@ -92,9 +92,6 @@ enum : int {
     CM_ABOUT = 901,
 };
 
-// The resource id of the main menu.
-constexpr int MENU_MAIN = 200;
-
 // One entry of a menu table, in the order of the menu, depth-first: a popup (id 0) holds the
 // entries that follow it with a level one higher; a separator has id -1 and no label. Labels use
 // '&' before the mnemonic and "&&" for a literal ampersand.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 namespace {
 
@@ -25,18 +26,15 @@ bool KeepsCentreStep(int kind)
 }
 
 // Centre coordinate of CENTRE CENTRE on one axis: halfway between the two marks that lie more than
-// the tolerance apart, trying the first two corners first, then the second and the third; 0 when
-// all three lie within the tolerance.
-int CentreOnAxis(int first, int second, int third, int tolerance)
+// the tolerance apart (rounded toward the smaller), trying the first two corners first, then the
+// second and the third; 0 when all three lie within the tolerance.
+int CentreOnAxis(int first, int second, int third, std::int64_t tolerance)
 {
-    if (first + tolerance < second)
-        return first + (second - first) / 2;
-    if (second + tolerance < first)
-        return second + (first - second) / 2;
-    if (third > second + tolerance)
-        return second + (third - second) / 2;
-    if (third + tolerance < second)
-        return third + (second - third) / 2;
+    auto apart = [tolerance](std::int64_t a, std::int64_t b) { return std::llabs(a - b) > tolerance; };
+    if (apart(first, second))
+        return std::midpoint(std::min(first, second), std::max(first, second));
+    if (apart(second, third))
+        return std::midpoint(std::min(second, third), std::max(second, third));
     return 0;
 }
 
@@ -69,17 +67,14 @@ TPoint TDrawingtool::LogicalPoint(Canvas& dc, const TRect& clientRect, int x, in
 
 TPoint TDrawingtool::ModelPoint(Canvas& dc, const TRect& clientRect, int x, int y)
 {
-    const TPoint logical = LogicalPoint(dc, clientRect, x, y);
-    const int scale = State().unitsPerLogical;
-    return {logical.x * scale, logical.y * scale};
+    return LogicalToModel(LogicalPoint(dc, clientRect, x, y));
 }
 
 void TDrawingtool::PutCursorAt(Canvas& dc, const TRect& clientRect, TPoint model)
 {
     // The mapping is put on again: a refused commit leaves the canvas without it.
     SetupViewMapping(dc, clientRect);
-    const int scale = State().unitsPerLogical;
-    const TPoint device = dc.LPtoDP({model.x / scale, model.y / scale});
+    const TPoint device = dc.LPtoDP(ModelToLogical(model));
     if (window)
         window->SetCursorPos(device);
 }
@@ -107,10 +102,8 @@ void TDrawingtool::CentreStep(Canvas& dc, const TRect& clientRect, int x, int y)
         DrawFeedback(dc, 0);
         active = 0;
     }
-    x1 = x2;
-    y1 = y2;
-    x1 = std::min(p.x, x1) + std::abs(p.x - x1) / 2;
-    y1 = std::min(p.y, y1) + std::abs(p.y - y1) / 2;
+    x1 = std::midpoint(std::min(p.x, x2), std::max(p.x, x2));
+    y1 = std::midpoint(std::min(p.y, y2), std::max(p.y, y2));
     PutCursorAt(dc, clientRect, {x1, y1});
 
     if (ShowsSymbolPreview(kind)) {
@@ -129,7 +122,7 @@ void TDrawingtool::CentreCentreStep(Canvas& dc, const TRect& clientRect, int x, 
     if (x < 3 || y < 3)
         return;
     lineDrawn = 0;
-    const int tolerance = 20 * State().unitsPerLogical;
+    const std::int64_t tolerance = 20LL * State().unitsPerLogical;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
 
     if (step == STEP_CENTRECENTRE_FIRST) {

@@ -1,17 +1,15 @@
 #include "tools/floorarea.h"
 
-#include "model/arcobj.h"
-#include "model/arrowobj.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
-#include "model/intwallobj.h"
 #include "model/list.h"
-#include "model/polyobj.h"
+#include "model/modelunits.h"
 #include "model/typecodes.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -24,109 +22,57 @@ constexpr std::int64_t UNITS_PER_SQUARE_FOOT = 24 * 24 * 144;
 // below the lowest point of any later one.
 constexpr std::int64_t REFERENCE_MARGIN = 1000;
 
+// Strips and their sums. Coordinates span up to 2^32, so a strip can reach 2^65: too wide for
+// int64 at the extremes a drawing file may hold.
+using Wide = __int128;
+
 std::int64_t Low(const TObject& wall)
 {
     return std::min(wall.y1, wall.y2);
 }
 
 // The wall's strip down (or up) to the reference level b.
-std::int64_t Strip(const TObject& wall, std::int64_t b)
+Wide Strip(const TObject& wall, std::int64_t b)
 {
-    const std::int64_t w = std::llabs(std::int64_t(wall.x2) - wall.x1);
+    const Wide w = std::llabs(std::int64_t(wall.x2) - wall.x1);
     if (wall.y1 == wall.y2)
         return w * (wall.y1 - b);
     const std::int64_t half = std::llabs(std::int64_t(wall.y2) - wall.y1) / 2;
     return w * (Low(wall) - b) + w * half;
 }
 
-// How centring moves each kind of object.
-enum class MoveRule { Nothing, Anchor, Ends, ExternalWall, InternalWall, Arrow, Arc, Polygon };
+// How centring moves an object of a type: every point it places in the plan (for a text only its
+// anchor: a dimension or label text keeps the direction code of what it measures in x2, which a
+// move must not change), its two ends, or nothing.
+enum class MoveRule { Nothing, Points, Ends };
 
 MoveRule RuleFor(int type)
 {
-    if (type == TYPE_EXTWALL)
-        return MoveRule::ExternalWall;
-    if (type == TYPE_INTWALL)
-        return MoveRule::InternalWall;
-    if (type == TYPE_DIMENSION_LINE || type == TYPE_ARROW)
-        return MoveRule::Arrow;
-    if (type == TYPE_ARC)
-        return MoveRule::Arc;
-    if ((type >= 100 && type <= 24999) || type == TYPE_POLYGON_27000 || type == TYPE_OPENING)
-        return MoveRule::Polygon;
-    // A placed, dimension or label text moves by its anchor only: its x2 holds the direction code
-    // of what it measures, which a move must not change.
-    if (type == 4 || (type >= 34 && type <= 37))
-        return MoveRule::Anchor;
-    if (type == 1 || (type >= 5 && type <= 8) || type == 11 ||
-        (type >= 41 && type <= 99) || (type >= 27001 && type <= 27004) || type == TYPE_DESIGN_ROOM ||
-        type >= TYPE_FLOOR_RECORD)
+    if (IsWallType(type) || IsArrowType(type) || type == TYPE_ARC || IsPolygonType(type) || type == TYPE_OPENING)
+        return MoveRule::Points;
+    if (type == TYPE_TEXT || (type >= TYPE_DIMENSION_TEXT && type <= TYPE_PLAN_TITLE))
+        return MoveRule::Points;
+    if (type == 1 || (type >= 5 && type <= 8) || type == 11 || (type >= 41 && type <= 99) ||
+        (type >= 27001 && type <= 27004) || type == TYPE_DESIGN_ROOM || type >= TYPE_FLOOR_RECORD)
         return MoveRule::Ends;
     return MoveRule::Nothing;
 }
 
 void MoveObject(TObject& object, std::int32_t dx, std::int32_t dy)
 {
-    const MoveRule rule = RuleFor(object.typeCode);
-    auto moveEnds = [&] {
-        object.x1 += dx;
-        object.x2 += dx;
-        object.y1 += dy;
-        object.y2 += dy;
+    auto shift = [dx, dy](std::int32_t& x, std::int32_t& y) {
+        x = ClampToInt32(std::int64_t(x) + dx);
+        y = ClampToInt32(std::int64_t(y) + dy);
     };
-    switch (rule) {
+    switch (RuleFor(object.typeCode)) {
     case MoveRule::Nothing:
         break;
-    case MoveRule::Anchor:
-        object.x1 += dx;
-        object.y1 += dy;
+    case MoveRule::Points:
+        object.ForEachPoint(shift);
         break;
     case MoveRule::Ends:
-        moveEnds();
-        break;
-    case MoveRule::ExternalWall:
-        if (auto* wall = dynamic_cast<TExtwallobj*>(&object)) {
-            moveEnds();
-            for (std::size_t i = 0; i < wall->wallLines.size(); i += 2) {
-                wall->wallLines[i] += dx;
-                wall->wallLines[i + 1] += dy;
-            }
-        }
-        break;
-    case MoveRule::InternalWall:
-        if (auto* wall = dynamic_cast<TIntwallobj*>(&object)) {
-            moveEnds();
-            wall->face2StartX += dx;
-            wall->face2StartY += dy;
-            wall->face2EndX += dx;
-            wall->face2EndY += dy;
-        }
-        break;
-    case MoveRule::Arrow:
-        if (auto* arrow = dynamic_cast<TArrowobj*>(&object)) {
-            moveEnds();
-            for (auto* point : {&arrow->barb1, &arrow->barb2, &arrow->tickA, &arrow->tickB}) {
-                (*point)[0] += dx;
-                (*point)[1] += dy;
-            }
-        }
-        break;
-    case MoveRule::Arc:
-        if (auto* arc = dynamic_cast<TArcobj*>(&object)) {
-            moveEnds();
-            arc->arcStartX += dx;
-            arc->arcStartY += dy;
-            arc->arcEndX += dx;
-            arc->arcEndY += dy;
-        }
-        break;
-    case MoveRule::Polygon:
-        if (auto* polygon = dynamic_cast<TPolyobj*>(&object)) {
-            for (int i = 0; i < polygon->UsedVertices(); ++i) {
-                polygon->vertexX[std::size_t(i)] += dx;
-                polygon->vertexY[std::size_t(i)] += dy;
-            }
-        }
+        shift(object.x1, object.y1);
+        shift(object.x2, object.y2);
         break;
     }
 }
@@ -145,7 +91,7 @@ void ComputeFloorArea(TDrawingtool&)
     std::vector<const TObject*> backward;
     for (int i = 0; i < objects.count(); ++i) {
         const TObject& wall = *objects[i];
-        if (wall.typeCode != TYPE_EXTWALL || wall.floor != state.currentFloor)
+        if (!IsExternalWallOn(wall, state.currentFloor))
             continue;
         if (wall.x1 < wall.x2)
             forward.push_back(&wall);
@@ -159,7 +105,7 @@ void ComputeFloorArea(TDrawingtool&)
     for (std::size_t i = 1; i < forward.size(); ++i)
         b = std::min(b, Low(*forward[i]) - REFERENCE_MARGIN);
 
-    std::int64_t area = 0;
+    Wide area = 0;
     for (const TObject* wall : forward)
         area += Strip(*wall, b);
     for (const TObject* wall : backward)
@@ -167,8 +113,9 @@ void ComputeFloorArea(TDrawingtool&)
 
     const std::int64_t perUnit = state.unitSystem == 1 ? UNITS_PER_SQUARE_METRE : UNITS_PER_SQUARE_FOOT;
     // An outline drawn anticlockwise sums to the negative of its area.
-    const std::int64_t whole = std::llabs(area / perUnit);
-    objects.SetFloorArea(int(std::min<std::int64_t>(whole, INT32_MAX)));
+    const Wide quotient = area / perUnit;
+    const Wide whole = quotient < 0 ? -quotient : quotient;
+    objects.SetFloorArea(int(std::min<Wide>(whole, INT32_MAX)));
 }
 
 void CentreFloorplan(TDrawingtool&)
@@ -182,7 +129,7 @@ void CentreFloorplan(TDrawingtool&)
     std::int64_t minX = 0, minY = 0, maxX = 0, maxY = 0;
     for (int i = 0; i < objects.count(); ++i) {
         const TObject& wall = *objects[i];
-        if (wall.typeCode != TYPE_EXTWALL || wall.floor != floor)
+        if (!IsExternalWallOn(wall, floor))
             continue;
         if (!found) {
             minX = maxX = wall.x1;
@@ -199,8 +146,9 @@ void CentreFloorplan(TDrawingtool&)
 
     const std::int64_t centreX = std::int64_t(state.sheetWidth / 2) * state.unitsPerLogical;
     const std::int64_t centreY = std::int64_t(state.sheetHeight / 2) * state.unitsPerLogical;
-    const auto dx = std::int32_t(centreX - (maxX - (maxX - minX) / 2));
-    const auto dy = std::int32_t(centreY - (maxY - (maxY - minY) / 2));
+    // The box's middle, rounded toward its larger edge.
+    const std::int32_t dx = ClampToInt32(centreX - std::midpoint(maxX, minX));
+    const std::int32_t dy = ClampToInt32(centreY - std::midpoint(maxY, minY));
 
     for (int i = 0; i < objects.count(); ++i) {
         TObject& object = *objects[i];

@@ -2,6 +2,8 @@
 
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/modelunits.h"
+#include "model/viewmapping.h"
 #include "platform/canvas.h"
 
 #include <cmath>
@@ -131,9 +133,10 @@ void TLinetool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
 
 void TLinetool::DrawFeedback(Canvas& dc, int)
 {
-    const int scale = State().unitsPerLogical;
-    dc.MoveTo(x1 / scale, y1 / scale);
-    dc.LineTo(x2 / scale, y2 / scale);
+    const TPoint from = ModelToLogical({x1, y1});
+    const TPoint to = ModelToLogical({x2, y2});
+    dc.MoveTo(from.x, from.y);
+    dc.LineTo(to.x, to.y);
     dc.Flush();
 }
 
@@ -179,8 +182,8 @@ void TLinetool::LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point)
 
     if (step == STEP_LINETEXT_DRAWING) {
         // A drag of at most two logical units drew no line: the window then skips the text.
-        const int near = 2 * State().unitsPerLogical;
-        if (std::abs(x2 - x1) <= near && std::abs(y2 - y1) <= near)
+        const std::int64_t near = 2LL * State().unitsPerLogical;
+        if (std::llabs(std::int64_t(x2) - x1) <= near && std::llabs(std::int64_t(y2) - y1) <= near)
             y1 = NO_LINE_MARK;
         else
             y1 = 0;
@@ -197,7 +200,6 @@ TPen TLinetool::RubberBandPen() const
 void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value)
 {
     TDrawingState& state = State();
-    const int scale = state.unitsPerLogical;
     const int countBefore = state.objects.count();
 
     if (step == STEP_LINETEXT_READY)
@@ -237,8 +239,7 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
         // Where the next segment starts and where the cursor goes.
         if (state.keyEntryState == 1) {
             if (kind == KIND_EXTWALL) {
-                markerX = x1 / scale;
-                lineAux2 = y1 / scale;
+                PlaceMarker({x1, y1});
                 state.keyEntryState = 2;
             }
         } else if (state.keyEntryState == 2) {
@@ -280,43 +281,40 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
 void TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value)
 {
     const TList& objects = State().objects;
-    const int scale = State().unitsPerLogical;
+    const std::int64_t scale = State().unitsPerLogical;
 
     // Join the end of the last object when the start lies within a logical unit of it; the first
     // four objects are the floor records.
     if (objects.count() > 4) {
         const TObject& last = *objects[objects.count() - 1];
-        if (last.x2 > x1 - scale && last.x2 < x1 + scale)
+        if (std::llabs(std::int64_t(last.x2) - x1) < scale)
             x1 = last.x2;
-        if (last.y2 > y1 - scale && last.y2 < y1 + scale)
+        if (std::llabs(std::int64_t(last.y2) - y1) < scale)
             y1 = last.y2;
     }
     groupId = value;
     std::int32_t direction = 0;
+    x2 = x1;
+    y2 = y1;
     switch (key) {
     case VK_LEFT:
-        x2 = x1 - value;
-        y2 = y1;
+        x2 = ClampToInt32(std::int64_t(x1) - value);
         direction = 2700;
         break;
     case VK_UP:
-        x2 = x1;
-        y2 = y1 + value;
+        y2 = ClampToInt32(std::int64_t(y1) + value);
         direction = 0;
         break;
     case VK_RIGHT:
-        x2 = x1 + value;
-        y2 = y1;
+        x2 = ClampToInt32(std::int64_t(x1) + value);
         direction = 900;
         break;
     default:
-        x2 = x1;
-        y2 = y1 - value;
+        y2 = ClampToInt32(std::int64_t(y1) - value);
         direction = 1800;
         break;
     }
-    markerX = x2 / scale;
-    lineAux2 = y2 / scale;
+    PlaceMarker({x2, y2});
     if (kind == KIND_EXTWALL) {
         State().lastWallEndX = x2;
         State().lastWallEndY = y2;
@@ -328,47 +326,41 @@ void TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, i
 
 void TLinetool::EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel)
 {
-    const int scale = State().unitsPerLogical;
     x2 = cursorModel.x;
     y2 = cursorModel.y;
 
     if (kind == KIND_EXTWALL) {
         lineAux1 = 0;
         // A wall within ten logical units of vertical or horizontal is made exactly so.
-        const std::int64_t snap = 10LL * scale;
-        const std::int64_t ddx = std::int64_t(x2) - x1;
-        const std::int64_t ddy = std::int64_t(y2) - y1;
-        if ((ddx > 0 && ddx <= snap) || (-ddx > 0 && -ddx <= snap))
+        const std::int64_t snap = 10LL * State().unitsPerLogical;
+        const std::int64_t ddx = std::llabs(std::int64_t(x2) - x1);
+        const std::int64_t ddy = std::llabs(std::int64_t(y2) - y1);
+        if (ddx > 0 && ddx <= snap)
             x2 = x1;
-        else if ((ddy > 0 && ddy <= snap) || (-ddy > 0 && -ddy <= snap))
+        else if (ddy > 0 && ddy <= snap)
             y2 = y1;
 
+        const std::int64_t dx = std::int64_t(x2) - x1;
+        const std::int64_t dy = std::int64_t(y2) - y1;
         if (x1 == x2 || y1 == y2) {
-            if (x2 > x1) {
+            if (x2 > x1)
                 lineAux1 = 900;
-                groupId = x2 - x1;
-            } else if (x2 < x1) {
+            else if (x2 < x1)
                 lineAux1 = 2700;
-                groupId = x1 - x2;
-            } else if (y1 > y2) {
+            else if (y1 > y2)
                 lineAux1 = 1800;
-                groupId = y1 - y2;
-            } else {
+            else
                 lineAux1 = 0;
-                groupId = y2 - y1;
-            }
+            groupId = ClampToInt32(std::llabs(dx) + std::llabs(dy));
         } else {
-            const double dx = std::fabs(double(x2) - double(x1));
-            const double dy = std::fabs(double(y2) - double(y1));
-            groupId = std::int32_t(std::sqrt(dx * dx + dy * dy));
+            groupId = TruncToInt32(std::sqrt(double(dx) * double(dx) + double(dy) * double(dy)));
             lineAux1 = SlopedDirection(x1, y1, x2, y2);
         }
         State().lastWallEndX = x2;
         State().lastWallEndY = y2;
     }
 
-    markerX = x2 / scale;
-    lineAux2 = y2 / scale;
+    PlaceMarker({x2, y2});
     CreateObject(dc, clientRect);
     x1 = x2;
     y1 = y2;
@@ -391,30 +383,25 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
     const std::int64_t dx = std::llabs(std::int64_t(p.x) - fx1);
     const std::int64_t dy = std::llabs(std::int64_t(p.y) - fy1);
 
-    if (dy > dx) {
-        // Lines stacked vertically: the last at the cursor, the others evenly between.
-        x1 = fx1;
-        y1 = p.y;
-        x2 = fx2;
-        y2 = fy2 - fy1 + p.y;
+    // The last line lies at the cursor, the others evenly between: stacked vertically when the
+    // cursor lies further from the first line's start in y than in x, else side by side. The
+    // lines between step back from the last one by the spacing.
+    const bool stacked = dy > dx;
+    const std::int64_t shift = stacked ? std::int64_t(p.y) - fy1 : std::int64_t(p.x) - fx1;
+    const std::int64_t spacing = shift / (count - 1);
+    for (int i = 0; i < count - 1; ++i) {
+        const std::int64_t offset = shift - std::int64_t(i) * spacing;
+        x1 = stacked ? fx1 : ClampToInt32(fx1 + offset);
+        x2 = stacked ? fx2 : ClampToInt32(fx2 + offset);
+        y1 = stacked ? ClampToInt32(fy1 + offset) : fy1;
+        y2 = stacked ? ClampToInt32(fy2 + offset) : fy2;
         CreateObject(dc, clientRect);
-        const std::int32_t spacing = (p.y - fy1) / (count - 1);
-        for (int i = 0; i < count - 2; ++i) {
-            y1 -= spacing;
-            y2 -= spacing;
-            CreateObject(dc, clientRect);
-        }
-    } else {
-        x1 = p.x;
-        y1 = fy1;
-        x2 = fx2 - fx1 + p.x;
-        y2 = fy2;
-        CreateObject(dc, clientRect);
-        const std::int32_t spacing = (p.x - fx1) / (count - 1);
-        for (int i = 0; i < count - 2; ++i) {
-            x1 -= spacing;
-            x2 -= spacing;
-            CreateObject(dc, clientRect);
-        }
     }
+}
+
+void TLinetool::PlaceMarker(TPoint model)
+{
+    const TPoint logical = ModelToLogical(model);
+    markerX = logical.x;
+    lineAux2 = logical.y;
 }

@@ -27,4 +27,6 @@ private:
     void DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value);
     void EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
     void DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
+    // Puts the guide marker (markerX, lineAux2) at the logical point of a model point.
+    void PlaceMarker(TPoint model);
 };

@@ -13,7 +13,6 @@ void TTextobjtool::CreateObject(Canvas& dc, const TRect& clientRect)
     if (text.size() > MAX_TEXT)
         text.resize(MAX_TEXT);
 
-    const std::string face = state.currentFontFace;
     textLength = std::int32_t(text.size());
     const int width = dc.GetTextExtent(text).x;
     // A vertical text centred on its point is moved down by half its width (in logical units,
@@ -26,7 +25,7 @@ void TTextobjtool::CreateObject(Canvas& dc, const TRect& clientRect)
     object->penWidth = 1;
     object->penStyle = 0;
     object->SetText(text);
-    object->SetFaceName(face);
+    object->SetFaceName(state.currentFontFace);
     object->escapement = escapement();
     object->alignment = alignment();
     object->fontWeight = state.textWeight;

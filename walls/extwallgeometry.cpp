@@ -6,6 +6,7 @@
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
+#include "model/modelunits.h"
 #include "model/typecodes.h"
 
 #include <cmath>
@@ -13,7 +14,8 @@
 
 namespace {
 
-// Radians per tenth of a degree, as the wall geometry has always used it.
+// Radians per tenth of a degree, rounded: walls are built with this value, not pi / 1800, and the
+// exact one would move their corners slightly.
 constexpr double RADIANS_PER_TENTH = 0.001745;
 
 bool IsOrthogonal(int angle)
@@ -36,9 +38,16 @@ TPoint RightNormal(int angle)
     }
 }
 
+// An offset of a wall line from its wall. Spacings and coordinates are int32, but their sums are
+// taken wide and only the stored end points are brought back into the int32 range.
+struct TOffset {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+};
+
 // Offset of a wall line lying d to the right of a sloped wall, each component truncated to whole
 // units through one decimal.
-TPoint SlopedOffset(int angle, int d)
+TOffset SlopedOffset(int angle, std::int64_t d)
 {
     int r = angle;
     if (angle > 900 && angle < 1800)
@@ -48,8 +57,9 @@ TPoint SlopedOffset(int angle, int d)
     else if (angle > 2700)
         r = 3600 - angle;
     const double theta = r * RADIANS_PER_TENTH;
-    const int ox = int(10.0 * (std::cos(theta) * d)) / 10;
-    const int oy = int(10.0 * (std::sin(theta) * d)) / 10;
+    // |10 d| stays far inside the int64 range for any three int32 spacings.
+    const auto ox = std::int64_t(10.0 * (std::cos(theta) * double(d))) / 10;
+    const auto oy = std::int64_t(10.0 * (std::sin(theta) * double(d))) / 10;
     if (angle < 900)
         return {ox, -oy};
     if (angle < 1800)
@@ -60,12 +70,18 @@ TPoint SlopedOffset(int angle, int d)
 }
 
 // Offset of a free wall end for either family.
-TPoint FreeEndOffset(int angle, int d)
+TOffset FreeEndOffset(int angle, std::int64_t d)
 {
     if (!IsOrthogonal(angle))
         return SlopedOffset(angle, d);
     const TPoint n = RightNormal(angle);
     return {n.x * d, n.y * d};
+}
+
+// A point moved by an offset, held in the int32 range.
+TPoint Moved(std::int64_t x, std::int64_t y, TOffset offset)
+{
+    return {ClampToInt32(x + offset.x), ClampToInt32(y + offset.y)};
 }
 
 // Number of wall lines besides the reference line: 3 for a cavity wall, else 1.
@@ -75,7 +91,7 @@ int LineCount(int spacing2)
 }
 
 // Distances of wall lines 1..3 from the reference line.
-std::array<int, 3> Cumulative(int s1, int s2, int s3)
+std::array<std::int64_t, 3> Cumulative(std::int64_t s1, std::int64_t s2, std::int64_t s3)
 {
     return {s1, s1 + s2, s1 + s2 + s3};
 }
@@ -134,88 +150,64 @@ void TExtwallobjtool::ComputeLines(int startJoin, int endJoin)
     // previous wall where no corner applies; the corners then replace the ends they make.
     lineX.fill(0);
     lineY.fill(0);
-    OffsetFreeEnds(0);
+    OffsetEnds(0, !IsOrthogonal(lineAux1));
 
     if (startJoin != NO_INDEX) {
         const TExtwallobj* previous = ExternalWallAt(startJoin);
         if (previous && previous->x2 == x1)
-            CornerAtStart(startJoin);
+            CornerAt(startJoin, 1);
     }
     if (endJoin != NO_INDEX) {
         const TExtwallobj* next = ExternalWallAt(endJoin);
         if (next && next->x1 == x2)
-            CornerAtEnd(endJoin);
+            CornerAt(endJoin, 2);
     }
 }
 
-void TExtwallobjtool::OffsetFreeEnds(int end)
-{
-    if (IsOrthogonal(lineAux1))
-        OffsetOrtho(end);
-    else
-        OffsetSloped(end);
-}
-
-void TExtwallobjtool::CornerAtStart(int wallIndex)
+void TExtwallobjtool::CornerAt(int wallIndex, int end)
 {
     const TExtwallobj* wall = ExternalWallAt(wallIndex);
     if (!wall)
         return;
     if (IsOrthogonal(lineAux1) && IsOrthogonal(wall->angle)) {
-        JoinCorner(wallIndex, 1);
+        JoinCorner(wallIndex, end);
     } else {
-        JoinSlopedCorner(wallIndex, 1);
-        JoinSlopedCorner(wallIndex, 10);
-    }
-}
-
-void TExtwallobjtool::CornerAtEnd(int wallIndex)
-{
-    const TExtwallobj* wall = ExternalWallAt(wallIndex);
-    if (!wall)
-        return;
-    if (IsOrthogonal(lineAux1) && IsOrthogonal(wall->angle)) {
-        JoinCorner(wallIndex, 2);
-    } else {
-        JoinSlopedCorner(wallIndex, 2);
-        JoinSlopedCorner(wallIndex, 20);
+        // The tool's lines at the corner (code 1 or 2), then the other wall's (10 or 20).
+        JoinSlopedCorner(wallIndex, end);
+        JoinSlopedCorner(wallIndex, end * 10);
     }
 }
 
 void TExtwallobjtool::OffsetOrtho(int end)
 {
-    if (!IsOrthogonal(lineAux1) || end < 0 || end > 2)
-        return;
-    const TPoint n = RightNormal(lineAux1);
-    const auto d = Cumulative(spacing1, spacing2, spacing3);
-    for (int k = 0; k < LineCount(spacing2); ++k) {
-        const auto start = std::size_t(2 * k);
-        if (end == 0 || end == 1) {
-            lineX[start] = x1 + n.x * d[std::size_t(k)];
-            lineY[start] = y1 + n.y * d[std::size_t(k)];
-        }
-        if (end == 0 || end == 2) {
-            lineX[start + 1] = x2 + n.x * d[std::size_t(k)];
-            lineY[start + 1] = y2 + n.y * d[std::size_t(k)];
-        }
-    }
+    if (IsOrthogonal(lineAux1))
+        OffsetEnds(end, false);
 }
 
 void TExtwallobjtool::OffsetSloped(int end)
 {
+    OffsetEnds(end, true);
+}
+
+void TExtwallobjtool::OffsetEnds(int end, bool sloped)
+{
     if (end < 0 || end > 2)
         return;
+    const TPoint n = RightNormal(lineAux1);
     const auto d = Cumulative(spacing1, spacing2, spacing3);
     for (int k = 0; k < LineCount(spacing2); ++k) {
-        const TPoint offset = SlopedOffset(lineAux1, d[std::size_t(k)]);
+        const std::int64_t dk = d[std::size_t(k)];
+        const TOffset offset = sloped ? SlopedOffset(lineAux1, dk) : TOffset{n.x * dk, n.y * dk};
         const auto start = std::size_t(2 * k);
         if (end == 0 || end == 1) {
-            lineX[start] = x1 + offset.x;
-            lineY[start] = y1 + offset.y;
+            const TPoint p = Moved(x1, y1, offset);
+            lineX[start] = p.x;
+            lineY[start] = p.y;
         }
         if (end == 0 || end == 2) {
-            lineX[start + 1] = x2 + offset.x;
-            lineY[start + 1] = y2 + offset.y;
+            const TPoint p = Moved(x2, y2, offset);
+            lineX[start + 1] = p.x;
+            lineY[start + 1] = p.y;
         }
     }
 }
@@ -250,8 +242,8 @@ void TExtwallobjtool::JoinCorner(int wallIndex, int end)
     for (int k = 0; k < LineCount(spacing2); ++k) {
         const auto i = std::size_t(2 * k + toolEnd);
         const auto ki = std::size_t(k);
-        lineX[i] = corner.x + d[ki] * nT.x + e[ki] * nW.x;
-        lineY[i] = corner.y + d[ki] * nT.y + e[ki] * nW.y;
+        lineX[i] = ClampToInt32(corner.x + d[ki] * nT.x + e[ki] * nW.x);
+        lineY[i] = ClampToInt32(corner.y + d[ki] * nT.y + e[ki] * nW.y);
     }
 
     // The other wall's lines at the corner (its end for end 1, its start for end 2) move along the
@@ -262,9 +254,9 @@ void TExtwallobjtool::JoinCorner(int wallIndex, int end)
         const auto ix = std::size_t(WallLineX(k, wallEnd));
         const auto ki = std::size_t(k);
         if (wallAlongX)
-            wall->wallLines[ix] += d[ki] * nT.x;
+            wall->wallLines[ix] = ClampToInt32(wall->wallLines[ix] + d[ki] * nT.x);
         else
-            wall->wallLines[ix + 1] += d[ki] * nT.y;
+            wall->wallLines[ix + 1] = ClampToInt32(wall->wallLines[ix + 1] + d[ki] * nT.y);
     }
 }
 
@@ -277,10 +269,11 @@ void TExtwallobjtool::JoinSlopedCorner(int wallIndex, int code)
     if (!startCorner && code != 2 && code != 20)
         return;
 
-    // The direction arriving at the corner and the one leaving it.
-    const int wallDirection = JoinedWallDirection(*wall);
-    const int arriving = startCorner ? wallDirection : lineAux1;
-    const int leaving = startCorner ? lineAux1 : wallDirection;
+    // The direction arriving at the corner and the one leaving it (wide: a wall's angle comes from
+    // the drawing file as it is).
+    const std::int64_t wallDirection = JoinedWallDirection(*wall);
+    const std::int64_t arriving = startCorner ? wallDirection : lineAux1;
+    const std::int64_t leaving = startCorner ? lineAux1 : wallDirection;
 
     // The wall whose lines this call sets, its corner point and spacings.
     const bool onTool = code == 1 || code == 2;
@@ -293,9 +286,9 @@ void TExtwallobjtool::JoinSlopedCorner(int wallIndex, int code)
         q = {wall->x2, wall->y2};
     else
         q = {wall->x1, wall->y1};
-    const std::array<int, 3> spacings = onTool ? std::array<int, 3>{spacing1, spacing2, spacing3}
-                                               : std::array<int, 3>{wall->spacing1, wall->spacing2,
-                                                                    wall->spacing3};
+    const std::array<std::int32_t, 3> spacings =
+        onTool ? std::array<std::int32_t, 3>{spacing1, spacing2, spacing3}
+               : std::array<std::int32_t, 3>{wall->spacing1, wall->spacing2, wall->spacing3};
     const int lines = LineCount(spacings[1]);
     // Which end of that wall's lines lies at the corner: the tool's start for 1, its end for 2, the
     // wall's end for 10, its start for 20.
@@ -313,25 +306,23 @@ void TExtwallobjtool::JoinSlopedCorner(int wallIndex, int code)
         }
     };
 
-    const int back = arriving < 1800 ? arriving + 1800 : arriving - 1800;
-    int turn = back - leaving;
+    const std::int64_t back = arriving < 1800 ? arriving + 1800 : arriving - 1800;
+    std::int64_t turn = back - leaving;
     if (turn < 0)
         turn += 3600;
-    const int h = turn / 2;
+    const std::int64_t h = turn / 2;
 
     if (h == 0) {
         // The walls turn fully back onto each other: no mitre, the lines keep their free ends.
         const int ownAngle = onTool ? lineAux1 : wall->angle;
         const auto d = Cumulative(spacings[0], spacings[1], spacings[2]);
-        for (int k = 0; k < lines; ++k) {
-            const TPoint offset = FreeEndOffset(ownAngle, d[std::size_t(k)]);
-            store(k, {q.x + offset.x, q.y + offset.y});
-        }
+        for (int k = 0; k < lines; ++k)
+            store(k, Moved(q.x, q.y, FreeEndOffset(ownAngle, d[std::size_t(k)])));
     } else {
-        const double c = std::cos(std::abs(900 - h) * RADIANS_PER_TENTH);
-        const int beta = leaving <= 1800 ? 1800 - (h + leaving) : 3600 - (leaving + h);
-        const double betaRadians = std::abs(beta) * RADIANS_PER_TENTH;
-        int bisector = leaving + h;
+        const double c = std::cos(double(std::llabs(900 - h)) * RADIANS_PER_TENTH);
+        const std::int64_t beta = leaving <= 1800 ? 1800 - (h + leaving) : 3600 - (leaving + h);
+        const double betaRadians = double(std::llabs(beta)) * RADIANS_PER_TENTH;
+        std::int64_t bisector = leaving + h;
         if (bisector > 3600)
             bisector -= 3600;
         // Signs of the bisector's quadrant; its directions 2700 and 3600 belong to the last one.
@@ -346,14 +337,15 @@ void TExtwallobjtool::JoinSlopedCorner(int wallIndex, int code)
             sx = -1;
             sy = -1;
         }
-        // Each line steps on from the previous one by its own spacing, truncated by itself.
+        // Each line steps on from the previous one by its own spacing, truncated by itself (a
+        // corner so sharp that the step leaves the int32 range is held at its ends).
+        std::int64_t atX = q.x;
+        std::int64_t atY = q.y;
         for (int k = 0; k < lines; ++k) {
             const double dist = spacings[std::size_t(k)] / c;
-            const double dx = std::fabs(std::sin(betaRadians) * dist);
-            const double dy = std::fabs(std::cos(betaRadians) * dist);
-            q.x += sx * int(dx);
-            q.y += sy * int(dy);
-            store(k, q);
+            atX += sx * std::int64_t(TruncToInt32(std::fabs(std::sin(betaRadians) * dist)));
+            atY += sy * std::int64_t(TruncToInt32(std::fabs(std::cos(betaRadians) * dist)));
+            store(k, {ClampToInt32(atX), ClampToInt32(atY)});
         }
     }
 

@@ -3,6 +3,7 @@
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
+#include "model/modelunits.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
 #include "model/typecodes.h"
@@ -28,7 +29,7 @@ constexpr int STEP_SHRINK_PLAN = 9;
 constexpr int STEP_FIRST_EDIT = 2;
 constexpr int STEP_LAST_EDIT = 6;
 
-// Largest measured distance; nothing found reads as 0.
+// Measured distances from this on read as 0, as when nothing is found.
 constexpr std::int64_t NOTHING_MEASURED = NO_INDEX;
 
 // p lies strictly within the tolerance of v.
@@ -37,9 +38,32 @@ bool Near(std::int64_t p, std::int64_t v, std::int64_t tolerance)
     return v - tolerance < p && p < v + tolerance;
 }
 
-bool IsExternalWallOnFloor(const TObject& object, int floor)
+// The distance from (x, y) to the nearest end of a floor's external walls straight ahead in a
+// measuring direction (1 +y, 2 +x, 3 -y, 4 -x): of each wall the end nearer the start of that
+// direction counts, and only when it lies across the direction within the tolerance. -1 when no
+// wall end lies ahead.
+std::int64_t DistanceToWallEndAhead(const TList& objects, int floor, int direction, std::int32_t x, std::int32_t y,
+                                    std::int64_t tolerance)
 {
-    return object.typeCode == TYPE_EXTWALL && object.floor == floor;
+    const bool alongY = direction == 1 || direction == 3;
+    const std::int64_t sign = direction <= 2 ? 1 : -1;
+    // Coordinates along and across the direction, along ones signed so that ahead is larger.
+    auto along = [&](std::int64_t px, std::int64_t py) { return sign * (alongY ? py : px); };
+    auto across = [&](std::int64_t px, std::int64_t py) { return alongY ? px : py; };
+
+    std::int64_t best = -1;
+    for (const auto& object : objects.Items()) {
+        const TObject& wall = *object;
+        if (!IsExternalWallOn(wall, floor))
+            continue;
+        const bool useEnd = along(wall.x2, wall.y2) < along(wall.x1, wall.y1);
+        const std::int32_t ex = useEnd ? wall.x2 : wall.x1;
+        const std::int32_t ey = useEnd ? wall.y2 : wall.y1;
+        const std::int64_t ahead = along(ex, ey) - along(x, y);
+        if (ahead > 0 && Near(across(x, y), across(ex, ey), tolerance) && (best < 0 || ahead < best))
+            best = ahead;
+    }
+    return best;
 }
 
 }  // namespace
@@ -52,8 +76,6 @@ void TExtwallobjtool::CreateObject(Canvas&, const TRect&)
     const std::int64_t typedY = std::int64_t(y2) - y1;
 
     BuildWall(1);
-    penWidth = 1;
-    penStyle = 0;
     if (StoreWall(State().currentFloor))
         lineDrawn = 1;
 
@@ -61,7 +83,8 @@ void TExtwallobjtool::CreateObject(Canvas&, const TRect&)
     // start, so the tool's ends are put back in the order the user gave them.
     const std::int64_t builtX = std::int64_t(x2) - x1;
     const std::int64_t builtY = std::int64_t(y2) - y1;
-    if (typedX * builtX + typedY * builtY < 0) {
+    // Differences span up to 2^32, so their products are taken wider than int64.
+    if (__int128(typedX) * builtX + __int128(typedY) * builtY < 0) {
         std::swap(x1, x2);
         std::swap(y1, y2);
     }
@@ -81,19 +104,8 @@ bool TExtwallobjtool::StoreWall(int floorCode)
         return false;
 
     auto wall = std::make_unique<TExtwallobj>(kind);
+    FillCommonFields(*wall);
     wall->floor = floorCode;
-    wall->ownerId = ownerId;
-    wall->groupId = groupId;
-    wall->typeCode = kind;
-    wall->penWidth = 1;
-    wall->penStyle = 0;
-    wall->x1 = x1;
-    wall->z1 = z1;
-    wall->x2 = x2;
-    wall->z2 = z2;
-    wall->y1 = y1;
-    wall->y2 = y2;
-    wall->colour = std::int32_t(colour);
     wall->spacing1 = spacing1;
     wall->spacing2 = spacing2;
     wall->spacing3 = spacing3;
@@ -132,24 +144,14 @@ void TExtwallobjtool::BuildWall(int snap)
     }
 
     std::int32_t h[4] = {0, 0, 0, 0};
-    if (ReadWallSettings(h)) {
-        // The storey's bottom and top level; the base level is kept on every floor.
-        switch (state.currentFloor) {
-        case GROUND_FLOOR:
-            z1 = h[0];
-            z2 = h[0] + h[1];
-            break;
-        case FIRST_FLOOR:
-            z1 = h[0] + h[1];
-            z2 = z1 + h[2];
-            break;
-        case SECOND_FLOOR:
-            z1 = h[0] + h[1] + h[2];
-            z2 = z1 + h[3];
-            break;
-        default:
-            break;
-        }
+    const int storey = state.currentFloor - GROUND_FLOOR;
+    if (ReadWallSettings(h) && storey >= 0 && storey <= 2) {
+        // The storey's bottom and top level: the base level, then each storey height in turn.
+        std::int64_t levels[4] = {h[0], 0, 0, 0};
+        for (int i = 1; i < 4; ++i)
+            levels[i] = levels[i - 1] + h[i];
+        z1 = ClampToInt32(levels[storey]);
+        z2 = ClampToInt32(levels[storey + 1]);
     }
 
     joinInfo = {0, 0, 0, 0};
@@ -189,32 +191,33 @@ void TExtwallobjtool::SnapEnds(int& startJoin, int& endJoin)
     int hits = 0;
     for (int i = 0; i < objects.count(); ++i) {
         const TObject& wall = *objects[i];
-        if (!IsExternalWallOnFloor(wall, state.currentFloor))
+        if (!IsExternalWallOn(wall, state.currentFloor))
             continue;
-        auto near = [&](std::int32_t px, std::int32_t py, std::int32_t vx, std::int32_t vy) {
-            return Near(px, vx, tolerance) && Near(py, vy, tolerance);
-        };
+        auto near = [&](TPoint p, TPoint v) { return Near(p.x, v.x, tolerance) && Near(p.y, v.y, tolerance); };
         // The first test that holds moves the whole wall onto that end of the other wall.
-        std::int32_t moveX = 0, moveY = 0;
-        if (near(x1, y1, wall.x1, wall.y1)) {
-            moveX = wall.x1 - x1;
-            moveY = wall.y1 - y1;
-        } else if (near(x1, y1, wall.x2, wall.y2)) {
-            moveX = wall.x2 - x1;
-            moveY = wall.y2 - y1;
-        } else if (near(x2, y2, wall.x1, wall.y1)) {
-            moveX = wall.x1 - x2;
-            moveY = wall.y1 - y2;
-        } else if (near(x2, y2, wall.x2, wall.y2)) {
-            moveX = wall.x2 - x2;
-            moveY = wall.y2 - y2;
+        const TPoint start{x1, y1}, end{x2, y2}, wallStart{wall.x1, wall.y1}, wallEnd{wall.x2, wall.y2};
+        TPoint from, to;
+        if (near(start, wallStart)) {
+            from = start;
+            to = wallStart;
+        } else if (near(start, wallEnd)) {
+            from = start;
+            to = wallEnd;
+        } else if (near(end, wallStart)) {
+            from = end;
+            to = wallStart;
+        } else if (near(end, wallEnd)) {
+            from = end;
+            to = wallEnd;
         } else {
             continue;
         }
-        x1 += moveX;
-        x2 += moveX;
-        y1 += moveY;
-        y2 += moveY;
+        const std::int64_t moveX = std::int64_t(to.x) - from.x;
+        const std::int64_t moveY = std::int64_t(to.y) - from.y;
+        x1 = ClampToInt32(x1 + moveX);
+        x2 = ClampToInt32(x2 + moveX);
+        y1 = ClampToInt32(y1 + moveY);
+        y2 = ClampToInt32(y2 + moveY);
         ++hits;
         if (hits == 2)
             endJoin = i;
@@ -345,7 +348,7 @@ void TExtwallobjtool::SubCommand(int code)
         // Snap the point onto a wall end; a wall whose start is near in x only is passed over.
         for (int i = 0; i < objects.count(); ++i) {
             const TObject& wall = *objects[i];
-            if (!IsExternalWallOnFloor(wall, floor))
+            if (!IsExternalWallOn(wall, floor))
                 continue;
             if (Near(x1, wall.x1, tolerance)) {
                 if (Near(y1, wall.y1, tolerance)) {
@@ -368,46 +371,8 @@ void TExtwallobjtool::SubCommand(int code)
             libraryFlag = 0;
             return;
         }
-        std::int64_t best = NOTHING_MEASURED;
-        for (int i = 0; i < objects.count(); ++i) {
-            const TObject& wall = *objects[i];
-            if (!IsExternalWallOnFloor(wall, floor))
-                continue;
-            std::int64_t candidate = -1;
-            switch (direction) {
-            case 1: {  // +y: the lower end
-                const bool end = wall.y2 < wall.y1;
-                const std::int64_t ex = end ? wall.x2 : wall.x1, ey = end ? wall.y2 : wall.y1;
-                if (ey > y1 && Near(x1, ex, tolerance))
-                    candidate = ey - y1;
-                break;
-            }
-            case 2: {  // +x: the left end
-                const bool end = wall.x2 < wall.x1;
-                const std::int64_t ex = end ? wall.x2 : wall.x1, ey = end ? wall.y2 : wall.y1;
-                if (ex > x1 && Near(y1, ey, tolerance))
-                    candidate = ex - x1;
-                break;
-            }
-            case 3: {  // -y: the upper end
-                const bool end = wall.y2 > wall.y1;
-                const std::int64_t ex = end ? wall.x2 : wall.x1, ey = end ? wall.y2 : wall.y1;
-                if (ey < y1 && Near(x1, ex, tolerance))
-                    candidate = y1 - ey;
-                break;
-            }
-            default: {  // -x: the right end
-                const bool end = wall.x2 > wall.x1;
-                const std::int64_t ex = end ? wall.x2 : wall.x1, ey = end ? wall.y2 : wall.y1;
-                if (ex < x1 && Near(y1, ey, tolerance))
-                    candidate = x1 - ex;
-                break;
-            }
-            }
-            if (candidate >= 0 && candidate < best)
-                best = candidate;
-        }
-        libraryFlag = best == NOTHING_MEASURED ? 0 : std::int32_t(best);
+        const std::int64_t distance = DistanceToWallEndAhead(objects, floor, direction, x1, y1, tolerance);
+        libraryFlag = distance < 0 || distance >= NOTHING_MEASURED ? 0 : std::int32_t(distance);
         return;
     }
 
@@ -415,7 +380,7 @@ void TExtwallobjtool::SubCommand(int code)
         // The list grows while this runs; the copies lie on the current floor and are not copied.
         for (int i = 0; i < objects.count(); ++i) {
             const TObject& object = *objects[i];
-            if (object.floor != floor - 1 || object.typeCode != TYPE_EXTWALL)
+            if (!IsExternalWallOn(object, floor - 1))
                 continue;
             const auto* below = dynamic_cast<const TExtwallobj*>(&object);
             if (!below)

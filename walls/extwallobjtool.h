@@ -96,11 +96,11 @@ private:
     bool ReadWallSettings(std::int32_t heights[4]);
     void ReadWallColours();
 
-    // The corners of ComputeLines.
-    void CornerAtStart(int wallIndex);
-    void CornerAtEnd(int wallIndex);
-    // Free-end offset of whichever family the tool's angle belongs to.
-    void OffsetFreeEnds(int end);
+    // A corner of ComputeLines against the wall at wallIndex: end 1 the tool's start, 2 its end.
+    void CornerAt(int wallIndex, int end);
+    // The work of OffsetOrtho and OffsetSloped: wall line end points square to the tool's wall along
+    // its right-hand normal, or by the sloped offset.
+    void OffsetEnds(int end, bool sloped);
     // Applies the axis rule of the sloped corner: the lines of an axis-parallel wall stay parallel.
     void SquareToolLines();
 

@@ -4,8 +4,8 @@
 #include "app/client.h"
 #include "app/printtarget.h"
 #include "app/qt/drawingwindow.h"
+#include "platform/dialogrunner.h"
 #include "platform/qt/printercanvas.h"
-#include "platform/qt/helpviewer.h"
 #include "platform/qt/qtdialogrunner.h"
 #include "resources/menus.h"
 #include "resources/toolbar.h"
@@ -31,9 +31,6 @@
 
 namespace {
 
-const char* const TITLE = "Arkweld 4.0";
-const char* const OPENING_PROMPT = "Press FILE/NEW or FILE/OPEN";
-
 // A print job on the frame's printer.
 class PrinterJob : public PrintTarget {
 public:
@@ -56,7 +53,7 @@ int GadgetWidth(const QWidget& widget, int chars)
 
 TAApp::TAApp()
 {
-    setWindowTitle(TITLE);
+    setWindowTitle(ApplicationName);
     runner = std::make_unique<QtDialogRunner>(this);
     mdiArea = new QMdiArea(this);
     setCentralWidget(mdiArea);
@@ -242,7 +239,7 @@ std::unique_ptr<WindowHost> TAApp::CreateWindowHost(TChild& child)
 bool TAApp::ChooseDrawing(const std::vector<std::string>& names, std::string& chosen)
 {
     if (names.empty()) {
-        QMessageBox::information(this, TITLE, "There are no drawings to open");
+        QMessageBox::information(this, ApplicationName, "There are no drawings to open");
         return false;
     }
     QStringList items;
@@ -267,7 +264,7 @@ std::unique_ptr<PrintTarget> TAApp::StartPrinting(const std::string& title)
     Printer().setDocName(QString::fromStdString(title));
     auto job = std::make_unique<PrinterJob>(Printer());
     if (!job->IsActive()) {
-        QMessageBox::warning(this, TITLE, "The printer could not be started");
+        QMessageBox::warning(this, ApplicationName, "The printer could not be started");
         return nullptr;
     }
     return job;

@@ -3,13 +3,13 @@
 #include "app/child.h"
 #include "app/client.h"
 #include "app/qt/aapp.h"
+#include "app/qt/eventcanvas.h"
 #include "app/qt/keycodes.h"
 #include "model/drawingstate.h"
-#include "platform/qt/bitmapfile.h"
-#include "platform/qt/imagecanvas.h"
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -25,21 +25,6 @@ QRect ToQRect(const TRect& r)
 {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
-
-// A canvas for one event: draws into the backing image and shows the image when it is done.
-class EventCanvas : public ImageCanvas {
-public:
-    EventCanvas(QImage& image, QWidget* view) : ImageCanvas(image), view(view) {}
-    ~EventCanvas() override
-    {
-        Flush();
-        if (view)
-            view->update();
-    }
-
-private:
-    QPointer<QWidget> view;
-};
 
 }  // namespace
 
@@ -64,22 +49,30 @@ void DrawingView::resizeEvent(QResizeEvent*)
     owner.ViewResized(size());
 }
 
+void DrawingView::enterEvent(QEnterEvent* event)
+{
+    // The pointer may have moved while a dialog had the input, or stood here when the window
+    // appeared: the window's cursor is where the pointer is.
+    owner.MouseAt(event->position().toPoint());
+}
+
 void DrawingView::mousePressEvent(QMouseEvent* event)
 {
     setFocus();
-    owner.MouseAt(event->position().toPoint());
-    TPoint point{event->position().toPoint().x(), event->position().toPoint().y()};
+    const QPoint at = event->position().toPoint();
+    owner.MouseAt(at);
     if (event->button() == Qt::LeftButton)
-        owner.Child().EvLButtonDown(point);
+        owner.Child().EvLButtonDown({at.x(), at.y()});
     else if (event->button() == Qt::RightButton)
-        owner.Child().EvRButtonDown(point);
+        owner.Child().EvRButtonDown({at.x(), at.y()});
 }
 
 void DrawingView::mouseReleaseEvent(QMouseEvent* event)
 {
-    owner.MouseAt(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    owner.MouseAt(at);
     if (event->button() == Qt::LeftButton)
-        owner.Child().EvLButtonUp({event->position().toPoint().x(), event->position().toPoint().y()});
+        owner.Child().EvLButtonUp({at.x(), at.y()});
 }
 
 void DrawingView::mouseMoveEvent(QMouseEvent* event)
@@ -102,10 +95,13 @@ void DrawingView::keyPressEvent(QKeyEvent* event)
 
 void DrawingView::wheelEvent(QWheelEvent* event)
 {
-    TChild::TScrollInfo info = owner.Child().ScrollInfo();
-    const int steps = event->angleDelta().y() / 120;
+    // A notch is 120; finer wheels and touchpads send parts of one, which add up.
+    wheelDelta += event->angleDelta().y();
+    const int steps = wheelDelta / 120;
+    wheelDelta -= steps * 120;
     if (steps == 0)
         return;
+    const TChild::TScrollInfo info = owner.Child().ScrollInfo();
     // A wheel notch scrolls three lines; with Shift, sideways.
     if (event->modifiers() & Qt::ShiftModifier)
         owner.Child().ScrollBy(-steps * 3 * info.lineX, 0);
@@ -121,7 +117,7 @@ bool DrawingView::focusNextPrevChild(bool)
 
 // The window
 
-DrawingWindow::DrawingWindow(TAApp& frame, TChild& child) : frame(frame), child(child)
+DrawingWindow::DrawingWindow(TAApp& frame, TChild& child) : frame(frame), child(child), backing(1, 1)
 {
     view = new DrawingView(*this);
     horizontal = new QScrollBar(Qt::Horizontal, this);
@@ -135,8 +131,6 @@ DrawingWindow::DrawingWindow(TAApp& frame, TChild& child) : frame(frame), child(
     connect(horizontal, &QScrollBar::valueChanged, this, [this] { ScrollBarsMoved(); });
     connect(vertical, &QScrollBar::valueChanged, this, [this] { ScrollBarsMoved(); });
     setFocusProxy(view);
-    backing = QImage(QSize(1, 1), QImage::Format_RGB32);
-    backing.fill(Qt::white);
 }
 
 DrawingWindow::~DrawingWindow()
@@ -153,17 +147,17 @@ DrawingWindow::~DrawingWindow()
 
 TRect DrawingWindow::ClientRect() const
 {
-    return {0, 0, backing.width(), backing.height()};
+    return backing.ClientRect();
 }
 
 std::unique_ptr<Canvas> DrawingWindow::MakeCanvas()
 {
-    return std::make_unique<EventCanvas>(backing, view);
+    return std::make_unique<EventCanvas>(backing.Image(), view);
 }
 
 void DrawingWindow::Invalidate(const TRect& area)
 {
-    dirty = dirty.Union(area.Intersect(ClientRect()));
+    backing.Invalidate(area);
     if (!repaintQueued) {
         repaintQueued = true;
         QTimer::singleShot(0, this, [this] { ProcessDirty(); });
@@ -178,16 +172,9 @@ void DrawingWindow::UpdateWindow()
 void DrawingWindow::ProcessDirty()
 {
     repaintQueued = false;
-    if (dirty.IsEmpty())
-        return;
-    TRect area = dirty;
-    dirty = {};
-    {
-        ImageCanvas dc(backing);
-        dc.SetDeviceClip(area);
-        child.Paint(dc, area);
-    }
-    view->update(ToQRect(area));
+    const TRect area = backing.Repaint(child);
+    if (!area.IsEmpty())
+        view->update(ToQRect(area));
 }
 
 TPoint DrawingWindow::CursorPos() const
@@ -262,22 +249,20 @@ void DrawingWindow::ScrollBarsMoved()
 
 bool DrawingWindow::SaveBitmap(const std::string& path)
 {
-    return SaveBitmap24(backing, path);
+    return backing.Save(path);
 }
 
 void DrawingWindow::ViewResized(QSize size)
 {
-    if (size.width() <= 0 || size.height() <= 0 || size == backing.size())
+    if (size.width() <= 0 || size.height() <= 0 || size == backing.Image().size())
         return;
-    backing = QImage(size, QImage::Format_RGB32);
-    const TColor background = State().currentFillColour;
-    backing.fill(QColor(RedOf(background), GreenOf(background), BlueOf(background)));
+    backing.Resize(size.width(), size.height());
     child.EvSize();
 }
 
 void DrawingWindow::ShowImage(QPainter& painter, const QRect& area)
 {
-    painter.drawImage(area, backing, area);
+    painter.drawImage(area, backing.Image(), area);
 }
 
 void DrawingWindow::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 // The Qt drawing window: the client area of one TChild with its backing image and scroll bars,
 // inside an MDI sub-window. It turns Qt's mouse, key and resize events into the TChild handlers
 // and implements the WindowHost that TChild draws and repaints through.
+#include "app/qt/windowimage.h"
 #include "app/windowhost.h"
 
 #include <QImage>
@@ -9,7 +10,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class QMdiSubWindow;
 class QScrollBar;
 class TAApp;
 class TChild;
@@ -24,6 +24,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -33,6 +34,7 @@ protected:
 
 private:
     DrawingWindow& owner;
+    int wheelDelta = 0;  // wheel turns not yet scrolled, in eighths of a degree
 };
 
 class DrawingWindow : public QWidget, public WindowHost {
@@ -44,7 +46,7 @@ public:
     TChild& Child() const { return child; }
     QMdiSubWindow* SubWindow() const { return subWindow; }
     void SetSubWindow(QMdiSubWindow* window) { subWindow = window; }
-    const QImage& BackingImage() const { return backing; }
+    const QImage& BackingImage() const { return backing.Image(); }
 
     // WindowHost
     TRect ClientRect() const override;
@@ -74,8 +76,7 @@ private:
     DrawingView* view;
     QScrollBar* horizontal;
     QScrollBar* vertical;
-    QImage backing;
-    TRect dirty;
+    WindowImage backing;
     bool repaintQueued = false;
     TPoint cursor;
     TPoint lastMoveDelivered{-1, -1};

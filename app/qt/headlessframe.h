@@ -7,7 +7,6 @@
 #include "platform/scriptedrunner.h"
 
 #include <memory>
-
 #include <optional>
 #include <string>
 #include <vector>

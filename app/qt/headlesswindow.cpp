@@ -2,26 +2,10 @@
 
 #include "app/child.h"
 #include "app/qt/headlessframe.h"
-#include "model/drawingstate.h"
-#include "platform/qt/bitmapfile.h"
 #include "platform/qt/imagecanvas.h"
 
-#include <QColor>
-
-namespace {
-
-QImage BlankImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    const TColor background = State().currentFillColour;
-    image.fill(QColor(RedOf(background), GreenOf(background), BlueOf(background)));
-    return image;
-}
-
-}  // namespace
-
 HeadlessWindow::HeadlessWindow(HeadlessFrame& frame, TChild& child, int width, int height)
-    : frame(frame), child(child), backing(BlankImage(width, height))
+    : frame(frame), child(child), backing(width, height)
 {
     frame.WindowCreated(this);
 }
@@ -33,10 +17,9 @@ HeadlessWindow::~HeadlessWindow()
 
 void HeadlessWindow::Resize(int width, int height)
 {
-    if (width == backing.width() && height == backing.height())
+    if (width == backing.Image().width() && height == backing.Image().height())
         return;
-    backing = BlankImage(width, height);
-    dirty = {};
+    backing.Resize(width, height);
     child.EvSize();
 }
 
@@ -48,7 +31,7 @@ bool HeadlessWindow::ProcessPending()
         child.EvMouseMove(cursor);
         any = true;
     }
-    if (!dirty.IsEmpty()) {
+    if (!backing.Dirty().IsEmpty()) {
         UpdateWindow();
         any = true;
     }
@@ -57,29 +40,23 @@ bool HeadlessWindow::ProcessPending()
 
 TRect HeadlessWindow::ClientRect() const
 {
-    return {0, 0, backing.width(), backing.height()};
+    return backing.ClientRect();
 }
 
 std::unique_ptr<Canvas> HeadlessWindow::MakeCanvas()
 {
-    return std::make_unique<ImageCanvas>(backing);
+    return std::make_unique<ImageCanvas>(backing.Image());
 }
 
 void HeadlessWindow::Invalidate(const TRect& area)
 {
-    dirty = dirty.Union(area.Intersect(ClientRect()));
+    backing.Invalidate(area);
 }
 
 void HeadlessWindow::UpdateWindow()
 {
-    if (dirty.IsEmpty())
-        return;
-    TRect area = dirty;
-    dirty = {};
-    ++paints;
-    ImageCanvas dc(backing);
-    dc.SetDeviceClip(area);
-    child.Paint(dc, area);
+    if (!backing.Repaint(child).IsEmpty())
+        ++paints;
 }
 
 TPoint HeadlessWindow::CursorPos() const
@@ -102,5 +79,5 @@ void HeadlessWindow::ViewChanged() {}
 
 bool HeadlessWindow::SaveBitmap(const std::string& path)
 {
-    return SaveBitmap24(backing, path);
+    return backing.Save(path);
 }

@@ -1,9 +1,8 @@
 #pragma once
 // A drawing window without a screen: the backing image, the repaints waiting for the end of the
 // event, and the window's own cursor. arkweld-script and the tests drive TChild through it.
+#include "app/qt/windowimage.h"
 #include "app/windowhost.h"
-
-#include <QImage>
 
 #include <string>
 
@@ -16,7 +15,7 @@ public:
     ~HeadlessWindow() override;
 
     TChild& Child() const { return child; }
-    const QImage& BackingImage() const { return backing; }
+    const QImage& BackingImage() const { return backing.Image(); }
     const std::string& Caption() const { return caption; }
     // Changes the client size, as the user resizing the window.
     void Resize(int width, int height);
@@ -24,9 +23,9 @@ public:
     // The work the event loop does once an event is handled: the mouse move that putting the
     // cursor caused, then the repaints. True when there was any.
     bool ProcessPending();
-    bool HasPending() const { return moveQueued || !dirty.IsEmpty(); }
+    bool HasPending() const { return moveQueued || !backing.Dirty().IsEmpty(); }
     // The area waiting to be repainted.
-    const TRect& DirtyArea() const { return dirty; }
+    const TRect& DirtyArea() const { return backing.Dirty(); }
     int PaintCount() const { return paints; }
 
     // WindowHost
@@ -46,8 +45,7 @@ public:
 private:
     HeadlessFrame& frame;
     TChild& child;
-    QImage backing;
-    TRect dirty;
+    WindowImage backing;
     TPoint cursor;
     bool moveQueued = false;
     std::string caption;

@@ -93,7 +93,7 @@ void ScriptInterpreter::StartProgram()
     frame = std::make_unique<HeadlessFrame>([this](const std::string& line) { out << line << "\n"; });
     frame->SetClientSize(clientWidth, clientHeight);
     client = std::make_unique<TClient>(*frame);
-    client->SetPrompt("Press FILE/NEW or FILE/OPEN");
+    client->SetPrompt(OPENING_PROMPT);
 }
 
 HeadlessWindow& ScriptInterpreter::ActiveWindow()

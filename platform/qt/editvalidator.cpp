@@ -1,18 +1,20 @@
 #include "platform/qt/editvalidator.h"
 
+#include "platform/qt/programtext.h"
 #include "platform/validator.h"
 
-EditValidator::EditValidator(const TValidator* validator, int maxBytes, QObject* parent)
-    : QValidator(parent), validator(validator), maxBytes(maxBytes)
+EditValidator::EditValidator(const TValidator* validator, int maxLength, QObject* parent)
+    : QValidator(parent), validator(validator), maxLength(maxLength)
 {
 }
 
 QValidator::State EditValidator::validate(QString& input, int&) const
 {
-    QByteArray bytes = input.toUtf8();
-    if (maxBytes >= 0 && bytes.size() > maxBytes)
+    if (!IsProgramText(input))
         return Invalid;
-    if (validator && !validator->IsValidInput(bytes.toStdString()))
+    if (maxLength >= 0 && input.size() > maxLength)
+        return Invalid;
+    if (validator && !validator->IsValidInput(ToProgramText(input)))
         return Invalid;
     return Acceptable;
 }

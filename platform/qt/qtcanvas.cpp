@@ -1,10 +1,13 @@
 #include "platform/qt/qtcanvas.h"
 
+#include "platform/qt/programtext.h"
+
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <QTransform>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -28,9 +31,27 @@ QColor ToQColor(TColor colour)
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
+// The nearest whole number, halves upwards; values beyond the int range (a huge font or pen at a
+// deep zoom) saturate instead of overflowing.
 int RoundToPixel(double v)
 {
-    return int(std::floor(v + 0.5));
+    double r = std::floor(v + 0.5);
+    if (!(r < double(INT_MAX)))
+        return INT_MAX;
+    if (r < double(INT_MIN))
+        return INT_MIN;
+    return int(r);
+}
+
+QRect ToQRect(const TRect& device)
+{
+    return QRect(device.left, device.top, device.Width(), device.Height());
+}
+
+// A device box as the figure Qt draws: from its top left pixel to its bottom right pixel.
+QRectF FigureRect(const QRect& box)
+{
+    return QRectF(QPointF(box.left(), box.top()), QPointF(box.right(), box.bottom()));
 }
 
 // Dash patterns of the pen styles, in pen widths (pixels for a one-pixel pen).
@@ -110,11 +131,6 @@ void QtCanvas::Finish()
         painter.end();
 }
 
-QString QtCanvas::ToQString(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 TPoint QtCanvas::DeviceSize() const
 {
     const QPaintDevice* device = painter.device();
@@ -137,8 +153,7 @@ void QtCanvas::DeviceClipChanged()
     if (!painter.isActive())
         return;
     if (HasDeviceClip()) {
-        const TRect& c = DeviceClip();
-        painter.setClipRect(QRect(c.left, c.top, c.Width(), c.Height()));
+        painter.setClipRect(ToQRect(DeviceClip()));
     } else {
         painter.setClipping(false);
     }
@@ -195,7 +210,7 @@ void QtCanvas::ApplyState()
         return;
     stateDirty = false;
     double width = std::fabs(Pen().width * Mapping().ScaleX());
-    penDeviceWidth = width < kMaxPenPixels ? std::max(1, RoundToPixel(width)) : kMaxPenPixels;
+    penDeviceWidth = std::clamp(RoundToPixel(width), 1, kMaxPenPixels);
     pen = MakePen();
     brush = MakeBrush();
     penVisible = PenVisible();
@@ -230,10 +245,8 @@ template <typename Draw>
 void QtCanvas::ThroughLayer(const QRect& bounds, int margin, Draw draw)
 {
     QRect device(0, 0, painter.device()->width(), painter.device()->height());
-    if (HasDeviceClip()) {
-        const TRect& c = DeviceClip();
-        device = device.intersected(QRect(c.left, c.top, c.Width(), c.Height()));
-    }
+    if (HasDeviceClip())
+        device = device.intersected(ToQRect(DeviceClip()));
     // Cut far-off figures down to the device before widening them, so nothing overflows.
     QRect area = bounds.intersected(device.adjusted(-margin, -margin, margin, margin))
                      .adjusted(-margin, -margin, margin, margin)
@@ -269,7 +282,7 @@ void QtCanvas::DrawFigure(const QRect& bounds, bool filled, Draw draw)
     if (XorMode()) {
         int margin = penDeviceWidth + 2;
         ThroughLayer(bounds, margin, [&](QPainter& p) {
-            if (!filled && !DashPattern(Pen().style).isEmpty()) {
+            if (!filled && pen.style() == Qt::CustomDashLine) {
                 // The gaps of a styled outline take the background colour, as the dashes take the
                 // pen's (a filled figure keeps its fill between the dashes).
                 p.setBackgroundMode(Qt::OpaqueMode);
@@ -307,14 +320,14 @@ void QtCanvas::DoPolygon(const std::vector<TPoint>& points)
 void QtCanvas::DoRectangle(const TRect& box)
 {
     QRect d = DeviceBox(box);
-    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    QRectF r = FigureRect(d);
     DrawFigure(d, true, [&](QPainter& p) { p.drawRect(r); });
 }
 
 void QtCanvas::DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight)
 {
     QRect d = DeviceBox(box);
-    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    QRectF r = FigureRect(d);
     double scale = std::fabs(Mapping().ScaleX());
     double rx = std::min(std::fabs(cornerWidth * scale) / 2.0, r.width() / 2.0);
     double ry = std::min(std::fabs(cornerHeight * scale) / 2.0, r.height() / 2.0);
@@ -329,14 +342,14 @@ void QtCanvas::DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight)
 void QtCanvas::DoEllipse(const TRect& box)
 {
     QRect d = DeviceBox(box);
-    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    QRectF r = FigureRect(d);
     DrawFigure(d, true, [&](QPainter& p) { p.drawEllipse(r); });
 }
 
 void QtCanvas::DoArc(const TRect& box, TPoint start, TPoint end)
 {
     QRect d = DeviceBox(box);
-    QRectF r(QPointF(d.left(), d.top()), QPointF(d.right(), d.bottom()));
+    QRectF r = FigureRect(d);
     QPointF centre = r.center();
     TPoint s = LPtoDP(start);
     TPoint e = LPtoDP(end);
@@ -368,7 +381,7 @@ void QtCanvas::DoFillDeviceRect(const TRect& device, TColor colour)
         return;
     ApplyState();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.fillRect(QRect(device.left, device.top, device.Width(), device.Height()), ToQColor(colour));
+    painter.fillRect(ToQRect(device), ToQColor(colour));
     if (XorMode())
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
 }
@@ -389,7 +402,7 @@ const QtCanvas::FaceMetrics& QtCanvas::CurrentFace()
     FaceMetrics m;
     m.face = f.face;
     m.weight = weight;
-    m.font = QFont(QString::fromStdString(f.face));
+    m.font = QFont(ToQString(f.face));
     m.font.setPixelSize(kReferencePixels);
     m.font.setWeight(QFont::Weight(weight));
     m.font.setHintingPreference(QFont::PreferNoHinting);
@@ -426,7 +439,7 @@ const QtCanvas::DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int
     f.face = face.face;
     f.weight = face.weight;
     f.pixelSize = pixelSize;
-    f.font = QFont(QString::fromStdString(face.face));
+    f.font = QFont(ToQString(face.face));
     f.font.setPixelSize(pixelSize);
     f.font.setWeight(QFont::Weight(face.weight));
     f.font.setStyleStrategy(QFont::NoAntialias);
@@ -464,28 +477,24 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
     if (!painter.isActive() || text.empty())
         return;
     const FaceMetrics& face = CurrentFace();
-    double scale = std::fabs(Mapping().ScaleX());
-    int pixels = std::clamp(RoundToPixel(EmLogical(face) * scale), kMinPixels, kMaxPixels);
+    const double scaleX = Mapping().ScaleX();
+    const double scaleY = Mapping().ScaleY();
+    int pixels = std::clamp(RoundToPixel(EmLogical(face) * std::fabs(scaleX)), kMinPixels, kMaxPixels);
     const DeviceFont& font = DeviceFontFor(face, pixels);
     QString s = ToQString(text);
 
     // Offsets from the anchor to the start of the baseline, in the text's own frame (x along
-    // the baseline, y towards the foot of the letters).
+    // the baseline, y towards the foot of the letters). Measuring lays the text out, so it is
+    // done only when the alignment or the exclusive-or cell needs the advance.
     unsigned align = TextAlignFlags();
-    double x = 0;
-    switch (align & 6u) {
-    case TA_CENTER:
-        x = -font.metrics.horizontalAdvance(s) / 2.0;
-        break;
-    case TA_RIGHT:
-        x = -font.metrics.horizontalAdvance(s);
-        break;
-    default:
-        break;
-    }
+    unsigned horizontal = align & TA_CENTER;
+    bool centred = horizontal == TA_CENTER;
+    bool measured = centred || horizontal == TA_RIGHT || XorMode();
+    double advance = measured ? font.metrics.horizontalAdvance(s) : 0;
+    double x = centred ? -advance / 2.0 : horizontal == TA_RIGHT ? -advance : 0;
     double y;
-    switch (align & 24u) {
-    case 24u:  // baseline
+    switch (align & TA_BASELINE) {
+    case TA_BASELINE:
         y = 0;
         break;
     case TA_BOTTOM:
@@ -518,16 +527,14 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
         c = std::cos(e * kPi / 1800.0), sn = std::sin(e * kPi / 1800.0);
         break;
     }
-    double dx = c * (Mapping().ScaleX() < 0 ? -1 : 1);
-    double dy = -sn * (Mapping().ScaleY() < 0 ? -1 : 1);
+    double dx = c * (scaleX < 0 ? -1 : 1);
+    double dy = -sn * (scaleY < 0 ? -1 : 1);
 
     TPoint anchor = LPtoDP(at);
     bool upright = dx == 1 && dy == 0;
     QTransform turn(dx, dy, -dy, dx, anchor.x, anchor.y);
     QPen textPen(Effective(TextColor()));
     auto draw = [&](QPainter& p) {
-        p.setFont(font.font);
-        p.setPen(textPen);
         if (upright) {
             p.drawText(QPointF(anchor.x, anchor.y) + offset, s);
         } else {
@@ -539,12 +546,21 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
     };
     if (XorMode()) {
         // The text cell, with room for letters that reach past their advance.
-        double width = font.metrics.horizontalAdvance(s);
-        QRectF cell(offset.x(), offset.y() - font.metrics.ascent(), width,
+        QRectF cell(offset.x(), offset.y() - font.metrics.ascent(), advance,
                     font.metrics.ascent() + font.metrics.descent());
-        ThroughLayer(turn.mapRect(cell).toAlignedRect(), pixels / 2 + 2, draw);
+        ThroughLayer(turn.mapRect(cell).toAlignedRect(), pixels / 2 + 2, [&](QPainter& p) {
+            p.setFont(font.font);
+            p.setPen(textPen);
+            draw(p);
+        });
         return;
     }
+    // Setting a font makes the painter look its glyphs up again; texts in a row mostly share one.
+    if (!painterFont.isCopyOf(font.font)) {
+        painter.setFont(font.font);
+        painterFont = font.font;
+    }
+    painter.setPen(textPen);
     draw(painter);
     painter.setPen(pen);
 }

@@ -37,9 +37,6 @@ public:
     // False when the painter could not start on the device (nothing is drawn then).
     bool IsActive() const { return painter.isActive(); }
 
-    // The string bytes as the drawing files hold them (one byte per character).
-    static QString ToQString(const std::string& text);
-
 protected:
     QtCanvas(QPaintDevice& device, bool printer);
 
@@ -108,6 +105,7 @@ private:
     QBrush brush;
     bool penVisible = true;
     int penDeviceWidth = 1;
+    QFont painterFont;  // the device font last given to the painter
 
     QPolygon devicePoints;
     QImage layer;

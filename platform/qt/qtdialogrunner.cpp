@@ -4,6 +4,7 @@
 #include "platform/inputdialog.h"
 #include "platform/qt/editvalidator.h"
 #include "platform/qt/helpviewer.h"
+#include "platform/qt/programtext.h"
 #include "platform/qt/templatedialog.h"
 
 #include <QApplication>
@@ -17,11 +18,6 @@
 #include <stdexcept>
 
 namespace {
-
-QString FromStd(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The window a new modal window belongs to: the open modal window, else the owner.
 QWidget* ModalParent(QWidget* owner)
@@ -61,16 +57,16 @@ int QtDialogRunner::RunInput(TInputDialog& input)
 {
     QDialog window(ModalParent(owner));
     window.setFont(TemplateDialog::DialogFont());
-    window.setWindowTitle(FromStd(input.Title()));
+    window.setWindowTitle(ToQString(input.Title()));
     window.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(&window);
-    auto* prompt = new QLabel(FromStd(input.Prompt()), &window);
+    auto* prompt = new QLabel(ToQString(input.Prompt()), &window);
     prompt->setTextFormat(Qt::PlainText);
     prompt->setVisible(!input.Prompt().empty());
     auto* edit = new QLineEdit(&window);
     edit->setMaxLength(input.MaxLength());
     edit->setValidator(new EditValidator(nullptr, input.MaxLength(), edit));
-    edit->setText(FromStd(input.GetBuffer()));
+    edit->setText(ToQString(input.GetBuffer()));
     edit->selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &window);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
@@ -81,15 +77,16 @@ int QtDialogRunner::RunInput(TInputDialog& input)
     window.setMinimumWidth(TemplateDialog::BaseUnits(window.font()).width() * 40);
     if (window.exec() != QDialog::Accepted)
         return IDCANCEL;
-    input.SetBuffer(edit->text().toStdString());
+    input.SetBuffer(ToProgramText(edit->text()));
     return IDOK;
 }
 
 int QtDialogRunner::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
 {
     QMessageBox box(ModalParent(owner));
-    box.setWindowTitle(FromStd(caption));
-    box.setText(FromStd(text));
+    // Messages name files by their paths, which the file system keeps in UTF-8.
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setText(QString::fromStdString(text));
     box.setTextFormat(Qt::PlainText);
     switch (flags & MB_ICONMASK) {
     case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;

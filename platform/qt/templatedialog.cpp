@@ -5,6 +5,7 @@
 #include "platform/edit.h"
 #include "platform/listbox.h"
 #include "platform/qt/editvalidator.h"
+#include "platform/qt/programtext.h"
 #include "platform/radiobutton.h"
 #include "platform/static.h"
 
@@ -23,21 +24,12 @@
 
 #include <set>
 
-namespace {
-
-QString FromStd(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-}  // namespace
-
 TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), dialogTemplate(dialogTemplate)
 {
     setFont(DialogFont());
     baseUnits = BaseUnits(font());
-    setWindowTitle(FromStd(dialogTemplate.caption));
+    setWindowTitle(ToQString(dialogTemplate.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QRect size = ToPixels(0, 0, dialogTemplate.width, dialogTemplate.height);
     setFixedSize(size.width(), size.height());
@@ -46,7 +38,12 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
             [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
 }
 
-TemplateDialog::~TemplateDialog() = default;
+TemplateDialog::~TemplateDialog()
+{
+    // The base destructors still move the focus as they delete the controls; by then this class's
+    // members are gone, so focus changes must no longer reach FocusChanged.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 QFont TemplateDialog::DialogFont()
 {
@@ -76,7 +73,7 @@ void TemplateDialog::Build()
 {
     for (const auto& control : dialogTemplate.controls) {
         QWidget* widget = nullptr;
-        QString text = FromStd(control.text);
+        QString text = ToQString(control.text);
         switch (control.kind) {
         case ControlKind::PushButton:
         case ControlKind::DefPushButton: {
@@ -94,7 +91,7 @@ void TemplateDialog::Build()
             break;
         }
         case ControlKind::Static: {
-            auto* label = new QLabel(FromStd(DisplayText(control.text)), this);
+            auto* label = new QLabel(ToQString(DisplayText(control.text)), this);
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -197,7 +194,7 @@ void TemplateDialog::PullState()
         QWidget* widget = ControlWidget(control->Id());
         if (auto* edit = dynamic_cast<TEdit*>(control.get())) {
             if (auto* lineEdit = qobject_cast<QLineEdit*>(widget))
-                edit->SetText(lineEdit->text().toStdString());
+                edit->SetText(ToProgramText(lineEdit->text()));
         } else if (auto* box = dynamic_cast<TCheckBox*>(control.get())) {
             if (auto* button = qobject_cast<QAbstractButton*>(widget))
                 box->SetCheck(button->isChecked());
@@ -229,7 +226,7 @@ void TemplateDialog::PushState()
         widget->setEnabled(control->IsWindowEnabled());
         if (auto* edit = dynamic_cast<TEdit*>(control.get())) {
             auto* lineEdit = qobject_cast<QLineEdit*>(widget);
-            QString text = FromStd(edit->GetText());
+            QString text = ToQString(edit->GetText());
             if (lineEdit && lineEdit->text() != text)
                 lineEdit->setText(text);
         } else if (auto* box = dynamic_cast<TCheckBox*>(control.get())) {
@@ -242,14 +239,14 @@ void TemplateDialog::PushState()
             }
         } else if (auto* label = dynamic_cast<TStatic*>(control.get())) {
             if (auto* labelWidget = qobject_cast<QLabel*>(widget))
-                labelWidget->setText(FromStd(DisplayText(label->GetText())));
+                labelWidget->setText(ToQString(DisplayText(label->GetText())));
         } else if (auto* list = dynamic_cast<TListBox*>(control.get())) {
             auto* listWidget = qobject_cast<QListWidget*>(widget);
             if (!listWidget)
                 continue;
             QStringList items;
             for (const auto& item : list->Items())
-                items << FromStd(item);
+                items << ToQString(item);
             QStringList shown;
             for (int i = 0; i < listWidget->count(); ++i)
                 shown << listWidget->item(i)->text();

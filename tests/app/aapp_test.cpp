@@ -1,19 +1,23 @@
-// The Qt frame: its menu and toolbar built from the tables, drawing windows in the MDI area, the
-// key codes of the drawing window.
+// The Qt frame: its menu and toolbar built from the tables, drawing windows in the MDI area; the
+// drawing window's cursor, wheel, key codes and the areas its tools' canvases show.
 #include "app/qt/aapp.h"
 #include "app/qt/drawingwindow.h"
+#include "app/qt/eventcanvas.h"
 #include "app/qt/keycodes.h"
 #include "model/infoobj.h"
 #include "tests/app/appfixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QEnterEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QWheelEvent>
 
 #include <filesystem>
 
@@ -47,6 +51,18 @@ protected:
         writer.state().objects.Add(line);
         ASSERT_TRUE(writer.state().objects.WriteDrawing());
     }
+
+    // Shows the frame and opens a drawing in it; returns the drawing's window.
+    DrawingWindow& OpenDrawing(const std::string& name)
+    {
+        frame->resize(1000, 800);
+        frame->Start();
+        WriteDrawing(name);
+        EXPECT_TRUE(frame->Client().OpenDrawing(name));
+        QApplication::processEvents();
+        return *qobject_cast<DrawingWindow*>(frame->MdiArea().subWindowList().front()->widget());
+    }
+    static DrawingView& View(DrawingWindow& window) { return *window.findChild<DrawingView*>(); }
 
     TempDir dir;
     FreshDrawingState fresh;
@@ -137,4 +153,84 @@ TEST(KeyCodes, QtKeysBecomeTheWindowsKeyCodes)
     EXPECT_EQ(code(Qt::Key_A), 'A');
     EXPECT_EQ(code(Qt::Key_PageUp), 33);
     EXPECT_EQ(code(Qt::Key_Escape), 27);
+}
+
+TEST_F(FrameTest, ThePointerEnteringTheViewPlacesTheCursor)
+{
+    // The pointer may move while a dialog has the input: on its way back into the view the
+    // window's cursor follows it, so that ENTER marks where the pointer is.
+    DrawingWindow& window = OpenDrawing("PLAN");
+    const QPointF at(120, 80);
+    QEnterEvent enter(at, at, View(window).mapToGlobal(at));
+    QApplication::sendEvent(&View(window), &enter);
+    EXPECT_EQ(window.CursorPos(), (TPoint{120, 80}));
+}
+
+TEST_F(FrameTest, TheWheelScrollsByWholeNotchesHoweverFinelyItTurns)
+{
+    DrawingWindow& window = OpenDrawing("PLAN");
+    const int line = window.Child().ScrollInfo().lineY;
+    auto turn = [&](int delta) {
+        QWheelEvent wheel(QPointF(100, 100), View(window).mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&View(window), &wheel);
+    };
+    // Three lines a notch; a third of a notch does nothing until the notch is full.
+    turn(40);
+    turn(40);
+    EXPECT_EQ(State().viewOrgY, 0);
+    turn(40);
+    EXPECT_EQ(State().viewOrgY, 3 * line);
+    turn(120);
+    EXPECT_EQ(State().viewOrgY, 6 * line);
+    turn(-60);
+    turn(-60);
+    EXPECT_EQ(State().viewOrgY, 3 * line);
+}
+
+TEST(EventCanvas, TheChangedAreaHoldsEveryPixelDrawnAndLittleElse)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QImage before = image.copy();
+    TRect changed;
+    {
+        EventCanvas dc(image, nullptr);
+        // Three device pixels a logical unit, y up, and a pen four units wide.
+        dc.SetMapping(TMapping::Isotropic({0, 0}, {100, 100}, {0, 300}, {300, -300}));
+        dc.SelectPen({0, 4, PS_SOLID});
+        dc.MoveTo(20, 20);
+        dc.LineTo(40, 30);
+        dc.Ellipse(60, 60, 70, 75);
+        dc.Polygon({{30, 80}, {45, 90}, {35, 95}});
+        dc.Flush();
+        changed = dc.ChangedArea();
+    }
+    ASSERT_FALSE(changed.IsEmpty());
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != before.pixel(x, y)) {
+                ++drawn;
+                EXPECT_TRUE(x >= changed.left && x < changed.right && y >= changed.top && y < changed.bottom)
+                    << x << "," << y;
+            }
+    EXPECT_GT(drawn, 0);
+    // The figures span device x 60..210: the area stops near there.
+    EXPECT_LT(changed.right, 240);
+    EXPECT_GT(changed.left, 30);
+}
+
+TEST(EventCanvas, AFillCountsAsDrawnAndATextShowsTheWholeImage)
+{
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        EventCanvas dc(image, nullptr);
+        EXPECT_TRUE(dc.ChangedArea().IsEmpty());
+        dc.FillDeviceRect({10, 10, 20, 30}, 0);
+        EXPECT_EQ(dc.ChangedArea(), (TRect{10, 10, 20, 30}));
+        dc.TextOut(50, 50, "A");
+        EXPECT_EQ(dc.ChangedArea(), (TRect{0, 0, 200, 100}));
+    }
 }

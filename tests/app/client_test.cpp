@@ -1,6 +1,8 @@
 // The client's commands: File/New, File/Open, the floor views, the refusals, the command table.
 #include "tests/app/appfixture.h"
 
+#include "app/drawingfiles.h"
+
 #include "model/infoobj.h"
 #include "model/object.h"
 #include "resources/toolbar.h"
@@ -115,6 +117,23 @@ TEST_F(AppTest, FileNewAsksBeforeReplacingADrawingOfTheSameNameInAnyCase)
     EXPECT_EQ(objects().count(), 4);
 }
 
+TEST_F(AppTest, FileNewThatCannotWriteItsDrawingSaysSoAndOpensNothing)
+{
+    // A folder stands where the drawing file would go.
+    std::filesystem::create_directories(Path("DWGS/HOUSE.DB0"));
+    Answer("dialog 2024 set 2027 HOUSE check 2026 ok");
+    Answer("message ok");
+    // No wall dialog follows: none is answered.
+    Command(CM_FILENEW);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") + " could not be written");
+    EXPECT_EQ(client->ActiveChild(), nullptr);
+    EXPECT_EQ(state().drawingState, 1);
+    EXPECT_EQ(state().drawingName, "");
+    EXPECT_EQ(objects().count(), 0);
+    EXPECT_EQ(client->currentTool->kind, 21);
+}
+
 TEST_F(AppTest, FileNewSavesTheOpenDrawingFirst)
 {
     NewDrawing("FIRST");
@@ -136,6 +155,7 @@ TEST_F(AppTest, FileOpenReadsTheDrawingAndResetsTheView)
     state().viewOrgX = 300;
     state().currentFloor = 51;
     state().groupIdCounter = 40;
+    client->SetDistance("120,-40");
 
     frame.SetNextChoice("plan");
     Command(CM_FILEOPEN);
@@ -148,6 +168,19 @@ TEST_F(AppTest, FileOpenReadsTheDrawingAndResetsTheView)
     EXPECT_EQ(objects().count(), 5);
     EXPECT_EQ(Window().Caption(), "PLAN.PLN");
     EXPECT_EQ(client->ToolName(), "Pick Tool");
+    // The cursor read-out of the drawing before is gone.
+    EXPECT_EQ(client->Distance(), "");
+}
+
+TEST_F(AppTest, OnlyFilesNamedAsTheProgramWritesThemAreOfferedForOpening)
+{
+    NewDrawing("PLAN");
+    WriteWholeFile(Path("DWGS/other.db0"), ReadWholeFile(Path("DWGS/PLAN.DB0")));
+    EXPECT_EQ(DrawingNames(), (std::vector<std::string>{"PLAN"}));
+    EXPECT_EQ(OpenableDrawingName("plan"), "PLAN");
+    EXPECT_EQ(OpenableDrawingName("OTHER"), "");
+    // It still counts as a drawing of that name when a new one would replace it.
+    EXPECT_EQ(ExistingDrawingName("OTHER"), "other");
 }
 
 TEST_F(AppTest, FileOpenOfABrokenDrawingReportsItAndLeavesTheFileAlone)

@@ -90,6 +90,19 @@ TEST_F(ExtWallWindowTest, ACancelledWallDialogReturnsToThePickToolAndWritesNothi
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
 }
 
+TEST_F(ExtWallWindowTest, WallSettingsThatCannotBeStoredEndTheWallsWithAMessage)
+{
+    // The wall tool builds from the settings file: walls of a type not stored would be wrong.
+    NewDrawing("HOUSE");
+    std::filesystem::remove(Path("CFG/EXTWALLM.CFG"));
+    std::filesystem::create_directories(Path("CFG/EXTWALLM.CFG"));
+    ExternalWalls({"dialog 2480 check 2482 ok", "dialog 4200 ok", "message ok"});
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The settings file CFG/EXTWALLM.CFG could not be written");
+    EXPECT_EQ(Kind(), 21);
+    EXPECT_EQ(client->ToolName(), "Pick Tool");
+}
+
 TEST_F(ExtWallWindowTest, ArrowsAskNoLengthBeforeTheStartIsMarked)
 {
     NewDrawing("HOUSE");

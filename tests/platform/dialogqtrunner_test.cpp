@@ -375,6 +375,46 @@ TEST(DialogQtRunner, MessageBoxesAndTextInput)
     EXPECT_EQ(input.GetBuffer(), "1234567");
 }
 
+// Fields hold texts as the program keeps every text, one byte per character (the drawing shows
+// the same bytes): a character without a byte of its own cannot be typed, and the limit counts
+// characters.
+TEST(DialogQtRunner, FieldsKeepOneBytePerCharacter)
+{
+    class TextDialog : public TDialog {
+    public:
+        explicit TextDialog(TWindow* parent) : TDialog(parent, 2690) { text = Create<TEdit>(2691, 7); }
+        void SetupWindow() override { text->SetText("caf\xE9"); }
+        TEdit* text;
+    };
+    QtWindow window;
+    TextDialog dialog(&window);
+    QString shown;
+    window.runner.SetDialogShownHook([&](TemplateDialog& shownWindow) {
+        Later([&] {
+            QLineEdit* edit = LineEdit(shownWindow, 2691);
+            shown = edit->text();
+            edit->end(false);
+            TypeInto(edit, QString::fromUtf16(u"\u20AC\u00FC \u00F1"));
+            Button(shownWindow, 1)->click();
+        });
+    });
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    EXPECT_EQ(shown, QString::fromUtf16(u"caf\u00E9"));
+    EXPECT_EQ(dialog.text->GetText(), "caf\xE9\xFC ");
+
+    TInputDialog input(&window, "Text", "", "\xE9t\xE9", 8);
+    Later([&] {
+        auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+        shown = edit->text();
+        edit->selectAll();
+        TypeInto(edit, QString::fromUtf16(u"\u00E7a \u2013 l\u00E0"));
+        qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept();
+    });
+    EXPECT_EQ(input.Execute(), IDOK);
+    EXPECT_EQ(shown, QString::fromUtf16(u"\u00E9t\u00E9"));
+    EXPECT_EQ(input.GetBuffer(), "\xE7" "a  l\xE0");
+}
+
 TEST(DialogQtRunner, UserSelectionInAListReachesTheDialog)
 {
     DialogTemplate listTemplate{1, "list", 100, 100, {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -632,6 +633,40 @@ TEST_F(ImageCanvasText, TextIsNotMirroredByTheYUpMapping)
     EXPECT_GT(bottomRow, topRow);
     EXPECT_TRUE(IsInk(image, ink.left, ink.top, kWhite));
     EXPECT_FALSE(IsInk(image, ink.right, ink.top, kWhite));
+}
+
+// A height read from a file can be any int: a font whose drawn size is past what the int range
+// holds draws at the largest pixel size, as any other oversized font does.
+TEST_F(ImageCanvasText, FontsBeyondTheLargestPixelSizeDrawAtIt)
+{
+    auto draw = [](int height) {
+        QImage image = PlainImage(W, H, kWhite);
+        ImageCanvas dc(image);
+        dc.SetMapping(ClientMapping(W, H, {0, 0}, {1, 1}));  // 300 pixels per unit
+        dc.SelectFont({"DejaVu Sans", height, 0, 400});
+        dc.SetTextAlign(TA_CENTER | TA_BASELINE);
+        dc.TextOut(1, 0, "I");  // the stem rises from the bottom edge of the image at x = 300
+        dc.Flush();
+        return image.copy();
+    };
+    QImage largest = draw(100);  // 100 units make 30000 pixels: drawn at the largest size
+    EXPECT_GT(CountInk(largest, {0, 0, W - 1, H - 1}, kWhite), W * H / 2);
+    EXPECT_TRUE(SamePixels(draw(1000000000), largest));
+    EXPECT_TRUE(SamePixels(draw(INT_MIN), largest));
+}
+
+TEST_F(ImageCanvasText, MetricsOfTheMostNegativeHeightStayPositive)
+{
+    QImage image = PlainImage(W, H, kWhite);
+    ImageCanvas dc(image);
+    dc.SetMapping(TenthMapping());
+    dc.SelectFont({"DejaVu Sans", INT_MIN, 0, 400});
+    TTextMetrics m = dc.GetTextMetrics();
+    EXPECT_EQ(m.height, INT_MAX);
+    EXPECT_GT(m.ascent, m.descent);
+    EXPECT_GT(m.descent, 0);
+    EXPECT_EQ(m.ascent + m.descent, m.height);
+    EXPECT_GE(m.internalLeading, 0);
 }
 
 TEST_F(ImageCanvasText, MetricsAreInLogicalUnitsAndTheCellIsTheFontHeight)

@@ -92,3 +92,16 @@ TEST(Mapping, DegenerateAndExtremeValuesAreSafe)
     EXPECT_EQ(deep.ToDevice({INT_MAX, INT_MIN}), (TPoint{INT_MAX, INT_MAX}));
     EXPECT_EQ(deep.ToDevice({INT_MIN, INT_MAX}), (TPoint{INT_MIN, INT_MIN}));
 }
+
+TEST(Mapping, WidestOffsetsTimesLargestExtentsStayExact)
+{
+    // The difference of two 32-bit coordinates (2^32 - 1) times an extent of 2^31 - 1 or 2^31 is
+    // the largest product the mapping forms; the results still round exactly.
+    TMapping out = TMapping::Isotropic({INT_MIN, INT_MIN}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MAX, INT_MAX});
+    EXPECT_EQ(out.ToDevice({INT_MAX, INT_MAX}), (TPoint{INT_MIN + 2, INT_MIN + 2}));
+
+    TMapping in = TMapping::Isotropic({INT_MAX, INT_MAX}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MIN, INT_MIN});
+    EXPECT_EQ(in.ToLogical({INT_MAX, INT_MAX}), (TPoint{INT_MIN + 2, INT_MIN + 2}));
+    // Zoomed in by 2^31 / (2^31 - 1): the far corner lands beyond the device range and saturates.
+    EXPECT_EQ(in.ToDevice({INT_MIN, INT_MIN}), (TPoint{INT_MAX, INT_MAX}));
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/recordingcanvas.h"
 
 using Kind = TCanvasRecord::Kind;
@@ -162,6 +164,20 @@ TEST(CanvasState, RecordingMetricsAreFixedByTheFontHeight)
     EXPECT_EQ(dc.GetTextExtent("ab"), (TPoint{40, 40}));
     dc.SelectFont({"Arial", 0, 0, 400});
     EXPECT_EQ(dc.GetTextMetrics().height, 16);
+}
+
+TEST(CanvasState, RecordingMetricsOfExtremeHeightsSaturate)
+{
+    // A height read from a damaged file: the most negative int has no positive twin.
+    RecordingCanvas dc;
+    dc.SelectFont({"Arial", INT_MIN, 0, 400});
+    TTextMetrics m = dc.GetTextMetrics();
+    EXPECT_EQ(m.height, INT_MAX);
+    EXPECT_EQ(m.ascent + m.descent, INT_MAX);
+    EXPECT_GT(m.descent, 0);
+    EXPECT_EQ(dc.GetTextExtent("abc"), (TPoint{INT_MAX, INT_MAX}));
+    dc.SelectFont({"Arial", 1000000000, 0, 400});
+    EXPECT_EQ(dc.GetTextExtent("abcde").x, INT_MAX);
 }
 
 TEST(CanvasState, PrinterFlagAndDeviceSize)

@@ -342,3 +342,34 @@ TEST_F(FloorArea, CentringAFloorWithoutExternalWallsDoesNothing)
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Walls at the ends of the int32 range, as a drawing file may hold them.
+
+TEST_F(FloorArea, AnOutlineSpanningTheWholeRangeGivesTheLargestArea)
+{
+    ClockwiseRectangle(-2147483000, -2147483000, 2147483000, 2147483000);
+    EXPECT_EQ(Area(), INT32_MAX);
+}
+
+TEST_F(FloorArea, CentringHoldsObjectsThatWouldLeaveTheRangeAtItsEnds)
+{
+    state().sheetWidth = 600;
+    state().sheetHeight = 400;
+    ClockwiseRectangle(-2147480000, 1000, -2147476000, 3000);
+    auto line = std::make_unique<TLineobj>();
+    line->floor = GROUND_FLOOR;
+    line->x1 = 2147483000;
+    line->y1 = 2000;
+    line->x2 = 0;
+    line->y2 = 2000;
+    objects().Add(std::move(line));
+
+    CentreFloorplan(tool);
+    // Sheet centre (1500, 1000): the plan moves right by 2,147,479,500.
+    EXPECT_EQ(objects()[4]->x1, -500);
+    EXPECT_EQ(objects()[5]->x2, 3500);
+    EXPECT_EQ(objects()[8]->x1, INT32_MAX);
+    EXPECT_EQ(objects()[8]->x2, 2147479500);
+    EXPECT_EQ(objects()[8]->y1, 1000);
+}

@@ -378,3 +378,32 @@ TEST_F(Commit, CommitWallRefusesAZeroStartWithoutWriting)
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Settings at the ends of the int32 range.
+
+TEST_F(Build, HugeSpacingsAndStoreyHeightsAreHeldAtTheRangesEnds)
+{
+    WriteCfg("EXTWALLM.CFG", "2000000000 2000000000 2000000000 2000000000 2000000000 2000000000 2000000000 0 0 0\n");
+    Segment(1000, 1000, 5000, 1000, 900);
+    tool.objectIndex = 1;
+    tool.BuildWall(1);
+    EXPECT_EQ(tool.z1, 2000000000);
+    EXPECT_EQ(tool.z2, INT32_MAX);  // 4,000,000,000
+    // The wall runs +x: its lines lie 2, 4 and 6 thousand million below it.
+    EXPECT_EQ(LineOf(tool, 0), (Line{1000, 1000 - 2000000000, 5000, 1000 - 2000000000}));
+    EXPECT_EQ(LineOf(tool, 1), (Line{1000, INT32_MIN, 5000, INT32_MIN}));
+    EXPECT_EQ(LineOf(tool, 2), (Line{1000, INT32_MIN, 5000, INT32_MIN}));
+}
+
+TEST_F(Commit, AWallSpanningTheWholeRangeKeepsTheEndsAsTyped)
+{
+    Segment(-2147483000, 1000, 2147483000, 1000, 900);
+    tool.objectIndex = 1;
+    tool.CreateObject(dc, client);
+    const TExtwallobj& wall = WallAt(LastIndex());
+    EXPECT_EQ((Line{wall.x1, wall.y1, wall.x2, wall.y2}), (Line{-2147483000, 1000, 2147483000, 1000}));
+    // Nothing was exchanged, so the tool goes on from the end reached.
+    EXPECT_EQ(tool.x1, -2147483000);
+    EXPECT_EQ(tool.x2, 2147483000);
+}

@@ -345,3 +345,19 @@ TEST_F(Geometry, FindJoinedWallsWithoutNeighbours)
 }
 
 }  // namespace
+
+TEST_F(Geometry, ARazorSharpCornerWithHugeSpacingsHoldsItsMitreFarOutAlongTheBisector)
+{
+    // Arriving at 450, leaving at 2248: the walls turn back but for two tenths, and the bisector
+    // (2249) runs down and to the left. Spacings of 2,000,000,000 put each line's step along it
+    // far beyond the range; every line is held there, none wraps round to the other side.
+    const int index = AddSlopedWallEndingAt10000(*this, 450, 100, {70, -70});
+    Segment(10000, 10000, 8000, 7990, 2248);
+    Spacings(2000000000, 2000000000, 2000000000);
+    tool.JoinSlopedCorner(index, 1);
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_LT(tool.lineX[std::size_t(2 * k)], -2000000000);
+        EXPECT_LT(tool.lineY[std::size_t(2 * k)], -2000000000);
+    }
+}

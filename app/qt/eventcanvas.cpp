@@ -1,0 +1,103 @@
+#include "app/qt/eventcanvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+// Wider pens are drawn no wider than this.
+constexpr double MAX_PEN_PIXELS = 4096;
+}  // namespace
+
+EventCanvas::EventCanvas(QImage& image, QWidget* view)
+    : ImageCanvas(image), view(view), imageArea{0, 0, image.width(), image.height()}
+{
+}
+
+EventCanvas::~EventCanvas()
+{
+    // A line chain still open is drawn first, so that it counts.
+    Flush();
+    if (view && !changed.IsEmpty())
+        view->update(changed.left, changed.top, changed.Width(), changed.Height());
+}
+
+void EventCanvas::Touch(const std::vector<TPoint>& points)
+{
+    if (points.empty())
+        return;
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    for (const TPoint& point : points) {
+        const TPoint device = LPtoDP(point);
+        left = std::min(left, device.x);
+        top = std::min(top, device.y);
+        right = std::max(right, device.x);
+        bottom = std::max(bottom, device.y);
+    }
+    // The pen is centred on the figure's outline; two more pixels cover rounding.
+    const double scale = std::max(std::abs(Mapping().ScaleX()), std::abs(Mapping().ScaleY()));
+    const int margin = int(std::min(std::ceil(std::max(1, Pen().width) * scale), MAX_PEN_PIXELS)) + 2;
+    TouchDevice(TRect{left, top, right + 1, bottom + 1}.Inflated(margin, margin));
+}
+
+void EventCanvas::TouchBox(const TRect& box)
+{
+    Touch({{box.left, box.top}, {box.right, box.bottom}});
+}
+
+void EventCanvas::TouchDevice(const TRect& device)
+{
+    changed = changed.Union(device.Normalized().Intersect(imageArea));
+}
+
+void EventCanvas::DoPolyline(const std::vector<TPoint>& points)
+{
+    Touch(points);
+    ImageCanvas::DoPolyline(points);
+}
+
+void EventCanvas::DoPolygon(const std::vector<TPoint>& points)
+{
+    Touch(points);
+    ImageCanvas::DoPolygon(points);
+}
+
+void EventCanvas::DoRectangle(const TRect& box)
+{
+    TouchBox(box);
+    ImageCanvas::DoRectangle(box);
+}
+
+void EventCanvas::DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight)
+{
+    TouchBox(box);
+    ImageCanvas::DoRoundRect(box, cornerWidth, cornerHeight);
+}
+
+void EventCanvas::DoEllipse(const TRect& box)
+{
+    TouchBox(box);
+    ImageCanvas::DoEllipse(box);
+}
+
+void EventCanvas::DoArc(const TRect& box, TPoint start, TPoint end)
+{
+    TouchBox(box);
+    ImageCanvas::DoArc(box, start, end);
+}
+
+void EventCanvas::DoTextOut(TPoint at, const std::string& text)
+{
+    // A text's extent depends on its font, angle and alignment: the whole image is shown again.
+    TouchDevice(imageArea);
+    ImageCanvas::DoTextOut(at, text);
+}
+
+void EventCanvas::DoFillDeviceRect(const TRect& device, TColor colour)
+{
+    TouchDevice(device);
+    ImageCanvas::DoFillDeviceRect(device, colour);
+}
