@@ -2,7 +2,7 @@
 
 #include "app/client.h"
 #include "app/drawingfiles.h"
-#include "app/toolkinds.h"
+#include "tools/toolkinds.h"
 #include "dialogs/dialogsettings.h"
 #include "dialogs/extsidedlg.h"
 #include "dialogs/feetdlg.h"
@@ -29,10 +29,6 @@
 #include <numbers>
 
 namespace {
-
-// Steps of the selection tools: dragging the selection rectangle, dragging the zoom rectangle.
-constexpr int STEP_SELECTION_DRAG = 5;
-constexpr int STEP_ZOOM_DRAG = 15;
 
 // Undo takes back at most this many objects in a row.
 constexpr int MAX_UNDO = 3;

@@ -4,7 +4,7 @@
 #include "app/drawingfiles.h"
 #include "app/hdprintout.h"
 #include "app/printtarget.h"
-#include "app/toolkinds.h"
+#include "tools/toolkinds.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/areadlg.h"
 #include "dialogs/displandlg.h"
@@ -43,12 +43,6 @@ const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this fu
 const char* const LINE_TOOL_NAME = "Line";
 const char* const MULTILINE_TOOL_NAME = "Multiline";
 const char* const CENTRE_PROMPT = "CENTRE - mark both endpoints with LEFT Button - cursor will move to centre";
-
-// The steps of CENTRE and CENTRE CENTRE themselves.
-bool IsAnyCentreStep(int step)
-{
-    return IsCentreStep(step) || IsCentreCentreStep(step);
-}
 
 // Storey heights of the four floor records of a new drawing.
 constexpr int METRIC_STOREYS[4] = {2550, 2400, 2400, 2400};

@@ -4,6 +4,7 @@
 // runs install a fresh one with FreshDrawingState.
 #include "platform/geometry.h"
 
+#include <functional>
 #include <string>
 
 class TList;
@@ -16,6 +17,9 @@ constexpr int GROUND_FLOOR = 50;
 constexpr int FIRST_FLOOR = 51;
 constexpr int SECOND_FLOOR = 52;
 constexpr int FOURTH_LEVEL = 53;
+
+// The ground, first and second floor and the fourth level: the floors shown as plan views.
+constexpr bool IsPlanFloor(int floorCode) { return floorCode >= GROUND_FLOOR && floorCode <= FOURTH_LEVEL; }
 
 struct TDrawingState {
     TDrawingState();
@@ -55,6 +59,14 @@ struct TDrawingState {
     int lastWallEndY = 0;
 
     TList& objects;                   // the one object list of the open drawing
+
+    // Tells the user that a file could not be written (a message box naming the file and the
+    // reason). The application installs it; without one a failure is only returned to the caller.
+    std::function<void(const std::string& message)> reportWriteFailure;
+    // Injected file-write failures (FailNextWrites): how many writes are still to fail, and the
+    // stage (WriteStage) at which they do.
+    int injectedWriteFailures = 0;
+    int injectedWriteStage = 0;
 
 private:
     TList* ownedObjects;

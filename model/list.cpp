@@ -79,8 +79,12 @@ bool TList::WriteDrawing()
     header.centreY = centre.y;
     header.unitSystem = state.unitSystem;
     header.groupIdCounter = state.groupIdCounter;
-    if (!WriteTextFileAtomic(path, FormatDrawing(*this, header)))
+    std::string reason;
+    if (!WriteTextFileAtomic(path, FormatDrawing(*this, header), &reason)) {
+        if (state.reportWriteFailure)
+            state.reportWriteFailure("The drawing file " + path + " could not be written");
         return false;
+    }
     if (!items.empty())
         state.drawingState = 2;
     return true;

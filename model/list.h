@@ -28,7 +28,6 @@ public:
     int Count() const { return count(); }
     bool IsEmpty() const { return items.empty(); }
     TObject* operator[](int index) const { return items[std::size_t(index)].get(); }
-    TObject* At(int index) const { return items[std::size_t(index)].get(); }
 
     // Appends an object; the list owns it from then on.
     void Add(TObject* object);
@@ -47,7 +46,9 @@ public:
     std::string DrawingPath() const;
     // Rewrites the drawing file whole and atomically from the list. Refuses (false) when the
     // file is the one that last failed to load, or when there is no drawing name. Sets
-    // drawingState to 2 when the list holds objects.
+    // drawingState to 2 when the list holds objects. A file that cannot be written is reported
+    // through the drawing state's reportWriteFailure. Changes to the list go through a
+    // TDrawingEdit, which calls this once per change.
     bool WriteDrawing();
     // Empties the list and reads the drawing file into it. On failure the list stays empty and
     // the file is marked so that WriteDrawing never overwrites it.
@@ -77,6 +78,10 @@ public:
     // (rotation 1), about the sheet centre. False (and nothing changed) for any other value.
     bool RotateOrMirrorDrawing(int rotation);
 
+    // Counts the changes committed through TDrawingEdit; a repaint (ReadDrawing) does not count.
+    int EditCount() const { return editCount; }
+    void CountEdit() { ++editCount; }
+
     // The objects, for code that walks them.
     const std::vector<std::unique_ptr<TObject>>& Items() const { return items; }
 
@@ -84,4 +89,5 @@ private:
     std::vector<std::unique_ptr<TObject>> items;
     double floorArea = 0.0;
     std::string failedPath;  // the drawing file that failed to load
+    int editCount = 0;
 };

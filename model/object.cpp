@@ -127,6 +127,14 @@ void TObject::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& vi
     visit(x2, y2);
 }
 
+TModelBox TObject::Bounds() const
+{
+    TModelBox box;
+    // ForEachPoint only reads through the references here.
+    const_cast<TObject*>(this)->ForEachPoint([&box](int32_t& x, int32_t& y) { box.Add(x, y); });
+    return box;
+}
+
 void TObject::Draw(Canvas& dc) const { Render(dc, State().unitsPerLogical, TFillStyle::None); }
 
 void TObject::DrawSolid(Canvas& dc) const { Render(dc, State().unitsPerLogical, TFillStyle::Solid); }

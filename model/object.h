@@ -6,6 +6,7 @@
 // (integer division truncating toward zero); the plain operations use `unitsPerLogical`, the
 // Scaled ones a scale the caller gives (printing). The Solid and Hatched variants also fill the
 // object's body where it has one (a wall's space between its faces, a closed figure's inside).
+#include "model/modelbox.h"
 #include "platform/canvas.h"
 #include "platform/geometry.h"
 
@@ -68,6 +69,8 @@ public:
     // Calls visit(x, y) for every point the object places in the plan (the coordinates the drawing
     // file stores relative to the sheet centre); heights and directions are not points.
     virtual void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit);
+    // The box of the points the object places in the plan (ForEachPoint's points), model units.
+    virtual TModelBox Bounds() const;
 
     // The record of the drawing file after the type-code line. The writer and the reader apply
     // the coordinate offset of the file they belong to.

@@ -1,5 +1,7 @@
 #include "model/settingsfile.h"
 
+#include "model/drawingstate.h"
+#include "model/typedsettings.h"
 #include "model/programdirectory.h"
 #include "resources/shippeddefaults.h"
 
@@ -9,6 +11,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <locale.h>
@@ -106,34 +109,63 @@ bool ReadTextFile(const std::string& path, std::string& text)
     return true;
 }
 
-bool WriteTextFileAtomic(const std::string& path, const std::string& text)
+namespace {
+
+// True (with errno set as the real failure would) when an injected failure strikes at this stage.
+bool InjectedFailure(WriteStage stage)
 {
+    TDrawingState& state = State();
+    if (state.injectedWriteFailures <= 0 || state.injectedWriteStage != int(stage))
+        return false;
+    --state.injectedWriteFailures;
+    errno = stage == WriteStage::Write ? ENOSPC : stage == WriteStage::Sync ? EIO : EACCES;
+    return true;
+}
+
+}  // namespace
+
+void FailNextWrites(int count, WriteStage stage)
+{
+    State().injectedWriteFailures = std::max(count, 0);
+    State().injectedWriteStage = int(stage);
+}
+
+bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)
+{
+    auto fail = [reason](int error) {
+        if (reason)
+            *reason = std::strerror(error);
+        return false;
+    };
     // The temporary file lies in the same folder, so the rename cannot cross file systems.
     const std::string temporary = path + ".tmp" + std::to_string(::getpid());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
-        return false;
+        return fail(errno);
 
-    bool ok = true;
+    int error = 0;
     std::size_t written = 0;
-    while (ok && written < text.size()) {
-        const ssize_t put = ::write(fd, text.data() + written, text.size() - written);
+    while (error == 0 && written < text.size()) {
+        const ssize_t put = InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
         if (put < 0) {
             if (errno != EINTR)
-                ok = false;
+                error = errno;
         } else {
             written += std::size_t(put);
         }
     }
-    if (ok && ::fsync(fd) != 0)
-        ok = false;
-    if (::close(fd) != 0)
-        ok = false;
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0)
-        ok = false;
-    if (!ok) {
+    // An empty file is written too: the injected write failure strikes there as well.
+    if (error == 0 && text.empty() && InjectedFailure(WriteStage::Write))
+        error = errno;
+    if (error == 0 && (InjectedFailure(WriteStage::Sync) || ::fsync(fd) != 0))
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && (InjectedFailure(WriteStage::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0))
+        error = errno;
+    if (error != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return fail(error);
     }
 
     // Make the rename itself durable; a failure here leaves a complete file either way.
@@ -456,7 +488,74 @@ char SettingsRecord::Char(std::size_t field) const { return fields.at(field).c; 
 
 const std::string& SettingsRecord::Text(std::size_t field) const { return fields.at(field).s; }
 
-bool WriteSettings(const std::string& cfgName, const std::string& text)
+bool WriteSettingsFile(const std::string& cfgName, const std::string& text, std::string* reason)
 {
-    return WriteTextFileAtomic(CfgPath(cfgName), text);
+    return WriteTextFileAtomic(CfgPath(cfgName), text, reason);
 }
+
+std::string FormatSettingsFields(const std::string& format, const std::vector<TSettingsValue>& values)
+{
+    std::string out;
+    std::size_t next = 0;
+    std::size_t i = 0;
+    auto value = [&]() -> const TSettingsValue& {
+        if (next >= values.size())
+            throw std::invalid_argument("too few values for settings format: " + format);
+        return values[next++];
+    };
+    while (i < format.size()) {
+        if (format[i] != '%') {
+            out += format[i++];
+            continue;
+        }
+        if (i + 1 < format.size() && format[i + 1] == '%') {
+            out += '%';
+            i += 2;
+            continue;
+        }
+        // One conversion: '%', a width, an optional 'l', the conversion letter.
+        std::size_t j = i + 1;
+        while (j < format.size() && IsDigit(format[j]))
+            ++j;
+        const bool isLong = j < format.size() && format[j] == 'l';
+        if (isLong)
+            ++j;
+        if (j >= format.size())
+            throw std::invalid_argument("incomplete conversion in settings format: " + format);
+        const std::string spec = format.substr(i, j + 1 - i);
+        const TSettingsValue& v = value();
+        switch (format[j]) {
+        case 'd':
+            if (!std::holds_alternative<std::int32_t>(v))
+                throw std::invalid_argument("an integer field expected in settings format: " + format);
+            out += isLong ? FormatC(spec.c_str(), long(std::get<std::int32_t>(v)))
+                          : FormatC(spec.c_str(), int(std::get<std::int32_t>(v)));
+            break;
+        case 'f':
+            if (!std::holds_alternative<double>(v))
+                throw std::invalid_argument("a real field expected in settings format: " + format);
+            out += FormatC(spec.c_str(), std::get<double>(v));
+            break;
+        case 'c':
+            if (std::holds_alternative<char>(v))
+                out += std::get<char>(v);
+            else if (std::holds_alternative<std::string>(v))
+                out += std::get<std::string>(v);
+            else
+                throw std::invalid_argument("a character field expected in settings format: " + format);
+            break;
+        case 's':
+            if (!std::holds_alternative<std::string>(v))
+                throw std::invalid_argument("a text field expected in settings format: " + format);
+            out += std::get<std::string>(v);
+            break;
+        default:
+            throw std::invalid_argument("unsupported conversion in settings format: " + format);
+        }
+        i = j + 1;
+    }
+    if (next != values.size())
+        throw std::invalid_argument("too many values for settings format: " + format);
+    return out;
+}
+

@@ -13,8 +13,16 @@ std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)
 bool ReadTextFile(const std::string& path, std::string& text);
 
 // Writes a whole file through a temporary file in the same folder renamed over the old one, so a
-// crash or a full disk never leaves half a file. False when it could not be written.
-bool WriteTextFileAtomic(const std::string& path, const std::string& text);
+// crash or a full disk never leaves half a file. False when it could not be written; `reason`, when
+// given, then says why ("No space left on device").
+bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason = nullptr);
+
+// The stage of a file write at which an injected failure strikes.
+enum class WriteStage { Write, Sync, Rename };
+// Makes the next `count` file writes (drawing, settings, library and paste files) fail at `stage`,
+// as a full disk, a failing device or a refused rename would: for tests and arkweld-script, where
+// permissions cannot stop a write (CI runs as root). 0 ends it.
+void FailNextWrites(int count, WriteStage stage = WriteStage::Write);
 
 // The shipped default of a settings file under CFG/ by its name ("CLR.CFG"); null when none ships.
 const std::string* ShippedDefault(const std::string& cfgName);
@@ -77,5 +85,11 @@ private:
     void Parse(const std::string& text, const std::string& defaultText, const std::string& format);
 };
 
-// Writes CFG/<cfgName> below the program directory, whole and atomically.
-bool WriteSettings(const std::string& cfgName, const std::string& text);
+// Writes CFG/<cfgName> below the program directory, whole and atomically. False when it could not
+// be written; `reason`, when given, then says why.
+bool WriteSettingsFile(const std::string& cfgName, const std::string& text, std::string* reason = nullptr);
+// The same, for callers that only need to know whether it worked.
+inline bool WriteSettings(const std::string& cfgName, const std::string& text)
+{
+    return WriteSettingsFile(cfgName, text);
+}

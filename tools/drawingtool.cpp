@@ -1,5 +1,6 @@
 #include "tools/drawingtool.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/object.h"
@@ -10,19 +11,25 @@
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
+#include <span>
 
 namespace {
+
+bool IsKindIn(int kind, std::span<const int> kinds)
+{
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
 
 // Tools that show a symbol preview while CENTRE is used.
 bool ShowsSymbolPreview(int kind)
 {
-    return kind == 41 || kind == 60 || kind == 62 || kind == 64 || kind == 2000;
+    return IsKindIn(kind, KINDS_WITH_SYMBOL_PREVIEW);
 }
 
 // Tools that keep their preview in the second CENTRE step.
 bool KeepsCentreStep(int kind)
 {
-    return kind == 72 || kind == 73 || kind == 80 || kind == 81 || kind == 83 || kind == 93;
+    return IsKindIn(kind, KINDS_KEEPING_CENTRE_PREVIEW);
 }
 
 // Centre coordinate of CENTRE CENTRE on one axis: halfway between the two marks that lie more than
@@ -161,7 +168,7 @@ void TDrawingtool::FillCommonFields(TObject& object) const
 void TDrawingtool::DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object)
 {
     object->DrawMapped(dc, clientRect, 0);
-    TList& objects = State().objects;
-    objects.Add(object.release());
-    objects.WriteDrawing();
+    TDrawingEdit edit;
+    edit.Add(std::move(object));
+    edit.Commit();
 }

@@ -7,6 +7,7 @@
 // integer (the colour a 0x00BBGGRR value); several words carry another meaning in some tool
 // families, and those meanings have accessors of their own name.
 #include "platform/geometry.h"
+#include "tools/toolkinds.h"
 
 #include <cstdint>
 #include <memory>
@@ -24,26 +25,6 @@ constexpr int VK_RIGHT = 39;
 constexpr int VK_DOWN = 40;
 constexpr int VK_ADD = 107;
 constexpr int VK_SUBTRACT = 109;
-
-// Steps the window and the base tools rely on.
-constexpr int STEP_READY = 0;
-constexpr int STEP_CENTRE_FIRST = 30;
-constexpr int STEP_CENTRE_SECOND = 31;
-constexpr int STEP_CENTRECENTRE_FIRST = 35;
-constexpr int STEP_CENTRECENTRE_SECOND = 36;
-constexpr int STEP_CENTRECENTRE_THIRD = 37;
-constexpr int STEP_MULTILINE_START = 40;
-constexpr int STEP_MULTILINE_FIRST = 41;
-constexpr int STEP_MULTILINE_LAST = 42;
-constexpr int STEP_LINETEXT_READY = 50;
-constexpr int STEP_LINETEXT_DRAWING = 51;
-
-// Tool kinds the base tools tell apart.
-constexpr int KIND_LINE = 1;
-constexpr int KIND_ELLIPSE = 5;
-constexpr int KIND_PICK = 21;
-constexpr int KIND_EXTWALL = 1000;
-constexpr int KIND_PLAN_RESIZE = 1100;
 
 // y1 of a line-with-text tool whose drag drew no line.
 constexpr std::int32_t NO_LINE_MARK = 125000;

@@ -1,5 +1,6 @@
 #include "tools/floorarea.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
@@ -150,10 +151,9 @@ void CentreFloorplan(TDrawingtool&)
     const std::int32_t dx = ClampToInt32(centreX - std::midpoint(maxX, minX));
     const std::int32_t dy = ClampToInt32(centreY - std::midpoint(maxY, minY));
 
-    for (int i = 0; i < objects.count(); ++i) {
-        TObject& object = *objects[i];
-        if (object.floor == floor)
-            MoveObject(object, dx, dy);
-    }
-    objects.WriteDrawing();
+    TDrawingEdit edit(objects);
+    for (int i = 0; i < objects.count(); ++i)
+        if (objects[i]->floor == floor)
+            MoveObject(edit.Modify(i), dx, dy);
+    edit.Commit();
 }

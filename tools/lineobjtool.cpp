@@ -1,5 +1,6 @@
 #include "tools/lineobjtool.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/lineobj.h"
 #include "model/list.h"
@@ -34,15 +35,15 @@ void TLineobjtool::CreateObject(Canvas& dc, const TRect& clientRect)
     DrawAndStore(dc, clientRect, MakeLine(*this));
     if (kind == KIND_LINE)
         lineDrawn = 1;
-    else if (kind != 51)
+    else if (kind != KIND_KEEPS_LINE_DRAWN)
         lineDrawn = 0;
 }
 
-void AddLineObject(const TDrawingtool& tool)
+void AddLineObject(TDrawingEdit& edit, const TDrawingtool& tool)
 {
     auto line = MakeLine(tool);
     line->groupId = 0;
-    State().objects.Add(line.release());
+    edit.Add(std::move(line));
 }
 
 std::int32_t RoundToInt(const TDrawingtool*, double x)

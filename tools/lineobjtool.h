@@ -3,6 +3,8 @@
 // dimension, the multiline and the line with text.
 #include "tools/linetool.h"
 
+class TDrawingEdit;
+
 class TLineobjtool : public TLinetool {
 public:
     TLineobjtool() = default;
@@ -12,9 +14,9 @@ public:
     void CreateObject(Canvas& dc, const TRect& clientRect) override;
 };
 
-// Appends a line made from the tool's figure (group id 0) to the object list; draws nothing and
-// leaves the drawing file as it is.
-void AddLineObject(const TDrawingtool& tool);
+// Adds a line made from the tool's figure (group id 0) to an edit; draws nothing and leaves the
+// drawing file to the edit's commit.
+void AddLineObject(TDrawingEdit& edit, const TDrawingtool& tool);
 
 // Rounds half up at the second decimal place; negative values are truncated toward zero. The tool
 // argument is not used.

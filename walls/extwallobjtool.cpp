@@ -1,5 +1,6 @@
 #include "walls/extwallobjtool.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
@@ -123,8 +124,9 @@ bool TExtwallobjtool::StoreWall(int floorCode)
 
     TDrawingState& state = State();
     state.drawingState = 2;
-    state.objects.Add(std::move(wall));
-    state.objects.WriteDrawing();
+    TDrawingEdit edit(state.objects);
+    edit.Add(std::move(wall));
+    edit.Commit();
     return true;
 }
 

@@ -1,4 +1,5 @@
 // Committing figures: the guards, the fields the new objects take, drawing and saving.
+#include "model/drawingedit.h"
 #include "tests/tools/toolfixture.h"
 
 #include "model/arcobj.h"
@@ -117,7 +118,8 @@ TEST_F(Commit, AddLineObjectAppendsWithoutDrawingOrSaving)
     tool.groupId = 99;
     tool.lineAux1 = 5;
     SetFigure(tool, 100, 100, 200, 200);
-    AddLineObject(tool);
+    TDrawingEdit edit;
+    AddLineObject(edit, tool);
     ASSERT_EQ(objects().count(), 5);
     EXPECT_EQ(objects()[4]->groupId, 0);
     EXPECT_EQ(objects()[4]->typeCode, 27001);

@@ -1,0 +1,88 @@
+#pragma once
+// The one table of commands. Each row is a menu or toolbar command: the tool it installs (kind,
+// step, how the tool is made, its gadget text, prompt and help context, its family), what runs
+// after (a dialog sequence, say), and what the command needs before it runs. The client's command
+// dispatch, TClient::SetToolForKind and the enabled state of the menu and toolbar read these rows.
+//
+// Each tool family lists its rows in its own files (app/families/) and is named once in
+// commandtable.cpp; adding a family adds its files and that one line.
+#include "tools/toolkinds.h"
+
+#include <memory>
+#include <span>
+#include <vector>
+
+class TClient;
+class TDrawingtool;
+class TToolFamily;
+class TToolSite;
+class TWindow;
+
+// What a command runs in: the client (the dialog parent when no drawing window is active) and the
+// active drawing window.
+class TCommandContext {
+public:
+    virtual ~TCommandContext();
+    virtual TWindow& DialogParent() = 0;
+    // The active drawing window; null when none is open.
+    virtual TToolSite* Window() = 0;
+    virtual bool DrawingOpen() const = 0;
+    virtual bool InPlanView() const = 0;
+};
+
+// What a command needs before it runs; without it the command is refused with a message.
+enum class TCommandNeed {
+    Nothing,
+    PlanView,  // an open drawing with a floor plan in view: "You must be in a PLAN VIEW to use this function"
+};
+
+using TToolMaker = std::unique_ptr<TDrawingtool> (*)();
+
+// Makes a tool of class T with every field at its start value.
+template <class T>
+std::unique_ptr<TDrawingtool> MakeTool()
+{
+    return std::make_unique<T>();
+}
+
+struct TCommandRow {
+    int id = 0;
+    TCommandNeed needs = TCommandNeed::Nothing;
+    // A tool command installs a new tool made by `make`, with `kind` and `step`, and shows its
+    // name, prompt and help context (null and 0 leave them as they are).
+    TToolMaker make = nullptr;
+    int kind = KIND_NONE;
+    int step = STEP_READY;
+    const char* toolName = nullptr;
+    const char* prompt = nullptr;
+    int helpContext = 0;
+    const TToolFamily* family = nullptr;
+    // What the command does then (or all it does, when it installs no tool).
+    void (*run)(TCommandContext& context) = nullptr;
+    // A command of the client itself (file, view, zoom): its handler.
+    void (TClient::*handler)() = nullptr;
+};
+
+// The tool TClient::SetToolForKind builds for a kind (a picked object's type code, or the kind of
+// a tool to return to).
+struct TKindRow {
+    int kind = KIND_NONE;
+    TToolMaker make = nullptr;
+    const TToolFamily* family = nullptr;
+};
+
+// What one family (or the client) contributes to the tables.
+struct TFamilyRows {
+    std::span<const TCommandRow> commands;
+    std::span<const TKindRow> kinds;
+};
+
+// Every command row, every kind row, every family.
+const std::vector<TCommandRow>& CommandTable();
+const std::vector<TKindRow>& KindTable();
+const std::vector<const TToolFamily*>& Families();
+
+// The row of a command id; null when no command has it (the command is shown disabled).
+const TCommandRow* FindCommand(int id);
+// The row of a kind; null when no tool is built for it.
+const TKindRow* FindKind(int kind);

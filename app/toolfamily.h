@@ -1,0 +1,39 @@
+#pragma once
+// The window side of one tool family: what the drawing window does around the calls into the
+// family's tools. TChild's handlers do the part every tool shares (F1, scrolling, the angled-input
+// key, CENTRE, the datum read-out) and hand the rest to the family of the current tool.
+//
+// Each family is one class in its own files under app/families/, with one static instance, the
+// command rows that install its tools and the kinds it builds for TClient::SetToolForKind (see
+// commandtable.h). The defaults pass the event straight to the tool.
+#include "platform/geometry.h"
+
+class TDrawingtool;
+class TToolSite;
+
+class TToolFamily {
+public:
+    virtual ~TToolFamily();
+
+    // A click, press, release and right click (client device points).
+    virtual void LButtonDown(TToolSite& site, TPoint point);
+    virtual void LButtonUp(TToolSite& site, TPoint point);
+    virtual void RButtonDown(TToolSite& site, TPoint point);
+    // Whether the current tool of this family gets a mouse move now.
+    virtual bool WantsMouseMove(const TDrawingtool& tool) const;
+    // Enter, an arrow key, keypad + or −: the keys that reach tools.
+    virtual void KeyDown(TToolSite& site, int key);
+    // A key released (only the families that act on it).
+    virtual void KeyUp(TToolSite& site, int key);
+    // A typed character.
+    virtual void Char(TToolSite& site, int character);
+    // The tool is about to be replaced by another: take any feedback off the screen.
+    virtual void Leaving(TToolSite& site);
+
+    // A click that this family takes over whatever tool is current (a click inside a design room,
+    // say): true when it did. Asked of every family before the current one gets the click.
+    virtual bool ClaimsClick(TToolSite& site, TPoint point);
+};
+
+// The family of tools that need nothing beyond the defaults (the pick tool among them).
+const TToolFamily& PlainFamily();

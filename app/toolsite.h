@@ -1,0 +1,71 @@
+#pragma once
+// What the window side of a tool family sees of the drawing window and the client: the current
+// tool, a canvas for one call into it, the window's cursor, typed lengths, repaints, status texts,
+// the datum and the choice of the next tool. The drawing window (TChild) implements it; family
+// code never includes the window itself, so its includes point one way.
+#include "model/modelbox.h"
+#include "platform/geometry.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class Canvas;
+class TDrawingtool;
+class TToolFamily;
+class TWindow;
+
+class TToolSite {
+public:
+    virtual ~TToolSite();
+
+    // The current tool, which receives the window's input.
+    virtual TDrawingtool& Tool() = 0;
+    // Calls fn(tool, dc, clientRect) on the current tool with a canvas made for this one call;
+    // the window stores itself in the tool first.
+    using ToolCall = std::function<void(TDrawingtool& tool, Canvas& dc, const TRect& clientRect)>;
+    virtual void CallTool(const ToolCall& fn) = 0;
+
+    // The parent of the dialogs and message boxes a family opens.
+    virtual TWindow& DialogParent() = 0;
+    // Shows a message box (exclamation icon, OK) over the window.
+    virtual void Message(const std::string& text, const std::string& title) = 0;
+
+    // The client rectangle and the window's own cursor (client device coordinates).
+    virtual TRect ClientRect() const = 0;
+    virtual TPoint Cursor() const = 0;
+    virtual void SetCursor(TPoint device) = 0;
+    // The model point under a device point, and back.
+    virtual TPoint ModelPointOf(TPoint device) const = 0;
+    virtual TPoint DevicePointOf(TPoint model) const = 0;
+
+    // Asks a length typed for an arrow key: metric an input box (millimetres) holding the proposal,
+    // imperial the feet-and-inches dialog. False when cancelled or outside 1..32766.
+    virtual bool AskLength(const std::string& title, const std::string& prompt, int proposal, int& length) = 0;
+
+    // Repaints from the drawing file: Refresh's modes (0 the whole window, 3 the library preview
+    // strip, 9 the whole window at once, 15 the tool's edit area), a device area, a model area.
+    virtual void Refresh(int mode) = 0;
+    virtual void InvalidateArea(const TRect& device) = 0;
+    virtual void InvalidateModelArea(const TModelBox& area) = 0;
+
+    // Status texts and the help context of F1.
+    virtual void SetPrompt(const std::string& text) = 0;
+    virtual void SetToolName(const std::string& text) = 0;
+    virtual void SetDistance(const std::string& text) = 0;
+    virtual void SetHelpContext(int context) = 0;
+
+    // The datum: mode 1 off, 2 requested, 3 set, 4 set with the angle read-out.
+    virtual int DatumMode() const = 0;
+    virtual void SetDatumMode(int mode) = 0;
+    virtual void SetDatum(int mode, TPoint model) = 0;
+    // The angled-input toggle: 0, or 50 while the arrows only move the cursor.
+    virtual int MarkX() const = 0;
+
+    // The next tool: the pick tool; the tool that belongs to a kind; a tool made here.
+    virtual void SetPickTool() = 0;
+    virtual void SetToolForKind(int kind) = 0;
+    virtual void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
+    // A cancelled or refused input: the window is repainted and the pick tool installed.
+    virtual void AbandonTool() = 0;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// One change to the object list. Every tool, edit and command that adds, replaces or removes
+// drawing objects does it through an edit and commits it once: the drawing file is written once,
+// the area the change covers is known (for the repaint), the change counter that undo relies on
+// moves on, and a drawing file that cannot be written is reported to the user.
+//
+//     TDrawingEdit edit;
+//     edit.Add(std::move(line));
+//     edit.Commit();
+//
+// The edit works on the list at once (indices given to Replace, Modify and Remove are the list's
+// indices at the time of the call); Commit only writes the file and reports.
+#include "model/modelbox.h"
+
+#include <memory>
+#include <vector>
+
+class TList;
+class TObject;
+
+class TDrawingEdit {
+public:
+    // An edit of the current drawing's list.
+    TDrawingEdit();
+    explicit TDrawingEdit(TList& objects);
+    TDrawingEdit(const TDrawingEdit&) = delete;
+    TDrawingEdit& operator=(const TDrawingEdit&) = delete;
+
+    TList& Objects() const { return objects; }
+
+    // Appends an object; returns its index. The list owns it from then on.
+    int Add(std::unique_ptr<TObject> object);
+    // Puts a new object in place of the one at index, which is deleted.
+    void Replace(int index, std::unique_ptr<TObject> object);
+    // The object at index, to be changed in place: its extent before the change counts to the area.
+    TObject& Modify(int index);
+    // Deletes the object at index; the later entries move down one place.
+    void Remove(int index);
+    // Deletes the objects at these indices (any order, duplicates ignored), highest first.
+    void RemoveAll(std::vector<int> indices);
+    // Deletes every object from index n on.
+    void CutBack(int n);
+
+    // True when the edit changed the list.
+    bool Changed() const { return changed; }
+    // The model area the change covers: the extents of what was removed or replaced, and of what
+    // was added, replaced or modified as it is now.
+    TModelBox Area() const;
+
+    // Rewrites the drawing file once (also when nothing changed: the caller wants the file to
+    // hold the list). False when it could not be written; the user has then been told which file
+    // and why. A changed edit moves the drawing's change counter on.
+    bool Commit();
+
+private:
+    TList& objects;
+    bool changed = false;
+    TModelBox before;                      // extents of what went away
+    std::vector<const TObject*> touched;   // objects added, replaced or modified
+};

@@ -1,0 +1,83 @@
+#pragma once
+// Typed settings records: one small struct per settings file, with named fields, read and written
+// here only. A record names its file (one name, or a metric and an imperial twin), its format and
+// its fields in file order:
+//
+//     struct TScrollSettings {
+//         static constexpr TSettingsFile file{"SCROLL.CFG"};
+//         static constexpr const char* format = SCROLL_CFG_FORMAT;
+//         int32_t lineX = 0;
+//         int32_t lineY = 0;
+//         auto Fields() { return std::tie(lineX, lineY); }
+//     };
+//     TScrollSettings steps = ReadSettings<TScrollSettings>();
+//
+// Reading takes the fields the file supplies and the shipped default for the rest (SettingsRecord);
+// writing formats every field with the record's format in the C locale and replaces the file
+// atomically. Field types: int32_t (%d, %ld), double (%lf), char (%c), std::string (%s, %Nc).
+#include "model/drawingstate.h"
+#include "model/settingsfile.h"
+
+#include <cstdint>
+#include <string>
+#include <tuple>
+#include <variant>
+#include <vector>
+
+// The file a record lives in under CFG/.
+struct TSettingsFile {
+    const char* metric;                // the file, or the metric twin
+    const char* imperial = nullptr;    // the imperial twin; null when one file serves both
+    const char* For(int unitSystem) const { return imperial && unitSystem != 1 ? imperial : metric; }
+};
+
+// One field's value, for formatting.
+using TSettingsValue = std::variant<std::int32_t, double, char, std::string>;
+
+// Formats values with a settings format (the conversions of SettingsRecord), in the C locale.
+// A value whose type does not fit its conversion is a programming error: std::invalid_argument.
+std::string FormatSettingsFields(const std::string& format, const std::vector<TSettingsValue>& values);
+
+namespace settings_detail {
+
+inline void Take(const SettingsRecord& raw, std::size_t i, std::int32_t& value) { value = raw.Int(i); }
+inline void Take(const SettingsRecord& raw, std::size_t i, double& value) { value = raw.Double(i); }
+inline void Take(const SettingsRecord& raw, std::size_t i, char& value) { value = raw.Char(i); }
+inline void Take(const SettingsRecord& raw, std::size_t i, std::string& value) { value = raw.Text(i); }
+
+}  // namespace settings_detail
+
+// The record as stored in its file (the unit system's twin), missing fields from the shipped default.
+template <class Record>
+Record ReadSettings(int unitSystem = State().unitSystem)
+{
+    Record record;
+    const SettingsRecord raw(Record::file.For(unitSystem), Record::format);
+    std::size_t index = 0;
+    std::apply([&](auto&... field) { (settings_detail::Take(raw, index++, field), ...); }, record.Fields());
+    return record;
+}
+
+// The record as its file holds it, byte for byte.
+template <class Record>
+std::string FormatSettings(const Record& record)
+{
+    std::vector<TSettingsValue> values;
+    std::apply([&](const auto&... field) { (values.emplace_back(field), ...); },
+               const_cast<Record&>(record).Fields());
+    return FormatSettingsFields(Record::format, values);
+}
+
+// The name of the record's file for the unit system.
+template <class Record>
+std::string SettingsFileName(int unitSystem = State().unitSystem)
+{
+    return Record::file.For(unitSystem);
+}
+
+// Rewrites the record's file whole. False when it could not be written; `reason` then says why.
+template <class Record>
+bool WriteSettings(const Record& record, int unitSystem = State().unitSystem, std::string* reason = nullptr)
+{
+    return WriteSettingsFile(SettingsFileName<Record>(unitSystem), FormatSettings(record), reason);
+}

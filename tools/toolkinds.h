@@ -1,0 +1,80 @@
+#pragma once
+// Every tool kind and step number the program tells apart, in one place. A kind is the tool's
+// input mode (and the type code of the objects it makes, where it makes one kind); a step is the
+// sub-operation of a tool. Code compares kinds and steps by these names only.
+
+// Tool kinds.
+constexpr int KIND_NONE = 0;
+constexpr int KIND_LINE = 1;
+constexpr int KIND_ARC = 3;
+constexpr int KIND_TEXT = 4;              // text placed through the "Text" input box
+constexpr int KIND_ELLIPSE = 5;
+constexpr int KIND_CIRCLE = 6;
+constexpr int KIND_RECTANGLE = 7;
+constexpr int KIND_RNDRECT = 8;
+constexpr int KIND_MOVE = 14;             // move or rotate the selection; paste; zoom rectangle
+constexpr int KIND_COPY = 15;
+constexpr int KIND_ERASE = 19;
+constexpr int KIND_TYPED_TEXT_DONE = 20;  // typed text finished with a double Enter
+constexpr int KIND_PICK = 21;
+constexpr int KIND_KEEPS_LINE_DRAWN = 51;  // a line kind whose commit leaves lineDrawn as it is
+constexpr int KIND_PICKED_LINE = 22;
+constexpr int KIND_TYPED_TEXT = 24;
+constexpr int KIND_CHANGE_TEXT = 25;
+constexpr int KIND_WALL_EDIT = 999;       // lengthen, shorten, delete, split, change type
+constexpr int KIND_EXTWALL = 1000;
+constexpr int KIND_PLAN_RESIZE = 1100;    // enlarge or shrink the floor plan
+
+constexpr int KIND_STAIRS = 57;
+constexpr int KIND_DOOR_HINGED = 60;
+constexpr int KIND_DOOR_DOUBLE = 62;
+constexpr int KIND_WALL_OPENING = 64;
+constexpr int KIND_WINDOW = 2000;
+
+// Kinds whose tools show a symbol preview while CENTRE is used (41 has no tool of its own), and
+// kinds that keep their preview in the second CENTRE step (none of them has a tool of its own).
+constexpr int KINDS_WITH_SYMBOL_PREVIEW[] = {41, KIND_DOOR_HINGED, KIND_DOOR_DOUBLE, KIND_WALL_OPENING, KIND_WINDOW};
+constexpr int KINDS_KEEPING_CENTRE_PREVIEW[] = {72, 73, 80, 81, 83, 93};
+
+// Steps every tool family shares.
+constexpr int STEP_READY = 0;
+constexpr int STEP_CENTRE_FIRST = 30;
+constexpr int STEP_CENTRE_SECOND = 31;
+constexpr int STEP_CENTRECENTRE_FIRST = 35;
+constexpr int STEP_CENTRECENTRE_SECOND = 36;
+constexpr int STEP_CENTRECENTRE_THIRD = 37;
+
+// Line family.
+constexpr int STEP_DIMENSION_FIRST = 20;   // manual dimension: Enter marks the first point
+constexpr int STEP_DIMENSION_SECOND = 21;  // Enter marks the second point, then the measurement
+constexpr int STEP_DIMENSION_TEXT = 22;    // the value text is placed
+constexpr int STEP_MULTILINE_START = 40;
+constexpr int STEP_MULTILINE_FIRST = 41;
+constexpr int STEP_MULTILINE_LAST = 42;
+constexpr int STEP_LINETEXT_READY = 50;
+constexpr int STEP_LINETEXT_DRAWING = 51;
+
+// Selection tools (move, copy, erase).
+constexpr int STEP_SELECTION_DRAG = 5;     // dragging the selection rectangle
+constexpr int STEP_ZOOM_START = 10;        // Zoom UP: the next press starts the zoom rectangle
+constexpr int STEP_ZOOM_DRAG = 15;         // dragging the zoom rectangle
+
+// External-wall tool: the edits of an existing wall and the plan resize.
+constexpr int STEP_WALL_LENGTHEN = 2;
+constexpr int STEP_WALL_SHORTEN = 3;
+constexpr int STEP_WALL_DELETE = 4;
+constexpr int STEP_WALL_SPLIT = 5;
+constexpr int STEP_WALL_CHANGE_TYPE = 6;
+constexpr int STEP_PLAN_ENLARGE = 8;
+constexpr int STEP_PLAN_SHRINK = 9;
+
+// The two steps of CENTRE.
+constexpr bool IsCentreStep(int step) { return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND; }
+
+// The three steps of CENTRE CENTRE.
+constexpr bool IsCentreCentreStep(int step)
+{
+    return step >= STEP_CENTRECENTRE_FIRST && step <= STEP_CENTRECENTRE_THIRD;
+}
+
+constexpr bool IsAnyCentreStep(int step) { return IsCentreStep(step) || IsCentreCentreStep(step); }
