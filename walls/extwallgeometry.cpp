@@ -18,11 +18,6 @@ namespace {
 // exact one would move their corners slightly.
 constexpr double RADIANS_PER_TENTH = 0.001745;
 
-bool IsOrthogonal(int angle)
-{
-    return angle == 0 || angle == 900 || angle == 1800 || angle == 2700;
-}
-
 // The side the wall lines lie on: the right-hand normal of an orthogonal direction.
 TPoint RightNormal(int angle)
 {
@@ -72,7 +67,7 @@ TOffset SlopedOffset(int angle, std::int64_t d)
 // Offset of a free wall end for either family.
 TOffset FreeEndOffset(int angle, std::int64_t d)
 {
-    if (!IsOrthogonal(angle))
+    if (!TExtwallobjtool::IsOrthogonal(angle))
         return SlopedOffset(angle, d);
     const TPoint n = RightNormal(angle);
     return {n.x * d, n.y * d};
@@ -101,7 +96,7 @@ std::array<std::int64_t, 3> Cumulative(std::int64_t s1, std::int64_t s2, std::in
 int JoinedWallDirection(const TExtwallobj& wall)
 {
     const int a = wall.angle;
-    if (!IsOrthogonal(a) && a > 0)
+    if (!TExtwallobjtool::IsOrthogonal(a) && a > 0)
         return a;
     if (wall.y1 == wall.y2 && wall.x1 != wall.x2)
         return wall.x1 < wall.x2 ? 900 : 2700;
@@ -132,6 +127,11 @@ void SquareWallLines(TExtwallobj& wall)
 }
 
 }  // namespace
+
+bool TExtwallobjtool::IsOrthogonal(int angle)
+{
+    return angle == 0 || angle == 900 || angle == 1800 || angle == 2700;
+}
 
 TExtwallobj* TExtwallobjtool::ExternalWallAt(int index)
 {

@@ -246,31 +246,36 @@ void TExtwallobjtool::NormaliseJoins(int& startJoin, int& endJoin)
         return wall && wall->x2 == x && wall->y2 == y;
     };
 
-    if (startJoin != NO_INDEX && endJoin == NO_INDEX) {
+    if (startJoin == NO_INDEX)
+        return;
+    if (endJoin == NO_INDEX) {
         // A start snapped onto another wall's start: the new wall runs the other way and ends there.
         if (startsAt(startJoin, x1, y1)) {
             ReverseWall();
             endJoin = startJoin;
             startJoin = NO_INDEX;
+            return;
         }
-    } else if (startJoin != NO_INDEX && endJoin != NO_INDEX) {
+        if (endsAt(startJoin, x1, y1))
+            return;
+    } else {
+        // Two snapped walls. The second hit ending at the new wall's start is the wall before it (a
+        // loop closed after its first wall was hit): the joins change roles. The wall lines then
+        // make both corners even when the other end met its wall only within the tolerance (a
+        // closing wall typed a little short); the corner tests compare x only.
         if (endsAt(endJoin, x1, y1)) {
             std::swap(startJoin, endJoin);
-        } else if (startsAt(endJoin, x1, y1)) {
+            return;
+        }
+        if (startsAt(endJoin, x1, y1)) {
             ReverseWall();
+            return;
         }
     }
 
-    // The joins are right when the start wall ends at the new wall's start and the end wall starts
-    // at its end.
-    auto fits = [&](int s, int e) {
-        return (s == NO_INDEX || endsAt(s, x1, y1)) && (e == NO_INDEX || startsAt(e, x2, y2));
-    };
-    if (fits(startJoin, endJoin))
-        return;
-
-    // Other combinations of snapped ends: take the direction in which more of the snapped walls
-    // meet the new wall end to start, and keep only the joins that do.
+    // The combinations left: a single wall touching the new wall at its end, or a second hit that
+    // touches neither end of the new wall's start. Take the direction in which more of the snapped
+    // walls meet the new wall end to start, and keep only the joins that do.
     const int snapped[2] = {startJoin, endJoin};
     auto assign = [&](std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by, int& s, int& e) {
         s = NO_INDEX;
@@ -304,38 +309,39 @@ void TExtwallobjtool::NormaliseJoins(int& startJoin, int& endJoin)
 
 void TExtwallobjtool::OrientFreeWall()
 {
-    // The direction code chosen for the side of the wall lines wins over the order of the points.
+    // The direction code chosen for the side of the wall lines wins over the order of the points:
+    // a wall drawn against it is turned round. An axis wall then takes the code's own direction; a
+    // sloped wall keeps its slope and turns by half a turn, so its lines lie at their full spacing.
+    bool against = false;
+    int axisAngle = 0;
     switch (objectIndex) {
     case 1:
-        if (x1 > x2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-            lineAux1 = 900;
-        }
+        against = x1 > x2;
+        axisAngle = 900;
         break;
     case 2:
-        if (y2 > y1) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-            lineAux1 = 1800;
-        }
+        against = y2 > y1;
+        axisAngle = 1800;
         break;
     case 3:
-        if (x2 > x1) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-            lineAux1 = 2700;
-        }
+        against = x2 > x1;
+        axisAngle = 2700;
         break;
     case 4:
-        if (y1 > y2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-            lineAux1 = 0;
-        }
+        against = y1 > y2;
+        axisAngle = 0;
         break;
     default:
         break;
+    }
+    if (!against)
+        return;
+    if (IsOrthogonal(lineAux1)) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+        lineAux1 = axisAngle;
+    } else {
+        ReverseWall();
     }
 }
 

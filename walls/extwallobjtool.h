@@ -58,6 +58,9 @@ public:
     void EditWall(int amount, int x, int y);
     void ResizeFloorPlan(int amount, int x, int y);
 
+    // A wall along an axis: angle 0, 900, 1800 or 2700; every other angle is a sloped wall.
+    static bool IsOrthogonal(int angle);
+
     // The wall's angle is kept in lineAux1.
     std::int32_t& angle() { return lineAux1; }
     // Names the wall-commit code also uses for the same fields.

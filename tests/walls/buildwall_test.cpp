@@ -265,6 +265,47 @@ TEST_F(Build, DirectionCodesTurnFreeWallsToTheirDirection)
     }
 }
 
+TEST_F(Build, SlopedFreeWallDrawnAgainstItsSideIsTurnedRoundKeepingItsSlope)
+{
+    // A solid 230 wall drawn up and to the left (3 across, 4 up) with its lines below: the ends are
+    // exchanged and the wall runs down and to the right at 1431, its line 230 from the reference
+    // line on the right of that direction.
+    WriteCfg("EXTWALLM.CFG", "230 0 0 25 2550 2400 2400 0 0 0\n");
+    Segment(4000, 1000, 1000, 5000, 3231);
+    tool.objectIndex = 1;
+    tool.BuildWall(1);
+    EXPECT_EQ((Line{tool.x1, tool.y1, tool.x2, tool.y2}), (Line{1000, 5000, 4000, 1000}));
+    EXPECT_EQ(tool.lineAux1, 1431);
+    EXPECT_EQ(LineOf(tool, 0), (Line{1000 - 183, 5000 - 138, 4000 - 183, 1000 - 138}));
+    // The line lies one thickness from the reference line (up to the truncation of each component).
+    const double distance = std::hypot(183.0, 138.0);
+    EXPECT_NEAR(distance, 230, 1);
+}
+
+TEST_F(Build, SlopedFreeWallsOfEveryQuadrantTurnByHalfATurn)
+{
+    struct Case {
+        int code;
+        Line drawn;
+        int drawnAngle;
+        int storedAngle;
+    };
+    const Case cases[] = {
+        {1, {4000, 1000, 1000, 4000}, 3150, 1350},  // up-left, lines below: runs down-right
+        {2, {1000, 1000, 2000, 4000}, 184, 1984},   // up-right, lines left: runs down-left
+        {3, {1000, 4000, 4000, 1000}, 1350, 3150},  // down-right, lines above: runs up-left
+        {4, {1000, 4000, 2000, 1000}, 1616, 3416},  // down-right, lines right: runs up-left
+    };
+    for (const Case& c : cases) {
+        Segment(c.drawn[0], c.drawn[1], c.drawn[2], c.drawn[3], c.drawnAngle);
+        tool.objectIndex = c.code;
+        tool.BuildWall(1);
+        EXPECT_EQ((Line{tool.x1, tool.y1, tool.x2, tool.y2}), (Line{c.drawn[2], c.drawn[3], c.drawn[0], c.drawn[1]}))
+            << "code " << c.code;
+        EXPECT_EQ(tool.lineAux1, c.storedAngle) << "code " << c.code;
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Commit.
 

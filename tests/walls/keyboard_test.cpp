@@ -147,6 +147,36 @@ TEST_F(Keyboard, MetricRectangleGivesFourMitredWalls)
     ExpectWrittenAndReadBackEqual();
 }
 
+TEST_F(Keyboard, ClosingWallTypedSlightlyShortStillMakesBothCorners)
+{
+    // Up 2990 where the outline needs 3000: the closing wall snaps at both ends (its end 10 from the
+    // first wall's start, within the tolerance of 15) and is mitred at both corners; its lines stop
+    // 10 short of the first wall's lines instead of crossing them.
+    tool.objectIndex = 1;
+    Enter({100, 50});  // model (500, 3250)
+    Wall(VK_RIGHT, 4000);
+    Wall(VK_DOWN, 3000);
+    Wall(VK_LEFT, 4000);
+    Wall(VK_UP, 2990);
+
+    ASSERT_EQ(objects().count(), 8);
+    const TExtwallobj& top = WallAt(4);
+    const TExtwallobj& bottom = WallAt(6);
+    const TExtwallobj& left = WallAt(7);
+    EXPECT_EQ((Line{left.x1, left.y1, left.x2, left.y2}), (Line{500, 250, 500, 3240}));
+    EXPECT_EQ(left.angle, 0);
+    EXPECT_EQ(left.groupId, 2990);
+    const int d[] = {110, 160, 260};
+    for (int k = 0; k < 3; ++k) {
+        const int o = d[k];
+        EXPECT_EQ(LineOf(left, k), (Line{500 + o, 250 + o, 500 + o, 3240 - o})) << "line " << k + 1;
+        // The first wall's lines start on the closing wall's lines, as in the closed rectangle.
+        EXPECT_EQ(LineOf(top, k), (Line{500 + o, 3250 - o, 4500 - o, 3250 - o})) << "line " << k + 1;
+        EXPECT_EQ(LineOf(bottom, k), (Line{4500 - o, 250 + o, 500 + o, 250 + o})) << "line " << k + 1;
+    }
+    ExpectWrittenAndReadBackEqual();
+}
+
 TEST_F(Keyboard, ImperialRectangleTypedInFeetAndInches)
 {
     state().unitSystem = 0;
