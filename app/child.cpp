@@ -2,25 +2,21 @@
 
 #include "app/client.h"
 #include "app/drawingfiles.h"
-#include "tools/toolkinds.h"
+#include "app/families/linefamily.h"
+#include "app/lengthprompt.h"
+#include "app/toolfamily.h"
 #include "dialogs/dialogsettings.h"
-#include "dialogs/extsidedlg.h"
-#include "dialogs/feetdlg.h"
-#include "dialogs/ltxtdlg.h"
-#include "dialogs/plancustdlg.h"
-#include "dialogs/plandlg.h"
 #include "dialogs/savedlg.h"
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/object.h"
 #include "model/planpainter.h"
 #include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
-#include "platform/decimaltext.h"
-#include "platform/inputdialog.h"
 #include "tools/drawingtool.h"
 #include "tools/linetool.h"
 
@@ -33,85 +29,10 @@ namespace {
 // Undo takes back at most this many objects in a row.
 constexpr int MAX_UNDO = 3;
 
-// Lengths typed for an arrow key, in model units.
-constexpr int MIN_TYPED_LENGTH = 1;
-constexpr int MAX_TYPED_LENGTH = 32766;
-// The metric length box: at most 8 digits.
-constexpr int LENGTH_BUFFER = 9;
-// The measurement prompt takes up to 7 characters.
-constexpr int MEASUREMENT_BUFFER = 8;
-
-// Draw Multilines: the number of lines, at most 3 digits.
-constexpr int MIN_MULTILINE_COUNT = 2;
-constexpr int MAX_MULTILINE_COUNT = 100;
-constexpr int MULTILINE_COUNT_BUFFER = 4;
-const char* const MULTILINE_PROMPT =
-    "press Enter then arrow key or movecursor,press Enter on line end, press Enter on final line FIRST endpt";
-
-// The external-wall dialogs and prompts.
-const char* const COMPLETE_DIALOGUE_PROMPT = "Complete the Dialogue Box";
-const char* const ANGLED_WALLS_HINT =
-    "HINT for ANGLED walls, press 'a' key then arrow keys to finetune cursor, 'a' again for normal input)";
-const char* const EXTERNAL_WALL_PROMPT =
-    "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input";
-const char* const EXTERNAL_WALL_TOOL_NAME = "Ext. Walls";
-
-// The storey fields (base level, ground, first, second storey) of the external-wall settings.
-constexpr int METRIC_WALL_LEVELS[4] = {25, 2550, 2400, 2400};
-constexpr int IMPERIAL_WALL_LEVELS[4] = {24, 2328, 2304, 2304};
-
-bool IsArrowKey(int key)
+bool IsToolKey(int key)
 {
-    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
-}
-
-// The measuring direction of an arrow key: up 1, right 2, down 3, left 4.
-int MeasureDirectionOf(int key)
-{
-    switch (key) {
-    case VK_UP:
-        return 1;
-    case VK_RIGHT:
-        return 2;
-    case VK_DOWN:
-        return 3;
-    default:
-        return 4;
-    }
-}
-
-const char* DirectionName(int key)
-{
-    switch (key) {
-    case VK_UP:
-        return "UP:";
-    case VK_RIGHT:
-        return "RIGHT:";
-    case VK_DOWN:
-        return "DOWN:";
-    default:
-        return "LEFT:";
-    }
-}
-
-// Asks a length in model units: metric an input box of `buffer` characters (millimetres) holding
-// the proposal, imperial the feet-and-inches dialog counting a fraction by `rule`. False when
-// cancelled.
-bool AskModelLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal, int buffer,
-                    FractionRule rule, int& length)
-{
-    if (State().unitSystem == 1) {
-        TInputDialog dialog(&parent, title, prompt, std::to_string(proposal), buffer);
-        if (dialog.Execute() != IDOK)
-            return false;
-        length = DecimalValue(dialog.GetBuffer());
-    } else {
-        TFeetdlg dialog(&parent, 9500, proposal);
-        if (dialog.Execute() != IDOK)
-            return false;
-        length = dialog.Length(rule);
-    }
-    return true;
+    return key == VK_ENTER || key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN ||
+           key == VK_ADD || key == VK_SUBTRACT;
 }
 
 }  // namespace
@@ -145,19 +66,23 @@ void TChild::SetCursorPos(TPoint clientDevice)
     host->SetCursorPos(clientDevice);
 }
 
-TDrawingtool& TChild::Tool() const
+TDrawingtool& TChild::Tool()
 {
     return *client.currentTool;
 }
 
-template <typename Fn>
-void TChild::WithToolCanvas(Fn&& fn)
+void TChild::CallTool(const ToolCall& fn)
 {
     TDrawingtool& tool = Tool();
     tool.window = this;
     std::unique_ptr<Canvas> dc = host->MakeCanvas();
-    TRect clientRect = ClientRect();
+    const TRect clientRect = ClientRect();
     fn(tool, *dc, clientRect);
+}
+
+void TChild::Message(const std::string& text, const std::string& title)
+{
+    MessageBox(text, title, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Painting
@@ -216,6 +141,16 @@ void TChild::Refresh(int mode)
     }
 }
 
+void TChild::InvalidateModelArea(const TModelBox& area)
+{
+    if (area.empty)
+        return;
+    // Pens and text reach a little beyond the points: a few pixels of margin.
+    const TPoint a = DevicePointOf({area.minX, area.maxY});
+    const TPoint b = DevicePointOf({area.maxX, area.minY});
+    InvalidateArea(TRect{a.x, a.y, b.x, b.y}.Normalized().Inflated(4, 4));
+}
+
 // Coordinates
 
 TPoint TChild::ModelPointOf(TPoint device) const
@@ -252,9 +187,9 @@ void TChild::EvLButtonDown(TPoint point)
     TDrawingtool& tool = Tool();
     // The line family runs CENTRE and CENTRE CENTRE from its own button handling; for the other
     // tools the window does.
-    if ((IsCentreStep(tool.step) || IsCentreCentreStep(tool.step)) && !dynamic_cast<TLinetool*>(&tool)) {
+    if (IsAnyCentreStep(tool.step) && !dynamic_cast<TLinetool*>(&tool)) {
         const bool centre = IsCentreStep(tool.step);
-        WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) {
+        CallTool([&](TDrawingtool& t, Canvas& dc, const TRect& rect) {
             if (centre)
                 t.CentreStep(dc, rect, point.x, point.y);
             else
@@ -262,42 +197,28 @@ void TChild::EvLButtonDown(TPoint point)
         });
         return;
     }
-    if (datumMode == DATUM_REQUESTED || tool.kind == KIND_MOVE || tool.kind == KIND_ERASE) {
-        TPoint model = ModelPointOf(point);
-        datumX = model.x;
-        datumY = model.y;
-        datumMode = DATUM_SET;
-    }
-    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.LButtonDown(dc, rect, point.x, point.y); });
+    if (datumMode == DATUM_REQUESTED)
+        SetDatum(DATUM_SET, ModelPointOf(point));
+    for (const TToolFamily* family : Families())
+        if (family != &client.Family() && family->ClaimsClick(*this, point))
+            return;
+    client.Family().LButtonDown(*this, point);
 }
 
 void TChild::EvLButtonUp(TPoint point)
 {
-    TDrawingtool& tool = Tool();
-    const bool selection = tool.kind == KIND_MOVE || tool.kind == KIND_COPY || tool.kind == KIND_ERASE;
-    const bool zoomRelease = tool.kind == KIND_MOVE && tool.step == STEP_ZOOM_DRAG;
-    if (selection && (tool.step == STEP_SELECTION_DRAG || tool.step == STEP_ZOOM_DRAG)) {
-        datumMode = DATUM_OFF;
-        client.SetDistance("");
-    }
-    TPoint released = point;
-    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.LButtonUp(dc, rect, released); });
-    if (zoomRelease) {
-        client.SetToolForKind(client.savedToolKind);
-        ApplyView();
-    }
+    client.Family().LButtonUp(*this, point);
 }
 
 void TChild::EvRButtonDown(TPoint point)
 {
-    TPoint pressed = point;
-    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.RButtonDown(dc, rect, pressed); });
+    client.Family().RButtonDown(*this, point);
 }
 
 void TChild::EvMouseMove(TPoint point)
 {
-    if (datumMode >= 1)
-        WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.MouseMove(dc, rect, point.x, point.y); });
+    if (datumMode >= 1 && client.Family().WantsMouseMove(Tool()))
+        CallTool([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.MouseMove(dc, rect, point.x, point.y); });
     ShowDistance(point);
 }
 
@@ -313,108 +234,14 @@ void TChild::EvKeyDown(int key)
         markX = markX == 0 ? ANGLED_INPUT_ON : 0;
         return;
     }
-    const bool toolKey = key == VK_ENTER || IsArrowKey(key) || key == VK_ADD || key == VK_SUBTRACT;
-    if (!toolKey)
-        return;
-    switch (Tool().kind) {
-    case KIND_LINE:
-        LineKey(key);
-        return;
-    case KIND_EXTWALL:
-        ExternalWallKey(key);
-        return;
-    default:
-        break;
-    }
-    TPoint cursor = host->CursorPos();
-    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, 0); });
+    if (IsToolKey(key))
+        client.Family().KeyDown(*this, key);
 }
 
-void TChild::LineKey(int key)
+void TChild::EvKeyUp(int key)
 {
-    if (key == VK_ENTER) {
-        // ENTER marks a start point, ends a multiline's first line at the cursor, or draws the
-        // multiline's last lines.
-        const bool marked = Tool().lineDrawn != 0;
-        EraseRubberBand();
-        TPoint cursor = host->CursorPos();
-        WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, 0); });
-        if (!marked)
-            Tool().lineDrawn = 1;
-        return;
-    }
-    // An arrow draws from the marked start; it asks the length first.
-    if (!IsArrowKey(key) || Tool().lineDrawn != 1)
-        return;
-    int length = 0;
-    if (!AskLength("LINE", "", 0, length)) {
-        AbandonTool();
-        return;
-    }
-    EraseRubberBand();
-    TPoint cursor = host->CursorPos();
-    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, length); });
-    Tool().lineDrawn = 0;
-    client.SetPrompt(LINE_PROMPT);
-}
-
-void TChild::ExternalWallKey(int key)
-{
-    TList& objects = State().objects;
-    const int before = objects.count();
-    if (key == VK_ENTER) {
-        // The first ENTER marks the start; a later one ends a sloped wall at the cursor.
-        const bool marked = Tool().lineDrawn != 0;
-        TPoint cursor = host->CursorPos();
-        WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, 0); });
-        if (!marked)
-            Tool().lineDrawn = 1;
-        // The wall tool draws nothing itself: a new wall is shown from the drawing file.
-        if (objects.count() > before)
-            Refresh(0);
-        return;
-    }
-    if (!IsArrowKey(key))
-        return;
-    if (markX != 0) {
-        // Angled input: the arrows only fine-tune the cursor, one pixel a key.
-        TPoint cursor = host->CursorPos();
-        const TRect rect = ClientRect();
-        switch (key) {
-        case VK_LEFT:
-            --cursor.x;
-            break;
-        case VK_RIGHT:
-            ++cursor.x;
-            break;
-        case VK_UP:
-            --cursor.y;
-            break;
-        default:
-            ++cursor.y;
-            break;
-        }
-        cursor.x = std::clamp(cursor.x, 0, std::max(0, rect.Width() - 1));
-        cursor.y = std::clamp(cursor.y, 0, std::max(0, rect.Height() - 1));
-        SetCursorPos(cursor);
-        return;
-    }
-    TDrawingtool& tool = Tool();
-    if (tool.lineDrawn != 1)
-        return;
-    // The start snaps onto a wall end, and the distance to the next wall end in the arrow's
-    // direction is offered as the length.
-    tool.measureDirection() = MeasureDirectionOf(key);
-    tool.SubCommand(2);
-    int length = 0;
-    if (!AskLength("WALL LENGTH", DirectionName(key), tool.libraryFlag, length)) {
-        AbandonTool();
-        return;
-    }
-    TPoint cursor = host->CursorPos();
-    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.KeyDown(dc, rect, key, cursor, length); });
-    if (objects.count() > before)
-        Refresh(0);
+    if (IsToolKey(key))
+        client.Family().KeyUp(*this, key);
 }
 
 bool TChild::AskLength(const std::string& title, const std::string& prompt, int proposal, int& length)
@@ -425,16 +252,7 @@ bool TChild::AskLength(const std::string& title, const std::string& prompt, int 
 
 void TChild::InputMeasurement()
 {
-    TDrawingtool& tool = Tool();
-    int length = 0;
-    const bool confirmed = AskModelLength(*this, "Measurement", "", tool.dimensionLength(), MEASUREMENT_BUFFER,
-                                          FractionRule::Proper, length);
-    if (!confirmed || length < 1) {
-        client.SetPickTool();
-        return;
-    }
-    tool.dimensionLength() = length;
-    tool.step = 22;
+    ::InputMeasurement(*this);
 }
 
 void TChild::AbandonTool()
@@ -443,32 +261,51 @@ void TChild::AbandonTool()
     client.SetPickTool();
 }
 
-void TChild::EraseRubberBand()
-{
-    auto* line = dynamic_cast<TLinetool*>(&Tool());
-    // Only the multiline's first line keeps a band on the screen across a key; it is drawn once
-    // the cursor has left the start point.
-    if (!line || line->step != STEP_MULTILINE_FIRST || line->active != 1 ||
-        (line->x2 == line->x1 && line->y2 == line->y1))
-        return;
-    WithToolCanvas([&](TDrawingtool&, Canvas& dc, const TRect& rect) {
-        SetupViewMapping(dc, rect);
-        dc.SetROP2(RasterOp::Xor);
-        const TPen previous = dc.SelectPen(line->RubberBandPen());
-        line->DrawFeedback(dc, 0);
-        dc.SelectPen(previous);
-        dc.SetROP2(RasterOp::Copy);
-    });
-    // The band is off the screen: the next one starts from the start point again.
-    line->x2 = line->x1;
-    line->y2 = line->y1;
-}
-
 void TChild::EvChar(int character)
 {
-    if (Tool().kind != KIND_TYPED_TEXT)
-        return;
-    WithToolCanvas([&](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.Char(dc, rect, character); });
+    client.Family().Char(*this, character);
+}
+
+// The tool site's status texts and tools are the client's.
+
+void TChild::SetPrompt(const std::string& text)
+{
+    client.SetPrompt(text);
+}
+
+void TChild::SetToolName(const std::string& text)
+{
+    client.SetToolName(text);
+}
+
+void TChild::SetDistance(const std::string& text)
+{
+    client.SetDistance(text);
+}
+
+void TChild::SetHelpContext(int context)
+{
+    client.helpContext = context;
+}
+
+int TChild::SavedToolKind() const
+{
+    return client.savedToolKind;
+}
+
+void TChild::SetPickTool()
+{
+    client.SetPickTool();
+}
+
+void TChild::SetToolForKind(int kind)
+{
+    client.SetToolForKind(kind);
+}
+
+void TChild::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+{
+    client.InstallTool(std::move(tool), family);
 }
 
 // The datum and the cursor-distance read-out
@@ -478,6 +315,13 @@ void TChild::SetDatumMode(int mode)
     datumMode = mode;
     if (mode == DATUM_OFF)
         client.SetDistance("");
+}
+
+void TChild::SetDatum(int mode, TPoint model)
+{
+    datumX = model.x;
+    datumY = model.y;
+    datumMode = mode;
 }
 
 void TChild::ShowDistance(TPoint device)
@@ -492,7 +336,7 @@ void TChild::ShowDistance(TPoint device)
     } else {
         // From the start of the band, or of the wall being typed.
         const TDrawingtool& tool = Tool();
-        const bool started = tool.active == 1 || (tool.kind == KIND_EXTWALL && tool.lineDrawn == 1);
+        const bool started = client.Family().MeasuresFromStart(tool);
         if (!started || (tool.x1 == 0 && tool.y1 == 0)) {
             client.SetDistance("");
             return;
@@ -529,15 +373,14 @@ void TChild::SetUpNewView()
     state.viewExtY = std::max(1, client.Height());
     state.unitsPerLogicalF = state.unitsPerLogical;
     lastClient = client;
-    StoreSettings(*this, "ZOOM.CFG",
-                  FormatC(ZOOM_CFG_FORMAT, state.viewExtX, state.viewExtY, state.viewOrgX, state.viewOrgY,
-                          state.unitsPerLogical));
-    SettingsRecord sheet(state.unitSystem == 1 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG", DWGSIZE_CFG_FORMAT);
-    state.sheetWidth = std::max(0, int(sheet.Int(0)));
-    state.sheetHeight = std::max(0, int(sheet.Int(1)));
-    SettingsRecord steps("SCROLL.CFG", SCROLL_CFG_FORMAT);
-    scrollLineX = std::max(1, int(steps.Int(0)));
-    scrollLineY = std::max(1, int(steps.Int(1)));
+    const TZoomSettings zoom{state.viewExtX, state.viewExtY, state.viewOrgX, state.viewOrgY, state.unitsPerLogical};
+    StoreSettings(*this, SettingsFileName<TZoomSettings>(), FormatSettings(zoom));
+    const TSheetSettings sheet = ReadSettings<TSheetSettings>(state.unitSystem);
+    state.sheetWidth = std::max(0, int(sheet.width));
+    state.sheetHeight = std::max(0, int(sheet.height));
+    const TScrollSettings steps = ReadSettings<TScrollSettings>();
+    scrollLineX = std::max(1, int(steps.lineX));
+    scrollLineY = std::max(1, int(steps.lineY));
     // The read-out of the drawing before means nothing here.
     SetDatumMode(DATUM_OFF);
     host->ViewChanged();
@@ -546,15 +389,15 @@ void TChild::SetUpNewView()
 void TChild::NormalSize()
 {
     TDrawingState& state = State();
-    SettingsRecord zoom("ZOOM.CFG", ZOOM_CFG_FORMAT);
+    const TZoomSettings zoom = ReadSettings<TZoomSettings>();
     // A view with no extent or scale would divide by zero: such a file is not taken.
-    if (zoom.Int(0) <= 0 || zoom.Int(1) <= 0 || zoom.Int(4) <= 0)
+    if (zoom.viewExtX <= 0 || zoom.viewExtY <= 0 || zoom.unitsPerLogical <= 0)
         return;
-    state.viewExtX = zoom.Int(0);
-    state.viewExtY = zoom.Int(1);
-    state.viewOrgX = zoom.Int(2);
-    state.viewOrgY = zoom.Int(3);
-    state.unitsPerLogical = zoom.Int(4);
+    state.viewExtX = zoom.viewExtX;
+    state.viewExtY = zoom.viewExtY;
+    state.viewOrgX = zoom.viewOrgX;
+    state.viewOrgY = zoom.viewOrgY;
+    state.unitsPerLogical = zoom.unitsPerLogical;
     state.unitsPerLogicalF = state.unitsPerLogical;
     Refresh(0);
     host->ViewChanged();
@@ -638,22 +481,20 @@ void TChild::Undo()
     // Undo works on the drawing as stored.
     if (!objects.ReadDrawing().ok)
         return;
-    // Any object added since the last undo starts a new run.
-    const std::string lastNow = objects.count() > 0 ? DumpObject(0, *objects[objects.count() - 1]) : std::string();
-    if (objects.count() != undoObjectCount || state.groupIdCounter != undoGroupCounter || lastNow != undoLastObject)
+    // Any change committed since the last undo starts a new run.
+    if (objects.EditCount() != undoEditCount)
         undoCount = 0;
     if (undoCount >= MAX_UNDO || objects.count() == 0)
         return;
     const TObject& last = *objects[objects.count() - 1];
     if (last.floor != state.currentFloor || last.typeCode == TYPE_EXTWALL || IsFloorRecordType(last.typeCode))
         return;
-    objects.Remove(objects.count() - 1);
-    if (!objects.WriteDrawing())
+    TDrawingEdit edit(objects);
+    edit.Remove(objects.count() - 1);
+    if (!edit.Commit())
         return;
     ++undoCount;
-    undoObjectCount = objects.count();
-    undoGroupCounter = state.groupIdCounter;
-    undoLastObject = objects.count() > 0 ? DumpObject(0, *objects[objects.count() - 1]) : std::string();
+    undoEditCount = objects.EditCount();
     Refresh(0);
 }
 
@@ -698,123 +539,27 @@ bool TChild::ExportBitmap()
     return false;
 }
 
-// The line-text dialog
+// The dialog sequences
 
-void TChild::RunLineDialog(int kind)
+void TChild::RunSequence(TDialogSequence sequence, int code)
 {
-    if (kind != 8)
-        return;
-    State().objects.WriteDrawing();
-    TLtxtdlg dialog(this, 2690);
-    if (dialog.Execute() != IDOK) {
-        Tool().y1 = NO_LINE_MARK;
-        return;
-    }
-    const std::string text = dialog.lineText;
-    if (text.size() >= 1 && text.size() <= 21)
-        StoreSettings(*this, "LTEXT.CFG",
-                      FormatC(LTEXT_CFG_FORMAT, dialog.lineTextSide, int(text.size()), text.c_str()));
+    if (const TSequenceRow* row = FindSequence(sequence, code))
+        row->run(*this);
 }
-
-// Draw Multilines
-
-void TChild::RunMultilineOrStairsDialog(int kind)
-{
-    if (kind != 8)
-        return;
-    TInputDialog dialog(this, "Draw Multilines", "Number of Lines", std::to_string(MIN_MULTILINE_COUNT),
-                        MULTILINE_COUNT_BUFFER);
-    if (dialog.Execute() != IDOK) {
-        client.SetPickTool();
-        return;
-    }
-    // The lines are spaced by the distance over the count less one: fewer than two lines have no
-    // spacing.
-    const int count = DecimalValue(dialog.GetBuffer());
-    if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT) {
-        MessageBox("A multiline has 2 to 100 lines", "Draw Multilines", MB_OK | MB_ICONEXCLAMATION);
-        client.SetPickTool();
-        return;
-    }
-    Tool().libraryFlag = count;
-    client.SetPrompt(MULTILINE_PROMPT);
-}
-
-// The external-wall dialogs
 
 void TChild::RunPlanDialog(int kind)
 {
-    if (kind != 4)
-        return;
-    const bool metric = State().unitSystem == 1;
-    client.SetPrompt(std::string(COMPLETE_DIALOGUE_PROMPT) + "   " + ANGLED_WALLS_HINT);
-    const char* const file = metric ? "EXTWALLM.CFG" : "EXTWALLI.CFG";
-    const SettingsRecord settings(file, EXTWALL_CFG_FORMAT);
+    RunSequence(TDialogSequence::Plan, kind);
+}
 
-    // Each dialog of the sequence: on OK its three line spacings are taken, any other end
-    // abandons the external walls.
-    int spacing[3] = {0, 0, 0};
-    auto run = [&](auto& dialog) {
-        if (dialog.Execute() != IDOK) {
-            client.SetPickTool();
-            return false;
-        }
-        spacing[0] = dialog.spacing1;
-        spacing[1] = dialog.spacing2;
-        spacing[2] = dialog.spacing3;
-        return true;
-    };
+void TChild::RunLineDialog(int kind)
+{
+    RunSequence(TDialogSequence::Line, kind);
+}
 
-    // The wall type gives the spacings; the custom wall asks them.
-    int wallType = 0;
-    if (metric) {
-        TPlandlg dialog(this, 2480);
-        if (!run(dialog))
-            return;
-        wallType = dialog.wallType;
-    } else {
-        TPlanimpdlg dialog(this, 2900);
-        if (!run(dialog))
-            return;
-        wallType = dialog.wallType;
-    }
-    Tool().step = STEP_READY;
-    Refresh(0);
-    if (wallType == 1) {
-        if (metric) {
-            TPlancustdlg dialog(this, 5300);
-            if (!run(dialog))
-                return;
-        } else {
-            TPlanimpcustdlg dialog(this, 5350);
-            if (!run(dialog))
-                return;
-        }
-    }
-    if (Tool().kind == KIND_EXTWALL) {
-        // The side on which the other wall lines lie orients every free wall.
-        TExtsidedlg dialog(this, 4200);
-        if (dialog.Execute() != IDOK) {
-            client.SetPickTool();
-            return;
-        }
-        Tool().objectIndex = dialog.lineSide;
-    }
-
-    // The spacings, the base and storey heights of the unit system, and the rest as it was. The
-    // wall tool builds every wall from this file: without it the walls would not be the type chosen.
-    const int* levels = metric ? METRIC_WALL_LEVELS : IMPERIAL_WALL_LEVELS;
-    if (!StoreSettings(*this, file,
-                       FormatC(EXTWALL_CFG_FORMAT, spacing[0], spacing[1], spacing[2], long(levels[0]),
-                               long(levels[1]), long(levels[2]), long(levels[3]), settings.Int(7), settings.Int(8),
-                               long(settings.Int(9))))) {
-        client.SetPickTool();
-        return;
-    }
-
-    client.helpContext = HELP_WALLS;
-    client.SetToolName(EXTERNAL_WALL_TOOL_NAME);
-    client.SetPrompt(EXTERNAL_WALL_PROMPT);
+void TChild::RunMultilineOrStairsDialog(int kind)
+{
+    RunSequence(TDialogSequence::MultilineOrStairs, kind);
 }
 
 // Caption

@@ -6,6 +6,8 @@
 //
 // TChild is plain C++: it reaches its window through a WindowHost (the Qt drawing widget, or the
 // headless host of the tests).
+#include "app/commandtable.h"
+#include "app/toolsite.h"
 #include "app/windowhost.h"
 #include "platform/geometry.h"
 #include "platform/window.h"
@@ -30,16 +32,13 @@ constexpr int VK_ANGLED_INPUT = 'A';
 // markX while angled input is on: the arrow keys then only move the cursor.
 constexpr int ANGLED_INPUT_ON = 50;
 
-// The line tool's prompt, shown when it is chosen and after each line typed.
-inline constexpr char LINE_PROMPT[] = "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG";
-
 // Datum modes.
 constexpr int DATUM_OFF = 1;
 constexpr int DATUM_REQUESTED = 2;
 constexpr int DATUM_SET = 3;
 constexpr int DATUM_SET_ANGLE = 4;
 
-class TChild : public TWindow, public TToolWindow {
+class TChild : public TWindow, public TToolWindow, public TToolSite {
 public:
     explicit TChild(TClient& client);
     ~TChild() override;
@@ -50,7 +49,7 @@ public:
     void AttachHost(std::unique_ptr<WindowHost> host);
     WindowHost& Host() const { return *host; }
     TClient& Client() const { return client; }
-    TRect ClientRect() const;
+    TRect ClientRect() const override;
 
     // TWindow: the dialogs this window opens run through the frame's runner.
     DialogRunner& Runner() override;
@@ -71,17 +70,20 @@ public:
     void Paint(Canvas& dc, const TRect& area);
     // Repaints: 0 the whole window, 3 the library preview strip (left quarter, lower two thirds),
     // 9 the whole window at once, 15 the current tool's edit area.
-    void Refresh(int mode);
-    // Repaints a device area from the drawing file.
-    void InvalidateArea(const TRect& device);
+    void Refresh(int mode) override;
+    // Repaints a device area, or the device area of a model box, from the drawing file.
+    void InvalidateArea(const TRect& device) override;
+    void InvalidateModelArea(const TModelBox& area) override;
 
-    // Event handlers; points are client device coordinates.
+    // Event handlers; points are client device coordinates. Each does the part every tool shares
+    // and hands the rest to the family of the current tool.
     void EvSize();
     void EvLButtonDown(TPoint point);
     void EvLButtonUp(TPoint point);
     void EvRButtonDown(TPoint point);
     void EvMouseMove(TPoint point);
     void EvKeyDown(int key);
+    void EvKeyUp(int key);
     void EvChar(int character);
 
     // The view. A new or opened drawing shows the sheet's lower-left corner at normal size
@@ -91,7 +93,7 @@ public:
     // Zoom/Normal Size: back to the view remembered in CFG/ZOOM.CFG.
     void NormalSize();
     // After the view extents and origin changed (zoom rectangle): repaint and resync scroll bars.
-    void ApplyView();
+    void ApplyView() override;
 
     // Scrolling, in logical units. The range is the sheet (and the part of the view outside it).
     struct TScrollInfo {
@@ -110,35 +112,56 @@ public:
     void SaveAs();
     // File/Export Bitmap: the window's image as DWGS/<name>.BMP, 24 bits per pixel.
     bool ExportBitmap();
-    // The line-text dialog of the Line + Text tool (kind 8).
+    // The dialog sequences the tools start, each chosen by a code and provided by a tool family
+    // (commandtable.h): the plan dialogs (4 new external walls), the line dialogs (8 the line text
+    // of Line + Text) and the multiline and stairs dialogs (8 Draw Multilines). A code no family
+    // provides does nothing.
+    void RunPlanDialog(int kind);
     void RunLineDialog(int kind);
+    void RunMultilineOrStairsDialog(int kind);
     // The measurement prompt of a tool in step 21: the length, proposed from the tool's current
     // one, becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1
     // installs the pick tool.
     void InputMeasurement();
-    // 8: the number of lines of Draw Multilines, into the current tool's libraryFlag.
-    void RunMultilineOrStairsDialog(int kind);
-    // 4: the wall type and side dialogs before new external walls; they write the external-wall
-    // settings file that the wall tool reads.
-    void RunPlanDialog(int kind);
 
-    void SetDatumMode(int mode);
+    // TToolSite
+    TDrawingtool& Tool() override;
+    void CallTool(const ToolCall& fn) override;
+    TWindow& DialogParent() override { return *this; }
+    void Message(const std::string& text, const std::string& title) override;
+    TPoint Cursor() const override { return GetCursorPos(); }
+    void SetCursor(TPoint device) override { SetCursorPos(device); }
+    bool AskLength(const std::string& title, const std::string& prompt, int proposal, int& length) override;
+    void SetPrompt(const std::string& text) override;
+    void SetToolName(const std::string& text) override;
+    void SetDistance(const std::string& text) override;
+    void SetHelpContext(int context) override;
+    int DatumMode() const override { return datumMode; }
+    void SetDatumMode(int mode) override;
+    void SetDatum(int mode, TPoint model) override;
+    int MarkX() const override { return markX; }
+    int SavedToolKind() const override;
+    void SetPickTool() override;
+    void SetToolForKind(int kind) override;
+    void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
+    // A cancelled or refused input: the window is repainted and the pick tool installed.
+    void AbandonTool() override;
+
     // The caption: the drawing name and the floor's suffix (.PLN, .PL1, .PL2).
     std::string Caption() const;
     void UpdateCaption();
 
     // The model point under a client device point, and the device point of a model point.
-    TPoint ModelPointOf(TPoint device) const;
-    TPoint DevicePointOf(TPoint model) const;
+    TPoint ModelPointOf(TPoint device) const override;
+    TPoint DevicePointOf(TPoint model) const override;
 
 private:
     TClient& client;
     std::unique_ptr<WindowHost> host;
-    // Undo: how many objects were taken back in a row, and the list as the last undo left it.
+    // Undo: how many objects were taken back in a row, and the list's edit count the last undo
+    // left (any edit since starts a new run).
     int undoCount = 0;
-    int undoObjectCount = -1;
-    int undoGroupCounter = -1;
-    std::string undoLastObject;  // the last object the last undo left, as dumped
+    int undoEditCount = -1;
     // A drawing file that failed to load is reported once, not at every repaint.
     bool loadFailureReported = false;
     // The client size the view extents were last fitted to.
@@ -147,20 +170,8 @@ private:
     int scrollLineX = 1;
     int scrollLineY = 1;
 
-    TDrawingtool& Tool() const;
-    // Runs fn(dc, clientRect) on the current tool with a canvas for this one event.
-    template <typename Fn>
-    void WithToolCanvas(Fn&& fn);
     void ShowDistance(TPoint device);
     bool HandleScrollKey(int key);
-    // The keys of the line tool and of the external-wall tool.
-    void LineKey(int key);
-    void ExternalWallKey(int key);
-    // Asks a length typed for an arrow key: metric an input box (millimetres) with the proposal as
-    // its text, imperial the feet-and-inches dialog. False when cancelled or outside 1..32766.
-    bool AskLength(const std::string& title, const std::string& prompt, int proposal, int& length);
-    // A cancelled or refused length: the window is repainted and the pick tool installed.
-    void AbandonTool();
-    // Erases the multiline's rubber band while it is on the screen.
-    void EraseRubberBand();
+    // Runs a dialog sequence a family provides.
+    void RunSequence(TDialogSequence sequence, int code);
 };

@@ -2,6 +2,7 @@
 
 #include "app/child.h"
 #include "app/drawingfiles.h"
+#include "app/toolfamily.h"
 #include "app/hdprintout.h"
 #include "app/printtarget.h"
 #include "tools/toolkinds.h"
@@ -17,21 +18,12 @@
 #include "model/planpainter.h"
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/settingsrecords.h"
+#include "model/drawingedit.h"
 #include "model/typecodes.h"
 #include "resources/menus.h"
-#include "tools/arcobjtool.h"
-#include "tools/circleobjtool.h"
-#include "tools/copyobjtool.h"
-#include "tools/ellipseobjtool.h"
-#include "tools/eraseobjtool.h"
 #include "tools/floorarea.h"
 #include "tools/lineobjtool.h"
-#include "tools/moveobjtool.h"
-#include "tools/rectangleobjtool.h"
-#include "tools/rndrectobjtool.h"
-#include "tools/textobjtool.h"
-#include "walls/extwallobjtool.h"
 
 #include <algorithm>
 
@@ -40,9 +32,6 @@ namespace {
 const char* const PICK_TOOL_NAME = "Pick Tool";
 const char* const PICK_TOOL_PROMPT = "Select a function or drawing tool";
 const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
-const char* const LINE_TOOL_NAME = "Line";
-const char* const MULTILINE_TOOL_NAME = "Multiline";
-const char* const CENTRE_PROMPT = "CENTRE - mark both endpoints with LEFT Button - cursor will move to centre";
 
 // Storey heights of the four floor records of a new drawing.
 constexpr int METRIC_STOREYS[4] = {2550, 2400, 2400, 2400};
@@ -54,6 +43,10 @@ TClient::TClient(FrameHost& frame) : frame(frame)
 {
     if (State().programDirectory.empty())
         State().programDirectory = ExecutableDirectory();
+    // Every file the program cannot write is reported here, whoever wrote it.
+    State().reportWriteFailure = [this](const std::string& message) {
+        MessageBox(message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+    };
     ReadColours();
     // The initial tool; the status texts wait for the frame's opening prompt.
     auto tool = std::make_unique<TLineobjtool>();
@@ -66,6 +59,7 @@ TClient::~TClient()
     // The windows go before the tool they might still refer to.
     children.clear();
     active = nullptr;
+    State().reportWriteFailure = nullptr;
 }
 
 DialogRunner& TClient::Runner()
@@ -73,53 +67,37 @@ DialogRunner& TClient::Runner()
     return frame.Runner();
 }
 
-const std::vector<TClient::TCommandEntry>& TClient::CommandTable()
-{
-    static const std::vector<TCommandEntry> table = {
-        {CM_FILENEW, &TClient::CmFileNew, false},
-        {CM_FILEOPEN, &TClient::CmFileOpen, false},
-        {CM_FILESAVEAS, &TClient::CmFileSaveAs, false},
-        {CM_EXPORTBITMAP, &TClient::CmExportBitmap, false},
-        {CM_PRINTERSETUP, &TClient::CmPrinterSetup, false},
-        {CM_EXIT, &TClient::CmExit, false},
-        {CM_UNDO, &TClient::CmUndo, true},
-        {CM_LINE, &TClient::CmLine, true},
-        {CM_MULTILINE, &TClient::CmMultiline, true},
-        {CM_CENTRE, &TClient::CmCentre, true},
-        {CM_CENTRECENTRE, &TClient::CmCentreCentre, true},
-        {CM_EXTWALL, &TClient::CmExtWall, true},
-        {CM_GROUNDFLOOR, &TClient::CmGroundFloor, false},
-        {CM_FIRSTFLOOR, &TClient::CmFirstFloor, false},
-        {CM_SECONDFLOOR, &TClient::CmSecondFloor, false},
-        {CM_SHOWOVERLAYS, &TClient::CmShowOverlays, false},
-        {CM_DISPLAYMODE, &TClient::CmDisplayMode, false},
-        {CM_FLOORAREA, &TClient::CmFloorArea, false},
-        {CM_NORMALSIZE, &TClient::CmNormalSize, false},
-        {CM_FLOORPLANTITLES, &TClient::CmFloorPlanTitles, false},
-        {CM_ABOUT, &TClient::CmAbout, false},
-    };
-    return table;
-}
-
 bool TClient::IsCommandEnabled(int id)
 {
-    const auto& table = CommandTable();
-    return std::any_of(table.begin(), table.end(), [id](const TCommandEntry& entry) { return entry.id == id; });
+    return FindCommand(id) != nullptr;
 }
 
 bool TClient::Command(int id)
 {
-    for (const TCommandEntry& entry : CommandTable()) {
-        if (entry.id != id)
-            continue;
-        if (entry.needsPlanView && !InPlanView()) {
-            MessageBox(PLAN_VIEW_REFUSAL, "", MB_OK | MB_ICONEXCLAMATION);
-            return true;
-        }
-        (this->*entry.handler)();
+    const TCommandRow* row = FindCommand(id);
+    if (!row)
+        return false;
+    if (row->needs == TCommandNeed::PlanView && !InPlanView()) {
+        MessageBox(PLAN_VIEW_REFUSAL, "", MB_OK | MB_ICONEXCLAMATION);
         return true;
     }
-    return false;
+    if (row->make) {
+        std::unique_ptr<TDrawingtool> tool = row->make();
+        tool->kind = row->kind;
+        tool->step = row->step;
+        InstallTool(std::move(tool), row->family ? *row->family : PlainFamily());
+        if (row->helpContext)
+            helpContext = row->helpContext;
+        if (row->toolName)
+            SetToolName(row->toolName);
+        if (row->prompt)
+            SetPrompt(row->prompt);
+    }
+    if (row->handler)
+        (this->*row->handler)();
+    if (row->run)
+        row->run(*this);
+    return true;
 }
 
 void TClient::Help()
@@ -129,16 +107,32 @@ void TClient::Help()
 
 // Tools
 
+void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+{
+    // The tool going takes its feedback off the screen first.
+    if (currentTool && active)
+        Family().Leaving(*active);
+    currentTool = std::move(tool);
+    currentFamily = &family;
+}
+
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool)
 {
-    currentTool = std::move(tool);
+    const TKindRow* row = tool ? FindKind(tool->kind) : nullptr;
+    const TToolFamily& family = row && row->family ? *row->family : PlainFamily();
+    InstallTool(std::move(tool), family);
+}
+
+const TToolFamily& TClient::Family() const
+{
+    return currentFamily ? *currentFamily : PlainFamily();
 }
 
 void TClient::SetPickTool()
 {
     auto tool = std::make_unique<TLineobjtool>();
     tool->kind = KIND_PICK;
-    InstallTool(std::move(tool));
+    InstallTool(std::move(tool), PlainFamily());
     helpContext = HELP_PICK_TOOL;
     SetToolName(PICK_TOOL_NAME);
     SetPrompt(PICK_TOOL_PROMPT);
@@ -146,58 +140,15 @@ void TClient::SetPickTool()
 
 void TClient::SetToolForKind(int kind)
 {
-    std::unique_ptr<TDrawingtool> tool;
-    switch (kind) {
-    case 1:    // line
-    case 21:   // pick tool
-    case 22:   // picked line
-    case 999:  // wall edit
-        tool = std::make_unique<TLineobjtool>();
-        break;
-    case 3:
-        tool = std::make_unique<TArcobjtool>();
-        break;
-    case 4:   // text through the prompt
-    case 20:  // typed text finished
-    case KIND_TYPED_TEXT:
-    case 25:  // change text
-        tool = std::make_unique<TTextobjtool>();
-        break;
-    case 5:
-        tool = std::make_unique<TEllipseobjtool>();
-        break;
-    case 6:
-        tool = std::make_unique<TCircleobjtool>();
-        break;
-    case 7:
-        tool = std::make_unique<TRectangleobjtool>();
-        break;
-    case 8:
-        tool = std::make_unique<TRndrectobjtool>();
-        break;
-    case KIND_MOVE:
-        tool = std::make_unique<TMoveobjtool>();
-        break;
-    case KIND_COPY:
-        tool = std::make_unique<TCopyobjtool>();
-        break;
-    case KIND_ERASE:
-        tool = std::make_unique<TEraseobjtool>();
-        break;
-    case KIND_EXTWALL:
-    case KIND_PLAN_RESIZE:
-        tool = std::make_unique<TExtwallobjtool>();
-        break;
-    default:
-        break;
-    }
-    if (!tool) {
+    const TKindRow* row = FindKind(kind);
+    if (!row || !row->make) {
         // No tool is built for this kind: the pick tool instead.
         SetPickTool();
         return;
     }
+    std::unique_ptr<TDrawingtool> tool = row->make();
     tool->kind = kind;
-    InstallTool(std::move(tool));
+    InstallTool(std::move(tool), row->family ? *row->family : PlainFamily());
 }
 
 // Status texts
@@ -223,6 +174,11 @@ void TClient::SetDistance(const std::string& text)
 // Windows
 
 TChild* TClient::ActiveChild() const
+{
+    return active;
+}
+
+TToolSite* TClient::Window()
 {
     return active;
 }
@@ -336,12 +292,9 @@ void TClient::BuildNewDrawing(const std::string& name)
     }
     objects.ClearLoadFailure();
     if (!objects.WriteDrawing()) {
-        // No drawing to work on: nothing drawn could ever be stored.
-        const std::string path = objects.DrawingPath();
+        // No drawing to work on: nothing drawn could ever be stored (the failure has been told).
         CloseAll();
         state.drawingName.clear();
-        MessageBox("The drawing file " + path + " could not be written", ApplicationName,
-                   MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     RemoveOtherCaseFiles(name);
@@ -351,7 +304,7 @@ void TClient::BuildNewDrawing(const std::string& name)
     child.Refresh(0);
     // A new drawing starts with its external walls.
     TLinetool::ResetKeyEntryState();
-    CmExtWall();
+    Command(CM_EXTWALL);
 }
 
 void TClient::CmFileOpen()
@@ -444,66 +397,6 @@ void TClient::CmUndo()
         active->Undo();
 }
 
-// Tools
-
-void TClient::InstallLineTool(int step)
-{
-    auto tool = std::make_unique<TLineobjtool>();
-    tool->kind = KIND_LINE;
-    tool->step = step;
-    tool->penWidth = State().currentPenWidth;
-    InstallTool(std::move(tool));
-    helpContext = HELP_WALLS;
-}
-
-void TClient::CmLine()
-{
-    InstallLineTool(STEP_READY);
-    SetToolName(LINE_TOOL_NAME);
-    SetPrompt(LINE_PROMPT);
-}
-
-void TClient::CmMultiline()
-{
-    InstallLineTool(STEP_MULTILINE_START);
-    SetToolName(MULTILINE_TOOL_NAME);
-    if (active)
-        active->RunMultilineOrStairsDialog(8);
-}
-
-void TClient::CmCentre()
-{
-    TDrawingtool& tool = *currentTool;
-    if (tool.step == STEP_MULTILINE_START) {
-        MessageBox("Centre is not available to this function", "CENTRE", MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    // Pressed again during a CENTRE, the step to return to stays the one saved first.
-    if (!IsAnyCentreStep(tool.step))
-        tool.savedStep = tool.step;
-    tool.step = STEP_CENTRE_FIRST;
-    SetPrompt(CENTRE_PROMPT);
-}
-
-void TClient::CmCentreCentre()
-{
-    TDrawingtool& tool = *currentTool;
-    if (!IsAnyCentreStep(tool.step))
-        tool.savedStep = tool.step;
-    tool.step = STEP_CENTRECENTRE_FIRST;
-}
-
-void TClient::CmExtWall()
-{
-    if (!active)
-        return;
-    auto tool = std::make_unique<TExtwallobjtool>();
-    tool->kind = KIND_EXTWALL;
-    InstallTool(std::move(tool));
-    helpContext = HELP_WALLS;
-    active->RunPlanDialog(4);
-}
-
 // View
 
 void TClient::ShowFloor(int floorCode)
@@ -571,13 +464,13 @@ void TClient::CmFloorArea()
     const int recordType = FloorRecordType(state.currentFloor);
     const int record = objects.FindByType(recordType);
     if (record != NO_INDEX && IsFloorRecordType(recordType)) {
-        auto& info = static_cast<TInfoobj&>(*objects[record]);
         // A floor without walls to measure keeps the area it had.
-        objects.SetFloorArea(info.infoValue);
+        objects.SetFloorArea(static_cast<const TInfoobj&>(*objects[record]).infoValue);
         ComputeFloorArea(*currentTool);
-        if (info.infoValue != objects.GetFloorArea()) {
-            info.infoValue = objects.GetFloorArea();
-            objects.WriteDrawing();
+        if (static_cast<const TInfoobj&>(*objects[record]).infoValue != objects.GetFloorArea()) {
+            TDrawingEdit edit(objects);
+            static_cast<TInfoobj&>(edit.Modify(record)).infoValue = objects.GetFloorArea();
+            edit.Commit();
         }
     }
     TAreadlg dialog(this, 17000);
@@ -608,9 +501,9 @@ void TClient::CmAbout()
 
 void TClient::ReadColours()
 {
-    SettingsRecord colours("CLR.CFG", CLR_CFG_FORMAT);
+    const TColourSettings colours = ReadSettings<TColourSettings>();
     TDrawingState& state = State();
-    state.currentFillColour = TColor(colours.Int(0));
-    state.currentColour = TColor(colours.Int(1));
-    state.highlightColour = TColor(colours.Int(2));
+    state.currentFillColour = TColor(colours.background);
+    state.currentColour = TColor(colours.pen);
+    state.highlightColour = TColor(colours.highlight);
 }

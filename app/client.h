@@ -4,6 +4,7 @@
 // floor views, zoom, bitmap export, the customise and help dialogs).
 //
 // TClient is plain C++; it reaches the frame through a FrameHost.
+#include "app/commandtable.h"
 #include "app/framehost.h"
 #include "platform/window.h"
 
@@ -13,6 +14,7 @@
 
 class TChild;
 class TDrawingtool;
+class TToolFamily;
 
 // Help contexts the client sets itself.
 constexpr int HELP_PICK_TOOL = 500;
@@ -21,7 +23,7 @@ constexpr int HELP_WALLS = 250;  // walls and typed lengths; also the line tools
 // The prompt the frame opens with.
 inline constexpr char OPENING_PROMPT[] = "Press FILE/NEW or FILE/OPEN";
 
-class TClient : public TWindow {
+class TClient : public TWindow, public TCommandContext {
 public:
     explicit TClient(FrameHost& frame);
     ~TClient() override;
@@ -31,22 +33,21 @@ public:
     FrameHost& Frame() const { return frame; }
     DialogRunner& Runner() override;
 
-    // The command table: a command id and its handler. A command without an entry is shown
+    // The command table (commandtable.h): every command with a row is enabled; one without is shown
     // disabled.
-    struct TCommandEntry {
-        int id;
-        void (TClient::*handler)();
-        bool needsPlanView;  // tool and edit commands: refused without an open drawing in a plan view
-    };
-    static const std::vector<TCommandEntry>& CommandTable();
+    static const std::vector<TCommandRow>& CommandTable() { return ::CommandTable(); }
     static bool IsCommandEnabled(int id);
-    // Runs a command; false when it is not enabled.
+    // Runs a command: refused with a message when it needs a plan view and none is shown; a tool
+    // command installs its tool with its kind, step, name, prompt and help context; then the
+    // command's own handler or routine runs. False when the command is not enabled.
     bool Command(int id);
     // F1: help for the current tool.
     void Help();
 
-    // The current tool, which receives the drawing window's input.
+    // The current tool, which receives the drawing window's input, and the family whose window
+    // side drives it.
     std::unique_ptr<TDrawingtool> currentTool;
+    const TToolFamily* currentFamily = nullptr;
     // The help context of the current tool, for F1.
     int helpContext = HELP_PICK_TOOL;
     // The kind of the tool that was current before a zoom rectangle was started.
@@ -54,10 +55,15 @@ public:
 
     // Installs the pick tool: help context 500, "Pick Tool", "Select a function or drawing tool".
     void SetPickTool();
-    // Installs the tool that belongs to an object type code, with that kind.
+    // Installs the tool that belongs to an object type code, with that kind (the kind table); the
+    // pick tool when no tool belongs to it.
     void SetToolForKind(int kind);
-    // Deletes the current tool and installs this one.
+    // Deletes the current tool and installs this one, driven by this family; without a family,
+    // by the family of its kind. The family of the tool it replaces takes its feedback off first.
+    void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
+    // The family of the current tool.
+    const TToolFamily& Family() const;
 
     // Status texts. The client keeps them and shows them in the frame.
     void SetPrompt(const std::string& text);
@@ -80,9 +86,13 @@ public:
     // Makes a window the active one (the user activated it).
     void ActivateChild(TChild* child);
     // True while a drawing is open (in a window).
-    bool DrawingOpen() const;
+    bool DrawingOpen() const override;
     // True while a drawing is open and a floor plan is in view.
-    bool InPlanView() const;
+    bool InPlanView() const override;
+
+    // TCommandContext
+    TWindow& DialogParent() override { return *this; }
+    TToolSite* Window() override;
 
     // File/Open after the choice: opens DWGS/<name>.DB0 in a new window. False (with a message)
     // when it cannot be read.
@@ -96,11 +106,6 @@ public:
     void CmPrinterSetup();
     void CmExit();
     void CmUndo();
-    void CmLine();
-    void CmMultiline();
-    void CmCentre();
-    void CmCentreCentre();
-    void CmExtWall();
     void CmGroundFloor();
     void CmFirstFloor();
     void CmSecondFloor();
@@ -138,6 +143,4 @@ private:
     // holding the four floor records, the view at the sheet's lower-left corner; then the
     // external-wall tool with its dialogs.
     void BuildNewDrawing(const std::string& name);
-    // Installs a line tool of kind 1 with the current pen width.
-    void InstallLineTool(int step);
 };

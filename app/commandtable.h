@@ -71,10 +71,21 @@ struct TKindRow {
     const TToolFamily* family = nullptr;
 };
 
+// The drawing window's named dialog sequences (TChild::RunPlanDialog, RunLineDialog and
+// RunMultilineOrStairsDialog), each chosen by a code; a family provides the sequence of its code.
+enum class TDialogSequence { Plan, Line, MultilineOrStairs };
+
+struct TSequenceRow {
+    TDialogSequence sequence = TDialogSequence::Plan;
+    int code = 0;
+    void (*run)(TToolSite& site) = nullptr;
+};
+
 // What one family (or the client) contributes to the tables.
 struct TFamilyRows {
     std::span<const TCommandRow> commands;
     std::span<const TKindRow> kinds;
+    std::span<const TSequenceRow> sequences = {};
 };
 
 // Every command row, every kind row, every family.
@@ -86,3 +97,5 @@ const std::vector<const TToolFamily*>& Families();
 const TCommandRow* FindCommand(int id);
 // The row of a kind; null when no tool is built for it.
 const TKindRow* FindKind(int kind);
+// The dialog sequence of a code; null when none has it.
+const TSequenceRow* FindSequence(TDialogSequence sequence, int code);

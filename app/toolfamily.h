@@ -16,23 +16,26 @@ public:
     virtual ~TToolFamily();
 
     // A click, press, release and right click (client device points).
-    virtual void LButtonDown(TToolSite& site, TPoint point);
-    virtual void LButtonUp(TToolSite& site, TPoint point);
-    virtual void RButtonDown(TToolSite& site, TPoint point);
+    virtual void LButtonDown(TToolSite& site, TPoint point) const;
+    virtual void LButtonUp(TToolSite& site, TPoint point) const;
+    virtual void RButtonDown(TToolSite& site, TPoint point) const;
     // Whether the current tool of this family gets a mouse move now.
     virtual bool WantsMouseMove(const TDrawingtool& tool) const;
+    // Whether the cursor-distance read-out measures from the tool's start point (x1, y1) now
+    // (while no datum is set): while a rubber band is out.
+    virtual bool MeasuresFromStart(const TDrawingtool& tool) const;
     // Enter, an arrow key, keypad + or −: the keys that reach tools.
-    virtual void KeyDown(TToolSite& site, int key);
+    virtual void KeyDown(TToolSite& site, int key) const;
     // A key released (only the families that act on it).
-    virtual void KeyUp(TToolSite& site, int key);
+    virtual void KeyUp(TToolSite& site, int key) const;
     // A typed character.
-    virtual void Char(TToolSite& site, int character);
+    virtual void Char(TToolSite& site, int character) const;
     // The tool is about to be replaced by another: take any feedback off the screen.
-    virtual void Leaving(TToolSite& site);
+    virtual void Leaving(TToolSite& site) const;
 
     // A click that this family takes over whatever tool is current (a click inside a design room,
     // say): true when it did. Asked of every family before the current one gets the click.
-    virtual bool ClaimsClick(TToolSite& site, TPoint point);
+    virtual bool ClaimsClick(TToolSite& site, TPoint point) const;
 };
 
 // The family of tools that need nothing beyond the defaults (the pick tool among them).

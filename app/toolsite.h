@@ -62,6 +62,12 @@ public:
     // The angled-input toggle: 0, or 50 while the arrows only move the cursor.
     virtual int MarkX() const = 0;
 
+    // The view: after its extents or origin changed (a zoom rectangle), repaint and resync the
+    // scroll bars.
+    virtual void ApplyView() = 0;
+    // The kind of the tool that was current before a zoom rectangle was started.
+    virtual int SavedToolKind() const = 0;
+
     // The next tool: the pick tool; the tool that belongs to a kind; a tool made here.
     virtual void SetPickTool() = 0;
     virtual void SetToolForKind(int kind) = 0;

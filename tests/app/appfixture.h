@@ -6,6 +6,7 @@
 #include "app/client.h"
 #include "app/qt/headlessframe.h"
 #include "app/qt/headlesswindow.h"
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/lineobj.h"
 #include "model/list.h"
@@ -62,18 +63,20 @@ protected:
     TChild& Child() { return *client->ActiveChild(); }
     HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }
 
-    // Appends a line on a floor and rewrites the drawing file.
+    // Appends a line on a floor and rewrites the drawing file, as a tool's commit does.
     TLineobj& AddLine(int floor, int x1, int y1, int x2, int y2, int typeCode = 1)
     {
-        auto* line = new TLineobj(typeCode);
+        auto line = std::make_unique<TLineobj>(typeCode);
         line->floor = floor;
         line->x1 = x1;
         line->y1 = y1;
         line->x2 = x2;
         line->y2 = y2;
-        objects().Add(line);
-        objects().WriteDrawing();
-        return *line;
+        TLineobj& added = *line;
+        TDrawingEdit edit(objects());
+        edit.Add(std::move(line));
+        edit.Commit();
+        return added;
     }
 
     // The objects of a drawing file as another run of the program would read them.
