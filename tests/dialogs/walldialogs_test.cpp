@@ -266,8 +266,8 @@ TEST_F(WallDialogs, FeetDialogRangesAndHelp)
     Answer("message ok");
     Answer("dialog 9500 set 9501 100 ok");
     ASSERT_EQ(dialog.Execute(), IDOK);
-    EXPECT_EQ(Transcript(), (std::vector<std::string>{"message Arkweld 4.0 | Enter a whole number from 0 to 11",
+    EXPECT_EQ(Transcript(), (std::vector<std::string>{"message Arkweld 4.0 | Enter a whole number of inches from 0 to 11",
                                                       "help 250",
-                                                      "message Arkweld 4.0 | Enter a whole number from 0 to 100"}));
+                                                      "message Arkweld 4.0 | Enter a whole number of feet from 0 to 100"}));
     EXPECT_EQ(dialog.Length(FractionRule::Any), (100 * 12 + 11) * 24);
 }
