@@ -91,7 +91,7 @@ bool ConfirmReplace(TWindow& parent, const std::string& name)
     if (ExistingDrawingName(name).empty())
         return true;
     return parent.MessageBox("A drawing named " + name + " already exists. Replace it?", ApplicationName,
-                             MB_YESNO | MB_ICONQUESTION) == IDYES;
+                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 void RemoveOtherCaseFiles(const std::string& name)

@@ -31,7 +31,8 @@ std::string OpenableDrawingName(const std::string& name);
 std::string ExistingDrawingName(const std::string& name);
 
 // When a drawing of this name exists, asks "A drawing named NAME already exists. Replace it?"
-// with Yes and No. True when there is none or the user chose Yes.
+// with Yes and No, No the default (Enter keeps the drawing). True when there is none or the user
+// chose Yes.
 bool ConfirmReplace(TWindow& parent, const std::string& name);
 
 // After a drawing was written under `name`: removes the file of the same name in another case,

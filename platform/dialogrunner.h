@@ -17,7 +17,8 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 constexpr int IDHELP = 9;
 
-// Message box flags: one button set ORed with at most one icon.
+// Message box flags: one button set ORed with at most one icon and at most one default button
+// (the button Enter chooses; the first when none is named).
 constexpr unsigned MB_OK = 0x00;
 constexpr unsigned MB_OKCANCEL = 0x01;
 constexpr unsigned MB_YESNO = 0x02;
@@ -28,6 +29,10 @@ constexpr unsigned MB_ICONINFORMATION = 0x20;
 constexpr unsigned MB_ICONQUESTION = 0x30;
 constexpr unsigned MB_ICONSTOP = 0x40;
 constexpr unsigned MB_ICONMASK = 0xF0;
+constexpr unsigned MB_DEFBUTTON1 = 0x000;
+constexpr unsigned MB_DEFBUTTON2 = 0x100;
+constexpr unsigned MB_DEFBUTTON3 = 0x200;
+constexpr unsigned MB_DEFMASK = 0xF00;
 
 class DialogRunner {
 public:

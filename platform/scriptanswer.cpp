@@ -159,8 +159,10 @@ bool ParseScriptAnswer(const std::vector<ScriptWord>& words, ScriptAnswer& answe
             message.result = IDYES;
         else if (choice == "no")
             message.result = IDNO;
+        else if (choice == "enter")
+            message.enter = true;
         else {
-            error = "message takes one of ok, cancel, yes, no";
+            error = "message takes one of ok, cancel, yes, no, enter";
             return false;
         }
         answer = message;
@@ -213,7 +215,10 @@ std::string DescribeAnswer(const ScriptAnswer& answer)
     }
     if (auto* input = std::get_if<InputAnswer>(&answer))
         return input->cancel ? "input cancel" : "input " + Quoted(input->text);
-    switch (std::get<MessageAnswer>(answer).result) {
+    const MessageAnswer& message = std::get<MessageAnswer>(answer);
+    if (message.enter)
+        return "message enter";
+    switch (message.result) {
     case IDOK: return "message ok";
     case IDCANCEL: return "message cancel";
     case IDYES: return "message yes";

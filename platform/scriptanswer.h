@@ -9,7 +9,7 @@
 //       press CTL        presses a button (press 9: Help)
 //       ok               OK (Enter);  cancel: Escape
 //   input TEXT           the text input ends with OK holding TEXT;  input cancel: it is cancelled
-//   message ok|cancel|yes|no
+//   message ok|cancel|yes|no   that button;  message enter: the box's default button
 //
 // Words are separated by blanks; a TEXT holding blanks (or empty, or the word cancel after input)
 // goes in double quotes, inside which \" stands for a quote and \\ for a backslash.
@@ -35,7 +35,8 @@ struct InputAnswer {
 };
 
 struct MessageAnswer {
-    int result = 1;  // IDOK, IDCANCEL, IDYES or IDNO
+    int result = 1;      // IDOK, IDCANCEL, IDYES or IDNO
+    bool enter = false;  // Enter: the default button, whichever it is (result unused)
 };
 
 using ScriptAnswer = std::variant<DialogAnswer, InputAnswer, MessageAnswer>;

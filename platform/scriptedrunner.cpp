@@ -5,7 +5,10 @@
 #include "platform/edit.h"
 #include "platform/inputdialog.h"
 #include "platform/listbox.h"
+#include "platform/messagebuttons.h"
 #include "platform/radiobutton.h"
+
+#include <algorithm>
 
 ScriptedRunner::ScriptedRunner(LineSink sink) : sink(std::move(sink))
 {
@@ -169,16 +172,10 @@ int ScriptedRunner::MessageBox(const std::string& text, const std::string& capti
     auto* message = std::get_if<MessageAnswer>(&answer);
     if (!message)
         throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));
-    bool offered = false;
-    switch (flags & MB_BUTTONMASK) {
-    case MB_OKCANCEL: offered = message->result == IDOK || message->result == IDCANCEL; break;
-    case MB_YESNO: offered = message->result == IDYES || message->result == IDNO; break;
-    case MB_YESNOCANCEL:
-        offered = message->result == IDYES || message->result == IDNO || message->result == IDCANCEL;
-        break;
-    default: offered = message->result == IDOK; break;
-    }
-    if (!offered)
+    if (message->enter)
+        return DefaultMessageButton(flags);
+    const std::vector<int> buttons = MessageButtons(flags);
+    if (std::find(buttons.begin(), buttons.end(), message->result) == buttons.end())
         throw ScriptFailure(opening + " has no button for the answer: " + DescribeAnswer(answer));
     return message->result;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/inputdialog.h"
+#include "platform/messagebuttons.h"
 #include "platform/qt/editvalidator.h"
 #include "platform/qt/helpviewer.h"
 #include "platform/qt/programtext.h"
@@ -95,35 +96,25 @@ int QtDialogRunner::MessageBox(const std::string& text, const std::string& capti
     case MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
     default: box.setIcon(QMessageBox::NoIcon); break;
     }
-    switch (flags & MB_BUTTONMASK) {
-    case MB_OKCANCEL:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
-        break;
-    case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MB_YESNOCANCEL:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
-        break;
-    }
+    const auto standardOf = [](int result) {
+        switch (result) {
+        case IDCANCEL: return QMessageBox::Cancel;
+        case IDYES: return QMessageBox::Yes;
+        case IDNO: return QMessageBox::No;
+        default: return QMessageBox::Ok;
+        }
+    };
+    for (int result : MessageButtons(flags))
+        box.addButton(standardOf(result));
+    box.setDefaultButton(standardOf(DefaultMessageButton(flags)));
+    box.setEscapeButton(box.button(standardOf(EscapeMessageButton(flags))));
     box.exec();
-    auto* clicked = box.clickedButton();
-    switch (box.standardButton(clicked)) {
+    switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Ok: return IDOK;
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
     case QMessageBox::Cancel: return IDCANCEL;
-    default: break;
-    }
-    // Closed without a button: what Escape would have chosen.
-    switch (flags & MB_BUTTONMASK) {
-    case MB_OK: return IDOK;
-    case MB_YESNO: return IDNO;
-    default: return IDCANCEL;
+    default: return EscapeMessageButton(flags);  // closed without a button
     }
 }
 

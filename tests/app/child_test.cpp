@@ -190,6 +190,20 @@ TEST_F(ChildTest, SaveAsAsksBeforeReplacingAnotherDrawing)
     EXPECT_EQ(lines[0], "message Arkweld 4.0 | A drawing named keep already exists. Replace it?");
 }
 
+TEST_F(ChildTest, EnterAtTheReplaceBoxKeepsTheOtherDrawing)
+{
+    const std::string other = ReadWholeFile(Path("DWGS/TEST.DB0"));
+    AddLine(50, 1000, 1000, 3000, 1000);
+    WriteWholeFile(Path("DWGS/KEEP.DB0"), other);
+
+    Answer("dialog 9020 set 9021 KEEP ok");
+    Answer("message enter");
+    Command(CM_FILESAVEAS);
+    EXPECT_EQ(state().drawingName, "TEST");
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/KEEP.DB0")), other);
+    EXPECT_NE(ReadWholeFile(Path("DWGS/TEST.DB0")), other);
+}
+
 TEST_F(ChildTest, SaveAsUnderTheSameNameInAnotherCaseRenamesTheFile)
 {
     Answer("dialog 9020 set 9021 Test ok");

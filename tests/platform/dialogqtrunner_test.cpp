@@ -345,6 +345,34 @@ TEST(DialogQtRunner, HelpButtonAndF1OpenTheContextsPage)
     EXPECT_TRUE(pageText.contains("External walls"));
 }
 
+TEST(DialogQtRunner, MessageBoxesHonourTheirDefaultButton)
+{
+    QtWindow window;
+    const auto pressOnBox = [](int key, QString* defaultText = nullptr) {
+        Later([key, defaultText] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            if (defaultText && box->defaultButton())
+                *defaultText = box->defaultButton()->text().remove('&');
+            PressKey(box, key);
+        });
+    };
+    QString shownDefault;
+    pressOnBox(Qt::Key_Return, &shownDefault);
+    EXPECT_EQ(window.MessageBox("Replace it?", "Arkweld 4.0", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(shownDefault, "No");
+    pressOnBox(Qt::Key_Return);
+    EXPECT_EQ(window.MessageBox("Replace it?", "Arkweld 4.0", MB_YESNO | MB_ICONQUESTION), IDYES);
+    pressOnBox(Qt::Key_Return);
+    EXPECT_EQ(window.MessageBox("Print?", "PRINT", MB_YESNOCANCEL | MB_DEFBUTTON3), IDCANCEL);
+    pressOnBox(Qt::Key_Escape);
+    EXPECT_EQ(window.MessageBox("Replace it?", "Arkweld 4.0", MB_YESNO), IDNO);
+    pressOnBox(Qt::Key_Escape);
+    EXPECT_EQ(window.MessageBox("Print?", "PRINT", MB_YESNOCANCEL), IDCANCEL);
+    pressOnBox(Qt::Key_Escape);
+    EXPECT_EQ(window.MessageBox("Saved", "FILE", MB_OK), IDOK);
+}
+
 TEST(DialogQtRunner, MessageBoxesAndTextInput)
 {
     QtWindow window;

@@ -1,5 +1,6 @@
 // Scripted answers: their text form and how the scripted runner plays them against dialogs.
 #include "platform/inputdialog.h"
+#include "platform/messagebuttons.h"
 #include "tests/platform/dialogtestclasses.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,9 @@ TEST(ScriptAnswerText, InputAndMessageAnswers)
     EXPECT_EQ(std::get<MessageAnswer>(Parse("message cancel")).result, IDCANCEL);
     EXPECT_EQ(std::get<MessageAnswer>(Parse("message yes")).result, IDYES);
     EXPECT_EQ(std::get<MessageAnswer>(Parse("message no")).result, IDNO);
+    EXPECT_TRUE(std::get<MessageAnswer>(Parse("message enter")).enter);
+    EXPECT_FALSE(std::get<MessageAnswer>(Parse("message no")).enter);
+    EXPECT_EQ(DescribeAnswer(Parse("message enter")), "message enter");
 }
 
 TEST(ScriptAnswerText, MalformedAnswersAreRefusedWithAReason)
@@ -198,6 +202,35 @@ TEST(ScriptedRunner, MessageBoxesReportAndReturnTheAnswer)
     EXPECT_EQ(window.MessageBox("Go on?", "PRINT", MB_OKCANCEL), IDCANCEL);
     EXPECT_EQ(window.runner.Transcript(),
               (std::vector<std::string>{"message Arkweld 4.0 | Replace it?", "message PRINT | Go on?"}));
+}
+
+TEST(ScriptedRunner, EnterChoosesTheDefaultButton)
+{
+    ScriptWindow window;
+    const std::pair<unsigned, int> cases[] = {
+        {MB_YESNO | MB_ICONQUESTION, IDYES},
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, IDNO},
+        {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
+        {MB_YESNOCANCEL | MB_DEFBUTTON2, IDNO},
+        {MB_OK | MB_DEFBUTTON2, IDOK},  // names a button the box lacks: the first
+    };
+    for (const auto& [flags, expected] : cases) {
+        window.runner.AddAnswer("message enter");
+        EXPECT_EQ(window.MessageBox("Replace it?", "Arkweld 4.0", flags), expected) << flags;
+    }
+    // The default button changes nothing for an answer that names its button.
+    window.runner.AddAnswer("message yes");
+    EXPECT_EQ(window.MessageBox("Replace it?", "Arkweld 4.0", MB_YESNO | MB_DEFBUTTON2), IDYES);
+}
+
+TEST(MessageButtons, EscapeChoosesCancelOrNo)
+{
+    EXPECT_EQ(MessageButtons(MB_YESNOCANCEL | MB_ICONSTOP | MB_DEFBUTTON2), (std::vector<int>{IDYES, IDNO, IDCANCEL}));
+    EXPECT_EQ(EscapeMessageButton(MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(EscapeMessageButton(MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(EscapeMessageButton(MB_YESNO | MB_DEFBUTTON1), IDNO);
+    EXPECT_EQ(EscapeMessageButton(MB_OK | MB_ICONEXCLAMATION), IDOK);
 }
 
 TEST(ScriptedRunner, InputTakesOnlyInputAnswers)
