@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 
 namespace {
 
@@ -13,27 +12,6 @@ std::int32_t Clamp(std::int64_t value)
 }
 
 }  // namespace
-
-TInchFraction EighthsOf(int remainder)
-{
-    int eighths = remainder / 3;
-    if (remainder < 3 || eighths > 7)
-        return {};
-    int common = std::gcd(eighths, 8);
-    return {eighths / common, 8 / common};
-}
-
-TInchLength SplitInches(int value)
-{
-    int inches = value / UNITS_PER_INCH;
-    return {inches, EighthsOf(value - inches * UNITS_PER_INCH)};
-}
-
-TFeetLength SplitFeet(int value)
-{
-    TInchLength length = SplitInches(value);
-    return {length.inches / 12, length.inches % 12, length.fraction};
-}
 
 std::int32_t FractionLength(std::int32_t numerator, std::int32_t denominator, FractionRule rule)
 {

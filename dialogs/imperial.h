@@ -1,35 +1,9 @@
 #pragma once
-// Imperial lengths: the model unit is 1/24 inch. Dialogs show a length as whole inches (or feet and
-// inches) and a fraction in eighths, and turn what the user typed back into model units.
+// Imperial lengths typed into the dialogs: whole inches (or feet and inches) and a fraction, turned
+// back into model units (1/24 inch). How a length is split for showing is model/imperiallength.h.
+#include "model/imperiallength.h"
+
 #include <cstdint>
-
-constexpr int UNITS_PER_INCH = 24;
-
-// A fraction of an inch in lowest terms; 0/0 when there is none to show.
-struct TInchFraction {
-    int numerator = 0;
-    int denominator = 0;
-    friend bool operator==(const TInchFraction&, const TInchFraction&) = default;
-};
-
-// The eighths in a remainder of 0..23 twenty-fourths, in lowest terms: 3 -> 1/8, 12 -> 1/2. A
-// remainder below 3 holds no eighth and gives 0/0.
-TInchFraction EighthsOf(int remainder);
-
-// A length as whole inches and eighths.
-struct TInchLength {
-    int inches = 0;
-    TInchFraction fraction;
-};
-TInchLength SplitInches(int value);
-
-// A length as feet, inches (0..11) and eighths.
-struct TFeetLength {
-    int feet = 0;
-    int inches = 0;
-    TInchFraction fraction;
-};
-TFeetLength SplitFeet(int value);
 
 // Which typed fractions count.
 enum class FractionRule {

@@ -12,6 +12,7 @@
 #include "model/selectionlist.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
 
@@ -282,8 +283,7 @@ void TList::MakeDrawingTitles()
     }
     if (!anyWall)
         return;
-    const SettingsRecord offsets(state.unitSystem == 1 ? "MOFFSET.CFG" : "IOFFSET.CFG", OFFSET_CFG_FORMAT);
-    const int32_t overallOffset = offsets.Int(2);
+    const int32_t overallOffset = ReadSettings<TOffsetSettings>(state.unitSystem).overallOffset;
 
     for (int i = count() - 1; i >= 0; --i) {
         const TObject& object = *items[std::size_t(i)];

@@ -69,3 +69,21 @@ struct TColourSettings {
     std::int32_t highlight = 0;
     auto Fields() { return std::tie(background, pen, highlight); }
 };
+
+// MOFFSET.CFG / IOFFSET.CFG: how dimensions and room texts are drawn.
+struct TOffsetSettings {
+    static constexpr TSettingsFile file{"MOFFSET.CFG", "IOFFSET.CFG"};
+    static constexpr const char* format = OFFSET_CFG_FORMAT;
+    std::int32_t internalOffset = 0;         // internal dimension lines from the wall
+    std::int32_t externalOffset = 0;         // wall dimension lines from the external wall
+    std::int32_t overallOffset = 0;          // overall dimension lines from the walls
+    std::int32_t textOrientation = 0;        // 0 all text horizontal, 2700 text parallel to the wall
+    std::int32_t dimensionTextSize = 0;      // points (9 or 10)
+    std::int32_t roomDimensionTextSize = 0;  // room size and manual dimension text, points
+    std::int32_t roomNameTextSize = 0;       // points
+    auto Fields()
+    {
+        return std::tie(internalOffset, externalOffset, overallOffset, textOrientation, dimensionTextSize,
+                        roomDimensionTextSize, roomNameTextSize);
+    }
+};

@@ -4,6 +4,10 @@
 #include "model/drawingstate.h"
 #include "model/lineobj.h"
 #include "model/list.h"
+#include "model/settingsrecords.h"
+#include "model/viewmapping.h"
+#include "tools/manualdimension.h"
+#include "tools/walldimensions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +41,24 @@ void TLineobjtool::CreateObject(Canvas& dc, const TRect& clientRect)
         lineDrawn = 1;
     else if (kind != KIND_KEEPS_LINE_DRAWN)
         lineDrawn = 0;
+}
+
+void TLineobjtool::AutoDimension(Canvas& dc, const TRect& clientRect, int x, int y, int, int)
+{
+    const auto settings = ReadSettings<TOffsetSettings>();
+    SetupViewMapping(dc, clientRect);
+    TDrawingEdit edit;
+    if (step == STEP_DIMENSION_FIRST || step == STEP_DIMENSION_SECOND || step == STEP_DIMENSION_TEXT) {
+        AddDimensionText(edit, *this, dc, clientRect, x, y, settings.textOrientation,
+                         settings.roomDimensionTextSize);
+        // The arrows of step 21 live in the list and on the screen until the text completes the
+        // dimension; then it is written whole.
+        if (step == STEP_DIMENSION_TEXT)
+            edit.Commit();
+        return;
+    }
+    AddWallDimensions(edit, *this, settings);
+    edit.Commit();
 }
 
 void AddLineObject(TDrawingEdit& edit, const TDrawingtool& tool)

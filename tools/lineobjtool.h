@@ -12,6 +12,11 @@ public:
     // Commits the figure as a line on the current floor: drawn, appended and the drawing file
     // rewritten. A line with a zero coordinate or no length is refused and changes nothing.
     void CreateObject(Canvas& dc, const TRect& clientRect) override;
+    // In the manual-dimension steps 20..22: the step's part of the manual dimension at the device
+    // point (x, y); the drawing file is rewritten once the text is placed. In any other step: the
+    // automatic dimensions of the floor in view, renewed and written. The last two values are not
+    // used.
+    void AutoDimension(Canvas& dc, const TRect& clientRect, int x, int y, int c, int d) override;
 };
 
 // Adds a line made from the tool's figure (group id 0) to an edit; draws nothing and leaves the

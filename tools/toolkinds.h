@@ -19,6 +19,7 @@ constexpr int KIND_TYPED_TEXT_DONE = 20;  // typed text finished with a double E
 constexpr int KIND_PICK = 21;
 constexpr int KIND_KEEPS_LINE_DRAWN = 51;  // a line kind whose commit leaves lineDrawn as it is
 constexpr int KIND_PICKED_LINE = 22;
+constexpr int KIND_DIMENSIONED = 31;      // a tool that has just run the automatic dimensions
 constexpr int KIND_TYPED_TEXT = 24;
 constexpr int KIND_CHANGE_TEXT = 25;
 constexpr int KIND_WALL_EDIT = 999;       // lengthen, shorten, delete, split, change type

@@ -1,39 +1,7 @@
-// Showing and typing imperial lengths (model unit 1/24 inch).
+// Typing imperial lengths (model unit 1/24 inch).
 #include "dialogs/imperial.h"
 
 #include <gtest/gtest.h>
-
-TEST(ImperialDisplay, WholeInchesAndEighthsInLowestTerms)
-{
-    auto inches = [](int value) { return SplitInches(value); };
-    EXPECT_EQ(inches(228).inches, 9);
-    EXPECT_EQ(inches(228).fraction, (TInchFraction{1, 2}));
-    EXPECT_EQ(inches(219).fraction, (TInchFraction{1, 8}));
-    EXPECT_EQ(inches(216).inches, 9);
-    EXPECT_EQ(inches(216).fraction, (TInchFraction{0, 0}));
-    // Remainders of 1 and 2 twenty-fourths hold no eighth.
-    EXPECT_EQ(inches(217).fraction, (TInchFraction{0, 0}));
-    EXPECT_EQ(inches(218).fraction, (TInchFraction{0, 0}));
-    const TInchFraction eighths[] = {{1, 8}, {1, 4}, {3, 8}, {1, 2}, {5, 8}, {3, 4}, {7, 8}};
-    for (int k = 1; k <= 7; ++k) {
-        EXPECT_EQ(EighthsOf(3 * k), eighths[k - 1]) << k;
-        // The rest of a twenty-fourth below the next eighth does not change it.
-        EXPECT_EQ(EighthsOf(3 * k + 2), eighths[k - 1]) << k;
-    }
-}
-
-TEST(ImperialDisplay, FeetAndInches)
-{
-    TFeetLength nine = SplitFeet(2604);  // 9 ft 0 1/2 in
-    EXPECT_EQ(nine.feet, 9);
-    EXPECT_EQ(nine.inches, 0);
-    EXPECT_EQ(nine.fraction, (TInchFraction{1, 2}));
-    TFeetLength mixed = SplitFeet((10 * 12 + 3) * 24 + 21);
-    EXPECT_EQ(mixed.feet, 10);
-    EXPECT_EQ(mixed.inches, 3);
-    EXPECT_EQ(mixed.fraction, (TInchFraction{7, 8}));
-    EXPECT_EQ(SplitFeet(0).feet, 0);
-}
 
 TEST(ImperialEntry, ProperFractionsOnly)
 {

@@ -1,0 +1,204 @@
+#include "tools/annotationbuilders.h"
+
+#include "model/arrowobj.h"
+#include "model/drawingedit.h"
+#include "model/drawingstate.h"
+#include "model/modelunits.h"
+#include "model/textobj.h"
+#include "model/typecodes.h"
+#include "tools/drawingtool.h"
+
+#include <cmath>
+
+namespace {
+
+// Arrow sizes in logical units.
+constexpr int SHAFT = 40;
+constexpr int HEAD_DEPTH = 20;
+constexpr int HEAD_HALF_WIDTH = 5;
+constexpr int TICK_HALF_LENGTH = 20;
+
+// Radians per tenth of a degree, as the dimensions compute them (a little short of pi / 1800).
+constexpr double RADIANS_PER_TENTH = 0.001745;
+
+// A model point from wide coordinates, held inside the int32 range.
+std::array<std::int32_t, 2> At(std::int64_t x, std::int64_t y)
+{
+    return {ClampToInt32(x), ClampToInt32(y)};
+}
+
+// An arrow object of the type with the shaft and head points given, on the current floor.
+std::unique_ptr<TArrowobj> MakeArrow(int typeCode, const TDrawingtool& tool, std::array<std::int32_t, 2> tip,
+                                     std::array<std::int32_t, 2> tail, std::array<std::int32_t, 2> barb1,
+                                     std::array<std::int32_t, 2> barb2, std::array<std::int32_t, 2> tickA,
+                                     std::array<std::int32_t, 2> tickB)
+{
+    const TDrawingState& state = State();
+    auto arrow = std::make_unique<TArrowobj>(typeCode);
+    arrow->floor = state.currentFloor;
+    arrow->ownerId = 0;
+    arrow->groupId = tool.groupId;
+    arrow->penWidth = 1;
+    arrow->penStyle = 0;
+    arrow->colour = std::int32_t(state.currentColour);
+    arrow->x1 = tip[0];
+    arrow->y1 = tip[1];
+    arrow->x2 = tail[0];
+    arrow->y2 = tail[1];
+    arrow->barb1 = barb1;
+    arrow->barb2 = barb2;
+    arrow->tickA = tickA;
+    arrow->tickB = tickB;
+    return arrow;
+}
+
+// The tool keeps the shaft of the arrow just built.
+void LeaveShaftInTool(TDrawingtool& tool, const TArrowobj& arrow)
+{
+    tool.penStyle = 0;
+    tool.x1 = arrow.x1;
+    tool.y1 = arrow.y1;
+    tool.x2 = arrow.x2;
+    tool.y2 = arrow.y2;
+}
+
+// An axis arrow with its tip at (x, y).
+std::unique_ptr<TArrowobj> MakeAxisArrow(int typeCode, const TDrawingtool& tool, std::int64_t x, std::int64_t y,
+                                         TArrowDirection direction)
+{
+    const std::int64_t u = State().unitsPerLogical;
+    const std::int64_t shaft = SHAFT * u, depth = HEAD_DEPTH * u, half = HEAD_HALF_WIDTH * u,
+                       tick = TICK_HALF_LENGTH * u;
+    switch (direction) {
+    case TArrowDirection::Left:
+        return MakeArrow(typeCode, tool, At(x, y), At(x + shaft, y), At(x + depth, y + half), At(x + depth, y - half),
+                         At(x, y + tick), At(x, y - tick));
+    case TArrowDirection::Right:
+        return MakeArrow(typeCode, tool, At(x, y), At(x - shaft, y), At(x - depth, y + half), At(x - depth, y - half),
+                         At(x, y + tick), At(x, y - tick));
+    case TArrowDirection::Top:
+        return MakeArrow(typeCode, tool, At(x, y), At(x, y - shaft), At(x - half, y - depth), At(x + half, y - depth),
+                         At(x - tick, y), At(x + tick, y));
+    case TArrowDirection::Bottom:
+        break;
+    }
+    return MakeArrow(typeCode, tool, At(x, y), At(x, y + shaft), At(x - half, y + depth), At(x + half, y + depth),
+                     At(x - tick, y), At(x + tick, y));
+}
+
+// v truncated toward zero, by itself, as every product of the sloped arrow is.
+std::int64_t T(double v)
+{
+    return TruncToInt32(v);
+}
+
+}  // namespace
+
+double DimensionRadians(double tenths)
+{
+    return tenths * RADIANS_PER_TENTH;
+}
+
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, TArrowDirection direction)
+{
+    auto arrow = MakeAxisArrow(TYPE_DIMENSION_LINE, tool, x, y, direction);
+    LeaveShaftInTool(tool, *arrow);
+    return edit.Add(std::move(arrow));
+}
+
+void AddArrowByCode(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const TRect& clientRect, std::int32_t x,
+                    std::int32_t y, TArrowDirection direction)
+{
+    auto arrow = MakeAxisArrow(TYPE_ARROW, tool, x, y, direction);
+    LeaveShaftInTool(tool, *arrow);
+    arrow->DrawMapped(dc, clientRect, 0);
+    edit.Add(std::move(arrow));
+}
+
+int AddAngledArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, int angle, int quadrant,
+                   int end, std::int32_t offset)
+{
+    // The normal n (left of the wall's travel) and the direction d along the wall, in the form of
+    // the angle's quadrant: each equals n = (-cos angle, sin angle), d = (sin angle, cos angle), and
+    // the form decides the last unit after truncation.
+    double nx = 0, ny = 0, dx = 0, dy = 0;
+    const double a = angle;
+    switch (quadrant) {
+    case 1: {
+        const double alpha = DimensionRadians(900 - a), beta = DimensionRadians(a);
+        nx = -std::sin(alpha), ny = std::cos(alpha), dx = std::sin(beta), dy = std::cos(beta);
+        break;
+    }
+    case 2: {
+        const double alpha = DimensionRadians(1800 - a), beta = DimensionRadians(a - 900);
+        nx = std::cos(alpha), ny = std::sin(alpha), dx = std::cos(beta), dy = -std::sin(beta);
+        break;
+    }
+    case 3: {
+        const double alpha = DimensionRadians(2700 - a), beta = DimensionRadians(a - 1800);
+        nx = std::sin(alpha), ny = -std::cos(alpha), dx = -std::sin(beta), dy = -std::cos(beta);
+        break;
+    }
+    default: {
+        const double alpha = DimensionRadians(3600 - a), beta = DimensionRadians(a - 2700);
+        nx = -std::cos(alpha), ny = -std::sin(alpha), dx = -std::cos(beta), dy = std::sin(beta);
+        break;
+    }
+    }
+
+    const double u = State().unitsPerLogical;
+    const std::int64_t px = x + T(offset * nx), py = y + T(offset * ny);
+    const std::int64_t f = end == 1 ? 1 : -1;
+    const std::int64_t qx = px + f * T(HEAD_DEPTH * u * dx), qy = py + f * T(HEAD_DEPTH * u * dy);
+    const std::int64_t tickX = T(TICK_HALF_LENGTH * u * nx), tickY = T(TICK_HALF_LENGTH * u * ny);
+    const std::int64_t barbX = T(HEAD_HALF_WIDTH * u * nx), barbY = T(HEAD_HALF_WIDTH * u * ny);
+
+    const auto tip = At(px, py);
+    const auto tail = At(px + f * T(SHAFT * u * dx), py + f * T(SHAFT * u * dy));
+    const auto tickPlus = At(px + tickX, py + tickY), tickMinus = At(px - tickX, py - tickY);
+    const auto barbPlus = At(qx + barbX, qy + barbY), barbMinus = At(qx - barbX, qy - barbY);
+
+    std::unique_ptr<TArrowobj> arrow;
+    switch (quadrant) {
+    case 1:
+        arrow = MakeArrow(TYPE_DIMENSION_LINE, tool, tip, tail, barbPlus, barbMinus, tickPlus, tickMinus);
+        break;
+    case 2:
+        arrow = MakeArrow(TYPE_DIMENSION_LINE, tool, tip, tail, barbPlus, barbMinus, tickMinus, tickPlus);
+        break;
+    case 3:
+        arrow = MakeArrow(TYPE_DIMENSION_LINE, tool, tip, tail, barbMinus, barbPlus, tickMinus, tickPlus);
+        break;
+    default:
+        arrow = MakeArrow(TYPE_DIMENSION_LINE, tool, tip, tail, barbMinus, barbPlus, tickPlus, tickMinus);
+        break;
+    }
+    LeaveShaftInTool(tool, *arrow);
+    return edit.Add(std::move(arrow));
+}
+
+std::unique_ptr<TTextobj> MakeDimensionValueText(int typeCode, std::int32_t groupId, TPoint point,
+                                                 std::int32_t directionCode, const std::string& text, int escapement,
+                                                 int alignment, int fontHeight)
+{
+    const TDrawingState& state = State();
+    auto value = std::make_unique<TTextobj>(typeCode);
+    value->floor = state.currentFloor;
+    value->ownerId = 0;
+    value->groupId = groupId;
+    value->penWidth = 1;
+    value->penStyle = 0;
+    value->colour = std::int32_t(state.currentColour);
+    value->x1 = point.x;
+    value->y1 = point.y;
+    value->x2 = directionCode;
+    value->y2 = 0;
+    value->z1 = 0;
+    value->SetText(text);
+    value->SetFaceName(state.currentFontFace);
+    value->fontWeight = state.textWeight;
+    value->fontHeight = fontHeight;
+    value->escapement = escapement;
+    value->alignment = alignment;
+    return value;
+}
