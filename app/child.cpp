@@ -167,12 +167,14 @@ TPoint TChild::DevicePointOf(TPoint model) const
 
 void TChild::EvSize()
 {
-    // The view keeps its scale: the extents follow the client size.
+    // The normal view keeps showing the whole sheet; a zoomed view keeps its scale, its extents
+    // following the client size.
     if (!host)
         return;
     TDrawingState& state = State();
     TRect client = ClientRect();
-    if (lastClient.Width() > 0 && lastClient.Height() > 0 && client.Width() > 0 && client.Height() > 0) {
+    if (!normalView && lastClient.Width() > 0 && lastClient.Height() > 0 && client.Width() > 0 &&
+        client.Height() > 0) {
         state.viewExtX = std::max(1, int(std::lround(double(state.viewExtX) * client.Width() / lastClient.Width())));
         state.viewExtY = std::max(1, int(std::lround(double(state.viewExtY) * client.Height() / lastClient.Height())));
     }
@@ -366,18 +368,21 @@ void TChild::ShowDistance(TPoint device)
 void TChild::SetUpNewView()
 {
     TDrawingState& state = State();
-    TRect client = ClientRect();
-    state.viewOrgX = 0;
-    state.viewOrgY = 0;
-    state.viewExtX = std::max(1, client.Width());
-    state.viewExtY = std::max(1, client.Height());
-    state.unitsPerLogicalF = state.unitsPerLogical;
-    lastClient = client;
-    const TZoomSettings zoom{state.viewExtX, state.viewExtY, state.viewOrgX, state.viewOrgY, state.unitsPerLogical};
-    StoreSettings(*this, SettingsFileName<TZoomSettings>(), FormatSettings(zoom));
+    const TRect client = ClientRect();
     const TSheetSettings sheet = ReadSettings<TSheetSettings>(state.unitSystem);
     state.sheetWidth = std::max(0, int(sheet.width));
     state.sheetHeight = std::max(0, int(sheet.height));
+    // The normal view is the whole sheet, fitted into the window; a sheet without a size leaves a
+    // view of one logical unit a pixel.
+    state.viewOrgX = 0;
+    state.viewOrgY = 0;
+    state.viewExtX = state.sheetWidth > 0 ? state.sheetWidth : std::max(1, client.Width());
+    state.viewExtY = state.sheetHeight > 0 ? state.sheetHeight : std::max(1, client.Height());
+    state.unitsPerLogicalF = state.unitsPerLogical;
+    lastClient = client;
+    normalView = true;
+    const TZoomSettings zoom{state.viewExtX, state.viewExtY, state.viewOrgX, state.viewOrgY, state.unitsPerLogical};
+    StoreSettings(*this, SettingsFileName<TZoomSettings>(), FormatSettings(zoom));
     const TScrollSettings steps = ReadSettings<TScrollSettings>();
     scrollLineX = std::max(1, int(steps.lineX));
     scrollLineY = std::max(1, int(steps.lineY));
@@ -399,6 +404,7 @@ void TChild::NormalSize()
     state.viewOrgY = zoom.viewOrgY;
     state.unitsPerLogical = zoom.unitsPerLogical;
     state.unitsPerLogicalF = state.unitsPerLogical;
+    normalView = true;
     Refresh(0);
     host->ViewChanged();
 }
@@ -411,6 +417,7 @@ void TChild::ApplyView()
         NormalSize();
         return;
     }
+    normalView = false;
     Refresh(0);
     host->ViewChanged();
 }

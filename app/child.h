@@ -166,6 +166,8 @@ private:
     bool loadFailureReported = false;
     // The client size the view extents were last fitted to.
     TRect lastClient;
+    // True while the view is the normal one (the whole sheet), not zoomed.
+    bool normalView = true;
     // The scroll bars' line steps, logical units, read when the view is set up.
     int scrollLineX = 1;
     int scrollLineY = 1;

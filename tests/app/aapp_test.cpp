@@ -120,12 +120,18 @@ TEST_F(FrameTest, ADrawingOpensInTheMdiAreaAndClosesWithItsWindow)
     EXPECT_EQ(sub->windowTitle(), "TWO.PLN");
     auto* window = qobject_cast<DrawingWindow*>(sub->widget());
     ASSERT_NE(window, nullptr);
-    // The view shows the sheet's lower-left corner: model (2000, 1000) is 200 pixels above the bottom.
+    // The view shows the whole sheet: the line from model (1000, 1000) to (3000, 1000) lies near
+    // its lower-left corner.
     const QImage& image = window->BackingImage();
     ASSERT_GT(image.height(), 300);
-    EXPECT_EQ(image.pixel(400, image.height() - 200), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(400, image.height() - 250), qRgb(255, 255, 255));
-    EXPECT_EQ(State().viewExtX, image.width());
+    const TPoint onLine = window->Child().DevicePointOf({2000, 1000});
+    const TPoint above = window->Child().DevicePointOf({2000, 1500});
+    EXPECT_LT(onLine.x, image.width() / 4);
+    EXPECT_GT(onLine.y, image.height() * 3 / 4);
+    EXPECT_EQ(image.pixel(onLine.x, onLine.y), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(above.x, above.y), qRgb(255, 255, 255));
+    EXPECT_EQ(State().viewExtX, 12000);
+    EXPECT_EQ(State().viewExtY, 8400);
 
     sub->close();
     QApplication::processEvents();
@@ -169,6 +175,10 @@ TEST_F(FrameTest, ThePointerEnteringTheViewPlacesTheCursor)
 TEST_F(FrameTest, TheWheelScrollsByWholeNotchesHoweverFinelyItTurns)
 {
     DrawingWindow& window = OpenDrawing("PLAN");
+    // Zoomed in to one logical unit a pixel: the view can scroll up the sheet.
+    State().viewExtX = window.Child().ClientRect().Width();
+    State().viewExtY = window.Child().ClientRect().Height();
+    window.Child().ApplyView();
     const int line = window.Child().ScrollInfo().lineY;
     auto turn = [&](int delta) {
         QWheelEvent wheel(QPointF(100, 100), View(window).mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, delta),

@@ -11,6 +11,7 @@
 #include "model/lineobj.h"
 #include "model/list.h"
 #include "model/programdirectory.h"
+#include "model/settingsfile.h"
 #include "resources/menus.h"
 #include "tests/support/tempdir.h"
 #include "tools/linetool.h"
@@ -27,6 +28,9 @@ protected:
     {
         PrepareProgramDirectory(dir.prefix());
         State().programDirectory = dir.prefix();
+        // A sheet the size of the window: the normal view (the whole sheet) is then one logical
+        // unit a pixel, the view the tests' device points are worked out for.
+        UseSheet(1000, 700);
         TLinetool::ResetKeyEntryState();
         client = std::make_unique<TClient>(frame);
     }
@@ -34,6 +38,21 @@ protected:
     {
         client.reset();
         TLinetool::ResetKeyEntryState();
+    }
+
+    // The sheet of new and opened drawings in both unit systems, logical units.
+    void UseSheet(int width, int height)
+    {
+        const std::string size = std::to_string(width) + " " + std::to_string(height) + "\n";
+        WriteSettings("DWGSIZEM.CFG", size);
+        WriteSettings("DWGSIZEI.CFG", size);
+    }
+
+    // The shipped sheets (12000 x 8400 metric, 13824 x 9216 imperial).
+    void UseShippedSheet()
+    {
+        for (const char* name : {"DWGSIZEM.CFG", "DWGSIZEI.CFG"})
+            WriteSettings(name, *ShippedDefault(name));
     }
 
     TDrawingState& state() { return fresh.state(); }

@@ -109,6 +109,12 @@ TEST_F(ChildTest, UndoNeverTakesAnExternalWallOrAFloorRecordOrAnotherFloor)
 
 TEST_F(ChildTest, ScrollingMovesTheViewWithinTheSheet)
 {
+    // The shipped sheet, zoomed in to one logical unit a pixel.
+    UseShippedSheet();
+    NewDrawing("SHEET");
+    state().viewExtX = 1000;
+    state().viewExtY = 700;
+    Child().ApplyView();
     TChild::TScrollInfo info = Child().ScrollInfo();
     EXPECT_EQ(info.minX, 0);
     EXPECT_EQ(info.maxX, 12000 - 1000);
@@ -156,12 +162,31 @@ TEST_F(ChildTest, AZoomToNothingFallsBackToNormalSize)
     EXPECT_EQ(state().unitsPerLogicalF, 5.0);
 }
 
-TEST_F(ChildTest, ResizingKeepsTheScale)
+TEST_F(ChildTest, ResizingAZoomedViewKeepsTheScale)
 {
+    state().viewExtX = 1000;
+    state().viewExtY = 700;
+    Child().ApplyView();
     Window().Resize(500, 350);
     EXPECT_EQ(state().viewExtX, 500);
     EXPECT_EQ(state().viewExtY, 350);
     EXPECT_EQ(Child().ModelPointOf({100, 350}), (TPoint{500, 0}));
+}
+
+TEST_F(ChildTest, ResizingTheNormalViewKeepsTheWholeSheetInView)
+{
+    Window().Resize(500, 350);
+    EXPECT_EQ(state().viewExtX, 1000);
+    EXPECT_EQ(state().viewExtY, 700);
+    // Half the size: two logical units a pixel.
+    EXPECT_EQ(Child().ModelPointOf({100, 350}), (TPoint{1000, 0}));
+    // Zoom/Normal Size after a zoom gives the whole sheet back.
+    state().viewExtX = 100;
+    state().viewExtY = 70;
+    Child().ApplyView();
+    Child().NormalSize();
+    EXPECT_EQ(state().viewExtX, 1000);
+    EXPECT_EQ(Child().ModelPointOf({500, 0}), (TPoint{5000, 3500}));
 }
 
 TEST_F(ChildTest, SaveAsWritesTheDrawingUnderTheNewName)

@@ -21,7 +21,7 @@ std::string DumpAll(const TList& list)
 
 }  // namespace
 
-TEST_F(AppTest, FileNewWritesTheFourFloorRecordsAndShowsTheSheetCorner)
+TEST_F(AppTest, FileNewWritesTheFourFloorRecordsAndShowsTheWholeSheet)
 {
     state().groupIdCounter = 17;
     state().displayMode = 21;
@@ -66,6 +66,7 @@ TEST_F(AppTest, FileNewWritesTheFourFloorRecordsAndShowsTheSheetCorner)
 
 TEST_F(AppTest, FileNewImperialUsesTheImperialStoreysAndSheet)
 {
+    UseShippedSheet();
     NewDrawing("JONES", false);
     EXPECT_EQ(state().unitSystem, 0);
     ASSERT_EQ(objects().count(), 4);

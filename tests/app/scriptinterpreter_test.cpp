@@ -116,9 +116,18 @@ TEST_F(ScriptRun, OpenChoosesTheDrawingAndTheClientSizeHolds)
                   "command file/new\n"),
               0)
         << err.str();
-    EXPECT_EQ(Run("client 400 300\nopen ONE\nat 1000 500\nstatus\n"), 0) << err.str();
-    EXPECT_EQ(State().viewExtX, 400);
-    EXPECT_EQ(State().viewExtY, 300);
+    EXPECT_EQ(Run("client 400 300\nopen ONE\nat 1000 500\nstatus\ncommand file/export bitmap\n"), 0) << err.str();
+    // The window is 400 x 300 pixels and shows the whole sheet.
+    const std::string bitmap = ReadWholeFile(dir.prefix() + "DWGS/ONE.BMP");
+    ASSERT_GT(bitmap.size(), 26u);
+    auto int32At = [&bitmap](std::size_t at) {
+        return int(std::uint8_t(bitmap[at])) | int(std::uint8_t(bitmap[at + 1])) << 8 |
+               int(std::uint8_t(bitmap[at + 2])) << 16 | int(std::uint8_t(bitmap[at + 3])) << 24;
+    };
+    EXPECT_EQ(int32At(18), 400);
+    EXPECT_EQ(int32At(22), 300);
+    EXPECT_EQ(State().viewExtX, 12000);
+    EXPECT_EQ(State().viewExtY, 8400);
     EXPECT_EQ(State().drawingName, "ONE");
     // A drawing that is not there is reported in a message box.
     EXPECT_EQ(Run("message ok\nopen NONE\n"), 0) << err.str();
