@@ -1,5 +1,5 @@
-// Templates of the new-drawing, measuring-units, copy-drawing, plan-title, line-text and About
-// dialogs.
+// Templates of the new-drawing, measuring-units, copy-drawing, plan-title, line-text, dimension
+// settings and About dialogs.
 #include "resources/dialogtemplategroups.h"
 
 namespace dialogtemplates {
@@ -67,6 +67,60 @@ std::vector<DialogTemplate> DrawingDialogs()
         ProgramIcon("9033", 66, 24, 28, 28),
         Label("Arkweld  v 4.0", 50, 68, 60, 10),
         DefButton(1, "OK", 55, 132, 50, 15),
+    }});
+
+    // The dimension settings: three offsets, the text orientation beside the dimension text size
+    // (a vertical rule between them), and the two room text sizes side by side.
+    t.push_back({5500, "showing dimensions", 160, 180, {
+        Group("arrow offset from wall - in m.m.", 4, 4, 152, 60),
+        Label("internal dimensions (100-3000)", 10, 18, 104, 10),
+        Edit(5501, " ", 116, 16, 34, 12),
+        Label("external dimensions (100-3000)", 10, 32, 104, 10),
+        Edit(5502, " ", 116, 30, 34, 12),
+        Label("overall dimensions (100-5000)", 10, 46, 104, 10),
+        Edit(5503, " ", 116, 44, 34, 12),
+        Group("dimension text size", 4, 68, 152, 42),
+        FirstRadio(5504, "all text  horizontal", 10, 80, 86, 12),
+        Radio(5505, "text parallel to wall", 10, 94, 86, 12),
+        Group("", 100, 78, 1, 28),
+        FirstRadio(5506, "9 pts", 108, 80, 44, 12),
+        Radio(5507, "10 pts", 108, 94, 44, 12),
+        Group("room text sizes", 4, 114, 152, 42),
+        Label("room dimensions", 10, 125, 70, 10),
+        FirstRadio(5508, "9 pts", 10, 138, 32, 12),
+        Radio(5509, "10 pts", 44, 138, 34, 12),
+        Label("room name", 84, 125, 70, 10),
+        FirstRadio(5510, "9 pts", 84, 138, 32, 12),
+        Radio(5511, "10 pts", 118, 138, 34, 12),
+        DefButton(1, "OK", 10, 161, 42, 15),
+        Button(2, "Cancel", 59, 161, 42, 15),
+        Button(9, "Help", 108, 161, 42, 15),
+    }});
+
+    t.push_back({5600, "dimension offsets", 160, 180, {
+        Group("arrow offsets from walls - in inches", 4, 4, 152, 60),
+        Label("internal dimensions ( 6-120)", 10, 18, 104, 10),
+        Edit(5609, " ", 116, 16, 34, 12),
+        Label("external dimensions ( 6-120)", 10, 32, 104, 10),
+        Edit(5610, " ", 116, 30, 34, 12),
+        Label("overall dimensions ( 6-240)", 10, 46, 104, 10),
+        Edit(5611, " ", 116, 44, 34, 12),
+        Group("dimension text", 4, 68, 152, 42),
+        FirstRadio(5601, "all text horizntal", 10, 80, 86, 12),
+        Radio(5602, "text parallel to walls", 10, 94, 86, 12),
+        Group("", 100, 78, 1, 28),
+        FirstRadio(5603, "9 pts", 108, 80, 44, 12),
+        Radio(5604, "10 pts", 108, 94, 44, 12),
+        Group("room text size", 4, 114, 152, 42),
+        Label("room dimensions", 10, 125, 70, 10),
+        FirstRadio(5605, "9 pts", 10, 138, 32, 12),
+        Radio(5606, "10 pts", 44, 138, 34, 12),
+        Label("room names", 84, 125, 70, 10),
+        FirstRadio(5607, "9 pts", 84, 138, 32, 12),
+        Radio(5608, "10 pts", 118, 138, 34, 12),
+        DefButton(1, "OK", 10, 161, 42, 15),
+        Button(2, "Cancel", 59, 161, 42, 15),
+        Button(9, "Help", 108, 161, 42, 15),
     }});
 
     return t;

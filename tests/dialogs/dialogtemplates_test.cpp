@@ -8,6 +8,7 @@
 #include "dialogs/ltxtdlg.h"
 #include "dialogs/measdlg.h"
 #include "dialogs/newdlg.h"
+#include "dialogs/offsetdlg.h"
 #include "dialogs/overdlg.h"
 #include "dialogs/plancustdlg.h"
 #include "dialogs/plandlg.h"
@@ -66,6 +67,8 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {5200, Make<TOverdlg, 5200>()},
         {18500, Make<TDisplandlg, 18500>()},
         {17000, Make<TAreadlg, 17000>()},
+        {5500, Make<TOffsetdlg, 5500>()},
+        {5600, Make<TOffsetimpdlg, 5600>()},
     };
     return classes;
 }
