@@ -6,6 +6,7 @@
 #include "model/typedsettings.h"
 
 #include <cstdint>
+#include <string>
 #include <tuple>
 
 // EXTWALLM.CFG / EXTWALLI.CFG: the external wall type and storey heights every new wall is built
@@ -79,7 +80,7 @@ struct TOffsetSettings {
     std::int32_t overallOffset = 0;          // overall dimension lines from the walls
     std::int32_t textOrientation = 0;        // 0 all text horizontal, 2700 text parallel to the wall
     std::int32_t dimensionTextSize = 0;      // points (9 or 10)
-    std::int32_t roomDimensionTextSize = 0;  // room size and manual dimension text, points
+    std::int32_t roomDimensionTextSize = 0;  // room size, manual dimension and line label text, points
     std::int32_t roomNameTextSize = 0;       // points
     auto Fields()
     {
@@ -87,3 +88,50 @@ struct TOffsetSettings {
                         roomDimensionTextSize, roomNameTextSize);
     }
 };
+
+// The two files below have a shape of their own (a counted text after the numbers), so they are
+// read and written by hand (model/textsettings.cpp) rather than through ReadSettings/WriteSettings.
+
+// TEXT.CFG: the font new texts are given, loaded into the drawing state at start-up. The face
+// name is stored after its length and may hold blanks.
+struct TTextSettings {
+    static constexpr TSettingsFile file{"TEXT.CFG"};
+    static constexpr const char* format = TEXT_CFG_FORMAT;
+    static constexpr std::size_t FACE_CAPACITY = 31;
+    std::int32_t pointSize = 10;
+    std::int32_t weight = 400;       // 500 or more draws bold
+    std::string faceName = "Arial";  // at most FACE_CAPACITY characters
+};
+
+// The record of TEXT.CFG, byte for byte.
+std::string FormatTextSettings(const TTextSettings& record);
+// Reads a TEXT.CFG record: false when it does not hold the three numbers and a face name of the
+// length given (the record is then left as it was).
+bool ParseTextSettings(const std::string& text, TTextSettings& record);
+// TEXT.CFG as stored; its shipped default when it is missing or unreadable.
+TTextSettings ReadTextSettings();
+// Rewrites TEXT.CFG. False when it could not be written; `reason` then says why.
+bool WriteTextSettings(const TTextSettings& record, std::string* reason = nullptr);
+// Start-up: puts the font of TEXT.CFG into the drawing state (currentFontFace, textPointSize,
+// textWeight).
+void LoadTextSettings();
+
+// LTEXT.CFG: the text the Line + Text tool writes beside its next line, and the side. The text
+// directly follows "/n" and is read as exactly its length in characters, so blanks in it survive.
+struct TLineTextSettings {
+    static constexpr TSettingsFile file{"LTEXT.CFG"};
+    static constexpr const char* format = LTEXT_CFG_FORMAT;
+    static constexpr std::size_t TEXT_CAPACITY = 80;
+    std::int32_t side = 1;  // 1 above (left of a vertical line), any other value below (right)
+    std::string text;       // at most TEXT_CAPACITY characters; empty places no label
+};
+
+// The record of LTEXT.CFG, byte for byte.
+std::string FormatLineTextSettings(const TLineTextSettings& record);
+// Reads an LTEXT.CFG record. A record that is not one gives no text; a text shorter than its
+// length is taken as far as it goes, a length beyond the capacity is cut to it.
+TLineTextSettings ParseLineTextSettings(const std::string& text);
+// LTEXT.CFG as stored; no text when it is missing.
+TLineTextSettings ReadLineTextSettings();
+// Rewrites LTEXT.CFG. False when it could not be written; `reason` then says why.
+bool WriteLineTextSettings(const TLineTextSettings& record, std::string* reason = nullptr);
