@@ -1,0 +1,92 @@
+#include "tools/circletool.h"
+
+#include "model/drawingstate.h"
+#include "model/modelunits.h"
+#include "model/viewmapping.h"
+#include "tools/ellipsetool.h"
+
+void TCircletool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (IsCentreStep(step)) {
+        CentreStep(dc, clientRect, x, y);
+        return;
+    }
+    if (IsCentreCentreStep(step)) {
+        CentreCentreStep(dc, clientRect, x, y);
+        return;
+    }
+    active = 1;
+    penWidth = State().currentPenWidth;
+    colour = State().currentColour;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+    x1 = x2 = centreX = p.x;
+    y1 = y2 = centreY = p.y;
+}
+
+void TCircletool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (active != 1)
+        return;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+    XorBand(dc);
+    BoxThrough(p.x);
+    XorBand(dc);
+}
+
+void TCircletool::LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point)
+{
+    if (active != 1)
+        return;
+    active = 0;
+    const TPoint p = ModelPoint(dc, clientRect, point.x, point.y);
+    // The band on the screen is the one of the last move, wherever the button is released.
+    XorBand(dc);
+    BoxThrough(p.x);
+    dc.SetROP2(RasterOp::Copy);
+    CreateObject(dc, clientRect);
+    centreX = 0;
+    centreY = 0;
+}
+
+void TCircletool::DrawFeedback(Canvas& dc, int)
+{
+    DrawBoxEllipse(dc, *this);
+}
+
+void TCircletool::KeyDown(Canvas& dc, const TRect& clientRect, int, TPoint& cursor, int)
+{
+    const TDrawingState& state = State();
+    penWidth = state.currentPenWidth;
+    colour = state.currentColour;
+    centreX = 0;
+    centreY = 0;
+    const TPoint p = ModelPoint(dc, clientRect, cursor.x, cursor.y);
+    const std::int64_t r = libraryFlag;
+    x1 = ClampToInt32(p.x - r);
+    y1 = ClampToInt32(p.y - r);
+    x2 = ClampToInt32(p.x + r);
+    y2 = ClampToInt32(p.y + r);
+    // A radius of 0 gives a point, which the commit refuses.
+    CreateObject(dc, clientRect);
+    libraryFlag = 0;
+}
+
+void TCircletool::BoxThrough(std::int32_t cursorX)
+{
+    // The radius is the horizontal distance only, negative left of the centre.
+    const std::int64_t r = std::int64_t(cursorX) - centreX;
+    x1 = ClampToInt32(centreX - r);
+    y1 = ClampToInt32(centreY - r);
+    x2 = ClampToInt32(centreX + r);
+    y2 = ClampToInt32(centreY + r);
+}
+
+void TCircletool::XorBand(Canvas& dc)
+{
+    if (x1 == x2 && y1 == y2)
+        return;
+    dc.SetROP2(RasterOp::Xor);
+    const TPen previous = dc.SelectPen(RubberBandPen());
+    DrawFeedback(dc, 0);
+    dc.SelectPen(previous);
+}

@@ -1,0 +1,68 @@
+#include "tools/rectangletool.h"
+
+#include "model/drawingstate.h"
+#include "model/modelunits.h"
+#include "model/viewmapping.h"
+
+void TRectangletool::DrawFeedback(Canvas& dc, int)
+{
+    const TBrush previous = dc.SelectBrush(TBrush{BrushKind::Hollow});
+    const TPoint a = ModelToLogical({x1, y1});
+    const TPoint b = ModelToLogical({x2, y2});
+    dc.Rectangle(a.x, a.y, b.x, b.y);
+    dc.SelectBrush(previous);
+}
+
+void TRectangletool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value)
+{
+    const TDrawingState& state = State();
+    penWidth = state.currentPenWidth;
+    colour = state.currentColour;
+
+    // Lengths come from the window's prompt, which takes 1 and more; anything else sets no side.
+    const bool length = value > 0;
+    switch (key) {
+    case VK_ENTER: {
+        const TPoint p = ModelPoint(dc, clientRect, cursor.x, cursor.y);
+        x1 = p.x;
+        y1 = p.y;
+        x2 = 0;
+        y2 = 0;
+        cornerXSet = false;
+        cornerYSet = false;
+        break;
+    }
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (length) {
+            x2 = ClampToInt32(std::int64_t(x1) + (key == VK_LEFT ? -std::int64_t(value) : value));
+            cornerXSet = true;
+        }
+        break;
+    case VK_UP:
+    case VK_DOWN:
+        if (length) {
+            y2 = ClampToInt32(std::int64_t(y1) + (key == VK_DOWN ? -std::int64_t(value) : value));
+            cornerYSet = true;
+        }
+        break;
+    default:
+        break;
+    }
+
+    if (!cornerXSet || !cornerYSet) {
+        // The cursor goes to the corner reached so far.
+        TPoint corner{x1, y1};
+        if (cornerXSet)
+            corner.x = x2;
+        else if (cornerYSet)
+            corner.y = y2;
+        PutCursorAt(dc, clientRect, corner);
+        return;
+    }
+    CreateObject(dc, clientRect);
+    lineDrawn = 0;
+    x1 = y1 = x2 = y2 = 0;
+    cornerXSet = false;
+    cornerYSet = false;
+}
