@@ -1,0 +1,169 @@
+#include "tools/texttool.h"
+
+#include "model/drawingstate.h"
+#include "model/modelunits.h"
+#include "model/viewmapping.h"
+#include "platform/canvas.h"
+
+namespace {
+
+// Characters below this are control characters, which a text does not hold; texts are one byte a
+// character.
+constexpr int FIRST_PRINTABLE = 32;
+constexpr int DELETE_CHARACTER = 127;
+constexpr int LAST_CHARACTER = 255;
+
+// The text alignment the feedback of a text of this alignment and escapement is drawn with.
+unsigned FeedbackAlign(int alignment, int escapement)
+{
+    switch (alignment) {
+    case 1:
+        return escapement == 0 || escapement == 2700 ? TA_BOTTOM | TA_CENTER : TA_BOTTOM | TA_LEFT;
+    case 4:
+        return TA_TOP | TA_CENTER;
+    case 5:
+        return TA_TOP | TA_LEFT;
+    case 6:
+        return TA_BOTTOM | TA_CENTER;
+    default:
+        return TA_BOTTOM | TA_LEFT;
+    }
+}
+
+int Scale()
+{
+    return State().unitsPerLogical > 0 ? State().unitsPerLogical : 1;
+}
+
+}  // namespace
+
+TFont TTexttool::FeedbackFont() const
+{
+    const TDrawingState& state = State();
+    TFont font;
+    font.face = state.currentFontFace;
+    font.height = ClampToInt32(std::int64_t(state.textPointSize) * Scale());
+    font.escapement = objectIndex;
+    font.weight = state.textWeight < 500 ? 400 : 700;
+    return font;
+}
+
+std::int32_t TTexttool::MeasureLineHeight(Canvas& dc) const
+{
+    const TFont previous = dc.SelectFont(FeedbackFont());
+    const TTextMetrics metrics = dc.GetTextMetrics();
+    dc.SelectFont(previous);
+    return ClampToInt32((std::int64_t(metrics.height) + metrics.externalLeading) * Scale());
+}
+
+void TTexttool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (kind == KIND_TEXT) {
+        if (IsCentreStep(step))
+            CentreStep(dc, clientRect, x, y);
+        else if (IsCentreCentreStep(step))
+            CentreCentreStep(dc, clientRect, x, y);
+        return;
+    }
+    if (kind != KIND_TYPED_TEXT)
+        return;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+    if (typedCount > 0) {
+        // The line begun moves to the click.
+        EraseLine(dc, clientRect);
+        x1 = p.x;
+        y1 = p.y;
+        SetupViewMapping(dc, clientRect);
+        DrawFeedback(dc, 0);
+        return;
+    }
+    x1 = p.x;
+    y1 = p.y;
+}
+
+void TTexttool::DrawFeedback(Canvas& dc, int)
+{
+    textLength = std::int32_t(text.size());
+    const TFont previousFont = dc.SelectFont(FeedbackFont());
+    const unsigned previousAlign = dc.SetTextAlign(TA_BOTTOM | TA_LEFT);
+    if (typedCount == 1) {
+        const TTextMetrics metrics = dc.GetTextMetrics();
+        libraryFlag = ClampToInt32((std::int64_t(metrics.height) + metrics.externalLeading) * Scale());
+    }
+    dc.SetTextAlign(FeedbackAlign(alignment(), escapement()));
+    const TColor previousColour = dc.SetTextColor(colour);
+    const TPoint at = ModelToLogical({x1, y1});
+    dc.TextOut(at.x, at.y, text);
+    dc.SetTextColor(previousColour);
+    dc.SetTextAlign(previousAlign);
+    dc.SelectFont(previousFont);
+}
+
+void TTexttool::PlaceText(Canvas& dc, const TRect& clientRect, TPoint& point, const std::string& newText)
+{
+    TDrawingState& state = State();
+    colour = state.currentColour;
+    const TPoint p = ModelPoint(dc, clientRect, point.x, point.y);
+    x1 = p.x;
+    y1 = p.y;
+    text = newText.substr(0, MAX_TEXT);
+    textLength = std::int32_t(text.size());
+    groupId = ++state.groupIdCounter;
+    CreateObject(dc, clientRect);
+}
+
+void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
+{
+    const TDrawingState& state = State();
+    if (character == CHAR_BACKSPACE) {
+        // Nothing to take back at the start of a line.
+        if (typedCount <= 0)
+            return;
+        EraseLine(dc, clientRect);
+        --typedCount;
+        text.resize(std::size_t(typedCount));
+        SetupViewMapping(dc, clientRect);
+        DrawFeedback(dc, 0);
+        return;
+    }
+    if (character == CHAR_ENTER) {
+        colour = state.currentColour;
+        // Only the characters typed into this line are committed: an empty line commits nothing.
+        text.resize(std::size_t(typedCount > 0 ? typedCount : 0));
+        textLength = std::int32_t(text.size());
+        CreateObject(dc, clientRect);
+        text.clear();
+        textLength = 0;
+        typedCount = 0;
+        return;
+    }
+    if (character < FIRST_PRINTABLE || character == DELETE_CHARACTER || character > LAST_CHARACTER ||
+        typedCount >= std::int32_t(MAX_TEXT))
+        return;
+    colour = state.currentColour;
+    text.resize(std::size_t(typedCount > 0 ? typedCount : 0));
+    text.push_back(char(character));
+    typedCount = std::int32_t(text.size());
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+}
+
+void TTexttool::StartNextLine(Canvas& dc, const TRect& clientRect)
+{
+    if (libraryFlag == 0)
+        libraryFlag = MeasureLineHeight(dc);
+    if (escapement() == 0)
+        y1 = ClampToInt32(std::int64_t(y1) - libraryFlag);
+    else
+        x1 = ClampToInt32(std::int64_t(x1) + libraryFlag);
+    PutCursorAt(dc, clientRect, {x1, y1});
+}
+
+void TTexttool::EraseLine(Canvas& dc, const TRect& clientRect)
+{
+    const TColor kept = colour;
+    colour = State().currentFillColour;
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+    colour = kept;
+}
