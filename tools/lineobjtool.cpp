@@ -6,6 +6,7 @@
 #include "model/list.h"
 #include "model/settingsrecords.h"
 #include "model/viewmapping.h"
+#include "tools/linetextlabel.h"
 #include "tools/manualdimension.h"
 #include "tools/walldimensions.h"
 
@@ -58,6 +59,14 @@ void TLineobjtool::AutoDimension(Canvas& dc, const TRect& clientRect, int x, int
         return;
     }
     AddWallDimensions(edit, *this, settings);
+    edit.Commit();
+}
+
+void TLineobjtool::ObjectsAdded(Canvas& dc, const TRect& clientRect, int, int)
+{
+    TDrawingEdit edit;
+    if (LabelLastLine(edit, dc, clientRect))
+        step = STEP_LINETEXT_READY;
     edit.Commit();
 }
 

@@ -17,6 +17,10 @@ public:
     // automatic dimensions of the floor in view, renewed and written. The last two values are not
     // used.
     void AutoDimension(Canvas& dc, const TRect& clientRect, int x, int y, int c, int d) override;
+    // Line + Text, once a line has been committed: writes the text of CFG/LTEXT.CFG beside the last
+    // line of the drawing, rewrites the drawing file and makes the tool ready for the next line
+    // (step 50). When the last object is not a line nothing happens and the step stays.
+    void ObjectsAdded(Canvas& dc, const TRect& clientRect, int firstIndex, int flag) override;
 };
 
 // Adds a line made from the tool's figure (group id 0) to an edit; draws nothing and leaves the
