@@ -10,6 +10,7 @@ namespace dialogtemplates {
 std::vector<DialogTemplate> DrawingDialogs();  // new drawing, units, copy, titles, line text, About
 std::vector<DialogTemplate> WallDialogs();     // external-wall type, custom wall, side, measurement
 std::vector<DialogTemplate> ViewDialogs();     // overlays, plan display mode, floor area
+std::vector<DialogTemplate> ToolDialogs();     // drawing tool style, text details
 
 inline ControlTemplate Button(int id, const char* text, int x, int y, int cx, int cy)
 {

@@ -10,7 +10,7 @@ std::vector<DialogTemplate> CollectTemplates()
 {
     std::vector<DialogTemplate> all;
     for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs,
-                       dialogtemplates::ViewDialogs}) {
+                       dialogtemplates::ViewDialogs, dialogtemplates::ToolDialogs}) {
         auto templates = group();
         all.insert(all.end(), templates.begin(), templates.end());
     }

@@ -5,6 +5,7 @@
 #include "dialogs/displandlg.h"
 #include "dialogs/extsidedlg.h"
 #include "dialogs/feetdlg.h"
+#include "dialogs/linedlg.h"
 #include "dialogs/ltxtdlg.h"
 #include "dialogs/measdlg.h"
 #include "dialogs/newdlg.h"
@@ -13,6 +14,7 @@
 #include "dialogs/plancustdlg.h"
 #include "dialogs/plandlg.h"
 #include "dialogs/savedlg.h"
+#include "dialogs/textdlg.h"
 #include "dialogs/title2ddlg.h"
 #include "platform/checkbox.h"
 #include "platform/listbox.h"
@@ -69,6 +71,8 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {17000, Make<TAreadlg, 17000>()},
         {5500, Make<TOffsetdlg, 5500>()},
         {5600, Make<TOffsetimpdlg, 5600>()},
+        {2300, Make<TTextdlg, 2300>()},
+        {14000, Make<TLinedlg, 14000>()},
     };
     return classes;
 }
