@@ -248,8 +248,7 @@ void TChild::EvKeyUp(int key)
 
 bool TChild::AskLength(const std::string& title, const std::string& prompt, int proposal, int& length)
 {
-    return AskModelLength(*this, title, prompt, proposal, LENGTH_BUFFER, FractionRule::Any, length) &&
-           length >= MIN_TYPED_LENGTH && length <= MAX_TYPED_LENGTH;
+    return AskTypedLength(*this, title, prompt, proposal, LENGTH_BUFFER, FractionRule::Any, length);
 }
 
 void TChild::InputMeasurement()
@@ -485,17 +484,24 @@ void TChild::Undo()
 {
     TDrawingState& state = State();
     TList& objects = state.objects;
-    // Undo works on the drawing as stored.
+    // Undo works on the drawing as stored (a file that cannot be read was reported at the repaint).
     if (!objects.ReadDrawing().ok)
         return;
     // Any change committed since the last undo starts a new run.
     if (objects.EditCount() != undoEditCount)
         undoCount = 0;
-    if (undoCount >= MAX_UNDO || objects.count() == 0)
+    const TObject* last = objects.count() > 0 ? objects[objects.count() - 1] : nullptr;
+    const char* refusal = nullptr;
+    if (undoCount >= MAX_UNDO)
+        refusal = "Undo takes back at most three objects in a row";
+    else if (!last || last->floor != state.currentFloor || IsFloorRecordType(last->typeCode))
+        refusal = "There is nothing to undo on this floor";
+    else if (last->typeCode == TYPE_EXTWALL)
+        refusal = "An external wall is not undone - use Walls & Base/External Walls/DELETE External Wall";
+    if (refusal) {
+        Message(refusal, "UNDO");
         return;
-    const TObject& last = *objects[objects.count() - 1];
-    if (last.floor != state.currentFloor || last.typeCode == TYPE_EXTWALL || IsFloorRecordType(last.typeCode))
-        return;
+    }
     TDrawingEdit edit(objects);
     edit.Remove(objects.count() - 1);
     if (!edit.Commit())

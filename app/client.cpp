@@ -32,6 +32,7 @@ namespace {
 const char* const PICK_TOOL_NAME = "Pick Tool";
 const char* const PICK_TOOL_PROMPT = "Select a function or drawing tool";
 const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
+const char* const NO_DRAWING_OPEN = "No drawing is open - use FILE/NEW or FILE/OPEN first";
 
 // Storey heights of the four floor records of a new drawing.
 constexpr int METRIC_STOREYS[4] = {2550, 2400, 2400, 2400};
@@ -193,11 +194,16 @@ TChild& TClient::CreateChild()
     return made;
 }
 
-void TClient::SaveAndCloseAll()
+void TClient::SaveOpenDrawing()
 {
     TDrawingState& state = State();
     if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
         state.objects.WriteDrawing();
+}
+
+void TClient::SaveAndCloseAll()
+{
+    SaveOpenDrawing();
     CloseAll();
 }
 
@@ -248,16 +254,23 @@ bool TClient::InPlanView() const
 
 void TClient::CmFileNew()
 {
-    SaveAndCloseAll();
+    // The open drawing stays as it is until the new one is certain: it is saved first (the
+    // dialog changes the unit system it would be written in), and closed only once a name is
+    // chosen and confirmed.
+    SaveOpenDrawing();
+    TDrawingState& state = State();
+    const int openUnits = state.unitSystem;
     TNewdlg dialog(this, 2024);
-    if (dialog.Execute() != IDOK)
-        return;
-    std::string name = dialog.clientName;
+    const std::string name = dialog.Execute() == IDOK ? dialog.clientName : std::string();
     // Only a name the dialog's filter allows ever becomes a file name.
-    if (!IsDrawingName(name))
+    if (!IsDrawingName(name) || !ConfirmReplace(*this, name)) {
+        if (DrawingOpen())
+            state.unitSystem = openUnits;
         return;
-    if (!ConfirmReplace(*this, name))
-        return;
+    }
+    const int newUnits = state.unitSystem;
+    CloseAll();
+    state.unitSystem = newUnits;
     BuildNewDrawing(name);
 }
 
@@ -325,18 +338,18 @@ bool TClient::OpenDrawing(const std::string& name)
         return false;
     }
 
-    SaveAndCloseAll();
-    TDrawingState& state = State();
-    ResetDrawingState(stem);
-    TLoadResult loaded = state.objects.ReadDrawing();
+    // The drawing is read before the open one goes: one that cannot be read leaves it as it was.
+    const std::string path = DwgsPath(stem + ".DB0");
+    TLoadedDrawing drawing;
+    const TLoadResult loaded = TList::ReadDrawingFile(path, drawing);
     if (!loaded.ok) {
-        state.objects.Clear();
-        state.drawingName.clear();
-        state.drawingState = 1;
         MessageBox(loaded.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    state.drawingState = 2;
+    SaveAndCloseAll();
+    ResetDrawingState(stem);
+    State().objects.Adopt(path, std::move(drawing));
+    State().drawingState = 2;
 
     TChild& child = CreateChild();
     child.SetUpNewView();
@@ -352,11 +365,15 @@ void TClient::CmFileSaveAs()
 {
     if (active)
         active->SaveAs();
+    else
+        MessageBox(NO_DRAWING_OPEN, "SAVE AS", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void TClient::CmExportBitmap()
 {
-    if (active)
+    if (!active)
+        MessageBox(NO_DRAWING_OPEN, "EXPORT BITMAP", MB_OK | MB_ICONEXCLAMATION);
+    else
         active->ExportBitmap();
 }
 

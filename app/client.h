@@ -78,8 +78,9 @@ public:
     const std::vector<std::unique_ptr<TChild>>& Children() const { return children; }
     // Creates a drawing window and makes it active.
     TChild& CreateChild();
-    // Saves the drawing when it holds objects and a plan floor is in view, then closes every
+    // Saves the drawing when it holds objects and a plan floor is in view; then closes every
     // drawing window.
+    void SaveOpenDrawing();
     void SaveAndCloseAll();
     // Closes one drawing window (the user closed it).
     void CloseChild(TChild* child);

@@ -1,23 +1,33 @@
 #include "app/lengthprompt.h"
 
 #include "dialogs/feetdlg.h"
+#include "dialogs/typedlength.h"
 #include "model/drawingstate.h"
-#include "platform/decimaltext.h"
 #include "platform/inputdialog.h"
 
-bool AskModelLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal, int buffer,
+bool AskTypedLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal, int buffer,
                     FractionRule rule, int& length)
 {
-    if (State().unitSystem == 1) {
+    const int unitSystem = State().unitSystem;
+    if (unitSystem == 1) {
         TInputDialog dialog(&parent, title, prompt, std::to_string(proposal), buffer);
         if (dialog.Execute() != IDOK)
             return false;
-        length = DecimalValue(dialog.GetBuffer());
-    } else {
-        TFeetdlg dialog(&parent, 9500, proposal);
-        if (dialog.Execute() != IDOK)
+        const std::optional<std::int32_t> typed = ReadWholeNumber(dialog.GetBuffer(), TYPED_MILLIMETRES);
+        if (!typed) {
+            parent.MessageBox(TYPED_MILLIMETRES.Message(), title, MB_OK | MB_ICONEXCLAMATION);
             return false;
-        length = dialog.Length(rule);
+        }
+        length = *typed;
+        return true;
+    }
+    TFeetdlg dialog(&parent, 9500, proposal);
+    if (dialog.Execute() != IDOK)
+        return false;
+    length = dialog.Length(rule);
+    if (!IsTypedLength(length)) {
+        parent.MessageBox(TypedLengthMessage(unitSystem), title, MB_OK | MB_ICONEXCLAMATION);
+        return false;
     }
     return true;
 }

@@ -1,7 +1,10 @@
 #include "app/toolfamily.h"
 
 #include "app/toolsite.h"
+#include "model/viewmapping.h"
+#include "platform/canvas.h"
 #include "tools/drawingtool.h"
+#include "tools/linetool.h"
 
 TToolSite::~TToolSite() = default;
 
@@ -52,7 +55,35 @@ void TToolFamily::KeyUp(TToolSite&, int) const {}
 
 void TToolFamily::Char(TToolSite&, int) const {}
 
-void TToolFamily::Leaving(TToolSite&) const {}
+void TToolFamily::Leaving(TToolSite& site) const
+{
+    // A line-family tool may have its rubber band or the plan resize's guide line out: both are
+    // drawn with exclusive-or, so drawing them once more takes them off the screen.
+    auto* line = dynamic_cast<TLinetool*>(&site.Tool());
+    if (!line)
+        return;
+    const bool band = line->active == 1 && (line->x2 != line->x1 || line->y2 != line->y1);
+    const bool marker = line->markerState == 2;
+    if (!band && !marker)
+        return;
+    site.CallTool([line, band, marker](TDrawingtool&, Canvas& dc, const TRect& rect) {
+        SetupViewMapping(dc, rect);
+        if (band) {
+            dc.SetROP2(RasterOp::Xor);
+            const TPen previous = dc.SelectPen(line->RubberBandPen());
+            line->DrawFeedback(dc, 0);
+            dc.SelectPen(previous);
+        }
+        if (marker)
+            line->DrawMarker(dc, line->markerCode);
+        dc.SetROP2(RasterOp::Copy);
+    });
+    line->x2 = line->x1;
+    line->y2 = line->y1;
+    line->active = 0;
+    if (marker)
+        line->markerState = 0;
+}
 
 bool TToolFamily::ClaimsClick(TToolSite&, TPoint) const
 {

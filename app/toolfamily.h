@@ -30,7 +30,8 @@ public:
     virtual void KeyUp(TToolSite& site, int key) const;
     // A typed character.
     virtual void Char(TToolSite& site, int character) const;
-    // The tool is about to be replaced by another: take any feedback off the screen.
+    // The tool is about to be replaced by another: take any feedback off the screen. The default
+    // erases a line-family tool's rubber band and guide line.
     virtual void Leaving(TToolSite& site) const;
 
     // A click that this family takes over whatever tool is current (a click inside a design room,

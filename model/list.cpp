@@ -91,11 +91,8 @@ bool TList::WriteDrawing()
     return true;
 }
 
-TLoadResult TList::ReadDrawing()
+TLoadResult TList::ReadDrawingFile(const std::string& path, TLoadedDrawing& drawing)
 {
-    Clear();
-    TDrawingState& state = State();
-    const std::string path = DrawingPath();
     TLoadResult result;
     std::string text;
     if (!ReadTextFile(path, text)) {
@@ -104,25 +101,45 @@ TLoadResult TList::ReadDrawing()
         result.message = "The drawing file " + path + " cannot be opened.";
         return result;
     }
-
     TFileHeader header;
-    std::vector<std::unique_ptr<TObject>> loaded;
-    result = ParseObjectFile(text, false, 0, 0, header, loaded);
+    result = ParseObjectFile(text, false, 0, 0, header, drawing.objects);
     if (!result.ok) {
-        failedPath = path;
+        drawing.objects.clear();
         result.message = "The drawing file " + path + " cannot be read: " + result.message +
                          ". The file has not been changed.";
         return result;
     }
+    drawing.unitSystem = header.unitSystem;
+    drawing.groupIdCounter = header.groupIdCounter;
+    return result;
+}
 
-    items = std::move(loaded);
+void TList::Adopt(const std::string& path, TLoadedDrawing drawing)
+{
+    TDrawingState& state = State();
+    items = std::move(drawing.objects);
     if (failedPath == path)
         failedPath.clear();
-    state.unitSystem = header.unitSystem;
+    state.unitSystem = drawing.unitSystem;
     // The counter only moves forward, so ids already handed out are never given again.
-    state.groupIdCounter = std::max(state.groupIdCounter, header.groupIdCounter);
+    state.groupIdCounter = std::max(state.groupIdCounter, drawing.groupIdCounter);
     if (!items.empty())
         state.drawingState = 2;
+}
+
+TLoadResult TList::ReadDrawing()
+{
+    Clear();
+    const std::string path = DrawingPath();
+    TLoadedDrawing drawing;
+    TLoadResult result = ReadDrawingFile(path, drawing);
+    if (!result.ok) {
+        // A file that is there but does not parse is never written over.
+        if (result.opened)
+            failedPath = path;
+        return result;
+    }
+    Adopt(path, std::move(drawing));
     return result;
 }
 

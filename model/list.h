@@ -17,6 +17,13 @@ struct TLoadResult {
     int added = 0;        // objects loaded
 };
 
+// A drawing file read apart from the open drawing: its objects, counter and unit system.
+struct TLoadedDrawing {
+    std::vector<std::unique_ptr<TObject>> objects;
+    int unitSystem = 1;
+    int groupIdCounter = 0;
+};
+
 class TList {
 public:
     TList();
@@ -53,6 +60,11 @@ public:
     // Empties the list and reads the drawing file into it. On failure the list stays empty and
     // the file is marked so that WriteDrawing never overwrites it.
     TLoadResult ReadDrawing();
+    // Reads a drawing file without touching the list or the drawing state (to check a drawing
+    // before it replaces the open one). The message names the file on failure.
+    static TLoadResult ReadDrawingFile(const std::string& path, TLoadedDrawing& drawing);
+    // Makes a drawing read with ReadDrawingFile the list's contents, as ReadDrawing would.
+    void Adopt(const std::string& path, TLoadedDrawing drawing);
     // True while WriteDrawing refuses to overwrite the file that failed to load.
     bool LoadFailed() const { return !failedPath.empty(); }
     // A new drawing replaces the broken file on purpose: lifts the refusal.

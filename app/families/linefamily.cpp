@@ -213,9 +213,9 @@ void InputMeasurement(TToolSite& site)
 {
     TDrawingtool& tool = site.Tool();
     int length = 0;
-    const bool confirmed = AskModelLength(site.DialogParent(), "Measurement", "", tool.dimensionLength(),
+    const bool confirmed = AskTypedLength(site.DialogParent(), "Measurement", "", tool.dimensionLength(),
                                           MEASUREMENT_BUFFER, FractionRule::Proper, length);
-    if (!confirmed || length < 1) {
+    if (!confirmed) {
         site.SetPickTool();
         return;
     }

@@ -68,10 +68,13 @@ TEST_F(ChildTest, UndoTakesBackAtMostThreeObjectsOfTheFloorInView)
 {
     for (int i = 0; i < 5; ++i)
         AddLine(50, 1000, 1000 + 100 * i, 3000, 1000 + 100 * i);
+    Answer("message ok");
     for (int i = 0; i < 4; ++i)
         Command(CM_UNDO);
     EXPECT_EQ(objects().count(), 6);
     EXPECT_EQ(objects()[5]->y1, 1100);
+    // The fourth undo says why it does nothing.
+    EXPECT_EQ(lines, std::vector<std::string>{"message UNDO | Undo takes back at most three objects in a row"});
 
     // A new object starts a new run, even when another went and the count is as before.
     objects().Remove(5);
@@ -94,17 +97,25 @@ TEST_F(ChildTest, UndoNeverTakesAnExternalWallOrAFloorRecordOrAnotherFloor)
     wall->y2 = 1000;
     objects().Add(wall);
     objects().WriteDrawing();
+    Answer("message ok");
     Command(CM_UNDO);
     EXPECT_EQ(objects().count(), 5);
 
     AddLine(51, 1000, 1000, 3000, 1000);
+    Answer("message ok");
     Command(CM_UNDO);
     EXPECT_EQ(objects().count(), 6);
 
     // Only the floor records: nothing to take back.
     NewDrawing("EMPTY");
+    Answer("message ok");
     Command(CM_UNDO);
     EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "message UNDO | An external wall is not undone - use Walls & Base/External Walls/DELETE "
+                         "External Wall",
+                         "message UNDO | There is nothing to undo on this floor",
+                         "message UNDO | There is nothing to undo on this floor"}));
 }
 
 TEST_F(ChildTest, ScrollingMovesTheViewWithinTheSheet)

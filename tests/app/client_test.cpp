@@ -98,13 +98,21 @@ TEST_F(AppTest, FileNewAsksBeforeReplacingADrawingOfTheSameNameInAnyCase)
     AddLine(50, 1000, 1000, 2000, 1000);
     const std::string before = ReadWholeFile(Path("DWGS/house.DB0"));
 
-    // No: the existing drawing stays as it was and nothing opens.
-    Answer("dialog 2024 set 2027 HOUSE check 2026 ok");
+    // No: the existing drawing stays as it was, open in its window, in its own unit system.
+    Answer("dialog 2024 set 2027 HOUSE check 2025 ok");
     Answer("message no");
     Command(CM_FILENEW);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "message Arkweld 4.0 | A drawing named HOUSE already exists. Replace it?");
-    EXPECT_EQ(client->ActiveChild(), nullptr);
+    ASSERT_NE(client->ActiveChild(), nullptr);
+    EXPECT_EQ(state().drawingName, "house");
+    EXPECT_EQ(state().unitSystem, 1);
+    EXPECT_EQ(objects().count(), 5);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/house.DB0")), before);
+    // Cancelling the dialog leaves it open too.
+    Answer("dialog 2024 cancel");
+    Command(CM_FILENEW);
+    EXPECT_NE(client->ActiveChild(), nullptr);
     EXPECT_EQ(ReadWholeFile(Path("DWGS/house.DB0")), before);
 
     // Yes: the new drawing replaces it, under the case typed, and the old file is gone.

@@ -116,12 +116,17 @@ TEST_F(ExtWallWindowTest, ArrowsAskNoLengthBeforeTheStartIsMarked)
 TEST_F(ExtWallWindowTest, ACancelledOrOutOfRangeLengthDrawsNoWallAndInstallsThePickTool)
 {
     NewDrawing("HOUSE");
-    for (const char* answer : {"input cancel", "input 0", "input 32767", "input wide"}) {
+    for (const std::string answer : {"input cancel", "input 0", "input 32767", "input wide", "input 2.500"}) {
         if (Kind() != 1000)
             ExternalWalls({"dialog 2480 check 2481 ok", "dialog 4200 ok"});
         KeyAt(VK_ENTER, {100, 100});
         Answer(answer);
+        if (answer != "input cancel")
+            Answer("message ok");
+        lines.clear();
         Key(VK_RIGHT);
+        if (answer != "input cancel")
+            EXPECT_EQ(lines, std::vector<std::string>{"message WALL LENGTH | Enter a whole number of millimetres from 1 to 32766"});
         EXPECT_EQ(Kind(), 21) << answer;
         EXPECT_EQ(objects().count(), 4) << answer;
     }

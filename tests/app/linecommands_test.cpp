@@ -62,13 +62,23 @@ TEST_F(LineCommandsTest, ATypedLineIsDrawnFromTheMarkAndTheNextStartIsAskedFor)
 
 TEST_F(LineCommandsTest, ALineLengthCancelledOrOutsideTheRangeDrawsNothing)
 {
-    for (const char* answer : {"input cancel", "input 0", "input 32767", "input -5"}) {
+    for (const std::string answer : {"input cancel", "input 0", "input 32767", "input -5", "input 2.500", "input 1e3"}) {
+        lines.clear();
         Command(CM_LINE);
         KeyAt(VK_ENTER, {200, 500});
         Answer(answer);
+        // Only a cancel goes without a word: anything else is told what is expected.
+        const bool cancelled = answer == "input cancel";
+        if (!cancelled)
+            Answer("message ok");
         KeyAt(VK_UP, {200, 500});
         EXPECT_EQ(objects().count(), 4) << answer;
         EXPECT_EQ(Tool().kind, 21) << answer;
+        if (cancelled)
+            EXPECT_TRUE(lines.empty());
+        else
+            EXPECT_EQ(lines, std::vector<std::string>{"message LINE | Enter a whole number of millimetres from 1 to 32766"})
+                << answer;
     }
 }
 
@@ -188,14 +198,17 @@ TEST_F(LineCommandsTest, TheMeasurementPromptSetsTheLengthAndMovesOnToTheText)
     EXPECT_EQ(Tool().dimensionLength(), 2750);
     EXPECT_EQ(Tool().step, 22);
 
-    // A cancel or a length below 1 ends at the pick tool.
-    for (const char* answer : {"input cancel", "input 0"}) {
+    // A cancel or a length below 1 ends at the pick tool; a length refused says why.
+    for (const std::string answer : {"input cancel", "input 0"}) {
         Command(CM_LINE);
         Tool().step = 21;
         Answer(answer);
+        if (answer != "input cancel")
+            Answer("message ok");
         Child().InputMeasurement();
         EXPECT_EQ(Tool().kind, 21) << answer;
     }
+    EXPECT_EQ(lines, std::vector<std::string>{"message Measurement | Enter a whole number of millimetres from 1 to 32766"});
 }
 
 TEST_F(LineCommandsTest, TheImperialMeasurementCountsOnlyAProperFraction)

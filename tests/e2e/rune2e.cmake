@@ -6,6 +6,7 @@
 #   exit N                 the run's exit status (default 0)
 #   stderr TEXT            the error output holds TEXT
 #   same DEST GOLDEN       DEST equals GOLDEN byte for byte
+#   equal DEST OTHER       two files the run left are equal byte for byte
 #   exists DEST | absent DEST
 #   bmp DEST W H           DEST is an uncompressed 24-bit bitmap of W x H pixels
 #   pixel DEST X Y RRGGBB  the pixel (X, Y) of that bitmap (top row 0) has this colour
@@ -90,6 +91,19 @@ foreach(line IN LISTS checks)
     if(different)
       file(READ ${WORK}/${dest} got)
       fail("${dest} differs from ${golden}:\n${got}")
+    endif()
+  elseif(verb STREQUAL "equal")
+    list(GET words 1 dest)
+    list(GET words 2 other)
+    foreach(file ${dest} ${other})
+      if(NOT EXISTS ${WORK}/${file})
+        fail("${file} is missing")
+      endif()
+    endforeach()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/${dest} ${WORK}/${other}
+                    RESULT_VARIABLE different)
+    if(different)
+      fail("${dest} differs from ${other}")
     endif()
   elseif(verb STREQUAL "exists")
     list(GET words 1 dest)
