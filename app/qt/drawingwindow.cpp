@@ -237,6 +237,9 @@ void DrawingWindow::ViewChanged()
     vertical->setPageStep(info.pageY);
     vertical->setSingleStep(info.lineY);
     vertical->setValue(info.maxY + info.minY - state.viewOrgY);
+    // The normal view shows the whole sheet: a bar appears only when there is somewhere to scroll.
+    horizontal->setVisible(info.maxX > info.minX);
+    vertical->setVisible(info.maxY > info.minY);
     syncingScrollBars = false;
 }
 
