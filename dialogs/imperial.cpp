@@ -13,6 +13,24 @@ std::int32_t Clamp(std::int64_t value)
 
 }  // namespace
 
+TInchFraction FractionOfRemainder(int remainder)
+{
+    const TInchFraction eighths = EighthsOf(remainder);
+    auto gives = [remainder](int numerator, int denominator) {
+        return denominator > 0 && numerator * UNITS_PER_INCH / denominator == remainder;
+    };
+    if (remainder <= 0 || gives(eighths.numerator, eighths.denominator))
+        return eighths;
+    for (int denominator = 16; denominator >= 2; --denominator) {
+        if (denominator >= 3 && denominator <= 7 && denominator != 4)
+            continue;
+        for (int numerator = 1; numerator < denominator; ++numerator)
+            if (gives(numerator, denominator))
+                return {numerator, denominator};
+    }
+    return eighths;
+}
+
 std::int32_t FractionLength(std::int32_t numerator, std::int32_t denominator, FractionRule rule)
 {
     bool counts = false;

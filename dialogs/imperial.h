@@ -5,6 +5,12 @@
 
 #include <cstdint>
 
+// The fraction to show for a remainder of 0..23 twenty-fourths so that typing it back gives the
+// remainder again: its eighths when they do, else the first proper fraction with a denominator from
+// 16 down (not 3, 5, 6 or 7) that does (1 -> 1/16, 2 -> 1/12). A remainder no such fraction reaches
+// (23) shows its eighths; 0 shows 0/0.
+TInchFraction FractionOfRemainder(int remainder);
+
 // Which typed fractions count.
 enum class FractionRule {
     Proper,  // 0 < numerator < denominator, and the denominator is not 3, 5, 6 or 7

@@ -21,6 +21,13 @@ constexpr int FOURTH_LEVEL = 53;
 // The ground, first and second floor and the fourth level: the floors shown as plan views.
 constexpr bool IsPlanFloor(int floorCode) { return floorCode >= GROUND_FLOOR && floorCode <= FOURTH_LEVEL; }
 
+// The base of the action ids that internal walls, rooms, windows and doors take on a plan floor
+// (10000 on the ground floor, 11000, 12000, 13000); 0 for any other floor code.
+constexpr int FloorIdBase(int floorCode)
+{
+    return IsPlanFloor(floorCode) ? 10000 + 1000 * (floorCode - GROUND_FLOOR) : 0;
+}
+
 struct TDrawingState {
     TDrawingState();
     ~TDrawingState();

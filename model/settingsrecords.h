@@ -31,6 +31,23 @@ struct TExtWallSettings {
     }
 };
 
+// PTNM.CFG / PTNI.CFG: the thickness of internal walls (the spacing of double lines).
+struct TInternalWallSettings {
+    static constexpr TSettingsFile file{"PTNM.CFG", "PTNI.CFG"};
+    static constexpr const char* format = PTN_CFG_FORMAT;
+    std::int32_t thickness = 0;
+    auto Fields() { return std::tie(thickness); }
+};
+
+// WLCLR.CFG: the two colours every wall carries (0x00BBGGRR).
+struct TWallColourSettings {
+    static constexpr TSettingsFile file{"WLCLR.CFG"};
+    static constexpr const char* format = WLCLR_CFG_FORMAT;
+    std::int32_t colour1 = 0;
+    std::int32_t colour2 = 0;
+    auto Fields() { return std::tie(colour1, colour2); }
+};
+
 // ZOOM.CFG: the view of a newly opened drawing, to which Zoom/Normal Size returns.
 struct TZoomSettings {
     static constexpr TSettingsFile file{"ZOOM.CFG"};

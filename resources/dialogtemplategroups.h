@@ -8,7 +8,8 @@
 namespace dialogtemplates {
 
 std::vector<DialogTemplate> DrawingDialogs();  // new drawing, units, copy, titles, line text, About
-std::vector<DialogTemplate> WallDialogs();     // external-wall type, custom wall, side, measurement
+std::vector<DialogTemplate> WallDialogs();     // external-wall type, custom wall, side, internal walls,
+                                               // measurement
 std::vector<DialogTemplate> ViewDialogs();     // overlays, plan display mode, floor area
 std::vector<DialogTemplate> ToolDialogs();     // drawing tool style, text details
 

@@ -50,6 +50,17 @@ cavity must each be at least 1 and together less than the total width.</p>
 of the main line. Press ENTER on the start point, then give each wall with an arrow key and its
 length. Press 'a' for angled walls, then the arrow keys to fine-tune the cursor, and 'a' again for
 normal input.</p>
+<h2>Internal walls and double lines</h2>
+<p>Give the thickness of the wall (the spacing of the two lines: 25 to 900 mm, or 1 to 50 inches
+and a fraction) and the side of the first drawn line on which the second line lies: left, right,
+above or below. Press ENTER on the start point, then an arrow key: the length offered is the
+distance to the next wall in that direction, and you may type another. The first arrow must run
+across the chosen side (left or right for an up or down wall, above or below for a wall across).
+Press ENTER at another point for an angled wall. A wall that runs into another wall ends the run
+and its end is opened into that wall; ENTER on the end of the last wall closes that end and also
+ends the run.</p>
+<p>DELETE Internal Wall: press ENTER on a line of the internal wall to delete. The wall goes with
+the walls drawn with it and the end caps it laid; other objects stay.</p>
 <h2>Typing a length</h2>
 <p>Metric lengths are typed in millimetres. In feet and inches, type the feet, the inches (0 to 11)
 and, if needed, a fraction of an inch as numerator over denominator, for example 1 over 2 for half
@@ -57,8 +68,7 @@ an inch. A fraction whose denominator is 0 is ignored. Lengths are kept to 1/24 
 the nearest eighth.</p>
 <h2>Editing walls and the floor plan</h2>
 <p>External walls can be lengthened, shortened, split or given another type; click on the wall near
-the end to change. Internal walls and double lines take their thickness and the side of the second
-line from their own dialog. The floor plan can be enlarged or shrunk in one direction: press the arrow
+the end to change. The floor plan can be enlarged or shrunk in one direction: press the arrow
 key of the direction, move the guide line to where the change starts and press ENTER. Shrinking
 removes what lies in the strip, so read this page first if unsure.</p>)"},
     {260, "Design rooms",

@@ -1,4 +1,5 @@
-// Templates of the external-wall type, custom external-wall, wall-side and imperial length dialogs.
+// Templates of the external-wall type, custom external-wall, wall-side, internal-wall and imperial
+// length dialogs.
 #include "resources/dialogtemplategroups.h"
 
 namespace dialogtemplates {
@@ -85,6 +86,37 @@ std::vector<DialogTemplate> WallDialogs()
         Edit(5360, "0", 154, 124, 16, 11),
         DefButton(1, "OK", 30, 143, 50, 14),
         Button(9, "Help", 100, 143, 50, 14),
+    }});
+
+    t.push_back({7000, "internal walls  or  double lines", 160, 120, {
+        Label("width of internal wall or double line spacing", 8, 10, 100, 20),
+        Edit(7005, " ", 112, 12, 36, 13),
+        Label("second line to start :-", 8, 36, 120, 10),
+        FirstRadio(7001, "LEFT of first line", 20, 48, 120, 11),
+        Radio(7002, "RIGHT of first line", 20, 60, 120, 11),
+        Radio(7003, "ABOVE first line", 20, 72, 120, 11),
+        Radio(7004, "BELOW first line", 20, 84, 120, 11),
+        DefButton(1, "OK", 10, 100, 42, 15),
+        Button(2, "Cancel", 59, 100, 42, 15),
+        Button(9, "Help", 108, 100, 42, 15),
+    }});
+
+    // The width: whole inches, then the numerator above and the denominator below a "/".
+    t.push_back({7500, "internal walls  or  double lines", 160, 140, {
+        Group("wall width or double line spacing", 6, 4, 148, 44),
+        Label("width  (inches)", 14, 22, 60, 10),
+        Edit(7505, " ", 78, 20, 30, 13),
+        Edit(7506, "0", 118, 12, 20, 12),
+        Label("/", 125, 24, 6, 9),
+        Edit(7507, "0", 118, 33, 20, 12),
+        Group("second line to start :-", 6, 52, 148, 62),
+        FirstRadio(7501, "LEFT of first line", 20, 64, 120, 11),
+        Radio(7502, "RIGHT of first line", 20, 76, 120, 11),
+        Radio(7503, "ABOVE first line", 20, 88, 120, 11),
+        Radio(7504, "BELOW first line", 20, 100, 120, 11),
+        DefButton(1, "OK", 10, 120, 42, 15),
+        Button(2, "Cancel", 59, 120, 42, 15),
+        Button(9, "Help", 108, 120, 42, 15),
     }});
 
     t.push_back({9500, "measurement", 160, 100, {

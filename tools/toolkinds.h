@@ -31,6 +31,8 @@ constexpr int KIND_DOOR_HINGED = 60;
 constexpr int KIND_DOOR_DOUBLE = 62;
 constexpr int KIND_WALL_OPENING = 64;
 constexpr int KIND_WINDOW = 2000;
+constexpr int KIND_INTWALL = 1500;        // internal walls
+constexpr int KIND_INTWALL_DELETE = 65;   // delete internal walls (ENTER on a wall)
 
 // Kinds whose tools show a symbol preview while CENTRE is used (41 has no tool of its own), and
 // kinds that keep their preview in the second CENTRE step (none of them has a tool of its own).
@@ -68,6 +70,14 @@ constexpr int STEP_WALL_SPLIT = 5;
 constexpr int STEP_WALL_CHANGE_TYPE = 6;
 constexpr int STEP_PLAN_ENLARGE = 8;
 constexpr int STEP_PLAN_SHRINK = 9;
+
+// Internal-wall tool: where the wall just built abuts an internal wall (set by the geometry, laid
+// across with an end cap and put back to STEP_READY by the key that built it), and the finishing
+// of the floor's design rooms.
+constexpr int STEP_INTWALL_START_ABUTS = 1000;
+constexpr int STEP_INTWALL_END_ABUTS = 2000;
+constexpr int STEP_INTWALL_BOTH_ABUT = 3000;
+constexpr int STEP_FINISH_DESIGN_ROOMS = 1500;
 
 // The two steps of CENTRE.
 constexpr bool IsCentreStep(int step) { return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND; }

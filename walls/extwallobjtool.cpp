@@ -7,6 +7,7 @@
 #include "model/modelunits.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "tools/floorarea.h"
 
@@ -163,9 +164,9 @@ void TExtwallobjtool::BuildWall(int snap)
 
 void TExtwallobjtool::ReadWallColours()
 {
-    const SettingsRecord colours("WLCLR.CFG", WLCLR_CFG_FORMAT);
-    wallColour1 = colours.Int(0);
-    wallColour2 = colours.Int(1);
+    const auto colours = ReadSettings<TWallColourSettings>();
+    wallColour1 = colours.colour1;
+    wallColour2 = colours.colour2;
 }
 
 bool TExtwallobjtool::ReadWallSettings(std::int32_t heights[4])

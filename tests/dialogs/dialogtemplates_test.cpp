@@ -2,6 +2,7 @@
 // with the right kind, and the dialog runs under the Qt runner with its caption.
 #include "dialogs/aboutdlg.h"
 #include "dialogs/areadlg.h"
+#include "dialogs/dbledlg.h"
 #include "dialogs/displandlg.h"
 #include "dialogs/extsidedlg.h"
 #include "dialogs/feetdlg.h"
@@ -66,6 +67,8 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {5300, Make<TPlancustdlg, 5300>()},
         {5350, Make<TPlanimpcustdlg, 5350>()},
         {4200, Make<TExtsidedlg, 4200>()},
+        {7000, Make<TDbledlg, 7000>()},
+        {7500, Make<TDbleimpdlg, 7500>()},
         {5200, Make<TOverdlg, 5200>()},
         {18500, Make<TDisplandlg, 18500>()},
         {17000, Make<TAreadlg, 17000>()},
