@@ -10,6 +10,7 @@
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "tools/floorarea.h"
+#include "walls/endsnap.h"
 
 #include <cstdint>
 #include <memory>
@@ -190,43 +191,9 @@ void TExtwallobjtool::SnapEnds(int& startJoin, int& endJoin)
 {
     const TDrawingState& state = State();
     const std::int64_t tolerance = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
-    const TList& objects = state.objects;
-    int hits = 0;
-    for (int i = 0; i < objects.count(); ++i) {
-        const TObject& wall = *objects[i];
-        if (!IsExternalWallOn(wall, state.currentFloor))
-            continue;
-        auto near = [&](TPoint p, TPoint v) { return Near(p.x, v.x, tolerance) && Near(p.y, v.y, tolerance); };
-        // The first test that holds moves the whole wall onto that end of the other wall.
-        const TPoint start{x1, y1}, end{x2, y2}, wallStart{wall.x1, wall.y1}, wallEnd{wall.x2, wall.y2};
-        TPoint from, to;
-        if (near(start, wallStart)) {
-            from = start;
-            to = wallStart;
-        } else if (near(start, wallEnd)) {
-            from = start;
-            to = wallEnd;
-        } else if (near(end, wallStart)) {
-            from = end;
-            to = wallStart;
-        } else if (near(end, wallEnd)) {
-            from = end;
-            to = wallEnd;
-        } else {
-            continue;
-        }
-        const std::int64_t moveX = std::int64_t(to.x) - from.x;
-        const std::int64_t moveY = std::int64_t(to.y) - from.y;
-        x1 = ClampToInt32(x1 + moveX);
-        x2 = ClampToInt32(x2 + moveX);
-        y1 = ClampToInt32(y1 + moveY);
-        y2 = ClampToInt32(y2 + moveY);
-        ++hits;
-        if (hits == 2)
-            endJoin = i;
-        else
-            startJoin = i;
-    }
+    const int floor = state.currentFloor;
+    SnapWallEnds(*this, tolerance, [floor](const TObject& wall) { return IsExternalWallOn(wall, floor); }, startJoin,
+                 endJoin);
 }
 
 void TExtwallobjtool::ReverseWall()

@@ -12,6 +12,7 @@
 #include "model/list.h"
 #include "model/modelunits.h"
 #include "model/settingsrecords.h"
+#include "walls/endsnap.h"
 #include "walls/wallsegment.h"
 
 #include <cmath>
@@ -141,42 +142,10 @@ void TIntwallobjtool::BuildWall(TDrawingEdit& edit, int snap)
 void TIntwallobjtool::SnapEnds(int& startJoin, int& endJoin)
 {
     const TDrawingState& state = State();
-    const std::int64_t t = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
-    auto near = [t](std::int32_t px, std::int32_t py, std::int32_t qx, std::int32_t qy) {
-        return std::llabs(std::int64_t(px) - qx) < t && std::llabs(std::int64_t(py) - qy) < t;
-    };
-    int hits = 0;
-    for (int i = 0; i < state.objects.count(); ++i) {
-        const TIntwallobj* wall = InternalWallOn(state.objects[i], state.currentFloor);
-        if (!wall)
-            continue;
-        // The first end pair that lies close moves the whole new wall onto that end.
-        std::int64_t moveX = 0, moveY = 0;
-        if (near(x1, y1, wall->x1, wall->y1)) {
-            moveX = std::int64_t(wall->x1) - x1;
-            moveY = std::int64_t(wall->y1) - y1;
-        } else if (near(x1, y1, wall->x2, wall->y2)) {
-            moveX = std::int64_t(wall->x2) - x1;
-            moveY = std::int64_t(wall->y2) - y1;
-        } else if (near(x2, y2, wall->x1, wall->y1)) {
-            moveX = std::int64_t(wall->x1) - x2;
-            moveY = std::int64_t(wall->y1) - y2;
-        } else if (near(x2, y2, wall->x2, wall->y2)) {
-            moveX = std::int64_t(wall->x2) - x2;
-            moveY = std::int64_t(wall->y2) - y2;
-        } else {
-            continue;
-        }
-        x1 = ClampToInt32(x1 + moveX);
-        x2 = ClampToInt32(x2 + moveX);
-        y1 = ClampToInt32(y1 + moveY);
-        y2 = ClampToInt32(y2 + moveY);
-        ++hits;
-        if (hits == 2)
-            endJoin = i;
-        else
-            startJoin = i;
-    }
+    const std::int64_t tolerance = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
+    const int floor = state.currentFloor;
+    SnapWallEnds(*this, tolerance, [floor](const TObject& wall) { return InternalWallOn(&wall, floor) != nullptr; },
+                 startJoin, endJoin);
 }
 
 void TIntwallobjtool::ReverseWall()
