@@ -184,6 +184,23 @@ void TemplateDialog::Attach(TDialog& attached)
     }
     shownFocusId = -1;
     PushState();
+    if (attached.FocusId() == 0)
+        FocusFirstControl();
+}
+
+void TemplateDialog::FocusFirstControl()
+{
+    // The focus starts on the first control that takes it, as Tab would bring it there: a preset
+    // text in an edit is selected, so that typing replaces it.
+    for (auto& [control, widget] : widgets) {
+        if (!widget->isEnabled() || !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        widget->setFocus(Qt::TabFocusReason);
+        if (auto* lineEdit = qobject_cast<QLineEdit*>(widget))
+            lineEdit->selectAll();
+        shownFocusId = control->id;
+        return;
+    }
 }
 
 void TemplateDialog::PullState()

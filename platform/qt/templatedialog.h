@@ -59,6 +59,7 @@ private:
     bool pushing = false;
 
     void Build();
+    void FocusFirstControl();
     void Dispatch(int id);
     void FocusChanged(QWidget* old, QWidget* now);
     int IdOf(const QWidget* widget) const;

@@ -345,6 +345,40 @@ TEST(DialogQtRunner, HelpButtonAndF1OpenTheContextsPage)
     EXPECT_TRUE(pageText.contains("External walls"));
 }
 
+// The focus starts in the first field with its preset text selected, so typing replaces it.
+TEST(DialogQtRunner, TypingReplacesTheFirstFieldsPresetText)
+{
+    QtWindow window;
+    UnitsDialog names(&window);
+    QString selected;
+    window.runner.SetDialogShownHook([&](TemplateDialog& shown) {
+        Later([&] {
+            // The dialog's focus child: the offscreen platform need not activate the window.
+            EXPECT_EQ(shown.focusWidget(), LineEdit(shown, 2027));
+            selected = LineEdit(shown, 2027)->selectedText();
+            TypeInto(LineEdit(shown, 2027), "abc");
+            Button(shown, 1)->click();
+        });
+    });
+    ASSERT_EQ(names.Execute(), IDOK);
+    EXPECT_EQ(selected, "client");
+    EXPECT_EQ(names.nameRead, "abc");
+
+    // A text SetupWindow put there is replaced the same way; the later fields keep theirs.
+    RangeDialog lines(&window);
+    window.runner.SetDialogShownHook([&](TemplateDialog& shown) {
+        Later([&] {
+            EXPECT_EQ(shown.focusWidget(), LineEdit(shown, 5301));
+            EXPECT_FALSE(LineEdit(shown, 5302)->hasSelectedText());
+            TypeInto(LineEdit(shown, 5301), "4");
+            Button(shown, 1)->click();
+        });
+    });
+    ASSERT_EQ(lines.Execute(), IDOK);
+    EXPECT_EQ(lines.lines->GetText(), "4");
+    EXPECT_EQ(lines.total->GetText(), "100");
+}
+
 TEST(DialogQtRunner, MessageBoxesHonourTheirDefaultButton)
 {
     QtWindow window;
