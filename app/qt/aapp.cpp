@@ -6,6 +6,7 @@
 #include "app/qt/drawingwindow.h"
 #include "platform/dialogrunner.h"
 #include "platform/qt/printercanvas.h"
+#include "platform/qt/printersetupdialog.h"
 #include "platform/qt/qtdialogrunner.h"
 #include "resources/menus.h"
 #include "resources/toolbar.h"
@@ -23,11 +24,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -226,6 +229,13 @@ std::unique_ptr<WindowHost> TAApp::CreateWindowHost(TChild& child)
     auto window = std::make_unique<DrawingWindow>(*this, child);
     QMdiSubWindow* sub = mdiArea->addSubWindow(window.get());
     window->SetSubWindow(sub);
+    // The window opens maximised; restored, it takes a usable size rather than the few pixels it
+    // was created with.
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this, sub](Qt::WindowStates before, Qt::WindowStates now) {
+                if ((before & Qt::WindowMaximized) && !(now & (Qt::WindowMaximized | Qt::WindowMinimized)))
+                    PlaceRestoredWindow(*sub);
+            });
     sub->showMaximized();
     // Lay the window out now, so the new view starts from its real client size.
     if (window->layout())
@@ -234,6 +244,27 @@ std::unique_ptr<WindowHost> TAApp::CreateWindowHost(TChild& child)
     mdiArea->setActiveSubWindow(sub);
     window->setFocus();
     return window;
+}
+
+QRect TAApp::RestoredGeometry(const QMdiSubWindow& sub) const
+{
+    // Two thirds of the MDI area each way, cascaded by the window's place among the open windows.
+    const QSize area = mdiArea->viewport()->size();
+    const QSize size(area.width() * 2 / 3, area.height() * 2 / 3);
+    const int place = std::max<int>(0, int(mdiArea->subWindowList().indexOf(const_cast<QMdiSubWindow*>(&sub))));
+    const int step = std::max(1, sub.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &sub));
+    const int room = std::min(area.width() - size.width(), area.height() - size.height());
+    const int offset = room > 0 ? (place * step) % room : 0;
+    return QRect(QPoint(offset, offset), size);
+}
+
+void TAApp::PlaceRestoredWindow(QMdiSubWindow& sub)
+{
+    // Only a window smaller than that is placed: a size the user gave it is kept.
+    const QRect usable = RestoredGeometry(sub);
+    if (sub.width() >= usable.width() / 2 && sub.height() >= usable.height() / 2)
+        return;
+    sub.setGeometry(usable);
 }
 
 bool TAApp::ChooseDrawing(const std::vector<std::string>& names, std::string& chosen)
@@ -255,7 +286,7 @@ bool TAApp::ChooseDrawing(const std::vector<std::string>& names, std::string& ch
 
 bool TAApp::PrinterSetup()
 {
-    QPrintDialog dialog(&Printer(), this);
+    PrinterSetupDialog dialog(Printer(), this);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -44,6 +44,10 @@ public:
 
     // The action of a command id; null for none.
     QAction* CommandAction(int id) const;
+    // Where a drawing window goes when it is restored from maximised: two thirds of the MDI area
+    // each way, cascaded among the open windows.
+    QRect RestoredGeometry(const QMdiSubWindow& sub) const;
+
     // The icon of a toolbar button, drawn from its strokes.
     static QIcon ToolbarIcon(const TToolbarButton& button);
 
@@ -66,4 +70,5 @@ private:
     void BuildStatusBar();
     QAction* MakeCommandAction(int id, const QString& text);
     void SubWindowActivated(QMdiSubWindow* window);
+    void PlaceRestoredWindow(QMdiSubWindow& sub);
 };

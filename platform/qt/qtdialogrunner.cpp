@@ -128,6 +128,6 @@ void QtDialogRunner::Help(int contextId)
         viewer = nullptr;
     }
     if (!viewer)
-        viewer = new HelpViewer(parent);
+        viewer = new HelpViewer(parent, owner);
     viewer->ShowContext(contextId);
 }

@@ -5,6 +5,7 @@
 #include "app/qt/eventcanvas.h"
 #include "app/qt/keycodes.h"
 #include "model/infoobj.h"
+#include "platform/qt/printersetupdialog.h"
 #include "tests/app/appfixture.h"
 
 #include <QAction>
@@ -16,6 +17,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -138,6 +143,52 @@ TEST_F(FrameTest, ADrawingOpensInTheMdiAreaAndClosesWithItsWindow)
     QApplication::processEvents();
     EXPECT_EQ(frame->Client().ActiveChild(), nullptr);
     EXPECT_TRUE(frame->MdiArea().subWindowList().isEmpty());
+}
+
+TEST_F(FrameTest, ADrawingWindowRestoredFromMaximisedGetsTwoThirdsOfTheArea)
+{
+    DrawingWindow& window = OpenDrawing("PLAN");
+    QMdiSubWindow* sub = window.SubWindow();
+    ASSERT_NE(sub, nullptr);
+    ASSERT_TRUE(sub->isMaximized());
+    const QSize area = frame->MdiArea().viewport()->size();
+    ASSERT_GT(area.width(), 600);
+
+    sub->showNormal();
+    QApplication::processEvents();
+    EXPECT_FALSE(sub->isMaximized());
+    EXPECT_EQ(sub->size(), QSize(area.width() * 2 / 3, area.height() * 2 / 3));
+    EXPECT_TRUE(frame->MdiArea().viewport()->rect().contains(sub->geometry()));
+    // The drawing's client area and its backing image follow the window.
+    EXPECT_EQ(window.ClientRect().Width(), View(window).width());
+    EXPECT_EQ(window.BackingImage().size(), View(window).size());
+    EXPECT_GT(View(window).width(), area.width() / 2);
+
+    // A size the user gives the window is kept through the next maximise and restore.
+    sub->resize(500, 400);
+    sub->showMaximized();
+    QApplication::processEvents();
+    sub->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(sub->size(), QSize(500, 400));
+}
+
+TEST_F(FrameTest, PrinterSetupOpensThePrinterAndPaperChoice)
+{
+    frame->Start();
+    QString title;
+    QTimer::singleShot(0, frame.get(), [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        auto* setup = dynamic_cast<PrinterSetupDialog*>(dialog);
+        ASSERT_NE(setup, nullptr);
+        setup->LandscapeButton()->setChecked(true);
+        setup->accept();
+    });
+    EXPECT_TRUE(frame->PrinterSetup());
+    EXPECT_EQ(title, "Printer Setup");
+    EXPECT_EQ(frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 TEST(KeyCodes, QtKeysBecomeTheWindowsKeyCodes)

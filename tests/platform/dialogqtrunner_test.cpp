@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -331,7 +332,7 @@ TEST(DialogQtRunner, HelpButtonAndF1OpenTheContextsPage)
             Button(shown, 9)->click();
             ASSERT_NE(window.runner.Viewer(), nullptr);
             pressedContext = window.runner.Viewer()->ContextId();
-            pageText = window.runner.Viewer()->toPlainText();
+            pageText = window.runner.Viewer()->PageText();
             EXPECT_TRUE(window.runner.Viewer()->isVisible());
             window.runner.Viewer()->ShowContext(0);
             PressKey(&shown, Qt::Key_F1);
@@ -343,6 +344,40 @@ TEST(DialogQtRunner, HelpButtonAndF1OpenTheContextsPage)
     EXPECT_EQ(pressedContext, 250);
     EXPECT_EQ(f1Context, 250);
     EXPECT_TRUE(pageText.contains("External walls"));
+}
+
+TEST(DialogQtRunner, TheHelpWindowOpensOverTheMainWindowAndCloses)
+{
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 50, 600, 500);
+    mainWindow.show();
+    QtDialogRunner runner(&mainWindow);
+    runner.Help(200);
+    HelpViewer* viewer = runner.Viewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    const QPoint offset = viewer->frameGeometry().center() - mainWindow.frameGeometry().center();
+    // Within the width of a window frame, which the window learns only once it is shown.
+    EXPECT_LE(offset.manhattanLength(), 8) << offset.x() << "," << offset.y();
+
+    ASSERT_NE(viewer->CloseButton(), nullptr);
+    EXPECT_EQ(viewer->CloseButton()->text().remove('&'), "Close");
+    viewer->CloseButton()->click();
+    EXPECT_FALSE(viewer->isVisible());
+
+    // Escape typed in the page closes it as well; the next request shows the same window again.
+    runner.Help(250);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(runner.Viewer(), viewer);
+    PressKey(viewer->findChild<QTextBrowser*>(), Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
+
+    // Moved by the user while open, it stays there for the next page.
+    runner.Help(200);
+    viewer->move(10, 20);
+    runner.Help(250);
+    EXPECT_EQ(viewer->pos(), QPoint(10, 20));
+    EXPECT_TRUE(viewer->PageText().contains("External walls"));
 }
 
 // The focus starts in the first field with its preset text selected, so typing replaces it.
@@ -523,5 +558,5 @@ TEST(HelpPages, EveryContextTheProgramUsesHasAPage)
     EXPECT_EQ(FindHelpPage(12345), nullptr);
     HelpViewer viewer;
     viewer.ShowContext(12345);
-    EXPECT_TRUE(viewer.toPlainText().contains("12345"));
+    EXPECT_TRUE(viewer.PageText().contains("12345"));
 }
