@@ -62,10 +62,11 @@ ends the run.</p>
 <p>DELETE Internal Wall: press ENTER on a line of the internal wall to delete. The wall goes with
 the walls drawn with it and the end caps it laid; other objects stay.</p>
 <h2>Typing a length</h2>
-<p>Metric lengths are typed in millimetres. In feet and inches, type the feet, the inches (0 to 11)
-and, if needed, a fraction of an inch as numerator over denominator, for example 1 over 2 for half
-an inch. A fraction whose denominator is 0 is ignored. Lengths are kept to 1/24 inch and shown to
-the nearest eighth.</p>
+<p>Metric lengths are typed as a whole number of millimetres, digits only, from 1 to 32766: 2500,
+not 2.500 or 2.5 m. An entry that is not such a number is refused with a message saying so. In feet
+and inches, type whole numbers: the feet (0 to 100), the inches (0 to 11) and, if needed, a fraction
+of an inch as numerator over denominator, for example 1 over 2 for half an inch. A fraction whose
+denominator is 0 is ignored. Lengths are kept to 1/24 inch and shown to the nearest eighth.</p>
 <h2>Editing walls and the floor plan</h2>
 <p>External walls can be lengthened, shortened, split or given another type; click on the wall near
 the end to change. The floor plan can be enlarged or shrunk in one direction: press the arrow
