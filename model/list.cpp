@@ -327,8 +327,9 @@ void TList::MakeDrawingTitles()
 // ---------------------------------------------------------------------------------------------
 // Libraries and the paste buffer
 
-TLoadResult TList::ReadLibraryFile(const std::string& fileName)
+TLoadResult TList::LoadLibraryFile(const std::string& fileName, std::vector<std::unique_ptr<TObject>>& loaded)
 {
+    loaded.clear();
     TDrawingState& state = State();
     const std::string path = LibsPath(fileName);
     TLoadResult result;
@@ -345,17 +346,23 @@ TLoadResult TList::ReadLibraryFile(const std::string& fileName)
     const int64_t offsetX = (int64_t(state.viewExtX) / 8 + state.viewOrgX) * scale;
     const int64_t offsetY = (int64_t(state.viewExtY) / 6 + state.viewOrgY) * scale;
     TFileHeader header;
-    std::vector<std::unique_ptr<TObject>> loaded;
     result = ParseObjectFile(text, true, offsetX, offsetY, header, loaded);
     if (!result.ok) {
         result.message = "The file " + path + " cannot be read: " + result.message + ".";
         return result;
     }
-    for (auto& object : loaded) {
+    for (auto& object : loaded)
         object->floor = state.currentFloor;
-        items.push_back(std::move(object));
-    }
     state.groupIdCounter = std::max(state.groupIdCounter, header.groupIdCounter);
+    return result;
+}
+
+TLoadResult TList::ReadLibraryFile(const std::string& fileName)
+{
+    std::vector<std::unique_ptr<TObject>> loaded;
+    const TLoadResult result = LoadLibraryFile(fileName, loaded);
+    for (auto& object : loaded)
+        items.push_back(std::move(object));
     return result;
 }
 

@@ -81,7 +81,10 @@ public:
     void WriteExtents();
     void MakeDrawingTitles();
 
-    // Symbol libraries and the paste buffer under LIBS/.
+    // Symbol libraries and the paste buffer under LIBS/. LoadLibraryFile reads the objects of the
+    // file placed near the lower left of the view, on the floor in view, without adding them;
+    // ReadLibraryFile appends them to the list.
+    static TLoadResult LoadLibraryFile(const std::string& fileName, std::vector<std::unique_ptr<TObject>>& loaded);
     TLoadResult ReadLibraryFile(const std::string& fileName);
     bool SaveLibrarySymbol(int library, const std::string& name);
     bool RegisterLibraryFile(int library, const std::string& name);

@@ -1,5 +1,6 @@
 #include "model/selectionlist.h"
 
+#include "model/drawingstate.h"
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
@@ -27,6 +28,15 @@ bool AppendToFile(const std::string& path, const std::string& text, bool startAf
             written += std::size_t(put);
     }
     return ::close(fd) == 0 && ok;
+}
+
+// Tells the user that a selection-list file could not be written.
+bool ReportFailedWrite(const char* name, const std::string& reason)
+{
+    const TDrawingState& state = State();
+    if (state.reportWriteFailure)
+        state.reportWriteFailure("The selection list CFG/" + std::string(name) + " could not be written: " + reason);
+    return false;
 }
 
 }  // namespace
@@ -73,4 +83,30 @@ std::vector<TCopyEntry> ReadCopyList()
         entries.push_back({index, x, y});
     }
     return entries;
+}
+
+bool WriteCopyList(const std::vector<TCopyEntry>& entries)
+{
+    std::string reason;
+    if (!WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, 0), &reason))
+        return ReportFailedWrite("TEMP.CFG", reason);
+    if (entries.empty())
+        return true;
+    std::string text;
+    text.reserve(entries.size() * 24);
+    for (const TCopyEntry& entry : entries)
+        text += FormatC(COPY_CFG_FORMAT, entry.index, long(entry.baseX), long(entry.baseY));
+    if (!WriteTextFileAtomic(CfgPath("COPY.CFG"), text, &reason))
+        return ReportFailedWrite("COPY.CFG", reason);
+    if (!WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, int(entries.size())), &reason))
+        return ReportFailedWrite("TEMP.CFG", reason);
+    return true;
+}
+
+bool ClearCopyList()
+{
+    std::string reason;
+    if (!WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, 0), &reason))
+        return ReportFailedWrite("TEMP.CFG", reason);
+    return true;
 }

@@ -19,3 +19,10 @@ int ReadCopyCount();
 bool WriteCopyCount(int n);
 // The entries of the list, as many as the count says and the file holds, in order.
 std::vector<TCopyEntry> ReadCopyList();
+// Replaces the whole list with these entries (COPY.CFG, then the count in TEMP.CFG). The count
+// is set to 0 first, so a list that fails half-way reads as empty, never as another selection's
+// entries. A file that cannot be written is reported to the user; false then.
+bool WriteCopyList(const std::vector<TCopyEntry>& entries);
+// Empties the selection (the count set to 0): after an erase, an undo, an internal-wall delete,
+// and when a drawing is started or opened, since the indices no longer name the same objects.
+bool ClearCopyList();

@@ -1,3 +1,358 @@
 #include "tools/moveobjtool.h"
 
-void TMoveobjtool::ProcessSelection(Canvas&, TPoint&, int, int) {}
+#include "model/drawingedit.h"
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/modelunits.h"
+#include "model/object.h"
+#include "model/polyobj.h"
+#include "model/typecodes.h"
+#include "model/viewmapping.h"
+#include "platform/canvas.h"
+#include "tools/selectiongeometry.h"
+#include "tools/zoomview.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The rotation step of keypad + and −, degrees clockwise.
+constexpr int KEYPAD_TURN = 5;
+
+// Pixels an arrow key moves the selection: one, or more while zoomed in so far that one pixel is
+// less than a logical unit.
+int ArrowStep()
+{
+    const TDrawingState& state = State();
+    if (state.unitsPerLogicalF >= 5.0 || state.unitsPerLogicalF <= 0.0)
+        return 1;
+    return std::max(1, int(TruncToInt32(double(state.unitsPerLogical) / state.unitsPerLogicalF)));
+}
+
+}  // namespace
+
+TMoveobjtool::TMoveobjtool()
+{
+    kind = KIND_MOVE;
+}
+
+void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    switch (step) {
+    case STEP_READY:
+    case STEP_ZOOM_START: {
+        selection.clear();
+        changed = false;
+        movedFrom = TModelBox();
+        viewZoomed = false;
+        const TPoint p = ModelPoint(dc, clientRect, x, y);
+        dragStartX = currentX = p.x;
+        dragStartY = currentY = p.y;
+        bandShown = false;
+        step += STEP_SELECTION_DRAG;
+        return;
+    }
+    case STEP_SELECTION_MADE:
+        // The move tool's next click sets the reference point; copy and erase are done.
+        if (selectionCount() > 0 && kind == KIND_MOVE) {
+            const TPoint p = ModelPoint(dc, clientRect, x, y);
+            currentX = p.x;
+            currentY = p.y;
+            lineDrawn = 0;
+            step = STEP_SELECTION_MOVING;
+        }
+        return;
+    case STEP_SELECTION_MOVING:
+        MoveSelectionStep(dc, clientRect, x, y);
+        MoveSelection(dc, clientRect, x, y);
+        return;
+    default:
+        return;
+    }
+}
+
+void TMoveobjtool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (step != STEP_SELECTION_DRAG && step != STEP_ZOOM_DRAG)
+        return;
+    const TPoint p = ModelPoint(dc, clientRect, x, y);
+    if (bandShown && p.x == currentX && p.y == currentY)
+        return;
+    if (bandShown)
+        DrawDragBand(dc);
+    currentX = p.x;
+    currentY = p.y;
+    DrawDragBand(dc);
+    bandShown = true;
+}
+
+void TMoveobjtool::LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point)
+{
+    if (step != STEP_SELECTION_DRAG && step != STEP_ZOOM_DRAG)
+        return;
+    const TPoint release = LogicalPoint(dc, clientRect, point.x, point.y);
+    // The band on the screen is the one last drawn, wherever the button comes up.
+    if (bandShown)
+        DrawDragBand(dc);
+    bandShown = false;
+    const TPoint model = LogicalToModel(release);
+    currentX = model.x;
+    currentY = model.y;
+
+    if (step == STEP_ZOOM_DRAG) {
+        viewZoomed = ZoomViewToRectangle(ModelToLogical({dragStartX, dragStartY}), release, clientRect);
+        step = STEP_ZOOM_START;
+        return;
+    }
+    SelectObjectsInRect();
+    if (step == STEP_SELECTION_MADE && (kind == KIND_COPY || kind == KIND_ERASE))
+        ProcessSelection(dc, clientRect, 0, 0);
+}
+
+void TMoveobjtool::RButtonDown(Canvas& dc, const TRect& clientRect, TPoint& point)
+{
+    // A turn acts on this tool's own selection only.
+    if (selectionCount() == 0)
+        return;
+    const TPoint p = ModelPoint(dc, clientRect, point.x, point.y);
+    currentX = p.x;
+    currentY = p.y;
+    RotateSelection(dc, clientRect, point.x, point.y);
+}
+
+void TMoveobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int)
+{
+    if (step != STEP_SELECTION_MOVING)
+        return;
+    const int d = ArrowStep();
+    switch (key) {
+    case VK_LEFT:
+        cursor.x -= d;
+        break;
+    case VK_RIGHT:
+        cursor.x += d;
+        break;
+    case VK_UP:
+        cursor.y -= d;
+        break;
+    case VK_DOWN:
+        cursor.y += d;
+        break;
+    case VK_ADD:
+    case VK_SUBTRACT:
+        rotationStep() = key == VK_ADD ? KEYPAD_TURN : -KEYPAD_TURN;
+        RotateSelection(dc, clientRect, 0, 0);
+        return;
+    default:
+        return;
+    }
+    MoveSelectionStep(dc, clientRect, cursor.x, cursor.y);
+    MoveSelection(dc, clientRect, cursor.x, cursor.y);
+}
+
+void TMoveobjtool::ObjectsAdded(Canvas&, const TRect&, int firstIndex, int)
+{
+    std::vector<TCopyEntry> entries;
+    for (int i = std::max(firstIndex, 0); i < State().objects.count(); ++i)
+        entries.push_back({i, 0, 0});
+    SetSelection(std::move(entries));
+}
+
+void TMoveobjtool::ProcessSelection(Canvas&, const TRect&, int, int) {}
+
+// ---------------------------------------------------------------------------------------------
+// The selection
+
+void TMoveobjtool::SetSelection(std::vector<TCopyEntry> entries)
+{
+    selection = std::move(entries);
+    changed = false;
+    movedFrom = TModelBox();
+    WriteCopyList(selection);
+}
+
+void TMoveobjtool::SelectObjectsInRect()
+{
+    const TDrawingState& state = State();
+    // Only with a floor plan in view (not while printing).
+    if (state.currentFloor >= 100)
+        return;
+    if (currentX < dragStartX)
+        std::swap(currentX, dragStartX);
+    if (currentY < dragStartY)
+        std::swap(currentY, dragStartY);
+    const TSelectionRect rect{dragStartX, dragStartY, currentX, currentY};
+    rectMinX() = rect.minX;
+    rectMaxX() = rect.maxX;
+    rectMinY() = rect.minY;
+    rectMaxY() = rect.maxY;
+    // The copy's base point is the rectangle's centre, the others' its lower-left corner.
+    if (kind == KIND_COPY) {
+        dragStartX = ClampToInt32(dragStartX + (std::int64_t(rect.maxX) - rect.minX) / 2);
+        dragStartY = ClampToInt32(dragStartY + (std::int64_t(rect.maxY) - rect.minY) / 2);
+    }
+
+    std::vector<TCopyEntry> entries;
+    const TList& objects = state.objects;
+    for (int i = 0; i < objects.count(); ++i) {
+        const TObject& object = *objects[i];
+        if (object.floor == state.currentFloor && LiesInside(object, rect))
+            entries.push_back({i, dragStartX, dragStartY});
+    }
+    SetSelection(std::move(entries));
+    step = STEP_SELECTION_MADE;
+    lineDrawn = 0;
+    outlineFillMode() = 1;
+}
+
+std::vector<int> TMoveobjtool::SelectedIndices() const
+{
+    const TDrawingState& state = State();
+    const TList& objects = state.objects;
+    std::vector<int> indices;
+    std::vector<bool> taken(std::size_t(objects.count()), false);
+    for (const TCopyEntry& entry : selection) {
+        if (entry.index < 0 || entry.index >= objects.count() || taken[std::size_t(entry.index)])
+            continue;
+        const TObject& object = *objects[entry.index];
+        if (object.floor != state.currentFloor || !IsSelectableType(object.typeCode))
+            continue;
+        taken[std::size_t(entry.index)] = true;
+        indices.push_back(entry.index);
+    }
+    return indices;
+}
+
+bool TMoveobjtool::NeedsQuarterTurns() const
+{
+    const TList& objects = State().objects;
+    for (int index : SelectedIndices())
+        if (TurnsOnlyByQuarters(objects[index]->typeCode))
+            return true;
+    return false;
+}
+
+void TMoveobjtool::NoteMoveStart()
+{
+    if (changed)
+        return;
+    const TList& objects = State().objects;
+    for (int index : SelectedIndices())
+        movedFrom.Add(objects[index]->Bounds());
+    changed = true;
+}
+
+void TMoveobjtool::LockSelection(TDrawingEdit& edit)
+{
+    if (!changed)
+        return;
+    for (int index : SelectedIndices())
+        edit.Modify(index);
+    changed = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Moving and turning
+
+void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    const TPoint target = ModelPoint(dc, clientRect, x, y);
+    targetX = target.x;
+    targetY = target.y;
+    SetupViewMapping(dc, clientRect);
+    const TList& objects = State().objects;
+    for (int index : SelectedIndices())
+        DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
+}
+
+void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    const TPoint target = ModelPoint(dc, clientRect, x, y);
+    targetX = target.x;
+    targetY = target.y;
+    const std::int32_t dx = ClampToInt32(std::int64_t(targetX) - currentX);
+    const std::int32_t dy = ClampToInt32(std::int64_t(targetY) - currentY);
+    currentX = targetX;
+    currentY = targetY;
+
+    NoteMoveStart();
+    const TList& objects = State().objects;
+    for (int index : SelectedIndices()) {
+        TObject& object = *objects[index];
+        ShiftObject(object, dx, dy);
+        DrawSelectionOutline(dc, object, TColor(object.colour), IsTextType(object.typeCode) ? PS_SOLID : object.penStyle,
+                             false);
+    }
+    // The cursor stands on the reference point, so the next arrow key starts from there.
+    PutCursorAt(dc, clientRect, {currentX, currentY});
+}
+
+void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int)
+{
+    if (selectionCount() == 0)
+        return;
+    const TTurn turn(rotationStep(), {currentX, currentY});
+    // A turn by nothing changes nothing; arcs, ellipses and rectangles only take quarter turns.
+    if (turn.IsNone() || (!turn.IsQuarter() && NeedsQuarterTurns()))
+        return;
+
+    SetupViewMapping(dc, clientRect);
+    const TList& objects = State().objects;
+    const std::vector<int> indices = SelectedIndices();
+    for (int index : indices)
+        DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
+    NoteMoveStart();
+    for (int index : indices) {
+        TObject& object = *objects[index];
+        TurnObject(object, turn, dc);
+        DrawSelectionOutline(dc, object, TColor(object.colour), IsTextType(object.typeCode) ? PS_SOLID : object.penStyle,
+                             false);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Painting
+
+void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int style, bool erase)
+{
+    const TDrawingState& state = State();
+    const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
+    const RasterOp oldRop = dc.SetROP2(RasterOp::Copy);
+    const TPen oldPen = dc.SelectPen(TPen{colour, std::max(object.penWidth, 1), style});
+    if (const auto* polygon = dynamic_cast<const TPolyobj*>(&object)) {
+        // A polygon is painted out with its inside; at its new place it is filled with the
+        // background while the outline fill mode is 1.
+        TBrush brush;
+        if (erase || outlineFillMode() == 1) {
+            brush.kind = BrushKind::Solid;
+            brush.colour = state.currentFillColour;
+        }
+        const TBrush oldBrush = dc.SelectBrush(brush);
+        std::vector<TPoint> points;
+        for (int i = 0; i < polygon->UsedVertices(); ++i)
+            points.push_back({ToWindow(polygon->vertexX[std::size_t(i)], scale),
+                              ToWindow(polygon->vertexY[std::size_t(i)], scale)});
+        dc.Polygon(points);
+        dc.SelectBrush(oldBrush);
+    } else {
+        object.Render(dc, scale, TFillStyle::None);
+    }
+    dc.Flush();
+    dc.SelectPen(oldPen);
+    dc.SetROP2(oldRop);
+}
+
+void TMoveobjtool::DrawDragBand(Canvas& dc)
+{
+    const RasterOp oldRop = dc.SetROP2(RasterOp::Xor);
+    const TPen oldPen = dc.SelectPen(TPen{State().currentColour, 0, PS_DOT});
+    const TBrush oldBrush = dc.SelectBrush(TBrush{});
+    const TPoint from = ModelToLogical({dragStartX, dragStartY});
+    const TPoint to = ModelToLogical({currentX, currentY});
+    dc.Rectangle(from.x, from.y, to.x, to.y);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+    dc.SetROP2(oldRop);
+}

@@ -1,10 +1,95 @@
 #pragma once
 // The selection tool that moves and rotates; also paste, the zoom rectangle and library insertion.
+//
+// The user drags a rectangle with the left button; the objects of the floor in view lying inside
+// it become the selection. A click then sets the reference point, and each further click or arrow
+// key moves the selection so that the reference point lands there; a right click or keypad + and
+// − turn it about the reference point. Moves and turns change the object list only: the drawing
+// window writes the drawing file when the user locks the result with Enter (LockSelection).
+//
+// The tool keeps its selection itself and also writes it to the selection list (CFG/COPY.CFG with
+// its count in CFG/TEMP.CFG), which the library save reads. The copy and erase tools reuse the
+// drag and the selection and act on it in ProcessSelection.
+#include "model/modelbox.h"
+#include "model/selectionlist.h"
 #include "tools/drawingtool.h"
+
+#include <vector>
+
+class TDrawingEdit;
+class TObject;
 
 class TMoveobjtool : public TDrawingtool {
 public:
-    TMoveobjtool() = default;
+    TMoveobjtool();
 
-    virtual void ProcessSelection(Canvas& dc, TPoint& point, int a, int b);  // 16
+    void LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y) override;        // 0
+    void LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point) override;         // 1
+    void RButtonDown(Canvas& dc, const TRect& clientRect, TPoint& point) override;       // 2
+    void MouseMove(Canvas& dc, const TRect& clientRect, int x, int y) override;          // 3
+    void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;  // 6
+    void ObjectsAdded(Canvas& dc, const TRect& clientRect, int firstIndex, int flag) override;       // 11
+    // What the copy and erase tools do with a selection just made; nothing here.
+    virtual void ProcessSelection(Canvas& dc, const TRect& clientRect, int a, int b);  // 16
+
+    // The steps of the selection: the drag, the selection, the selection moving and turning.
+    // SelectObjectsInRect fills the selection from the drag rectangle (only with a floor in
+    // view), MoveSelectionStep paints the selection out in the background colour, MoveSelection
+    // shifts it so that the reference point lands on a device point, RotateSelection turns it by
+    // the rotation step about the reference point.
+    void SelectObjectsInRect();
+    void MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x, int y);
+    void MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y);
+    void RotateSelection(Canvas& dc, const TRect& clientRect, int x, int y);
+
+    // The selection: the number of objects in it, and its entries (object index and base point).
+    int selectionCount() const { return int(selection.size()); }
+    const std::vector<TCopyEntry>& Selection() const { return selection; }
+    // The objects of the selection that are still there to act on: indices in range, objects of
+    // the floor in view that a selection may hold.
+    std::vector<int> SelectedIndices() const;
+    // True when the selection holds an object that only turns by multiples of 90 degrees (arcs,
+    // ellipses, rectangles, rounded rectangles).
+    bool NeedsQuarterTurns() const;
+    // True when the last zoom rectangle released changed the view (a rectangle without area
+    // leaves it).
+    bool ViewZoomed() const { return viewZoomed; }
+
+    // Enter: hands the moved and turned objects to the edit that writes the drawing file. The
+    // area to repaint is the edit's area together with LockArea (where they were).
+    void LockSelection(TDrawingEdit& edit);
+    // Where the selection stood before it moved or turned, model units; empty when it has not.
+    const TModelBox& LockArea() const { return movedFrom; }
+
+    // Other names of inherited words.
+    std::int32_t& rotationStep() { return x2; }      // whole degrees, clockwise
+    std::int32_t& outlineFillMode() { return lineAux1; }  // polygons: 0 hollow, 1 filled
+
+    // The fields the tool adds, model units.
+    std::int32_t dragStartX = 0;  // drag start; once selected, the base point of the entries
+    std::int32_t dragStartY = 0;
+    std::int32_t currentX = 0;    // the drag's moving corner; once selected, the reference point
+    std::int32_t currentY = 0;
+    std::int32_t targetX = 0;     // where the reference point is being moved to
+    std::int32_t targetY = 0;
+
+protected:
+    // Replaces the selection and writes the selection list.
+    void SetSelection(std::vector<TCopyEntry> entries);
+    // Paints one object of the selection at its place: in `colour` as an outline, texts with
+    // their own font.
+    void DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int penStyle, bool erase);
+
+private:
+    // The drag rectangle, from the drag start to the moving corner, drawn and erased with
+    // exclusive-or.
+    void DrawDragBand(Canvas& dc);
+    // Notes where the selection stands before its first change.
+    void NoteMoveStart();
+
+    std::vector<TCopyEntry> selection;
+    bool bandShown = false;  // the drag rectangle is on the screen
+    bool changed = false;    // the selection moved or turned since it was made
+    bool viewZoomed = false;
+    TModelBox movedFrom;
 };

@@ -58,7 +58,10 @@ constexpr int STEP_LINETEXT_READY = 50;
 constexpr int STEP_LINETEXT_DRAWING = 51;
 
 // Selection tools (move, copy, erase).
+constexpr int STEP_SELECTION_MADE = 2;     // the selection is made; a click sets the reference point
+constexpr int STEP_SELECTION_MOVING = 3;   // reference point set: clicks and keys move and turn
 constexpr int STEP_SELECTION_DRAG = 5;     // dragging the selection rectangle
+constexpr int STEP_ERASE_DONE = 9;         // the erase tool has removed its selection
 constexpr int STEP_ZOOM_START = 10;        // Zoom UP: the next press starts the zoom rectangle
 constexpr int STEP_ZOOM_DRAG = 15;         // dragging the zoom rectangle
 

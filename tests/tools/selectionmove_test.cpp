@@ -1,0 +1,257 @@
+// Moving the selection: the reference point, clicks and arrow keys, what is shifted, the painting
+// at the old and the new place, the cursor, and the lock with Enter.
+#include "tests/tools/selectionfixture.h"
+
+#include "model/drawingedit.h"
+#include "model/viewmapping.h"
+
+namespace {
+
+class SelectionMove : public SelectionTest {
+protected:
+    // Selects everything inside (1000, 1000)-(6000, 6000) and sets the reference point.
+    void SelectAndSetReference(TPoint reference)
+    {
+        Drag(tool, {1000, 1000}, {6000, 6000});
+        Click(tool, reference);
+        dc.Clear();
+        window.placed.clear();
+    }
+    TMoveobjtool tool;
+};
+
+TEST_F(SelectionMove, TheFirstClickSetsTheReferencePointAndMovesNothing)
+{
+    AddLine(2000, 2000, 3000, 2000);
+    Drag(tool, {1000, 1000}, {6000, 6000});
+    tool.lineDrawn = 1;
+    Click(tool, {2000, 2000});
+    EXPECT_EQ(tool.step, STEP_SELECTION_MOVING);
+    EXPECT_EQ(tool.currentX, 2000);
+    EXPECT_EQ(tool.currentY, 2000);
+    EXPECT_EQ(tool.lineDrawn, 0);
+    EXPECT_EQ(objects()[4]->x1, 2000);
+}
+
+TEST_F(SelectionMove, AClickMovesTheReferencePointOntoIt)
+{
+    TLineobj& line = AddLine(1000 + 500, 1000 + 500, 2000 + 500, 1000 + 500);
+    line.z1 = 30;
+    line.z2 = 40;
+    objects().WriteDrawing();
+    SelectAndSetReference({1500, 1500});
+    Click(tool, {2000, 3500});
+    EXPECT_EQ(line.x1, 2000);
+    EXPECT_EQ(line.y1, 3500);
+    EXPECT_EQ(line.x2, 3000);
+    EXPECT_EQ(line.y2, 3500);
+    EXPECT_EQ(line.z1, 30);
+    EXPECT_EQ(line.z2, 40);
+    EXPECT_EQ(tool.currentX, 2000);
+    EXPECT_EQ(tool.targetX, 2000);
+    EXPECT_EQ(tool.step, STEP_SELECTION_MOVING);
+    // Only the list changed: the drawing file still holds the line where it was.
+    const auto back = ReadBack();
+    ASSERT_EQ(back.size(), 5u);
+    EXPECT_EQ(back[4]->x1, 1500);
+}
+
+TEST_F(SelectionMove, TheSelectionIsPaintedOutThenDrawnAtItsNewPlace)
+{
+    AddLine(2000, 2000, 3000, 2000).penStyle = PS_DASH;
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2500, 2500});
+    const auto lines = dc.RecordsOf(TCanvasRecord::Polyline);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].points, (std::vector<TPoint>{{400, 400}, {600, 400}}));
+    EXPECT_EQ(lines[0].pen, (TPen{MakeColour(255, 255, 255), 1, PS_SOLID}));
+    EXPECT_EQ(lines[0].rop, RasterOp::Copy);
+    EXPECT_EQ(lines[1].points, (std::vector<TPoint>{{500, 500}, {700, 500}}));
+    EXPECT_EQ(lines[1].pen, (TPen{MakeColour(0, 0, 255), 1, PS_DASH}));
+}
+
+TEST_F(SelectionMove, AClickOnTheReferencePointRepaintsInPlace)
+{
+    TLineobj& line = AddLine(2000, 2000, 3000, 2000);
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2000, 2000});
+    EXPECT_EQ(line.x1, 2000);
+    EXPECT_EQ(line.x2, 3000);
+    const auto lines = dc.RecordsOf(TCanvasRecord::Polyline);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].pen.colour, MakeColour(0, 0, 255));
+    EXPECT_EQ(lines[1].points, lines[0].points);
+}
+
+TEST_F(SelectionMove, EveryKindMovesByItsPlanPoints)
+{
+    TArcobj& arc = AddArc(2000, 2000, 3000, 3000, {2000, 2500}, {3000, 2500});
+    TArrowobj& arrow = AddArrow(2000, 4000, 4000, 4000);
+    TPolyobj& polygon = AddPolygon(150, {{2000, 2000}, {2500, 2000}, {2500, 2500}});
+    auto& opening = AddPolygon<TOpeningobj>(TYPE_OPENING, {{3000, 3000}, {3500, 3000}, {3500, 3500}});
+    TTextobj& text = AddText(4000, 2000, "ROOM");
+    text.x2 = 900;  // the direction code of a label
+    text.y2 = 17;
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2100, 1800});  // dx 100, dy -200
+
+    EXPECT_EQ(arc.x1, 2100);
+    EXPECT_EQ(arc.y2, 2800);
+    EXPECT_EQ(arc.arcStartX, 2100);
+    EXPECT_EQ(arc.arcEndY, 2300);
+    EXPECT_EQ(arrow.x2, 4100);
+    EXPECT_EQ(arrow.barb1, (std::array<int32_t, 2>{2200, 3850}));
+    EXPECT_EQ(arrow.barb2, (std::array<int32_t, 2>{2200, 3750}));
+    EXPECT_EQ(arrow.tickA, (std::array<int32_t, 2>{2100, 3600}));
+    EXPECT_EQ(arrow.tickB, (std::array<int32_t, 2>{2100, 4000}));
+    EXPECT_EQ(polygon.vertexX[2], 2600);
+    EXPECT_EQ(polygon.vertexY[2], 2300);
+    EXPECT_EQ(polygon.vertexZ[2], 7);
+    EXPECT_EQ(opening.vertexX[0], 3100);
+    EXPECT_EQ(opening.vertexY[0], 2800);
+    // A text moves by its anchor; its direction code stays.
+    EXPECT_EQ(text.x1, 4100);
+    EXPECT_EQ(text.y1, 1800);
+    EXPECT_EQ(text.x2, 900);
+    EXPECT_EQ(text.y2, 17);
+}
+
+TEST_F(SelectionMove, ATextIsDrawnWithItsOwnFontAndABoldOneInWeight700)
+{
+    TTextobj& text = AddText(3000, 3000, "BOLD");
+    text.fontWeight = 500;
+    text.alignment = 6;
+    SelectAndSetReference({3000, 3000});
+    Click(tool, {3500, 3000});
+    const auto texts = dc.RecordsOf(TCanvasRecord::TextOut);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].textColour, MakeColour(255, 255, 255));
+    EXPECT_EQ(texts[1].textColour, TColor(text.colour));
+    EXPECT_EQ(texts[1].font.weight, 700);
+    EXPECT_EQ(texts[1].font.height, 50);
+    EXPECT_EQ(texts[1].align, unsigned(TA_CENTER | TA_BOTTOM));
+    EXPECT_EQ(texts[1].points[0], (TPoint{700, 600}));
+}
+
+TEST_F(SelectionMove, PolygonsArePaintedOutWithTheirInsideAndDrawnFilledWithTheBackground)
+{
+    TPolyobj& polygon = AddPolygon(150, {{2000, 2000}, {2500, 2000}, {2500, 2500}});
+    polygon.fillColour = int32_t(MakeColour(0, 128, 0));
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2500, 2500});
+    const auto polygons = dc.RecordsOf(TCanvasRecord::Polygon);
+    ASSERT_EQ(polygons.size(), 2u);
+    for (const auto& drawn : polygons) {
+        EXPECT_EQ(drawn.brush.kind, BrushKind::Solid);
+        EXPECT_EQ(drawn.brush.colour, MakeColour(255, 255, 255));
+    }
+    // Pasted objects are outlined hollow.
+    tool.outlineFillMode() = 0;
+    dc.Clear();
+    Click(tool, {3000, 3000});
+    EXPECT_EQ(dc.RecordsOf(TCanvasRecord::Polygon)[1].brush.kind, BrushKind::Hollow);
+}
+
+TEST_F(SelectionMove, TheCursorStandsOnTheReferencePointAfterEachMove)
+{
+    AddLine(2000, 2000, 3000, 2000);
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2500, 2500});
+    ASSERT_EQ(window.placed.size(), 1u);
+    EXPECT_EQ(window.placed[0], Device(2500, 2500));
+    Key(tool, VK_RIGHT, Device(2500, 2500));
+    ASSERT_EQ(window.placed.size(), 2u);
+    EXPECT_EQ(window.placed[1], Device(2505, 2500));
+}
+
+TEST_F(SelectionMove, ArrowKeysMoveOnePixelAtNormalSize)
+{
+    TLineobj& line = AddLine(2000, 2000, 3000, 2000);
+    SelectAndSetReference({2000, 2000});
+    TPoint cursor = Device(2000, 2000);
+    tool.KeyDown(dc, client, VK_UP, cursor, 1);
+    EXPECT_EQ(cursor, Device(2000, 2005));
+    EXPECT_EQ(line.y1, 2005);
+    cursor = Device(2000, 2005);
+    tool.KeyDown(dc, client, VK_LEFT, cursor, 1);
+    EXPECT_EQ(line.x1, 1995);
+    tool.KeyDown(dc, client, VK_DOWN, cursor, 1);
+    tool.KeyDown(dc, client, VK_RIGHT, cursor, 1);
+    EXPECT_EQ(line.x1, 2000);
+    EXPECT_EQ(line.y1, 2000);
+}
+
+TEST_F(SelectionMove, ZoomedInArrowKeysMoveByMorePixels)
+{
+    TLineobj& line = AddLine(2000, 2000, 3000, 2000);
+    Drag(tool, {1000, 1000}, {4000, 4000});
+    // Zoomed in twice: a logical unit is two pixels.
+    state().viewExtX = 500;
+    state().viewExtY = 350;
+    state().unitsPerLogicalF = 2.5;
+    SetupViewMapping(dc, client);
+    const TPoint reference = dc.LPtoDP({400, 400});
+    tool.LButtonDown(dc, client, reference.x, reference.y);
+    TPoint cursor = reference;
+    tool.KeyDown(dc, client, VK_RIGHT, cursor, 1);
+    EXPECT_EQ(cursor.x, reference.x + 2);
+    EXPECT_EQ(line.x1, 2005);
+}
+
+TEST_F(SelectionMove, KeysDoNothingBeforeTheReferencePointIsSet)
+{
+    TLineobj& line = AddLine(2000, 2000, 3000, 2000);
+    Drag(tool, {1000, 1000}, {6000, 6000});
+    TPoint cursor = Device(2000, 2000);
+    tool.KeyDown(dc, client, VK_RIGHT, cursor, 1);
+    tool.KeyDown(dc, client, VK_ADD, cursor, 1);
+    EXPECT_EQ(line.x1, 2000);
+    EXPECT_EQ(line.y2, 2000);
+}
+
+TEST_F(SelectionMove, EnterLocksTheMovedObjectsThroughOneEdit)
+{
+    TLineobj& line = AddLine(2000, 2000, 3000, 2000);
+    AddLine(5500, 5500, 7000, 7000);  // not selected
+    objects().WriteDrawing();
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2000, 3000});
+    Click(tool, {2500, 3000});
+    EXPECT_EQ(tool.LockArea(), (TModelBox{false, 2000, 2000, 3000, 2000}));
+
+    const int edits = objects().EditCount();
+    TDrawingEdit edit;
+    tool.LockSelection(edit);
+    EXPECT_TRUE(edit.Changed());
+    EXPECT_EQ(edit.Area(), (TModelBox{false, 2500, 3000, 3500, 3000}));
+    ASSERT_TRUE(edit.Commit());
+    EXPECT_EQ(objects().EditCount(), edits + 1);
+    auto back = ReadBack();
+    ASSERT_EQ(back.size(), 6u);
+    EXPECT_EQ(back[4]->x1, 2500);
+    EXPECT_EQ(back[4]->y1, 3000);
+    EXPECT_EQ(back[5]->x1, 5500);
+    EXPECT_EQ(line.x2, 3500);
+}
+
+TEST_F(SelectionMove, EnterWithoutAMoveChangesNothing)
+{
+    AddLine(2000, 2000, 3000, 2000);
+    SelectAndSetReference({2000, 2000});
+    TDrawingEdit edit;
+    tool.LockSelection(edit);
+    EXPECT_FALSE(edit.Changed());
+    EXPECT_TRUE(tool.LockArea().empty);
+}
+
+TEST_F(SelectionMove, OnlyTheMoveToolTakesAReferencePoint)
+{
+    AddLine(2000, 2000, 3000, 2000);
+    TMoveobjtool copy;
+    copy.kind = KIND_COPY;
+    Drag(copy, {1000, 1000}, {6000, 6000});
+    Click(copy, {2000, 2000});
+    EXPECT_EQ(copy.step, STEP_SELECTION_MADE);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// The paste buffer LIBS/PASTE.CFG: Edit/Copy writes the selected objects to it, relative to the
+// selection's base point, in the record layouts of the drawing file; Edit/Paste reads it back into
+// the drawing near the lower left of the view.
+//
+// Header "%d %d %d %d %d %d\n": the number of records, three reserved zeros, unitSystem and
+// groupIdCounter at the time of writing. Then one type-code line and one record per object.
+#include "model/list.h"
+#include "model/selectionlist.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TDrawingEdit;
+
+// The text of a paste buffer holding the objects of these entries, each relative to its entry's
+// base point. Entries that name no object of the list (out of range) are left out, so the count
+// always matches the records.
+std::string FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries);
+
+// Rewrites LIBS/PASTE.CFG whole. A buffer that cannot be written is reported to the user (naming
+// the file and the reason) and left as it was: false.
+bool WritePasteBuffer(const std::string& text);
+
+// Gives pasted objects ids of their own: each distinct id among their owner and group ids becomes
+// a new one from groupIdCounter (objects that shared an id still share one), so an undo or a group
+// delete of the pasted objects never reaches the originals. An id with a floor base (10000 and
+// above) keeps the base of the floor in view. A line's group id that differs from its owner id is
+// the length it was typed with, not an id, and stays.
+void RenumberPastedIds(std::vector<std::unique_ptr<TObject>>& objects);
+
+// Edit/Paste: reads the paste buffer, gives the objects new ids and adds them through the edit
+// (the caller commits it). The result says how many were added, or why none were.
+TLoadResult PasteObjects(TDrawingEdit& edit);

@@ -1,0 +1,212 @@
+#include "tools/selectiongeometry.h"
+
+#include "model/arcobj.h"
+#include "model/drawingstate.h"
+#include "model/modelunits.h"
+#include "model/object.h"
+#include "model/polyobj.h"
+#include "model/textobj.h"
+#include "model/typecodes.h"
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+bool IsSelectableType(int typeCode)
+{
+    return !IsWallType(typeCode) && typeCode != TYPE_DESIGN_ROOM && typeCode < TYPE_FLOOR_RECORD;
+}
+
+bool LiesInside(const TObject& object, const TSelectionRect& rect)
+{
+    const int type = object.typeCode;
+    if (!IsSelectableType(type))
+        return false;
+    if (IsPolygonType(type) || type == TYPE_OPENING) {
+        const auto* polygon = dynamic_cast<const TPolyobj*>(&object);
+        if (!polygon || polygon->UsedVertices() == 0)
+            return false;
+        for (int i = 0; i < polygon->UsedVertices(); ++i)
+            if (!rect.StrictlyHolds(polygon->vertexX[std::size_t(i)], polygon->vertexY[std::size_t(i)]))
+                return false;
+        return true;
+    }
+    if (IsTextType(type))
+        return rect.StrictlyHolds(object.x1, object.y1);
+    if (type == TYPE_ARC) {
+        const auto* arc = dynamic_cast<const TArcobj*>(&object);
+        return arc && rect.StrictlyHolds(arc->arcStartX, arc->arcStartY) &&
+               rect.StrictlyHolds(arc->arcEndX, arc->arcEndY);
+    }
+    return rect.StrictlyHolds(object.x1, object.y1) && rect.StrictlyHolds(object.x2, object.y2);
+}
+
+void ShiftObject(TObject& object, std::int32_t dx, std::int32_t dy)
+{
+    object.ForEachPoint([dx, dy](std::int32_t& x, std::int32_t& y) {
+        x = ClampToInt32(std::int64_t(x) + dx);
+        y = ClampToInt32(std::int64_t(y) + dy);
+    });
+}
+
+bool TurnsOnlyByQuarters(int typeCode)
+{
+    return typeCode == TYPE_ARC || typeCode == TYPE_ELLIPSE || typeCode == TYPE_RECTANGLE || typeCode == TYPE_RNDRECT;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Turning
+
+TTurn::TTurn(int degrees, TPoint centre)
+    : degrees(degrees), normalised(((degrees % 360) + 360) % 360), centreX(centre.x), centreY(centre.y)
+{
+    // Clockwise by s with y upwards is anticlockwise by 360 - s.
+    const double radians = double(360 - normalised) * std::numbers::pi / 180.0;
+    c = std::cos(radians);
+    k = std::sin(radians);
+}
+
+void TTurn::Point(std::int32_t& x, std::int32_t& y) const
+{
+    const std::int64_t dx = x - centreX;
+    const std::int64_t dy = y - centreY;
+    std::int64_t nx = dx;
+    std::int64_t ny = dy;
+    switch (normalised) {
+    case 0:
+        break;
+    case 90:
+        nx = dy;
+        ny = -dx;
+        break;
+    case 180:
+        nx = -dx;
+        ny = -dy;
+        break;
+    case 270:
+        nx = -dy;
+        ny = dx;
+        break;
+    default:
+        nx = std::llround(double(dx) * c - double(dy) * k);
+        ny = std::llround(double(dx) * k + double(dy) * c);
+        break;
+    }
+    x = ClampToInt32(centreX + nx);
+    y = ClampToInt32(centreY + ny);
+}
+
+void TTurn::Exact(double x, double y, double& outX, double& outY) const
+{
+    const double dx = x - double(centreX);
+    const double dy = y - double(centreY);
+    switch (normalised) {
+    case 0:
+        outX = x;
+        outY = y;
+        return;
+    case 90:
+        outX = double(centreX) + dy;
+        outY = double(centreY) - dx;
+        return;
+    case 180:
+        outX = double(centreX) - dx;
+        outY = double(centreY) - dy;
+        return;
+    case 270:
+        outX = double(centreX) - dy;
+        outY = double(centreY) + dx;
+        return;
+    default:
+        outX = double(centreX) + dx * c - dy * k;
+        outY = double(centreY) + dx * k + dy * c;
+        return;
+    }
+}
+
+namespace {
+
+// The angle a text's escapement and direction code turn back by, tenths of a degree: 360 less the
+// turn. Turns above 355 degrees count as none.
+std::int64_t TextTurnBack(int degrees)
+{
+    const int effective = degrees > 355 ? 0 : degrees;
+    return (360 - std::int64_t(effective)) * 10;
+}
+
+// A centred horizontal text becomes left-aligned at the same place before it turns: its anchor
+// moves left by half its width, measured with its own font.
+void LeftAlignCentredText(TTextobj& text, Canvas& dc)
+{
+    const int scale = State().unitsPerLogical > 0 ? State().unitsPerLogical : 1;
+    const TFont old = dc.SelectFont(text.MakeFont(scale));
+    const std::size_t shown = std::size_t(std::clamp<std::int32_t>(text.textLength, 0, std::int32_t(text.text.size())));
+    const std::int64_t width = std::int64_t(dc.GetTextExtent(text.text.substr(0, shown)).x) * scale;
+    dc.SelectFont(old);
+    text.x1 = ClampToInt32(text.x1 - width / 2);
+    text.alignment = 3;
+}
+
+void TurnText(TTextobj& text, const TTurn& turn, Canvas& dc)
+{
+    if (text.alignment == 1 && text.escapement == 0)
+        LeftAlignCentredText(text, dc);
+    text.escapement = TurnedEscapement(text.escapement, turn.Degrees());
+    text.x2 = TurnedDirectionCode(text.x2, turn.Degrees());
+    turn.Point(text.x1, text.y1);
+}
+
+// A circle keeps its box's size: the box moves with the turned centre.
+void TurnCircle(TObject& circle, const TTurn& turn)
+{
+    const double centreX = (double(circle.x1) + double(circle.x2)) / 2.0;
+    const double centreY = (double(circle.y1) + double(circle.y2)) / 2.0;
+    double turnedX = 0.0;
+    double turnedY = 0.0;
+    turn.Exact(centreX, centreY, turnedX, turnedY);
+    ShiftObject(circle, ClampToInt32(std::llround(turnedX - centreX)), ClampToInt32(std::llround(turnedY - centreY)));
+}
+
+}  // namespace
+
+std::int32_t TurnedEscapement(std::int32_t escapement, int degrees)
+{
+    const std::int64_t back = TextTurnBack(degrees);
+    std::int64_t turned = escapement;
+    if (escapement <= 900 && (3600 - back) + escapement > 900)
+        turned = escapement - back + 5400;
+    else
+        turned = escapement - back;
+    if (turned >= 3600)
+        turned -= 3600;
+    else if (turned < 0)
+        turned += 3600;
+    return ClampToInt32(turned);
+}
+
+std::int32_t TurnedDirectionCode(std::int32_t code, int degrees)
+{
+    std::int64_t turned = std::int64_t(code) - TextTurnBack(degrees);
+    if (turned > 3600)
+        turned -= 3600;
+    else if (turned < 0)
+        turned += 3600;
+    return ClampToInt32(turned);
+}
+
+void TurnObject(TObject& object, const TTurn& turn, Canvas& dc)
+{
+    if (turn.IsNone() || !IsSelectableType(object.typeCode))
+        return;
+    if (IsTextType(object.typeCode)) {
+        if (auto* text = dynamic_cast<TTextobj*>(&object))
+            TurnText(*text, turn, dc);
+        return;
+    }
+    if (object.typeCode == TYPE_CIRCLE) {
+        TurnCircle(object, turn);
+        return;
+    }
+    object.ForEachPoint([&turn](std::int32_t& x, std::int32_t& y) { turn.Point(x, y); });
+}
