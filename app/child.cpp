@@ -2,6 +2,7 @@
 
 #include "app/client.h"
 #include "app/drawingfiles.h"
+#include "app/families/dimensionfamily.h"
 #include "app/families/linefamily.h"
 #include "app/lengthprompt.h"
 #include "app/toolfamily.h"
@@ -254,6 +255,11 @@ bool TChild::AskLength(const std::string& title, const std::string& prompt, int 
 void TChild::InputMeasurement()
 {
     ::InputMeasurement(*this);
+}
+
+void TChild::AutoDimensions()
+{
+    ::AutoDimensions(*this);
 }
 
 void TChild::AbandonTool()

@@ -123,6 +123,9 @@ public:
     // one, becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1
     // installs the pick tool.
     void InputMeasurement();
+    // The automatic dimensions of the floor in view, run by the current tool (its SubCommand 5, its
+    // AutoDimension), with the floor area kept in the floor's record.
+    void AutoDimensions();
 
     // TToolSite
     TDrawingtool& Tool() override;

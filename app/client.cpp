@@ -2,6 +2,8 @@
 
 #include "app/child.h"
 #include "app/drawingfiles.h"
+#include "app/families/dimensionfamily.h"
+#include "app/newfloor.h"
 #include "app/toolfamily.h"
 #include "app/hdprintout.h"
 #include "app/printtarget.h"
@@ -436,11 +438,15 @@ void TClient::CmGroundFloor()
 void TClient::CmFirstFloor()
 {
     ShowFloor(FIRST_FLOOR);
+    if (DrawingOpen())
+        OfferOutlineOfFloorBelow(*active);
 }
 
 void TClient::CmSecondFloor()
 {
     ShowFloor(SECOND_FLOOR);
+    if (DrawingOpen())
+        OfferOutlineOfFloorBelow(*active);
 }
 
 void TClient::CmShowOverlays()
@@ -503,6 +509,11 @@ void TClient::CmNormalSize()
 }
 
 // Customise and Help
+
+void TClient::CmDefaultDimensions()
+{
+    RunDimensionSettings(*this);
+}
 
 void TClient::CmFloorPlanTitles()
 {

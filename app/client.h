@@ -114,6 +114,7 @@ public:
     void CmDisplayMode();
     void CmFloorArea();
     void CmNormalSize();
+    void CmDefaultDimensions();
     void CmFloorPlanTitles();
     void CmAbout();
 

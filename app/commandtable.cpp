@@ -1,6 +1,7 @@
 #include "app/commandtable.h"
 
 #include "app/clientcommands.h"
+#include "app/families/dimensionfamily.h"
 #include "app/families/extwallfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
@@ -22,6 +23,7 @@ std::vector<TFamilyRows> AllRows()
         TextFamilyRows(),
         SelectionFamilyRows(),
         ExtWallFamilyRows(),
+        DimensionFamilyRows(),
     };
 }
 

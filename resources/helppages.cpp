@@ -71,7 +71,20 @@ denominator is 0 is ignored. Lengths are kept to 1/24 inch and shown to the near
 <p>External walls can be lengthened, shortened, split or given another type; click on the wall near
 the end to change. The floor plan can be enlarged or shrunk in one direction: press the arrow
 key of the direction, move the guide line to where the change starts and press ENTER. Shrinking
-removes what lies in the strip, so read this page first if unsure.</p>)"},
+removes what lies in the strip, so read this page first if unsure.</p>
+<h2>Dimensions</h2>
+<p><b>Auto Dimensions</b> (menu Other) dimensions every external wall of the floor in view: a
+dimension line outside each wall with the wall's length in the middle, and, on a floor of more than
+four walls, overall dimensions on the sides made of two or more walls. Running it again replaces
+them, so run it after changing the walls. On the ground floor the plan is first centred on the
+sheet. How far out the lines go and how the text runs are set under Customise/Def Dimensions.</p>
+<p><b>Manual Dimension</b> measures between two points: press ENTER on the first point, then on the
+second. A point near a wall line, a wall face or a design-room side is pulled onto it. The dimension
+is horizontal or vertical, whichever is longer; the measured length is offered and may be changed
+before the value is placed. Manual dimensions stay when the automatic ones are renewed.</p>
+<p><b>A new upper floor.</b> Switching to the first or second floor while it has no external walls
+offers to start it from the outline of the floor below: the walls are copied with the current wall
+type at the new floor's levels, and dimensioned.</p>)"},
     {260, "Design rooms",
      R"(<h2>Design rooms</h2>
 <p>Design rooms are movable rectangles with a name, a colour and size labels, used to try out a

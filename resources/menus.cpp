@@ -74,6 +74,7 @@ const std::vector<TMenuEntry> mainMenu = {
 
     {0, "&Other", POPUP},
     {1, "&Manual Dimension", CM_MANUALDIMENSION},
+    {1, "&Auto Dimensions", CM_AUTODIMENSIONS},
     {1, nullptr, SEPARATOR},
     {1, "&Window && Extnl Doors", CM_WINDOW},
     {1, "&Door-Internal", CM_INTERNALDOOR},

@@ -1,0 +1,156 @@
+#include "app/families/dimensionfamily.h"
+
+#include "app/families/extwallfamily.h"
+#include "app/families/linefamily.h"
+#include "app/toolfamily.h"
+#include "app/toolsite.h"
+#include "dialogs/measdlg.h"
+#include "dialogs/offsetdlg.h"
+#include "model/drawingedit.h"
+#include "model/drawingstate.h"
+#include "model/infoobj.h"
+#include "model/list.h"
+#include "model/typecodes.h"
+#include "resources/menus.h"
+#include "walls/extwallobjtool.h"
+
+namespace {
+
+constexpr int HELP_DIMENSIONS = 250;
+constexpr char DIMENSION_TOOL_NAME[] = "Dimension";
+constexpr char FIRST_POINT_PROMPT[] = "press ENTER on the first point of the dimension";
+constexpr char SECOND_POINT_PROMPT[] = "press ENTER on the second point of the dimension";
+
+// The external-wall tool's service that centres the plan (ground floor) and works out the area.
+constexpr int SUB_CENTRE_AND_AREA = 5;
+// AutoDimension's last value for an automatic run.
+constexpr int AUTOMATIC_RUN = 111;
+
+// The floor record of the floor in view; null when the drawing has none.
+TInfoobj* FloorRecord(int& index)
+{
+    TDrawingState& state = State();
+    index = state.objects.FindByType(FloorRecordType(state.currentFloor));
+    return index == NO_INDEX ? nullptr : dynamic_cast<TInfoobj*>(state.objects[index]);
+}
+
+// The tool's AutoDimension at the cursor: one step of the manual dimension.
+void DimensionAtCursor(TToolSite& site)
+{
+    const TPoint cursor = site.Cursor();
+    site.CallTool([cursor](TDrawingtool& tool, Canvas& dc, const TRect& rect) {
+        tool.AutoDimension(dc, rect, cursor.x, cursor.y, 0, 0);
+    });
+}
+
+// Manual dimension: Enter marks the first point, then the second; the measured length can be
+// changed at the prompt before the value text is placed in the middle. The mouse only moves the
+// cursor.
+class TDimensionFamily : public TToolFamily {
+public:
+    void LButtonDown(TToolSite&, TPoint) const override {}
+    void LButtonUp(TToolSite&, TPoint) const override {}
+    bool WantsMouseMove(const TDrawingtool&) const override { return false; }
+
+    void KeyDown(TToolSite& site, int key) const override
+    {
+        if (key != VK_ENTER)
+            return;
+        TDrawingtool& tool = site.Tool();
+        if (tool.step == STEP_DIMENSION_FIRST) {
+            DimensionAtCursor(site);
+            site.Tool().step = STEP_DIMENSION_SECOND;
+            site.SetPrompt(SECOND_POINT_PROMPT);
+            return;
+        }
+        if (tool.step != STEP_DIMENSION_SECOND)
+            return;
+        // The arrows are drawn now and written with the text.
+        DimensionAtCursor(site);
+        const TDrawingtool* measuring = &site.Tool();
+        InputMeasurement(site);
+        if (&site.Tool() != measuring || site.Tool().step != STEP_DIMENSION_TEXT) {
+            // Not confirmed: the arrows, never written, go with a repaint from the file.
+            site.Refresh(0);
+            return;
+        }
+        DimensionAtCursor(site);
+        site.SetPickTool();
+    }
+};
+
+const TDimensionFamily dimensionFamily{};
+
+// Other/Auto Dimensions: a fresh external-wall tool runs them (the pick tool has no service to
+// centre the plan, and the tool of a wall being drawn must keep its wall), then the pick tool.
+void AutoDimensionsCommand(TCommandContext& context)
+{
+    TToolSite* window = context.Window();
+    if (!window)
+        return;
+    auto tool = std::make_unique<TExtwallobjtool>();
+    tool->kind = KIND_EXTWALL;
+    window->InstallTool(std::move(tool), ExtWallFamily());
+    AutoDimensions(*window);
+    window->SetPickTool();
+    window->Refresh(0);
+}
+
+const TCommandRow commands[] = {
+    {.id = CM_MANUALDIMENSION, .needs = TCommandNeed::PlanView, .make = MakeTool<TLineobjtool>, .kind = KIND_LINE,
+     .step = STEP_DIMENSION_FIRST, .toolName = DIMENSION_TOOL_NAME, .prompt = FIRST_POINT_PROMPT,
+     .helpContext = HELP_DIMENSIONS, .family = &dimensionFamily},
+    {.id = CM_AUTODIMENSIONS, .needs = TCommandNeed::PlanView, .run = AutoDimensionsCommand},
+};
+
+}  // namespace
+
+const TToolFamily& DimensionFamily()
+{
+    return dimensionFamily;
+}
+
+TFamilyRows DimensionFamilyRows()
+{
+    return {commands, {}};
+}
+
+void AutoDimensions(TToolSite& site)
+{
+    TList& objects = State().objects;
+    // A floor without walls to measure keeps the area its record holds, not another floor's.
+    int record = NO_INDEX;
+    if (const TInfoobj* floorRecord = FloorRecord(record))
+        objects.SetFloorArea(floorRecord->infoValue);
+
+    site.Tool().SubCommand(SUB_CENTRE_AND_AREA);
+    site.CallTool([](TDrawingtool& tool, Canvas& dc, const TRect& rect) {
+        tool.AutoDimension(dc, rect, 0, 0, 0, AUTOMATIC_RUN);
+    });
+
+    TDrawingEdit edit(objects);
+    if (FloorRecord(record))
+        static_cast<TInfoobj&>(edit.Modify(record)).infoValue = objects.GetFloorArea();
+    edit.Commit();
+}
+
+void RunDimensionSettings(TCommandContext& context)
+{
+    TToolSite* window = context.Window();
+    if (!window) {
+        // The unit system chooses the file: asked first when no drawing is loaded.
+        TMeasdlg units(&context.DialogParent(), 5450);
+        units.Execute();
+    }
+    TWindow& parent = window ? window->DialogParent() : context.DialogParent();
+    const int unitSystem = State().unitSystem;
+    if (unitSystem == 1) {
+        TOffsetdlg dialog(&parent, 5500);
+        dialog.Execute();
+    } else if (unitSystem == 0) {
+        TOffsetimpdlg dialog(&parent, 5600);
+        dialog.Execute();
+    }
+    if (window)
+        window->Refresh(0);
+}

@@ -1,0 +1,266 @@
+// The drawing window around the dimensions: Other/Manual Dimension's Enter steps and measurement
+// prompt, Other/Auto Dimensions, Customise/Def Dimensions, and the new upper floor started from
+// the outline of the floor below.
+#include "tests/app/appfixture.h"
+
+#include "model/extwallobj.h"
+#include "model/infoobj.h"
+#include "model/textobj.h"
+#include "model/typecodes.h"
+#include "tools/drawingtool.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const NEW_FLOOR_QUESTION = "message NEW FLOOR | Start this floor from the outline of the floor below?";
+
+class DimensionWindowTest : public AppTest {
+protected:
+    void KeyAt(int key, TPoint device)
+    {
+        Window().PlaceCursor(device);
+        Child().EvKeyDown(key);
+        frame.ProcessEvents();
+    }
+    const TDrawingtool& Tool() { return *client->currentTool; }
+
+    // A closed clockwise outline of external walls on a floor, as the wall tool leaves them.
+    void Outline(int floor, int left, int bottom, int width, int height)
+    {
+        const int right = left + width, top = bottom + height;
+        struct Wall {
+            int x1, y1, x2, y2, angle, length;
+        };
+        const Wall walls[] = {{left, bottom, left, top, 0, height},
+                              {left, top, right, top, 900, width},
+                              {right, top, right, bottom, 1800, height},
+                              {right, bottom, left, bottom, 2700, width}};
+        TDrawingEdit edit(objects());
+        for (const Wall& w : walls) {
+            auto wall = std::make_unique<TExtwallobj>();
+            wall->floor = floor;
+            wall->x1 = w.x1;
+            wall->y1 = w.y1;
+            wall->x2 = w.x2;
+            wall->y2 = w.y2;
+            wall->angle = w.angle;
+            wall->groupId = w.length;
+            wall->spacing1 = 230;
+            wall->wallFlag = 1;
+            edit.Add(std::move(wall));
+        }
+        edit.Commit();
+    }
+
+    int CountOf(int typeCode, int floor)
+    {
+        const auto& items = fresh.state().objects.Items();
+        return int(std::count_if(items.begin(), items.end(), [&](const auto& object) {
+            return object->typeCode == typeCode && object->floor == floor;
+        }));
+    }
+
+    int FloorArea(int floor)
+    {
+        const int index = objects().FindByType(FloorRecordType(floor));
+        return dynamic_cast<const TInfoobj&>(*objects()[index]).infoValue;
+    }
+};
+
+TEST_F(DimensionWindowTest, ManualDimensionTakesTwoEntersAndTheMeasurement)
+{
+    NewDrawing("HOUSE");
+    Command(CM_MANUALDIMENSION);
+    EXPECT_EQ(Tool().kind, KIND_LINE);
+    EXPECT_EQ(Tool().step, STEP_DIMENSION_FIRST);
+    EXPECT_EQ(client->ToolName(), "Dimension");
+    EXPECT_EQ(client->Prompt(), "press ENTER on the first point of the dimension");
+    EXPECT_EQ(client->helpContext, 250);
+
+    const int before = objects().count();
+    KeyAt(VK_ENTER, {100, 500});
+    EXPECT_EQ(Tool().step, STEP_DIMENSION_SECOND);
+    EXPECT_EQ(client->Prompt(), "press ENTER on the second point of the dimension");
+    EXPECT_EQ(objects().count(), before);
+
+    // 400 pixels of 5 mm: the prompt proposes 2000, the user types 2100.
+    Answer("input 2100");
+    KeyAt(VK_ENTER, {500, 480});
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+    ASSERT_EQ(objects().count(), before + 3);
+    EXPECT_EQ(objects()[before]->typeCode, TYPE_ARROW);
+    EXPECT_EQ(objects()[before + 1]->typeCode, TYPE_ARROW);
+    const auto& text = dynamic_cast<const TTextobj&>(*objects()[before + 2]);
+    EXPECT_EQ(text.typeCode, TYPE_LABEL_TEXT);
+    EXPECT_EQ(text.text, "2100");
+    const TPoint first = Child().ModelPointOf({100, 500});
+    EXPECT_EQ(objects()[before]->x1, first.x);
+    EXPECT_EQ(text.x1, first.x + 1000);
+    EXPECT_EQ(text.y1, first.y);
+    EXPECT_EQ(Tool().kind, KIND_PICK);
+    // Written: a repaint reads the same objects back.
+    EXPECT_EQ(int(ReadBack("HOUSE").size()), before + 3);
+}
+
+TEST_F(DimensionWindowTest, CancelledMeasurementLeavesNothingBehind)
+{
+    NewDrawing("HOUSE");
+    const std::string file = ReadWholeFile(Path("DWGS/HOUSE.DB0"));
+    const int before = objects().count();
+    Command(CM_MANUALDIMENSION);
+    KeyAt(VK_ENTER, {100, 500});
+    Answer("input cancel");
+    KeyAt(VK_ENTER, {500, 480});
+    EXPECT_EQ(objects().count(), before);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/HOUSE.DB0")), file);
+    EXPECT_EQ(Tool().kind, KIND_PICK);
+
+    // A length below 1 is refused the same way.
+    Command(CM_MANUALDIMENSION);
+    KeyAt(VK_ENTER, {100, 500});
+    Answer("input 0");
+    Answer("message ok");
+    KeyAt(VK_ENTER, {500, 480});
+    EXPECT_EQ(objects().count(), before);
+    EXPECT_EQ(lines, std::vector<std::string>{"message Measurement | Enter a whole number of millimetres from 1 to 32766"});
+    EXPECT_EQ(Tool().kind, KIND_PICK);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(DimensionWindowTest, TheMouseDrawsNothingInAManualDimension)
+{
+    NewDrawing("HOUSE");
+    const int before = objects().count();
+    Command(CM_MANUALDIMENSION);
+    Child().EvLButtonDown({100, 100});
+    Child().EvMouseMove({300, 100});
+    Child().EvLButtonUp({300, 100});
+    frame.ProcessEvents();
+    EXPECT_EQ(objects().count(), before);
+    EXPECT_EQ(Tool().step, STEP_DIMENSION_FIRST);
+}
+
+TEST_F(DimensionWindowTest, AutoDimensionsRenewTheFloorsDimensionsAndArea)
+{
+    NewDrawing("HOUSE");
+    Outline(FIRST_FLOOR, 1000, 1000, 4000, 3000);
+    Command(CM_FIRSTFLOOR);
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(CountOf(TYPE_DIMENSION_TEXT, FIRST_FLOOR), 4);
+    EXPECT_EQ(CountOf(TYPE_DIMENSION_LINE, FIRST_FLOOR), 8);
+    EXPECT_EQ(FloorArea(FIRST_FLOOR), 12);
+    EXPECT_EQ(Tool().kind, KIND_PICK);
+    // The first floor is not moved: only the ground floor is centred.
+    EXPECT_EQ(objects()[4]->x1, 1000);
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(CountOf(TYPE_DIMENSION_TEXT, FIRST_FLOOR), 4);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(DimensionWindowTest, AFloorWithoutWallsKeepsItsOwnArea)
+{
+    NewDrawing("HOUSE");
+    Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(FloorArea(GROUND_FLOOR), 12);
+
+    // The first floor holds an area of its own but no walls now: the ground floor's area must not
+    // end up in its record.
+    TDrawingEdit edit(objects());
+    static_cast<TInfoobj&>(edit.Modify(objects().FindByType(FloorRecordType(FIRST_FLOOR)))).infoValue = 7;
+    edit.Commit();
+    Answer("message no");
+    Command(CM_FIRSTFLOOR);
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(FloorArea(FIRST_FLOOR), 7);
+    EXPECT_EQ(FloorArea(GROUND_FLOOR), 12);
+}
+
+TEST_F(DimensionWindowTest, AutoDimensionsNeedAPlanView)
+{
+    Answer("message ok");
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(lines, std::vector<std::string>{"message  | You must be in a PLAN VIEW to use this function"});
+}
+
+TEST_F(DimensionWindowTest, DefDimensionsWithoutADrawingAskTheUnitsFirst)
+{
+    Answer("dialog 5450 check 5452 ok");
+    Answer("dialog 5600 set 5609 30 check 5602 ok");
+    Command(CM_DEFDIMENSIONS);
+    EXPECT_EQ(state().unitSystem, 0);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/IOFFSET.CFG")), "720 576 1152 2700 9 9 9");
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(DimensionWindowTest, DefDimensionsWithADrawingUseItsUnits)
+{
+    NewDrawing("HOUSE");
+    Answer("dialog 5500 set 5502 800 ok");
+    Command(CM_DEFDIMENSIONS);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/MOFFSET.CFG")), "600 800 1200 2700 10 9 10");
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+
+    // The next automatic run uses the new offset.
+    Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
+    Command(CM_AUTODIMENSIONS);
+    const int arrow = objects().FindByType(TYPE_DIMENSION_LINE);
+    const int wall = objects().FindByType(TYPE_EXTWALL);
+    ASSERT_NE(arrow, NO_INDEX);
+    EXPECT_EQ(objects()[arrow]->x1, objects()[wall]->x1 - 800);  // the left wall's line, 800 to its left
+}
+
+TEST_F(DimensionWindowTest, NewFloorFromTheFloorBelow)
+{
+    NewDrawing("HOUSE");
+    Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
+    Answer("message yes");
+    Command(CM_FIRSTFLOOR);
+    EXPECT_EQ(lines, std::vector<std::string>{NEW_FLOOR_QUESTION});
+    EXPECT_EQ(CountOf(TYPE_EXTWALL, FIRST_FLOOR), 4);
+    EXPECT_EQ(CountOf(TYPE_DIMENSION_TEXT, FIRST_FLOOR), 4);
+    EXPECT_EQ(FloorArea(FIRST_FLOOR), 12);
+    EXPECT_EQ(Tool().kind, KIND_PICK);
+    EXPECT_EQ(state().currentFloor, FIRST_FLOOR);
+    // The copies are on the first floor's levels and joined at their corners.
+    for (const auto& object : objects().Items()) {
+        if (!IsExternalWallOn(*object, FIRST_FLOOR))
+            continue;
+        EXPECT_EQ(object->z1, 25 + 2550);
+        EXPECT_EQ(object->z2, 25 + 2550 + 2400);
+    }
+
+    // The second floor from the first; a floor that has walls asks nothing.
+    Answer("message yes");
+    Command(CM_SECONDFLOOR);
+    EXPECT_EQ(CountOf(TYPE_EXTWALL, SECOND_FLOOR), 4);
+    lines.clear();
+    Command(CM_FIRSTFLOOR);
+    Command(CM_SECONDFLOOR);
+    Command(CM_GROUNDFLOOR);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(DimensionWindowTest, NewFloorDeclinedOrWithNothingBelow)
+{
+    NewDrawing("HOUSE");
+    // Nothing below: no question.
+    Command(CM_FIRSTFLOOR);
+    EXPECT_TRUE(lines.empty());
+
+    Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
+    const std::string file = ReadWholeFile(Path("DWGS/HOUSE.DB0"));
+    Answer("message no");
+    Command(CM_FIRSTFLOOR);
+    EXPECT_EQ(lines, std::vector<std::string>{NEW_FLOOR_QUESTION});
+    EXPECT_EQ(CountOf(TYPE_EXTWALL, FIRST_FLOOR), 0);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/HOUSE.DB0")), file);
+    // The second floor has nothing below it either.
+    lines.clear();
+    Command(CM_SECONDFLOOR);
+    EXPECT_TRUE(lines.empty());
+}
+
+}  // namespace
