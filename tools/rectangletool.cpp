@@ -4,6 +4,15 @@
 #include "model/modelunits.h"
 #include "model/viewmapping.h"
 
+void TRectangletool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    TLinetool::LButtonDown(dc, clientRect, x, y);
+    // No corner is marked any more, so arrows wait for a new one instead of measuring from 0.
+    lineDrawn = 0;
+    cornerXSet = false;
+    cornerYSet = false;
+}
+
 void TRectangletool::DrawFeedback(Canvas& dc, int)
 {
     const TBrush previous = dc.SelectBrush(TBrush{BrushKind::Hollow});

@@ -8,6 +8,8 @@ class TRectangletool : public TLinetool {
 public:
     TRectangletool() = default;
 
+    // A click clears the corners (CENTRE steps apart): the rectangle starts again with ENTER.
+    void LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y) override;
     // The rectangle over the box (x1, y1)-(x2, y2), unfilled.
     void DrawFeedback(Canvas& dc, int flag) override;
     // value: the typed length of an arrow key, model units.

@@ -67,6 +67,7 @@ void TTexttool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
     }
     if (kind != KIND_TYPED_TEXT)
         return;
+    lineEnded = false;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
     if (typedCount > 0) {
         // The line begun moves to the click.
@@ -135,12 +136,14 @@ void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
         text.clear();
         textLength = 0;
         typedCount = 0;
+        lineEnded = true;
         return;
     }
     if (character < FIRST_PRINTABLE || character == DELETE_CHARACTER || character > LAST_CHARACTER ||
         typedCount >= std::int32_t(MAX_TEXT))
         return;
     colour = state.currentColour;
+    lineEnded = false;
     text.resize(std::size_t(typedCount > 0 ? typedCount : 0));
     text.push_back(char(character));
     typedCount = std::int32_t(text.size());

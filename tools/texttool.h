@@ -41,6 +41,9 @@ public:
     std::string text;              // at most MAX_TEXT characters
     std::int32_t textLength = 0;
     std::int32_t typedCount = 0;   // characters typed into the current line
+    // True once ENTER has ended a line and nothing has been typed or clicked since: a second ENTER
+    // then finishes the text.
+    bool lineEnded = false;
 
 protected:
     // The font texts are shown in while they are typed.

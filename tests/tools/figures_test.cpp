@@ -438,16 +438,20 @@ TEST_F(Figures, RoundedRectangleIsPreviewedWithItsCornersAndStoresItsRadius)
     EXPECT_EQ(rounded.cornerRounding, 100);
 }
 
-TEST_F(Figures, AClickOnTheKeyboardFiguresOnlyClearsTheBox)
+TEST_F(Figures, AClickOnTheRectangleStartsItAgain)
 {
     TRectangleobjtool tool;
     tool.kind = KIND_RECTANGLE;
     Attach(tool);
     Key(tool, VK_ENTER, Device(2000, 2000));
+    tool.lineDrawn = 1;  // as the window sets it after ENTER
+    Key(tool, VK_RIGHT, Device(2000, 2000), 500);
     const TPoint click = Device(1000, 1000);
     tool.LButtonDown(dc, client, click.x, click.y);
     EXPECT_EQ(tool.x1, 0);
     EXPECT_EQ(tool.active, 0);
+    EXPECT_EQ(tool.lineDrawn, 0) << "arrows wait for a new corner";
+    EXPECT_FALSE(tool.cornerXSet);
     EXPECT_EQ(objects().count(), 4);
 }
 
