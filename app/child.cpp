@@ -3,7 +3,9 @@
 #include "app/client.h"
 #include "app/drawingfiles.h"
 #include "app/families/dimensionfamily.h"
+#include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
+#include "app/families/textfamily.h"
 #include "app/lengthprompt.h"
 #include "app/toolfamily.h"
 #include "dialogs/dialogsettings.h"
@@ -233,7 +235,7 @@ void TChild::EvKeyDown(int key)
     }
     if (HandleScrollKey(key))
         return;
-    if (key == VK_ANGLED_INPUT) {
+    if (key == VK_ANGLED_INPUT && !client.Family().TypesText(Tool())) {
         markX = markX == 0 ? ANGLED_INPUT_ON : 0;
         return;
     }
@@ -250,6 +252,16 @@ void TChild::EvKeyUp(int key)
 bool TChild::AskLength(const std::string& title, const std::string& prompt, int proposal, int& length)
 {
     return AskTypedLength(*this, title, prompt, proposal, LENGTH_BUFFER, FractionRule::Any, length);
+}
+
+void TChild::StartText()
+{
+    ::StartText(*this);
+}
+
+void TChild::RunLineStyleDialog()
+{
+    ::RunLineStyleDialog(*this);
 }
 
 void TChild::InputMeasurement()
@@ -283,6 +295,11 @@ void TChild::SetPrompt(const std::string& text)
 void TChild::SetToolName(const std::string& text)
 {
     client.SetToolName(text);
+}
+
+std::string TChild::ToolName() const
+{
+    return client.ToolName();
 }
 
 void TChild::SetDistance(const std::string& text)

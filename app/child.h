@@ -119,6 +119,10 @@ public:
     void RunPlanDialog(int kind);
     void RunLineDialog(int kind);
     void RunMultilineOrStairsDialog(int kind);
+    // Tools/Text: the text details dialog, then the text tool's alignment and direction.
+    void StartText();
+    // Tools/Line Style: the drawing tool style dialog, then the pen of the current tool.
+    void RunLineStyleDialog();
     // The measurement prompt of a tool in step 21: the length, proposed from the tool's current
     // one, becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1
     // installs the pick tool.
@@ -137,6 +141,7 @@ public:
     bool AskLength(const std::string& title, const std::string& prompt, int proposal, int& length) override;
     void SetPrompt(const std::string& text) override;
     void SetToolName(const std::string& text) override;
+    std::string ToolName() const override;
     void SetDistance(const std::string& text) override;
     void SetHelpContext(int context) override;
     int DatumMode() const override { return datumMode; }

@@ -5,6 +5,7 @@
 #include "app/families/extwallfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
+#include "app/families/linetextfamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/textfamily.h"
 #include "app/toolfamily.h"
@@ -19,6 +20,7 @@ std::vector<TFamilyRows> AllRows()
     return {
         ClientCommandRows(),
         LineFamilyRows(),
+        LineTextFamilyRows(),
         FigureFamilyRows(),
         TextFamilyRows(),
         SelectionFamilyRows(),

@@ -52,6 +52,8 @@ public:
     // Status texts and the help context of F1.
     virtual void SetPrompt(const std::string& text) = 0;
     virtual void SetToolName(const std::string& text) = 0;
+    // The text the tool gadget shows.
+    virtual std::string ToolName() const = 0;
     virtual void SetDistance(const std::string& text) = 0;
     virtual void SetHelpContext(int context) = 0;
 

@@ -153,6 +153,7 @@ void ScriptedRunner::Perform(TDialog& dialog, const DialogAction& action, TEdit*
 
 int ScriptedRunner::RunInput(TInputDialog& dialog)
 {
+    inputsShown.push_back({dialog.Title(), dialog.Prompt(), dialog.GetBuffer()});
     std::string opening = "input \"" + dialog.Title() + "\"";
     ScriptAnswer answer = TakeAnswer(opening);
     auto* input = std::get_if<InputAnswer>(&answer);

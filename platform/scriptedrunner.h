@@ -44,11 +44,20 @@ public:
     const std::vector<std::string>& Transcript() const { return transcript; }
     const std::vector<int>& HelpRequests() const { return helpRequests; }
 
+    // Each text input that opened, as the user saw it: title, prompt and the text it held.
+    struct ShownInput {
+        std::string title;
+        std::string prompt;
+        std::string text;
+    };
+    const std::vector<ShownInput>& InputsShown() const { return inputsShown; }
+
 private:
     std::deque<ScriptAnswer> answers;
     LineSink sink;
     std::vector<std::string> transcript;
     std::vector<int> helpRequests;
+    std::vector<ShownInput> inputsShown;
 
     void Report(const std::string& line);
     ScriptAnswer TakeAnswer(const std::string& opening);

@@ -39,6 +39,20 @@ new line and twice to finish.</p>
 <p><b>Line text.</b> The Line + Text tool draws a line and places a text beside it. Type the text
 (at most 21 characters) and choose whether it goes to the left of or above the line, or to the right
 of or below it. For an angled line pick above or below.</p>)"},
+    {244, "Arcs, ellipses, circles and rectangles",
+     R"(<h2>Figures</h2>
+<p><b>Arc.</b> Press ENTER on one end of the arc, move to the other end, level with or straight above
+or below the first, and press ENTER again. Type the height of the arc: a positive height draws it
+above the ends (left of them when they are one above the other), a negative height below (right of
+them).</p>
+<p><b>Ellipse.</b> Press the left button and drag over the ellipse. From the keyboard, ENTER and an
+arrow key with a length give a flat one.</p>
+<p><b>Circle.</b> Press the left button on the centre and drag sideways to the radius, or press
+ENTER on the centre and type the radius.</p>
+<p><b>Rectangle and rounded rectangle.</b> Press ENTER on a corner (for a rounded rectangle, type the
+corner radius), then press one horizontal and one vertical arrow key and type each side.</p>
+<p><b>Line style.</b> Tools/Line Style sets the pen of the current tool: thin or thick, solid,
+dashed, dotted or dot-dash.</p>)"},
     {250, "Walls and measurements",
      R"(<h2>External walls</h2>
 <p>Choose the wall type before drawing: one of the standard walls, or a custom wall of your own

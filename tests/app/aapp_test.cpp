@@ -97,7 +97,7 @@ TEST_F(FrameTest, TheMenuAndToolbarFollowTheTables)
     EXPECT_EQ(buttons, 17);
     EXPECT_NE(frame->CommandAction(CM_CENTRE), nullptr);
     EXPECT_TRUE(frame->CommandAction(CM_CENTRE)->isEnabled());
-    EXPECT_FALSE(frame->CommandAction(CM_LINETEXT)->isEnabled());
+    EXPECT_FALSE(frame->CommandAction(CM_STAIRS)->isEnabled());
 }
 
 TEST_F(FrameTest, StartShowsTheOpeningPrompt)
