@@ -51,6 +51,7 @@ TClient::TClient(FrameHost& frame) : frame(frame)
         MessageBox(message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
     };
     ReadColours();
+    LoadTextSettings();
     // The initial tool; the status texts wait for the frame's opening prompt.
     auto tool = std::make_unique<TLineobjtool>();
     tool->kind = KIND_PICK;

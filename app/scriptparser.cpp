@@ -220,10 +220,12 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
             code = 13;
         else if (name == "SPACE")
             code = 32;
+        else if (name == "BACKSPACE")
+            code = 8;
         else
             code = DecimalCode(c);
         if (code == 0) {
-            error = "char needs one character, ENTER, SPACE or a character code";
+            error = "char needs one character, ENTER, SPACE, BACKSPACE or a character code";
             return false;
         }
         statement.kind = Kind::Char;

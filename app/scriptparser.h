@@ -12,8 +12,8 @@
 //   ldown | lup | rdown | click [X Y | @X Y]   a button, first moving to the point when one is given
 //   key NAME                 ENTER, LEFT, UP, RIGHT, DOWN, ADD, SUBTRACT, ESCAPE, F1, a letter,
 //                            or a decimal key code
-//   char C                   a character: one character, ENTER, SPACE, or a decimal code of two
-//                            or more digits
+//   char C                   a character: one character, ENTER, SPACE, BACKSPACE, or a decimal
+//                            code of two or more digits
 //   paint | status | dump
 #include <string>
 

@@ -55,6 +55,11 @@ void TToolFamily::KeyUp(TToolSite&, int) const {}
 
 void TToolFamily::Char(TToolSite&, int) const {}
 
+bool TToolFamily::TypesText(const TDrawingtool&) const
+{
+    return false;
+}
+
 void TToolFamily::Leaving(TToolSite& site) const
 {
     // A line-family tool may have its rubber band or the plan resize's guide line out: both are

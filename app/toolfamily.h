@@ -30,6 +30,9 @@ public:
     virtual void KeyUp(TToolSite& site, int key) const;
     // A typed character.
     virtual void Char(TToolSite& site, int character) const;
+    // Whether the tool takes typed text now: letter keys are then characters of the text and do
+    // not switch the window's angled input.
+    virtual bool TypesText(const TDrawingtool& tool) const;
     // The tool is about to be replaced by another: take any feedback off the screen. The default
     // erases a line-family tool's rubber band and guide line.
     virtual void Leaving(TToolSite& site) const;

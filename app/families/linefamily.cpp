@@ -7,8 +7,7 @@
 #include "dialogs/ltxtdlg.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
 #include "platform/decimaltext.h"
@@ -93,13 +92,6 @@ public:
 
 const TLineFamily lineFamily{};
 
-// Line commands draw with the pen width chosen last.
-void UseCurrentPen(TCommandContext& context)
-{
-    if (TToolSite* window = context.Window())
-        window->Tool().penWidth = State().currentPenWidth;
-}
-
 void StartMultiline(TCommandContext& context)
 {
     UseCurrentPen(context);
@@ -175,6 +167,12 @@ TFamilyRows LineFamilyRows()
     return {commands, kinds, sequences};
 }
 
+void UseCurrentPen(TCommandContext& context)
+{
+    if (TToolSite* window = context.Window())
+        window->Tool().penWidth = State().currentPenWidth;
+}
+
 void RunMultilineDialog(TToolSite& site)
 {
     TInputDialog dialog(&site.DialogParent(), "Draw Multilines", "Number of Lines", std::to_string(MIN_MULTILINE_COUNT),
@@ -203,10 +201,15 @@ void RunLineTextDialog(TToolSite& site)
         site.Tool().y1 = NO_LINE_MARK;
         return;
     }
-    const std::string text = dialog.lineText;
-    if (text.size() >= 1 && text.size() <= 21)
-        StoreSettings(site.DialogParent(), "LTEXT.CFG",
-                      FormatC(LTEXT_CFG_FORMAT, dialog.lineTextSide, int(text.size()), text.c_str()));
+    // A text of nothing but blanks is written as no text, so the line gets no label rather than
+    // the label of the line before.
+    TLineTextSettings label;
+    label.side = dialog.lineTextSide;
+    if (dialog.lineText.find_first_not_of(' ') != std::string::npos)
+        label.text = dialog.lineText;
+    // Without the file the label would be the last line's: no label then.
+    if (!StoreSettings(site.DialogParent(), TLineTextSettings::file.metric, FormatLineTextSettings(label)))
+        site.Tool().y1 = NO_LINE_MARK;
 }
 
 void InputMeasurement(TToolSite& site)

@@ -13,11 +13,14 @@ inline constexpr char LINE_PROMPT[] = "ENTER start of line, then arrow key direc
 const TToolFamily& LineFamily();
 TFamilyRows LineFamilyRows();
 
+// Line commands draw with the pen width chosen last: the new tool's penWidth := currentPenWidth.
+void UseCurrentPen(TCommandContext& context);
 // Draw Multilines: the number of lines (2..100) into the current tool's libraryFlag; a cancel or
 // a number out of range installs the pick tool.
 void RunMultilineDialog(TToolSite& site);
-// The line-text dialog of Line + Text: writes CFG/LTEXT.CFG for a text of 1 to 21 characters;
-// when it is not confirmed the tool's y1 becomes NO_LINE_MARK.
+// The line-text dialog of Line + Text: writes CFG/LTEXT.CFG with the text and its side (no text
+// for one of nothing but blanks); when it is not confirmed, or the file cannot be written, the
+// tool's y1 becomes NO_LINE_MARK.
 void RunLineTextDialog(TToolSite& site);
 // The measurement prompt of a tool in step 21: the length, proposed from the tool's current one,
 // becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1

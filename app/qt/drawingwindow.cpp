@@ -88,7 +88,7 @@ void DrawingView::keyPressEvent(QKeyEvent* event)
     const QString text = event->text();
     if (text.size() == 1) {
         const int character = text.at(0).unicode();
-        if (character == '\r' || (character >= 32 && character < 256))
+        if (character == '\r' || character == '\b' || (character >= 32 && character < 256))
             owner.Child().EvChar(character);
     }
 }
