@@ -187,6 +187,10 @@ public:
 // Circle: dragged from its centre, or ENTER with a typed radius.
 class TCircleFamily : public TToolFamily {
 public:
+    // While a circle is dragged the tool's first point is a corner of its box, not a point the
+    // user marked: the read-out does not measure from it.
+    bool MeasuresFromStart(const TDrawingtool&) const override { return false; }
+
     void KeyDown(TToolSite& site, int key) const override
     {
         if (key != VK_ENTER || !AskRadius(site, "in millimetres", "100", "4"))

@@ -87,6 +87,15 @@ public:
 
     bool TypesText(const TDrawingtool& tool) const override { return tool.kind == KIND_TYPED_TEXT; }
 
+    // A line typed but not ended with ENTER is not in the drawing: the window shows the drawing
+    // without it.
+    void Leaving(TToolSite& site) const override
+    {
+        const auto* tool = dynamic_cast<const TTexttool*>(&site.Tool());
+        if (tool && tool->kind == KIND_TYPED_TEXT && tool->typedCount > 0)
+            site.Refresh(0);
+    }
+
     void Char(TToolSite& site, int character) const override
     {
         auto* tool = dynamic_cast<TTexttool*>(&site.Tool());

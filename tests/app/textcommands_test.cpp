@@ -164,6 +164,28 @@ TEST_F(TextCommandsTest, AnEnterOnAnEmptyFirstLineCommitsNothing)
     EXPECT_EQ(TextAt(4).text, "B");
 }
 
+TEST_F(TextCommandsTest, ALineLeftUnendedGoesWithTheTool)
+{
+    auto inked = [this] {
+        int count = 0;
+        for (int y = 230; y < 310; ++y)
+            for (int x = 190; x < 320; ++x)
+                count += Pixel(x, y) != state().currentFillColour;
+        return count;
+    };
+    frame.ProcessEvents();
+    ASSERT_EQ(inked(), 0);
+    Answer("dialog 2300 check 2302 ok");
+    Command(CM_TEXT);
+    Click({200, 300});
+    Type("HALL");
+    frame.ProcessEvents();
+    EXPECT_GT(inked(), 0) << "the characters show as they are typed";
+    Command(CM_LINE);
+    EXPECT_EQ(inked(), 0);
+    EXPECT_EQ(objects().count(), 4);
+}
+
 TEST_F(TextCommandsTest, ChangeTextReplacesTheWordsOfTheTextClicked)
 {
     Answer("dialog 2300 ok");
