@@ -5,6 +5,7 @@
 #include "app/qt/eventcanvas.h"
 #include "app/qt/keycodes.h"
 #include "model/infoobj.h"
+#include "tools/texttool.h"
 #include "platform/qt/printersetupdialog.h"
 #include "tests/app/appfixture.h"
 
@@ -221,6 +222,30 @@ TEST_F(FrameTest, ThePointerEnteringTheViewPlacesTheCursor)
     QEnterEvent enter(at, at, View(window).mapToGlobal(at));
     QApplication::sendEvent(&View(window), &enter);
     EXPECT_EQ(window.CursorPos(), (TPoint{120, 80}));
+}
+
+TEST_F(FrameTest, TypedTextTakesLettersAndBackspaceFromTheKeyboard)
+{
+    DrawingWindow& window = OpenDrawing("PLAN");
+    frame->Client().SetToolForKind(KIND_TYPED_TEXT);
+    auto& tool = static_cast<TTexttool&>(*frame->Client().currentTool);
+    auto press = [&](int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(&View(window), &event);
+    };
+    View(window).setFocus();
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(200, 200), View(window).mapToGlobal(QPointF(200, 200)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&View(window), &click);
+    press(Qt::Key_A, "A", Qt::ShiftModifier);
+    press(Qt::Key_B, "b");
+    press(Qt::Key_Backspace, "\b");
+    press(Qt::Key_C, "c");
+    EXPECT_EQ(tool.text, "Ac");
+    EXPECT_EQ(window.Child().markX, 0) << "A is a letter of the text here";
+    press(Qt::Key_Return, "\r");
+    EXPECT_EQ(State().objects.count(), 6);
+    EXPECT_EQ(tool.typedCount, 0);
 }
 
 TEST_F(FrameTest, TheWheelScrollsByWholeNotchesHoweverFinelyItTurns)
