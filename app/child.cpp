@@ -249,7 +249,8 @@ void TChild::EvKeyUp(int key)
         client.Family().KeyUp(*this, key);
 }
 
-bool TChild::AskLength(const std::string& title, const std::string& prompt, int proposal, int& length)
+bool TChild::AskLength(const std::string& title, const std::string& prompt, std::optional<int> proposal,
+                       int& length)
 {
     return AskTypedLength(*this, title, prompt, proposal, LENGTH_BUFFER, FractionRule::Any, length);
 }

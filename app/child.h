@@ -32,12 +32,6 @@ constexpr int VK_ANGLED_INPUT = 'A';
 // markX while angled input is on: the arrow keys then only move the cursor.
 constexpr int ANGLED_INPUT_ON = 50;
 
-// Datum modes.
-constexpr int DATUM_OFF = 1;
-constexpr int DATUM_REQUESTED = 2;
-constexpr int DATUM_SET = 3;
-constexpr int DATUM_SET_ANGLE = 4;
-
 class TChild : public TWindow, public TToolWindow, public TToolSite {
 public:
     explicit TChild(TClient& client);
@@ -138,7 +132,8 @@ public:
     void Message(const std::string& text, const std::string& title) override;
     TPoint Cursor() const override { return GetCursorPos(); }
     void SetCursor(TPoint device) override { SetCursorPos(device); }
-    bool AskLength(const std::string& title, const std::string& prompt, int proposal, int& length) override;
+    bool AskLength(const std::string& title, const std::string& prompt, std::optional<int> proposal,
+                   int& length) override;
     void SetPrompt(const std::string& text) override;
     void SetToolName(const std::string& text) override;
     std::string ToolName() const override;

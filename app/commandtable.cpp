@@ -4,6 +4,7 @@
 #include "app/families/dimensionfamily.h"
 #include "app/families/extwallfamily.h"
 #include "app/families/figurefamily.h"
+#include "app/families/intwallfamily.h"
 #include "app/families/linefamily.h"
 #include "app/families/linetextfamily.h"
 #include "app/families/selectionfamily.h"
@@ -26,6 +27,7 @@ std::vector<TFamilyRows> AllRows()
         SelectionFamilyRows(),
         ExtWallFamilyRows(),
         DimensionFamilyRows(),
+        IntWallFamilyRows(),
     };
 }
 

@@ -5,12 +5,13 @@
 #include "model/drawingstate.h"
 #include "platform/inputdialog.h"
 
-bool AskTypedLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal, int buffer,
+bool AskTypedLength(TWindow& parent, const std::string& title, const std::string& prompt,
+                    std::optional<int> proposal, int buffer,
                     FractionRule rule, int& length)
 {
     const int unitSystem = State().unitSystem;
     if (unitSystem == 1) {
-        TInputDialog dialog(&parent, title, prompt, std::to_string(proposal), buffer);
+        TInputDialog dialog(&parent, title, prompt, proposal ? std::to_string(*proposal) : std::string(), buffer);
         if (dialog.Execute() != IDOK)
             return false;
         const std::optional<std::int32_t> typed = ReadWholeNumber(dialog.GetBuffer(), TYPED_MILLIMETRES);
@@ -21,7 +22,7 @@ bool AskTypedLength(TWindow& parent, const std::string& title, const std::string
         length = *typed;
         return true;
     }
-    TFeetdlg dialog(&parent, 9500, proposal);
+    TFeetdlg dialog(&parent, 9500, proposal.value_or(0));
     if (dialog.Execute() != IDOK)
         return false;
     length = dialog.Length(rule);

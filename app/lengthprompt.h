@@ -4,6 +4,7 @@
 // model units; anything else is refused with a message saying what is expected.
 #include "dialogs/imperial.h"
 
+#include <optional>
 #include <string>
 
 class TWindow;
@@ -11,9 +12,10 @@ class TWindow;
 // The metric length box holds at most 8 digits.
 constexpr int LENGTH_BUFFER = 9;
 
-// Asks a length: metric an input box of `buffer` characters holding the proposal, imperial the
-// feet-and-inches dialog counting a fraction by `rule`. False when cancelled, or when the entry is
+// Asks a length: metric an input box of `buffer` characters holding the proposal (empty without
+// one), imperial the feet-and-inches dialog (zeros without one) counting a fraction by `rule`. False when cancelled, or when the entry is
 // not a whole number of model units from 1 to 32766, which a message box titled `title` has then
 // said.
-bool AskTypedLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal, int buffer,
+bool AskTypedLength(TWindow& parent, const std::string& title, const std::string& prompt,
+                    std::optional<int> proposal, int buffer,
                     FractionRule rule, int& length);

@@ -8,12 +8,19 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class Canvas;
 class TDrawingtool;
 class TToolFamily;
 class TWindow;
+
+// Datum modes: off, requested (the next click sets it), set, set with the angle read-out.
+constexpr int DATUM_OFF = 1;
+constexpr int DATUM_REQUESTED = 2;
+constexpr int DATUM_SET = 3;
+constexpr int DATUM_SET_ANGLE = 4;
 
 class TToolSite {
 public:
@@ -39,9 +46,11 @@ public:
     virtual TPoint ModelPointOf(TPoint device) const = 0;
     virtual TPoint DevicePointOf(TPoint model) const = 0;
 
-    // Asks a length typed for an arrow key: metric an input box (millimetres) holding the proposal,
-    // imperial the feet-and-inches dialog. False when cancelled or outside 1..32766.
-    virtual bool AskLength(const std::string& title, const std::string& prompt, int proposal, int& length) = 0;
+    // Asks a length typed for an arrow key: metric an input box (millimetres) holding the proposal
+    // (empty without one), imperial the feet-and-inches dialog. False when cancelled or outside
+    // 1..32766.
+    virtual bool AskLength(const std::string& title, const std::string& prompt, std::optional<int> proposal,
+                           int& length) = 0;
 
     // Repaints from the drawing file: Refresh's modes (0 the whole window, 3 the library preview
     // strip, 9 the whole window at once, 15 the tool's edit area), a device area, a model area.

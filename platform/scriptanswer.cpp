@@ -137,12 +137,14 @@ bool ParseScriptAnswer(const std::vector<ScriptWord>& words, ScriptAnswer& answe
     }
     if (kind == "input") {
         if (words.size() != 2) {
-            error = words.size() < 2 ? "input needs a text or cancel" : "input takes one text (quote a text with blanks)";
+            error = words.size() < 2 ? "input needs a text, cancel or ok" : "input takes one text (quote a text with blanks)";
             return false;
         }
         InputAnswer input;
         if (!words[1].quoted && words[1].text == "cancel")
             input.cancel = true;
+        else if (!words[1].quoted && words[1].text == "ok")
+            input.keep = true;
         else
             input.text = words[1].text;
         answer = std::move(input);
@@ -180,7 +182,7 @@ bool ParseScriptAnswer(const std::string& line, ScriptAnswer& answer, std::strin
 
 static std::string Quoted(const std::string& text)
 {
-    bool plain = !text.empty() && text != "cancel";
+    bool plain = !text.empty() && text != "cancel" && text != "ok";
     for (char c : text)
         if (std::isspace(static_cast<unsigned char>(c)) || c == '"' || c == '\\')
             plain = false;
@@ -214,7 +216,7 @@ std::string DescribeAnswer(const ScriptAnswer& answer)
         return text;
     }
     if (auto* input = std::get_if<InputAnswer>(&answer))
-        return input->cancel ? "input cancel" : "input " + Quoted(input->text);
+        return input->cancel ? "input cancel" : input->keep ? "input ok" : "input " + Quoted(input->text);
     const MessageAnswer& message = std::get<MessageAnswer>(answer);
     if (message.enter)
         return "message enter";

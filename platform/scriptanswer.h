@@ -8,10 +8,11 @@
 //       select CTL TEXT  selects the list-box item equal to TEXT
 //       press CTL        presses a button (press 9: Help)
 //       ok               OK (Enter);  cancel: Escape
-//   input TEXT           the text input ends with OK holding TEXT;  input cancel: it is cancelled
+//   input TEXT           the text input ends with OK holding TEXT;  input cancel: it is cancelled;
+//                        input ok: it ends with OK holding the text it opened with
 //   message ok|cancel|yes|no   that button;  message enter: the box's default button
 //
-// Words are separated by blanks; a TEXT holding blanks (or empty, or the word cancel after input)
+// Words are separated by blanks; a TEXT holding blanks (or empty, or the word cancel or ok after input)
 // goes in double quotes, inside which \" stands for a quote and \\ for a backslash.
 #include <string>
 #include <variant>
@@ -31,6 +32,7 @@ struct DialogAnswer {
 
 struct InputAnswer {
     bool cancel = false;
+    bool keep = false;  // OK with the text as the box opened
     std::string text;
 };
 

@@ -161,7 +161,8 @@ int ScriptedRunner::RunInput(TInputDialog& dialog)
         throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));
     if (input->cancel)
         return IDCANCEL;
-    dialog.SetBuffer(input->text);
+    if (!input->keep)
+        dialog.SetBuffer(input->text);
     return IDOK;
 }
 

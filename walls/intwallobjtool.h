@@ -91,6 +91,12 @@ public:
     std::int32_t& sideInForce() { return objectIndex; }  // of the wall being built
     std::int32_t& angle() { return lineAux1; }
     std::int32_t& proposedLength() { return libraryFlag; }  // by Setup; 0 = no proposal
+    // The second face under the names the wall record gives it.
+    std::int32_t& faceStartX() { return face2StartX; }
+    std::int32_t& faceStartZ() { return face2Aux; }
+    std::int32_t& faceStartY() { return face2StartY; }
+    std::int32_t& faceEndX() { return face2EndX; }
+    std::int32_t& faceEndY() { return face2EndY; }
 
     // The fields of the internal-wall tool, in their fixed order after the base fields.
     std::int32_t feedbackShown = 0;         // 1 while the rubber band is on screen

@@ -1,5 +1,6 @@
 #include "app/families/extwallfamily.h"
 
+#include "app/families/arrowkeys.h"
 #include "app/toolfamily.h"
 #include "app/toolsite.h"
 #include "dialogs/dialogsettings.h"
@@ -11,8 +12,6 @@
 #include "model/settingsrecords.h"
 #include "resources/menus.h"
 #include "walls/extwallobjtool.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -27,64 +26,6 @@ const char* const EXTERNAL_WALL_TOOL_NAME = "Ext. Walls";
 // The storey fields (base level, ground, first, second storey) of the external-wall settings.
 constexpr int METRIC_WALL_LEVELS[4] = {25, 2550, 2400, 2400};
 constexpr int IMPERIAL_WALL_LEVELS[4] = {24, 2328, 2304, 2304};
-
-// The measuring direction of an arrow key: up 1, right 2, down 3, left 4.
-int MeasureDirectionOf(int key)
-{
-    switch (key) {
-    case VK_UP:
-        return 1;
-    case VK_RIGHT:
-        return 2;
-    case VK_DOWN:
-        return 3;
-    default:
-        return 4;
-    }
-}
-
-const char* DirectionName(int key)
-{
-    switch (key) {
-    case VK_UP:
-        return "UP:";
-    case VK_RIGHT:
-        return "RIGHT:";
-    case VK_DOWN:
-        return "DOWN:";
-    default:
-        return "LEFT:";
-    }
-}
-
-bool IsArrowKey(int key)
-{
-    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
-}
-
-// Angled input: an arrow moves the cursor one pixel, inside the client area.
-void NudgeCursor(TToolSite& site, int key)
-{
-    TPoint cursor = site.Cursor();
-    const TRect rect = site.ClientRect();
-    switch (key) {
-    case VK_LEFT:
-        --cursor.x;
-        break;
-    case VK_RIGHT:
-        ++cursor.x;
-        break;
-    case VK_UP:
-        --cursor.y;
-        break;
-    default:
-        ++cursor.y;
-        break;
-    }
-    cursor.x = std::clamp(cursor.x, 0, std::max(0, rect.Width() - 1));
-    cursor.y = std::clamp(cursor.y, 0, std::max(0, rect.Height() - 1));
-    site.SetCursor(cursor);
-}
 
 class TExtWallFamily : public TToolFamily {
 public:
@@ -119,10 +60,10 @@ public:
             return;
         // The start snaps onto a wall end, and the distance to the next wall end in the arrow's
         // direction is offered as the length.
-        tool.measureDirection() = MeasureDirectionOf(key);
+        tool.measureDirection() = ArrowDirection(key);
         tool.SubCommand(2);
         int length = 0;
-        if (!site.AskLength("WALL LENGTH", DirectionName(key), tool.libraryFlag, length)) {
+        if (!site.AskLength("WALL LENGTH", ArrowPrompt(key), tool.libraryFlag, length)) {
             site.AbandonTool();
             return;
         }

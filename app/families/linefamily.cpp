@@ -1,5 +1,6 @@
 #include "app/families/linefamily.h"
 
+#include "app/families/arrowkeys.h"
 #include "app/lengthprompt.h"
 #include "app/toolfamily.h"
 #include "app/toolsite.h"
@@ -29,11 +30,6 @@ const char* const MULTILINE_PROMPT =
 
 // The measurement prompt takes up to 7 characters.
 constexpr int MEASUREMENT_BUFFER = 8;
-
-bool IsArrowKey(int key)
-{
-    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
-}
 
 // Erases the multiline's rubber band while it is on the screen.
 void EraseRubberBand(TToolSite& site)

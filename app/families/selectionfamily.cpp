@@ -9,10 +9,6 @@
 
 namespace {
 
-// Datum modes the family sets.
-constexpr int DATUM_OFF = 1;
-constexpr int DATUM_SET = 3;
-
 class TSelectionFamily : public TToolFamily {
 public:
     void LButtonDown(TToolSite& site, TPoint point) const override
