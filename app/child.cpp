@@ -5,6 +5,7 @@
 #include "app/families/dimensionfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
+#include "app/families/selectionfamily.h"
 #include "app/families/textfamily.h"
 #include "app/lengthprompt.h"
 #include "app/toolfamily.h"
@@ -15,6 +16,7 @@
 #include "model/list.h"
 #include "model/object.h"
 #include "model/planpainter.h"
+#include "model/selectionlist.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
@@ -313,10 +315,6 @@ void TChild::SetHelpContext(int context)
     client.helpContext = context;
 }
 
-int TChild::SavedToolKind() const
-{
-    return client.savedToolKind;
-}
 
 void TChild::SetPickTool()
 {
@@ -331,6 +329,16 @@ void TChild::SetToolForKind(int kind)
 void TChild::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
     client.InstallTool(std::move(tool), family);
+}
+
+void TChild::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+{
+    client.InstallToolKeepingCurrent(std::move(tool), family);
+}
+
+void TChild::RestoreKeptTool()
+{
+    client.RestoreKeptTool();
 }
 
 // The datum and the cursor-distance read-out
@@ -532,7 +540,21 @@ void TChild::Undo()
         return;
     ++undoCount;
     undoEditCount = objects.EditCount();
+    // The selection list's indices may name the object taken back.
+    ClearCopyList();
     Refresh(0);
+}
+
+// Edit/Paste and the rotation check: the selection family's
+
+void TChild::Paste()
+{
+    PasteFromBuffer(*this);
+}
+
+int TChild::CheckRotatableSelection()
+{
+    return ::CheckRotatableSelection(*this);
 }
 
 // File/Save As

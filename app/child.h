@@ -102,6 +102,13 @@ public:
     // Edit/Undo: removes the last object drawn on the floor in view (never an external wall or a
     // floor record), at most three in a row.
     void Undo();
+    // Edit/Paste: the paste buffer's objects added near the lower left of the view, then moved
+    // with the move tool like a selection.
+    void Paste();
+    // Before a turn by other than a quarter turn: 1 (refused) when the move tool's selection holds
+    // an arc, ellipse, rectangle or rounded rectangle, which a message has then said, or when
+    // nothing is selected; 0 when the turn may go ahead.
+    int CheckRotatableSelection();
     // File/Save As.
     void SaveAs();
     // File/Export Bitmap: the window's image as DWGS/<name>.BMP, 24 bits per pixel.
@@ -143,10 +150,11 @@ public:
     void SetDatumMode(int mode) override;
     void SetDatum(int mode, TPoint model) override;
     int MarkX() const override { return markX; }
-    int SavedToolKind() const override;
     void SetPickTool() override;
     void SetToolForKind(int kind) override;
     void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
+    void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
+    void RestoreKeptTool() override;
     // A cancelled or refused input: the window is repainted and the pick tool installed.
     void AbandonTool() override;
 

@@ -19,6 +19,7 @@
 #include "model/list.h"
 #include "model/planpainter.h"
 #include "model/programdirectory.h"
+#include "model/selectionlist.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
 #include "model/drawingedit.h"
@@ -118,6 +119,34 @@ void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily&
         Family().Leaving(*active);
     currentTool = std::move(tool);
     currentFamily = &family;
+    kept = TKeptTool();
+}
+
+void TClient::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+{
+    if (currentTool && active)
+        Family().Leaving(*active);
+    TKeptTool keep{std::move(currentTool), currentFamily, helpContext, toolName, prompt};
+    currentTool = std::move(tool);
+    currentFamily = &family;
+    kept = std::move(keep);
+}
+
+void TClient::RestoreKeptTool()
+{
+    if (!kept.tool) {
+        SetPickTool();
+        return;
+    }
+    TKeptTool back = std::move(kept);
+    if (currentTool && active)
+        Family().Leaving(*active);
+    back.tool->active = 0;
+    currentTool = std::move(back.tool);
+    currentFamily = back.family;
+    helpContext = back.helpContext;
+    SetToolName(back.toolName);
+    SetPrompt(back.prompt);
 }
 
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool)
@@ -287,6 +316,8 @@ void TClient::ResetDrawingState(const std::string& name)
     // A new drawing counts its actions from 0; an opened one from its file's counter.
     state.groupIdCounter = 0;
     state.displayMode = 0;
+    // The selection list's indices belong to the drawing that was open.
+    ClearCopyList();
 }
 
 void TClient::BuildNewDrawing(const std::string& name)

@@ -50,8 +50,6 @@ public:
     const TToolFamily* currentFamily = nullptr;
     // The help context of the current tool, for F1.
     int helpContext = HELP_PICK_TOOL;
-    // The kind of the tool that was current before a zoom rectangle was started.
-    int savedToolKind = 21;
 
     // Installs the pick tool: help context 500, "Pick Tool", "Select a function or drawing tool".
     void SetPickTool();
@@ -62,6 +60,15 @@ public:
     // by the family of its kind. The family of the tool it replaces takes its feedback off first.
     void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
+    // Installs a tool for a while (the zoom rectangle) and keeps the current one whole, with its
+    // family, help context and status texts, to return to with RestoreKeptTool. Any other tool
+    // installed since drops the kept one.
+    void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
+    // Puts the kept tool back as it was, its feedback flags cleared (the view it drew its feedback
+    // in is gone); the pick tool when none is kept.
+    void RestoreKeptTool();
+    // True while a tool is kept to return to.
+    bool HasKeptTool() const { return kept.tool != nullptr; }
     // The family of the current tool.
     const TToolFamily& Family() const;
 
@@ -129,7 +136,17 @@ public:
     static void ReadColours();
 
 private:
+    // The tool kept while another is installed for a while, and what showed with it.
+    struct TKeptTool {
+        std::unique_ptr<TDrawingtool> tool;
+        const TToolFamily* family = nullptr;
+        int helpContext = HELP_PICK_TOOL;
+        std::string toolName;
+        std::string prompt;
+    };
+
     FrameHost& frame;
+    TKeptTool kept;
     std::vector<std::unique_ptr<TChild>> children;
     TChild* active = nullptr;
     std::string prompt;

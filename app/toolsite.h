@@ -76,13 +76,15 @@ public:
     // The view: after its extents or origin changed (a zoom rectangle), repaint and resync the
     // scroll bars.
     virtual void ApplyView() = 0;
-    // The kind of the tool that was current before a zoom rectangle was started.
-    virtual int SavedToolKind() const = 0;
 
     // The next tool: the pick tool; the tool that belongs to a kind; a tool made here.
     virtual void SetPickTool() = 0;
     virtual void SetToolForKind(int kind) = 0;
     virtual void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
+    // Installs a tool for a while (the zoom rectangle), keeping the current one whole; puts the
+    // kept one back as it was, its feedback flags cleared (the pick tool when none is kept).
+    virtual void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
+    virtual void RestoreKeptTool() = 0;
     // A cancelled or refused input: the window is repainted and the pick tool installed.
     virtual void AbandonTool() = 0;
 };

@@ -25,12 +25,22 @@ and openings can be lined up between floors. Choose the floors to show together 
 dimensions appear in the overlay view.</p>)"},
     {230, "Moving and rotating",
      R"(<h2>Moving and rotating</h2>
-<p>Drag with the left button completely over the items to move. Click the left button on a
-reference point, then move with the left button, or turn with the right button: type the
-clockwise angle in whole degrees, then fine-tune with the + and - keys. Arcs, rectangles and rounded
-rectangles turn only in steps of 90 degrees.</p>
+<p>Drag with the left button completely over the items to move: only items wholly inside the
+rectangle, on the floor in view, are taken; walls never are. Click the left button on a reference
+point, then move with the left button (the reference point goes where you click) or with the arrow
+keys, or turn with the right button: type the clockwise angle in whole degrees, 0 to 360, then
+fine-tune with the + and - keys. Arcs, ellipses, rectangles and rounded rectangles turn only in steps
+of 90 degrees.</p>
 <p>Nothing is kept until you press ENTER: a move or turn that is not locked with ENTER disappears
-when the window is next redrawn.</p>)"},
+when you choose another tool or the window is next redrawn.</p>
+<h2>Copy, paste and erase</h2>
+<p><b>Copy</b> keeps the items you drag over for pasting, in this drawing or another. <b>Paste</b>
+puts them near the lower left of the view; click a reference point on them and click where it goes,
+then press ENTER. <b>Erase</b> deletes the items you drag over; walls stay (delete them with the
+wall commands).</p>
+<h2>Zoom up</h2>
+<p>Drag over the area to enlarge. The tool you were using comes back as it was, so you can go on
+drawing; Zoom/Normal Size shows the whole sheet again.</p>)"},
     {242, "Text and line text",
      R"(<h2>Text</h2>
 <p><b>Text details.</b> Choose whether a text is centred on the point you click or starts at it,

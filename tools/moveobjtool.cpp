@@ -234,14 +234,25 @@ bool TMoveobjtool::NeedsQuarterTurns() const
     return false;
 }
 
-void TMoveobjtool::NoteMoveStart()
+void TMoveobjtool::NoteMoveStart(Canvas& dc)
 {
     if (changed)
         return;
     const TList& objects = State().objects;
     for (int index : SelectedIndices())
-        movedFrom.Add(objects[index]->Bounds());
+        movedFrom.Add(PaintedBounds(*objects[index], dc));
     changed = true;
+}
+
+TModelBox TMoveobjtool::ChangedArea(Canvas& dc) const
+{
+    if (!changed)
+        return {};
+    TModelBox area = movedFrom;
+    const TList& objects = State().objects;
+    for (int index : SelectedIndices())
+        area.Add(PaintedBounds(*objects[index], dc));
+    return area;
 }
 
 void TMoveobjtool::LockSelection(TDrawingEdit& edit)
@@ -251,6 +262,7 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
     for (int index : SelectedIndices())
         edit.Modify(index);
     changed = false;
+    movedFrom = TModelBox();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -277,7 +289,7 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
     currentX = targetX;
     currentY = targetY;
 
-    NoteMoveStart();
+    NoteMoveStart(dc);
     const TList& objects = State().objects;
     for (int index : SelectedIndices()) {
         TObject& object = *objects[index];
@@ -303,7 +315,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     const std::vector<int> indices = SelectedIndices();
     for (int index : indices)
         DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
-    NoteMoveStart();
+    NoteMoveStart(dc);
     for (int index : indices) {
         TObject& object = *objects[index];
         TurnObject(object, turn, dc);
@@ -342,6 +354,15 @@ void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColo
     dc.Flush();
     dc.SelectPen(oldPen);
     dc.SetROP2(oldRop);
+}
+
+void TMoveobjtool::TakeBandOff(Canvas& dc, const TRect& clientRect)
+{
+    if (!bandShown)
+        return;
+    SetupViewMapping(dc, clientRect);
+    DrawDragBand(dc);
+    bandShown = false;
 }
 
 void TMoveobjtool::DrawDragBand(Canvas& dc)

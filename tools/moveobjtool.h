@@ -55,11 +55,17 @@ public:
     // leaves it).
     bool ViewZoomed() const { return viewZoomed; }
 
-    // Enter: hands the moved and turned objects to the edit that writes the drawing file. The
-    // area to repaint is the edit's area together with LockArea (where they were).
+    // True when the selection moved or turned since it was made or last locked.
+    bool SelectionChanged() const { return changed; }
+    // Where the selection stood before it moved or turned and where it stands now, as painted on
+    // dc (model units); empty when it has not moved.
+    TModelBox ChangedArea(Canvas& dc) const;
+    // Enter: hands the moved and turned objects to the edit that writes the drawing file.
     void LockSelection(TDrawingEdit& edit);
-    // Where the selection stood before it moved or turned, model units; empty when it has not.
-    const TModelBox& LockArea() const { return movedFrom; }
+
+    // The drag rectangle on the screen, taken off (the tool is replaced mid-drag).
+    bool BandShown() const { return bandShown; }
+    void TakeBandOff(Canvas& dc, const TRect& clientRect);
 
     // Other names of inherited words.
     std::int32_t& rotationStep() { return x2; }      // whole degrees, clockwise
@@ -85,7 +91,7 @@ private:
     // exclusive-or.
     void DrawDragBand(Canvas& dc);
     // Notes where the selection stands before its first change.
-    void NoteMoveStart();
+    void NoteMoveStart(Canvas& dc);
 
     std::vector<TCopyEntry> selection;
     bool bandShown = false;  // the drag rectangle is on the screen

@@ -42,6 +42,34 @@ bool LiesInside(const TObject& object, const TSelectionRect& rect)
     return rect.StrictlyHolds(object.x1, object.y1) && rect.StrictlyHolds(object.x2, object.y2);
 }
 
+TModelBox PaintedBounds(const TObject& object, Canvas& dc)
+{
+    TModelBox box = object.Bounds();
+    const auto* text = dynamic_cast<const TTextobj*>(&object);
+    if (!text)
+        return box;
+    const int scale = State().unitsPerLogical > 0 ? State().unitsPerLogical : 1;
+    const TFont old = dc.SelectFont(text->MakeFont(scale));
+    const std::size_t shown = std::size_t(std::clamp<std::int32_t>(text->textLength, 0, std::int32_t(text->text.size())));
+    const TPoint extent = dc.GetTextExtent(text->text.substr(0, shown));
+    dc.SelectFont(old);
+    const double width = double(extent.x) * scale;
+    const double height = double(extent.y) * scale;
+    // The baseline turns clockwise by the escapement; "up" is the side the letters stand on.
+    const unsigned flags = text->AlignFlags(TA_LEFT | TA_TOP);
+    const double u0 = (flags & TA_CENTER) == TA_CENTER ? -width / 2 : (flags & TA_RIGHT) ? -width : 0.0;
+    const double v0 = (flags & TA_BOTTOM) ? 0.0 : -height;
+    const double radians = double(text->escapement) * std::numbers::pi / 1800.0;
+    const double alongX = std::cos(radians);
+    const double alongY = -std::sin(radians);
+    const double upX = std::sin(radians);
+    const double upY = std::cos(radians);
+    for (const double u : {u0, u0 + width})
+        for (const double v : {v0, v0 + height})
+            box.Add(TruncToInt32(text->x1 + u * alongX + v * upX), TruncToInt32(text->y1 + u * alongY + v * upY));
+    return box;
+}
+
 void ShiftObject(TObject& object, std::int32_t dx, std::int32_t dy)
 {
     object.ForEachPoint([dx, dy](std::int32_t& x, std::int32_t& y) {

@@ -20,6 +20,8 @@ struct TSelectionRect {
     bool StrictlyHolds(std::int32_t x, std::int32_t y) const { return minX < x && x < maxX && minY < y && y < maxY; }
 };
 
+#include "model/modelbox.h"
+
 // Objects a selection may hold: everything but walls, design rooms and floor records.
 bool IsSelectableType(int typeCode);
 
@@ -28,6 +30,10 @@ bool IsSelectableType(int typeCode);
 // two ends of its shaft, every other figure by its two points. A polygon without vertices is
 // never inside.
 bool LiesInside(const TObject& object, const TSelectionRect& rect);
+
+// The model box an object covers on the screen: the box of its points, and for a text the box
+// of its letters, measured with its own font on dc and turned by its escapement.
+TModelBox PaintedBounds(const TObject& object, Canvas& dc);
 
 // Moves the object by (dx, dy): every point it places in the plan. A text moves by its anchor
 // only (its x2 and y2 hold a direction code); heights never change.

@@ -6,6 +6,7 @@
 #include "model/lineobj.h"
 #include "model/list.h"
 #include "model/modelunits.h"
+#include "model/selectionlist.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
@@ -478,6 +479,8 @@ void TIntwallobjtool::DeleteGroup(int index)
     lastWallIndex = -1;
     outcome = TIntwallOutcome::Deleted;
     edit.Commit();
+    // The selection list's indices name other objects now.
+    ClearCopyList();
 }
 
 void AddIntwallObject(TDrawingEdit& edit, const TIntwallobjtool& tool)

@@ -331,42 +331,30 @@ TEST_F(ChildTest, ClosingTheLastWindowSavesAndClosesTheDrawing)
     EXPECT_TRUE(frame.Windows().empty());
 }
 
-namespace {
-
-// A selection tool that, released in its zoom step, leaves a zoom rectangle in the view as the
-// move tool does: 300 x 150 logical units from (100, 50).
-class ZoomingTool : public TDrawingtool {
-public:
-    void LButtonUp(Canvas&, const TRect&, TPoint&) override
-    {
-        State().viewExtX = 300;
-        State().viewExtY = 150;
-        State().viewOrgX = 100;
-        State().viewOrgY = 50;
-        State().unitsPerLogicalF = 1.5;
-        ++released;
-    }
-    static inline int released = 0;
-};
-
-}  // namespace
-
 TEST_F(ChildTest, ReleasingTheZoomRectangleRestoresTheToolAndShowsTheNewView)
 {
-    client->savedToolKind = 7;
-    auto tool = std::make_unique<ZoomingTool>();
-    tool->kind = 14;
-    tool->step = 15;
-    client->InstallTool(std::move(tool));
-    Child().datumMode = DATUM_SET;
+    client->SetToolForKind(7);
+    TDrawingtool* before = client->currentTool.get();
+    before->x1 = 1234;  // the tool's state comes back with it
+    before->active = 1;
+    client->SetPrompt("drawing a rectangle");
+    Command(CM_ZOOMUP);
+    EXPECT_EQ(client->currentTool->kind, KIND_MOVE);
+    EXPECT_EQ(client->currentTool->step, STEP_ZOOM_START);
     AddLine(50, 1000, 500, 1500, 500);  // logical (200, 100)-(300, 100)
-    Child().EvLButtonUp({500, 300});
+    // A drag over logical (100, 50)-(400, 200).
+    Child().EvLButtonDown({100, 650});
+    Child().EvMouseMove({400, 500});
+    Child().datumMode = DATUM_SET;
+    Child().EvLButtonUp({400, 500});
     frame.ProcessEvents();
-    EXPECT_EQ(ZoomingTool::released, 1);
+    EXPECT_EQ(client->currentTool.get(), before);
     EXPECT_EQ(client->currentTool->kind, 7);
+    EXPECT_EQ(client->currentTool->x1, 1234);
+    EXPECT_EQ(client->currentTool->active, 0);
+    EXPECT_EQ(client->Prompt(), "drawing a rectangle");
     EXPECT_EQ(Child().datumMode, DATUM_OFF);
-    // 300 logical units across 1000 pixels (the narrower fit): the line spans device x 333 to 667
-    // at y 700 - 50 x 10 / 3.
+    // 300 logical units across 1000 pixels: the line spans device x 333 to 667 at y 700 - 50 x 10 / 3.
     EXPECT_EQ(Pixel(500, 533), BLACK);
     EXPECT_EQ(Pixel(200, 533), WHITE);
 }

@@ -118,4 +118,14 @@ TEST_F(Erase, ADragOverNothingLeavesTheDrawingAsItWas)
     EXPECT_EQ(tool.step, STEP_ERASE_DONE);
 }
 
+TEST_F(Erase, TheErasedAreaHoldsTheLettersOfAnErasedText)
+{
+    // Anchored inside, its letters reach far beyond the rectangle: 16 characters of 125 units.
+    AddText(3000, 3000, "A LONG TEXT HERE");
+    TEraseobjtool tool;
+    Drag(tool, {1500, 2000}, {3500, 4000});
+    ASSERT_EQ(objects().count(), 4);
+    EXPECT_EQ(tool.ErasedArea(), (TModelBox{false, 3000, 3000, 5000, 3250}));
+}
+
 }  // namespace

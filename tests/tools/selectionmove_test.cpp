@@ -217,7 +217,9 @@ TEST_F(SelectionMove, EnterLocksTheMovedObjectsThroughOneEdit)
     SelectAndSetReference({2000, 2000});
     Click(tool, {2000, 3000});
     Click(tool, {2500, 3000});
-    EXPECT_EQ(tool.LockArea(), (TModelBox{false, 2000, 2000, 3000, 2000}));
+    // Where the line was and where it is now.
+    EXPECT_TRUE(tool.SelectionChanged());
+    EXPECT_EQ(tool.ChangedArea(dc), (TModelBox{false, 2000, 2000, 3500, 3000}));
 
     const int edits = objects().EditCount();
     TDrawingEdit edit;
@@ -226,6 +228,8 @@ TEST_F(SelectionMove, EnterLocksTheMovedObjectsThroughOneEdit)
     EXPECT_EQ(edit.Area(), (TModelBox{false, 2500, 3000, 3500, 3000}));
     ASSERT_TRUE(edit.Commit());
     EXPECT_EQ(objects().EditCount(), edits + 1);
+    EXPECT_FALSE(tool.SelectionChanged());
+    EXPECT_TRUE(tool.ChangedArea(dc).empty);
     auto back = ReadBack();
     ASSERT_EQ(back.size(), 6u);
     EXPECT_EQ(back[4]->x1, 2500);
@@ -241,7 +245,7 @@ TEST_F(SelectionMove, EnterWithoutAMoveChangesNothing)
     TDrawingEdit edit;
     tool.LockSelection(edit);
     EXPECT_FALSE(edit.Changed());
-    EXPECT_TRUE(tool.LockArea().empty);
+    EXPECT_TRUE(tool.ChangedArea(dc).empty);
 }
 
 TEST_F(SelectionMove, OnlyTheMoveToolTakesAReferencePoint)
@@ -252,6 +256,31 @@ TEST_F(SelectionMove, OnlyTheMoveToolTakesAReferencePoint)
     Drag(copy, {1000, 1000}, {6000, 6000});
     Click(copy, {2000, 2000});
     EXPECT_EQ(copy.step, STEP_SELECTION_MADE);
+}
+
+TEST_F(SelectionMove, TheChangedAreaHoldsTheLettersOfATextWhereverTheyReach)
+{
+    TTextobj& text = AddText(2000, 2000, "ABCD");  // left-aligned, bottom: 500 x 250 above
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {3000, 2000});
+    EXPECT_EQ(text.x1, 3000);
+    EXPECT_EQ(tool.ChangedArea(dc), (TModelBox{false, 2000, 2000, 3500, 2250}));
+}
+
+TEST_F(SelectionMove, ABandLeftOnTheScreenIsTakenOff)
+{
+    Attach(tool);
+    const TPoint from = Device(1000, 1000);
+    const TPoint to = Device(2000, 2000);
+    tool.LButtonDown(dc, client, from.x, from.y);
+    tool.MouseMove(dc, client, to.x, to.y);
+    ASSERT_TRUE(tool.BandShown());
+    tool.TakeBandOff(dc, client);
+    EXPECT_FALSE(tool.BandShown());
+    const auto bands = dc.RecordsOf(TCanvasRecord::Rectangle);
+    ASSERT_EQ(bands.size(), 2u);
+    EXPECT_EQ(bands[1].box, bands[0].box);
+    EXPECT_EQ(bands[1].rop, RasterOp::Xor);
 }
 
 }  // namespace

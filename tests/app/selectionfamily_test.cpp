@@ -1,0 +1,221 @@
+// The selection family in the drawing window: the right button and its angle prompt, Enter, the
+// copy's status texts, Paste, the rotation check, and the selection list emptied when its indices
+// go stale.
+#include "tests/app/appfixture.h"
+
+#include "app/families/selectionfamily.h"
+#include "model/arcobj.h"
+#include "model/selectionlist.h"
+#include "tools/moveobjtool.h"
+
+namespace {
+
+constexpr TColor WHITE = MakeColour(255, 255, 255);
+constexpr TColor BLACK = MakeColour(0, 0, 0);
+
+class SelectionFamilyTest : public AppTest {
+protected:
+    void SetUp() override { NewDrawing("TEST"); }
+
+    // Device point of a model point: one logical unit a pixel, five model units a logical unit.
+    static TPoint Device(int x, int y) { return {x / 5, 700 - y / 5}; }
+
+    void Drag(TPoint fromModel, TPoint toModel)
+    {
+        Child().EvLButtonDown(Device(fromModel.x, fromModel.y));
+        Child().EvMouseMove(Device(toModel.x, toModel.y));
+        Child().EvLButtonUp(Device(toModel.x, toModel.y));
+        frame.ProcessEvents();
+    }
+    void Click(TPoint model)
+    {
+        Child().EvLButtonDown(Device(model.x, model.y));
+        Child().EvLButtonUp(Device(model.x, model.y));
+    }
+    TMoveobjtool& Tool() { return dynamic_cast<TMoveobjtool&>(*client->currentTool); }
+};
+
+TEST_F(SelectionFamilyTest, ARightClickWithNothingSelectedAsksNothing)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_MOVEROTATE);
+    Child().EvRButtonDown(Device(1000, 1000));
+    Drag({3000, 3000}, {4000, 4000});  // over nothing
+    Child().EvRButtonDown(Device(1000, 1000));
+    EXPECT_EQ(Tool().step, STEP_SELECTION_MADE);
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(SelectionFamilyTest, AfterALine27001ARightClickTurnsAQuarterWithoutAsking)
+{
+    TLineobj& line = AddLine(50, 1000, 1000, 2000, 1000);
+    AddLine(50, 500, 3000, 600, 3000, 27001);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    Child().EvRButtonDown(Device(1000, 1000));
+    EXPECT_EQ(Tool().rotationStep(), 90);
+    EXPECT_EQ(Tool().step, STEP_SELECTION_MOVING);
+    EXPECT_EQ(objects()[4]->x2, 1000);
+    EXPECT_EQ(objects()[4]->y2, 0);
+    (void)line;
+}
+
+TEST_F(SelectionFamilyTest, ACancelledAngleSetsTheReferencePointAndTurnsNothing)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    Answer("input cancel");
+    Child().EvRButtonDown(Device(1500, 1000));
+    EXPECT_EQ(Tool().step, STEP_SELECTION_MOVING);
+    EXPECT_EQ(Tool().currentX, 1500);
+    EXPECT_EQ(objects()[4]->x2, 2000);
+    EXPECT_EQ(client->Prompt(), "input degrees to rotate,then if needed, use + - keys to finetune. press Enter to Lock");
+}
+
+TEST_F(SelectionFamilyTest, EnterLocksTheMoveRepaintsAndReturnsToThePickTool)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    Click({1000, 1000});
+    Click({1000, 2000});
+    Child().EvKeyDown(VK_ENTER);
+    frame.ProcessEvents();
+    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(ReadBack("TEST").at(4)->y1, 2000);
+    EXPECT_EQ(Pixel(300, 300), BLACK);
+    EXPECT_EQ(Pixel(300, 500), WHITE);
+}
+
+TEST_F(SelectionFamilyTest, AnotherToolDropsMovesNotLocked)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Child().Refresh(9);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    Click({1000, 1000});
+    Click({1000, 2000});
+    EXPECT_EQ(Pixel(300, 300), BLACK);
+    Command(CM_LINE);
+    frame.ProcessEvents();
+    // The window shows the drawing as its file holds it.
+    EXPECT_EQ(objects()[4]->y1, 1000);
+    EXPECT_EQ(Pixel(300, 500), BLACK);
+    EXPECT_EQ(Pixel(300, 300), WHITE);
+}
+
+TEST_F(SelectionFamilyTest, ACopyShowsThePickToolTextsAndTheCopyToolStays)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_COPY);
+    EXPECT_EQ(client->ToolName(), "Copy");
+    Drag({500, 500}, {2500, 1500});
+    EXPECT_EQ(client->currentTool->kind, KIND_COPY);
+    EXPECT_EQ(client->Prompt(), "press F1 key for help");
+    EXPECT_EQ(client->ToolName(), "Pick Tool");
+    EXPECT_TRUE(std::filesystem::exists(Path("LIBS/PASTE.CFG")));
+}
+
+TEST_F(SelectionFamilyTest, PasteWithoutABufferSaysSo)
+{
+    std::filesystem::remove(Path("LIBS/PASTE.CFG"));
+    Answer("message ok");
+    Child().Paste();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message PASTE | There is nothing to paste - use Edit/Copy first");
+    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+}
+
+TEST_F(SelectionFamilyTest, PasteAddsTheCopyAndHandsItToTheMoveTool)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_COPY);
+    Drag({500, 500}, {2500, 1500});
+    Command(CM_PASTE);
+    ASSERT_EQ(objects().count(), 6);
+    EXPECT_EQ(ReadBack("TEST").size(), 6u);
+    EXPECT_EQ(Tool().kind, KIND_MOVE);
+    EXPECT_EQ(Tool().step, STEP_SELECTION_MADE);
+    EXPECT_EQ(Tool().selectionCount(), 1);
+    EXPECT_EQ(client->Prompt(), "click LEFT Button on reference point and MOVE,press ENTER to finish");
+    // The pasted line is drawn near the lower left of the view: base point (1500, 1000), so the
+    // line lands at (1000 / 8 x 5 - 500, 700 / 6 x 5 + 0) = (125, 580) to (1125, 580).
+    EXPECT_EQ(objects()[5]->x1, 125);
+    EXPECT_EQ(objects()[5]->y1, 580);
+    frame.ProcessEvents();
+    EXPECT_EQ(Pixel(100, 700 - 116), BLACK);
+}
+
+TEST_F(SelectionFamilyTest, TheRotationCheckRefusesShapesThatTakeOnlyQuarterTurns)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    // No move tool, no selection: refused without a word.
+    EXPECT_EQ(Child().CheckRotatableSelection(), 1);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    EXPECT_EQ(Child().CheckRotatableSelection(), 0);
+
+    auto arc = std::make_unique<TArcobj>(3);
+    arc->floor = 50;
+    arc->x1 = 1000;
+    arc->y1 = 1000;
+    arc->x2 = 2000;
+    arc->y2 = 1400;
+    arc->arcStartX = 1000;
+    arc->arcStartY = 1200;
+    arc->arcEndX = 2000;
+    arc->arcEndY = 1200;
+    TDrawingEdit edit(objects());
+    edit.Add(std::move(arc));
+    edit.Commit();
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    Answer("message ok");
+    EXPECT_EQ(Child().CheckRotatableSelection(), 1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message ROTATE | ARC, RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments");
+}
+
+TEST_F(SelectionFamilyTest, TheSelectionListIsEmptiedByUndoAndByANewDrawing)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    EXPECT_EQ(ReadCopyCount(), 1);
+    Command(CM_UNDO);
+    EXPECT_EQ(ReadCopyCount(), 0);
+
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    EXPECT_EQ(ReadCopyCount(), 1);
+    NewDrawing("OTHER");
+    EXPECT_EQ(ReadCopyCount(), 0);
+}
+
+TEST_F(SelectionFamilyTest, EraseReturnsToThePickToolAndRepaintsTheArea)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Child().Refresh(9);
+    EXPECT_EQ(Pixel(300, 500), BLACK);
+    Command(CM_ERASE);
+    Drag({500, 500}, {2500, 1500});
+    frame.ProcessEvents();
+    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(Pixel(300, 500), WHITE);
+}
+
+TEST_F(SelectionFamilyTest, ZoomUpChosenTwiceStillReturnsToTheFirstTool)
+{
+    Command(CM_LINE);
+    TDrawingtool* line = client->currentTool.get();
+    Command(CM_ZOOMUP);
+    Command(CM_ZOOMUP);
+    Drag({500, 500}, {2500, 1500});
+    EXPECT_EQ(client->currentTool.get(), line);
+    EXPECT_EQ(client->ToolName(), "Line");
+}
+
+}  // namespace
