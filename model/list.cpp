@@ -473,23 +473,10 @@ bool TList::RotateOrMirrorDrawing(int rotation)
         const int64_t dy = y - cy;
         int64_t nx = dx;
         int64_t ny = dy;
-        switch (rotation) {
-        case 1:  // mirror left to right
+        if (rotation == 1)  // mirror left to right
             nx = -dx;
-            break;
-        case 90:  // clockwise, y upwards
-            nx = dy;
-            ny = -dx;
-            break;
-        case 180:
-            nx = -dx;
-            ny = -dy;
-            break;
-        case 270:
-            nx = -dy;
-            ny = dx;
-            break;
-        }
+        else
+            TurnClockwiseByQuarters(nx, ny, rotation);
         x = ClampToInt32(cx + nx);
         y = ClampToInt32(cy + ny);
     };

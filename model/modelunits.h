@@ -26,3 +26,26 @@ inline int32_t TruncToInt32(double value)
     return int32_t(value);
 }
 
+// An offset (dx, dy) turned clockwise, with y upwards, by 90, 180 or 270 degrees, exactly; any
+// other angle leaves it.
+inline void TurnClockwiseByQuarters(int64_t& dx, int64_t& dy, int degrees)
+{
+    const int64_t x = dx;
+    const int64_t y = dy;
+    switch (degrees) {
+    case 90:
+        dx = y;
+        dy = -x;
+        break;
+    case 180:
+        dx = -x;
+        dy = -y;
+        break;
+    case 270:
+        dx = -y;
+        dy = x;
+        break;
+    default:
+        break;
+    }
+}

@@ -101,25 +101,11 @@ void TTurn::Point(std::int32_t& x, std::int32_t& y) const
     const std::int64_t dy = y - centreY;
     std::int64_t nx = dx;
     std::int64_t ny = dy;
-    switch (normalised) {
-    case 0:
-        break;
-    case 90:
-        nx = dy;
-        ny = -dx;
-        break;
-    case 180:
-        nx = -dx;
-        ny = -dy;
-        break;
-    case 270:
-        nx = -dy;
-        ny = dx;
-        break;
-    default:
+    if (IsQuarter()) {
+        TurnClockwiseByQuarters(nx, ny, normalised);
+    } else {
         nx = std::llround(double(dx) * c - double(dy) * k);
         ny = std::llround(double(dx) * k + double(dy) * c);
-        break;
     }
     x = ClampToInt32(centreX + nx);
     y = ClampToInt32(centreY + ny);
@@ -129,28 +115,8 @@ void TTurn::Exact(double x, double y, double& outX, double& outY) const
 {
     const double dx = x - double(centreX);
     const double dy = y - double(centreY);
-    switch (normalised) {
-    case 0:
-        outX = x;
-        outY = y;
-        return;
-    case 90:
-        outX = double(centreX) + dy;
-        outY = double(centreY) - dx;
-        return;
-    case 180:
-        outX = double(centreX) - dx;
-        outY = double(centreY) - dy;
-        return;
-    case 270:
-        outX = double(centreX) - dy;
-        outY = double(centreY) + dx;
-        return;
-    default:
-        outX = double(centreX) + dx * c - dy * k;
-        outY = double(centreY) + dx * k + dy * c;
-        return;
-    }
+    outX = double(centreX) + dx * c - dy * k;
+    outY = double(centreY) + dx * k + dy * c;
 }
 
 namespace {

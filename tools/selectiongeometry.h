@@ -57,7 +57,8 @@ public:
 
     // Turns one point in place, held in the int32 range.
     void Point(std::int32_t& x, std::int32_t& y) const;
-    // The turned place of a point given in reals (a circle's centre), not rounded.
+    // The turned place of a point given in reals (a circle's centre), not rounded: within a
+    // rounding error of the exact place.
     void Exact(double x, double y, double& outX, double& outY) const;
 
 private:

@@ -131,6 +131,18 @@ TEST_F(SelectionRotate, ACircleTurnsAboutItsCentreAndKeepsItsRadius)
     EXPECT_EQ(circle.y2, 5000);
 }
 
+TEST_F(SelectionRotate, ACircleWithAHalfUnitCentreTurnsAQuarterExactly)
+{
+    auto& circle = AddBox<TCircleobj>(TYPE_CIRCLE, 5501, 4501, 6500, 5500);  // centre (6000.5, 5000.5)
+    SelectAll();
+    RightClick(tool, {5000, 5000}, 90);
+    // The centre goes to (5000.5, 3999.5): the box moves by (-1000, -1001) and stays 999 across.
+    EXPECT_EQ(circle.x1, 4501);
+    EXPECT_EQ(circle.x2, 5500);
+    EXPECT_EQ(circle.y1, 3500);
+    EXPECT_EQ(circle.y2, 4499);
+}
+
 TEST_F(SelectionRotate, ArcsEllipsesAndRectanglesRefuseOtherThanQuarterTurns)
 {
     TArcobj& arc = AddArc(6000, 5000, 7000, 6000, {6000, 5500}, {7000, 5500});
