@@ -4,7 +4,10 @@
 #include "model/settingsfile.h"
 #include "resources/shippeddefaults.h"
 
+#include <cerrno>
+#include <csignal>
 #include <filesystem>
+#include <unistd.h>
 #include <system_error>
 
 std::string ExecutableDirectory()
@@ -24,28 +27,96 @@ std::string CfgPath(const std::string& name) { return ProgramPath("CFG/" + name)
 std::string DwgsPath(const std::string& name) { return ProgramPath("DWGS/" + name); }
 std::string LibsPath(const std::string& name) { return ProgramPath("LIBS/" + name); }
 
-bool PrepareProgramDirectory(const std::string& directory)
+namespace {
+
+std::string WithSlash(const std::string& directory)
 {
     std::string root = directory;
     if (!root.empty() && root.back() != '/')
         root += '/';
+    return root;
+}
+
+// The process id at the end of a temporary file's name (".tmp" and digits), or 0.
+pid_t TemporaryFileOwner(const std::string& name)
+{
+    const std::size_t at = name.rfind(".tmp");
+    if (at == std::string::npos || at + 4 >= name.size())
+        return 0;
+    pid_t pid = 0;
+    for (std::size_t i = at + 4; i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9' || pid > 99999999)
+            return 0;
+        pid = pid * 10 + (name[i] - '0');
+    }
+    return pid;
+}
+
+// True while a process of that id runs (one we may not signal runs too).
+bool ProcessRuns(pid_t pid)
+{
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
+}  // namespace
+
+int RemoveStaleTemporaryFiles(const std::string& folder)
+{
+    int removed = 0;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        const pid_t owner = TemporaryFileOwner(name);
+        if (owner <= 0 || owner == ::getpid() || ProcessRuns(owner) || !entry.is_regular_file(error))
+            continue;
+        if (std::filesystem::remove(entry.path(), error))
+            ++removed;
+    }
+    return removed;
+}
+
+bool ProgramFoldersExist(const std::string& directory)
+{
+    const std::string root = WithSlash(directory);
+    std::error_code error;
+    for (const char* folder : {"CFG", "DWGS", "LIBS"})
+        if (!std::filesystem::is_directory(root + folder, error))
+            return false;
+    return true;
+}
+
+bool PrepareProgramDirectory(const std::string& directory, std::string* problem)
+{
+    const std::string root = WithSlash(directory);
+    auto fail = [problem](const std::string& why) {
+        if (problem)
+            *problem = why;
+        return false;
+    };
 
     for (const char* folder : {"CFG", "DWGS", "LIBS"}) {
         std::error_code error;
         std::filesystem::create_directories(root + folder, error);
-        if (error || !std::filesystem::is_directory(root + folder, error))
-            return false;
+        if (error)
+            return fail("The folder " + root + folder + " cannot be made: " + error.message());
+        if (!std::filesystem::is_directory(root + folder, error))
+            return fail("The folder " + root + folder + " cannot be made: a file of that name is in the way");
     }
 
+    // Interrupted writes of earlier runs leave temporary files that hold disk space.
+    for (const char* folder : {"CFG", "DWGS", "LIBS"})
+        RemoveStaleTemporaryFiles(root + folder);
+
     // Only missing defaults are laid down: a file the user has changed stays as it is.
-    bool allWritten = true;
+    std::string unwritten;
     for (const TShippedDefault& file : ShippedDefaults()) {
         const std::string path = root + "CFG/" + file.name;
         std::error_code error;
         if (std::filesystem::exists(path, error) || error)
             continue;
-        if (!WriteTextFileAtomic(path, std::string(file.bytes)))
-            allWritten = false;
+        std::string reason;
+        if (!WriteTextFileAtomic(path, std::string(file.bytes), &reason) && unwritten.empty())
+            unwritten = "The settings file " + path + " cannot be written: " + reason;
     }
-    return allWritten;
+    return unwritten.empty() || fail(unwritten);
 }

@@ -13,7 +13,14 @@ std::string CfgPath(const std::string& name);   // "CFG/" + name
 std::string DwgsPath(const std::string& name);  // "DWGS/" + name
 std::string LibsPath(const std::string& name);  // "LIBS/" + name
 
-// Creates the directory with CFG/, DWGS/ and LIBS/ when missing and lays every shipped settings
-// file that is missing into CFG/ (existing files are left alone). Returns false when the
-// directories cannot be made.
-bool PrepareProgramDirectory(const std::string& directory);
+// Creates the directory with CFG/, DWGS/ and LIBS/ when missing, lays every shipped settings
+// file that is missing into CFG/ (existing files are left alone) and removes the temporary files
+// that interrupted writes of other runs left behind. False when the folders cannot be made or a
+// default cannot be laid down; `problem`, when given, then says which and why.
+bool PrepareProgramDirectory(const std::string& directory, std::string* problem = nullptr);
+// True when the folders CFG/, DWGS/ and LIBS/ stand below the directory.
+bool ProgramFoldersExist(const std::string& directory);
+
+// Removes the temporary files of atomic writes (NAME.tmpPID) in a folder whose writing process is
+// no longer running. Returns how many it removed.
+int RemoveStaleTemporaryFiles(const std::string& folder);

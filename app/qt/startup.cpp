@@ -4,20 +4,44 @@
 #include "app/qt/scriptinterpreter.h"
 #include "model/drawingstate.h"
 #include "model/programdirectory.h"
+#include "platform/dialogrunner.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
 
+int PrepareAtStartUp(const std::string& directory,
+                     const std::function<void(const std::string& problem, bool fatal)>& tell)
+{
+    std::string problem;
+    if (PrepareProgramDirectory(directory, &problem))
+        return 0;
+    // Without its folders the program could keep nothing: it says why and stops. A default that
+    // could not be laid down is read from the program itself, so that only warns.
+    const bool fatal = !ProgramFoldersExist(directory);
+    tell(problem, fatal);
+    return fatal ? 1 : 0;
+}
+
 int RunArkweld(int argc, char** argv)
 {
     QApplication application(argc, argv);
     // Every file lives below the program's own directory; missing settings files are laid in.
     State().programDirectory = ExecutableDirectory();
-    PrepareProgramDirectory(State().programDirectory);
+    const int status = PrepareAtStartUp(State().programDirectory, [](const std::string& problem, bool fatal) {
+        const QString title = QString::fromUtf8(ApplicationName);
+        const QString text = QString::fromStdString(problem);
+        if (fatal)
+            QMessageBox::critical(nullptr, title, text);
+        else
+            QMessageBox::warning(nullptr, title, text);
+    });
+    if (status != 0)
+        return status;
     TAApp frame;
     frame.Start();
     return application.exec();

@@ -1,5 +1,6 @@
 // arkweld-script runs: what it prints, and how it fails.
 #include "app/qt/scriptinterpreter.h"
+#include "app/qt/startup.h"
 
 #include "model/drawingstate.h"
 #include "tests/support/tempdir.h"
@@ -132,4 +133,21 @@ TEST_F(ScriptRun, OpenChoosesTheDrawingAndTheClientSizeHolds)
     // A drawing that is not there is reported in a message box.
     EXPECT_EQ(Run("message ok\nopen NONE\n"), 0) << err.str();
     EXPECT_EQ(out.str(), "message Arkweld 4.0 | Cannot open the drawing NONE\n");
+}
+
+TEST(StartUp, FoldersThatCannotBeMadeStopTheProgramWithAMessage)
+{
+    TempDir dir;
+    WriteWholeFile(dir.path() / "program", "a file in the way");
+    std::vector<std::pair<std::string, bool>> told;
+    auto tell = [&told](const std::string& problem, bool fatal) { told.emplace_back(problem, fatal); };
+    EXPECT_EQ(PrepareAtStartUp((dir.path() / "program").string(), tell), 1);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].second);
+    EXPECT_NE(told[0].first.find("cannot be made"), std::string::npos);
+
+    // A usable directory starts without a word.
+    told.clear();
+    EXPECT_EQ(PrepareAtStartUp((dir.path() / "usable").string(), tell), 0);
+    EXPECT_TRUE(told.empty());
 }

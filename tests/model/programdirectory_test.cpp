@@ -72,3 +72,34 @@ TEST(ShippedDefault, MatchesTheFilesInResources)
     }
     EXPECT_EQ(count, ShippedDefaults().size());
 }
+
+TEST(ProgramDirectory, PrepareSaysWhyTheFoldersCannotBeMade)
+{
+    TempDir dir;
+    WriteWholeFile(dir.path() / "program", "a file in the way");
+    std::string problem;
+    EXPECT_FALSE(PrepareProgramDirectory((dir.path() / "program").string(), &problem));
+    EXPECT_NE(problem.find((dir.path() / "program").string() + "/CFG cannot be made"), std::string::npos) << problem;
+    EXPECT_FALSE(ProgramFoldersExist((dir.path() / "program").string()));
+}
+
+TEST(ProgramDirectory, StaleTemporaryFilesOfEndedRunsGo)
+{
+    TempDir dir;
+    const std::filesystem::path root = dir.path() / "program";
+    ASSERT_TRUE(PrepareProgramDirectory(root.string()));
+    // A process id no process has (beyond the kernel's largest), this process's own, and names
+    // that only look alike.
+    WriteWholeFile(root / "DWGS" / "HOUSE.DB0.tmp99999999", "half a drawing");
+    WriteWholeFile(root / "CFG" / ("CLR.CFG.tmp" + std::to_string(::getpid())), "in progress");
+    WriteWholeFile(root / "LIBS" / "CHAIR.FUM.tmp", "no process id");
+    WriteWholeFile(root / "DWGS" / "NOTES.tmpx1", "not a temporary file");
+    ASSERT_TRUE(PrepareProgramDirectory(root.string()));
+    EXPECT_FALSE(std::filesystem::exists(root / "DWGS" / "HOUSE.DB0.tmp99999999"));
+    EXPECT_TRUE(std::filesystem::exists(root / "CFG" / ("CLR.CFG.tmp" + std::to_string(::getpid()))));
+    EXPECT_TRUE(std::filesystem::exists(root / "LIBS" / "CHAIR.FUM.tmp"));
+    EXPECT_TRUE(std::filesystem::exists(root / "DWGS" / "NOTES.tmpx1"));
+    // A run still going keeps its file: the parent of this test runs.
+    WriteWholeFile(root / "DWGS" / ("PLAN.DB0.tmp" + std::to_string(::getppid())), "being written");
+    EXPECT_EQ(RemoveStaleTemporaryFiles((root / "DWGS").string()), 0);
+}
