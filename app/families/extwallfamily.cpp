@@ -58,6 +58,13 @@ public:
         TDrawingtool& tool = site.Tool();
         if (tool.lineDrawn != 1)
             return;
+        // A click while typing walls clears the start: the arrow cannot draw from it, so the user
+        // is asked to mark a start again instead of the wall being refused without a word.
+        if (tool.x1 == 0 && tool.y1 == 0) {
+            tool.lineDrawn = 0;
+            site.SetPrompt(EXTERNAL_WALL_PROMPT);
+            return;
+        }
         // The start snaps onto a wall end, and the distance to the next wall end in the arrow's
         // direction is offered as the length.
         tool.measureDirection() = ArrowDirection(key);

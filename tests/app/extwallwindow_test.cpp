@@ -231,3 +231,27 @@ TEST_F(ExtWallWindowTest, AngledInputMovesTheCursorOnlyAndEnterEndsASlopedWall)
     NewDrawing("OTHER");
     EXPECT_EQ(Child().markX, 0);
 }
+
+TEST_F(ExtWallWindowTest, AnArrowAfterAStrayClickAsksForANewStart)
+{
+    NewDrawing("HOUSE");
+    KeyAt(VK_ENTER, {100, 100});
+    Answer("input 3000");
+    Key(VK_RIGHT);
+    ASSERT_EQ(objects().count(), 5);
+    // A click clears the tool's start; the next arrow asks for Enter at a start, no length.
+    Child().EvLButtonDown({300, 300});
+    Child().EvLButtonUp({300, 300});
+    client->SetPrompt("");
+    Key(VK_DOWN);
+    EXPECT_EQ(client->Prompt(),
+              "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
+    EXPECT_EQ(objects().count(), 5);
+    EXPECT_EQ(Kind(), 1000);
+    // Enter marks the new start and the walls go on from there.
+    KeyAt(VK_ENTER, {700, 100});
+    Answer("input 2000");
+    Key(VK_DOWN);
+    ASSERT_EQ(objects().count(), 6);
+    EXPECT_EQ(objects()[5]->groupId, 2000);
+}
