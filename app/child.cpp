@@ -1,6 +1,7 @@
 #include "app/child.h"
 
 #include "app/client.h"
+#include "app/distancereadout.h"
 #include "app/drawingfiles.h"
 #include "app/families/dimensionfamily.h"
 #include "app/families/figurefamily.h"
@@ -26,13 +27,8 @@
 #include "tools/linetool.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace {
-
-// Undo takes back at most this many objects in a row.
-constexpr int MAX_UNDO = 3;
 
 bool IsToolKey(int key)
 {
@@ -176,15 +172,7 @@ void TChild::EvSize()
     // following the client size.
     if (!host)
         return;
-    TDrawingState& state = State();
-    TRect client = ClientRect();
-    if (!normalView && lastClient.Width() > 0 && lastClient.Height() > 0 && client.Width() > 0 &&
-        client.Height() > 0) {
-        state.viewExtX = std::max(1, int(std::lround(double(state.viewExtX) * client.Width() / lastClient.Width())));
-        state.viewExtY = std::max(1, int(std::lround(double(state.viewExtY) * client.Height() / lastClient.Height())));
-    }
-    if (client.Width() > 0 && client.Height() > 0)
-        lastClient = client;
+    view.Resized(ClientRect());
     Refresh(0);
     host->ViewChanged();
 }
@@ -362,7 +350,6 @@ void TChild::ShowDistance(TPoint device)
     const TDrawingState& state = State();
     if (state.drawingState < 2)
         return;
-    TPoint cursor = ModelPointOf(device);
     TPoint from;
     if (datumMode == DATUM_SET || datumMode == DATUM_SET_ANGLE) {
         from = {datumX, datumY};
@@ -376,47 +363,15 @@ void TChild::ShowDistance(TPoint device)
         }
         from = {tool.x1, tool.y1};
     }
-    const int dx = cursor.x - from.x;
-    const int dy = cursor.y - from.y;
-    // Metric in millimetres; imperial in whole inches (24 model units each).
-    const int divisor = state.unitSystem == 1 ? 1 : 24;
-    const char* unit = state.unitSystem == 1 ? "" : "\"";
-    std::string text;
-    if (datumMode == DATUM_SET_ANGLE) {
-        const double length = std::hypot(double(dx), double(dy)) / divisor;
-        double degrees = std::atan2(double(dx), double(dy)) * 180.0 / std::numbers::pi;
-        if (degrees < 0)
-            degrees += 360.0;
-        text = FormatC("%ld%s<%ld", long(std::lround(length)), unit, long(std::lround(degrees)) % 360);
-    } else {
-        text = FormatC("%ld%s,%ld%s", long(dx / divisor), unit, long(dy / divisor), unit);
-    }
-    client.SetDistance(text);
+    client.SetDistance(DistanceReadout(from, ModelPointOf(device), datumMode == DATUM_SET_ANGLE, state.unitSystem));
 }
 
 // The view
 
 void TChild::SetUpNewView()
 {
-    TDrawingState& state = State();
-    const TRect client = ClientRect();
-    const TSheetSettings sheet = ReadSettings<TSheetSettings>(state.unitSystem);
-    state.sheetWidth = std::max(0, int(sheet.width));
-    state.sheetHeight = std::max(0, int(sheet.height));
-    // The normal view is the whole sheet, fitted into the window; a sheet without a size leaves a
-    // view of one logical unit a pixel.
-    state.viewOrgX = 0;
-    state.viewOrgY = 0;
-    state.viewExtX = state.sheetWidth > 0 ? state.sheetWidth : std::max(1, client.Width());
-    state.viewExtY = state.sheetHeight > 0 ? state.sheetHeight : std::max(1, client.Height());
-    state.unitsPerLogicalF = state.unitsPerLogical;
-    lastClient = client;
-    normalView = true;
-    const TZoomSettings zoom{state.viewExtX, state.viewExtY, state.viewOrgX, state.viewOrgY, state.unitsPerLogical};
+    const TZoomSettings zoom = view.SetUpNew(ClientRect());
     StoreSettings(*this, SettingsFileName<TZoomSettings>(), FormatSettings(zoom));
-    const TScrollSettings steps = ReadSettings<TScrollSettings>();
-    scrollLineX = std::max(1, int(steps.lineX));
-    scrollLineY = std::max(1, int(steps.lineY));
     // The read-out of the drawing before means nothing here.
     SetDatumMode(DATUM_OFF);
     host->ViewChanged();
@@ -424,60 +379,27 @@ void TChild::SetUpNewView()
 
 void TChild::NormalSize()
 {
-    TDrawingState& state = State();
-    const TZoomSettings zoom = ReadSettings<TZoomSettings>();
-    // A view with no extent or scale would divide by zero: such a file is not taken.
-    if (zoom.viewExtX <= 0 || zoom.viewExtY <= 0 || zoom.unitsPerLogical <= 0)
+    if (!view.NormalSize())
         return;
-    state.viewExtX = zoom.viewExtX;
-    state.viewExtY = zoom.viewExtY;
-    state.viewOrgX = zoom.viewOrgX;
-    state.viewOrgY = zoom.viewOrgY;
-    state.unitsPerLogical = zoom.unitsPerLogical;
-    state.unitsPerLogicalF = state.unitsPerLogical;
-    normalView = true;
     Refresh(0);
     host->ViewChanged();
 }
 
 void TChild::ApplyView()
 {
-    const TDrawingState& state = State();
     // A zoom rectangle without width or height leaves no view to show: back to normal size.
-    if (state.viewExtX <= 0 || state.viewExtY <= 0 || state.unitsPerLogicalF <= 0.0) {
+    if (!view.Zoomed()) {
         NormalSize();
         return;
     }
-    normalView = false;
     Refresh(0);
     host->ViewChanged();
 }
 
-TChild::TScrollInfo TChild::ScrollInfo() const
-{
-    const TDrawingState& state = State();
-    TScrollInfo info;
-    info.pageX = std::max(1, state.viewExtX);
-    info.pageY = std::max(1, state.viewExtY);
-    info.lineX = scrollLineX;
-    info.lineY = scrollLineY;
-    info.minX = std::min(0, state.viewOrgX);
-    info.maxX = std::max({info.minX, state.sheetWidth - state.viewExtX, state.viewOrgX});
-    info.minY = std::min(0, state.viewOrgY);
-    info.maxY = std::max({info.minY, state.sheetHeight - state.viewExtY, state.viewOrgY});
-    return info;
-}
-
 void TChild::ScrollTo(int orgX, int orgY)
 {
-    TDrawingState& state = State();
-    TScrollInfo info = ScrollInfo();
-    orgX = std::clamp(orgX, info.minX, info.maxX);
-    orgY = std::clamp(orgY, info.minY, info.maxY);
-    if (orgX == state.viewOrgX && orgY == state.viewOrgY)
+    if (!view.ScrollTo(orgX, orgY))
         return;
-    state.viewOrgX = orgX;
-    state.viewOrgY = orgY;
     Refresh(0);
     host->ViewChanged();
 }
@@ -489,60 +411,19 @@ void TChild::ScrollBy(int dx, int dy)
 
 bool TChild::HandleScrollKey(int key)
 {
-    if (State().drawingState < 2)
+    int orgX = 0;
+    int orgY = 0;
+    if (State().drawingState < 2 || !view.ScrollKeyTarget(key, orgX, orgY))
         return false;
-    TScrollInfo info = ScrollInfo();
-    switch (key) {
-    case VK_PRIOR:
-        ScrollBy(0, info.pageY);
-        return true;
-    case VK_NEXT:
-        ScrollBy(0, -info.pageY);
-        return true;
-    case VK_HOME:
-        ScrollBy(-info.pageX, 0);
-        return true;
-    case VK_END:
-        ScrollBy(info.pageX, 0);
-        return true;
-    default:
-        return false;
-    }
+    ScrollTo(orgX, orgY);
+    return true;
 }
 
 // Edit/Undo
 
 void TChild::Undo()
 {
-    TDrawingState& state = State();
-    TList& objects = state.objects;
-    // Undo works on the drawing as stored (a file that cannot be read was reported at the repaint).
-    if (!objects.ReadDrawing().ok)
-        return;
-    // Any change committed since the last undo starts a new run.
-    if (objects.EditCount() != undoEditCount)
-        undoCount = 0;
-    const TObject* last = objects.count() > 0 ? objects[objects.count() - 1] : nullptr;
-    const char* refusal = nullptr;
-    if (undoCount >= MAX_UNDO)
-        refusal = "Undo takes back at most three objects in a row";
-    else if (!last || last->floor != state.currentFloor || IsFloorRecordType(last->typeCode))
-        refusal = "There is nothing to undo on this floor";
-    else if (last->typeCode == TYPE_EXTWALL)
-        refusal = "An external wall is not undone - use Walls & Base/External Walls/DELETE External Wall";
-    if (refusal) {
-        Message(refusal, "UNDO");
-        return;
-    }
-    TDrawingEdit edit(objects);
-    edit.Remove(objects.count() - 1);
-    if (!edit.Commit())
-        return;
-    ++undoCount;
-    undoEditCount = objects.EditCount();
-    // The selection list's indices may name the object taken back.
-    ClearCopyList();
-    Refresh(0);
+    undo.Run(*this);
 }
 
 // Edit/Paste and the rotation check: the selection family's

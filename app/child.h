@@ -8,6 +8,8 @@
 // headless host of the tests).
 #include "app/commandtable.h"
 #include "app/toolsite.h"
+#include "app/undo.h"
+#include "app/windowview.h"
 #include "app/windowhost.h"
 #include "platform/geometry.h"
 #include "platform/window.h"
@@ -90,11 +92,8 @@ public:
     void ApplyView() override;
 
     // Scrolling, in logical units. The range is the sheet (and the part of the view outside it).
-    struct TScrollInfo {
-        int minX = 0, maxX = 0, pageX = 0, lineX = 0;
-        int minY = 0, maxY = 0, pageY = 0, lineY = 0;
-    };
-    TScrollInfo ScrollInfo() const;
+    using TScrollInfo = TWindowView::TScrollInfo;
+    TScrollInfo ScrollInfo() const { return view.ScrollInfo(); }
     // Moves the view origin; clamped to the scroll range.
     void ScrollTo(int orgX, int orgY);
     void ScrollBy(int dx, int dy);
@@ -169,19 +168,10 @@ public:
 private:
     TClient& client;
     std::unique_ptr<WindowHost> host;
-    // Undo: how many objects were taken back in a row, and the list's edit count the last undo
-    // left (any edit since starts a new run).
-    int undoCount = 0;
-    int undoEditCount = -1;
+    TUndo undo;
+    TWindowView view;
     // A drawing file that failed to load is reported once, not at every repaint.
     bool loadFailureReported = false;
-    // The client size the view extents were last fitted to.
-    TRect lastClient;
-    // True while the view is the normal one (the whole sheet), not zoomed.
-    bool normalView = true;
-    // The scroll bars' line steps, logical units, read when the view is set up.
-    int scrollLineX = 1;
-    int scrollLineY = 1;
 
     void ShowDistance(TPoint device);
     bool HandleScrollKey(int key);

@@ -125,8 +125,9 @@ TEST_F(ExtWallWindowTest, ACancelledOrOutOfRangeLengthDrawsNoWallAndInstallsTheP
             Answer("message ok");
         lines.clear();
         Key(VK_RIGHT);
-        if (answer != "input cancel")
+        if (answer != "input cancel") {
             EXPECT_EQ(lines, std::vector<std::string>{"message WALL LENGTH | Enter a whole number of millimetres from 1 to 32766"});
+        }
         EXPECT_EQ(Kind(), 21) << answer;
         EXPECT_EQ(objects().count(), 4) << answer;
     }
