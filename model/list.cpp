@@ -220,6 +220,18 @@ int TList::FindObjectAt(int mode, int x, int y) const
     return NO_INDEX;
 }
 
+std::optional<int> TList::FindLineNear(int x, int y, std::int64_t tolerance) const
+{
+    const int floor = State().currentFloor;
+    for (int i = 0; i < count(); ++i) {
+        const TObject& object = *items[std::size_t(i)];
+        if (object.typeCode == TYPE_LINE && object.floor == floor &&
+            DistanceToSegment(x, y, object.x1, object.y1, object.x2, object.y2) <= double(tolerance))
+            return i;
+    }
+    return std::nullopt;
+}
+
 int TList::FindByType(int typeCode) const
 {
     for (int i = 0; i < count(); ++i)

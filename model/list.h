@@ -4,7 +4,9 @@
 // change is written back with WriteDrawing, every repaint reads it again with ReadDrawing.
 #include "model/object.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,9 @@ public:
     // Searches.
     int FindObjectAt(int mode, int x, int y) const;  // x, y logical units
     int FindByType(int typeCode) const;
+    // The first line (type 1) of the floor in view, in list order, that passes within `tolerance`
+    // of a model point; none when no line does.
+    std::optional<int> FindLineNear(int x, int y, std::int64_t tolerance) const;
 
     // The drawing's floor area (square metres or square feet).
     int GetFloorArea() const { return int(floorArea); }

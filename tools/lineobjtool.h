@@ -21,6 +21,13 @@ public:
     // line of the drawing, rewrites the drawing file and makes the tool ready for the next line
     // (step 50). When the last object is not a line nothing happens and the step stays.
     void ObjectsAdded(Canvas& dc, const TRect& clientRect, int firstIndex, int flag) override;
+    // Steps 2 (lengthen) and 3 (shorten) of a picked line: the end of objects[objectIndex] nearer
+    // the point (px, py) moves by `distance` along the axis, away from the other end or towards
+    // it; a click half-way moves the lower (left) end. A sloped object or one without length stays
+    // as it is. Changes the object in memory only: the caller writes the drawing and repaints. A
+    // distance outside 1..32766, an end beyond the model range or a shortening that would leave
+    // less than 1 changes nothing and leaves an EDIT_REFUSED_ code in `active`.
+    void Setup(int distance, int px, int py) override;
 };
 
 // Adds a line made from the tool's figure (group id 0) to an edit; draws nothing and leaves the

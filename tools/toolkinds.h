@@ -65,7 +65,9 @@ constexpr int STEP_ERASE_DONE = 9;         // the erase tool has removed its sel
 constexpr int STEP_ZOOM_START = 10;        // Zoom UP: the next press starts the zoom rectangle
 constexpr int STEP_ZOOM_DRAG = 15;         // dragging the zoom rectangle
 
-// External-wall tool: the edits of an existing wall and the plan resize.
+// External-wall tool: the edits of an existing wall and the plan resize. The edit commands (kind
+// KIND_WALL_EDIT) carry the edit in these steps until the object is picked; the line tool takes
+// the first two for a picked line.
 constexpr int STEP_WALL_LENGTHEN = 2;
 constexpr int STEP_WALL_SHORTEN = 3;
 constexpr int STEP_WALL_DELETE = 4;
@@ -73,6 +75,19 @@ constexpr int STEP_WALL_SPLIT = 5;
 constexpr int STEP_WALL_CHANGE_TYPE = 6;
 constexpr int STEP_PLAN_ENLARGE = 8;
 constexpr int STEP_PLAN_SHRINK = 9;
+
+constexpr bool IsWallEditStep(int step) { return step >= STEP_WALL_LENGTHEN && step <= STEP_WALL_CHANGE_TYPE; }
+
+// What a refused edit of a wall or line leaves in the tool's `active` word; nothing was changed.
+constexpr int EDIT_REFUSED_SLOPED = 1001;      // a sloped wall cannot be lengthened, shortened or split
+constexpr int EDIT_REFUSED_DISTANCE = 1002;    // a distance outside 1..32766, or an end off the model range
+constexpr int EDIT_REFUSED_TOO_SHORT = 1003;   // a shortening that would leave less than 1
+constexpr int EDIT_REFUSED_SPLIT_POINT = 1004; // a split point not strictly between the wall's ends
+constexpr int EDIT_REFUSED_SPLIT_ZERO = 1005;  // the split would start a wall on a zero coordinate
+
+// The edit distances typed for a lengthen or shorten, model units.
+constexpr int MIN_EDIT_DISTANCE = 1;
+constexpr int MAX_EDIT_DISTANCE = 32766;
 
 // Internal-wall tool: where the wall just built abuts an internal wall (set by the geometry, laid
 // across with an end cap and put back to STEP_READY by the key that built it), and the finishing

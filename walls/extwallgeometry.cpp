@@ -368,6 +368,8 @@ void TExtwallobjtool::FindJoinedWalls(int index)
 {
     prevWall = NO_INDEX;
     nextWall = NO_INDEX;
+    hasPrevWall = false;
+    hasNextWall = false;
     const TList& objects = State().objects;
     if (index < 0 || index >= objects.count())
         return;
@@ -377,9 +379,12 @@ void TExtwallobjtool::FindJoinedWalls(int index)
         const TObject& wall = *objects[i];
         if (i == index || wall.typeCode != TYPE_EXTWALL || wall.floor != floor)
             continue;
-        if (wall.x2 == given.x1 && wall.y2 == given.y1)
+        if (wall.x2 == given.x1 && wall.y2 == given.y1) {
             prevWall = i;
-        else if (wall.x1 == given.x2 && wall.y1 == given.y2)
+            hasPrevWall = true;
+        } else if (wall.x1 == given.x2 && wall.y1 == given.y2) {
             nextWall = i;
+            hasNextWall = true;
+        }
     }
 }

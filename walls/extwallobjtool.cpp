@@ -100,6 +100,15 @@ void TExtwallobjtool::CommitWall()
 
 bool TExtwallobjtool::StoreWall(int floorCode)
 {
+    TDrawingEdit edit(State().objects);
+    if (!AddWall(edit, floorCode))
+        return false;
+    edit.Commit();
+    return true;
+}
+
+bool TExtwallobjtool::AddWall(TDrawingEdit& edit, int floorCode)
+{
     penWidth = 1;
     penStyle = 0;
     // A zero coordinate stands for an unset point.
@@ -124,11 +133,8 @@ bool TExtwallobjtool::StoreWall(int floorCode)
     wall->wallColour2 = wallColour2;
     wall->joinInfo = {0, 0, 0, 0};
 
-    TDrawingState& state = State();
-    state.drawingState = 2;
-    TDrawingEdit edit(state.objects);
+    State().drawingState = 2;
     edit.Add(std::move(wall));
-    edit.Commit();
     return true;
 }
 
@@ -403,7 +409,5 @@ void TExtwallobjtool::Setup(int amount, int x, int y)
     }
 }
 
-// The wall edits and the plan resize are not part of this tool yet: until they are, these steps
-// leave the drawing as it is.
-void TExtwallobjtool::EditWall(int, int, int) {}
+// The plan resize is not part of this tool yet: until it is, its steps leave the drawing as it is.
 void TExtwallobjtool::ResizeFloorPlan(int, int, int) {}

@@ -8,11 +8,13 @@
 // in x1, y1, x2, y2 (the outer face as drawn), the levels in z1, z2, the angle in lineAux1 (tenths of
 // a degree clockwise from +y), the length in groupId, the floor in savedStep and the wall line end
 // points in lineX / lineY.
+#include "model/modelbox.h"
 #include "tools/lineobjtool.h"
 
 #include <array>
 #include <cstdint>
 
+class TDrawingEdit;
 class TExtwallobj;
 
 class TExtwallobjtool : public TLineobjtool {
@@ -48,14 +50,20 @@ public:
     // end corner (the same corner), 2 the tool's end corner, 20 the wall's start corner.
     void JoinSlopedCorner(int wallIndex, int code);
     // Sets prevWall (the wall whose end lies at the start of objects[index]) and nextWall (the wall
-    // whose start lies at its end).
+    // whose start lies at its end), and whether there is one (hasPrevWall, hasNextWall).
     void FindJoinedWalls(int index);
     // Stores the wall held in the tool on floor savedStep and rewrites the drawing file; nothing
     // for a start with a zero coordinate or a wall without length.
     void CommitWall();
 
-    // The edits of an existing wall (steps 2..6) and the resize of the plan (steps 8, 9).
+    // The edits of the external wall at objectIndex, by step: 2 lengthen or 3 shorten by `amount`
+    // at the end nearer the picked point (x, y); 4 delete; 5 split at (x, y); 6 change the type to
+    // the spacings (amount, x, y). The walls joined to it keep their corners consistent, and the
+    // drawing file is rewritten once. Afterwards editLeft .. editBottom hold the area the wall
+    // covered before, changedArea everything the edit changed, x1 .. y2 the wall's reference line
+    // after steps 2, 3 and 6, and `active` an EDIT_REFUSED_ code when nothing could be done.
     void EditWall(int amount, int x, int y);
+    // The resize of the plan (steps 8, 9).
     void ResizeFloorPlan(int amount, int x, int y);
 
     // A wall along an axis: angle 0, 900, 1800 or 2700; every other angle is a sloped wall.
@@ -85,9 +93,20 @@ public:
     std::int32_t wallColour2 = 0;
     std::array<std::int32_t, 4> joinInfo{};  // 0 for every wall built
 
+    // Whether FindJoinedWalls found a previous and a next wall. prevWall and nextWall hold NO_INDEX
+    // without one, but a drawing can hold more objects than that, so the index alone cannot say.
+    bool hasPrevWall = false;
+    bool hasNextWall = false;
+    // The model area of every wall the last EditWall changed, before and after, as drawn.
+    TModelBox changedArea;
+
 private:
-    // Appends the wall held in the tool on the given floor; false when the guard refuses it.
+    class TWallChange;
+
+    // Appends the wall held in the tool on the given floor and rewrites the drawing file, or adds it
+    // to an edit; false when the guard refuses it.
     bool StoreWall(int floorCode);
+    bool AddWall(TDrawingEdit& edit, int floorCode);
     // Snapping, join normalisation and orientation of BuildWall.
     void SnapEnds(int& startJoin, int& endJoin);
     void NormaliseJoins(int& startJoin, int& endJoin);
@@ -109,4 +128,16 @@ private:
 
     // The external wall at index on the object list, or null.
     static TExtwallobj* ExternalWallAt(int index);
+
+    // The steps of EditWall. ChangeLength returns the end it moved: 1 the start, 2 the end, 0 none.
+    int ChangeLength(TWallChange& change, int amount, int px, int py);
+    void JoinLengthenedEnd(TWallChange& change, int movedEnd);
+    void FreeJoinedEnd(TWallChange& change, int wallIndex, int end);
+    void DeleteWall(TWallChange& change);
+    void SplitWall(TWallChange& change, int px, int py);
+    void ChangeWallType(TWallChange& change, int newSpacing1, int newSpacing2, int newSpacing3);
+    // Copies a wall's reference line, wall lines, angle and spacings into the tool, and writes the
+    // reference line and wall lines back.
+    void TakeWallLines(const TExtwallobj& wall);
+    void PutWallLines(TExtwallobj& wall) const;
 };

@@ -139,6 +139,31 @@ TEST(List, FindObjectAtFindsWallsWithinTheirThickness)
     EXPECT_EQ(list.FindObjectAt(1, 400, 180), NO_INDEX);
 }
 
+TEST(List, FindLineNearTakesTheFirstLineOfTheFloorWithinTheTolerance)
+{
+    FreshDrawingState fresh;
+    State().currentFloor = 50;
+    TList& list = State().objects;
+    list.Add(Line(51, 1000, 1000, 5000, 1000));  // another floor
+    list.Add(ExtWall(50, 1000, 5000, 1000, 300));  // not a line
+    auto* arrow = Line(50, 1000, 1000, 5000, 1000);
+    arrow->typeCode = 11;  // a line of another kind
+    list.Add(arrow);
+    list.Add(Line(50, 1000, 1010, 5000, 1010));
+    list.Add(Line(50, 1000, 1000, 5000, 1000));
+    list.Add(Line(50, 8000, 1000, 8000, 4000));
+
+    EXPECT_EQ(list.FindLineNear(3000, 1000, 15), 3);   // the first of two lines in reach
+    EXPECT_EQ(list.FindLineNear(3000, 1025, 15), 3);   // exactly at the tolerance
+    EXPECT_EQ(list.FindLineNear(3000, 985, 15), 4);    // beyond the first, in reach of the second
+    EXPECT_EQ(list.FindLineNear(5012, 1005, 15), 3);   // past the end, still within reach of it
+    EXPECT_EQ(list.FindLineNear(8010, 2000, 15), 5);
+    EXPECT_EQ(list.FindLineNear(3000, 1100, 15), std::nullopt);
+    EXPECT_EQ(list.FindLineNear(5020, 1000, 15), std::nullopt);
+    State().currentFloor = 52;
+    EXPECT_EQ(list.FindLineNear(3000, 1000, 15), std::nullopt);
+}
+
 TEST(List, FindObjectAtFindsTheFirstTextWhoseExtentHoldsThePoint)
 {
     FreshDrawingState fresh;
