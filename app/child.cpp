@@ -8,6 +8,7 @@
 #include "app/families/linefamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/textfamily.h"
+#include "app/families/walleditfamily.h"
 #include "app/lengthprompt.h"
 #include "app/toolfamily.h"
 #include "dialogs/dialogsettings.h"
@@ -263,6 +264,16 @@ void TChild::InputMeasurement()
 void TChild::AutoDimensions()
 {
     ::AutoDimensions(*this);
+}
+
+bool TChild::ReadExtWallConfig()
+{
+    return ::ReadExtWallConfig(*this);
+}
+
+void TChild::InvalidateWallEdit(int mode)
+{
+    ::InvalidateWallEdit(*this, mode);
 }
 
 void TChild::AbandonTool()

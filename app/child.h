@@ -130,6 +130,12 @@ public:
     // The automatic dimensions of the floor in view, run by the current tool (its SubCommand 5, its
     // AutoDimension), with the floor area kept in the floor's record.
     void AutoDimensions();
+    // The type change of a picked external wall: the wall type dialogs, the spacings kept in the
+    // external-wall settings and handed to the current tool's Setup; false when cancelled.
+    bool ReadExtWallConfig();
+    // Repaints what the current tool's wall edit changed: mode 1 with the wall's new reference
+    // line, mode 2 (a deleted wall) without.
+    void InvalidateWallEdit(int mode);
 
     // TToolSite
     TDrawingtool& Tool() override;

@@ -9,6 +9,7 @@
 #include "app/families/linetextfamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/textfamily.h"
+#include "app/families/walleditfamily.h"
 #include "app/toolfamily.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ std::vector<TFamilyRows> AllRows()
         ExtWallFamilyRows(),
         DimensionFamilyRows(),
         IntWallFamilyRows(),
+        WallEditFamilyRows(),
     };
 }
 

@@ -128,44 +128,14 @@ void RunExtWallDialogs(TToolSite& site)
     site.SetPrompt(std::string(COMPLETE_DIALOGUE_PROMPT) + "   " + ANGLED_WALLS_HINT);
     TExtWallSettings settings = ReadSettings<TExtWallSettings>(unitSystem);
 
-    // Each dialog of the sequence: on OK its three line spacings are taken, any other end
-    // abandons the external walls.
-    auto run = [&](auto& dialog) {
-        if (dialog.Execute() != IDOK) {
-            site.SetPickTool();
-            return false;
-        }
-        settings.spacing1 = dialog.spacing1;
-        settings.spacing2 = dialog.spacing2;
-        settings.spacing3 = dialog.spacing3;
-        return true;
-    };
-
-    // The wall type gives the spacings; the custom wall asks them.
-    int wallType = 0;
-    if (metric) {
-        TPlandlg dialog(&parent, 2480);
-        if (!run(dialog))
-            return;
-        wallType = dialog.wallType;
-    } else {
-        TPlanimpdlg dialog(&parent, 2900);
-        if (!run(dialog))
-            return;
-        wallType = dialog.wallType;
-    }
-    site.Tool().step = STEP_READY;
-    site.Refresh(0);
-    if (wallType == 1) {
-        if (metric) {
-            TPlancustdlg dialog(&parent, 5300);
-            if (!run(dialog))
-                return;
-        } else {
-            TPlanimpcustdlg dialog(&parent, 5350);
-            if (!run(dialog))
-                return;
-        }
+    // Any end of a dialog but OK abandons the external walls.
+    const bool chosen = RunExtWallTypeDialogs(site, settings, [](TToolSite& window) {
+        window.Tool().step = STEP_READY;
+        window.Refresh(0);
+    });
+    if (!chosen) {
+        site.SetPickTool();
+        return;
     }
     if (site.Tool().kind == KIND_EXTWALL) {
         // The side on which the other wall lines lie orients every free wall.
@@ -192,4 +162,43 @@ void RunExtWallDialogs(TToolSite& site)
     site.SetHelpContext(HELP_WALLS);
     site.SetToolName(EXTERNAL_WALL_TOOL_NAME);
     site.SetPrompt(EXTERNAL_WALL_PROMPT);
+}
+
+bool RunExtWallTypeDialogs(TToolSite& site, TExtWallSettings& settings, void (*typeChosen)(TToolSite& site))
+{
+    const bool metric = State().unitSystem == 1;
+    TWindow& parent = site.DialogParent();
+    // Each dialog of the sequence: on OK its three line spacings are taken.
+    auto run = [&settings](auto& dialog) {
+        if (dialog.Execute() != IDOK)
+            return false;
+        settings.spacing1 = dialog.spacing1;
+        settings.spacing2 = dialog.spacing2;
+        settings.spacing3 = dialog.spacing3;
+        return true;
+    };
+
+    // The wall type gives the spacings; the custom wall asks them.
+    int wallType = 0;
+    if (metric) {
+        TPlandlg dialog(&parent, 2480);
+        if (!run(dialog))
+            return false;
+        wallType = dialog.wallType;
+    } else {
+        TPlanimpdlg dialog(&parent, 2900);
+        if (!run(dialog))
+            return false;
+        wallType = dialog.wallType;
+    }
+    if (typeChosen)
+        typeChosen(site);
+    if (wallType != 1)
+        return true;
+    if (metric) {
+        TPlancustdlg dialog(&parent, 5300);
+        return run(dialog);
+    }
+    TPlanimpcustdlg dialog(&parent, 5350);
+    return run(dialog);
 }

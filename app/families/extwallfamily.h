@@ -7,6 +7,7 @@
 
 class TToolFamily;
 class TToolSite;
+struct TExtWallSettings;
 
 const TToolFamily& ExtWallFamily();
 TFamilyRows ExtWallFamilyRows();
@@ -14,3 +15,8 @@ TFamilyRows ExtWallFamilyRows();
 // The wall type dialog, the custom wall dialog for a custom type and the side dialog; they write
 // the external-wall settings file that the wall tool reads. A cancel installs the pick tool.
 void RunExtWallDialogs(TToolSite& site);
+
+// The wall type dialog of the unit system and, for the custom type, the custom wall dialog; the
+// chosen spacings go into `settings`. `typeChosen` (when given) runs once the type dialog is
+// confirmed. False when a dialog was not confirmed.
+bool RunExtWallTypeDialogs(TToolSite& site, TExtWallSettings& settings, void (*typeChosen)(TToolSite& site));

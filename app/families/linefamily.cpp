@@ -138,7 +138,6 @@ const TKindRow kinds[] = {
     {KIND_LINE, MakeTool<TLineobjtool>, &lineFamily},
     {KIND_PICK, MakeTool<TLineobjtool>, &PlainFamily()},
     {KIND_PICKED_LINE, MakeTool<TLineobjtool>, &PlainFamily()},
-    {KIND_WALL_EDIT, MakeTool<TLineobjtool>, &PlainFamily()},
 };
 
 // The codes of the line family's dialog sequences: the line-text dialog among the line dialogs,
