@@ -92,8 +92,15 @@ and inches, type whole numbers: the feet (0 to 100), the inches (0 to 11) and, i
 of an inch as numerator over denominator, for example 1 over 2 for half an inch. A fraction whose
 denominator is 0 is ignored. Lengths are kept to 1/24 inch and shown to the nearest eighth.</p>
 <h2>Editing walls and the floor plan</h2>
-<p>External walls can be lengthened, shortened, split or given another type; click on the wall near
-the end to change. The floor plan can be enlarged or shrunk in one direction: press the arrow
+<p><b>Lengthen</b> and <b>Shorten</b>: click on the external wall (or on a line) near the end to
+move and type the distance. The moved end is square; a wall lengthened onto the end of another wall
+makes the corner with it, and a wall joined at a shortened end is left with a square end. Something
+must be left of a shortened wall or line. Angled walls cannot be lengthened, shortened or split.</p>
+<p><b>Split</b>: click on the wall where it is to be cut, or put the cursor there and press ENTER;
+the dimensions are renewed. <b>Change External wall type</b>: click on the wall, then choose the new
+type; the corners with the walls joined to it follow. <b>DELETE External Wall</b>: click on the
+wall; windows, labels and dimensions in it stay.</p>
+<p>The floor plan can be enlarged or shrunk in one direction: press the arrow
 key of the direction, move the guide line to where the change starts and press ENTER. Shrinking
 removes what lies in the strip, so read this page first if unsure.</p>
 <h2>Dimensions</h2>

@@ -196,13 +196,7 @@ TEST_F(WallEdit, AShorteningMustLeaveALengthOfAtLeast1)
 TEST_F(WallEdit, StepsOutside2To6AndObjectsOtherThanExternalWallsAreLeftAlone)
 {
     const int top = Outline();
-    auto line = std::make_unique<TLineobj>();
-    line->floor = GROUND_FLOOR;
-    line->x1 = 1000;
-    line->y1 = 2000;
-    line->x2 = 3000;
-    line->y2 = 2000;
-    objects().Add(std::move(line));
+    AddLine(1000, 2000, 3000, 2000);
     const std::string before = DumpAll();
     std::filesystem::remove(dir.path() / "DWGS" / "WALLS.DB0");
     Edit(top, 7, 500, 4900, 4000);
@@ -220,13 +214,7 @@ TEST_F(WallEdit, DeletingAWallSquaresTheEndsOfBothJoinedWallsAndKeepsWhatLiesInI
 {
     const int top = Outline();
     // Something standing in the wall, as a window's line would.
-    auto window = std::make_unique<TLineobj>();
-    window->floor = GROUND_FLOOR;
-    window->x1 = 2000;
-    window->y1 = 3890;
-    window->x2 = 3000;
-    window->y2 = 3890;
-    objects().Add(std::move(window));
+    AddLine(2000, 3890, 3000, 3890);
     const std::string windowDump = DumpObject(top + 3, *objects()[LastIndex()]);
     const int count = objects().count();
 
@@ -262,15 +250,8 @@ TEST_F(WallEdit, DeletingAFreeWallOnlyRemovesIt)
 TEST_F(WallEdit, AJoinedWallAtIndexNoIndexIsStillAJoinedWall)
 {
     // The wall before the deleted one stands at index 30001, the value that stands for no wall.
-    while (objects().count() < NO_INDEX) {
-        auto filler = std::make_unique<TLineobj>();
-        filler->floor = FIRST_FLOOR;
-        filler->x1 = 100;
-        filler->y1 = 100;
-        filler->x2 = 200;
-        filler->y2 = 100;
-        objects().Add(std::move(filler));
-    }
+    while (objects().count() < NO_INDEX)
+        AddLine(100, 100, 200, 100, FIRST_FLOOR);
     // The two walls with their corner made.
     TExtwallobj& leftWall = AddWall(1000, 1000, 1000, 4000, 0, 110, 55, 110);
     leftWall.wallLines = {1110, 1000, 1110, 3890, 1165, 1000, 1165, 3835, 1275, 1000, 1275, 3725};

@@ -64,6 +64,19 @@ public:
         return *edit;
     }
 
+    // Appends a line object (a window's line, say), not written.
+    int AddLine(int x1, int y1, int x2, int y2, int floor = GROUND_FLOOR)
+    {
+        auto line = std::make_unique<TLineobj>();
+        line->floor = floor;
+        line->x1 = x1;
+        line->y1 = y1;
+        line->x2 = x2;
+        line->y2 = y2;
+        objects().Add(std::move(line));
+        return LastIndex();
+    }
+
     std::string DumpAll()
     {
         std::string all;
