@@ -1,6 +1,8 @@
 #pragma once
 // Settings-file access for the dialogs: a write that tells the user when the file could not be
 // stored, and the unit system remembered for the next run.
+#include "model/typedsettings.h"
+
 #include <string>
 
 class TWindow;
@@ -13,3 +15,10 @@ bool StoreSettings(TWindow& owner, const std::string& cfgName, const std::string
 int StoredUnitSystem();
 // Remembers the unit system in CFG/METRIC.CFG, as StoreSettings does.
 bool StoreUnitSystem(TWindow& owner, int unitSystem);
+
+// Writes a typed settings record (its file for the current unit system) as StoreSettings does.
+template <class Record>
+bool StoreRecord(TWindow& owner, const Record& record)
+{
+    return StoreSettings(owner, SettingsFileName<Record>(), FormatSettings(record));
+}

@@ -42,6 +42,10 @@ constexpr const char* PRNTCAL_CFG_FORMAT = "%d %lf";
 // (7 or 9 points), show cill (0/1), reserved (0).
 constexpr const char* WIND_CFG_FORMAT = "%d %d %d %d %d %d %d %d";
 
+// WIND.CFG as the window tool rewrites it for a single external door (the door's width in place of
+// the window width): the same fields with a line end.
+constexpr const char* WIND_CFG_DOOR_FORMAT = "%d %d %d %d %d %d %d %d\n";
+
 // ENTRY.CFG: width of each door, 0, 0, door count (1, 2), 0, door side ('l', 'r', 'b'), 'n', 'n'.
 constexpr const char* ENTRY_CFG_FORMAT = "%d %d %d %d %d %c %c %c";
 

@@ -152,3 +152,62 @@ TLineTextSettings ParseLineTextSettings(const std::string& text);
 TLineTextSettings ReadLineTextSettings();
 // Rewrites LTEXT.CFG. False when it could not be written; `reason` then says why.
 bool WriteLineTextSettings(const TLineTextSettings& record, std::string* reason = nullptr);
+
+// WIND.CFG: the opening the window tool places next, as the window dialog left it.
+struct TWindowSettings {
+    static constexpr TSettingsFile file{"WIND.CFG"};
+    static constexpr const char* format = WIND_CFG_FORMAT;
+    std::int32_t openingType = 1;  // 1 window, 5 wall opening, 6 single door, 7/8 French doors, 9 garage, 10 entry
+    std::int32_t width = 0;        // model units
+    std::int32_t height = 0;
+    std::int32_t headLevel = 0;    // elevation base; the dialog writes 0
+    std::int32_t showSizes = 0;    // 1: size label on the plan
+    std::int32_t textSize = 9;     // label text size, 7 or 9 points
+    std::int32_t showCill = 0;     // 1: the cill reaches beyond the outer face
+    std::int32_t reserved = 0;
+    auto Fields()
+    {
+        return std::tie(openingType, width, height, headLevel, showSizes, textSize, showCill, reserved);
+    }
+};
+
+// WIND.CFG as the window tool rewrites it for a single external door: the same record with a line
+// end.
+struct TWindowDoorSettings : TWindowSettings {
+    static constexpr const char* format = WIND_CFG_DOOR_FORMAT;
+};
+
+// ENTRY.CFG: the main entry frame.
+struct TEntrySettings {
+    static constexpr TSettingsFile file{"ENTRY.CFG"};
+    static constexpr const char* format = ENTRY_CFG_FORMAT;
+    std::int32_t doorWidth = 0;  // width of each door, model units
+    std::int32_t reserved1 = 0;
+    std::int32_t reserved2 = 0;
+    std::int32_t doorCount = 1;  // 1 or 2
+    std::int32_t reserved3 = 0;
+    char doorSide = 'l';         // seen from outside: 'l' doors on the right, 'r' on the left, 'b' central
+    char flag1 = 'n';
+    char flag2 = 'n';
+    auto Fields() { return std::tie(doorWidth, reserved1, reserved2, doorCount, reserved3, doorSide, flag1, flag2); }
+};
+
+// DOORSZE.CFG: the single door width offered at start, in both unit systems.
+struct TDoorSizeSettings {
+    static constexpr TSettingsFile file{"DOORSZE.CFG"};
+    static constexpr const char* format = DOORSZE_CFG_FORMAT;
+    std::int32_t metricWidth = 0;    // mm
+    std::int32_t imperialWidth = 0;  // 1/24 inch
+    auto Fields() { return std::tie(metricWidth, imperialWidth); }
+};
+
+// INTERN.CFG: how doors are drawn in plan: the angle a leaf stands open at and its pen width.
+struct TDoorSettings {
+    static constexpr TSettingsFile file{"INTERN.CFG"};
+    static constexpr const char* format = INTERN_CFG_FORMAT;
+    std::int32_t openingAngle = 90;  // degrees: 30, 60 or 90
+    std::int32_t thicknessCode = 1;  // 1 minimum, 2 maximum: the leaf's pen width
+    double sine = 1.0;               // of the opening angle, six decimals
+    double cosine = 0.0;
+    auto Fields() { return std::tie(openingAngle, thicknessCode, sine, cosine); }
+};

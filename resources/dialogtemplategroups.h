@@ -12,6 +12,7 @@ std::vector<DialogTemplate> WallDialogs();     // external-wall type, custom wal
                                                // measurement
 std::vector<DialogTemplate> ViewDialogs();     // overlays, plan display mode, floor area
 std::vector<DialogTemplate> ToolDialogs();     // drawing tool style, text details
+std::vector<DialogTemplate> DoorDialogs();     // windows and external doors, main entry, doors, door defaults
 
 inline ControlTemplate Button(int id, const char* text, int x, int y, int cx, int cy)
 {
@@ -55,6 +56,11 @@ inline ControlTemplate SortedList(int id, int x, int y, int cx, int cy)
     return {id, ControlKind::ListBox, "", x, y, cx, cy, false, true};
 }
 inline ControlTemplate ProgramIcon(const char* resource, int x, int y, int cx, int cy)
+{
+    return {-1, ControlKind::Icon, resource, x, y, cx, cy};
+}
+// A picture of the picture table (dialogpictures.h) by its resource id.
+inline ControlTemplate Picture(const char* resource, int x, int y, int cx, int cy)
 {
     return {-1, ControlKind::Icon, resource, x, y, cx, cy};
 }

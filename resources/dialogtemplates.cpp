@@ -10,7 +10,8 @@ std::vector<DialogTemplate> CollectTemplates()
 {
     std::vector<DialogTemplate> all;
     for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs,
-                       dialogtemplates::ViewDialogs, dialogtemplates::ToolDialogs}) {
+                       dialogtemplates::ViewDialogs, dialogtemplates::ToolDialogs,
+                       dialogtemplates::DoorDialogs}) {
         auto templates = group();
         all.insert(all.end(), templates.begin(), templates.end());
     }

@@ -8,6 +8,7 @@
 #include "platform/qt/programtext.h"
 #include "platform/radiobutton.h"
 #include "platform/static.h"
+#include "resources/dialogpictures.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -22,7 +23,50 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include <QPainter>
+#include <QPixmap>
+
+#include <cstdlib>
 #include <set>
+
+namespace {
+
+// A picture of the picture table drawn at the size of its control: its 32 x 32 box scaled to the
+// smaller side, black strokes on the dialog's background.
+QPixmap PicturePixmap(const TPicture& picture, QSize size)
+{
+    const int side = std::max(1, std::min(size.width(), size.height()));
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(side / 32.0, side / 32.0);
+    const QPen solid(Qt::black, 1.5);
+    QPen dotted(Qt::black, 1.0, Qt::DotLine);
+    for (const TPictureStroke& stroke : picture) {
+        switch (stroke.kind) {
+        case TPictureStroke::Line:
+            painter.setPen(solid);
+            painter.drawLine(QPointF(stroke.x1, stroke.y1), QPointF(stroke.x2, stroke.y2));
+            break;
+        case TPictureStroke::Wall:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::darkGray);
+            painter.drawRect(QRectF(QPointF(stroke.x1, stroke.y1), QPointF(stroke.x2, stroke.y2)));
+            painter.setBrush(Qt::NoBrush);
+            break;
+        case TPictureStroke::DottedArc: {
+            painter.setPen(dotted);
+            const QRectF box(stroke.x1 - stroke.x2, stroke.y1 - stroke.x2, 2 * stroke.x2, 2 * stroke.x2);
+            painter.drawArc(box, stroke.startAngle * 16, stroke.span * 16);
+            break;
+        }
+        }
+    }
+    return pixmap;
+}
+
+}  // namespace
 
 TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), dialogTemplate(dialogTemplate)
@@ -131,10 +175,14 @@ void TemplateDialog::Build()
         case ControlKind::Icon: {
             auto* label = new QLabel(this);
             QRect box = ToPixels(control.x, control.y, control.cx, control.cy);
-            QIcon icon = QApplication::windowIcon();
-            if (icon.isNull())
-                icon = style()->standardIcon(QStyle::SP_ComputerIcon);
-            label->setPixmap(icon.pixmap(box.size()));
+            if (const TPicture* picture = FindDialogPicture(std::atoi(control.text.c_str()))) {
+                label->setPixmap(PicturePixmap(*picture, box.size()));
+            } else {
+                QIcon icon = QApplication::windowIcon();
+                if (icon.isNull())
+                    icon = style()->standardIcon(QStyle::SP_ComputerIcon);
+                label->setPixmap(icon.pixmap(box.size()));
+            }
             label->setAlignment(Qt::AlignCenter);
             widget = label;
             break;

@@ -2,7 +2,10 @@
 // with the right kind, and the dialog runs under the Qt runner with its caption.
 #include "dialogs/aboutdlg.h"
 #include "dialogs/areadlg.h"
+#include "dialogs/configdlg.h"
 #include "dialogs/dbledlg.h"
+#include "dialogs/doordlg.h"
+#include "dialogs/entrydlg.h"
 #include "dialogs/displandlg.h"
 #include "dialogs/extsidedlg.h"
 #include "dialogs/feetdlg.h"
@@ -17,6 +20,7 @@
 #include "dialogs/savedlg.h"
 #include "dialogs/textdlg.h"
 #include "dialogs/title2ddlg.h"
+#include "dialogs/windlg.h"
 #include "platform/checkbox.h"
 #include "platform/listbox.h"
 #include "platform/qt/qtdialogrunner.h"
@@ -76,6 +80,10 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {5600, Make<TOffsetimpdlg, 5600>()},
         {2300, Make<TTextdlg, 2300>()},
         {14000, Make<TLinedlg, 14000>()},
+        {5400, Make<TConfigdlg, 5400>()},
+        {6500, Make<TWindlg, 6500>()},
+        {6000, Make<TEntrydlg, 6000>()},
+        {10500, Make<TDoordlg, 10500>()},
     };
     return classes;
 }

@@ -1,0 +1,50 @@
+#include "dialogs/doordlg.h"
+
+#include "model/drawingstate.h"
+#include "model/settingsrecords.h"
+#include "platform/rangevalidator.h"
+
+#include <memory>
+
+namespace {
+
+constexpr int WIDTH_LIMIT = 7;
+
+}  // namespace
+
+TDoordlg::TDoordlg(TWindow* parent, int resourceId, int initialWidth)
+    : TDialog(parent, resourceId), initialWidth(initialWidth)
+{
+    widthEdit = Create<TEdit>(10501, WIDTH_LIMIT);
+    widthEdit->SetValidator(std::make_unique<TRangeValidator>(5, 5000));
+    for (int i = 0; i < 8; ++i)
+        codeButtons[i] = Create<TRadioButton>(DOOR_CODE_BUTTONS[i]);
+}
+
+void TDoordlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    codeButtons[0]->Check();
+    const bool imperial = State().unitSystem == 0;
+    int shown;
+    if (initialWidth != 0) {
+        shown = imperial && initialWidth >= 1 ? initialWidth / 24 : initialWidth;
+    } else {
+        const TDoorSizeSettings sizes = ReadSettings<TDoorSizeSettings>();
+        shown = imperial ? sizes.imperialWidth / 24 : sizes.metricWidth;
+    }
+    widthEdit->SetText(std::to_string(shown));
+}
+
+void TDoordlg::CmOk()
+{
+    if (!CanClose())
+        return;
+    widthText = widthEdit->GetText(WIDTH_LIMIT);
+    for (int i = 0; i < 8; ++i)
+        if (codeButtons[i]->IsChecked()) {
+            doorType = i + 1;
+            break;
+        }
+    CloseWindow(IDOK);
+}
