@@ -7,6 +7,7 @@ class TObject;
 constexpr int TYPE_LINE = 1;
 constexpr int TYPE_ARC = 3;
 constexpr int TYPE_TEXT = 4;
+constexpr int TYPE_OPENING_LINE = 11;  // lines of windows and doors: opening lines, leaves, jambs, frames
 constexpr int TYPE_ELLIPSE = 5;
 constexpr int TYPE_CIRCLE = 6;
 constexpr int TYPE_RECTANGLE = 7;
