@@ -3,6 +3,7 @@
 // corner, filled with fillColour and labelled with its name and size texts. z1, z2 and colour
 // carry no meaning and the file does not keep them.
 #include "model/object.h"
+#include "model/typecodes.h"
 
 class TRoomobj : public TObject {
 public:
@@ -29,8 +30,17 @@ public:
     void SetSizeText1(const std::string& value);
     void SetSizeText2(const std::string& value);
 
+    // True when the model point lies strictly inside the rectangle: a point on an edge is not.
+    bool HoldsStrictly(int32_t x, int32_t y) const { return x1 < x && x < x2 && y2 < y && y < y1; }
+
     void DumpFields(std::string& out) const override;
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;
 };
+
+// True for a design room on the given floor.
+inline bool IsDesignRoomOn(const TObject& object, int floorCode)
+{
+    return object.typeCode == TYPE_DESIGN_ROOM && object.floor == floorCode;
+}

@@ -210,4 +210,61 @@ struct TDoorSettings {
     double sine = 1.0;               // of the opening angle, six decimals
     double cosine = 0.0;
     auto Fields() { return std::tie(openingAngle, thicknessCode, sine, cosine); }
+
+// NEWRM.CFG: how the next room is labelled and, for a design room, coloured. The design-room
+// dialogs write both; the fixed-room dialogs write their size display and 0 for the colour.
+struct TNewRoomSettings {
+    static constexpr TSettingsFile file{"NEWRM.CFG"};
+    static constexpr const char* format = NEWRM_CFG_FORMAT;
+    std::int32_t sizeDisplay = 1;   // 0 no sizes, 1 below the name, 2 both with arrows, 3 width, 4 length
+    std::int32_t colourChoice = 1;  // 1 no colour, 2 wet area, 3 bedroom, 4 other rooms colour
+    auto Fields() { return std::tie(sizeDisplay, colourChoice); }
+};
+
+// RMPTNM.CFG / RMPTNI.CFG: the thickness of the internal walls design rooms become, per floor.
+struct TRoomWallSettings {
+    static constexpr TSettingsFile file{"RMPTNM.CFG", "RMPTNI.CFG"};
+    static constexpr const char* format = RMPTN_CFG_FORMAT;
+    std::int32_t groundFloor = 0;  // floor 50
+    std::int32_t firstFloor = 0;   // floor 51
+    std::int32_t secondFloor = 0;  // floor 52
+    auto Fields() { return std::tie(groundFloor, firstFloor, secondFloor); }
+    // The thickness of a floor code; null for a floor the file holds none for.
+    std::int32_t* ForFloor(int floorCode)
+    {
+        switch (floorCode) {
+        case 50: return &groundFloor;
+        case 51: return &firstFloor;
+        case 52: return &secondFloor;
+        default: return nullptr;
+        }
+    }
+};
+
+// MERGEM.CFG / MERGEI.CFG: how near a dropped design room must come to a wall face or another room
+// to be aligned with it.
+struct TMergeSettings {
+    static constexpr TSettingsFile file{"MERGEM.CFG", "MERGEI.CFG"};
+    static constexpr const char* format = MERGE_CFG_FORMAT;
+    std::int32_t distance = 0;  // model units
+    auto Fields() { return std::tie(distance); }
+};
+
+// RMCLR.CFG: the three colours a design room can be shown in (0x00BBGGRR).
+struct TRoomColourSettings {
+    static constexpr TSettingsFile file{"RMCLR.CFG"};
+    static constexpr const char* format = RMCLR_CFG_FORMAT;
+    std::int32_t wetArea = 0;
+    std::int32_t bedroom = 0;
+    std::int32_t otherRooms = 0;
+    auto Fields() { return std::tie(wetArea, bedroom, otherRooms); }
+};
+
+// MAX.CFG: the free width and length the design-room tool found at a click, for the room it offers.
+struct TMaxRoomSettings {
+    static constexpr TSettingsFile file{"MAX.CFG"};
+    static constexpr const char* format = MAX_CFG_FORMAT;
+    std::int32_t width = 0;   // model units, at most 30000
+    std::int32_t length = 0;
+    auto Fields() { return std::tie(width, length); }
 };

@@ -35,6 +35,7 @@ constexpr int KIND_DOOR_SLIDING = 65;
 constexpr int KIND_WINDOW = 2000;
 constexpr int KIND_INTWALL = 1500;        // internal walls
 constexpr int KIND_INTWALL_DELETE = 65;   // delete internal walls (ENTER on a wall)
+constexpr int KIND_DESIGN_ROOM = 29000;   // design rooms
 
 // Kinds whose tools show a symbol preview while CENTRE is used (41 has no tool of its own), and
 // kinds that keep their preview in the second CENTRE step (none of them has a tool of its own).
@@ -98,6 +99,24 @@ constexpr int STEP_INTWALL_START_ABUTS = 1000;
 constexpr int STEP_INTWALL_END_ABUTS = 2000;
 constexpr int STEP_INTWALL_BOTH_ABUT = 3000;
 constexpr int STEP_FINISH_DESIGN_ROOMS = 1500;
+
+// Design-room tool. Steps 0..4 select and drag a room; a drag taken away from the room's centre is
+// aligned to its neighbours on release, one taken near the centre is not. Expand, Shrink and the
+// typed move pick a room and take one arrow key with a typed distance; the fine move takes any
+// number of arrow keys. A click at the maximum-size step measures the free space there.
+constexpr int STEP_DROOM_LAST_SELECT = 4;
+constexpr int STEP_DROOM_DRAG_ALIGNED = 5;
+constexpr int STEP_DROOM_DRAG_FREE = 6;
+constexpr int STEP_DROOM_EXPAND = 20;
+constexpr int STEP_DROOM_SHRINK = 21;
+constexpr int STEP_DROOM_ROTATE = 30;
+constexpr int STEP_DROOM_DELETE = 40;
+constexpr int STEP_DROOM_MOVE = 50;          // a left click picks for the typed move, a right click for the fine move
+constexpr int STEP_DROOM_MOVE_TYPED = 55;
+constexpr int STEP_DROOM_MOVE_FINE = 65;
+constexpr int STEP_DROOM_MAX_SIZE = 1000;
+constexpr int STEP_DROOM_REFUSED = 10001;    // the maximum-size search could not use the click
+constexpr int STEP_DROOM_ANGLED_WALL = 10002;  // a measuring wall was angled
 
 // The two steps of CENTRE.
 constexpr bool IsCentreStep(int step) { return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND; }
