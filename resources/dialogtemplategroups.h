@@ -13,6 +13,7 @@ std::vector<DialogTemplate> WallDialogs();     // external-wall type, custom wal
 std::vector<DialogTemplate> ViewDialogs();     // overlays, plan display mode, floor area
 std::vector<DialogTemplate> ToolDialogs();     // drawing tool style, text details
 std::vector<DialogTemplate> DoorDialogs();     // windows and external doors, main entry, doors, door defaults
+std::vector<DialogTemplate> RoomDialogs();     // design rooms: new, maximum size, wall size
 
 inline ControlTemplate Button(int id, const char* text, int x, int y, int cx, int cy)
 {

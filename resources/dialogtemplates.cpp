@@ -11,7 +11,7 @@ std::vector<DialogTemplate> CollectTemplates()
     std::vector<DialogTemplate> all;
     for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs,
                        dialogtemplates::ViewDialogs, dialogtemplates::ToolDialogs,
-                       dialogtemplates::DoorDialogs}) {
+                       dialogtemplates::DoorDialogs, dialogtemplates::RoomDialogs}) {
         auto templates = group();
         all.insert(all.end(), templates.begin(), templates.end());
     }

@@ -11,15 +11,18 @@
 #include "dialogs/feetdlg.h"
 #include "dialogs/linedlg.h"
 #include "dialogs/ltxtdlg.h"
+#include "dialogs/maxroomdlg.h"
 #include "dialogs/measdlg.h"
 #include "dialogs/newdlg.h"
 #include "dialogs/offsetdlg.h"
 #include "dialogs/overdlg.h"
 #include "dialogs/plancustdlg.h"
 #include "dialogs/plandlg.h"
+#include "dialogs/rmpttndlg.h"
 #include "dialogs/savedlg.h"
 #include "dialogs/textdlg.h"
 #include "dialogs/title2ddlg.h"
+#include "dialogs/troomdlg.h"
 #include "dialogs/windlg.h"
 #include "platform/checkbox.h"
 #include "platform/listbox.h"
@@ -84,6 +87,12 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {6500, Make<TWindlg, 6500>()},
         {6000, Make<TEntrydlg, 6000>()},
         {10500, Make<TDoordlg, 10500>()},
+        {21000, Make<TRmpttndlg, 21000>()},
+        {21500, Make<TRmpttnimpdlg, 21500>()},
+        {22000, Make<TTroomdlg, 22000>()},
+        {22500, Make<TTroomimpdlg, 22500>()},
+        {23000, [](TWindow* parent) { return std::make_unique<TMaxroomdlg>(parent, 23000, 3100, 30000); }},
+        {23500, [](TWindow* parent) { return std::make_unique<TMaxroomimpdlg>(parent, 23500, 3612, 2880); }},
     };
     return classes;
 }

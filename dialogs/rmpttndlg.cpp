@@ -1,0 +1,104 @@
+#include "dialogs/rmpttndlg.h"
+
+#include "dialogs/dialogsettings.h"
+#include "dialogs/imperial.h"
+#include "model/drawingstate.h"
+#include "model/settingsrecords.h"
+#include "platform/decimaltext.h"
+#include "platform/wholenumbervalidator.h"
+
+namespace {
+
+constexpr int METRIC = 1;
+constexpr int IMPERIAL = 0;
+constexpr int THICKNESS_LIMIT = 5;
+constexpr int FRACTION_LIMIT = 4;
+
+constexpr TWholeNumberRange METRIC_THICKNESS{25, 900, "millimetres"};
+constexpr TWholeNumberRange INCHES{1, 30, "inches"};
+constexpr TWholeNumberRange NUMERATOR{0, 7};
+constexpr TWholeNumberRange DENOMINATOR{0, 8};
+
+TEdit* Validated(TEdit* edit, const TWholeNumberRange& range)
+{
+    edit->SetValidator(std::make_unique<TWholeNumberValidator>(range));
+    return edit;
+}
+
+// Reads the file again, puts the thickness in the current floor's place and writes all three; on a
+// floor the file holds no thickness for nothing is written.
+void StoreThickness(TDialog& dialog, int unitSystem, std::int32_t thickness)
+{
+    TRoomWallSettings settings = ReadSettings<TRoomWallSettings>(unitSystem);
+    std::int32_t* floor = settings.ForFloor(State().currentFloor);
+    if (!floor)
+        return;
+    *floor = thickness;
+    StoreSettings(dialog, SettingsFileName<TRoomWallSettings>(unitSystem), FormatSettings(settings));
+}
+
+// The current floor's thickness; none on a floor the file holds none for.
+const std::int32_t* StoredThickness(TRoomWallSettings& settings)
+{
+    return settings.ForFloor(State().currentFloor);
+}
+
+}  // namespace
+
+TRmpttndlg::TRmpttndlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
+{
+    thicknessEdit = Validated(Create<TEdit>(21001, THICKNESS_LIMIT), METRIC_THICKNESS);
+}
+
+void TRmpttndlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    TRoomWallSettings settings = ReadSettings<TRoomWallSettings>(METRIC);
+    if (const std::int32_t* thickness = StoredThickness(settings))
+        thicknessEdit->SetText(std::to_string(*thickness));
+}
+
+void TRmpttndlg::CmOk()
+{
+    if (!CanClose())
+        return;
+    thicknessText = thicknessEdit->GetText(THICKNESS_LIMIT);
+    StoreThickness(*this, METRIC, DecimalValue(thicknessText));
+    CloseWindow(IDOK);
+}
+
+TRmpttnimpdlg::TRmpttnimpdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
+{
+    inchEdit = Validated(Create<TEdit>(21501, THICKNESS_LIMIT), INCHES);
+    numeratorEdit = Validated(Create<TEdit>(21502, FRACTION_LIMIT), NUMERATOR);
+    denominatorEdit = Validated(Create<TEdit>(21503, FRACTION_LIMIT), DENOMINATOR);
+}
+
+void TRmpttnimpdlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    TRoomWallSettings settings = ReadSettings<TRoomWallSettings>(IMPERIAL);
+    const std::int32_t* thickness = StoredThickness(settings);
+    if (!thickness)
+        return;
+    // Whole inches and the eighths of the rest; the fraction edits keep "0" below an eighth.
+    const TInchLength split = SplitInches(*thickness);
+    inchEdit->SetText(std::to_string(split.inches));
+    if (split.fraction.denominator != 0) {
+        numeratorEdit->SetText(std::to_string(split.fraction.numerator));
+        denominatorEdit->SetText(std::to_string(split.fraction.denominator));
+    }
+}
+
+void TRmpttnimpdlg::CmOk()
+{
+    if (!CanClose())
+        return;
+    inchText = inchEdit->GetText(THICKNESS_LIMIT);
+    numeratorText = numeratorEdit->GetText(FRACTION_LIMIT);
+    denominatorText = denominatorEdit->GetText(FRACTION_LIMIT);
+    StoreThickness(*this, IMPERIAL,
+                   InchesLength(DecimalValue(inchText), DecimalValue(numeratorText), DecimalValue(denominatorText),
+                                FractionRule::Proper));
+    CloseWindow(IDOK);
+}
