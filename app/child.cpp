@@ -3,6 +3,7 @@
 #include "app/client.h"
 #include "app/distancereadout.h"
 #include "app/drawingfiles.h"
+#include "app/families/designroomfamily.h"
 #include "app/families/dimensionfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
@@ -274,6 +275,21 @@ bool TChild::ReadExtWallConfig()
 void TChild::InvalidateWallEdit(int mode)
 {
     ::InvalidateWallEdit(*this, mode);
+}
+
+void TChild::NewDesignRoom()
+{
+    ::NewDesignRoom(*this);
+}
+
+void TChild::PlaceDesignRoom()
+{
+    ::PlaceDesignRoom(*this);
+}
+
+void TChild::DrawMergePreview()
+{
+    ::DrawMergePreview(*this);
 }
 
 void TChild::AbandonTool()

@@ -123,6 +123,11 @@ public:
     void StartText();
     // Tools/Line Style: the drawing tool style dialog, then the pen of the current tool.
     void RunLineStyleDialog();
+    // The design-room family's steps (app/families/designroomfamily.h): a new design room from its
+    // dialogs, the room of the free size measured at a click, and the repaint around an edited room.
+    void NewDesignRoom();
+    void PlaceDesignRoom();
+    void DrawMergePreview();
     // The measurement prompt of a tool in step 21: the length, proposed from the tool's current
     // one, becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1
     // installs the pick tool.

@@ -1,6 +1,7 @@
 #include "app/commandtable.h"
 
 #include "app/clientcommands.h"
+#include "app/families/designroomfamily.h"
 #include "app/families/dimensionfamily.h"
 #include "app/families/extwallfamily.h"
 #include "app/families/figurefamily.h"
@@ -30,6 +31,7 @@ std::vector<TFamilyRows> AllRows()
         DimensionFamilyRows(),
         IntWallFamilyRows(),
         WallEditFamilyRows(),
+        DesignRoomFamilyRows(),
     };
 }
 

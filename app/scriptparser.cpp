@@ -140,7 +140,7 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
     const std::string keyword = words[0].text;
     using Kind = ScriptStatement::Kind;
 
-    if (keyword == "dialog" || keyword == "input" || keyword == "message") {
+    if (keyword == "dialog" || keyword == "input" || keyword == "message" || keyword == "colour") {
         ScriptAnswer answer;
         if (!ParseScriptAnswer(words, answer, error))
             return false;
@@ -198,12 +198,12 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
                                               : Kind::Click;
         return true;
     }
-    if (keyword == "key") {
+    if (keyword == "key" || keyword == "keyup") {
         if (words.size() != 2 || !(statement.key = ScriptKeyCode(words[1].text))) {
-            error = "key needs one key name";
+            error = keyword + " needs one key name";
             return false;
         }
-        statement.kind = Kind::Key;
+        statement.kind = keyword == "key" ? Kind::Key : Kind::KeyUp;
         return true;
     }
     if (keyword == "char") {

@@ -6,12 +6,13 @@
 //   client W H               the drawing window's client size in pixels (default 1000 700)
 //   command ID | PATH        a menu or toolbar command by id or by menu path ("file/new")
 //   open NAME                File/Open choosing DWGS/NAME.DB0
-//   dialog ... | input ... | message ...   an answer for the next box that opens
+//   dialog ... | input ... | colour ... | message ...   an answer for the next box that opens
 //   at X Y                   a mouse move to the device point of model point (X, Y)
 //   move X Y                 a mouse move to device point (X, Y)
 //   ldown | lup | rdown | click [X Y | @X Y]   a button, first moving to the point when one is given
 //   key NAME                 ENTER, LEFT, UP, RIGHT, DOWN, ADD, SUBTRACT, ESCAPE, F1, a letter,
 //                            or a decimal key code
+//   keyup NAME               the release of that key
 //   char C                   a character: one character, ENTER, SPACE, BACKSPACE, or a decimal
 //                            code of two or more digits
 //   paint | status | dump
@@ -32,6 +33,7 @@ struct ScriptStatement {
         RDown,
         Click,
         Key,
+        KeyUp,
         Char,
         Paint,
         Status,
@@ -44,7 +46,7 @@ struct ScriptStatement {
     int y = 0;
     bool hasPoint = false;  // a button statement with a point
     bool modelPoint = false;  // the point is in model units ('@', and always for `at`)
-    int key = 0;            // key: the virtual-key code; char: the character code
+    int key = 0;            // key, keyup: the virtual-key code; char: the character code
 };
 
 // Parses one line. False with a reason when the line is not a statement.

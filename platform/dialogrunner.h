@@ -1,9 +1,10 @@
 #pragma once
 // What runs the program's modal windows: dialogs built from templates, the one-line text input,
-// message boxes and the help viewer. The Qt runner shows real windows; the scripted runner answers
+// the colour chooser, message boxes and the help viewer. The Qt runner shows real windows; the scripted runner answers
 // from a queue of prepared answers, for tests and headless runs.
 #include <string>
 
+class TColourDialog;
 class TDialog;
 class TInputDialog;
 
@@ -43,6 +44,8 @@ public:
     virtual int RunDialog(TDialog& dialog) = 0;
     // Runs a one-line text input. Returns IDOK (the text is in the dialog's buffer) or IDCANCEL.
     virtual int RunInput(TInputDialog& dialog) = 0;
+    // Runs the colour chooser. Returns IDOK (the colour is in the dialog) or IDCANCEL.
+    virtual int RunColour(TColourDialog& dialog) = 0;
     // Shows a message box; returns the button chosen: IDOK, IDCANCEL, IDYES or IDNO.
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
     // Opens the help page of a context id. Does not wait.

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 
 bool SplitScriptWords(const std::string& line, std::vector<ScriptWord>& words, std::string& error)
 {
@@ -121,10 +122,23 @@ static bool ParseDialogAnswer(const std::vector<ScriptWord>& words, DialogAnswer
     return true;
 }
 
+// Six hexadecimal digits red, green, blue, as 0x00BBGGRR.
+static bool ParseRgb(const std::string& text, unsigned& colour)
+{
+    if (text.size() != 6)
+        return false;
+    unsigned rgb = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rgb, 16);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return false;
+    colour = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+    return true;
+}
+
 bool ParseScriptAnswer(const std::vector<ScriptWord>& words, ScriptAnswer& answer, std::string& error)
 {
     if (words.empty() || words[0].quoted) {
-        error = "an answer starts with dialog, input or message";
+        error = "an answer starts with dialog, input, colour or message";
         return false;
     }
     const std::string& kind = words[0].text;
@@ -148,6 +162,17 @@ bool ParseScriptAnswer(const std::vector<ScriptWord>& words, ScriptAnswer& answe
         else
             input.text = words[1].text;
         answer = std::move(input);
+        return true;
+    }
+    if (kind == "colour") {
+        ColourAnswer colour;
+        if (words.size() == 2 && !words[1].quoted && words[1].text == "cancel") {
+            colour.cancel = true;
+        } else if (words.size() != 2 || words[1].quoted || !ParseRgb(words[1].text, colour.colour)) {
+            error = "colour takes six hexadecimal digits RRGGBB or cancel";
+            return false;
+        }
+        answer = colour;
         return true;
     }
     if (kind == "message") {
@@ -217,6 +242,14 @@ std::string DescribeAnswer(const ScriptAnswer& answer)
     }
     if (auto* input = std::get_if<InputAnswer>(&answer))
         return input->cancel ? "input cancel" : input->keep ? "input ok" : "input " + Quoted(input->text);
+    if (auto* colour = std::get_if<ColourAnswer>(&answer)) {
+        if (colour->cancel)
+            return "colour cancel";
+        const unsigned rgb = ((colour->colour & 0xFF) << 16) | (colour->colour & 0xFF00) | ((colour->colour >> 16) & 0xFF);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "%06X", rgb);
+        return std::string("colour ") + hex;
+    }
     const MessageAnswer& message = std::get<MessageAnswer>(answer);
     if (message.enter)
         return "message enter";

@@ -10,6 +10,8 @@
 //       ok               OK (Enter);  cancel: Escape
 //   input TEXT           the text input ends with OK holding TEXT;  input cancel: it is cancelled;
 //                        input ok: it ends with OK holding the text it opened with
+//   colour RRGGBB        the colour chooser ends with OK on that colour (hexadecimal red, green,
+//                        blue);  colour cancel: it is cancelled
 //   message ok|cancel|yes|no   that button;  message enter: the box's default button
 //
 // Words are separated by blanks; a TEXT holding blanks (or empty, or the word cancel or ok after input)
@@ -36,12 +38,17 @@ struct InputAnswer {
     std::string text;
 };
 
+struct ColourAnswer {
+    bool cancel = false;
+    unsigned colour = 0;  // 0x00BBGGRR
+};
+
 struct MessageAnswer {
     int result = 1;      // IDOK, IDCANCEL, IDYES or IDNO
     bool enter = false;  // Enter: the default button, whichever it is (result unused)
 };
 
-using ScriptAnswer = std::variant<DialogAnswer, InputAnswer, MessageAnswer>;
+using ScriptAnswer = std::variant<DialogAnswer, InputAnswer, MessageAnswer, ColourAnswer>;
 
 struct ScriptWord {
     std::string text;

@@ -1,6 +1,7 @@
 #include "platform/scriptedrunner.h"
 
 #include "platform/checkbox.h"
+#include "platform/colourdialog.h"
 #include "platform/dialog.h"
 #include "platform/edit.h"
 #include "platform/inputdialog.h"
@@ -163,6 +164,19 @@ int ScriptedRunner::RunInput(TInputDialog& dialog)
         return IDCANCEL;
     if (!input->keep)
         dialog.SetBuffer(input->text);
+    return IDOK;
+}
+
+int ScriptedRunner::RunColour(TColourDialog& dialog)
+{
+    std::string opening = "colour \"" + dialog.Title() + "\"";
+    ScriptAnswer answer = TakeAnswer(opening);
+    auto* colour = std::get_if<ColourAnswer>(&answer);
+    if (!colour)
+        throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));
+    if (colour->cancel)
+        return IDCANCEL;
+    dialog.SetColour(colour->colour);
     return IDOK;
 }
 

@@ -38,6 +38,7 @@ public:
 
     int RunDialog(TDialog& dialog) override;
     int RunInput(TInputDialog& dialog) override;
+    int RunColour(TColourDialog& dialog) override;
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     void Help(int contextId) override;
 

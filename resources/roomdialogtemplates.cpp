@@ -10,18 +10,18 @@ namespace {
 // buttons. `first` is the id of the "no colour" radio; the label radios follow the colours.
 void AddDesignRoomChoices(std::vector<ControlTemplate>& controls, int first, int top)
 {
-    controls.push_back(Group("show room in :-", 5, top, 92, 64));
-    controls.push_back(FirstRadio(first, "no colour", 10, top + 11, 84, 11));
-    controls.push_back(Radio(first + 1, "wet area colour", 10, top + 23, 84, 11));
-    controls.push_back(Radio(first + 2, "bedroom colour", 10, top + 35, 84, 11));
-    controls.push_back(Radio(first + 3, "other rooms colour", 10, top + 47, 84, 11));
-    controls.push_back(Label("", 100, top + 4, 1, 58));  // Frame1: the line between the two groups
-    controls.push_back(Group("show dimensions on PLAN", 103, top, 92, 64));
-    controls.push_back(FirstRadio(first + 4, "below name", 108, top + 10, 84, 10));
-    controls.push_back(Radio(first + 5, "show no sizes", 108, top + 20, 84, 10));
-    controls.push_back(Radio(first + 6, "both sizes with arrows", 108, top + 30, 84, 10));
-    controls.push_back(Radio(first + 7, "horizontal size &&  arrows", 108, top + 40, 84, 10));
-    controls.push_back(Radio(first + 8, "vertical size && arrows", 108, top + 50, 84, 10));
+    controls.push_back(Group("show room in :-", 4, top, 86, 64));
+    controls.push_back(FirstRadio(first, "no colour", 7, top + 11, 81, 11));
+    controls.push_back(Radio(first + 1, "wet area colour", 7, top + 23, 81, 11));
+    controls.push_back(Radio(first + 2, "bedroom colour", 7, top + 35, 81, 11));
+    controls.push_back(Radio(first + 3, "other rooms colour", 7, top + 47, 81, 11));
+    controls.push_back(Label("", 92, top + 4, 1, 58));  // Frame1: the line between the two groups
+    controls.push_back(Group("show dimensions on PLAN", 94, top, 102, 64));
+    controls.push_back(FirstRadio(first + 4, "below name", 96, top + 10, 99, 10));
+    controls.push_back(Radio(first + 5, "show no sizes", 96, top + 20, 99, 10));
+    controls.push_back(Radio(first + 6, "both sizes with arrows", 96, top + 30, 99, 10));
+    controls.push_back(Radio(first + 7, "horizontal size &&  arrows", 96, top + 40, 99, 10));
+    controls.push_back(Radio(first + 8, "vertical size && arrows", 96, top + 50, 99, 10));
     controls.push_back(DefButton(1, "OK", 20, 152, 45, 15));
     controls.push_back(Button(2, "Cancel", 78, 152, 45, 15));
     controls.push_back(Button(9, "Help", 136, 152, 45, 15));

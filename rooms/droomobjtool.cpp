@@ -255,6 +255,8 @@ void TDRoomobjtool::DrawFeedback(Canvas& dc, int mode)
     const TDrawingState& state = State();
     const TPoint a = ModelToLogical({x1, y1});
     const TPoint b = ModelToLogical({x2, y2});
+    feedbackArea.Add(x1, y1);
+    feedbackArea.Add(x2, y2);
     auto sides = [&] {
         dc.MoveTo(a.x, a.y);
         dc.LineTo(b.x, a.y);

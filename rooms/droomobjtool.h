@@ -11,6 +11,7 @@
 // edit, for the repaint. feedbackState() (the word after lineDrawn) says what a drag has on the
 // screen: 0 nothing yet, 1 the outline, 10 the drag's first move came from outside the client area.
 // Every change to the list is committed by the slot that made it.
+#include "model/modelbox.h"
 #include "tools/lineobjtool.h"
 
 #include <cstdint>
@@ -88,6 +89,8 @@ public:
     bool roomSelected = false;
     TDesignRoomOutcome outcome = TDesignRoomOutcome::None;
     std::string outcomeReason;
+    // Every rectangle the feedback has drawn or covered since the window last repainted it.
+    TModelBox feedbackArea;
 
 private:
     // The arrow-key edit of the selected room by step; false when the room was not changed.

@@ -93,6 +93,15 @@ void DrawingView::keyPressEvent(QKeyEvent* event)
     }
 }
 
+void DrawingView::keyReleaseEvent(QKeyEvent* event)
+{
+    // A key held down repeats its press and its release; only the real release counts.
+    if (event->isAutoRepeat())
+        return;
+    if (const int key = VirtualKeyOf(*event))
+        owner.Child().EvKeyUp(key);
+}
+
 void DrawingView::wheelEvent(QWheelEvent* event)
 {
     // A notch is 120; finer wheels and touchpads send parts of one, which add up.

@@ -197,6 +197,9 @@ void ScriptInterpreter::Execute(const ScriptStatement& statement)
         }
         ActiveWindow().Child().EvKeyDown(statement.key);
         return;
+    case Kind::KeyUp:
+        ActiveWindow().Child().EvKeyUp(statement.key);
+        return;
     case Kind::Char:
         ActiveWindow().Child().EvChar(statement.key);
         return;

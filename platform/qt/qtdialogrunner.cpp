@@ -1,5 +1,6 @@
 #include "platform/qt/qtdialogrunner.h"
 
+#include "platform/colourdialog.h"
 #include "platform/dialog.h"
 #include "platform/inputdialog.h"
 #include "platform/messagebuttons.h"
@@ -9,6 +10,7 @@
 #include "platform/qt/templatedialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +81,19 @@ int QtDialogRunner::RunInput(TInputDialog& input)
     if (window.exec() != QDialog::Accepted)
         return IDCANCEL;
     input.SetBuffer(ToProgramText(edit->text()));
+    return IDOK;
+}
+
+int QtDialogRunner::RunColour(TColourDialog& chooser)
+{
+    const TColor initial = chooser.Colour();
+    QColorDialog window(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), ModalParent(owner));
+    window.setOption(QColorDialog::DontUseNativeDialog);
+    window.setWindowTitle(ToQString(chooser.Title()));
+    if (window.exec() != QDialog::Accepted)
+        return IDCANCEL;
+    const QColor chosen = window.selectedColor();
+    chooser.SetColour(MakeColour(chosen.red(), chosen.green(), chosen.blue()));
     return IDOK;
 }
 

@@ -1,5 +1,6 @@
 // The Qt frame: its menu and toolbar built from the tables, drawing windows in the MDI area; the
 // drawing window's cursor, wheel, key codes and the areas its tools' canvases show.
+#include "app/families/designroomfamily.h"
 #include "app/qt/aapp.h"
 #include "app/qt/drawingwindow.h"
 #include "app/qt/eventcanvas.h"
@@ -7,6 +8,7 @@
 #include "model/infoobj.h"
 #include "tools/texttool.h"
 #include "platform/qt/printersetupdialog.h"
+#include "rooms/droomobjtool.h"
 #include "tests/app/appfixture.h"
 
 #include <QAction>
@@ -246,6 +248,24 @@ TEST_F(FrameTest, TypedTextTakesLettersAndBackspaceFromTheKeyboard)
     press(Qt::Key_Return, "\r");
     EXPECT_EQ(State().objects.count(), 6);
     EXPECT_EQ(tool.typedCount, 0);
+}
+
+TEST_F(FrameTest, AKeyReleaseReachesTheToolButNotTheRepeatsOfAHeldKey)
+{
+    // The fine move of a design room repaints and starts its outline afresh at each release.
+    DrawingWindow& window = OpenDrawing("PLAN");
+    auto tool = std::make_unique<TDRoomobjtool>();
+    TDRoomobjtool& room = *tool;
+    room.step = STEP_DROOM_MOVE_FINE;
+    room.feedbackState() = 1;
+    frame->Client().InstallTool(std::move(tool), DesignRoomFamily());
+
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&View(window), &repeat);
+    EXPECT_EQ(room.feedbackState(), 1);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(&View(window), &release);
+    EXPECT_EQ(room.feedbackState(), 0);
 }
 
 TEST_F(FrameTest, TheWheelScrollsByWholeNotchesHoweverFinelyItTurns)

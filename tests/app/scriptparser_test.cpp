@@ -55,6 +55,9 @@ TEST(ScriptParser, AnswersKeepTheirLineAndAreChecked)
     EXPECT_EQ(dialog.text, "dialog 2024 set 2027 \"A # B\" check 2026 ok");
     EXPECT_EQ(Parse("input cancel").kind, Kind::Answer);
     EXPECT_EQ(Parse("message yes").kind, Kind::Answer);
+    EXPECT_EQ(Parse("colour FF8000").kind, Kind::Answer);
+    EXPECT_EQ(Parse("colour cancel").text, "colour cancel");
+    Refused("colour orange");
     Refused("message perhaps");
     Refused("dialog 2024 set 2027");
     Refused("dialog 2024 set 2027 \"unclosed");
@@ -106,6 +109,10 @@ TEST(ScriptParser, KeysAndCharacters)
     EXPECT_EQ(Parse("key 33").key, 33);
     Refused("key");
     Refused("key NOSUCHKEY");
+    EXPECT_EQ(Parse("keyup RIGHT").kind, Kind::KeyUp);
+    EXPECT_EQ(Parse("keyup RIGHT").key, 39);
+    Refused("keyup");
+    Refused("keyup LEFT RIGHT");
     Refused("key 0");
 
     EXPECT_EQ(Parse("char x").key, 'x');

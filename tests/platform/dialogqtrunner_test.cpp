@@ -1,5 +1,6 @@
 // The Qt dialog runner under the offscreen platform: every template builds into a window whose
 // labels fit, and a bound dialog runs its own handlers from real widget events.
+#include "platform/colourdialog.h"
 #include "platform/inputdialog.h"
 #include "platform/listbox.h"
 #include "platform/qt/helpviewer.h"
@@ -9,6 +10,7 @@
 #include "tests/platform/dialogtestclasses.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -470,6 +472,26 @@ TEST(DialogQtRunner, MessageBoxesAndTextInput)
     Later([] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
     EXPECT_EQ(input.Execute(), IDCANCEL);
     EXPECT_EQ(input.GetBuffer(), "1234567");
+}
+
+TEST(DialogQtRunner, ColourChooserOpensOnItsColourAndGivesTheChoice)
+{
+    QtWindow window;
+    TColourDialog chooser(&window, "bedroom colour", MakeColour(0x40, 0x80, 0xC0));
+    Later([] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "bedroom colour");
+        EXPECT_EQ(dialog->currentColor(), QColor(0x40, 0x80, 0xC0));
+        dialog->setCurrentColor(QColor(0x11, 0x22, 0x33));
+        dialog->accept();
+    });
+    EXPECT_EQ(chooser.Execute(), IDOK);
+    EXPECT_EQ(chooser.Colour(), MakeColour(0x11, 0x22, 0x33));
+
+    Later([] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
+    EXPECT_EQ(chooser.Execute(), IDCANCEL);
+    EXPECT_EQ(chooser.Colour(), MakeColour(0x11, 0x22, 0x33));
 }
 
 // Fields hold texts as the program keeps every text, one byte per character (the drawing shows

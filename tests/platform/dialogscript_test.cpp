@@ -1,4 +1,5 @@
 // Scripted answers: their text form and how the scripted runner plays them against dialogs.
+#include "platform/colourdialog.h"
 #include "platform/inputdialog.h"
 #include "platform/messagebuttons.h"
 #include "tests/platform/dialogtestclasses.h"
@@ -242,4 +243,35 @@ TEST(ScriptedRunner, InputTakesOnlyInputAnswers)
     window.runner.AddAnswer("input \"" + std::string(40, 'a') + "\"");
     EXPECT_EQ(input.Execute(), IDOK);
     EXPECT_EQ(input.GetBuffer(), std::string(29, 'a'));
+}
+
+TEST(ScriptAnswerText, ColourAnswersAreRedGreenBlueInHexadecimal)
+{
+    EXPECT_EQ(std::get<ColourAnswer>(Parse("colour FF8000")).colour, 0x0080FFu);
+    EXPECT_EQ(std::get<ColourAnswer>(Parse("colour 00c0ff")).colour, MakeColour(0, 0xC0, 0xFF));
+    EXPECT_TRUE(std::get<ColourAnswer>(Parse("colour cancel")).cancel);
+    EXPECT_EQ(DescribeAnswer(Parse("colour 12AB3C")), "colour 12AB3C");
+    EXPECT_EQ(DescribeAnswer(Parse("colour cancel")), "colour cancel");
+    for (const char* bad : {"colour", "colour 12345", "colour 1234567", "colour GG0000", "colour -12345",
+                            "colour \"FF0000\"", "colour FF0000 00FF00"})
+        EXPECT_NE(ParseError(bad).find("RRGGBB"), std::string::npos) << bad;
+}
+
+TEST(ScriptedRunner, ColourTakesOnlyColourAnswers)
+{
+    ScriptWindow window;
+    TColourDialog chooser(&window, "wet area colour", MakeColour(1, 2, 3));
+    EXPECT_EQ(chooser.Colour(), MakeColour(1, 2, 3));
+    window.runner.AddAnswer("input 12");
+    EXPECT_THROW(chooser.Execute(), ScriptFailure);
+    window.runner.AddAnswer("colour cancel");
+    EXPECT_EQ(chooser.Execute(), IDCANCEL);
+    EXPECT_EQ(chooser.Colour(), MakeColour(1, 2, 3));
+    window.runner.AddAnswer("colour 102030");
+    EXPECT_EQ(chooser.Execute(), IDOK);
+    EXPECT_EQ(chooser.Colour(), MakeColour(0x10, 0x20, 0x30));
+    window.runner.CheckAllAnswersUsed();
+    // The colour chooser is a box of its own: a dialog answer does not fit it.
+    window.runner.AddAnswer("dialog 2024 ok");
+    EXPECT_THROW(chooser.Execute(), ScriptFailure);
 }
