@@ -206,7 +206,7 @@ public:
         if (tool->step != STEP_DROOM_EXPAND && tool->step != STEP_DROOM_SHRINK && tool->step != STEP_DROOM_MOVE_TYPED)
             return;
         int distance = 0;
-        if (!site.AskLength(ADJUST_ROOM, "", 0, distance))
+        if (!site.AskLength(ADJUST_ROOM, "", std::nullopt, distance))
             return;
         TPoint cursor = site.Cursor();
         site.CallTool([key, distance, &cursor](TDrawingtool& t, Canvas& dc, const TRect& rect) {
