@@ -210,6 +210,7 @@ struct TDoorSettings {
     double sine = 1.0;               // of the opening angle, six decimals
     double cosine = 0.0;
     auto Fields() { return std::tie(openingAngle, thicknessCode, sine, cosine); }
+};
 
 // NEWRM.CFG: how the next room is labelled and, for a design room, coloured. The design-room
 // dialogs write both; the fixed-room dialogs write their size display and 0 for the colour.
