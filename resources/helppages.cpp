@@ -122,9 +122,19 @@ type at the new floor's levels, and dimensioned.</p>)"},
 layout before walls are drawn. Before the first design room of a floor, give the thickness of the
 internal walls the rooms will become. A new room takes a name of up to 16 characters and a width and
 length; clicking into a free area offers the largest room that fits there.</p>
-<p>Rooms can be moved, rotated, enlarged, shrunk and deleted, and they snap to each other within the
-merge distance set under Customise. FINISH Design Rooms turns every room of the floor, except those
-named "space", into internal walls with their name and size texts and dimensions.</p>)"},
+<p>A new room appears at the lower left of the view. Drag it into place with the left button held
+down: taken away from its centre, a dropped room is aligned to a wall face or to another room within
+the merge distance (Customise/DESIGN Room Merge), lined up with the other room's side or set one room
+wall thickness beside it; taken near its centre, it stays exactly where it is dropped.</p>
+<p>Rotate Room and Delete Room act on the room you click next. Expand Room and Shrink Room: click in
+the room, press the arrow key of the side to move, then type the distance; a room keeps a width and a
+length of at least 1. Move Room: click with the left button and press an arrow key to move the room by a
+typed distance, or click with the right button and move it with the arrow keys, 25 mm or one inch a
+key, until the next click. Max DESIGN Room Size: click in a free area and the largest room that fits
+there between the walls and rooms is offered. The colours of wet areas, bedrooms and other rooms are
+chosen under Customise/DESIGN Room Colours.</p>
+<p>FINISH Design Rooms turns every room of the floor, except those named "space", into internal walls
+with their name and size texts and dimensions.</p>)"},
     {270, "Fixed rooms and the main entry",
      R"(<h2>Fixed rooms</h2>
 <p>Click into the area where the new room goes, near the corner to work from. Give the room's name

@@ -287,6 +287,24 @@ TEST_F(DesignRoomWindowTest, AMaximumSizeClickOutsideTheWallsIsRefused)
     EXPECT_EQ(objects().count(), 8);
 }
 
+TEST_F(DesignRoomWindowTest, AFreeSizeThatCannotBeStoredIsToldAndOffersNoRoom)
+{
+    StoreHouse();
+    WriteSettings("MAX.CFG", "5000 5000");
+    Command(CM_MAXDESIGNROOM);
+    Answer("message ok");
+    FailNextWrites(1);
+    Child().EvLButtonDown(At(2000, 2000));
+    FailNextWrites(0);
+    Child().EvLButtonUp(At(2000, 2000));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("CFG/MAX.CFG could not be written"), std::string::npos) << lines[0];
+    EXPECT_EQ(Tool()->step, STEP_READY);
+    // The stale size in the file is not offered.
+    EXPECT_EQ(objects().count(), 8);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
 TEST_F(DesignRoomWindowTest, ATinyFreeSizeOffersNoRoom)
 {
     StoreHouse();

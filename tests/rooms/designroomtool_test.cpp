@@ -5,6 +5,8 @@
 #include "model/settingsrecords.h"
 #include "rooms/designroomsizes.h"
 
+#include <limits>
+
 namespace {
 
 using DesignRoomTool = RoomTest;
@@ -406,6 +408,20 @@ TEST_F(DesignRoomTool, FineMoveCoversFirstThenMovesTheOutline)
     ASSERT_EQ(outlines.size(), 2u);
     EXPECT_EQ(outlines[0].points[0], (TPoint{205, 600}));
     EXPECT_EQ(outlines[1].points[0], (TPoint{210, 600}));
+}
+
+TEST_F(DesignRoomTool, EditsAtTheEndOfTheRangeStopThereInsteadOfWrappingRound)
+{
+    const int top = std::numeric_limits<std::int32_t>::max() - 10;
+    TRoomobj& room = AddRoom(1000, top, 4000, 1000);
+    tool.SelectRoomAt({2000, 2000});
+    tool.step = STEP_DROOM_EXPAND;
+    ArrowKey(VK_UP, 100);
+    EXPECT_EQ(room.y1, std::numeric_limits<std::int32_t>::max());
+    tool.step = STEP_DROOM_MOVE_TYPED;
+    ArrowKey(VK_UP, 30000);
+    EXPECT_EQ(room.y1, std::numeric_limits<std::int32_t>::max());
+    EXPECT_GT(room.y2, 1000);
 }
 
 TEST_F(DesignRoomTool, OtherKeysAndOtherStepsChangeNoRoom)

@@ -82,6 +82,19 @@ TEST_F(MaxRoomSize, ASideWithNothingReachesAWallThicknessBeyondTheFloorBox)
     EXPECT_EQ(At(4500, 3000), (TFreeSize{5890 - 3110, 6110 - 890}));
 }
 
+TEST_F(MaxRoomSize, AWallFaceAtZeroOrBelowBoundsLikeAnyOther)
+{
+    // A house whose inner faces lie at x 0 (left) and y -2000 (bottom): 0 and below are real
+    // coordinates, not "no bound yet".
+    AddExtWall(-230, -2230, 9000, -2230, 0, -2000, 8770, -2000);
+    AddExtWall(9000, -2230, 9000, 6000, 8770, -2000, 8770, 5770);
+    AddExtWall(9000, 6000, -230, 6000, 8770, 5770, 0, 5770);
+    AddExtWall(-230, 6000, -230, -2230, 0, 5770, 0, -2000);
+    EXPECT_EQ(At(2000, 2000), (TFreeSize{8770, 7770}));
+    AddRoom(-3000, 3000, -1000, 1000);  // outside, left of the face: the face is nearer
+    EXPECT_EQ(At(2000, 2000), (TFreeSize{8770, 7770}));
+}
+
 TEST_F(MaxRoomSize, AFreeSpaceBeyond30000IsGivenAs30000)
 {
     AddHouse(40000, 8000);
