@@ -9,6 +9,7 @@
 #include "app/families/linefamily.h"
 #include "app/families/linetextfamily.h"
 #include "app/families/selectionfamily.h"
+#include "app/families/stairsfamily.h"
 #include "app/families/textfamily.h"
 #include "app/families/walleditfamily.h"
 #include "app/toolfamily.h"
@@ -32,6 +33,7 @@ std::vector<TFamilyRows> AllRows()
         IntWallFamilyRows(),
         WallEditFamilyRows(),
         DesignRoomFamilyRows(),
+        StairsFamilyRows(),
     };
 }
 

@@ -17,13 +17,6 @@ namespace {
 // The external-wall tool's service that copies the walls of the floor below.
 constexpr int SUB_COPY_FLOOR_BELOW = 3;
 
-bool HasExternalWalls(int floorCode)
-{
-    const auto& items = State().objects.Items();
-    return std::any_of(items.begin(), items.end(),
-                       [floorCode](const auto& object) { return IsExternalWallOn(*object, floorCode); });
-}
-
 }  // namespace
 
 bool OfferOutlineOfFloorBelow(TToolSite& site)
@@ -31,7 +24,7 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
     const int floor = State().currentFloor;
     if (floor != FIRST_FLOOR && floor != SECOND_FLOOR)
         return false;
-    if (HasExternalWalls(floor) || !HasExternalWalls(floor - 1))
+    if (HasExternalWallsOn(State().objects, floor) || !HasExternalWallsOn(State().objects, floor - 1))
         return false;
     if (site.DialogParent().MessageBox("Start this floor from the outline of the floor below?", "NEW FLOOR",
                                        MB_YESNO | MB_ICONQUESTION) != IDYES)

@@ -1,8 +1,11 @@
 #include "model/extwallobj.h"
 
 #include "model/drawingstate.h"
+#include "model/list.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
+
+#include <algorithm>
 
 TFillStyle TExtwallobj::PlanFill() const { return WallStyleOfDisplayMode(State().displayMode); }
 
@@ -82,4 +85,11 @@ void TExtwallobj::Render(Canvas& dc, int scale, TFillStyle fill) const
         dc.MoveTo(from.x, from.y);
         dc.LineTo(to.x, to.y);
     }
+}
+
+bool HasExternalWallsOn(const TList& objects, int floorCode)
+{
+    const auto& items = objects.Items();
+    return std::any_of(items.begin(), items.end(),
+                       [floorCode](const auto& object) { return IsExternalWallOn(*object, floorCode); });
 }

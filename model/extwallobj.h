@@ -6,6 +6,8 @@
 #include "model/object.h"
 #include "model/typecodes.h"
 
+class TList;
+
 class TExtwallobj : public TObject {
 public:
     explicit TExtwallobj(int32_t typeCode = 1000) : TObject(typeCode) {}
@@ -50,3 +52,6 @@ inline bool IsExternalWallOn(const TObject& object, int floorCode)
 {
     return object.typeCode == TYPE_EXTWALL && object.floor == floorCode;
 }
+
+// True when the list holds at least one external wall on the given floor.
+bool HasExternalWallsOn(const TList& objects, int floorCode);

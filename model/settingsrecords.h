@@ -39,6 +39,16 @@ struct TInternalWallSettings {
     auto Fields() { return std::tie(thickness); }
 };
 
+// STAIRSM.CFG / STAIRSI.CFG: the rise of each step and the going of each tread that stairs are
+// drawn with. Shipped with the program; no dialog writes it.
+struct TStairsSettings {
+    static constexpr TSettingsFile file{"STAIRSM.CFG", "STAIRSI.CFG"};
+    static constexpr const char* format = STAIRS_CFG_FORMAT;
+    std::int32_t riserHeight = 0;
+    std::int32_t treadWidth = 0;  // the spacing of the tread lines
+    auto Fields() { return std::tie(riserHeight, treadWidth); }
+};
+
 // WLCLR.CFG: the two colours every wall carries (0x00BBGGRR).
 struct TWallColourSettings {
     static constexpr TSettingsFile file{"WLCLR.CFG"};

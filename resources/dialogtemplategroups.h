@@ -14,6 +14,7 @@ std::vector<DialogTemplate> ViewDialogs();     // overlays, plan display mode, f
 std::vector<DialogTemplate> ToolDialogs();     // drawing tool style, text details
 std::vector<DialogTemplate> DoorDialogs();     // windows and external doors, main entry, doors, door defaults
 std::vector<DialogTemplate> RoomDialogs();     // design rooms: new, maximum size, wall size
+std::vector<DialogTemplate> StairsDialogs();   // stairs, metric and imperial
 
 inline ControlTemplate Button(int id, const char* text, int x, int y, int cx, int cy)
 {

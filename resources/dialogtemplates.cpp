@@ -11,7 +11,8 @@ std::vector<DialogTemplate> CollectTemplates()
     std::vector<DialogTemplate> all;
     for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs,
                        dialogtemplates::ViewDialogs, dialogtemplates::ToolDialogs,
-                       dialogtemplates::DoorDialogs, dialogtemplates::RoomDialogs}) {
+                       dialogtemplates::DoorDialogs, dialogtemplates::RoomDialogs,
+                       dialogtemplates::StairsDialogs}) {
         auto templates = group();
         all.insert(all.end(), templates.begin(), templates.end());
     }

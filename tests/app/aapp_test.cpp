@@ -27,6 +27,7 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <filesystem>
 
 class FrameTest : public ::testing::Test {
@@ -100,7 +101,12 @@ TEST_F(FrameTest, TheMenuAndToolbarFollowTheTables)
     EXPECT_EQ(buttons, 17);
     EXPECT_NE(frame->CommandAction(CM_CENTRE), nullptr);
     EXPECT_TRUE(frame->CommandAction(CM_CENTRE)->isEnabled());
-    EXPECT_FALSE(frame->CommandAction(CM_STAIRS)->isEnabled());
+    EXPECT_TRUE(frame->CommandAction(CM_STAIRS)->isEnabled());
+    // A command no family has built yet is shown disabled.
+    const std::vector<int> menu = MenuCommandIds();
+    const auto unbuilt = std::find_if(menu.begin(), menu.end(), [](int id) { return !FindCommand(id); });
+    if (unbuilt != menu.end())
+        EXPECT_FALSE(frame->CommandAction(*unbuilt)->isEnabled()) << *unbuilt;
 }
 
 TEST_F(FrameTest, StartShowsTheOpeningPrompt)

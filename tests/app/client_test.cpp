@@ -231,8 +231,14 @@ TEST_F(AppTest, TheCommandTableDecidesWhatIsEnabled)
 {
     EXPECT_TRUE(TClient::IsCommandEnabled(CM_FILENEW));
     EXPECT_TRUE(TClient::IsCommandEnabled(CM_NORMALSIZE));
-    EXPECT_FALSE(TClient::IsCommandEnabled(CM_STAIRS));
-    EXPECT_FALSE(client->Command(CM_STAIRS));
+    EXPECT_TRUE(TClient::IsCommandEnabled(CM_STAIRS));
+    // A menu command no family has built yet is disabled and does nothing.
+    const std::vector<int> menu = MenuCommandIds();
+    const auto unbuilt = std::find_if(menu.begin(), menu.end(), [](int id) { return !FindCommand(id); });
+    if (unbuilt != menu.end()) {
+        EXPECT_FALSE(TClient::IsCommandEnabled(*unbuilt)) << *unbuilt;
+        EXPECT_FALSE(client->Command(*unbuilt)) << *unbuilt;
+    }
     // Every command of the table is in the menu or on the toolbar.
     std::vector<int> ids = MenuCommandIds();
     for (const TToolbarButton& button : ToolbarButtons())

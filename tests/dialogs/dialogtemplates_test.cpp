@@ -20,6 +20,7 @@
 #include "dialogs/plandlg.h"
 #include "dialogs/rmpttndlg.h"
 #include "dialogs/savedlg.h"
+#include "dialogs/strsdlg.h"
 #include "dialogs/textdlg.h"
 #include "dialogs/title2ddlg.h"
 #include "dialogs/troomdlg.h"
@@ -93,6 +94,8 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {22500, Make<TTroomimpdlg, 22500>()},
         {23000, [](TWindow* parent) { return std::make_unique<TMaxroomdlg>(parent, 23000, 3100, 30000); }},
         {23500, [](TWindow* parent) { return std::make_unique<TMaxroomimpdlg>(parent, 23500, 3612, 2880); }},
+        {2550, Make<TStrsdlg, 2550>()},
+        {3080, Make<TStrsimpdlg, 3080>()},
     };
     return classes;
 }
