@@ -105,8 +105,9 @@ TEST_F(FrameTest, TheMenuAndToolbarFollowTheTables)
     // A command no family has built yet is shown disabled.
     const std::vector<int> menu = MenuCommandIds();
     const auto unbuilt = std::find_if(menu.begin(), menu.end(), [](int id) { return !FindCommand(id); });
-    if (unbuilt != menu.end())
+    if (unbuilt != menu.end()) {
         EXPECT_FALSE(frame->CommandAction(*unbuilt)->isEnabled()) << *unbuilt;
+    }
 }
 
 TEST_F(FrameTest, StartShowsTheOpeningPrompt)
