@@ -3,6 +3,7 @@
 #include "app/child.h"
 #include "app/drawingfiles.h"
 #include "app/families/dimensionfamily.h"
+#include "app/families/windowfamily.h"
 #include "app/newfloor.h"
 #include "app/toolfamily.h"
 #include "app/hdprintout.h"
@@ -541,6 +542,11 @@ void TClient::CmNormalSize()
 }
 
 // Customise and Help
+
+void TClient::CmDefaultDoors()
+{
+    RunDefaultDoors(*this);
+}
 
 void TClient::CmDefaultDimensions()
 {

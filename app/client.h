@@ -121,6 +121,7 @@ public:
     void CmDisplayMode();
     void CmFloorArea();
     void CmNormalSize();
+    void CmDefaultDoors();
     void CmDefaultDimensions();
     void CmFloorPlanTitles();
     void CmAbout();

@@ -22,6 +22,7 @@ const TCommandRow commands[] = {
     {.id = CM_DISPLAYMODE, .handler = &TClient::CmDisplayMode},
     {.id = CM_FLOORAREA, .handler = &TClient::CmFloorArea},
     {.id = CM_NORMALSIZE, .handler = &TClient::CmNormalSize},
+    {.id = CM_DEFAULTDOORS, .handler = &TClient::CmDefaultDoors},
     {.id = CM_DEFDIMENSIONS, .handler = &TClient::CmDefaultDimensions},
     {.id = CM_FLOORPLANTITLES, .handler = &TClient::CmFloorPlanTitles},
     {.id = CM_ABOUT, .handler = &TClient::CmAbout},

@@ -12,6 +12,7 @@
 #include "app/families/stairsfamily.h"
 #include "app/families/textfamily.h"
 #include "app/families/walleditfamily.h"
+#include "app/families/windowfamily.h"
 #include "app/toolfamily.h"
 
 #include <algorithm>
@@ -34,6 +35,7 @@ std::vector<TFamilyRows> AllRows()
         WallEditFamilyRows(),
         DesignRoomFamilyRows(),
         StairsFamilyRows(),
+        WindowFamilyRows(),
     };
 }
 

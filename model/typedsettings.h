@@ -81,3 +81,17 @@ bool WriteSettings(const Record& record, int unitSystem = State().unitSystem, st
 {
     return WriteSettingsFile(SettingsFileName<Record>(unitSystem), FormatSettings(record), reason);
 }
+
+// Rewrites the record's file whole; a file that cannot be written is reported through the drawing
+// state's reportWriteFailure (the file and the reason). False when it could not be written.
+template <class Record>
+bool WriteSettingsReported(const Record& record, int unitSystem = State().unitSystem)
+{
+    std::string reason;
+    if (WriteSettings(record, unitSystem, &reason))
+        return true;
+    if (State().reportWriteFailure)
+        State().reportWriteFailure("The settings file CFG/" + SettingsFileName<Record>(unitSystem) +
+                                   " could not be written: " + reason);
+    return false;
+}

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -52,6 +53,29 @@ bool Between(std::int64_t low, std::int64_t value, std::int64_t high)
 
 }  // namespace
 
+std::optional<TPoint> TopLeftWallCorner(int floorCode)
+{
+    const TList& objects = State().objects;
+    std::vector<TPoint> ends;
+    for (const auto& object : objects.Items())
+        if (IsExternalWallOn(*object, floorCode)) {
+            ends.push_back({object->x1, object->y1});
+            ends.push_back({object->x2, object->y2});
+        }
+    if (ends.empty())
+        return std::nullopt;
+    std::int64_t left = ends.front().x;
+    std::int64_t top = ends.front().y;
+    for (const TPoint& end : ends) {
+        left = std::min<std::int64_t>(left, end.x);
+        top = std::max<std::int64_t>(top, end.y);
+    }
+    // The wall corner nearest the top left corner of the walls' box.
+    auto distance = [&](const TPoint& end) { return (end.x - left) + (top - end.y); };
+    return *std::min_element(ends.begin(), ends.end(),
+                             [&](const TPoint& a, const TPoint& b) { return distance(a) < distance(b); });
+}
+
 int FloorActionBase(int floorCode)
 {
     return IsPlanFloor(floorCode) ? 10000 + 1000 * (floorCode - GROUND_FLOOR) : 0;
@@ -68,10 +92,7 @@ void TWindowobjtool::Setup(int width, int, int)
         TWindowDoorSettings rewritten;
         static_cast<TWindowSettings&>(rewritten) = settings;
         rewritten.width = width;
-        std::string reason;
-        if (!WriteSettings(rewritten, State().unitSystem, &reason) && State().reportWriteFailure)
-            State().reportWriteFailure("The settings file CFG/" + SettingsFileName<TWindowSettings>() +
-                                       " could not be written: " + reason);
+        WriteSettingsReported(rewritten);
     }
 
     AddStoreysBelow();
@@ -88,10 +109,12 @@ void TWindowobjtool::Setup(int width, int, int)
     if (openingWidth < 1) {
         outcome = TPlaceOutcome::WidthTooSmall;
         active = 0;
+        armed = false;
         return;
     }
     outcome = TPlaceOutcome::Pending;
     active = 1;
+    armed = true;
 }
 
 TWindowSettings TWindowobjtool::TakeWindowSettings()
@@ -119,7 +142,10 @@ void TWindowobjtool::AddStoreysBelow()
 
 void TWindowobjtool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
 {
-    if (active != 1)
+    if (armed)
+        active = 1;
+    // While CENTRE takes its clicks the figure's points are its marks, not the cursor.
+    if (active != 1 || IsAnyCentreStep(step))
         return;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
     if (kind != KIND_WINDOW)
@@ -204,17 +230,58 @@ void TWindowobjtool::DrawFeedback(Canvas& dc, int)
     dc.SetROP2(oldRop);
 }
 
+void TWindowobjtool::HidePreview(Canvas& dc, const TRect& clientRect)
+{
+    if (!previewShown)
+        return;
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+    previewShown = false;
+}
+
+void TWindowobjtool::ShowPreview(Canvas& dc, const TRect& clientRect)
+{
+    if (previewShown || active != 1)
+        return;
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+    previewShown = true;
+}
+
+void TWindowobjtool::CentreStep(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    // The second click ends CENTRE: the base takes the preview off at (x1, y1) and draws it at the
+    // centre found. A preview not drawn yet is drawn first, so that the base's erase leaves no
+    // trace; the door keeps its direction code, which the base would clear from `step`.
+    const bool centring = step == STEP_CENTRE_SECOND && x >= 3 && y >= 3;
+    if (centring && !previewShown) {
+        SetupViewMapping(dc, clientRect);
+        DrawFeedback(dc, 0);
+    }
+    TDrawingtool::CentreStep(dc, clientRect, x, y);
+    if (centring) {
+        previewShown = true;
+        step = savedStep;
+    }
+}
+
+void TWindowobjtool::CentreCentreStep(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (step == STEP_CENTRECENTRE_FIRST)
+        HidePreview(dc, clientRect);
+    TDrawingtool::CentreCentreStep(dc, clientRect, x, y);
+    if (!IsAnyCentreStep(step))
+        ShowPreview(dc, clientRect);
+}
+
 void TWindowobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int, TPoint& cursor, int value)
 {
     active = 0;
+    armed = false;
     markedSide = 0;
     wallMarked = false;
     // The preview comes off the screen where it was drawn.
-    if (previewShown) {
-        SetupViewMapping(dc, clientRect);
-        DrawFeedback(dc, 0);
-        previewShown = false;
-    }
+    HidePreview(dc, clientRect);
     lineAux2 = 0;
     const TPoint p = ModelPoint(dc, clientRect, cursor.x, cursor.y);
     x1 = p.x;
@@ -225,6 +292,11 @@ void TWindowobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int, TPoint& c
     markedWall = 0;
     lineAux1 = 0;
 
+    // A tool that never got its width places nothing.
+    if (openingWidth < 1) {
+        outcome = TPlaceOutcome::WidthTooSmall;
+        return;
+    }
     FindWall();
     if (markedSide == 0) {
         outcome = IsSingleDoor(openingType) ? TPlaceOutcome::DoorWallError : TPlaceOutcome::NoWallMarked;
@@ -351,6 +423,7 @@ void TWindowobjtool::PlaceOpening(Canvas& dc, const TRect& clientRect, int value
     TDrawingEdit edit(state.objects);
     BuildOpening(edit, dc, clientRect);
     edit.Commit();
+    repaintArea = edit.Area();
     kind = keptKind;
     outcome = TPlaceOutcome::Placed;
 }

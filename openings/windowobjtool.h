@@ -11,10 +11,12 @@
 // faceNumber() 1..4 for the faces -1..-4, `libraryFlag` the marked wall's thickness, `lineAux1` its
 // angle, `ownerId` its owner id, `groupId` the action id, `x1`, `y1` the cursor point during the
 // preview and the opening's end points while it is built.
+#include "model/modelbox.h"
 #include "openings/openingcodes.h"
 #include "tools/lineobjtool.h"
 
 #include <cstdint>
+#include <optional>
 
 class TDrawingEdit;
 class TExtwallobj;
@@ -24,18 +26,28 @@ class TWindowobjtool : public TLineobjtool {
 public:
     TWindowobjtool() = default;
 
-    // Moves the preview to the cursor (kind 2000, only while active).
+    // Moves the preview to the cursor (kind 2000, only while active; a tool still waiting for its
+    // ENTER becomes active again).
     void MouseMove(Canvas& dc, const TRect& clientRect, int x, int y) override;
     // The preview at (x1, y1) in exclusive-or: a door leaf with its tick for hinged doors (kind 60,
     // types 6 and 16), a circle for the door tool's other kinds, a circle with a cross for windows.
     void DrawFeedback(Canvas& dc, int flag) override;
     // Enter: marks the point, finds the wall and places the opening (value 4: mark and check only).
-    // The result is in `outcome`.
+    // The result is in `outcome`; an opening narrower than 1 (a tool never set up) is refused.
     void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;
     // After the dialogs: reads WIND.CFG (a single door takes `width` and rewrites the file with it),
     // the head level over the storeys below and, for doors, the leaf offsets of the preview; then
     // switches the preview on. An opening narrower than 1 is refused (outcome WidthTooSmall).
     void Setup(int width, int b, int c) override;
+    // CENTRE and CENTRE CENTRE: the preview moves to the centre found and the tool returns to the
+    // step it had (a door keeps its direction code).
+    void CentreStep(Canvas& dc, const TRect& clientRect, int x, int y) override;
+    void CentreCentreStep(Canvas& dc, const TRect& clientRect, int x, int y) override;
+
+    // Takes the preview off the screen where it is drawn, or draws it at (x1, y1) while the tool
+    // is active.
+    void HidePreview(Canvas& dc, const TRect& clientRect);
+    void ShowPreview(Canvas& dc, const TRect& clientRect);
 
     // Builds the opening at the marked wall and point and writes the drawing file once.
     void PlaceOpening(Canvas& dc, const TRect& clientRect, int value);
@@ -75,6 +87,9 @@ public:
     TPlaceOutcome outcome = TPlaceOutcome::Pending;
     bool wallMarked = false;    // markedWall names a wall
     bool previewShown = false;  // a preview is on the screen at (x1, y1)
+    bool armed = false;         // set up and waiting for its ENTER (the window may clear `active`
+                                // while another tool is in for a while)
+    TModelBox repaintArea;      // what the last placement added, for the window's repaint
 
 protected:
     // Looks for the external wall that takes the opening at the marked point (walls of the floor in
@@ -87,6 +102,10 @@ protected:
     // The head level over the storeys below the floor in view.
     void AddStoreysBelow();
 };
+
+// The end of an external wall's reference line nearest the top left corner of the floor's
+// external walls (the datum the window and door tools measure from); none without walls.
+std::optional<TPoint> TopLeftWallCorner(int floorCode);
 
 // Floor base of action ids: 10000 on the ground floor, 11000, 12000, 13000 on the floors above;
 // 0 off the plan floors.

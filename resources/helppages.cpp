@@ -154,8 +154,10 @@ position is correct.</p>)"},
 <p>Choose what goes into the external wall: a window, the main entry, a wall opening, a single
 external door, French doors or a garage door. Give its width and height (millimetres, or whole inches
 in feet and inches) and whether its sizes and sill are labelled on the plan. The cursor distance is
-then measured from the datum at the top left corner of the external walls; mark the position on the
-wall.</p>)"},
+then measured from the datum at the top left corner of the external walls. A preview follows the
+mouse: press ENTER with it on the wall to place the opening (the centre of a window or frame, the hinge
+end of a single door). Each command places one opening; ENTER away from an external wall, or a door
+whose swing does not suit the wall, is refused with a message.</p>)"},
     {300, "Internal doors",
      R"(<h2>Internal doors</h2>
 <p>A hinged door takes its width and one of eight swing pictures. Double doors and sliding doors take

@@ -130,14 +130,15 @@ foreach(line IN LISTS checks)
     if(NOT EXISTS ${file})
       fail("${dest} is missing")
     endif()
-    file(READ ${file} magic LIMIT 2)
+    # Read as hex: a text read of the first two bytes can take in more of a binary file.
+    file(READ ${file} magic LIMIT 2 HEX)
     read_le(${file} 18 4 w)
     read_le(${file} 22 4 h)
     read_le(${file} 28 2 bits)
     read_le(${file} 30 4 compression)
-    if(NOT magic STREQUAL "BM" OR NOT w EQUAL width OR NOT h EQUAL height OR NOT bits EQUAL 24
+    if(NOT magic STREQUAL "424d" OR NOT w EQUAL width OR NOT h EQUAL height OR NOT bits EQUAL 24
        OR NOT compression EQUAL 0)
-      fail("${dest}: ${magic} ${w} x ${h} at ${bits} bits (compression ${compression}), expected BM ${width} x ${height} at 24 bits")
+      fail("${dest}: magic ${magic}, ${w} x ${h} at ${bits} bits (compression ${compression}), expected 424d (BM), ${width} x ${height} at 24 bits")
     endif()
   elseif(verb STREQUAL "pixel")
     list(GET words 1 dest)

@@ -584,3 +584,79 @@ TEST_F(WindowTool, AFailedWriteIsReportedAndTheOpeningStaysOnScreenOnly)
     EXPECT_NE(reports[0].find("TEST.DB0"), std::string::npos);
     EXPECT_EQ(DrawingFile(), file);
 }
+
+// ---------------------------------------------------------------------------------------------
+// CENTRE.
+
+TEST_F(WindowTool, CentreMovesThePreviewAndKeepsTheDoorsCode)
+{
+    WriteCfg("WIND.CFG", "6 900 2100 0 0 9 0 0");
+    tool.step = 6;
+    tool.Setup(900, 0, 0);
+    Move(3000, 3000);
+    ASSERT_TRUE(tool.previewShown);
+    tool.savedStep = tool.step;
+    tool.step = STEP_CENTRE_FIRST;
+    const TPoint first = Device(2000, 2000);
+    const TPoint second = Device(4000, 2500);
+    tool.CentreStep(dc, client, first.x, first.y);
+    // Between the clicks the preview stays where it is.
+    Move(3500, 3500);
+    EXPECT_EQ(tool.x1, 3000);
+    dc.Clear();
+    tool.CentreStep(dc, client, second.x, second.y);
+    EXPECT_EQ(tool.x1, 3000);
+    EXPECT_EQ(tool.y1, 2250);
+    EXPECT_EQ(tool.step, 6);
+    EXPECT_TRUE(tool.previewShown);
+    EXPECT_EQ(window.cursor, Device(3000, 2250));
+    // The leaf taken off at (3000, 3000) and drawn at the centre (logical units).
+    const auto lines = dc.RecordsOf(TCanvasRecord::Polyline);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].points[0], (TPoint{600, 600}));
+    EXPECT_EQ(lines[2].points[0], (TPoint{600, 450}));
+
+    // ENTER then places the door with its code.
+    AddWall(1000, 2000, 6000, 2000, 900, 300);
+    Enter(3000, 2000);
+    EXPECT_EQ(tool.outcome, TPlaceOutcome::Placed);
+}
+
+TEST_F(WindowTool, CentreCentreTakesThePreviewOffWhileItsCornersAreMarked)
+{
+    WriteCfg("WIND.CFG", "1 1000 1200 0 0 9 0 0");
+    tool.Setup(0, 0, 0);
+    Move(3000, 3000);
+    tool.savedStep = tool.step;
+    tool.step = STEP_CENTRECENTRE_FIRST;
+    dc.Clear();
+    const TPoint corners[] = {Device(2000, 2000), Device(4000, 2000), Device(4000, 3000)};
+    tool.CentreCentreStep(dc, client, corners[0].x, corners[0].y);
+    EXPECT_FALSE(tool.previewShown);
+    ASSERT_EQ(dc.Count(TCanvasRecord::Ellipse), 1);
+    EXPECT_EQ(dc.RecordsOf(TCanvasRecord::Ellipse)[0].box, (TRect{500, 700, 700, 500}));
+    tool.CentreCentreStep(dc, client, corners[1].x, corners[1].y);
+    tool.CentreCentreStep(dc, client, corners[2].x, corners[2].y);
+    EXPECT_EQ(tool.step, 0);
+    EXPECT_TRUE(tool.previewShown);
+    EXPECT_EQ(tool.x1, 3000);
+    EXPECT_EQ(tool.y1, 2500);
+    EXPECT_EQ(dc.Count(TCanvasRecord::Ellipse), 2);
+}
+
+TEST_F(WindowTool, AToolWaitingForItsEnterTakesMovesAgainAfterAnotherToolsWhile)
+{
+    WriteCfg("WIND.CFG", "1 1000 1200 0 0 9 0 0");
+    tool.Setup(0, 0, 0);
+    // The window clears `active` when it hands the tool back after a zoom.
+    tool.active = 0;
+    Move(3000, 3000);
+    EXPECT_EQ(tool.active, 1);
+    EXPECT_TRUE(tool.previewShown);
+    AddWall(1000, 2000, 6000, 2000, 900, 300);
+    Enter(3000, 2000);
+    EXPECT_FALSE(tool.armed);
+    dc.Clear();
+    Move(3500, 3000);
+    EXPECT_TRUE(dc.Records().empty());
+}
