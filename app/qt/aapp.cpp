@@ -199,7 +199,9 @@ void TAApp::BuildStatusBar()
     promptLabel = new QLabel(this);
     toolLabel = new QLabel(this);
     toolLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    toolLabel->setFixedWidth(GadgetWidth(*toolLabel, TOOL_GADGET_CHARS));
+    // Ten characters wide, and wider for a longer tool name ("STAIRS/WELLS", "Enlarge Floor
+    // Plan"): a name is never cut off.
+    toolLabel->setMinimumWidth(GadgetWidth(*toolLabel, TOOL_GADGET_CHARS));
     statusBar()->addWidget(promptLabel, 1);
     statusBar()->addPermanentWidget(toolLabel);
 }

@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTimer>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -346,4 +347,19 @@ TEST(EventCanvas, AFillCountsAsDrawnAndATextShowsTheWholeImage)
         dc.TextOut(50, 50, "A");
         EXPECT_EQ(dc.ChangedArea(), (TRect{0, 0, 200, 100}));
     }
+}
+
+TEST_F(FrameTest, TheToolNameGadgetShowsALongNameWhole)
+{
+    frame->resize(1000, 800);
+    frame->Start();
+    frame->SetToolName("Enlarge Floor Plan");
+    QApplication::processEvents();
+    // The status bar's permanent labels: the tool name is the one showing it.
+    QLabel* gadget = nullptr;
+    for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
+        if (label->text() == "Enlarge Floor Plan")
+            gadget = label;
+    ASSERT_NE(gadget, nullptr);
+    EXPECT_GE(gadget->width(), gadget->fontMetrics().horizontalAdvance("Enlarge Floor Plan"));
 }
