@@ -12,7 +12,8 @@ std::string FormatPlanTitles(const std::array<std::string, 3>& titles);
 // Reads the three titles from the record. The titles directly follow the third length, so a first
 // title that begins with a digit or a blank is told from the length by the count: the lengths must
 // add up to the characters after them on the line. A record that does not add up is read leniently
-// (white space after the lengths skipped, each title cut to what the line holds). No title is longer
+// (white space after the lengths skipped, each title cut to what the line holds). A carriage return
+// before the line end belongs to the line end unless the lengths count it. No title is longer
 // than PLAN_TITLE_CAPACITY characters and nothing is read past the line. Returns false when the
 // record did not add up exactly (the titles then hold what the lenient reading found).
 bool ParsePlanTitles(const std::string& record, std::array<std::string, 3>& titles);

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing Arkweld needs on a Debian machine, then configures the build.
-# Usage: scripts/setup.sh BUILD_DIR
+# Usage: scripts/setup.sh [BUILD_DIR [EXTRA_PACKAGE...]]
+# An empty BUILD_DIR installs the packages only; the extra packages are installed besides the
+# usual ones (the fuzzing build asks for clang and its runtime this way).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+build=${1-$here/build}
+[ $# -gt 0 ] && shift
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 locales)
+          qt6-base-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 locales "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -29,6 +32,6 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   fi
 fi
 
-if [ ! -f "$build/build.ninja" ]; then
+if [ -n "$build" ] && [ ! -f "$build/build.ninja" ]; then
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi

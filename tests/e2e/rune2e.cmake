@@ -64,6 +64,12 @@ endforeach()
 
 execute_process(COMMAND ${TOOL} --dir ${WORK} ${SCRIPT}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+# A sanitizer report fails the test whatever the exit status (a sanitized build reports in the
+# program's error output; a run expected to fail would otherwise hide it).
+string(REGEX MATCH "ERROR: [A-Za-z]+Sanitizer|SUMMARY: UndefinedBehaviorSanitizer" sanitizer_report "${errors}")
+if(sanitizer_report)
+  fail("the run reported a sanitizer error:\n${errors}")
+endif()
 if(NOT status EQUAL expected_exit)
   fail("exit status ${status}, expected ${expected_exit}\n${errors}")
 endif()

@@ -269,6 +269,24 @@ TEST(PlanTitles, TitlesReadBackAsWrittenWhateverTheyBeginWith)
     EXPECT_EQ(ParsePlanTitles("garbage"), (std::array<std::string, 3>{}));
 }
 
+TEST(PlanTitles, AnyCharactersATitleHoldsAreWrittenAndReadBack)
+{
+    // Titles holding NUL characters, or ending in a carriage return that a line end written on
+    // another system would also have, come back as they were written.
+    const std::array<std::string, 3> cases[] = {
+        {std::string("SEC\0ND", 6), "", std::string(3, '\0')},
+        {"\r", " \r", ""},
+        {"a", "b", "c\r"},
+    };
+    for (const auto& titles : cases) {
+        std::array<std::string, 3> read;
+        EXPECT_TRUE(ParsePlanTitles(FormatPlanTitles(titles), read));
+        EXPECT_EQ(read, titles);
+    }
+    // A line end written as CR LF still reads as before.
+    EXPECT_EQ(ParsePlanTitles("1 1 1abc\r\n"), (std::array<std::string, 3>{"a", "b", "c"}));
+}
+
 TEST_F(ListFiles, MakeDrawingTitlesPlacesTheFloorsTitleBelowItsWalls)
 {
     WriteWholeFile(Cfg("TITLE2D.CFG"), "12 11 0GROUND FLOORFIRST FLOOR\n");

@@ -1,0 +1,217 @@
+#include "tests/fuzz/drawingreaderchecks.h"
+
+#include "model/drawingfile.h"
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/object.h"
+#include "model/programdirectory.h"
+#include "model/settingsfile.h"
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Objects = std::vector<std::unique_ptr<TObject>>;
+
+// Writes the input as it is, without the atomic replace of the program's own writes: the readers
+// are under test here, and a sync per input would slow the fuzzing down a hundredfold.
+bool PutFile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), std::streamsize(text.size()));
+    return bool(out);
+}
+
+std::vector<std::string> Dumps(const Objects& objects)
+{
+    std::vector<std::string> dumps;
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        dumps.push_back(DumpObject(int(i), *objects[i]));
+    return dumps;
+}
+
+std::vector<std::string> Dumps(const TList& list)
+{
+    std::vector<std::string> dumps;
+    for (int i = 0; i < list.count(); ++i)
+        dumps.push_back(DumpObject(i, *list[i]));
+    return dumps;
+}
+
+// The first object whose dump differs, for the report.
+std::string FirstDifference(const std::vector<std::string>& a, const std::vector<std::string>& b)
+{
+    if (a.size() != b.size())
+        return std::to_string(a.size()) + " objects against " + std::to_string(b.size());
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return a[i] + "\n  against\n" + b[i];
+    return "";
+}
+
+// A drawing that read is written as the program writes it (the sheet centre of its unit system
+// now) and must read back; once written, writing it again gives the same file. With an unchanged
+// centre it reads back as exactly the same objects.
+std::string CheckDrawingWrittenReadsBack(Objects parsed, const TFileHeader& header)
+{
+    const std::vector<std::string> before = Dumps(parsed);
+    TList list;
+    for (auto& object : parsed)
+        list.Add(std::move(object));
+
+    TFileHeader written;
+    const TPoint centre = DrawingFileCentre(header.unitSystem);
+    written.centreX = centre.x;
+    written.centreY = centre.y;
+    written.unitSystem = header.unitSystem;
+    written.groupIdCounter = header.groupIdCounter;
+    const std::string first = FormatDrawing(list, written);
+
+    TFileHeader again;
+    Objects reread;
+    const TLoadResult back = ParseObjectFile(first, false, 0, 0, again, reread);
+    if (!back.ok)
+        return "the drawing as written does not read back: " + back.message + "\n" + first;
+    if (again.unitSystem != header.unitSystem || again.groupIdCounter != header.groupIdCounter)
+        return "the header as written reads back differently";
+    if (centre.x == header.centreX && centre.y == header.centreY) {
+        const std::string difference = FirstDifference(before, Dumps(reread));
+        if (!difference.empty())
+            return "the drawing as written reads back as other objects: " + difference;
+    }
+
+    TList second;
+    for (auto& object : reread)
+        second.Add(std::move(object));
+    if (FormatDrawing(second, written) != first)
+        return "writing the drawing read back gives another file";
+    return "";
+}
+
+// A library entry or the paste buffer that read is written relative to the point it was placed
+// at, as a library entry is saved, and must read back as the same objects.
+std::string CheckLibraryWrittenReadsBack(const Objects& parsed, int64_t originX, int64_t originY)
+{
+    std::string text = FormatLibraryHeader(int(parsed.size()), 1, 0);
+    for (const auto& object : parsed)
+        AppendObjectRecord(text, *object, int32_t(originX), int32_t(originY));
+    TFileHeader header;
+    Objects reread;
+    const TLoadResult back = ParseObjectFile(text, true, originX, originY, header, reread);
+    if (!back.ok)
+        return "the library entry as written does not read back: " + back.message + "\n" + text;
+    const std::string difference = FirstDifference(Dumps(parsed), Dumps(reread));
+    if (!difference.empty())
+        return "the library entry as written reads back as other objects: " + difference;
+    return "";
+}
+
+std::string CheckAsDrawing(const std::string& text)
+{
+    TDrawingState& state = State();
+
+    TFileHeader header;
+    Objects parsed;
+    const TLoadResult direct = ParseObjectFile(text, false, 0, 0, header, parsed);
+    if (!direct.ok && !parsed.empty())
+        return "a drawing that failed to read left objects";
+    if (direct.ok && int64_t(parsed.size()) != header.count)
+        return "the drawing read " + std::to_string(parsed.size()) + " objects of " + std::to_string(header.count);
+    if (direct.ok && header.unitSystem != 0 && header.unitSystem != 1)
+        return "a drawing of unit system " + std::to_string(header.unitSystem) + " was read";
+    const std::vector<std::string> parsedDumps = Dumps(parsed);
+
+    // As a repaint reads it: through the list, from the drawing file.
+    const std::string path = state.objects.DrawingPath();
+    if (!PutFile(path, text))
+        return "cannot write " + path;
+    const TLoadResult listed = state.objects.ReadDrawing();
+    if (listed.ok != direct.ok)
+        return "the list and the parser disagree on the drawing: " + listed.message + " / " + direct.message;
+    if (listed.ok) {
+        const std::string difference = FirstDifference(parsedDumps, Dumps(state.objects));
+        if (!difference.empty())
+            return "the list read other objects than the parser: " + difference;
+        if (state.unitSystem != header.unitSystem)
+            return "the list did not take the drawing's unit system";
+        if (state.groupIdCounter < header.groupIdCounter)
+            return "the action id counter went below the drawing's";
+        return CheckDrawingWrittenReadsBack(std::move(parsed), header);
+    }
+
+    // Nothing may be written over a drawing that could not be read.
+    if (!state.objects.IsEmpty())
+        return "a drawing that failed to read left objects in the list";
+    if (!state.objects.LoadFailed())
+        return "a drawing that failed to read is not marked";
+    if (state.objects.WriteDrawing())
+        return "the list wrote over a drawing that failed to read";
+    std::string onDisk;
+    if (!ReadTextFile(path, onDisk) || onDisk != text)
+        return "the drawing that failed to read was changed";
+    state.objects.ClearLoadFailure();
+    return "";
+}
+
+std::string CheckAsLibrary(const std::string& text, const std::string& fileName)
+{
+    TDrawingState& state = State();
+    state.objects.Clear();
+    const std::string path = LibsPath(fileName);
+    if (!PutFile(path, text))
+        return "cannot write " + path;
+
+    // Where ReadLibraryFile places the entry: near the lower left of the view.
+    const int64_t originX = (int64_t(state.viewExtX) / 8 + state.viewOrgX) * state.unitsPerLogical;
+    const int64_t originY = (int64_t(state.viewExtY) / 6 + state.viewOrgY) * state.unitsPerLogical;
+    TFileHeader header;
+    Objects parsed;
+    const TLoadResult direct = ParseObjectFile(text, true, originX, originY, header, parsed);
+    if (!direct.ok && !parsed.empty())
+        return "a library entry that failed to read left objects";
+
+    const TLoadResult listed = state.objects.ReadLibraryFile(fileName);
+    if (listed.ok != direct.ok)
+        return "the list and the parser disagree on " + fileName + ": " + listed.message + " / " + direct.message;
+    if (!listed.ok) {
+        if (!state.objects.IsEmpty())
+            return fileName + " failed to read but added objects";
+        return "";
+    }
+    if (state.objects.count() != int(parsed.size()))
+        return fileName + " added " + std::to_string(state.objects.count()) + " objects of " +
+               std::to_string(parsed.size());
+    for (int i = 0; i < state.objects.count(); ++i)
+        if (state.objects[i]->floor != state.currentFloor)
+            return fileName + " added an object to floor " + std::to_string(state.objects[i]->floor);
+    return CheckLibraryWrittenReadsBack(parsed, originX, originY);
+}
+
+}  // namespace
+
+std::string CheckDrawingReaders(const std::string& text)
+{
+    // The same start for every input, whatever the one before left.
+    TDrawingState& state = State();
+    state.objects.Clear();
+    state.objects.ClearLoadFailure();
+    state.drawingName = "FUZZ";
+    state.unitSystem = 1;
+    state.groupIdCounter = 0;
+    state.currentFloor = GROUND_FLOOR;
+    state.unitsPerLogical = 5;
+    state.viewExtX = 1000;
+    state.viewExtY = 700;
+    state.viewOrgX = 0;
+    state.viewOrgY = 0;
+
+    std::string problem = CheckAsDrawing(text);
+    // Library entries and the paste buffer share one reader.
+    if (problem.empty())
+        problem = CheckAsLibrary(text, "FUZZ.PLM");
+    state.objects.Clear();
+    return problem;
+}
