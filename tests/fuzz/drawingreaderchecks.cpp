@@ -1,11 +1,14 @@
 #include "tests/fuzz/drawingreaderchecks.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/object.h"
 #include "model/programdirectory.h"
+#include "model/selectionlist.h"
 #include "model/settingsfile.h"
+#include "tools/pastebuffer.h"
 
 #include <cstdint>
 #include <fstream>
@@ -91,21 +94,22 @@ std::string CheckDrawingWrittenReadsBack(Objects parsed, const TFileHeader& head
     return "";
 }
 
-// A library entry or the paste buffer that read is written relative to the point it was placed
-// at, as a library entry is saved, and must read back as the same objects.
-std::string CheckLibraryWrittenReadsBack(const Objects& parsed, int64_t originX, int64_t originY)
+// Objects read from a library entry or the paste buffer, written relative to the point they were
+// placed at (as a selection is saved to either), read back as the same objects.
+std::string CheckPlacedWrittenReadsBack(const TList& placed, int64_t originX, int64_t originY)
 {
-    std::string text = FormatLibraryHeader(int(parsed.size()), 1, 0);
-    for (const auto& object : parsed)
-        AppendObjectRecord(text, *object, int32_t(originX), int32_t(originY));
+    std::vector<TCopyEntry> entries;
+    for (int i = 0; i < placed.count(); ++i)
+        entries.push_back({i, int32_t(originX), int32_t(originY)});
+    const std::string text = FormatPasteBuffer(placed, entries);
     TFileHeader header;
     Objects reread;
     const TLoadResult back = ParseObjectFile(text, true, originX, originY, header, reread);
     if (!back.ok)
-        return "the library entry as written does not read back: " + back.message + "\n" + text;
-    const std::string difference = FirstDifference(Dumps(parsed), Dumps(reread));
+        return "the objects as written do not read back: " + back.message + "\n" + text;
+    const std::string difference = FirstDifference(Dumps(placed), Dumps(reread));
     if (!difference.empty())
-        return "the library entry as written reads back as other objects: " + difference;
+        return "the objects as written read back as others: " + difference;
     return "";
 }
 
@@ -156,38 +160,57 @@ std::string CheckAsDrawing(const std::string& text)
     return "";
 }
 
-std::string CheckAsLibrary(const std::string& text, const std::string& fileName)
+// Reads the text from LIBS/<fileName> as a library entry (appended to the list) or as the paste
+// buffer (pasted with ids of their own), and checks it against the parser.
+std::string CheckAsPlaced(const std::string& text, const std::string& fileName, bool paste)
 {
     TDrawingState& state = State();
     state.objects.Clear();
+    state.groupIdCounter = 0;
     const std::string path = LibsPath(fileName);
     if (!PutFile(path, text))
         return "cannot write " + path;
 
-    // Where ReadLibraryFile places the entry: near the lower left of the view.
+    // Where the objects are placed: near the lower left of the view.
     const int64_t originX = (int64_t(state.viewExtX) / 8 + state.viewOrgX) * state.unitsPerLogical;
     const int64_t originY = (int64_t(state.viewExtY) / 6 + state.viewOrgY) * state.unitsPerLogical;
     TFileHeader header;
     Objects parsed;
     const TLoadResult direct = ParseObjectFile(text, true, originX, originY, header, parsed);
     if (!direct.ok && !parsed.empty())
-        return "a library entry that failed to read left objects";
+        return fileName + " failed to read but the parser kept objects";
 
-    const TLoadResult listed = state.objects.ReadLibraryFile(fileName);
-    if (listed.ok != direct.ok)
-        return "the list and the parser disagree on " + fileName + ": " + listed.message + " / " + direct.message;
-    if (!listed.ok) {
-        if (!state.objects.IsEmpty())
-            return fileName + " failed to read but added objects";
-        return "";
+    TLoadResult placed;
+    if (paste) {
+        TDrawingEdit edit(state.objects);
+        placed = PasteObjects(edit);
+    } else {
+        placed = state.objects.ReadLibraryFile(fileName);
     }
+    if (placed.ok != direct.ok)
+        return "the reader and the parser disagree on " + fileName + ": " + placed.message + " / " + direct.message;
+    if (!placed.ok)
+        return state.objects.IsEmpty() ? "" : fileName + " failed to read but added objects";
     if (state.objects.count() != int(parsed.size()))
         return fileName + " added " + std::to_string(state.objects.count()) + " objects of " +
                std::to_string(parsed.size());
-    for (int i = 0; i < state.objects.count(); ++i)
-        if (state.objects[i]->floor != state.currentFloor)
-            return fileName + " added an object to floor " + std::to_string(state.objects[i]->floor);
-    return CheckLibraryWrittenReadsBack(parsed, originX, originY);
+    if (state.groupIdCounter < header.groupIdCounter)
+        return fileName + " left the action id counter below its own";
+    for (int i = 0; i < state.objects.count(); ++i) {
+        TObject& object = *state.objects[i];
+        if (object.floor != state.currentFloor)
+            return fileName + " added an object to floor " + std::to_string(object.floor);
+        // Apart from the floor (and the ids a paste gives), the objects are those of the file.
+        TObject& read = *parsed[std::size_t(i)];
+        read.floor = object.floor;
+        if (paste) {
+            read.ownerId = object.ownerId;
+            read.groupId = object.groupId;
+        }
+        if (DumpObject(i, read) != DumpObject(i, object))
+            return fileName + " added other objects than the parser read: " + DumpObject(i, object);
+    }
+    return CheckPlacedWrittenReadsBack(state.objects, originX, originY);
 }
 
 }  // namespace
@@ -209,9 +232,10 @@ std::string CheckDrawingReaders(const std::string& text)
     state.viewOrgY = 0;
 
     std::string problem = CheckAsDrawing(text);
-    // Library entries and the paste buffer share one reader.
     if (problem.empty())
-        problem = CheckAsLibrary(text, "FUZZ.PLM");
+        problem = CheckAsPlaced(text, "FUZZ.PLM", false);
+    if (problem.empty())
+        problem = CheckAsPlaced(text, "PASTE.CFG", true);
     state.objects.Clear();
     return problem;
 }

@@ -3,8 +3,8 @@
 // target and the test that replays the inputs kept under tests/fuzz/corpus/drawingfile/.
 #include <string>
 
-// Reads the text as a drawing file (the parser, then TList::ReadDrawing from DWGS/) and as a
-// library entry (TList::ReadLibraryFile from LIBS/, the reader of the paste buffer too), in the program directory
+// Reads the text as a drawing file (the parser, then TList::ReadDrawing from DWGS/), as a library
+// entry (TList::ReadLibraryFile) and as the paste buffer (PasteObjects), in the program directory
 // of State(), which the caller prepares. Returns "" when every reader behaved, else what went
 // wrong: readers disagreeing, a failed read that left objects or let the drawing be overwritten,
 // or a drawing that does not read back the same once written. Crashes, overruns and undefined
