@@ -41,7 +41,6 @@ for work in "$here"/build/tests/e2e/work/*/; do
     [ -f "$f" ] && cp "$f" "$seeds/settings/e2e-$name-$(basename "$f")"
   done
 done
-rm -f "$seeds"/*/README.md
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"

@@ -17,13 +17,12 @@ namespace fs = std::filesystem;
 
 const fs::path SOURCE = ARKWELD_SOURCE_DIR;
 
-// The files of a folder whose names end in one of the extensions ("" takes every file but the
-// folder's README), sorted.
+// The files of a folder whose names end in one of the extensions ("" takes every file), sorted.
 std::vector<fs::path> FilesIn(const fs::path& folder, const std::vector<std::string>& extensions)
 {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (!entry.is_regular_file() || entry.path().filename() == "README.md")
+        if (!entry.is_regular_file())
             continue;
         const std::string extension = entry.path().extension().string();
         for (const std::string& wanted : extensions)
