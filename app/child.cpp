@@ -5,6 +5,7 @@
 #include "app/drawingfiles.h"
 #include "app/families/designroomfamily.h"
 #include "app/families/dimensionfamily.h"
+#include "app/families/doorfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
 #include "app/families/selectionfamily.h"
@@ -527,6 +528,16 @@ void TChild::RunLineDialog(int kind)
 void TChild::RunMultilineOrStairsDialog(int kind)
 {
     RunSequence(TDialogSequence::MultilineOrStairs, kind);
+}
+
+void TChild::StartInternalDoorOrOpening(int n)
+{
+    ::StartInternalDoorOrOpening(*this, n);
+}
+
+void TChild::StartMiscDoor()
+{
+    ::StartMiscDoor(*this);
 }
 
 // Caption

@@ -119,6 +119,11 @@ public:
     void RunPlanDialog(int kind);
     void RunLineDialog(int kind);
     void RunMultilineOrStairsDialog(int kind);
+    // The internal-door family's dialogs (app/families/doorfamily.h): a door tool's door dialog by
+    // n (1 hinged, 2 double doors and panels, 3 an opening's width, 4 a sliding door), and the
+    // choice of Doors-Other Internal.
+    void StartInternalDoorOrOpening(int n);
+    void StartMiscDoor();
     // Tools/Text: the text details dialog, then the text tool's alignment and direction.
     void StartText();
     // Tools/Line Style: the drawing tool style dialog, then the pen of the current tool.

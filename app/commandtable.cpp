@@ -3,6 +3,7 @@
 #include "app/clientcommands.h"
 #include "app/families/designroomfamily.h"
 #include "app/families/dimensionfamily.h"
+#include "app/families/doorfamily.h"
 #include "app/families/extwallfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/intwallfamily.h"
@@ -36,6 +37,7 @@ std::vector<TFamilyRows> AllRows()
         DesignRoomFamilyRows(),
         StairsFamilyRows(),
         WindowFamilyRows(),
+        DoorFamilyRows(),
     };
 }
 

@@ -26,14 +26,16 @@ void TDoordlg::SetupWindow()
     TDialog::SetupWindow();
     codeButtons[0]->Check();
     const bool imperial = State().unitSystem == 0;
-    int shown;
-    if (initialWidth != 0) {
-        shown = imperial && initialWidth >= 1 ? initialWidth / 24 : initialWidth;
-    } else {
-        const TDoorSizeSettings sizes = ReadSettings<TDoorSizeSettings>();
-        shown = imperial ? sizes.imperialWidth / 24 : sizes.metricWidth;
-    }
+    const int shown = initialWidth == 0         ? DefaultDoorWidth()
+                      : imperial && initialWidth >= 1 ? initialWidth / 24
+                                                      : initialWidth;
     widthEdit->SetText(std::to_string(shown));
+}
+
+int DefaultDoorWidth()
+{
+    const TDoorSizeSettings sizes = ReadSettings<TDoorSizeSettings>();
+    return State().unitSystem == 0 ? sizes.imperialWidth / 24 : sizes.metricWidth;
 }
 
 void TDoordlg::CmOk()

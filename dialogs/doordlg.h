@@ -26,5 +26,8 @@ private:
     TRadioButton* codeButtons[8];  // in code order
 };
 
+// The default single door width of DOORSZE.CFG in the display unit: millimetres, or whole inches.
+int DefaultDoorWidth();
+
 // The radio button of each door direction code 1..8 (index code - 1).
 constexpr int DOOR_CODE_BUTTONS[8] = {10509, 10508, 10507, 10506, 10505, 10504, 10503, 10502};

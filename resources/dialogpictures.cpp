@@ -37,6 +37,29 @@ TPicture HingedDoor(bool upTheScreen, bool hingeFirst, bool opensNegative)
     return picture;
 }
 
+// A sliding door in plan: a wall with a jamb either side of the opening and the door as a bar along
+// one face, centred on the jamb of its sliding side. The opening spans 8..24 of the box.
+//   upTheScreen: the wall runs up the screen, else across it;
+//   negativeFace: the bar lies along the left (or upper) face;
+//   firstEnd: the sliding jamb is the upper (or left) one.
+TPicture SlidingDoor(bool upTheScreen, bool negativeFace, bool firstEnd)
+{
+    TPicture picture;
+    const int jamb = firstEnd ? 8 : 24;
+    if (upTheScreen) {
+        picture.push_back({TPictureStroke::Wall, 14, 0, 18, 8});
+        picture.push_back({TPictureStroke::Wall, 14, 24, 18, 32});
+        const int x = negativeFace ? 10 : 20;
+        picture.push_back({TPictureStroke::Wall, x, jamb - 8, x + 2, jamb + 8});
+    } else {
+        picture.push_back({TPictureStroke::Wall, 0, 14, 8, 18});
+        picture.push_back({TPictureStroke::Wall, 24, 14, 32, 18});
+        const int y = negativeFace ? 10 : 20;
+        picture.push_back({TPictureStroke::Wall, jamb - 8, y, jamb + 8, y + 2});
+    }
+    return picture;
+}
+
 // A door standing open at `degrees` from its closed position along a wall across the screen.
 TPicture OpenDoor(int degrees)
 {
@@ -64,6 +87,16 @@ std::map<int, TPicture> MakePictures()
     pictures[10511] = HingedDoor(false, true, false);
     pictures[10512] = HingedDoor(false, false, true);
     pictures[10510] = HingedDoor(false, false, false);
+    // The sliding door dialog's pictures, by door direction code: 1 13011, 2 13012, 3 13013,
+    // 4 13014, 5 13015, 6 13017, 7 13016, 8 13018.
+    pictures[13011] = SlidingDoor(true, true, true);
+    pictures[13012] = SlidingDoor(true, true, false);
+    pictures[13013] = SlidingDoor(true, false, true);
+    pictures[13014] = SlidingDoor(true, false, false);
+    pictures[13015] = SlidingDoor(false, true, true);
+    pictures[13017] = SlidingDoor(false, false, true);
+    pictures[13016] = SlidingDoor(false, true, false);
+    pictures[13018] = SlidingDoor(false, false, false);
     // The default doors dialog: a door open at 30, 60 and 90 degrees.
     pictures[5401] = OpenDoor(30);
     pictures[5402] = OpenDoor(60);

@@ -1,4 +1,6 @@
-// Templates of the window and external-door, main entry, hinged door and default door dialogs.
+// Templates of the window and external-door, main entry, hinged door and default door dialogs, and
+// of the internal door dialogs: double and sliding doors, the single sliding door and the choice
+// between them.
 #include "resources/dialogtemplategroups.h"
 
 namespace dialogtemplates {
@@ -98,6 +100,59 @@ std::vector<DialogTemplate> DoorDialogs()
         DefButton(1, "OK", 8, 122, 42, 15),
         Button(2, "Cancel", 59, 122, 42, 15),
         Button(9, "Help", 110, 122, 42, 15),
+    }});
+
+    t.push_back({10000, "double doors & sliding doors", 160, 160, {
+        Group("doors  size && type", 5, 2, 150, 68),
+        Label("doors -  total opening width", 10, 14, 94, 10),
+        Edit(10001, " ", 108, 12, 40, 13),
+        FirstRadio(10002, "double doors - hinged", 12, 28, 136, 12),
+        Radio(10003, "two sliding doors", 12, 41, 136, 12),
+        Radio(10004, "four sliding doors", 12, 54, 136, 12),
+        Group("HINGED doors opening to :-", 5, 72, 150, 68),
+        FirstRadio(10005, "TOP of screen", 12, 84, 136, 12),
+        Radio(10006, "BOTTOM of screen", 12, 97, 136, 12),
+        Radio(10007, "LEFT SIDE of screen", 12, 110, 136, 12),
+        Radio(10008, "RIGHT SIDE of screen", 12, 123, 136, 12),
+        DefButton(1, "OK", 8, 143, 42, 15),
+        Button(2, "Cancel", 59, 143, 42, 15),
+        Button(9, "Help", 110, 143, 42, 15),
+    }});
+
+    // Four columns of two pictures like the hinged door dialog: codes 1/2, 3/4, 5/6, 7/8.
+    t.push_back({13000, "sliding door", 160, 160, {
+        Group(" ", 5, 4, 150, 46),
+        Label("sliding door width  - inches/m.m", 10, 14, 94, 20),
+        Edit(13001, " ", 108, 16, 40, 13),
+        Check(13002, "check ONLY if door slides INTO wall", 10, 34, 140, 12),
+        Group(" ", 5, 52, 150, 86),
+        FirstRadio(13003, " ", 14, 86, 20, 10),
+        Radio(13004, " ", 14, 122, 20, 10),
+        Radio(13005, " ", 50, 86, 20, 10),
+        Radio(13006, " ", 50, 122, 20, 10),
+        Radio(13007, " ", 86, 86, 20, 10),
+        Radio(13008, " ", 86, 122, 20, 10),
+        Radio(13009, " ", 122, 86, 20, 10),
+        Radio(13010, " ", 122, 122, 20, 10),
+        Picture("13011", 12, 63, 21, 20),
+        Picture("13012", 12, 99, 21, 20),
+        Picture("13013", 48, 63, 21, 20),
+        Picture("13014", 48, 99, 21, 20),
+        Picture("13015", 84, 63, 21, 20),
+        Picture("13017", 84, 99, 21, 20),
+        Picture("13016", 120, 63, 21, 20),
+        Picture("13018", 120, 99, 21, 20),
+        DefButton(1, "OK", 8, 142, 42, 15),
+        Button(2, "Cancel", 59, 142, 42, 15),
+        Button(9, "Help", 110, 142, 42, 15),
+    }});
+
+    t.push_back({13500, "single or multiple doors", 140, 100, {
+        Group(" ", 3, 4, 134, 60),
+        FirstRadio(13501, "single sliding door", 6, 18, 130, 12),
+        Radio(13502, "multiple hanging or sliding doors", 6, 40, 130, 12),
+        DefButton(1, "OK", 20, 76, 42, 15),
+        Button(2, "Cancel", 78, 76, 42, 15),
     }});
 
     return t;

@@ -28,13 +28,18 @@ constexpr int KIND_EXTWALL = 1000;
 constexpr int KIND_PLAN_RESIZE = 1100;    // enlarge or shrink the floor plan
 
 constexpr int KIND_STAIRS = 57;
+// The internal-door tool: built as KIND_DOOR_TOOL, its dialog gives it one of the four working
+// kinds. The kind rows build a door tool for each working kind, the sliding door's among them.
 constexpr int KIND_DOOR_HINGED = 60;
 constexpr int KIND_DOOR_DOUBLE = 62;
 constexpr int KIND_WALL_OPENING = 64;
 constexpr int KIND_DOOR_SLIDING = 65;
+constexpr int KIND_DOOR_TOOL = 3000;
 constexpr int KIND_WINDOW = 2000;
 constexpr int KIND_INTWALL = 1500;        // internal walls
-constexpr int KIND_INTWALL_DELETE = 65;   // delete internal walls (ENTER on a wall)
+// Delete internal walls (ENTER on a wall). The same number as the sliding door: the internal-wall
+// family knows its delete tool by its class, and no kind row builds it.
+constexpr int KIND_INTWALL_DELETE = 65;
 constexpr int KIND_DESIGN_ROOM = 29000;   // design rooms
 
 // Kinds whose tools show a symbol preview while CENTRE is used (41 has no tool of its own), and

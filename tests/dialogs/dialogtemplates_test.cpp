@@ -4,6 +4,7 @@
 #include "dialogs/areadlg.h"
 #include "dialogs/configdlg.h"
 #include "dialogs/dbledlg.h"
+#include "dialogs/ddoordlg.h"
 #include "dialogs/displandlg.h"
 #include "dialogs/doordlg.h"
 #include "dialogs/entrydlg.h"
@@ -13,6 +14,7 @@
 #include "dialogs/ltxtdlg.h"
 #include "dialogs/maxroomdlg.h"
 #include "dialogs/measdlg.h"
+#include "dialogs/miscdrdlg.h"
 #include "dialogs/newdlg.h"
 #include "dialogs/offsetdlg.h"
 #include "dialogs/overdlg.h"
@@ -20,6 +22,7 @@
 #include "dialogs/plandlg.h"
 #include "dialogs/rmpttndlg.h"
 #include "dialogs/savedlg.h"
+#include "dialogs/sdoordlg.h"
 #include "dialogs/strsdlg.h"
 #include "dialogs/textdlg.h"
 #include "dialogs/title2ddlg.h"
@@ -88,6 +91,9 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {6500, Make<TWindlg, 6500>()},
         {6000, Make<TEntrydlg, 6000>()},
         {10500, Make<TDoordlg, 10500>()},
+        {10000, Make<TDDoordlg, 10000>()},
+        {13000, Make<TSdoordlg, 13000>()},
+        {13500, Make<TMiscdrdlg, 13500>()},
         {21000, Make<TRmpttndlg, 21000>()},
         {21500, Make<TRmpttnimpdlg, 21500>()},
         {22000, Make<TTroomdlg, 22000>()},
