@@ -7,7 +7,6 @@
 #include "model/modelunits.h"
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
-#include "model/viewmapping.h"
 #include "openings/doorarcs.h"
 #include "openings/doorfitting.h"
 #include "openings/doorwallaxis.h"
@@ -101,10 +100,12 @@ void TDoorobjtool::AutoDimension(Canvas&, const TRect&, int code, int width, int
     if (openingWidth < 1) {
         outcome = TPlaceOutcome::WidthTooSmall;
         active = 0;
+        armed = false;
         return;
     }
     outcome = TPlaceOutcome::Pending;
     active = 1;
+    armed = true;
 }
 
 void TDoorobjtool::Setup(int type, int width, int height)
@@ -119,15 +120,19 @@ void TDoorobjtool::Setup(int type, int width, int height)
     if (openingWidth < 1) {
         outcome = TPlaceOutcome::WidthTooSmall;
         active = 0;
+        armed = false;
         return;
     }
     outcome = TPlaceOutcome::Pending;
     active = 1;
+    armed = true;
 }
 
 void TDoorobjtool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
 {
-    if (active != 1 || !IsDoorKind(kind))
+    if (armed)
+        active = 1;
+    if (active != 1 || !IsDoorKind(kind) || IsAnyCentreStep(step))
         return;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
     if (!previewShown) {
@@ -153,12 +158,9 @@ void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
         return;
 
     // The preview comes off the screen where it was drawn; the mark is the cursor.
-    if (previewShown) {
-        SetupViewMapping(dc, clientRect);
-        DrawFeedback(dc, 0);
-        previewShown = false;
-    }
+    HidePreview(dc, clientRect);
     active = 0;
+    armed = false;
     const TPoint p = ModelPoint(dc, clientRect, cursor.x, cursor.y);
     dc.SetROP2(RasterOp::Copy);
     x1 = p.x;
@@ -166,7 +168,7 @@ void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     z1 = 0;
     z2 = 0;
     lineAux2 = 0;
-    doneArea = {};
+    repaintArea = {};
 
     const std::int32_t workingKind = kind;
     if (openingWidth < 1) {
@@ -212,7 +214,7 @@ void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
         return;
     }
     edit.Commit();
-    doneArea = edit.Area();
+    repaintArea = edit.Area();
 }
 
 const TIntwallobj* TDoorobjtool::DoorWall() const

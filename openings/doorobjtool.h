@@ -20,7 +20,6 @@
 // hinged door dialog), the mark being its hinge jamb (kind 60) or the jamb on its sliding side
 // (kind 65); 11 double hinged doors, 12 two sliding panels, 13 four sliding panels, centred on the
 // mark.
-#include "model/modelbox.h"
 #include "openings/windowobjtool.h"
 
 #include <cstdint>
@@ -64,7 +63,8 @@ class TDoorobjtool : public TWindowobjtool {
 public:
     TDoorobjtool() = default;
 
-    // Moves the preview to the cursor while the tool is active.
+    // Moves the preview to the cursor while the tool is active (or waits for its ENTER: it becomes
+    // active again); not while CENTRE takes its clicks.
     void MouseMove(Canvas& dc, const TRect& clientRect, int x, int y) override;
     // Enter (key 13) with the value of DoorEnterValue(kind): marks the point, finds the internal
     // wall, opens it and draws the door, all in one edit. The result is in `outcome`: Placed,
@@ -92,7 +92,6 @@ public:
     void SetLeafOffsets();
 
     std::int32_t savedDoorSide = 0;  // kind 62: the side chosen, put back into step at each Enter
-    TModelBox doneArea;              // what the last placement added, for the window's repaint
 };
 
 // The message boxes the drawing window shows after an Enter of a door tool of this kind, in order

@@ -8,7 +8,6 @@
 #include "dialogs/miscdrdlg.h"
 #include "dialogs/sdoordlg.h"
 #include "model/drawingstate.h"
-#include "model/viewmapping.h"
 #include "openings/doorobjtool.h"
 #include "platform/canvas.h"
 #include "platform/decimaltext.h"
@@ -62,17 +61,6 @@ void ShowMessages(TToolSite& site, int kind, TPlaceOutcome outcome)
         site.Message(message.text, message.title);
 }
 
-void HidePreview(TDoorobjtool& tool, TToolSite& site)
-{
-    if (!tool.previewShown)
-        return;
-    site.CallTool([&tool](TDrawingtool&, Canvas& dc, const TRect& rect) {
-        SetupViewMapping(dc, rect);
-        tool.DrawFeedback(dc, 0);
-    });
-    tool.previewShown = false;
-}
-
 // ENTER: the door at the cursor, or the refusal told.
 void PlaceDoor(TToolSite& site, TDoorobjtool& tool)
 {
@@ -86,7 +74,7 @@ void PlaceDoor(TToolSite& site, TDoorobjtool& tool)
     });
     tool.lineDrawn = kind == KIND_WALL_OPENING ? 1 : 0;
     if (tool.outcome == TPlaceOutcome::Placed) {
-        site.InvalidateModelArea(tool.doneArea);
+        site.InvalidateModelArea(tool.repaintArea);
         site.SetPickTool();
         return;
     }
@@ -97,6 +85,7 @@ void PlaceDoor(TToolSite& site, TDoorobjtool& tool)
         return;
     }
     tool.active = 1;
+    tool.armed = true;
 }
 
 class TDoorFamily : public TToolFamily {
@@ -116,7 +105,12 @@ public:
     }
     void LButtonUp(TToolSite&, TPoint) const override {}
 
-    bool WantsMouseMove(const TDrawingtool& tool) const override { return tool.active == 1; }
+    // Moves reach the tool while its preview is on (or waits to come back after a zoom).
+    bool WantsMouseMove(const TDrawingtool& tool) const override
+    {
+        const auto* door = dynamic_cast<const TDoorobjtool*>(&tool);
+        return tool.active == 1 || (door && door->armed);
+    }
     // The read-out measures from the datum, never from the preview.
     bool MeasuresFromStart(const TDrawingtool&) const override { return false; }
 
@@ -136,10 +130,11 @@ public:
 
     void Leaving(TToolSite& site) const override
     {
-        if (TDoorobjtool* tool = DoorTool(site)) {
-            HidePreview(*tool, site);
-            tool->active = 0;
-        }
+        TDoorobjtool* tool = DoorTool(site);
+        if (!tool || !tool->previewShown)
+            return;
+        site.CallTool([tool](TDrawingtool&, Canvas& dc, const TRect& rect) { tool->HidePreview(dc, rect); });
+        tool->active = 0;
     }
 };
 
@@ -270,6 +265,9 @@ void StartInternalDoorOrOpening(TToolSite& site, int n)
         site.AbandonTool();
         return;
     }
+    // The cursor distance is measured from the top left corner of the external walls.
+    if (const std::optional<TPoint> corner = TopLeftWallCorner(State().currentFloor))
+        site.SetDatum(DATUM_SET, *corner);
     site.SetPrompt(KindPrompt(tool->kind));
 }
 

@@ -5,9 +5,12 @@
 
 #include "app/families/doorfamily.h"
 #include "app/families/intwallfamily.h"
+#include "app/toolfamily.h"
+#include "model/extwallobj.h"
 #include "model/intwallobj.h"
 #include "model/polyobj.h"
 #include "openings/doorobjtool.h"
+#include "tools/lineobjtool.h"
 #include "walls/intwallobjtool.h"
 
 namespace {
@@ -82,6 +85,46 @@ TEST_F(DoorWindowTest, HingedDoorFromItsDialogToThePickTool)
     EXPECT_NE(dynamic_cast<const TPolyobj*>(objects[std::size_t(count)].get()), nullptr);
     EXPECT_EQ(objects[std::size_t(count) + 3]->x2, 2000);
     EXPECT_EQ(objects[std::size_t(count) + 3]->y2, 1100);
+}
+
+TEST_F(DoorWindowTest, TheDistanceIsMeasuredFromTheWallsTopLeftCorner)
+{
+    HouseWithWall();
+    auto wall = std::make_unique<TExtwallobj>();
+    wall->floor = GROUND_FLOOR;
+    wall->x1 = 500;
+    wall->y1 = 3300;
+    wall->x2 = 4500;
+    wall->y2 = 3300;
+    wall->angle = 900;
+    wall->spacing1 = 110;
+    TDrawingEdit edit(objects());
+    edit.Add(std::move(wall));
+    edit.Commit();
+    Answer("input ok");
+    Command(CM_WALLOPENING);
+    EXPECT_EQ(Child().datumMode, DATUM_SET);
+    EXPECT_EQ(Child().datumX, 500);
+    EXPECT_EQ(Child().datumY, 3300);
+}
+
+TEST_F(DoorWindowTest, ThePreviewComesBackAfterAToolWasInForAWhile)
+{
+    HouseWithWall();
+    Answer("dialog 10500 ok");
+    Command(CM_INTERNALDOOR);
+    MoveTo(2500, 2500);
+    ASSERT_TRUE(Tool()->previewShown);
+    // A zoom rectangle, say: the door tool is kept, its preview taken off and its active word cleared.
+    Child().InstallToolKeepingCurrent(std::make_unique<TLineobjtool>(), PlainFamily());
+    Child().RestoreKeptTool();
+    ASSERT_NE(Tool(), nullptr);
+    EXPECT_FALSE(Tool()->previewShown);
+    EXPECT_EQ(Tool()->active, 0);
+    MoveTo(2600, 2500);
+    EXPECT_TRUE(Tool()->previewShown);
+    EXPECT_EQ(Tool()->active, 1);
+    EXPECT_EQ(Tool()->x1, 2600);
 }
 
 TEST_F(DoorWindowTest, ARefusedDoorIsToldAndTheToolStays)

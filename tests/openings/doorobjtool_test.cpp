@@ -233,7 +233,7 @@ TEST_F(DoorTool, EnterPlacesAHingedDoorInOneEdit)
     }
     EXPECT_EQ(door.kind, KIND_DOOR_HINGED);
     EXPECT_EQ(door.active, 0);
-    EXPECT_FALSE(door.doneArea.empty);
+    EXPECT_FALSE(door.repaintArea.empty);
     // The edit wrote the drawing file: a repaint reads the same objects back.
     TLoadedDrawing reread;
     ASSERT_TRUE(TList::ReadDrawingFile((dir.path() / "DWGS" / "TEST.DB0").string(), reread).ok);
