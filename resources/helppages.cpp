@@ -163,7 +163,15 @@ whose swing does not suit the wall, is refused with a message.</p>)"},
 <p>A hinged door takes its width and one of eight swing pictures. Double doors and sliding doors take
 the total opening width and, for a hinged pair, the side they open to; a single sliding door can slide
 into the wall. Place the door cursor on an internal wall and press ENTER on the hinge side, the centre
-or the slide-side jamb, as the status bar says. The wall is cut for the door.</p>)"},
+or the slide-side jamb, as the status bar says. The wall is cut for the door.</p>
+<p>The point is moved onto the face of the wall the door needs: the face its picture shows, or, for a
+hinged pair or sliding panels, the face on the side they open to. A door whose picture does not suit
+the wall (a door for an upright wall marked on a level one, or a leaf that would swing into an angled
+wall) or a point away from any internal wall is refused with a message and nothing is drawn; move the
+cursor and press ENTER again. After a door is placed the pick tool returns.</p>
+<p><b>Wall openings.</b> Opening (Internal Wall) asks the width of the opening (millimetres, or feet and
+inches); press ENTER on the centre of the opening, on one line of an internal wall. A point away from
+any internal wall is refused with a message. Each command makes one opening.</p>)"},
     {310, "Customising defaults",
      R"(<h2>Customising</h2>
 <p><b>Doors.</b> The width of a single door offered at start, in millimetres and in inches, the angle
