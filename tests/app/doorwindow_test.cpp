@@ -127,6 +127,53 @@ TEST_F(DoorWindowTest, ThePreviewComesBackAfterAToolWasInForAWhile)
     EXPECT_EQ(Tool()->x1, 2600);
 }
 
+TEST_F(DoorWindowTest, CentrePutsTheMarkHalfwayAndKeepsTheSide)
+{
+    HouseWithWall();
+    Answer("dialog 13500 check 13502 ok");
+    Answer("dialog 10000 set 10001 1200 check 10003 check 10006 ok");
+    Command(CM_OTHERINTERNALDOORS);
+    MoveTo(2500, 2500);
+    // A plain click neither places nor stops the preview.
+    Child().EvLButtonDown(At(1000, 3000));
+    Child().EvLButtonUp(At(1000, 3000));
+    EXPECT_EQ(Tool()->active, 1);
+    EXPECT_EQ(Added(), 0);
+    Command(CM_CENTRE);
+    Child().EvLButtonDown(At(1600, 1900));
+    Child().EvLButtonDown(At(2400, 1900));
+    EXPECT_EQ(Tool()->x1, 2000);
+    EXPECT_EQ(Tool()->step, DOOR_SIDE_BOTTOM);
+    EXPECT_EQ(Window().CursorPos(), At(2000, 1900));
+    Child().EvKeyDown(VK_ENTER);
+    frame.ProcessEvents();
+    ASSERT_EQ(Added(), 5);
+    // Opening to the bottom: the panels lie behind the lower face.
+    const auto objects = ReadBack("HOUSE");
+    EXPECT_EQ(objects[std::size_t(count) + 3]->y1, 1925);
+    EXPECT_EQ(objects[std::size_t(count) + 3]->x1, 1400 + 150);
+}
+
+TEST_F(DoorWindowTest, AnotherToolTakesThePreviewOffTheScreen)
+{
+    HouseWithWall();
+    Answer("dialog 10500 set 10501 800 check 10504 ok");
+    Command(CM_INTERNALDOOR);
+    // Code 6: the leaf preview runs down from the cursor.
+    MoveTo(2500, 2500);
+    auto inked = [this] {
+        int black = 0;
+        for (int y = 1850; y <= 2450; y += 5) {
+            const TPoint p = At(2500, y);
+            black += Pixel(p.x, p.y) != MakeColour(255, 255, 255);
+        }
+        return black;
+    };
+    EXPECT_GT(inked(), 10);
+    client->SetPickTool();
+    EXPECT_EQ(inked(), 0);
+}
+
 TEST_F(DoorWindowTest, ARefusedDoorIsToldAndTheToolStays)
 {
     HouseWithWall();
