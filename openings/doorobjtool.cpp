@@ -34,6 +34,60 @@ bool Near(std::int64_t value, std::int64_t to, std::int64_t h)
     return std::llabs(value - to) < h;
 }
 
+// The faces of a wall along an axis by what they are called across it: the low face (the smaller
+// coordinate across the wall) and the high one, the door codes that name each, the sides of double
+// doors and panels that open towards each, and their face numbers.
+struct TAxisFaces {
+    int lowCodes[2];
+    int highCodes[2];
+    int lowSide;
+    int highSide;
+    int lowFace;
+    int highFace;
+};
+constexpr TAxisFaces ALONG_X{{6, 8}, {5, 7}, DOOR_SIDE_BOTTOM, DOOR_SIDE_TOP, WALL_FACE_LOWER, WALL_FACE_UPPER};
+constexpr TAxisFaces ALONG_Y{{1, 2}, {3, 4}, DOOR_SIDE_LEFT, DOOR_SIDE_RIGHT, WALL_FACE_LEFT, WALL_FACE_RIGHT};
+
+// A mark on a wall along an axis: strictly between its ends along the wall, and strictly within h
+// of one of its faces across it.
+bool HitsAxisWall(std::int64_t along, std::int64_t across, std::int64_t end1, std::int64_t end2, std::int64_t face1,
+                  std::int64_t face2, std::int64_t h)
+{
+    return StrictlyBetween(end1, along, end2) && (Near(across, face1, h) || Near(across, face2, h));
+}
+
+// Moves the mark's coordinate across a wall along an axis onto the face its code names (the nearer
+// face for an opening, the face on the side of double doors and panels); the face number, or 0 when
+// the code or side names no face of this wall.
+int SnapAcross(const TAxisFaces& rule, int code, int side, std::int64_t& across, std::int64_t face1,
+               std::int64_t face2, std::int64_t h)
+{
+    const std::int64_t low = std::min(face1, face2);
+    const std::int64_t high = std::max(face1, face2);
+    auto snap = [&](bool toHigh) {
+        across = toHigh ? high : low;
+        return toHigh ? rule.highFace : rule.lowFace;
+    };
+    if (code == rule.lowCodes[0] || code == rule.lowCodes[1])
+        return snap(false);
+    if (code == rule.highCodes[0] || code == rule.highCodes[1])
+        return snap(true);
+    if (code == DOOR_CODE_OPENING) {
+        if (Near(across, low, h))
+            return snap(false);
+        if (Near(across, high, h))
+            return snap(true);
+        return 0;
+    }
+    if (code > 9 && low != high) {
+        if (side == rule.highSide)
+            return snap(true);
+        if (side == rule.lowSide)
+            return snap(false);
+    }
+    return 0;
+}
+
 const char* KindTitle(int kind)
 {
     switch (kind) {
@@ -97,15 +151,7 @@ void TDoorobjtool::AutoDimension(Canvas&, const TRect&, int code, int width, int
         doorCode = code;
         SetLeafOffsets();
     }
-    if (openingWidth < 1) {
-        outcome = TPlaceOutcome::WidthTooSmall;
-        active = 0;
-        armed = false;
-        return;
-    }
-    outcome = TPlaceOutcome::Pending;
-    active = 1;
-    armed = true;
+    ArmPreview();
 }
 
 void TDoorobjtool::Setup(int type, int width, int height)
@@ -117,35 +163,7 @@ void TDoorobjtool::Setup(int type, int width, int height)
     headLevel = SETUP_HEAD_LEVEL;
     AddStoreysBelow();
     SetLeafOffsets();
-    if (openingWidth < 1) {
-        outcome = TPlaceOutcome::WidthTooSmall;
-        active = 0;
-        armed = false;
-        return;
-    }
-    outcome = TPlaceOutcome::Pending;
-    active = 1;
-    armed = true;
-}
-
-void TDoorobjtool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
-{
-    if (armed)
-        active = 1;
-    if (active != 1 || !IsDoorKind(kind) || IsAnyCentreStep(step))
-        return;
-    const TPoint p = ModelPoint(dc, clientRect, x, y);
-    if (!previewShown) {
-        x1 = p.x;
-        y1 = p.y;
-        DrawFeedback(dc, 0);
-        previewShown = true;
-    } else if (p.x != x1 || p.y != y1) {
-        DrawFeedback(dc, 0);
-        x1 = p.x;
-        y1 = p.y;
-        DrawFeedback(dc, 0);
-    }
+    ArmPreview();
 }
 
 void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value)
@@ -245,58 +263,14 @@ void TDoorobjtool::FindDoorWall()
         const std::int64_t h = wall->wallWidth / 2;
 
         if (wall->y1 == wall->y2) {
-            // Along x: between the ends, within h of one face.
-            if (!StrictlyBetween(wall->x1, px, wall->x2) ||
-                !(Near(py, wall->y1, h) || Near(py, wall->faceStartY(), h)))
+            if (!HitsAxisWall(px, py, wall->x1, wall->x2, wall->y1, wall->faceStartY(), h))
                 continue;
-            const std::int64_t yl = std::min<std::int64_t>(wall->y1, wall->faceStartY());
-            const std::int64_t yu = std::max<std::int64_t>(wall->y1, wall->faceStartY());
-            auto snap = [&](bool upper) {
-                py = upper ? yu : yl;
-                faceNumber() = upper ? WALL_FACE_UPPER : WALL_FACE_LOWER;
-            };
-            if (doorCode == 6 || doorCode == 8)
-                snap(false);
-            else if (doorCode == 5 || doorCode == 7)
-                snap(true);
-            else if (doorCode == DOOR_CODE_OPENING) {
-                if (Near(py, yl, h))
-                    snap(false);
-                else if (Near(py, yu, h))
-                    snap(true);
-            } else if (doorCode > 9 && yl != yu) {
-                if (step == DOOR_SIDE_TOP)
-                    snap(true);
-                else if (step == DOOR_SIDE_BOTTOM)
-                    snap(false);
-            }
+            faceNumber() = SnapAcross(ALONG_X, doorCode, step, py, wall->y1, wall->faceStartY(), h);
             found = wall;
         } else if (wall->x1 == wall->x2) {
-            // Along y: the same across x.
-            if (!StrictlyBetween(wall->y1, py, wall->y2) ||
-                !(Near(px, wall->x1, h) || Near(px, wall->faceStartX(), h)))
+            if (!HitsAxisWall(py, px, wall->y1, wall->y2, wall->x1, wall->faceStartX(), h))
                 continue;
-            const std::int64_t xl = std::min<std::int64_t>(wall->x1, wall->faceStartX());
-            const std::int64_t xr = std::max<std::int64_t>(wall->x1, wall->faceStartX());
-            auto snap = [&](bool right) {
-                px = right ? xr : xl;
-                faceNumber() = right ? WALL_FACE_RIGHT : WALL_FACE_LEFT;
-            };
-            if (doorCode == 3 || doorCode == 4)
-                snap(true);
-            else if (doorCode == 1 || doorCode == 2)
-                snap(false);
-            else if (doorCode == DOOR_CODE_OPENING) {
-                if (Near(px, xl, h))
-                    snap(false);
-                else if (Near(px, xr, h))
-                    snap(true);
-            } else if (doorCode > 9 && xl != xr) {
-                if (step == DOOR_SIDE_RIGHT)
-                    snap(true);
-                else if (step == DOOR_SIDE_LEFT)
-                    snap(false);
-            }
+            faceNumber() = SnapAcross(ALONG_Y, doorCode, step, px, wall->x1, wall->faceStartX(), h);
             found = wall;
         } else {
             // Angled: inside the box of one face line, then within h of the foot on a face.

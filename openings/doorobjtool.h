@@ -63,9 +63,6 @@ class TDoorobjtool : public TWindowobjtool {
 public:
     TDoorobjtool() = default;
 
-    // Moves the preview to the cursor while the tool is active (or waits for its ENTER: it becomes
-    // active again); not while CENTRE takes its clicks.
-    void MouseMove(Canvas& dc, const TRect& clientRect, int x, int y) override;
     // Enter (key 13) with the value of DoorEnterValue(kind): marks the point, finds the internal
     // wall, opens it and draws the door, all in one edit. The result is in `outcome`: Placed,
     // NoWallMarked (no internal wall of the floor under the point), DoorCodeRefused (the code or
@@ -92,6 +89,11 @@ public:
     void SetLeafOffsets();
 
     std::int32_t savedDoorSide = 0;  // kind 62: the side chosen, put back into step at each Enter
+
+protected:
+    // The preview follows the mouse (the window tool's MouseMove) once a dialog gave the tool its
+    // working kind.
+    bool PreviewFollowsMouse() const override { return IsDoorKind(kind); }
 };
 
 // The message boxes the drawing window shows after an Enter of a door tool of this kind, in order

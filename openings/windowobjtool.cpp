@@ -106,6 +106,11 @@ void TWindowobjtool::Setup(int width, int, int)
         doorCode = step;
     }
 
+    ArmPreview();
+}
+
+void TWindowobjtool::ArmPreview()
+{
     if (openingWidth < 1) {
         outcome = TPlaceOutcome::WidthTooSmall;
         active = 0;
@@ -148,7 +153,7 @@ void TWindowobjtool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y
     if (active != 1 || IsAnyCentreStep(step))
         return;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
-    if (kind != KIND_WINDOW)
+    if (!PreviewFollowsMouse())
         return;
     if (!previewShown) {
         x1 = p.x;

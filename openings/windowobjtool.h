@@ -92,6 +92,12 @@ public:
     TModelBox repaintArea;      // what the last placement added, for the window's repaint
 
 protected:
+    // Whether the preview follows the mouse in the tool's kind (the window tool's own kind; the door
+    // tool's working kinds).
+    virtual bool PreviewFollowsMouse() const { return kind == KIND_WINDOW; }
+    // Switches the preview on and waits for ENTER when the opening is at least 1 wide; refuses a
+    // narrower one (outcome WidthTooSmall, preview off).
+    void ArmPreview();
     // Looks for the external wall that takes the opening at the marked point (walls of the floor in
     // list order; the angled walls through FindAngledWall).
     void FindWall();

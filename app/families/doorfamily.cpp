@@ -1,6 +1,6 @@
 #include "app/families/doorfamily.h"
 
-#include "app/families/arrowkeys.h"
+#include "app/families/windowfamily.h"
 #include "app/toolfamily.h"
 #include "app/toolsite.h"
 #include "dialogs/ddoordlg.h"
@@ -9,7 +9,6 @@
 #include "dialogs/sdoordlg.h"
 #include "model/drawingstate.h"
 #include "openings/doorobjtool.h"
-#include "platform/canvas.h"
 #include "platform/decimaltext.h"
 #include "resources/menus.h"
 #include "tools/toolkinds.h"
@@ -88,54 +87,28 @@ void PlaceDoor(TToolSite& site, TDoorobjtool& tool)
     tool.armed = true;
 }
 
+// The door tool is a window tool: clicks (CENTRE only), moves, arrows and leaving are the window
+// family's; ENTER places a door.
 class TDoorFamily : public TToolFamily {
 public:
-    // Clicks only serve CENTRE and CENTRE CENTRE: the door is marked with ENTER.
-    void LButtonDown(TToolSite& site, TPoint point) const override
+    void LButtonDown(TToolSite& site, TPoint point) const override { WindowFamily().LButtonDown(site, point); }
+    void LButtonUp(TToolSite& site, TPoint point) const override { WindowFamily().LButtonUp(site, point); }
+    bool WantsMouseMove(const TDrawingtool& tool) const override { return WindowFamily().WantsMouseMove(tool); }
+    bool MeasuresFromStart(const TDrawingtool& tool) const override
     {
-        TDoorobjtool* tool = DoorTool(site);
-        if (!tool || !IsAnyCentreStep(tool->step))
-            return;
-        site.CallTool([tool, point](TDrawingtool&, Canvas& dc, const TRect& rect) {
-            if (IsCentreStep(tool->step))
-                tool->CentreStep(dc, rect, point.x, point.y);
-            else
-                tool->CentreCentreStep(dc, rect, point.x, point.y);
-        });
+        return WindowFamily().MeasuresFromStart(tool);
     }
-    void LButtonUp(TToolSite&, TPoint) const override {}
-
-    // Moves reach the tool while its preview is on (or waits to come back after a zoom).
-    bool WantsMouseMove(const TDrawingtool& tool) const override
-    {
-        const auto* door = dynamic_cast<const TDoorobjtool*>(&tool);
-        return tool.active == 1 || (door && door->armed);
-    }
-    // The read-out measures from the datum, never from the preview.
-    bool MeasuresFromStart(const TDrawingtool&) const override { return false; }
-
     void KeyDown(TToolSite& site, int key) const override
     {
         TDoorobjtool* tool = DoorTool(site);
         if (!tool)
             return;
-        if (IsArrowKey(key)) {
-            if (site.MarkX() != 0)
-                NudgeCursor(site, key);
-            return;
-        }
         if (key == VK_ENTER)
             PlaceDoor(site, *tool);
+        else
+            WindowFamily().KeyDown(site, key);
     }
-
-    void Leaving(TToolSite& site) const override
-    {
-        TDoorobjtool* tool = DoorTool(site);
-        if (!tool || !tool->previewShown)
-            return;
-        site.CallTool([tool](TDrawingtool&, Canvas& dc, const TRect& rect) { tool->HidePreview(dc, rect); });
-        tool->active = 0;
-    }
+    void Leaving(TToolSite& site) const override { WindowFamily().Leaving(site); }
 };
 
 const TDoorFamily doorFamily{};
