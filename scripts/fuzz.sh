@@ -42,6 +42,12 @@ for work in "$here"/build/tests/e2e/work/*/; do
   done
 done
 
+# The targets' program directories, removed however the targets end.
+shm=/dev/shm
+[ -d "$shm" ] && [ -w "$shm" ] || shm=${TMPDIR:-/tmp}
+export ARKWELD_FUZZ_BASE=$(mktemp -d "$shm/arkweld-fuzz-run-XXXXXX")
+trap 'rm -rf "$ARKWELD_FUZZ_BASE"' EXIT
+
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 status=0

@@ -25,9 +25,13 @@ void RemoveMade()
 
 void UseFuzzProgramDirectory()
 {
-    // Every input is written to a file or two: /dev/shm keeps that off the disk.
+    // Every input is written to a file or two: /dev/shm keeps that off the disk. A run that ends
+    // on a failing input skips the clean-up here; ARKWELD_FUZZ_BASE names a folder the caller
+    // removes afterwards.
     std::error_code error;
-    std::string base = std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0
+    const char* given = std::getenv("ARKWELD_FUZZ_BASE");
+    std::string base = given && *given ? given
+                       : std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0
                            ? "/dev/shm"
                            : std::filesystem::temp_directory_path().string();
     std::string pattern = base + "/arkweld-fuzz-XXXXXX";
