@@ -105,4 +105,35 @@ void BM_WriteDrawing20000(benchmark::State& state)
 }
 BENCHMARK(BM_WriteDrawing20000)->Unit(benchmark::kMillisecond);
 
+// Finding the wall and the text under the cursor at 100 points spread over the sheet, the search a
+// wall edit or a text change makes on every click.
+void BM_FindObjectAt20000(benchmark::State& state)
+{
+    TList& objects = Drawing().fresh.state().objects;
+    objects.ReadDrawing();
+    for (auto _ : state) {
+        int found = 0;
+        for (int i = 0; i < 100; ++i) {
+            const int x = 5000 + (i % 10) * 400;  // logical units: model / 5
+            const int y = 3000 + (i / 10) * 280;
+            found += objects.FindObjectAt(1, x, y) != NO_INDEX;
+            found += objects.FindObjectAt(4, x, y) != NO_INDEX;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_FindObjectAt20000)->Unit(benchmark::kMillisecond);
+
+// Turning the whole drawing by a quarter (four turns bring it back).
+void BM_RotateDrawing20000(benchmark::State& state)
+{
+    TList& objects = Drawing().fresh.state().objects;
+    objects.ReadDrawing();
+    for (auto _ : state)
+        if (!objects.RotateOrMirrorDrawing(90))
+            state.SkipWithError("the drawing did not turn");
+    objects.ReadDrawing();
+}
+BENCHMARK(BM_RotateDrawing20000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
