@@ -4,9 +4,8 @@
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/planpainter.h"
-#include "model/programdirectory.h"
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/printlist.h"
+#include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "platform/canvas.h"
 
@@ -49,35 +48,29 @@ THDPrintout::THDPrintout(int lineWeight, bool showScale)
 std::vector<TPrintFloor> THDPrintout::ReadPrintList()
 {
     std::vector<TPrintFloor> floors;
-    std::string text;
-    if (!ReadTextFile(CfgPath("PRNTLST.CFG"), text))
-        return floors;
-    TextScanner scanner(text);
-    std::int32_t copies = 0, scale = 0, code = 0;
-    while (scanner.ReadInt(copies) && scanner.ReadInt(scale) && scanner.ReadInt(code)) {
-        const int floorCode = code - PRINTING;
-        if (copies < 1 || scale < 1 || floorCode < GROUND_FLOOR || floorCode > SECOND_FLOOR)
+    for (const TPrintListEntry& entry : ReadSettings<TPrintListSettings>().entries) {
+        const int64_t floorCode = int64_t(entry.floorCode) - PRINTING;
+        if (entry.copies < 1 || entry.scale < 1 || floorCode < GROUND_FLOOR || floorCode > SECOND_FLOOR)
             continue;
         if (std::any_of(floors.begin(), floors.end(), [&](const TPrintFloor& f) { return f.floorCode == floorCode; }))
             continue;
-        floors.push_back({std::min(int(copies), MAX_COPIES), int(scale), floorCode});
+        floors.push_back({std::min(int(entry.copies), MAX_COPIES), int(entry.scale), int(floorCode)});
     }
     return floors;
 }
 
-void THDPrintout::WritePrintList(const std::vector<TPrintFloor>& floors)
+bool THDPrintout::WritePrintList(const std::vector<TPrintFloor>& floors)
 {
-    std::string text;
+    TPrintListSettings list;
     for (const TPrintFloor& floor : floors)
         if (floor.copies > 0)
-            text += FormatC(PRNTLST_CFG_FORMAT, floor.copies, floor.scale, PRINTING + floor.floorCode);
-    WriteSettings("PRNTLST.CFG", text);
+            list.entries.push_back({floor.copies, floor.scale, PRINTING + floor.floorCode});
+    return WriteSettings(list);
 }
 
 double THDPrintout::ScaleCorrection()
 {
-    SettingsRecord calibration(State().unitSystem == 1 ? "PRNTCALM.CFG" : "PRNTCALI.CFG", PRNTCAL_CFG_FORMAT);
-    const double correction = calibration.Double(1);
+    const double correction = ReadSettings<TPrintCalibrationSettings>().scaleCorrection;
     // A calibration is a few per cent at most; anything far off is a damaged file.
     if (!(correction > 0.5 && correction < 2.0))
         return 1.0;

@@ -24,8 +24,8 @@ public:
     // The floors of CFG/PRNTLST.CFG that can be printed: 1 to 9999 copies, a scale of 1 or more,
     // the ground, first or second floor; at most one line per floor is taken.
     static std::vector<TPrintFloor> ReadPrintList();
-    // Writes the print list: one line per floor with copies.
-    static void WritePrintList(const std::vector<TPrintFloor>& floors);
+    // Writes the print list: one line per floor with copies. False when it could not be written.
+    static bool WritePrintList(const std::vector<TPrintFloor>& floors);
     // The scale correction of the calibration file of the unit system; 1 when there is no usable one.
     static double ScaleCorrection();
 

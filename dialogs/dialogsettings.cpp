@@ -1,7 +1,6 @@
 #include "dialogs/dialogsettings.h"
 
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "platform/window.h"
 
 bool StoreSettings(TWindow& owner, const std::string& cfgName, const std::string& text)
@@ -15,10 +14,10 @@ bool StoreSettings(TWindow& owner, const std::string& cfgName, const std::string
 
 int StoredUnitSystem()
 {
-    return SettingsRecord("METRIC.CFG", METRIC_CFG_FORMAT).Int(0) == 1 ? 1 : 0;
+    return ReadSettings<TUnitSystemSettings>().unitSystem == 1 ? 1 : 0;
 }
 
 bool StoreUnitSystem(TWindow& owner, int unitSystem)
 {
-    return StoreSettings(owner, "METRIC.CFG", FormatC(METRIC_CFG_FORMAT, unitSystem));
+    return StoreSettings(owner, TUnitSystemSettings{unitSystem});
 }

@@ -2,8 +2,7 @@
 
 #include "dialogs/dialogsettings.h"
 #include "dialogs/imperial.h"
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
 #include "platform/rangevalidator.h"
 
@@ -12,6 +11,9 @@ namespace {
 constexpr int LINES_LIMIT = 4;
 constexpr int LENGTH_LIMIT = 5;
 constexpr int FRACTION_LIMIT = 3;
+// The unit systems of the two dialogs' files (CUST.CFG, CUSTIMP.CFG), whatever the drawing's.
+constexpr int METRIC = 1;
+constexpr int IMPERIAL = 0;
 
 TEdit* RangeEdit(TEdit* edit, int minimum, int maximum)
 {
@@ -59,11 +61,11 @@ TPlancustdlg::TPlancustdlg(TWindow* parent, int resourceId) : TDialog(parent, re
 void TPlancustdlg::SetupWindow()
 {
     TDialog::SetupWindow();
-    SettingsRecord custom("CUST.CFG", CUST_CFG_FORMAT);
-    linesEdit->SetText(std::to_string(custom.Int(0)));
-    totalEdit->SetText(std::to_string(custom.Int(1)));
-    outerEdit->SetText(std::to_string(custom.Int(2)));
-    cavityEdit->SetText(std::to_string(custom.Int(3)));
+    const TCustomWallSettings custom = ReadSettings<TCustomWallSettings>(METRIC);
+    linesEdit->SetText(std::to_string(custom.lines));
+    totalEdit->SetText(std::to_string(custom.total));
+    outerEdit->SetText(std::to_string(custom.outer));
+    cavityEdit->SetText(std::to_string(custom.cavity));
 }
 
 void TPlancustdlg::CmOk()
@@ -80,7 +82,7 @@ void TPlancustdlg::CmOk()
     int cavity = DecimalValue(cavityText);
     if (!CheckCavityWall(*this, lines, total, outer, cavity, outerEdit, cavityEdit))
         return;
-    StoreSettings(*this, "CUST.CFG", FormatC(CUST_CFG_FORMAT, lines, total, outer, cavity));
+    StoreSettings(*this, TCustomWallSettings{lines, total, outer, cavity}, METRIC);
     DeriveSpacings(lines, total, outer, cavity, spacing1, spacing2, spacing3);
     CloseWindow(IDOK);
 }
@@ -102,8 +104,8 @@ TPlanimpcustdlg::TPlanimpcustdlg(TWindow* parent, int resourceId) : TDialog(pare
 void TPlanimpcustdlg::SetupWindow()
 {
     TDialog::SetupWindow();
-    SettingsRecord custom("CUSTIMP.CFG", CUST_CFG_FORMAT);
-    linesEdit->SetText(std::to_string(custom.Int(0)));
+    const TCustomWallSettings custom = ReadSettings<TCustomWallSettings>(IMPERIAL);
+    linesEdit->SetText(std::to_string(custom.lines));
     auto show = [](int value, TEdit* inchEdit, TEdit* numeratorEdit, TEdit* denominatorEdit) {
         TInchLength length = SplitInches(value);
         inchEdit->SetText(std::to_string(length.inches));
@@ -113,9 +115,9 @@ void TPlanimpcustdlg::SetupWindow()
             denominatorEdit->SetText(std::to_string(length.fraction.denominator));
         }
     };
-    show(custom.Int(1), totalInchEdit, totalNumeratorEdit, totalDenominatorEdit);
-    show(custom.Int(2), outerInchEdit, outerNumeratorEdit, outerDenominatorEdit);
-    show(custom.Int(3), cavityInchEdit, cavityNumeratorEdit, cavityDenominatorEdit);
+    show(custom.total, totalInchEdit, totalNumeratorEdit, totalDenominatorEdit);
+    show(custom.outer, outerInchEdit, outerNumeratorEdit, outerDenominatorEdit);
+    show(custom.cavity, cavityInchEdit, cavityNumeratorEdit, cavityDenominatorEdit);
 }
 
 void TPlanimpcustdlg::CmOk()
@@ -143,7 +145,7 @@ void TPlanimpcustdlg::CmOk()
     int cavity = length(cavityInchText, cavityNumeratorText, cavityDenominatorText);
     if (!CheckCavityWall(*this, lines, total, outer, cavity, outerInchEdit, cavityInchEdit))
         return;
-    StoreSettings(*this, "CUSTIMP.CFG", FormatC(CUST_CFG_FORMAT, lines, total, outer, cavity));
+    StoreSettings(*this, TCustomWallSettings{lines, total, outer, cavity}, IMPERIAL);
     DeriveSpacings(lines, total, outer, cavity, spacing1, spacing2, spacing3);
     CloseWindow(IDOK);
 }

@@ -33,6 +33,6 @@ void TTitle2Ddlg::CmOk()
     groundTitle = groundEdit->GetText(TITLE_LIMIT);
     firstTitle = firstEdit->GetText(TITLE_LIMIT);
     secondTitle = secondEdit->GetText(TITLE_LIMIT);
-    StoreSettings(*this, "TITLE2D.CFG", FormatPlanTitles({groundTitle, firstTitle, secondTitle}));
+    StoreSettings(*this, TPlanTitleSettings{{groundTitle, firstTitle, secondTitle}});
     CloseWindow(IDOK);
 }

@@ -5,7 +5,7 @@
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 #include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "model/typecodes.h"
 
 namespace {
@@ -38,8 +38,8 @@ TPoint LoadSheetSize(int unitSystem)
 {
     if (unitSystem != 0 && unitSystem != 1)
         return {};
-    const SettingsRecord sheet(unitSystem == 1 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG", DWGSIZE_CFG_FORMAT);
-    return {sheet.Int(0), sheet.Int(1)};
+    const TSheetSettings sheet = ReadSettings<TSheetSettings>(unitSystem);
+    return {sheet.width, sheet.height};
 }
 
 TPoint DrawingFileCentre(int unitSystem)

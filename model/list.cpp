@@ -5,13 +5,13 @@
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/intwallobj.h"
+#include "model/libraryindex.h"
 #include "model/modelunits.h"
 #include "model/plantitles.h"
 #include "model/programdirectory.h"
 #include "model/roomobj.h"
 #include "model/selectionlist.h"
 #include "model/settingsfile.h"
-#include "model/settingsformats.h"
 #include "model/settingsrecords.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
@@ -243,25 +243,23 @@ int TList::FindByType(int typeCode) const
 // ---------------------------------------------------------------------------------------------
 // Extents and titles
 
-void TList::WriteExtents()
+bool TList::WriteExtents()
 {
     TDrawingState& state = State();
     if (items.empty())
         ReadDrawing();
 
-    long minX = 200000;
-    long maxX = 0;
-    long maxY = 0;
-    long minY = 200000;
+    // Nothing found leaves the box inside out: 200000 0 0 200000.
+    TExtentsSettings extents{200000, 0, 0, 200000};
     auto measureAll = [&](int typeCode, int floorCode) {
         bool found = false;
         for (const auto& object : items) {
             if (object->typeCode != typeCode || object->floor != floorCode)
                 continue;
-            minX = std::min({minX, long(object->x1), long(object->x2)});
-            maxX = std::max({maxX, long(object->x1), long(object->x2)});
-            minY = std::min({minY, long(object->y1), long(object->y2)});
-            maxY = std::max({maxY, long(object->y1), long(object->y2)});
+            extents.minX = std::min({extents.minX, object->x1, object->x2});
+            extents.maxX = std::max({extents.maxX, object->x1, object->x2});
+            extents.minY = std::min({extents.minY, object->y1, object->y2});
+            extents.maxY = std::max({extents.maxY, object->y1, object->y2});
             found = true;
         }
         return found;
@@ -273,7 +271,7 @@ void TList::WriteExtents()
     } else if (!measureAll(TYPE_DIMENSION_LINE, state.currentFloor)) {
         measureAll(TYPE_DIMENSION_LINE, state.currentFloor - 1);
     }
-    WriteSettings("EXTENTS.CFG", FormatC(EXTENTS_CFG_FORMAT, minX, maxX, maxY, minY));
+    return WriteSettings(extents);
 }
 
 void TList::MakeDrawingTitles()
@@ -396,12 +394,6 @@ const char* LibraryExtension(int library)
     }
 }
 
-const char* LibraryIndexFile(int library)
-{
-    static const char* const names[] = {"PLBM.CFG", "ELEM.CFG", "FURM.CFG", "MISM.CFG"};
-    return library >= 1 && library <= 4 ? names[library - 1] : nullptr;
-}
-
 }  // namespace
 
 bool TList::SaveLibrarySymbol(int library, const std::string& name)
@@ -424,29 +416,17 @@ bool TList::SaveLibrarySymbol(int library, const std::string& name)
 
 bool TList::RegisterLibraryFile(int library, const std::string& name)
 {
-    const char* indexFile = LibraryIndexFile(library);
     const int unitSystem = State().unitSystem;
-    if (!indexFile || (unitSystem != 0 && unitSystem != 1))
+    if (!LibraryIndexFile(library) || (unitSystem != 0 && unitSystem != 1))
         return false;
-    const char* countsFile = unitSystem == 1 ? "LIM.CFG" : "LII.CFG";
-    const SettingsRecord stored(countsFile, LIBRARY_COUNTS_CFG_FORMAT);
-    int32_t counts[4];
-    for (std::size_t i = 0; i < 4; ++i)
-        counts[i] = stored.Int(i);
+    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>(unitSystem);
     // A count already at the top of its range takes no more entries.
-    if (counts[library - 1] == std::numeric_limits<int32_t>::max())
+    if (counts.Count(library) == std::numeric_limits<int32_t>::max())
         return false;
-    ++counts[library - 1];
-    if (!WriteSettings(countsFile, FormatC(LIBRARY_COUNTS_CFG_FORMAT, counts[0], counts[1], counts[2], counts[3])))
+    ++counts.Count(library);
+    if (!WriteSettings(counts, unitSystem))
         return false;
-
-    std::string index;
-    if (!ReadTextFile(CfgPath(indexFile), index)) {
-        const std::string* shipped = ShippedDefault(indexFile);
-        index = shipped ? *shipped : std::string();
-    }
-    index += FormatC(LIBRARY_INDEX_CFG_FORMAT, int(name.size()), name.c_str());
-    return WriteSettings(indexFile, index);
+    return AppendToLibraryIndex(library, name);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -83,7 +83,9 @@ public:
     int GetFloorArea() const { return int(floorArea); }
     void SetFloorArea(int area) { floorArea = area; }
 
-    void WriteExtents();
+    // Writes EXTENTS.CFG: the extent of the floor's external walls or dimension lines. False when
+    // the file could not be written.
+    bool WriteExtents();
     void MakeDrawingTitles();
 
     // Symbol libraries and the paste buffer under LIBS/. LoadLibraryFile reads the objects of the

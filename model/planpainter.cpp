@@ -2,8 +2,7 @@
 
 #include "model/drawingstate.h"
 #include "model/list.h"
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
 
@@ -29,11 +28,8 @@ bool TOverlayFloors::Shows(int floorCode) const
 
 TOverlayFloors ReadOverlayFloors()
 {
-    const SettingsRecord record("OVERLAY.CFG", OVERLAY_CFG_FORMAT);
-    TOverlayFloors overlay;
-    for (std::size_t i = 0; i < overlay.flags.size() && i < record.Size(); ++i)
-        overlay.flags[i] = record.Int(i);
-    return overlay;
+    const TOverlaySettings stored = ReadSettings<TOverlaySettings>();
+    return {{stored.fourthLevel, stored.ground, stored.first, stored.second, stored.level54}};
 }
 
 TColor OverlayColour(TColor colour, TColor background)

@@ -1,6 +1,5 @@
 #include "model/plantitles.h"
 
-#include "model/programdirectory.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
 #include "model/typedsettings.h"
@@ -149,14 +148,8 @@ std::array<std::string, 3> ParsePlanTitles(const std::string& text)
     return titles;
 }
 
-std::array<std::string, 3> ReadPlanTitles()
-{
-    std::string text;
-    if (!ReadTextFile(CfgPath("TITLE2D.CFG"), text)) {
-        const std::string* shipped = ShippedDefault("TITLE2D.CFG");
-        if (!shipped)
-            return {};
-        text = *shipped;
-    }
-    return ParsePlanTitles(text);
-}
+TPlanTitleSettings TPlanTitleSettings::Parse(const std::string& text) { return {ParsePlanTitles(text)}; }
+
+std::string TPlanTitleSettings::Format() const { return FormatPlanTitles(titles); }
+
+std::array<std::string, 3> ReadPlanTitles() { return ReadSettings<TPlanTitleSettings>().titles; }

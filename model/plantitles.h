@@ -1,10 +1,20 @@
 #pragma once
 // The plan titles of CFG/TITLE2D.CFG: the lengths of the ground, first and second floor titles,
 // then the three titles run together with nothing between the last length and the first title.
+#include "model/typedsettings.h"
+
 #include <array>
 #include <string>
 
 constexpr int PLAN_TITLE_CAPACITY = 24;
+
+// The typed record of TITLE2D.CFG.
+struct TPlanTitleSettings {
+    static constexpr TSettingsFile file{"TITLE2D.CFG"};
+    std::array<std::string, 3> titles;  // ground, first and second floor
+    static TPlanTitleSettings Parse(const std::string& text);
+    std::string Format() const;
+};
 
 // The record of TITLE2D.CFG: the three lengths, then the titles run together, then a line end.
 std::string FormatPlanTitles(const std::array<std::string, 3>& titles);

@@ -4,6 +4,7 @@
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -47,24 +48,19 @@ bool AppendCopyRecord(int index, int32_t baseX, int32_t baseY)
     // A count already at the top of its range takes no more entries.
     if (count == std::numeric_limits<int32_t>::max())
         return false;
-    if (!AppendToFile(CfgPath("COPY.CFG"), FormatC(COPY_CFG_FORMAT, index, long(baseX), long(baseY)), count == 0))
+    if (!AppendToFile(CfgPath("COPY.CFG"), FormatSettings(TCopyEntry{index, baseX, baseY}), count == 0))
         return false;
     return WriteCopyCount(count + 1);
 }
 
 int ReadCopyCount()
 {
-    std::string text;
-    if (!ReadTextFile(CfgPath("TEMP.CFG"), text))
-        return 0;
-    TextScanner scanner(text);
-    int32_t count = 0;
-    if (!scanner.ReadInt(count) || count < 0)
-        return 0;
-    return count;
+    // A missing or unreadable file holds no count: nothing ships for it.
+    const int32_t count = ReadSettings<TCopyCountSettings>().count;
+    return count < 0 ? 0 : count;
 }
 
-bool WriteCopyCount(int n) { return WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, n)); }
+bool WriteCopyCount(int n) { return WriteSettings(TCopyCountSettings{n}); }
 
 std::vector<TCopyEntry> ReadCopyList()
 {
@@ -75,12 +71,10 @@ std::vector<TCopyEntry> ReadCopyList()
         return entries;
     TextScanner scanner(text);
     for (int i = 0; i < count; ++i) {
-        int32_t index = 0;
-        int32_t x = 0;
-        int32_t y = 0;
-        if (!(scanner.ReadInt(index) && scanner.ReadInt(x) && scanner.ReadInt(y)))
+        TCopyEntry entry;
+        if (!(scanner.ReadInt(entry.index) && scanner.ReadInt(entry.baseX) && scanner.ReadInt(entry.baseY)))
             break;
-        entries.push_back({index, x, y});
+        entries.push_back(entry);
     }
     return entries;
 }

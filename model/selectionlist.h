@@ -1,13 +1,19 @@
 #pragma once
 // The selection list: CFG/COPY.CFG holds one line per selected object (its index in the object
 // list and the base point of the selection, model units); CFG/TEMP.CFG holds the number of lines.
+#include "model/settingsformats.h"
+
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
+// One line of COPY.CFG (the count in TEMP.CFG is TCopyCountSettings).
 struct TCopyEntry {
-    int index = 0;
+    static constexpr const char* format = COPY_CFG_FORMAT;
+    int32_t index = 0;
     int32_t baseX = 0;
     int32_t baseY = 0;
+    auto Fields() { return std::tie(index, baseX, baseY); }
 };
 
 // Appends one entry; the list is started afresh when the stored count is 0. Then stores count + 1.

@@ -192,6 +192,15 @@ const std::string* ShippedDefault(const std::string& cfgName)
     return found == defaults.end() ? nullptr : &found->second;
 }
 
+std::string ReadSettingsText(const std::string& cfgName)
+{
+    std::string text;
+    if (ReadTextFile(CfgPath(cfgName), text))
+        return text;
+    const std::string* shipped = ShippedDefault(cfgName);
+    return shipped ? *shipped : std::string();
+}
+
 // ---------------------------------------------------------------------------------------------
 // TextScanner
 

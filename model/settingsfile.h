@@ -26,6 +26,8 @@ void FailNextWrites(int count, WriteStage stage = WriteStage::Write);
 
 // The shipped default of a settings file under CFG/ by its name ("CLR.CFG"); null when none ships.
 const std::string* ShippedDefault(const std::string& cfgName);
+// The text of CFG/<cfgName>: the file's, its shipped default when it cannot be opened, else empty.
+std::string ReadSettingsText(const std::string& cfgName);
 
 // Formatted input in the C locale, in the manner of scanf over a text.
 class TextScanner {

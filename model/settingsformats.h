@@ -1,9 +1,9 @@
 #pragma once
 // The record formats of the settings files under CFG/, shared by every reader and writer.
-// Formats are byte-exact: a format without "\n" writes no line end. Read a record with
-// SettingsRecord(name, format); write it with FormatC(format, ...) and WriteSettings. FormatC takes
-// a `long` for each "%ld" (cast int32 values: long(value)); SettingsRecord reads every integer field
-// as int32. Lengths are model units (mm in the ...M files, 1/24 inch in the ...I files).
+// Formats are byte-exact: a format without "\n" writes no line end. Code reads and writes a file
+// through its typed record (settingsrecords.h and the records of a special shape beside it), which
+// names its format here; every integer field is an int32, "%ld" as much as "%d". Lengths are model
+// units (mm in the ...M files, 1/24 inch in the ...I files).
 
 // METRIC.CFG: unit system preset of the new-drawing and measuring-units dialogs (1 metric, else imperial).
 constexpr const char* METRIC_CFG_FORMAT = "%d";

@@ -116,8 +116,9 @@ struct TOffsetSettings {
     }
 };
 
-// The two files below have a shape of their own (a counted text after the numbers), so they are
-// read and written by hand (model/textsettings.cpp) rather than through ReadSettings/WriteSettings.
+// The two files below have a shape of their own (a counted text after the numbers): they are read
+// and written by hand (model/textsettings.cpp), through Parse and Format also by ReadSettings,
+// WriteSettings and StoreSettings.
 
 // TEXT.CFG: the font new texts are given, loaded into the drawing state at start-up. The face
 // name is stored after its length and may hold blanks.
@@ -128,6 +129,9 @@ struct TTextSettings {
     std::int32_t pointSize = 10;
     std::int32_t weight = 400;       // 500 or more draws bold
     std::string faceName = "Arial";  // at most FACE_CAPACITY characters
+    // The record a file's text holds; the shipped default's when the text is not one.
+    static TTextSettings Parse(const std::string& text);
+    std::string Format() const;
 };
 
 // The record of TEXT.CFG, byte for byte.
@@ -151,6 +155,8 @@ struct TLineTextSettings {
     static constexpr std::size_t TEXT_CAPACITY = 80;
     std::int32_t side = 1;  // 1 above (left of a vertical line), any other value below (right)
     std::string text;       // at most TEXT_CAPACITY characters; empty places no label
+    static TLineTextSettings Parse(const std::string& text);
+    std::string Format() const;
 };
 
 // The record of LTEXT.CFG, byte for byte.
@@ -278,4 +284,80 @@ struct TMaxRoomSettings {
     std::int32_t width = 0;   // model units, at most 30000
     std::int32_t length = 0;
     auto Fields() { return std::tie(width, length); }
+};
+
+// METRIC.CFG: the unit system the new-drawing and measuring-units dialogs offer first.
+struct TUnitSystemSettings {
+    static constexpr TSettingsFile file{"METRIC.CFG"};
+    static constexpr const char* format = METRIC_CFG_FORMAT;
+    std::int32_t unitSystem = 0;  // 1 metric, anything else feet and inches
+    auto Fields() { return std::tie(unitSystem); }
+};
+
+// CUST.CFG / CUSTIMP.CFG: the custom external wall the custom-wall dialogs offer.
+struct TCustomWallSettings {
+    static constexpr TSettingsFile file{"CUST.CFG", "CUSTIMP.CFG"};
+    static constexpr const char* format = CUST_CFG_FORMAT;
+    std::int32_t lines = 0;   // 2 to 4
+    std::int32_t total = 0;   // the wall's whole width
+    std::int32_t outer = 0;   // outside line to the second line
+    std::int32_t cavity = 0;  // second line to the third line
+    auto Fields() { return std::tie(lines, total, outer, cavity); }
+};
+
+// OVERLAY.CFG: which floors an overlay view shows under the floor in view (0/1 each).
+struct TOverlaySettings {
+    static constexpr TSettingsFile file{"OVERLAY.CFG"};
+    static constexpr const char* format = OVERLAY_CFG_FORMAT;
+    std::int32_t fourthLevel = 0;  // floor code 53
+    std::int32_t ground = 0;       // 50
+    std::int32_t first = 0;        // 51
+    std::int32_t second = 0;       // 52
+    std::int32_t level54 = 0;      // 54
+    auto Fields() { return std::tie(fourthLevel, ground, first, second, level54); }
+};
+
+// PRNTCALM.CFG / PRNTCALI.CFG: the printer calibration.
+struct TPrintCalibrationSettings {
+    static constexpr TSettingsFile file{"PRNTCALM.CFG", "PRNTCALI.CFG"};
+    static constexpr const char* format = PRNTCAL_CFG_FORMAT;
+    std::int32_t measuredLength = 0;  // the calibration line as measured on paper
+    double scaleCorrection = 0.0;     // printed scale factor; 1 prints true
+    auto Fields() { return std::tie(measuredLength, scaleCorrection); }
+};
+
+// LIM.CFG / LII.CFG: the number of entries of each symbol library.
+struct TLibraryCountSettings {
+    static constexpr TSettingsFile file{"LIM.CFG", "LII.CFG"};
+    static constexpr const char* format = LIBRARY_COUNTS_CFG_FORMAT;
+    std::int32_t plumbing = 0;
+    std::int32_t electrical = 0;
+    std::int32_t furniture = 0;
+    std::int32_t miscellaneous = 0;
+    auto Fields() { return std::tie(plumbing, electrical, furniture, miscellaneous); }
+    // The count of library 1 (plumbing) to 4 (miscellaneous).
+    std::int32_t& Count(int library)
+    {
+        return library == 1 ? plumbing : library == 2 ? electrical : library == 3 ? furniture : miscellaneous;
+    }
+};
+
+// EXTENTS.CFG: the extent of the floor's external walls or dimension lines, for the printed
+// and zoomed view (no file ships: the program writes it before it reads it).
+struct TExtentsSettings {
+    static constexpr TSettingsFile file{"EXTENTS.CFG"};
+    static constexpr const char* format = EXTENTS_CFG_FORMAT;
+    std::int32_t minX = 0;
+    std::int32_t maxX = 0;
+    std::int32_t maxY = 0;
+    std::int32_t minY = 0;
+    auto Fields() { return std::tie(minX, maxX, maxY, minY); }
+};
+
+// TEMP.CFG: the number of lines of the selection list COPY.CFG (see selectionlist.h).
+struct TCopyCountSettings {
+    static constexpr TSettingsFile file{"TEMP.CFG"};
+    static constexpr const char* format = TEMP_CFG_FORMAT;
+    std::int32_t count = 0;
+    auto Fields() { return std::tie(count); }
 };

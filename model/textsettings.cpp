@@ -1,7 +1,6 @@
 // The hand-read settings files with a counted text: TEXT.CFG (the font of new texts) and
 // LTEXT.CFG (the label of the Line + Text tool).
 #include "model/drawingstate.h"
-#include "model/programdirectory.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
 
@@ -46,20 +45,23 @@ bool ParseTextSettings(const std::string& text, TTextSettings& record)
     return true;
 }
 
-TTextSettings ReadTextSettings()
+TTextSettings TTextSettings::Parse(const std::string& text)
 {
     TTextSettings record;
-    std::string text;
-    if (ReadTextFile(CfgPath(TTextSettings::file.metric), text) && ParseTextSettings(text, record))
+    if (ParseTextSettings(text, record))
         return record;
-    if (const std::string* shipped = ShippedDefault(TTextSettings::file.metric))
+    if (const std::string* shipped = ShippedDefault(file.metric))
         ParseTextSettings(*shipped, record);
     return record;
 }
 
+std::string TTextSettings::Format() const { return FormatTextSettings(*this); }
+
+TTextSettings ReadTextSettings() { return ReadSettings<TTextSettings>(); }
+
 bool WriteTextSettings(const TTextSettings& record, std::string* reason)
 {
-    return WriteSettingsFile(TTextSettings::file.metric, FormatTextSettings(record), reason);
+    return WriteSettings(record, State().unitSystem, reason);
 }
 
 void LoadTextSettings()
@@ -94,15 +96,14 @@ TLineTextSettings ParseLineTextSettings(const std::string& text)
     return record;
 }
 
-TLineTextSettings ReadLineTextSettings()
-{
-    std::string text;
-    if (!ReadTextFile(CfgPath(TLineTextSettings::file.metric), text))
-        return {};
-    return ParseLineTextSettings(text);
-}
+TLineTextSettings TLineTextSettings::Parse(const std::string& text) { return ParseLineTextSettings(text); }
+
+std::string TLineTextSettings::Format() const { return FormatLineTextSettings(*this); }
+
+// No LTEXT.CFG ships: a missing file reads as an empty text, which places no label.
+TLineTextSettings ReadLineTextSettings() { return ReadSettings<TLineTextSettings>(); }
 
 bool WriteLineTextSettings(const TLineTextSettings& record, std::string* reason)
 {
-    return WriteSettingsFile(TLineTextSettings::file.metric, FormatLineTextSettings(record), reason);
+    return WriteSettings(record, State().unitSystem, reason);
 }

@@ -15,9 +15,18 @@
 // Reading takes the fields the file supplies and the shipped default for the rest (SettingsRecord);
 // writing formats every field with the record's format in the C locale and replaces the file
 // atomically. Field types: int32_t (%d, %ld), double (%lf), char (%c), std::string (%s, %Nc).
+//
+// A file of a special shape (a text of a stored length, a list of lines) has a record with its own
+// reader and writer in place of `format` and Fields():
+//
+//     static TPlanTitleSettings Parse(const std::string& text);  // the file's whole text
+//     std::string Format() const;                                // the file's whole text
+//
+// ReadSettings then hands Parse the file's text (the shipped default's when the file is missing).
 #include "model/drawingstate.h"
 #include "model/settingsfile.h"
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <tuple>
@@ -38,6 +47,17 @@ using TSettingsValue = std::variant<std::int32_t, double, char, std::string>;
 // A value whose type does not fit its conversion is a programming error: std::invalid_argument.
 std::string FormatSettingsFields(const std::string& format, const std::vector<TSettingsValue>& values);
 
+// A record with its own reader and writer.
+template <class Record>
+concept HandWrittenSettings = requires(const Record& record, const std::string& text) {
+    { Record::Parse(text) } -> std::same_as<Record>;
+    { record.Format() } -> std::convertible_to<std::string>;
+};
+
+// A record that names its file: what ReadSettings, WriteSettings and StoreSettings take.
+template <class Record>
+concept SettingsFileRecord = requires { Record::file.For(0); };
+
 namespace settings_detail {
 
 inline void Take(const SettingsRecord& raw, std::size_t i, std::int32_t& value) { value = raw.Int(i); }
@@ -48,35 +68,44 @@ inline void Take(const SettingsRecord& raw, std::size_t i, std::string& value) {
 }  // namespace settings_detail
 
 // The record as stored in its file (the unit system's twin), missing fields from the shipped default.
-template <class Record>
+template <SettingsFileRecord Record>
 Record ReadSettings(int unitSystem = State().unitSystem)
 {
-    Record record;
-    const SettingsRecord raw(Record::file.For(unitSystem), Record::format);
-    std::size_t index = 0;
-    std::apply([&](auto&... field) { (settings_detail::Take(raw, index++, field), ...); }, record.Fields());
-    return record;
+    if constexpr (HandWrittenSettings<Record>) {
+        return Record::Parse(ReadSettingsText(Record::file.For(unitSystem)));
+    } else {
+        Record record;
+        const SettingsRecord raw(Record::file.For(unitSystem), Record::format);
+        std::size_t index = 0;
+        std::apply([&](auto&... field) { (settings_detail::Take(raw, index++, field), ...); }, record.Fields());
+        return record;
+    }
 }
 
-// The record as its file holds it, byte for byte.
+// The record as its file holds it, byte for byte (also for a record of one line of a list, which
+// names no file).
 template <class Record>
 std::string FormatSettings(const Record& record)
 {
-    std::vector<TSettingsValue> values;
-    std::apply([&](const auto&... field) { (values.emplace_back(field), ...); },
-               const_cast<Record&>(record).Fields());
-    return FormatSettingsFields(Record::format, values);
+    if constexpr (HandWrittenSettings<Record>) {
+        return record.Format();
+    } else {
+        std::vector<TSettingsValue> values;
+        std::apply([&](const auto&... field) { (values.emplace_back(field), ...); },
+                   const_cast<Record&>(record).Fields());
+        return FormatSettingsFields(Record::format, values);
+    }
 }
 
 // The name of the record's file for the unit system.
-template <class Record>
+template <SettingsFileRecord Record>
 std::string SettingsFileName(int unitSystem = State().unitSystem)
 {
     return Record::file.For(unitSystem);
 }
 
 // Rewrites the record's file whole. False when it could not be written; `reason` then says why.
-template <class Record>
+template <SettingsFileRecord Record>
 bool WriteSettings(const Record& record, int unitSystem = State().unitSystem, std::string* reason = nullptr)
 {
     return WriteSettingsFile(SettingsFileName<Record>(unitSystem), FormatSettings(record), reason);

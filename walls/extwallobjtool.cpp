@@ -5,8 +5,6 @@
 #include "model/extwallobj.h"
 #include "model/list.h"
 #include "model/modelunits.h"
-#include "model/settingsfile.h"
-#include "model/settingsformats.h"
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "tools/floorarea.h"
@@ -181,15 +179,17 @@ bool TExtwallobjtool::ReadWallSettings(std::int32_t heights[4])
     const int units = State().unitSystem;
     if (units != 0 && units != 1)
         return false;
-    const SettingsRecord settings(units == 1 ? "EXTWALLM.CFG" : "EXTWALLI.CFG", EXTWALL_CFG_FORMAT);
-    spacing1 = settings.Int(0);
-    spacing2 = settings.Int(1);
-    spacing3 = settings.Int(2);
-    for (int i = 0; i < 4; ++i)
-        heights[i] = settings.Int(std::size_t(3 + i));
-    wallAux1 = settings.Int(7);
-    wallAux2 = settings.Int(8);
-    colour = TColor(settings.Int(9));
+    const TExtWallSettings settings = ReadSettings<TExtWallSettings>(units);
+    spacing1 = settings.spacing1;
+    spacing2 = settings.spacing2;
+    spacing3 = settings.spacing3;
+    heights[0] = settings.baseLevel;
+    heights[1] = settings.groundStorey;
+    heights[2] = settings.firstStorey;
+    heights[3] = settings.secondStorey;
+    wallAux1 = settings.wallAux1;
+    wallAux2 = settings.wallAux2;
+    colour = TColor(settings.colour);
     return true;
 }
 

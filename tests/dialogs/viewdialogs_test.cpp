@@ -4,6 +4,7 @@
 #include "dialogs/overdlg.h"
 #include "model/infoobj.h"
 #include "model/list.h"
+#include "model/settingsfile.h"
 #include "platform/checkbox.h"
 #include "platform/static.h"
 #include "tests/dialogs/dialogtesthelpers.h"
@@ -69,6 +70,21 @@ TEST_F(ViewDialogs, OverlaysWithoutAFileStartFromTheShippedDefault)
     ASSERT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(Cfg("OVERLAY.CFG"), "0 1 1 0 0");
     EXPECT_EQ(State().displayMode, 2);
+}
+
+TEST_F(ViewDialogs, OverlaysThatCannotBeStoredAreReportedAndTheFileKept)
+{
+    SetCfg("OVERLAY.CFG", "0 0 1 0 0");
+    for (WriteStage stage : {WriteStage::Write, WriteStage::Sync, WriteStage::Rename}) {
+        TOverdlg dialog(&window, 5200);
+        Answer("dialog 5200 check 5202 ok");
+        Answer("message ok");
+        FailNextWrites(1, stage);
+        EXPECT_EQ(dialog.Execute(), IDOK);
+        EXPECT_EQ(Transcript().back(), "message Arkweld 4.0 | The settings file CFG/OVERLAY.CFG could not be written");
+        EXPECT_EQ(Cfg("OVERLAY.CFG"), "0 0 1 0 0");
+    }
+    FailNextWrites(0);
 }
 
 TEST_F(ViewDialogs, CancelledOverlaysChangeNothing)

@@ -1,0 +1,19 @@
+#include "model/printlist.h"
+
+TPrintListSettings TPrintListSettings::Parse(const std::string& text)
+{
+    TPrintListSettings list;
+    TextScanner scanner(text);
+    TPrintListEntry entry;
+    while (scanner.ReadInt(entry.copies) && scanner.ReadInt(entry.scale) && scanner.ReadInt(entry.floorCode))
+        list.entries.push_back(entry);
+    return list;
+}
+
+std::string TPrintListSettings::Format() const
+{
+    std::string text;
+    for (const TPrintListEntry& entry : entries)
+        text += FormatSettings(entry);
+    return text;
+}
