@@ -1,7 +1,11 @@
 #include "model/arcobj.h"
 
+#include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
+#include "model/typecodes.h"
+
+#include <utility>
 
 void TArcobj::DumpFields(std::string& out) const
 {
@@ -17,6 +21,25 @@ void TArcobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& vi
     TObject::ForEachPoint(visit);
     visit(arcStartX, arcStartY);
     visit(arcEndX, arcEndY);
+}
+
+TModelBox TArcobj::Bounds() const
+{
+    if (typeCode != TYPE_ARC)
+        return TObject::Bounds();
+    TModelBox box;
+    box.Add(x1, y1);
+    box.Add(x2, y2);
+    return box;
+}
+
+void TArcobj::TurnOrMirror(int rotation, TPoint centre)
+{
+    TObject::TurnOrMirror(rotation, centre);
+    if (typeCode == TYPE_ARC && rotation == MIRROR_LEFT_RIGHT) {
+        std::swap(arcStartX, arcEndX);
+        std::swap(arcStartY, arcEndY);
+    }
 }
 
 void TArcobj::WriteRecord(TRecordWriter& out) const

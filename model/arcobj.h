@@ -15,6 +15,11 @@ public:
 
     void DumpFields(std::string& out) const override;
     void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit) override;
+    // The box of the ellipse, which holds the arc; the start and end points only give directions
+    // and may lie anywhere along their rays.
+    TModelBox Bounds() const override;
+    // Turns every point; mirrored, the arc runs the other way, so its ends change places.
+    void TurnOrMirror(int rotation, TPoint centre) override;
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;

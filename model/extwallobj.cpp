@@ -2,10 +2,12 @@
 
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 
 #include <algorithm>
+#include <utility>
 
 TFillStyle TExtwallobj::PlanFill() const { return WallStyleOfDisplayMode(State().displayMode); }
 
@@ -30,6 +32,44 @@ void TExtwallobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>
     TObject::ForEachPoint(visit);
     for (std::size_t i = 0; i < wallLines.size(); i += 2)
         visit(wallLines[i], wallLines[i + 1]);
+}
+
+TModelBox TExtwallobj::Bounds() const
+{
+    if (typeCode != TYPE_EXTWALL)
+        return TObject::Bounds();
+    TModelBox box;
+    box.Add(x1, y1);
+    box.Add(x2, y2);
+    const int lines = IsCavityWall() ? 3 : 1;
+    for (std::size_t i = 0; i < std::size_t(lines) * 4; i += 2)
+        box.Add(wallLines[i], wallLines[i + 1]);
+    return box;
+}
+
+bool TExtwallobj::HitTest(int mode, double px, double py, int) const
+{
+    return mode == HIT_WALLS && typeCode == TYPE_EXTWALL &&
+           DistanceToSegment(px, py, x1, y1, x2, y2) <= double(Thickness());
+}
+
+void TExtwallobj::TurnOrMirror(int rotation, TPoint centre)
+{
+    TObject::TurnOrMirror(rotation, centre);
+    if (typeCode != TYPE_EXTWALL)
+        return;
+    angle = TurnAngle(angle, rotation);
+    if (rotation == MIRROR_LEFT_RIGHT) {
+        // Wall lines lie to the right of the direction of travel: a mirrored wall runs the other
+        // way round so that they still do.
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+        for (std::size_t i = 0; i < wallLines.size(); i += 4) {
+            std::swap(wallLines[i], wallLines[i + 2]);
+            std::swap(wallLines[i + 1], wallLines[i + 3]);
+        }
+        angle = (angle + 1800) % 3600;
+    }
 }
 
 void TExtwallobj::WriteRecord(TRecordWriter& out) const

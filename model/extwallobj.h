@@ -42,6 +42,12 @@ public:
     TFillStyle PlanFill() const override;
     void DumpFields(std::string& out) const override;
     void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit) override;
+    // The reference line and the wall lines in use (the words of unused lines are no points).
+    TModelBox Bounds() const override;
+    // Found by HIT_WALLS within its thickness of its reference line.
+    bool HitTest(int mode, double px, double py, int scale) const override;
+    // Turns the lines and the angle; mirrored, the wall runs the other way round.
+    void TurnOrMirror(int rotation, TPoint centre) override;
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;

@@ -1,8 +1,10 @@
 #include "model/intwallobj.h"
 
 #include "model/drawingstate.h"
+#include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
+#include "model/typecodes.h"
 
 TFillStyle TIntwallobj::PlanFill() const { return WallStyleOfDisplayMode(State().displayMode); }
 
@@ -28,6 +30,19 @@ void TIntwallobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>
     TObject::ForEachPoint(visit);
     visit(face2StartX, face2StartY);
     visit(face2EndX, face2EndY);
+}
+
+bool TIntwallobj::HitTest(int mode, double px, double py, int) const
+{
+    return mode == HIT_WALLS && typeCode == TYPE_INTWALL &&
+           DistanceToSegment(px, py, x1, y1, x2, y2) <= double(wallWidth);
+}
+
+void TIntwallobj::TurnOrMirror(int rotation, TPoint centre)
+{
+    TObject::TurnOrMirror(rotation, centre);
+    if (typeCode == TYPE_INTWALL)
+        angle = TurnAngle(angle, rotation);
 }
 
 void TIntwallobj::WriteRecord(TRecordWriter& out) const

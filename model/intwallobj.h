@@ -36,6 +36,10 @@ public:
     TFillStyle PlanFill() const override;
     void DumpFields(std::string& out) const override;
     void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit) override;
+    // Found by HIT_WALLS within wallWidth of its reference line.
+    bool HitTest(int mode, double px, double py, int scale) const override;
+    // Turns the faces and the angle.
+    void TurnOrMirror(int rotation, TPoint centre) override;
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;

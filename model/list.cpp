@@ -1,15 +1,13 @@
 #include "model/list.h"
 
-#include "model/arcobj.h"
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
-#include "model/intwallobj.h"
 #include "model/libraryindex.h"
 #include "model/modelunits.h"
+#include "model/planturn.h"
 #include "model/plantitles.h"
 #include "model/programdirectory.h"
-#include "model/roomobj.h"
 #include "model/selectionlist.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
@@ -17,7 +15,6 @@
 #include "model/typecodes.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <numeric>
 
@@ -146,76 +143,18 @@ TLoadResult TList::ReadDrawing()
 // ---------------------------------------------------------------------------------------------
 // Searches
 
-namespace {
-
-// Distance from a point to a segment, model units.
-double DistanceToSegment(double px, double py, double ax, double ay, double bx, double by)
-{
-    const double dx = bx - ax;
-    const double dy = by - ay;
-    const double lengthSquared = dx * dx + dy * dy;
-    double t = 0.0;
-    if (lengthSquared > 0.0)
-        t = std::clamp(((px - ax) * dx + (py - ay) * dy) / lengthSquared, 0.0, 1.0);
-    return std::hypot(px - (ax + t * dx), py - (ay + t * dy));
-}
-
-// The share of the cell height an average character takes across, for finding a text without a
-// device to measure it on.
-constexpr double AVERAGE_CHARACTER_WIDTH = 0.55;
-
-// True when the text's extent holds the model point.
-bool TextHolds(const TTextobj& text, double px, double py, int scale)
-{
-    const double height = double(text.fontHeight) * scale * scale;  // logical height x model units
-    const int shown = std::clamp<int32_t>(text.textLength, 0, int32_t(text.text.size()));
-    const double width = height * AVERAGE_CHARACTER_WIDTH * shown;
-    if (height <= 0.0 || width <= 0.0)
-        return false;
-    // The baseline turns clockwise by the escapement; "up" is the side the letters stand on.
-    const double radians = text.escapement * 3.14159265358979 / 1800.0;
-    const double alongX = std::cos(radians);
-    const double alongY = -std::sin(radians);
-    const double upX = std::sin(radians);
-    const double upY = std::cos(radians);
-    const unsigned flags = text.AlignFlags(TA_LEFT | TA_TOP);
-    const double u0 = (flags & TA_CENTER) == TA_CENTER ? -width / 2 : (flags & TA_RIGHT) ? -width : 0.0;
-    const double v0 = (flags & TA_BOTTOM) ? 0.0 : -height;
-    const double dx = px - text.x1;
-    const double dy = py - text.y1;
-    const double u = dx * alongX + dy * alongY;
-    const double v = dx * upX + dy * upY;
-    return u >= u0 && u <= u0 + width && v >= v0 && v <= v0 + height;
-}
-
-}  // namespace
-
 int TList::FindObjectAt(int mode, int x, int y) const
 {
-    // Mode 1 finds walls, mode 4 texts; no other mode finds anything.
-    if (mode != 1 && mode != 4)
+    // Only the searches for walls and for texts find anything.
+    if (mode != HIT_WALLS && mode != HIT_TEXTS)
         return NO_INDEX;
     const TDrawingState& state = State();
     const double px = double(x) * state.unitsPerLogical;
     const double py = double(y) * state.unitsPerLogical;
     for (int i = 0; i < count(); ++i) {
         const TObject& object = *items[std::size_t(i)];
-        if (object.floor != state.currentFloor)
-            continue;
-        if (mode == 1) {
-            // A wall is hit within its thickness of its reference line.
-            double thickness = -1.0;
-            if (object.typeCode == TYPE_EXTWALL)
-                thickness = double(static_cast<const TExtwallobj&>(object).Thickness());
-            else if (object.typeCode == TYPE_INTWALL)
-                thickness = static_cast<const TIntwallobj&>(object).wallWidth;
-            if (thickness >= 0.0 &&
-                DistanceToSegment(px, py, object.x1, object.y1, object.x2, object.y2) <= thickness)
-                return i;
-        } else if (IsTextType(object.typeCode) &&
-                   TextHolds(static_cast<const TTextobj&>(object), px, py, state.unitsPerLogical)) {
+        if (object.floor == state.currentFloor && object.HitTest(mode, px, py, state.unitsPerLogical))
             return i;
-        }
     }
     return NO_INDEX;
 }
@@ -432,95 +371,12 @@ bool TList::RegisterLibraryFile(int library, const std::string& name)
 // ---------------------------------------------------------------------------------------------
 // Rotating and mirroring the whole drawing
 
-namespace {
-
-// The angle turned (or mirrored, rotation 1), brought into 0..3599 whatever the file held.
-int32_t TurnAngle(int32_t angle, int rotation)
-{
-    const int64_t turned = rotation == 1 ? 3600 - int64_t(angle) : int64_t(angle) + rotation * 10;
-    return int32_t(((turned % 3600) + 3600) % 3600);
-}
-
-// Texts along an axis stay readable: upside-down becomes upright, downwards becomes upwards.
-int32_t ReadableEscapement(int32_t escapement)
-{
-    if (escapement == 1800)
-        return 0;
-    if (escapement == 900)
-        return 2700;
-    return escapement;
-}
-
-}  // namespace
-
 bool TList::RotateOrMirrorDrawing(int rotation)
 {
-    if (rotation != 1 && rotation != 90 && rotation != 180 && rotation != 270)
+    if (!IsPlanTurn(rotation))
         return false;
     const TPoint centre = DrawingFileCentre(State().unitSystem);
-    const int64_t cx = centre.x;
-    const int64_t cy = centre.y;
-    auto turn = [&](int32_t& x, int32_t& y) {
-        const int64_t dx = x - cx;
-        const int64_t dy = y - cy;
-        int64_t nx = dx;
-        int64_t ny = dy;
-        if (rotation == 1)  // mirror left to right
-            nx = -dx;
-        else
-            TurnClockwiseByQuarters(nx, ny, rotation);
-        x = ClampToInt32(cx + nx);
-        y = ClampToInt32(cy + ny);
-    };
-
-    for (auto& object : items) {
-        object->ForEachPoint(turn);
-        const int type = object->typeCode;
-        if (type == TYPE_EXTWALL) {
-            auto& wall = static_cast<TExtwallobj&>(*object);
-            wall.angle = TurnAngle(wall.angle, rotation);
-            if (rotation == 1) {
-                // Wall lines lie to the right of the direction of travel: a mirrored wall runs
-                // the other way round so that they still do.
-                std::swap(wall.x1, wall.x2);
-                std::swap(wall.y1, wall.y2);
-                for (std::size_t i = 0; i < wall.wallLines.size(); i += 4) {
-                    std::swap(wall.wallLines[i], wall.wallLines[i + 2]);
-                    std::swap(wall.wallLines[i + 1], wall.wallLines[i + 3]);
-                }
-                wall.angle = (wall.angle + 1800) % 3600;
-            }
-        } else if (type == TYPE_INTWALL) {
-            auto& wall = static_cast<TIntwallobj&>(*object);
-            wall.angle = TurnAngle(wall.angle, rotation);
-        } else if (IsTextType(type)) {
-            auto& text = static_cast<TTextobj&>(*object);
-            text.escapement = ReadableEscapement(TurnAngle(text.escapement, rotation));
-            // A dimension or label text keeps the direction of what it measures in x2: it turns
-            // with the drawing.
-            if (type == TYPE_DIMENSION_TEXT || type == TYPE_LABEL_TEXT)
-                text.x2 = TurnAngle(text.x2, rotation);
-        } else if (type == TYPE_ARC && rotation == 1) {
-            // A mirrored arc runs the other way: swap its ends to keep the same curve.
-            auto& arc = static_cast<TArcobj&>(*object);
-            std::swap(arc.arcStartX, arc.arcEndX);
-            std::swap(arc.arcStartY, arc.arcEndY);
-        } else if (type == TYPE_DESIGN_ROOM) {
-            auto& room = static_cast<TRoomobj&>(*object);
-            const int32_t left = std::min(room.x1, room.x2);
-            const int32_t right = std::max(room.x1, room.x2);
-            const int32_t top = std::max(room.y1, room.y2);
-            const int32_t bottom = std::min(room.y1, room.y2);
-            room.x1 = left;
-            room.y1 = top;
-            room.x2 = right;
-            room.y2 = bottom;
-            if (rotation == 90 || rotation == 270) {
-                std::swap(room.roomWidth, room.roomLength);
-                std::swap(room.sizeText1, room.sizeText2);
-                std::swap(room.sizeText1Length, room.sizeText2Length);
-            }
-        }
-    }
+    for (auto& object : items)
+        object->TurnOrMirror(rotation, centre);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "model/object.h"
 
 #include "model/drawingstate.h"
+#include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 #include "model/viewmapping.h"
@@ -133,6 +134,13 @@ TModelBox TObject::Bounds() const
     // ForEachPoint only reads through the references here.
     const_cast<TObject*>(this)->ForEachPoint([&box](int32_t& x, int32_t& y) { box.Add(x, y); });
     return box;
+}
+
+bool TObject::HitTest(int, double, double, int) const { return false; }
+
+void TObject::TurnOrMirror(int rotation, TPoint centre)
+{
+    ForEachPoint([&](int32_t& x, int32_t& y) { TurnPoint(x, y, rotation, centre); });
 }
 
 void TObject::Draw(Canvas& dc) const { Render(dc, State().unitsPerLogical, TFillStyle::None); }

@@ -24,6 +24,10 @@ class TRecordWriter;
 // How the body of a figure is filled while it is drawn.
 enum class TFillStyle { None, Solid, Hatched };
 
+// The searches of TList::FindObjectAt: the walls, or the texts, under a point.
+constexpr int HIT_WALLS = 1;
+constexpr int HIT_TEXTS = 4;
+
 class TObject {
 public:
     explicit TObject(int32_t typeCode = 0);
@@ -69,8 +73,20 @@ public:
     // Calls visit(x, y) for every point the object places in the plan (the coordinates the drawing
     // file stores relative to the sheet centre); heights and directions are not points.
     virtual void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit);
-    // The box of the points the object places in the plan (ForEachPoint's points), model units.
+    // The box the object covers in the plan, model units: by default the box of ForEachPoint's
+    // points; a class whose points do not give its extent says its own.
     virtual TModelBox Bounds() const;
+
+    // Each class's part in the operations on the whole list. A class's behaviour belongs to the
+    // type codes MakeObjectForType gives it; made with another code (a tool's kind) the object
+    // behaves as the base does.
+    //
+    // True when the object lies under the model point (px, py) in the search `mode` (HIT_WALLS,
+    // HIT_TEXTS); `scale` is the view's model units per logical unit. The base is found by none.
+    virtual bool HitTest(int mode, double px, double py, int scale) const;
+    // Turns the object clockwise by 90, 180 or 270 degrees, or mirrors it left to right (rotation
+    // 1), about the centre: every point, and whatever direction the object keeps.
+    virtual void TurnOrMirror(int rotation, TPoint centre);
 
     // The record of the drawing file after the type-code line. The writer and the reader apply
     // the coordinate offset of the file they belong to.

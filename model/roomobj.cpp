@@ -4,9 +4,11 @@
 #include "model/modelunits.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
+#include "model/typecodes.h"
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -75,6 +77,26 @@ bool TRoomobj::ReadRecord(TRecordReader& in)
            in.Chars(nameLength, NAME_CAPACITY, roomName, "room name") &&
            in.Chars(sizeText1Length, SIZE_TEXT_CAPACITY, sizeText1, "first size text") &&
            in.Chars(sizeText2Length, SIZE_TEXT_CAPACITY, sizeText2, "second size text") && in.EndLine();
+}
+
+void TRoomobj::TurnOrMirror(int rotation, TPoint centre)
+{
+    TObject::TurnOrMirror(rotation, centre);
+    if (typeCode != TYPE_DESIGN_ROOM)
+        return;
+    const int32_t left = std::min(x1, x2);
+    const int32_t right = std::max(x1, x2);
+    const int32_t top = std::max(y1, y2);
+    const int32_t bottom = std::min(y1, y2);
+    x1 = left;
+    y1 = top;
+    x2 = right;
+    y2 = bottom;
+    if (rotation == 90 || rotation == 270) {
+        std::swap(roomWidth, roomLength);
+        std::swap(sizeText1, sizeText2);
+        std::swap(sizeText1Length, sizeText2Length);
+    }
 }
 
 void TRoomobj::Render(Canvas& dc, int scale, TFillStyle) const

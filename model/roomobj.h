@@ -34,6 +34,9 @@ public:
     bool HoldsStrictly(int32_t x, int32_t y) const { return x1 < x && x < x2 && y2 < y && y < y1; }
 
     void DumpFields(std::string& out) const override;
+    // Turns the corners, then keeps (x1, y1) the top-left and (x2, y2) the bottom-right corner; a
+    // quarter turn exchanges width and length with their texts.
+    void TurnOrMirror(int rotation, TPoint centre) override;
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;

@@ -1,10 +1,63 @@
 #include "model/textobj.h"
 
+#include "model/drawingstate.h"
 #include "model/modelunits.h"
+#include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
+#include "model/typecodes.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The share of the cell height an average character takes across, for finding a text without a
+// device to measure it on.
+constexpr double AVERAGE_CHARACTER_WIDTH = 0.55;
+
+// The text's box in its own frame: `along` the baseline, `up` the side the letters stand on, the
+// box from (u0, v0) across width and up height, all model units from the anchor.
+struct TTextFrame {
+    double alongX, alongY, upX, upY;
+    double u0, v0, width, height;
+};
+
+// The estimated height and width of what the text shows; false when it shows nothing.
+bool TextSize(const TTextobj& text, int scale, double& width, double& height)
+{
+    height = double(text.fontHeight) * scale * scale;  // logical height x model units
+    const int shown = std::clamp<int32_t>(text.textLength, 0, int32_t(text.text.size()));
+    width = height * AVERAGE_CHARACTER_WIDTH * shown;
+    return height > 0.0 && width > 0.0;
+}
+
+void MakeTextFrame(const TTextobj& text, double width, double height, TTextFrame& frame)
+{
+    // The baseline turns clockwise by the escapement.
+    const double radians = text.escapement * 3.14159265358979 / 1800.0;
+    frame.alongX = std::cos(radians);
+    frame.alongY = -std::sin(radians);
+    frame.upX = std::sin(radians);
+    frame.upY = std::cos(radians);
+    const unsigned flags = text.AlignFlags(TA_LEFT | TA_TOP);
+    frame.u0 = (flags & TA_CENTER) == TA_CENTER ? -width / 2 : (flags & TA_RIGHT) ? -width : 0.0;
+    frame.v0 = (flags & TA_BOTTOM) ? 0.0 : -height;
+    frame.width = width;
+    frame.height = height;
+}
+
+// Texts along an axis stay readable: upside-down becomes upright, downwards becomes upwards.
+int32_t ReadableEscapement(int32_t escapement)
+{
+    if (escapement == 1800)
+        return 0;
+    if (escapement == 900)
+        return 2700;
+    return escapement;
+}
+
+}  // namespace
 
 void TTextobj::SetText(const std::string& value)
 {
@@ -35,6 +88,67 @@ void TTextobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& v
 {
     // Only the anchor is a point: x2 and y2 hold a direction code and a distance.
     visit(x1, y1);
+}
+
+bool TTextobj::EstimatedCorners(int scale, std::array<TPoint, 4>& corners) const
+{
+    double width = 0.0;
+    double height = 0.0;
+    if (!TextSize(*this, scale, width, height))
+        return false;
+    TTextFrame frame;
+    MakeTextFrame(*this, width, height, frame);
+    const double us[2] = {frame.u0, frame.u0 + frame.width};
+    const double vs[2] = {frame.v0, frame.v0 + frame.height};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double u = us[i & 1];
+        const double v = vs[i >> 1];
+        corners[i] = {TruncToInt32(std::floor(x1 + u * frame.alongX + v * frame.upX + 0.5)),
+                      TruncToInt32(std::floor(y1 + u * frame.alongY + v * frame.upY + 0.5))};
+    }
+    return true;
+}
+
+TModelBox TTextobj::Bounds() const
+{
+    TModelBox box;
+    box.Add(x1, y1);
+    std::array<TPoint, 4> corners;
+    if (IsTextType(typeCode) && EstimatedCorners(State().unitsPerLogical, corners))
+        for (const TPoint& corner : corners)
+            box.Add(corner.x, corner.y);
+    return box;
+}
+
+bool TTextobj::HitTest(int mode, double px, double py, int scale) const
+{
+    double width = 0.0;
+    double height = 0.0;
+    if (mode != HIT_TEXTS || !IsTextType(typeCode) || !TextSize(*this, scale, width, height))
+        return false;
+    // No point of the box lies further from the anchor than its width and height together: a
+    // point beyond that is missed without turning it into the text's frame.
+    const double dx = px - x1;
+    const double dy = py - y1;
+    if (std::abs(dx) > width + height || std::abs(dy) > width + height)
+        return false;
+    TTextFrame frame;
+    MakeTextFrame(*this, width, height, frame);
+    const double u = dx * frame.alongX + dy * frame.alongY;
+    const double v = dx * frame.upX + dy * frame.upY;
+    return u >= frame.u0 && u <= frame.u0 + frame.width && v >= frame.v0 && v <= frame.v0 + frame.height;
+}
+
+void TTextobj::TurnOrMirror(int rotation, TPoint centre)
+{
+    TObject::TurnOrMirror(rotation, centre);
+    if (!IsTextType(typeCode))
+        return;
+    escapement = ReadableEscapement(TurnAngle(escapement, rotation));
+    // A dimension or label text keeps the direction of what it measures in x2: it turns with the
+    // drawing.
+    if (typeCode == TYPE_DIMENSION_TEXT || typeCode == TYPE_LABEL_TEXT)
+        x2 = TurnAngle(x2, rotation);
 }
 
 void TTextobj::WriteRecord(TRecordWriter& out) const

@@ -29,8 +29,20 @@ public:
     // The font the text is drawn with at the given scale.
     TFont MakeFont(int scale) const;
 
+    // The text's extent at a view scale, estimated without a device to measure it on (an average
+    // character width of the cell height): the four corners of the turned box, model units. False
+    // when the text shows nothing.
+    bool EstimatedCorners(int scale, std::array<TPoint, 4>& corners) const;
+
     void DumpFields(std::string& out) const override;
     void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit) override;
+    // The anchor and the estimated extent at the view's scale.
+    TModelBox Bounds() const override;
+    // Found by HIT_TEXTS where its estimated extent holds the point.
+    bool HitTest(int mode, double px, double py, int scale) const override;
+    // Turns the anchor and the escapement, kept readable; a dimension or label text also turns the
+    // direction it keeps in x2.
+    void TurnOrMirror(int rotation, TPoint centre) override;
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;

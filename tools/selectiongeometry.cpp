@@ -44,10 +44,12 @@ bool LiesInside(const TObject& object, const TSelectionRect& rect)
 
 TModelBox PaintedBounds(const TObject& object, Canvas& dc)
 {
-    TModelBox box = object.Bounds();
     const auto* text = dynamic_cast<const TTextobj*>(&object);
     if (!text)
-        return box;
+        return object.Bounds();
+    // The letters measured on dc stand in for the estimate Bounds() makes without a device.
+    TModelBox box;
+    box.Add(text->x1, text->y1);
     const int scale = State().unitsPerLogical > 0 ? State().unitsPerLogical : 1;
     const TFont old = dc.SelectFont(text->MakeFont(scale));
     const std::size_t shown = std::size_t(std::clamp<std::int32_t>(text->textLength, 0, std::int32_t(text->text.size())));
