@@ -5,7 +5,8 @@
 #include "model/circleobj.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
-#include "model/infoobj.h"
+#include "model/drawingedit.h"
+#include "model/startingdrawing.h"
 #include "model/intwallobj.h"
 #include "model/lineobj.h"
 #include "model/list.h"
@@ -127,14 +128,11 @@ std::unique_ptr<TObject> MixedObject(int i, Scatter& s)
 void WriteBenchDrawing(int count)
 {
     TDrawingState& state = State();
-    for (int floorCode = 50; floorCode <= 53; ++floorCode) {
-        auto record = std::make_unique<TInfoobj>(floorCode + 31950);
-        record->floor = floorCode;
-        state.objects.Add(std::move(record));
-    }
+    TDrawingEdit edit(state.objects);
+    AddStartingRecords(edit, state.unitSystem);
     Scatter s;
     for (int i = 4; i < count; ++i)
-        state.objects.Add(MixedObject(i, s));
-    if (!state.objects.WriteDrawing())
+        edit.Add(MixedObject(i, s));
+    if (!edit.Commit())
         throw std::runtime_error("cannot write the drawing");
 }

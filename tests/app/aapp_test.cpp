@@ -5,7 +5,9 @@
 #include "app/qt/drawingwindow.h"
 #include "app/qt/eventcanvas.h"
 #include "app/qt/keycodes.h"
-#include "model/infoobj.h"
+#include "model/drawingedit.h"
+#include "model/lineobj.h"
+#include "model/startingdrawing.h"
 #include "tools/texttool.h"
 #include "platform/qt/printersetupdialog.h"
 #include "rooms/droomobjtool.h"
@@ -47,19 +49,16 @@ protected:
         FreshDrawingState writer;
         writer.state().programDirectory = dir.prefix();
         writer.state().drawingName = name;
-        for (int floor = 50; floor <= 53; ++floor) {
-            auto* record = new TInfoobj(31950 + floor);
-            record->floor = floor;
-            writer.state().objects.Add(record);
-        }
-        auto* line = new TLineobj;
+        TDrawingEdit edit(writer.state().objects);
+        AddStartingRecords(edit, writer.state().unitSystem);
+        auto line = std::make_unique<TLineobj>();
         line->floor = 50;
         line->x1 = 1000;
         line->y1 = 1000;
         line->x2 = 3000;
         line->y2 = 1000;
-        writer.state().objects.Add(line);
-        ASSERT_TRUE(writer.state().objects.WriteDrawing());
+        edit.Add(std::move(line));
+        ASSERT_TRUE(edit.Commit());
     }
 
     // Shows the frame and opens a drawing in it; returns the drawing's window.

@@ -3,7 +3,8 @@
 #include "model/arrowobj.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
-#include "model/infoobj.h"
+#include "model/drawingedit.h"
+#include "model/startingdrawing.h"
 #include "model/intwallobj.h"
 #include "model/lineobj.h"
 #include "model/list.h"
@@ -33,11 +34,9 @@ public:
         state().unitSystem = 1;
         state().unitsPerLogical = 5;
         state().currentFloor = GROUND_FLOOR;
-        for (int i = 0; i < 4; ++i) {
-            auto record = std::make_unique<TInfoobj>(32000 + i);
-            record->floor = 50 + i;
-            objects().Add(std::move(record));
-        }
+        // The floor records in memory only: each test writes the drawing file when it means to.
+        TDrawingEdit edit(objects());
+        AddStartingRecords(edit, 1);
     }
 
     TDrawingState& state() { return fresh.state(); }

@@ -3,7 +3,8 @@
 // four floor records, a 1000 x 700 client showing the sheet's lower-left corner at normal size,
 // so device (X, Y) is model (5 X, 5 (700 - Y)), and a fake window that keeps the cursor.
 #include "model/drawingstate.h"
-#include "model/infoobj.h"
+#include "model/drawingedit.h"
+#include "model/startingdrawing.h"
 #include "model/list.h"
 #include "model/programdirectory.h"
 #include "platform/recordingcanvas.h"
@@ -43,12 +44,9 @@ protected:
         state.viewExtY = 700;
         state.currentColour = MakeColour(0, 0, 255);
         state.currentPenWidth = 2;
-        for (int floor = 50; floor <= 53; ++floor) {
-            auto* record = new TInfoobj(31950 + floor);
-            record->floor = floor;
-            state.objects.Add(record);
-        }
-        state.objects.WriteDrawing();
+        TDrawingEdit edit(state.objects);
+        AddStartingRecords(edit, state.unitSystem);
+        edit.Commit();
         TLinetool::ResetKeyEntryState();
     }
     ~ToolTest() override { TLinetool::ResetKeyEntryState(); }

@@ -3,7 +3,8 @@
 // drawing, for the external-wall tests.
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
-#include "model/infoobj.h"
+#include "model/drawingedit.h"
+#include "model/startingdrawing.h"
 #include "model/list.h"
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
@@ -30,13 +31,9 @@ public:
         state().unitSystem = 1;
         state().unitsPerLogical = 5;
         state().currentFloor = GROUND_FLOOR;
-        const int storeys[4] = {2550, 2400, 2400, 2400};
-        for (int i = 0; i < 4; ++i) {
-            auto record = std::make_unique<TInfoobj>(32000 + i);
-            record->floor = 50 + i;
-            record->z2 = storeys[i];
-            objects().Add(std::move(record));
-        }
+        // The floor records in memory only: each test writes the drawing file when it means to.
+        TDrawingEdit edit(objects());
+        AddStartingRecords(edit, 1);
         // Metric cavity wall 110 / 50 / 100 and plain wall colours unless a test says otherwise.
         WriteCfg("EXTWALLM.CFG", "110 50 100 25 2550 2400 2400 0 0 0\n");
         WriteCfg("EXTWALLI.CFG", "96 48 96 24 2328 2304 2304 0 0 0\n");

@@ -1,0 +1,263 @@
+// The edit object every change to the object list goes through, and the starting drawing.
+#include "model/drawingedit.h"
+
+#include "model/drawingfile.h"
+#include "model/extwallobj.h"
+#include "model/infoobj.h"
+#include "model/lineobj.h"
+#include "model/settingsfile.h"
+#include "model/startingdrawing.h"
+#include "model/typecodes.h"
+#include "tests/model/modelfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Counts the lines alive, to see that the list frees what an edit takes out.
+int liveLines = 0;
+struct CountedLine : TLineobj {
+    CountedLine(int32_t id, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+    {
+        ownerId = id;
+        floor = GROUND_FLOOR;
+        this->x1 = x1;
+        this->y1 = y1;
+        this->x2 = x2;
+        this->y2 = y2;
+        ++liveLines;
+    }
+    CountedLine(const CountedLine& other) : TLineobj(other) { ++liveLines; }
+    ~CountedLine() override { --liveLines; }
+};
+
+std::unique_ptr<TObject> Line(int32_t id, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    return std::make_unique<CountedLine>(id, x1, y1, x2, y2);
+}
+
+TModelBox Box(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY) { return {false, minX, minY, maxX, maxY}; }
+
+class DrawingEdit : public ModelTest {
+protected:
+    void SetUp() override
+    {
+        ModelTest::SetUp();
+        state().reportWriteFailure = [this](const std::string& message) { reports.push_back(message); };
+        // Three lines committed as the drawing holds them.
+        TDrawingEdit edit;
+        edit.Add(Line(1, 1000, 1000, 2000, 1000));
+        edit.Add(Line(2, 3000, 3000, 3000, 4000));
+        edit.Add(Line(3, 5000, 500, 6000, 600));
+        ASSERT_TRUE(edit.Commit());
+        reports.clear();
+    }
+    std::vector<int> Owners() const
+    {
+        std::vector<int> owners;
+        for (const auto& object : State().objects.Items())
+            owners.push_back(object->ownerId);
+        return owners;
+    }
+    // The owners in the drawing file.
+    std::vector<int> OwnersInFile() const
+    {
+        TFileHeader header;
+        std::vector<std::unique_ptr<TObject>> loaded;
+        const TLoadResult result = ParseObjectFile(ReadWholeFile(DwgFile()), false, 0, 0, header, loaded);
+        std::vector<int> owners;
+        if (!result.ok)
+            return {-1};
+        for (const auto& object : loaded)
+            owners.push_back(object->ownerId);
+        return owners;
+    }
+
+    std::vector<std::string> reports;
+};
+
+}  // namespace
+
+TEST_F(DrawingEdit, AddAppendsAndCoversWhatItAdded)
+{
+    TDrawingEdit edit;
+    EXPECT_FALSE(edit.Changed());
+    EXPECT_TRUE(edit.Area().empty);
+    EXPECT_EQ(edit.Add(Line(4, -500, 7000, 200, 8000)), 3);
+    EXPECT_EQ(edit.Add(nullptr), 3);  // nothing to add
+    EXPECT_TRUE(edit.Changed());
+    EXPECT_EQ(Owners(), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(edit.Area(), Box(-500, 7000, 200, 8000));
+    // The list changes at once; the file only on Commit.
+    EXPECT_EQ(OwnersInFile(), (std::vector<int>{1, 2, 3}));
+    ASSERT_TRUE(edit.Commit());
+    EXPECT_EQ(OwnersInFile(), (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST_F(DrawingEdit, ReplaceFreesTheOldObjectAndCoversBoth)
+{
+    const int alive = liveLines;
+    TDrawingEdit edit;
+    edit.Replace(1, Line(9, 3000, 3000, 9000, 3000));
+    EXPECT_EQ(liveLines, alive);  // one in, one freed
+    EXPECT_EQ(Owners(), (std::vector<int>{1, 9, 3}));
+    EXPECT_EQ(edit.Area(), Box(3000, 3000, 9000, 4000));
+
+    // Out of range, or nothing to put in: no change.
+    TDrawingEdit none;
+    none.Replace(3, Line(10, 0, 0, 1, 1));
+    none.Replace(-1, Line(11, 0, 0, 1, 1));
+    none.Replace(0, nullptr);
+    EXPECT_FALSE(none.Changed());
+    EXPECT_EQ(Owners(), (std::vector<int>{1, 9, 3}));
+    EXPECT_EQ(liveLines, alive);
+}
+
+TEST_F(DrawingEdit, ModifyCoversTheObjectBeforeAndAfterTheChange)
+{
+    TDrawingEdit edit;
+    TObject& line = edit.Modify(0);
+    line.x2 = 1500;
+    line.y2 = -200;
+    EXPECT_TRUE(edit.Changed());
+    EXPECT_EQ(edit.Area(), Box(1000, -200, 2000, 1000));
+    // A second change adds the extent between the two changes; the area holds all three.
+    edit.Modify(0).x1 = 800;
+    EXPECT_EQ(edit.Area(), Box(800, -200, 2000, 1000));
+    ASSERT_TRUE(edit.Commit());
+    ASSERT_TRUE(objects().ReadDrawing().ok);
+    EXPECT_EQ(objects()[0]->x1, 800);
+    EXPECT_EQ(objects()[0]->y2, -200);
+}
+
+TEST_F(DrawingEdit, RemovalsMoveTheLaterEntriesDownAndCoverWhatWent)
+{
+    const int alive = liveLines;
+    TDrawingEdit edit;
+    edit.Remove(0);
+    edit.Remove(7);  // not there
+    EXPECT_EQ(Owners(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(liveLines, alive - 1);
+    EXPECT_EQ(edit.Area(), Box(1000, 1000, 2000, 1000));
+
+    TDrawingEdit several;
+    several.Add(Line(4, 0, 0, 10, 10));
+    several.Add(Line(5, 0, 0, 20, 20));
+    // {2, 3, 4, 5}: any order, duplicates and indices beyond the list ignored.
+    several.RemoveAll({3, 0, 3, 9, 1});
+    EXPECT_EQ(Owners(), (std::vector<int>{4}));
+    // What was added and removed again within the edit still counts to the area it covered.
+    EXPECT_EQ(several.Area(), Box(0, 0, 6000, 4000));
+
+    TDrawingEdit back;
+    back.Add(Line(6, 0, 0, 1, 1));
+    back.Add(Line(7, 0, 0, 1, 1));
+    back.CutBack(3);  // nothing from 3 on
+    EXPECT_EQ(Owners(), (std::vector<int>{4, 6, 7}));
+    back.CutBack(1);
+    EXPECT_EQ(Owners(), (std::vector<int>{4}));
+    ASSERT_TRUE(back.Commit());
+    EXPECT_EQ(OwnersInFile(), (std::vector<int>{4}));
+    EXPECT_EQ(liveLines, alive - 2);
+}
+
+TEST_F(DrawingEdit, TheAreaOfAWallIsWhereItsLinesAre)
+{
+    auto wall = std::make_unique<TExtwallobj>();
+    wall->x1 = 30000;
+    wall->y1 = 20000;
+    wall->x2 = 34000;
+    wall->y2 = 20000;
+    wall->spacing1 = 300;
+    wall->wallLines = {30000, 19700, 34000, 19700};
+    TDrawingEdit edit;
+    edit.Add(std::move(wall));
+    EXPECT_EQ(edit.Area(), Box(30000, 19700, 34000, 20000));
+}
+
+TEST_F(DrawingEdit, CommitWritesTheFileOnceAndCountsAChange)
+{
+    const int edits = objects().EditCount();
+    {
+        TDrawingEdit edit;
+        edit.Add(Line(4, 0, 0, 1, 1));
+        edit.Remove(0);
+        // Two writes to fail: one is left when the edit wrote once.
+        FailNextWrites(2, WriteStage::Rename);
+        EXPECT_FALSE(edit.Commit());
+        EXPECT_EQ(state().injectedWriteFailures, 1);
+        FailNextWrites(0);
+        EXPECT_EQ(objects().EditCount(), edits + 1);
+        ASSERT_TRUE(edit.Commit());
+    }
+    EXPECT_EQ(OwnersInFile(), (std::vector<int>{2, 3, 4}));
+
+    // An edit that changed nothing still writes the file, but is no change to undo.
+    const int before = objects().EditCount();
+    TDrawingEdit nothing;
+    FailNextWrites(2, WriteStage::Write);
+    EXPECT_FALSE(nothing.Commit());
+    EXPECT_EQ(state().injectedWriteFailures, 1);
+    FailNextWrites(0);
+    EXPECT_EQ(objects().EditCount(), before);
+}
+
+TEST_F(DrawingEdit, AFailedCommitIsReportedOnceAndReturnsFalse)
+{
+    const std::string file = ReadWholeFile(DwgFile());
+    for (WriteStage stage : {WriteStage::Write, WriteStage::Sync, WriteStage::Rename}) {
+        reports.clear();
+        TDrawingEdit edit;
+        edit.Add(Line(8, 0, 0, 1, 1));
+        FailNextWrites(1, stage);
+        EXPECT_FALSE(edit.Commit());
+        EXPECT_EQ(reports, std::vector<std::string>{"The drawing file " + DwgFile() + " could not be written"});
+        EXPECT_EQ(ReadWholeFile(DwgFile()), file);  // the old file stays as it was
+        edit.Remove(3);
+    }
+
+    // Without a drawing nothing is written and there is nothing to report.
+    reports.clear();
+    state().drawingName.clear();
+    TDrawingEdit edit;
+    edit.Add(Line(9, 0, 0, 1, 1));
+    EXPECT_FALSE(edit.Commit());
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(DrawingEdit, StartingRecordsHoldTheStoreyHeightsOfTheUnitSystem)
+{
+    objects().Clear();
+    for (int unitSystem : {1, 0}) {
+        TList list;
+        TDrawingEdit edit(list);
+        AddStartingRecords(edit, unitSystem);
+        EXPECT_TRUE(edit.Area().empty);  // floor records are not in the plan
+        ASSERT_EQ(list.count(), 4);
+        const int32_t* storeys = unitSystem == 1 ? METRIC_STOREY_HEIGHTS : IMPERIAL_STOREY_HEIGHTS;
+        for (int i = 0; i < 4; ++i) {
+            const auto* record = dynamic_cast<const TInfoobj*>(list[i]);
+            ASSERT_NE(record, nullptr);
+            EXPECT_EQ(record->typeCode, TYPE_FLOOR_RECORD + i);
+            EXPECT_EQ(record->floor, GROUND_FLOOR + i);
+            EXPECT_EQ(record->z2, storeys[i]);
+            EXPECT_EQ(record->penWidth, 1);
+            EXPECT_EQ(record->infoValue, 0);
+        }
+    }
+    EXPECT_EQ(METRIC_STOREY_HEIGHTS[0], 2550);
+    EXPECT_EQ(IMPERIAL_STOREY_HEIGHTS[1], 2304);
+
+    // Committed, they are the whole new drawing file.
+    TDrawingEdit edit;
+    AddStartingRecords(edit, 1);
+    ASSERT_TRUE(edit.Commit());
+    ASSERT_TRUE(objects().ReadDrawing().ok);
+    ASSERT_EQ(objects().count(), 4);
+    EXPECT_EQ(objects()[3]->typeCode, 32003);
+    EXPECT_EQ(objects()[0]->z2, 2550);
+}
