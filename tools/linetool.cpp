@@ -61,8 +61,6 @@ void TLinetool::ResetKeyEntryState()
     state.lastWallEndY = 0;
 }
 
-void TLinetool::Spare() {}
-
 void TLinetool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
 {
     if (step == STEP_LINETEXT_READY)

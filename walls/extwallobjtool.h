@@ -82,7 +82,6 @@ public:
     std::int32_t spacing3 = 0;   // wall line 2 to 3
     std::int32_t wallAux1 = 0;   // carried from the settings file into every wall
     std::int32_t wallAux2 = 0;
-    std::int32_t wallSpare = 0;  // a word of the tool's layout with no use
     std::int32_t nextWall = 0;   // wall whose start lies at this wall's end, NO_INDEX when none
     std::int32_t prevWall = 0;   // wall whose end lies at this wall's start, NO_INDEX when none
     // Wall line end points: 0 line 1 start, 1 line 1 end, 2 line 2 start, 3 line 2 end, 4 line 3

@@ -71,7 +71,7 @@ TEST_F(ChildTest, UndoTakesBackAtMostThreeObjectsOfTheFloorInView)
     Answer("message ok");
     for (int i = 0; i < 4; ++i)
         Command(CM_UNDO);
-    EXPECT_EQ(objects().count(), 6);
+    ASSERT_EQ(objects().count(), 6);
     EXPECT_EQ(objects()[5]->y1, 1100);
     // The fourth undo says why it does nothing.
     EXPECT_EQ(lines, std::vector<std::string>{"message UNDO | Undo takes back at most three objects in a row"});
@@ -80,7 +80,7 @@ TEST_F(ChildTest, UndoTakesBackAtMostThreeObjectsOfTheFloorInView)
     objects().Remove(5);
     AddLine(50, 1000, 4000, 3000, 4000);
     Command(CM_UNDO);
-    EXPECT_EQ(objects().count(), 5);
+    ASSERT_EQ(objects().count(), 5);
     EXPECT_EQ(objects()[4]->y1, 1000);
     Repaint();
     EXPECT_EQ(Pixel(400, 500), BLACK);

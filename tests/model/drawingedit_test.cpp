@@ -130,6 +130,7 @@ TEST_F(DrawingEdit, ModifyCoversTheObjectBeforeAndAfterTheChange)
     EXPECT_EQ(edit.Area(), Box(800, -200, 2000, 1000));
     ASSERT_TRUE(edit.Commit());
     ASSERT_TRUE(objects().ReadDrawing().ok);
+    ASSERT_EQ(objects().count(), 3);
     EXPECT_EQ(objects()[0]->x1, 800);
     EXPECT_EQ(objects()[0]->y2, -200);
 }

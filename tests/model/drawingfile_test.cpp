@@ -489,6 +489,7 @@ TEST_F(DrawingFile, AnImperialDrawingUsesTheImperialSheetAndKeepsItsUnits)
     state().unitSystem = 1;
     ASSERT_TRUE(objects().ReadDrawing().ok);
     EXPECT_EQ(state().unitSystem, 0);
+    ASSERT_EQ(objects().count(), 1);
     EXPECT_EQ(objects()[0]->x1, 0);
 }
 
@@ -665,6 +666,7 @@ TEST_F(DrawingFile, TextsKeepBlanksAndDigitsExactly)
     objects().Add(std::move(text));
     ASSERT_TRUE(objects().WriteDrawing());
     ASSERT_TRUE(objects().ReadDrawing().ok);
+    ASSERT_EQ(objects().count(), 1);
     const auto& read = static_cast<const TTextobj&>(*objects()[0]);
     EXPECT_EQ(read.text, " 12 ft  ");
     EXPECT_EQ(read.faceName, "Courier New");

@@ -30,6 +30,7 @@ TEST_F(ExtremeValues, ACoordinateFarFromTheSheetCentreIsWrittenSoThatTheFileRead
     // writes with the metric centre (30000, 21000), which would take the stored value past the range.
     WriteWholeFile(DwgFile(), "1 0 0 0 1 0\n1\n1 50 0 0 -2147483000 0 10 0 0 0 0 0 0 1 0\n");
     ASSERT_TRUE(objects().ReadDrawing().ok);
+    ASSERT_EQ(objects().count(), 1);
     EXPECT_EQ(objects()[0]->x1, -2147483000);
 
     ASSERT_TRUE(objects().WriteDrawing());
@@ -179,6 +180,7 @@ TEST_F(ExtremeValues, AHugeSheetGivesACentreHeldInTheRangeAndDrawingsStillReadBa
     objects().Add(line);
     ASSERT_TRUE(objects().WriteDrawing());
     ASSERT_TRUE(objects().ReadDrawing().ok);
+    ASSERT_EQ(objects().count(), 1);
     EXPECT_EQ(objects()[0]->x2, 1000);
     EXPECT_EQ(objects()[0]->y2, 1000);
 }

@@ -231,6 +231,7 @@ TEST_F(ModelTest, ANewObjectClassTakesPartInTheListsSearchesAndTurns)
 
     const TPoint centre = DrawingFileCentre(state().unitSystem);
     ASSERT_TRUE(objects().RotateOrMirrorDrawing(180));
+    ASSERT_EQ(objects().count(), 2);
     EXPECT_EQ(objects()[1]->x1, 2 * centre.x - 5000);
     EXPECT_EQ(objects()[1]->y1, 2 * centre.y - 5000);
     EXPECT_EQ(objects()[1]->x2, 1800);

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -256,18 +255,67 @@ TEST(WriteTextFileAtomic, ReportsFailureAndKeepsWhatWasThere)
     EXPECT_FALSE(WriteTextFileAtomic((dir.path() / "B.CFG").string(), "1\n"));
     EXPECT_EQ(ReadWholeFile(dir.path() / "B.CFG" / "inside"), "kept");
     EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"B.CFG"});
+}
 
-    // In a folder that cannot be written the old file keeps its content (root may write anyway).
-    if (::geteuid() != 0) {
-        const auto folder = dir.path() / "RO";
-        std::filesystem::create_directory(folder);
-        WriteWholeFile(folder / "C.CFG", "old\n");
-        ::chmod(folder.c_str(), 0555);
-        EXPECT_FALSE(WriteTextFileAtomic((folder / "C.CFG").string(), "new\n"));
-        ::chmod(folder.c_str(), 0755);
-        EXPECT_EQ(ReadWholeFile(folder / "C.CFG"), "old\n");
-        EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"C.CFG"});
+// A write that fails at any stage (a full disk, a failing device, a refused rename) leaves the old
+// file byte for byte and no temporary file behind, says why, and the next write works again. The
+// failures are injected, so the test runs whole as root too.
+TEST(WriteTextFileAtomic, AFailureAtAnyStageKeepsTheOldFileWhole)
+{
+    TempDir dir;
+    FreshDrawingState fresh;
+    const std::string path = (dir.path() / "C.CFG").string();
+    const std::string old("old\r\n\0x", 7);
+    WriteWholeFile(path, old);
+    struct Case {
+        WriteStage stage;
+        const char* reason;
+    };
+    for (const Case& c : {Case{WriteStage::Write, "No space left on device"}, Case{WriteStage::Sync, "Input/output error"},
+                          Case{WriteStage::Rename, "Permission denied"}}) {
+        for (const std::string& text : {std::string("new and longer than the old\n"), std::string()}) {
+            FailNextWrites(1, c.stage);
+            std::string reason;
+            EXPECT_FALSE(WriteTextFileAtomic(path, text, &reason)) << c.reason;
+            EXPECT_EQ(reason, c.reason);
+            EXPECT_EQ(ReadWholeFile(path), old) << c.reason;
+            EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"C.CFG"}) << c.reason;
+            EXPECT_EQ(State().injectedWriteFailures, 0) << c.reason;
+        }
     }
+
+    // Failures at another stage do not strike; FailNextWrites(0) ends them.
+    FailNextWrites(3, WriteStage::Rename);
+    FailNextWrites(0);
+    EXPECT_TRUE(WriteTextFileAtomic(path, "new\n"));
+    EXPECT_EQ(ReadWholeFile(path), "new\n");
+
+    // Several failures in a row, then the writes work again.
+    FailNextWrites(2, WriteStage::Sync);
+    EXPECT_FALSE(WriteTextFileAtomic(path, "a"));
+    EXPECT_FALSE(WriteTextFileAtomic(path, "b"));
+    EXPECT_TRUE(WriteTextFileAtomic(path, "c"));
+    EXPECT_EQ(ReadWholeFile(path), "c");
+}
+
+// The new text goes to a new file renamed over the old one: the file is replaced, never written
+// in place, so a reader holding the old file still reads the old text whole.
+TEST(WriteTextFileAtomic, ReplacesTheFileRatherThanWritingIntoIt)
+{
+    TempDir dir;
+    const std::filesystem::path path = dir.path() / "E.CFG";
+    WriteWholeFile(path, "first text\n");
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    const std::filesystem::path held = dir.path() / "held";
+    std::filesystem::create_hard_link(path, held);  // the old file under another name
+
+    ASSERT_TRUE(WriteTextFileAtomic(path.string(), "second\n"));
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_EQ(ReadWholeFile(path), "second\n");
+    EXPECT_EQ(ReadWholeFile(held), "first text\n");
 }
 
 TEST(ReadTextFile, FailsOnMissingFilesAndDirectories)
