@@ -240,6 +240,30 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
         statement.kind = keyword == "paint" ? Kind::Paint : keyword == "status" ? Kind::Status : Kind::Dump;
         return true;
     }
+    if (keyword == "failwrites") {
+        const char* const usage =
+            "failwrites needs a count of 0 to 1000000 and at most one stage: write, sync or rename";
+        if (words.size() < 2 || words.size() > 3 || !IsDigits(words[1].text) ||
+            !ParseInt(words[1].text, statement.failCount) || statement.failCount > MAX_FAILED_WRITES) {
+            error = usage;
+            return false;
+        }
+        if (words.size() == 3) {
+            const std::string stage = words[2].text;
+            if (stage == "write")
+                statement.failStage = WriteStage::Write;
+            else if (stage == "sync")
+                statement.failStage = WriteStage::Sync;
+            else if (stage == "rename")
+                statement.failStage = WriteStage::Rename;
+            else {
+                error = usage;
+                return false;
+            }
+        }
+        statement.kind = Kind::FailWrites;
+        return true;
+    }
     error = "unknown statement " + keyword;
     return false;
 }

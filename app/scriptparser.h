@@ -16,6 +16,10 @@
 //   char C                   a character: one character, ENTER, SPACE, BACKSPACE, or a decimal
 //                            code of two or more digits
 //   paint | status | dump
+//   failwrites N [write|sync|rename]   the next N file writes fail at that stage (default write),
+//                            as a full disk, a failing device or a refused rename would; 0 ends it
+#include "model/settingsfile.h"
+
 #include <string>
 
 struct ScriptStatement {
@@ -38,6 +42,7 @@ struct ScriptStatement {
         Paint,
         Status,
         Dump,
+        FailWrites,
     };
     Kind kind = Kind::Empty;
     std::string text;       // dir: the path; command: the menu path; open: the name; answer: the line
@@ -47,7 +52,12 @@ struct ScriptStatement {
     bool hasPoint = false;  // a button statement with a point
     bool modelPoint = false;  // the point is in model units ('@', and always for `at`)
     int key = 0;            // key, keyup: the virtual-key code; char: the character code
+    int failCount = 0;      // failwrites: how many writes fail
+    WriteStage failStage = WriteStage::Write;
 };
+
+// The most writes one failwrites statement makes fail.
+constexpr int MAX_FAILED_WRITES = 1000000;
 
 // Parses one line. False with a reason when the line is not a statement.
 bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, std::string& error);

@@ -212,6 +212,9 @@ void ScriptInterpreter::Execute(const ScriptStatement& statement)
         StartProgram();
         out << "status " << client->Prompt() << " | " << client->ToolName() << "\n";
         return;
+    case Kind::FailWrites:
+        FailNextWrites(statement.failCount, statement.failStage);
+        return;
     case Kind::Dump: {
         StartProgram();
         const TList& objects = State().objects;

@@ -138,3 +138,23 @@ TEST(ScriptParser, ClientSizeAndPlainStatements)
     Refused("dump all");
     EXPECT_NE(Refused("draw a house").find("unknown statement"), std::string::npos);
 }
+
+TEST(ScriptParser, FailedWritesTakeACountAndAStage)
+{
+    ScriptStatement plain = Parse("failwrites 2");
+    EXPECT_EQ(plain.kind, Kind::FailWrites);
+    EXPECT_EQ(plain.failCount, 2);
+    EXPECT_EQ(plain.failStage, WriteStage::Write);
+    EXPECT_EQ(Parse("failwrites 1 sync").failStage, WriteStage::Sync);
+    ScriptStatement rename = Parse("failwrites 1000000 rename  # all of them");
+    EXPECT_EQ(rename.failStage, WriteStage::Rename);
+    EXPECT_EQ(rename.failCount, MAX_FAILED_WRITES);
+    ScriptStatement end = Parse("failwrites 0");
+    EXPECT_EQ(end.kind, Kind::FailWrites);
+    EXPECT_EQ(end.failCount, 0);
+
+    const std::string usage = "failwrites needs a count of 0 to 1000000 and at most one stage: write, sync or rename";
+    for (const char* bad : {"failwrites", "failwrites -1", "failwrites +1", "failwrites 1000001", "failwrites x",
+                            "failwrites 1 close", "failwrites 1 write sync", "failwrites 99999999999"})
+        EXPECT_EQ(Refused(bad), usage) << bad;
+}

@@ -271,8 +271,8 @@ TEST(WriteTextFileAtomic, AFailureAtAnyStageKeepsTheOldFileWhole)
         WriteStage stage;
         const char* reason;
     };
-    for (const Case& c : {Case{WriteStage::Write, "No space left on device"}, Case{WriteStage::Sync, "Input/output error"},
-                          Case{WriteStage::Rename, "Permission denied"}}) {
+    for (const Case& c : {Case{WriteStage::Write, "No space left on device"},
+                          Case{WriteStage::Sync, "Input/output error"}, Case{WriteStage::Rename, "Permission denied"}}) {
         for (const std::string& text : {std::string("new and longer than the old\n"), std::string()}) {
             FailNextWrites(1, c.stage);
             std::string reason;
