@@ -37,7 +37,7 @@ void StoreThickness(TDialog& dialog, int unitSystem, std::int32_t thickness)
 {
     TInternalWallSettings settings;
     settings.thickness = thickness;
-    StoreSettings(dialog, SettingsFileName<TInternalWallSettings>(unitSystem), FormatSettings(settings));
+    StoreSettings(dialog, settings, unitSystem);
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ void TOffsetSettingsDialog::CmOk()
     record.dimensionTextSize = dimensionTextSize;
     record.roomDimensionTextSize = roomDimensionTextSize;
     record.roomNameTextSize = roomNameTextSize;
-    StoreSettings(*this, SettingsFileName<TOffsetSettings>(units.unitSystem), FormatSettings(record));
+    StoreSettings(*this, record, units.unitSystem);
     CloseWindow(IDOK);
 }
 
