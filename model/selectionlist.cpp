@@ -3,7 +3,6 @@
 #include "model/drawingstate.h"
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
-#include "model/settingsformats.h"
 #include "model/settingsrecords.h"
 
 #include <cerrno>
@@ -62,6 +61,16 @@ int ReadCopyCount()
 
 bool WriteCopyCount(int n) { return WriteSettings(TCopyCountSettings{n}); }
 
+namespace {
+
+// Stores the count, saying why when it cannot.
+bool WriteCopyCount(int n, std::string& reason)
+{
+    return WriteSettings(TCopyCountSettings{n}, State().unitSystem, &reason);
+}
+
+}  // namespace
+
 std::vector<TCopyEntry> ReadCopyList()
 {
     std::vector<TCopyEntry> entries;
@@ -82,17 +91,17 @@ std::vector<TCopyEntry> ReadCopyList()
 bool WriteCopyList(const std::vector<TCopyEntry>& entries)
 {
     std::string reason;
-    if (!WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, 0), &reason))
+    if (!WriteCopyCount(0, reason))
         return ReportFailedWrite("TEMP.CFG", reason);
     if (entries.empty())
         return true;
     std::string text;
     text.reserve(entries.size() * 24);
     for (const TCopyEntry& entry : entries)
-        text += FormatC(COPY_CFG_FORMAT, entry.index, long(entry.baseX), long(entry.baseY));
-    if (!WriteTextFileAtomic(CfgPath("COPY.CFG"), text, &reason))
+        text += FormatSettings(entry);
+    if (!WriteSettingsFile("COPY.CFG", text, &reason))
         return ReportFailedWrite("COPY.CFG", reason);
-    if (!WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, int(entries.size())), &reason))
+    if (!WriteCopyCount(int(entries.size()), reason))
         return ReportFailedWrite("TEMP.CFG", reason);
     return true;
 }
@@ -100,7 +109,7 @@ bool WriteCopyList(const std::vector<TCopyEntry>& entries)
 bool ClearCopyList()
 {
     std::string reason;
-    if (!WriteTextFileAtomic(CfgPath("TEMP.CFG"), FormatC(TEMP_CFG_FORMAT, 0), &reason))
+    if (!WriteCopyCount(0, reason))
         return ReportFailedWrite("TEMP.CFG", reason);
     return true;
 }
