@@ -9,6 +9,7 @@
 #include "app/families/intwallfamily.h"
 #include "app/families/linefamily.h"
 #include "app/families/linetextfamily.h"
+#include "app/families/planresizefamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/stairsfamily.h"
 #include "app/families/textfamily.h"
@@ -31,6 +32,7 @@ std::vector<TFamilyRows> AllRows()
         TextFamilyRows(),
         SelectionFamilyRows(),
         ExtWallFamilyRows(),
+        PlanResizeFamilyRows(),
         DimensionFamilyRows(),
         IntWallFamilyRows(),
         WallEditFamilyRows(),

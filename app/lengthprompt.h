@@ -19,3 +19,13 @@ constexpr int LENGTH_BUFFER = 9;
 bool AskTypedLength(TWindow& parent, const std::string& title, const std::string& prompt,
                     std::optional<int> proposal, int buffer,
                     FractionRule rule, int& length);
+
+// How the user answered a length prompt.
+enum class TLengthAnswer {
+    Given,      // a length from 1 to 32766 model units
+    Cancelled,  // the box was cancelled
+    Refused,    // the entry was out of range or not a whole number; a message has said so
+};
+// AskTypedLength, telling a cancel from a refused entry.
+TLengthAnswer AnswerTypedLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal,
+                                int buffer, FractionRule rule, int& length);

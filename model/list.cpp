@@ -182,14 +182,14 @@ int TList::FindByType(int typeCode) const
 // ---------------------------------------------------------------------------------------------
 // Extents and titles
 
-bool TList::WriteExtents()
+bool TList::WriteExtents(std::string* reason)
 {
     TDrawingState& state = State();
     if (items.empty())
         ReadDrawing();
 
     // Nothing found leaves the box inside out: 200000 0 0 200000.
-    TExtentsSettings extents{200000, 0, 0, 200000};
+    TExtentsSettings extents{TExtentsSettings::NOT_MEASURED_MIN, 0, 0, TExtentsSettings::NOT_MEASURED_MIN};
     auto measureAll = [&](int typeCode, int floorCode) {
         bool found = false;
         for (const auto& object : items) {
@@ -204,13 +204,17 @@ bool TList::WriteExtents()
         return found;
     };
 
-    const int mode = state.displayMode;
-    if (mode == 1 || mode == 3 || mode == 11 || mode == 13) {
+    if (ExtentsMeasureWalls(state.displayMode)) {
         measureAll(TYPE_EXTWALL, state.currentFloor);
     } else if (!measureAll(TYPE_DIMENSION_LINE, state.currentFloor)) {
         measureAll(TYPE_DIMENSION_LINE, state.currentFloor - 1);
     }
-    return WriteSettings(extents);
+    return WriteSettings(extents, state.unitSystem, reason);
+}
+
+bool TList::ExtentsMeasureWalls(int displayMode)
+{
+    return displayMode == 1 || displayMode == 3 || displayMode == 11 || displayMode == 13;
 }
 
 void TList::MakeDrawingTitles()

@@ -83,9 +83,14 @@ public:
     int GetFloorArea() const { return int(floorArea); }
     void SetFloorArea(int area) { floorArea = area; }
 
-    // Writes EXTENTS.CFG: the extent of the floor's external walls or dimension lines. False when
-    // the file could not be written.
-    bool WriteExtents();
+    // Writes CFG/EXTENTS.CFG with the extremes of the end points of the current floor's external
+    // walls (display modes 1, 3, 11 and 13: dimensions not shown) or of its automatic dimension
+    // lines (every other mode; those of the floor below when it has none). Nothing measured leaves
+    // the start values (TExtentsSettings). Reads the drawing first when the list is empty. False
+    // when the file could not be written; `reason` then says why.
+    bool WriteExtents(std::string* reason = nullptr);
+    // Whether WriteExtents measures the external walls in this display mode, not the dimensions.
+    static bool ExtentsMeasureWalls(int displayMode);
     void MakeDrawingTitles();
 
     // Symbol libraries and the paste buffer under LIBS/. LoadLibraryFile reads the objects of the

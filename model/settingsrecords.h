@@ -347,11 +347,16 @@ struct TLibraryCountSettings {
 struct TExtentsSettings {
     static constexpr TSettingsFile file{"EXTENTS.CFG"};
     static constexpr const char* format = EXTENTS_CFG_FORMAT;
+    // The minimum TList::WriteExtents starts from: a minimum still at it, or a maximum still at 0,
+    // means that nothing was measured.
+    static constexpr std::int32_t NOT_MEASURED_MIN = 200000;
     std::int32_t minX = 0;
     std::int32_t maxX = 0;
     std::int32_t maxY = 0;
     std::int32_t minY = 0;
     auto Fields() { return std::tie(minX, maxX, maxY, minY); }
+    // Whether anything was measured: no minimum or maximum still at its start value.
+    bool Measured() const { return minX != NOT_MEASURED_MIN && minY != NOT_MEASURED_MIN && maxX != 0 && maxY != 0; }
 };
 
 // TEMP.CFG: the number of lines of the selection list COPY.CFG (see selectionlist.h).

@@ -24,6 +24,7 @@
 //
 // ReadSettings then hands Parse the file's text (the shipped default's when the file is missing).
 #include "model/drawingstate.h"
+#include "model/programdirectory.h"
 #include "model/settingsfile.h"
 
 #include <concepts>
@@ -80,6 +81,22 @@ Record ReadSettings(int unitSystem = State().unitSystem)
         std::apply([&](auto&... field) { (settings_detail::Take(raw, index++, field), ...); }, record.Fields());
         return record;
     }
+}
+
+// Reads the record from its file alone: true when the file supplied every field. A missing, short
+// or malformed file gives false and leaves the record as it was.
+template <SettingsFileRecord Record>
+bool ReadSettingsFromFile(Record& record, int unitSystem = State().unitSystem)
+{
+    std::string text;
+    if (!ReadTextFile(CfgPath(Record::file.For(unitSystem)), text))
+        return false;
+    const SettingsRecord raw(text, std::string(), Record::format);
+    if (!raw.FromFile())
+        return false;
+    std::size_t index = 0;
+    std::apply([&](auto&... field) { (settings_detail::Take(raw, index++, field), ...); }, record.Fields());
+    return true;
 }
 
 // The record as its file holds it, byte for byte (also for a record of one line of a list, which

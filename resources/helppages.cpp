@@ -100,9 +100,19 @@ must be left of a shortened wall or line. Angled walls cannot be lengthened, sho
 the dimensions are renewed. <b>Change External wall type</b>: click on the wall, then choose the new
 type; the corners with the walls joined to it follow. <b>DELETE External Wall</b>: click on the
 wall; windows, labels and dimensions in it stay.</p>
-<p>The floor plan can be enlarged or shrunk in one direction: press the arrow
-key of the direction, move the guide line to where the change starts and press ENTER. Shrinking
-removes what lies in the strip, so read this page first if unsure.</p>
+<p><b>Expand and Shrink Floorplan</b> (Walls &amp; Base/Floorplan Base) stretch or compress the plan
+of the floor in view in one direction. Press the arrow key of the direction, move the guide line to
+where the change starts and press ENTER, then type the distance (Cancel lets you place the line
+again). Everything of the floor beyond the guide line moves by the distance, away from the line to
+expand, towards it to shrink: walls crossing the line get longer or shorter, walls beyond it move
+whole, and the plan is centred and dimensioned afresh. Nothing is deleted.</p>
+<p>A shrink measures the plan by its automatic dimensions (run Other/Auto Dimensions first; with
+dimensions hidden, by the external walls) and needs the cursor inside the plan, with an external
+wall to its left, right, above and below. The distance offered is the free space between the
+design rooms and the walls. When the nearest wall beyond the line is closer than the distance, the
+line is moved back so that the wall ends up on it. A shrink that would carry a wall end past the
+line or leave a wall with no length is refused with a message, and so is any change that would
+stretch a sloped wall; nothing moves then.</p>
 <h2>Dimensions</h2>
 <p><b>Auto Dimensions</b> (menu Other) dimensions every external wall of the floor in view: a
 dimension line outside each wall with the wall's length in the middle, and, on a floor of more than

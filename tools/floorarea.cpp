@@ -119,10 +119,19 @@ void ComputeFloorArea(TDrawingtool&)
     objects.SetFloorArea(int(std::min<Wide>(whole, INT32_MAX)));
 }
 
-void CentreFloorplan(TDrawingtool&)
+void CentreFloorplan(TDrawingtool& tool)
+{
+    TDrawingEdit edit(State().objects);
+    CentreFloorplan(tool, edit);
+    // A floor without external walls is left as it is, its file unwritten.
+    if (edit.Changed())
+        edit.Commit();
+}
+
+void CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
 {
     TDrawingState& state = State();
-    TList& objects = state.objects;
+    TList& objects = edit.Objects();
     const int floor = state.currentFloor;
 
     // The box round the end points of the floor's external walls.
@@ -151,9 +160,7 @@ void CentreFloorplan(TDrawingtool&)
     const std::int32_t dx = ClampToInt32(centreX - std::midpoint(maxX, minX));
     const std::int32_t dy = ClampToInt32(centreY - std::midpoint(maxY, minY));
 
-    TDrawingEdit edit(objects);
     for (int i = 0; i < objects.count(); ++i)
         if (objects[i]->floor == floor)
             MoveObject(edit.Modify(i), dx, dy);
-    edit.Commit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Two whole-floor operations on the external walls of the floor in view: the floor area they
 // enclose, and centring the plan on the drawing sheet.
+class TDrawingEdit;
 class TDrawingtool;
 
 // Works out the area enclosed by the external walls of the current floor and stores it in the
@@ -14,3 +15,5 @@ void ComputeFloorArea(TDrawingtool& tool);
 // middle of the drawing sheet, then rewrites the drawing file. A floor without external walls is
 // left as it is. The tool is not used.
 void CentreFloorplan(TDrawingtool& tool);
+// The same moves made through an edit that the caller commits.
+void CentreFloorplan(TDrawingtool& tool, TDrawingEdit& edit);

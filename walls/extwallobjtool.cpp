@@ -20,6 +20,7 @@ namespace {
 constexpr int SNAP_LOGICAL = 3;
 
 // Sub-command codes.
+constexpr int SUB_ROOM_CLEARANCE = 1;
 constexpr int SUB_SNAP_AND_MEASURE = 2;
 constexpr int SUB_COPY_FLOOR_BELOW = 3;
 constexpr int SUB_CENTRE_AND_AREA = 5;
@@ -325,6 +326,11 @@ void TExtwallobjtool::SubCommand(int code)
     TList& objects = state.objects;
     const int floor = state.currentFloor;
 
+    if (code == SUB_ROOM_CLEARANCE) {
+        libraryFlag = ClearanceToDesignRooms();
+        return;
+    }
+
     if (code == SUB_SNAP_AND_MEASURE) {
         const std::int64_t tolerance = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
         // Snap the point onto a wall end; a wall whose start is near in x only is passed over.
@@ -402,12 +408,16 @@ void TExtwallobjtool::Setup(int amount, int x, int y)
         active = 0;
         lineDrawn = 0;
         kind = KIND_EXTWALL;
-        ResizeFloorPlan(amount, x, y);
-        CentreFloorplan(*this);
+        // The resized plan is centred and written once; a refused resize changes nothing.
+        TDrawingEdit edit(State().objects);
+        resizeRefusal = ResizeFloorPlan(edit, amount, x, y);
+        resizeWritten = false;
+        if (!resizeRefusal.empty())
+            return;
+        CentreFloorplan(*this, edit);
+        resizeWritten = edit.Commit();
     } else if (step >= STEP_FIRST_EDIT && step <= STEP_LAST_EDIT) {
         EditWall(amount, x, y);
     }
 }
 
-// The plan resize is not part of this tool yet: until it is, its steps leave the drawing as it is.
-void TExtwallobjtool::ResizeFloorPlan(int, int, int) {}

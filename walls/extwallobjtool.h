@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class TDrawingEdit;
 class TExtwallobj;
@@ -63,8 +64,18 @@ public:
     // covered before, changedArea everything the edit changed, x1 .. y2 the wall's reference line
     // after steps 2, 3 and 6, and `active` an EDIT_REFUSED_ code when nothing could be done.
     void EditWall(int amount, int x, int y);
-    // The resize of the plan (steps 8, 9).
-    void ResizeFloorPlan(int amount, int x, int y);
+
+    // Enlarges (step 8) or shrinks (step 9) the plan of the current floor by `distance` across a
+    // cut line through (x, y), model units, on the side in objectIndex (1 up, 2 right, 3 down,
+    // 4 left): every point of the floor beyond the cut moves away from it or towards it, and the
+    // external walls with one end moved change their stored length. A shrink measures the plan
+    // (CFG/EXTENTS.CFG) and pulls the cut back from a wall nearer than the distance. The changes
+    // go into `edit`, uncommitted. Returns why the resize was refused, for the user (nothing was
+    // changed), or an empty text when it was carried out.
+    std::string ResizeFloorPlan(TDrawingEdit& edit, int distance, int x, int y);
+    // SubCommand 1: the free space between the floor's design rooms and the external walls on the
+    // side in objectIndex, measured from the logical point (libraryFlag, lineAux2); 0 when none.
+    std::int32_t ClearanceToDesignRooms();
 
     // A wall along an axis: angle 0, 900, 1800 or 2700; every other angle is a sloped wall.
     static bool IsOrthogonal(int angle);
@@ -98,6 +109,11 @@ public:
     bool hasNextWall = false;
     // The model area of every wall the last EditWall changed, before and after, as drawn.
     TModelBox changedArea;
+
+    // The last resize of the plan (Setup in steps 8 and 9): why it was refused (nothing changed),
+    // empty when it was carried out; and whether the drawing file then took it.
+    std::string resizeRefusal;
+    bool resizeWritten = false;
 
 private:
     class TWallChange;

@@ -98,7 +98,6 @@ const TCommandRow commands[] = {
 
 const TKindRow kinds[] = {
     {KIND_EXTWALL, MakeTool<TExtwallobjtool>, &extWallFamily},
-    {KIND_PLAN_RESIZE, MakeTool<TExtwallobjtool>, &PlainFamily()},
 };
 
 // The code of the external-wall dialogs among the plan dialogs.

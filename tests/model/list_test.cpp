@@ -8,6 +8,7 @@
 #include "model/polyobj.h"
 #include "model/roomobj.h"
 #include "model/selectionlist.h"
+#include "model/settingsrecords.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
 #include "tests/model/modelfixture.h"
@@ -240,6 +241,47 @@ TEST_F(ListFiles, WriteExtentsMeasuresWallsOrDimensionLinesByDisplayMode)
     state().displayMode = 3;
     objects().WriteExtents();
     EXPECT_EQ(ReadWholeFile(Cfg("EXTENTS.CFG")), "200000 0 0 200000");
+}
+
+TEST_F(ListFiles, ExtentsReadBackOnlyFromACompleteFile)
+{
+    state().currentFloor = 50;
+    state().displayMode = 1;
+    objects().Add(ExtWall(50, -1000, 2000, 3000, 300));
+    objects().Add(ExtWall(50, 0, 500, -400, 300));
+    ASSERT_TRUE(objects().WriteExtents());
+    TExtentsSettings extents;
+    ASSERT_TRUE(ReadSettingsFromFile(extents));
+    EXPECT_EQ((std::array<int, 4>{extents.minX, extents.maxX, extents.maxY, extents.minY}),
+              (std::array<int, 4>{-1000, 2000, 3000, -400}));
+    EXPECT_TRUE(extents.Measured());
+
+    // Nothing measured: the start values, which say so.
+    state().currentFloor = 51;
+    ASSERT_TRUE(objects().WriteExtents());
+    EXPECT_EQ(ReadWholeFile(Cfg("EXTENTS.CFG")), "200000 0 0 200000");
+    ASSERT_TRUE(ReadSettingsFromFile(extents));
+    EXPECT_FALSE(extents.Measured());
+
+    // A short or missing file is not taken, and the record stays as it was.
+    ASSERT_TRUE(WriteSettings("EXTENTS.CFG", "100 200 300"));
+    extents.minX = 7;
+    EXPECT_FALSE(ReadSettingsFromFile(extents));
+    EXPECT_EQ(extents.minX, 7);
+    std::filesystem::remove(Cfg("EXTENTS.CFG"));
+    EXPECT_FALSE(ReadSettingsFromFile(extents));
+}
+
+TEST_F(ListFiles, WriteExtentsSaysWhyTheFileCouldNotBeWritten)
+{
+    state().displayMode = 1;
+    ASSERT_TRUE(WriteSettings("EXTENTS.CFG", "1 2 3 4"));
+    FailNextWrites(1, WriteStage::Sync);
+    std::string reason;
+    EXPECT_FALSE(objects().WriteExtents(&reason));
+    FailNextWrites(0);
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(ReadWholeFile(Cfg("EXTENTS.CFG")), "1 2 3 4");
 }
 
 TEST_F(ListFiles, WriteExtentsReadsTheDrawingWhenTheListIsEmpty)
