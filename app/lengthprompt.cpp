@@ -12,8 +12,8 @@ bool AskTypedLength(TWindow& parent, const std::string& title, const std::string
     return AnswerTypedLength(parent, title, prompt, proposal, buffer, rule, length) == TLengthAnswer::Given;
 }
 
-TLengthAnswer AnswerTypedLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal,
-                                int buffer, FractionRule rule, int& length)
+TLengthAnswer AnswerTypedLength(TWindow& parent, const std::string& title, const std::string& prompt,
+                                std::optional<int> proposal, int buffer, FractionRule rule, int& length)
 {
     const int unitSystem = State().unitSystem;
     if (unitSystem == 1) {

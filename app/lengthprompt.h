@@ -27,5 +27,5 @@ enum class TLengthAnswer {
     Refused,    // the entry was out of range or not a whole number; a message has said so
 };
 // AskTypedLength, telling a cancel from a refused entry.
-TLengthAnswer AnswerTypedLength(TWindow& parent, const std::string& title, const std::string& prompt, int proposal,
-                                int buffer, FractionRule rule, int& length);
+TLengthAnswer AnswerTypedLength(TWindow& parent, const std::string& title, const std::string& prompt,
+                                std::optional<int> proposal, int buffer, FractionRule rule, int& length);

@@ -1,5 +1,6 @@
 #include "app/families/planresizefamily.h"
 
+#include "app/families/arrowkeys.h"
 #include "app/families/dimensionfamily.h"
 #include "app/lengthprompt.h"
 #include "app/toolfamily.h"
@@ -35,23 +36,6 @@ constexpr int SUB_ROOM_CLEARANCE = 1;
 constexpr int GUIDE_VERTICAL = 1;
 constexpr int GUIDE_HORIZONTAL = 2;
 
-// The side of the cut an arrow key chooses: 1 up, 2 right, 3 down, 4 left; 0 for other keys.
-int SideOf(int key)
-{
-    switch (key) {
-    case VK_UP:
-        return 1;
-    case VK_RIGHT:
-        return 2;
-    case VK_DOWN:
-        return 3;
-    case VK_LEFT:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 class TPlanResizeFamily : public TToolFamily {
 public:
     // The mouse only moves the guide line: a button must not commit the tool's segment as a wall.
@@ -64,10 +48,11 @@ public:
     {
         TDrawingtool& tool = site.Tool();
         const bool shrink = tool.step == STEP_PLAN_SHRINK;
-        if (const int side = SideOf(key)) {
+        if (IsArrowKey(key)) {
             if (tool.lineDrawn != 0)
                 return;
-            tool.objectIndex = side;
+            // The side of the cut: 1 up, 2 right, 3 down, 4 left.
+            tool.objectIndex = ArrowDirection(key);
             tool.lineDrawn = 1;
             tool.active = 1;
             tool.markerCode = key == VK_LEFT || key == VK_RIGHT ? GUIDE_VERTICAL : GUIDE_HORIZONTAL;
