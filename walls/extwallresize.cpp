@@ -27,10 +27,6 @@ constexpr int SIDE_RIGHT = 2;
 constexpr int SIDE_DOWN = 3;
 constexpr int SIDE_LEFT = 4;
 
-// The distances the window accepts, model units.
-constexpr int MIN_RESIZE_DISTANCE = 1;
-constexpr int MAX_RESIZE_DISTANCE = 32766;
-
 // What the user is told when a resize is refused.
 constexpr char NO_SIDE[] = "Press an ARROW key first to choose the direction of the change";
 constexpr char BAD_DISTANCE[] = "The distance must be a whole number from 1 to 32766";
@@ -285,7 +281,7 @@ std::string TExtwallobjtool::ResizeFloorPlan(TDrawingEdit& edit, int distance, i
 
     if (objectIndex < SIDE_UP || objectIndex > SIDE_LEFT)
         return NO_SIDE;
-    if (distance < MIN_RESIZE_DISTANCE || distance > MAX_RESIZE_DISTANCE)
+    if (distance < MIN_EDIT_DISTANCE || distance > MAX_EDIT_DISTANCE)
         return BAD_DISTANCE;
 
     TCut cut;
