@@ -23,6 +23,7 @@
 #include "model/selectionlist.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
+#include "model/startingdrawing.h"
 #include "model/drawingedit.h"
 #include "model/typecodes.h"
 #include "resources/menus.h"
@@ -37,10 +38,6 @@ const char* const PICK_TOOL_NAME = "Pick Tool";
 const char* const PICK_TOOL_PROMPT = "Select a function or drawing tool";
 const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
 const char* const NO_DRAWING_OPEN = "No drawing is open - use FILE/NEW or FILE/OPEN first";
-
-// Storey heights of the four floor records of a new drawing.
-constexpr int METRIC_STOREYS[4] = {2550, 2400, 2400, 2400};
-constexpr int IMPERIAL_STOREYS[4] = {2328, 2304, 2304, 2304};
 
 }  // namespace
 
@@ -330,16 +327,10 @@ void TClient::BuildNewDrawing(const std::string& name)
     // The new drawing holds only the four floor records.
     TList& objects = state.objects;
     objects.Clear();
-    const int* storeys = state.unitSystem == 1 ? METRIC_STOREYS : IMPERIAL_STOREYS;
-    for (int i = 0; i < 4; ++i) {
-        auto record = std::make_unique<TInfoobj>(TYPE_FLOOR_RECORD + i);
-        record->floor = GROUND_FLOOR + i;
-        record->z2 = storeys[i];
-        record->penWidth = 1;
-        objects.Add(std::move(record));
-    }
     objects.ClearLoadFailure();
-    if (!objects.WriteDrawing()) {
+    TDrawingEdit edit(objects);
+    AddStartingRecords(edit, state.unitSystem);
+    if (!edit.Commit()) {
         // No drawing to work on: nothing drawn could ever be stored (the failure has been told).
         CloseAll();
         state.drawingName.clear();

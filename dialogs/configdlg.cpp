@@ -70,7 +70,7 @@ void TConfigdlg::CmOk()
     door.sine = std::sin(openingAngle * DOOR_RADIANS_PER_DEGREE);
     door.cosine = std::cos(openingAngle * DOOR_RADIANS_PER_DEGREE);
 
-    if (!StoreRecord(*this, sizes) || !StoreRecord(*this, door))
+    if (!StoreSettings(*this, sizes) || !StoreSettings(*this, door))
         return;
     CloseWindow(IDOK);
 }

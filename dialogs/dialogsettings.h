@@ -22,9 +22,3 @@ int StoredUnitSystem();
 // Remembers the unit system in CFG/METRIC.CFG, as StoreSettings does.
 bool StoreUnitSystem(TWindow& owner, int unitSystem);
 
-// Writes a typed settings record (its file for the current unit system) as StoreSettings does.
-template <class Record>
-bool StoreRecord(TWindow& owner, const Record& record)
-{
-    return StoreSettings(owner, SettingsFileName<Record>(), FormatSettings(record));
-}

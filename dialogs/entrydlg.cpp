@@ -53,7 +53,7 @@ void TEntrydlg::CmOk()
     entry.doorWidth = DecimalValue(widthText) * (State().unitSystem == 0 ? 24 : 1);
     entry.doorCount = doorCount;
     entry.doorSide = doorSide;
-    if (!StoreRecord(*this, entry))
+    if (!StoreSettings(*this, entry))
         return;
     CloseWindow(IDOK);
 }

@@ -69,7 +69,7 @@ void TWindlg::CmOk()
     settings.reserved = 0;
     // The tool reads what it places from the file: a file that could not be written keeps the
     // dialog open.
-    if (!StoreRecord(*this, settings))
+    if (!StoreSettings(*this, settings))
         return;
     CloseWindow(IDOK);
 }
