@@ -8,6 +8,7 @@
 #include "app/families/doorfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
+#include "app/families/roomfamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/textfamily.h"
 #include "app/families/walleditfamily.h"
@@ -291,6 +292,11 @@ void TChild::PlaceDesignRoom()
 void TChild::DrawMergePreview()
 {
     ::DrawMergePreview(*this);
+}
+
+void TChild::PlaceFixedRoom()
+{
+    ::PlaceFixedRoom(*this);
 }
 
 void TChild::AbandonTool()

@@ -146,6 +146,9 @@ public:
     // Repaints what the current tool's wall edit changed: mode 1 with the wall's new reference
     // line, mode 2 (a deleted wall) without.
     void InvalidateWallEdit(int mode);
+    // The room step after a click of the fixed-room tool: the new-fixed-room dialog, then the room
+    // built, labelled and repainted; a click that found no closed space is told.
+    void PlaceFixedRoom();
 
     // TToolSite
     TDrawingtool& Tool() override;

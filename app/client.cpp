@@ -27,6 +27,7 @@
 #include "model/drawingedit.h"
 #include "model/typecodes.h"
 #include "resources/menus.h"
+#include "rooms/designroomfinish.h"
 #include "tools/floorarea.h"
 #include "tools/lineobjtool.h"
 
@@ -51,6 +52,8 @@ TClient::TClient(FrameHost& frame) : frame(frame)
     };
     ReadColours();
     LoadTextSettings();
+    // The internal-wall tool finishes design rooms through the rooms module.
+    InstallDesignRoomFinish();
     // The initial tool; the status texts wait for the frame's opening prompt.
     auto tool = std::make_unique<TLineobjtool>();
     tool->kind = KIND_PICK;

@@ -10,6 +10,7 @@
 #include "app/families/linefamily.h"
 #include "app/families/linetextfamily.h"
 #include "app/families/planresizefamily.h"
+#include "app/families/roomfamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/stairsfamily.h"
 #include "app/families/textfamily.h"
@@ -40,6 +41,7 @@ std::vector<TFamilyRows> AllRows()
         StairsFamilyRows(),
         WindowFamilyRows(),
         DoorFamilyRows(),
+        RoomFamilyRows(),
     };
 }
 

@@ -366,3 +366,34 @@ struct TCopyCountSettings {
     std::int32_t count = 0;
     auto Fields() { return std::tie(count); }
 };
+
+// ROOM.CFG: the inner size of the space found around a click of the fixed-room tool, which the
+// new-fixed-room dialogs offer as the room's size.
+struct TRoomSizeSettings {
+    static constexpr TSettingsFile file{"ROOM.CFG"};
+    static constexpr const char* format = ROOM_CFG_FORMAT;
+    std::int32_t width = 0;   // x extent, model units
+    std::int32_t length = 0;  // y extent
+    auto Fields() { return std::tie(width, length); }
+};
+
+// INTWALL.CFG: the height and parameters of the walls a fixed room is closed with. Ships with the
+// program; nothing writes it. Only `height` and the four wall parameters are used: the two other
+// heights take `height`, and the colour the current colour.
+struct TIntWallDetailSettings {
+    static constexpr TSettingsFile file{"INTWALL.CFG"};
+    static constexpr const char* format = INTWALL_CFG_FORMAT;
+    std::int32_t unused = 0;
+    std::int32_t height = 0;  // the walls' z1 and z2, the second face's height, the name's z1
+    std::int32_t height2 = 0;
+    std::int32_t height3 = 0;
+    std::int32_t wallParam1 = 0;
+    std::int32_t wallParam2 = 0;
+    std::int32_t wallParam3 = 0;
+    std::int32_t wallParam4 = 0;
+    std::int32_t colour = 0;
+    auto Fields()
+    {
+        return std::tie(unused, height, height2, height3, wallParam1, wallParam2, wallParam3, wallParam4, colour);
+    }
+};

@@ -15,6 +15,7 @@ std::vector<DialogTemplate> ToolDialogs();     // drawing tool style, text detai
 std::vector<DialogTemplate> DoorDialogs();     // windows and external doors, main entry, doors, door defaults
 std::vector<DialogTemplate> RoomDialogs();     // design rooms: new, maximum size, wall size
 std::vector<DialogTemplate> StairsDialogs();   // stairs, metric and imperial
+std::vector<DialogTemplate> FixedRoomDialogs();  // new fixed room, metric and imperial
 
 inline ControlTemplate Button(int id, const char* text, int x, int y, int cx, int cy)
 {

@@ -12,7 +12,8 @@ std::vector<DialogTemplate> CollectTemplates()
     for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs,
                        dialogtemplates::ViewDialogs, dialogtemplates::ToolDialogs,
                        dialogtemplates::DoorDialogs, dialogtemplates::RoomDialogs,
-                       dialogtemplates::StairsDialogs}) {
+                       dialogtemplates::StairsDialogs,
+                       dialogtemplates::FixedRoomDialogs}) {
         auto templates = group();
         all.insert(all.end(), templates.begin(), templates.end());
     }

@@ -147,9 +147,12 @@ chosen under Customise/DESIGN Room Colours.</p>
 with their name and size texts and dimensions.</p>)"},
     {270, "Fixed rooms and the main entry",
      R"(<h2>Fixed rooms</h2>
-<p>Click into the area where the new room goes, near the corner to work from. Give the room's name
-(at most 16 characters), its width and length, the thickness of its walls and how its size is
-labelled. The room is drawn at once with its walls, name and size.</p>
+<p>Click into the area where the new room goes, near the corner to work from. The space must be
+closed on all four sides by walls or design rooms of the floor in view; otherwise you are told and
+can click again. The dialog offers the size of the space found. Give the room's name (at most 16
+characters), its width and length, the thickness of its walls and how its size is labelled. The
+room is drawn at once in the corner you clicked near: new internal walls close the sides no wall
+covers yet, and its name and size are written in it.</p>
 <h2>Main entry</h2>
 <p>The main entry frame holds one or two doors; choose how many and where they sit in the frame. A
 single door then takes its width and swing from the door dialog.</p>)"},

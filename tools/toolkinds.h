@@ -26,6 +26,7 @@ constexpr int KIND_CHANGE_TEXT = 25;
 constexpr int KIND_WALL_EDIT = 999;       // lengthen, shorten, delete, split, change type
 constexpr int KIND_EXTWALL = 1000;
 constexpr int KIND_PLAN_RESIZE = 1100;    // enlarge or shrink the floor plan
+constexpr int KIND_FIXED_ROOM = 71;      // a room closed with internal walls where a click finds one
 
 constexpr int KIND_STAIRS = 57;
 // The internal-door tool: built as KIND_DOOR_TOOL, its dialog gives it one of the four working

@@ -82,6 +82,10 @@ public:
     // Moves the second face's start (end 1) or end (2) along the met wall at `index` onto its line.
     void MeetPoint(int index, int end);
 
+    // Takes the next action id of the current floor (its base plus the incremented counter) into
+    // ownerId and groupId.
+    void TakeActionId();
+
     // The last wall this run built, while it is still in the list; null otherwise.
     const TIntwallobj* LastWall() const;
     int LastWallIndex() const { return LastWall() ? lastWallIndex : -1; }
@@ -124,9 +128,6 @@ private:
     // Lays an end cap across the wall's start (end 1) or end (2) and draws it.
     void AddEndCap(TDrawingEdit& edit, Canvas& dc, const TRect& clientRect, int end);
     void DeleteAt(Canvas& dc, const TRect& clientRect, TPoint cursor);
-    // Takes the next action id of the current floor into ownerId and groupId.
-    void TakeActionId();
-
     void SnapEnds(int& startJoin, int& endJoin);
     void OrderEnds(int& startJoin, int& endJoin);
     void ReverseWall();

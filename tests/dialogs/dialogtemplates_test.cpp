@@ -21,6 +21,7 @@
 #include "dialogs/plancustdlg.h"
 #include "dialogs/plandlg.h"
 #include "dialogs/rmpttndlg.h"
+#include "dialogs/roomdlg.h"
 #include "dialogs/savedlg.h"
 #include "dialogs/sdoordlg.h"
 #include "dialogs/strsdlg.h"
@@ -102,6 +103,8 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {23500, [](TWindow* parent) { return std::make_unique<TMaxroomimpdlg>(parent, 23500, 3612, 2880); }},
         {2550, Make<TStrsdlg, 2550>()},
         {3080, Make<TStrsimpdlg, 3080>()},
+        {8000, Make<TRoomdlg, 8000>()},
+        {8500, Make<TRoomimpdlg, 8500>()},
     };
     return classes;
 }

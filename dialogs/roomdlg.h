@@ -1,0 +1,84 @@
+#pragma once
+// The new-fixed-room dialogs, metric and imperial: the room's name, its width and length (offered
+// as the size of the space the click found, CFG/ROOM.CFG), the thickness of its walls and how its
+// size is labelled. The label style goes to CFG/NEWRM.CFG (with colour 0), the thickness to the
+// internal-wall thickness file CFG/PTNM.CFG or CFG/PTNI.CFG; the opener reads the name, the sizes
+// (Width(), Length()) and sizeDisplay.
+#include "platform/dialog.h"
+#include "platform/edit.h"
+#include "platform/radiobutton.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The size-label radios of a fixed-room dialog, in template order: below the name, no sizes, both
+// with arrows, horizontal, vertical.
+class TRoomSizeChoice {
+public:
+    TRoomSizeChoice() = default;
+    explicit TRoomSizeChoice(std::array<TRadioButton*, 5> buttons) : buttons(buttons) {}
+    // Checks the radio of the code CFG/NEWRM.CFG holds (none for a code outside 0..4); returns it.
+    std::int32_t Show();
+    // The code of the first checked radio; 0 (no sizes) when none is.
+    std::int32_t Checked() const;
+    // Stores the code with colour 0 in CFG/NEWRM.CFG; a failed write has been told.
+    static void Store(TDialog& dialog, std::int32_t sizeDisplay);
+
+private:
+    std::array<TRadioButton*, 5> buttons{};
+};
+
+class TRoomdlg : public TDialog {
+public:
+    TRoomdlg(TWindow* parent, int resourceId);
+
+    void SetupWindow() override;
+    void CmOk() override;
+    int HelpContext() const override { return 270; }
+
+    // The sizes typed, in millimetres.
+    std::int32_t Width() const;
+    std::int32_t Length() const;
+
+    std::int32_t sizeDisplay = 0;  // 0 no sizes, 1 below the name, 2 both, 3 horizontal, 4 vertical
+    std::string roomNameText;      // at most 16 characters
+    std::string widthText;         // at most 6
+    std::string lengthText;
+    std::string thicknessText;     // at most 5
+
+private:
+    TEdit* nameEdit;
+    TEdit* widthEdit;
+    TEdit* lengthEdit;
+    TEdit* thicknessEdit;
+    TRoomSizeChoice sizes;
+};
+
+class TRoomimpdlg : public TDialog {
+public:
+    TRoomimpdlg(TWindow* parent, int resourceId);
+
+    void SetupWindow() override;
+    void CmOk() override;
+    int HelpContext() const override { return 270; }
+
+    // The sizes typed, in 1/24 inch: (feet x 12 + inches) x 24 and a proper fraction.
+    std::int32_t Width() const;
+    std::int32_t Length() const;
+
+    std::int32_t sizeDisplay = 0;
+    std::string roomNameText;  // at most 16 characters
+    // Width and length: feet, inches, numerator, denominator (at most 4 characters each).
+    std::array<std::string, 4> widthTexts;
+    std::array<std::string, 4> lengthTexts;
+    // Thickness: inches (4 characters), numerator and denominator (3 each).
+    std::array<std::string, 3> thicknessTexts;
+
+private:
+    TEdit* nameEdit;
+    std::array<TEdit*, 4> widthEdits;
+    std::array<TEdit*, 4> lengthEdits;
+    std::array<TEdit*, 3> thicknessEdits;
+    TRoomSizeChoice sizes;
+};

@@ -1,0 +1,44 @@
+#include "rooms/roomlabels.h"
+
+#include "model/dimensionvalue.h"
+#include "model/drawingstate.h"
+#include "model/textobj.h"
+
+namespace {
+// The texts stand on their anchor, centred over it.
+constexpr int BOTTOM_CENTRE = 6;
+}  // namespace
+
+std::unique_ptr<TTextobj> MakeRoomText(const TRoomTextPlace& place, const std::string& text)
+{
+    const TDrawingState& state = State();
+    auto label = std::make_unique<TTextobj>(place.typeCode);
+    label->floor = state.currentFloor;
+    label->ownerId = place.ownerId;
+    label->groupId = place.groupId;
+    label->penWidth = 1;
+    label->penStyle = 0;
+    label->colour = std::int32_t(state.currentColour);
+    label->x1 = place.at.x;
+    label->y1 = place.at.y;
+    label->x2 = place.x2;
+    label->y2 = place.y2;
+    label->z1 = place.z1;
+    label->SetText(text);
+    label->SetFaceName(state.currentFontFace);
+    label->escapement = place.escapement;
+    label->alignment = BOTTOM_CENTRE;
+    label->fontWeight = state.textWeight;
+    label->fontHeight = place.fontHeight;
+    return label;
+}
+
+std::string RoomSizeText(std::int32_t size)
+{
+    return FormatDimensionValue(size, TDimensionTextForm::Plain);
+}
+
+std::string RoomSizesText(const std::string& width, const std::string& length)
+{
+    return width + " x " + length;
+}
