@@ -250,10 +250,15 @@ int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool)
     }
 
     if (converted > 0) {
+        // Every design room of the floor goes, free space included: the repaint covers them all,
+        // so none is left standing on the screen.
         std::vector<int> rooms;
         for (int i = 0; i < objects.count(); ++i)
-            if (DesignRoomOn(objects[i], state.currentFloor))
+            if (const TRoomobj* room = DesignRoomOn(objects[i], state.currentFloor)) {
                 rooms.push_back(i);
+                area.Add(room->x1, room->y1);
+                area.Add(room->x2, room->y2);
+            }
         edit.RemoveAll(rooms);
         const std::int64_t margin = 2 * std::int64_t(state.unitsPerLogical) * tool.wallWidth;
         tool.editLeft = ClampToInt32(area.minX - margin);

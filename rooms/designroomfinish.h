@@ -14,7 +14,7 @@ class TIntwallobjtool;
 
 // Converts the floor's design rooms with the internal-wall tool, removes the floor's design rooms
 // when any was converted, and leaves the area to repaint in the tool's editLeft .. editBottom
-// (the converted rooms widened by 2 u t; 300000, 0, 0, 300000 when none was). Returns how many
+// (the removed rooms widened by 2 u t; 300000, 0, 0, 300000 when none was). Returns how many
 // rooms were converted. The caller commits the edit.
 int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool);
 

@@ -147,6 +147,9 @@ TEST_F(FinishTest, SpaceRoomsGetNothingAndGoWithTheOthers)
     EXPECT_EQ(DesignRooms(), 0);
     EXPECT_EQ(Walls().size(), 4u);
     EXPECT_EQ(New<TTextobj>().size(), 2u);  // the hall's name and sizes
+    // The repaint takes the free space away from the screen too: all three rooms widened by 2 u t.
+    EXPECT_EQ((std::array<int, 4>{tool.editLeft, tool.editTop, tool.editRight, tool.editBottom}),
+              (std::array<int, 4>{0, 6000, 8000, 1000}));
 }
 
 TEST_F(FinishTest, AFloorOfSpaceRoomsKeepsThemAndStillWritesTheFile)
