@@ -2,10 +2,10 @@
 
 #include "dialogs/dialogsettings.h"
 #include "dialogs/imperial.h"
+#include "dialogs/roomsizechoice.h"
 #include "model/drawingstate.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 
@@ -18,12 +18,6 @@ constexpr TWholeNumberRange METRIC_THICKNESS{25, 900, "millimetres"};
 constexpr TWholeNumberRange INCHES{1, 30, "inches"};
 constexpr TWholeNumberRange NUMERATOR{0, 7};
 constexpr TWholeNumberRange DENOMINATOR{0, 8};
-
-TEdit* Validated(TEdit* edit, const TWholeNumberRange& range)
-{
-    edit->SetValidator(std::make_unique<TWholeNumberValidator>(range));
-    return edit;
-}
 
 // Reads the file again, puts the thickness in the current floor's place and writes all three; on a
 // floor the file holds no thickness for nothing is written.
@@ -47,7 +41,7 @@ const std::int32_t* StoredThickness(TRoomWallSettings& settings)
 
 TRmpttndlg::TRmpttndlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    thicknessEdit = Validated(Create<TEdit>(21001, THICKNESS_LIMIT), METRIC_THICKNESS);
+    thicknessEdit = ValidatedEdit(Create<TEdit>(21001, THICKNESS_LIMIT), METRIC_THICKNESS);
 }
 
 void TRmpttndlg::SetupWindow()
@@ -69,9 +63,9 @@ void TRmpttndlg::CmOk()
 
 TRmpttnimpdlg::TRmpttnimpdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    inchEdit = Validated(Create<TEdit>(21501, THICKNESS_LIMIT), INCHES);
-    numeratorEdit = Validated(Create<TEdit>(21502, FRACTION_LIMIT), NUMERATOR);
-    denominatorEdit = Validated(Create<TEdit>(21503, FRACTION_LIMIT), DENOMINATOR);
+    inchEdit = ValidatedEdit(Create<TEdit>(21501, THICKNESS_LIMIT), INCHES);
+    numeratorEdit = ValidatedEdit(Create<TEdit>(21502, FRACTION_LIMIT), NUMERATOR);
+    denominatorEdit = ValidatedEdit(Create<TEdit>(21503, FRACTION_LIMIT), DENOMINATOR);
 }
 
 void TRmpttnimpdlg::SetupWindow()

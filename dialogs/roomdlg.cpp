@@ -4,8 +4,6 @@
 #include "dialogs/imperial.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
-#include "platform/filtervalidator.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 
@@ -20,7 +18,6 @@ constexpr int IMPERIAL_SIZE_LIMIT = 5;
 constexpr int THICKNESS_INCH_LIMIT = 5;
 constexpr int THICKNESS_FRACTION_LIMIT = 4;
 
-constexpr char NAME_CHARACTERS[] = "A-Za-z0-9, ";
 constexpr TWholeNumberRange ROOM_SIZE{400, 30001, "millimetres"};
 constexpr TWholeNumberRange WALL_THICKNESS{10, 1001, "millimetres"};
 constexpr TWholeNumberRange ROOM_FEET{1, 61, "feet"};
@@ -28,21 +25,6 @@ constexpr TWholeNumberRange INCHES{0, 11, "inches"};
 constexpr TWholeNumberRange NUMERATOR{0, 7};
 constexpr TWholeNumberRange DENOMINATOR{0, 8};
 constexpr TWholeNumberRange WALL_INCHES{1, 50, "inches"};
-
-// The label style of each size radio, in template order.
-constexpr std::array<std::int32_t, 5> SIZE_CODES = {1, 0, 2, 3, 4};
-
-TEdit* Validated(TEdit* edit, const TWholeNumberRange& range)
-{
-    edit->SetValidator(std::make_unique<TWholeNumberValidator>(range));
-    return edit;
-}
-
-TEdit* NameEdit(TEdit* edit)
-{
-    edit->SetValidator(std::make_unique<TFilterValidator>(NAME_CHARACTERS));
-    return edit;
-}
 
 // The ranges of the feet, inches, numerator and denominator edits of one length.
 constexpr std::array<TWholeNumberRange, 4> FEET_FIELDS = {ROOM_FEET, INCHES, NUMERATOR, DENOMINATOR};
@@ -71,10 +53,14 @@ std::array<std::string, N> Texts(const std::array<TEdit*, N>& edits, int limit)
     return texts;
 }
 
-std::int32_t FeetValue(const std::array<std::string, 4>& texts)
+// Keeps the label style in CFG/NEWRM.CFG with colour 0 (a fixed room has no colour); a failed write
+// has been told.
+void StoreSizeDisplay(TDialog& dialog, std::int32_t sizeDisplay)
 {
-    return FeetLength(DecimalValue(texts[0]), DecimalValue(texts[1]), DecimalValue(texts[2]), DecimalValue(texts[3]),
-                      FractionRule::Proper);
+    TNewRoomSettings settings;
+    settings.sizeDisplay = sizeDisplay;
+    settings.colourChoice = 0;
+    StoreSettings(dialog, settings);
 }
 
 // Rewrites the internal-wall thickness file of the unit system; a failed write has been told.
@@ -82,45 +68,19 @@ void StoreThickness(TDialog& dialog, int unitSystem, std::int32_t thickness)
 {
     TInternalWallSettings settings;
     settings.thickness = thickness;
-    StoreSettings(dialog, SettingsFileName<TInternalWallSettings>(unitSystem), FormatSettings(settings));
+    StoreSettings(dialog, settings, unitSystem);
 }
 
 }  // namespace
-
-// The size-label radios
-
-std::int32_t TRoomSizeChoice::Show()
-{
-    const std::int32_t stored = ReadSettings<TNewRoomSettings>().sizeDisplay;
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->SetCheck(SIZE_CODES[i] == stored);
-    return stored;
-}
-
-std::int32_t TRoomSizeChoice::Checked() const
-{
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        if (buttons[i]->IsChecked())
-            return SIZE_CODES[i];
-    return 0;
-}
-
-void TRoomSizeChoice::Store(TDialog& dialog, std::int32_t sizeDisplay)
-{
-    TNewRoomSettings settings;
-    settings.sizeDisplay = sizeDisplay;
-    settings.colourChoice = 0;  // a fixed room has no colour
-    StoreSettings(dialog, SettingsFileName<TNewRoomSettings>(), FormatSettings(settings));
-}
 
 // Metric
 
 TRoomdlg::TRoomdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = NameEdit(Create<TEdit>(8001, NAME_LIMIT));
-    widthEdit = Validated(Create<TEdit>(8002, SIZE_LIMIT), ROOM_SIZE);
-    lengthEdit = Validated(Create<TEdit>(8003, SIZE_LIMIT), ROOM_SIZE);
-    thicknessEdit = Validated(Create<TEdit>(8004, THICKNESS_LIMIT), WALL_THICKNESS);
+    nameEdit = RoomNameEdit(Create<TEdit>(8001, NAME_LIMIT));
+    widthEdit = ValidatedEdit(Create<TEdit>(8002, SIZE_LIMIT), ROOM_SIZE);
+    lengthEdit = ValidatedEdit(Create<TEdit>(8003, SIZE_LIMIT), ROOM_SIZE);
+    thicknessEdit = ValidatedEdit(Create<TEdit>(8004, THICKNESS_LIMIT), WALL_THICKNESS);
     std::array<TRadioButton*, 5> radios{};
     for (std::size_t i = 0; i < radios.size(); ++i)
         radios[i] = Create<TRadioButton>(8005 + int(i));
@@ -146,7 +106,7 @@ void TRoomdlg::CmOk()
     lengthText = lengthEdit->GetText(SIZE_LIMIT);
     thicknessText = thicknessEdit->GetText(THICKNESS_LIMIT);
     sizeDisplay = sizes.Checked();
-    TRoomSizeChoice::Store(*this, sizeDisplay);
+    StoreSizeDisplay(*this, sizeDisplay);
     StoreThickness(*this, METRIC, DecimalValue(thicknessText));
     CloseWindow(IDOK);
 }
@@ -158,14 +118,14 @@ std::int32_t TRoomdlg::Length() const { return DecimalValue(lengthText); }
 
 TRoomimpdlg::TRoomimpdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = NameEdit(Create<TEdit>(8501, NAME_LIMIT));
+    nameEdit = RoomNameEdit(Create<TEdit>(8501, NAME_LIMIT));
     for (std::size_t i = 0; i < FEET_FIELDS.size(); ++i) {
-        widthEdits[i] = Validated(Create<TEdit>(8502 + int(i), IMPERIAL_SIZE_LIMIT), FEET_FIELDS[i]);
-        lengthEdits[i] = Validated(Create<TEdit>(8506 + int(i), IMPERIAL_SIZE_LIMIT), FEET_FIELDS[i]);
+        widthEdits[i] = ValidatedEdit(Create<TEdit>(8502 + int(i), IMPERIAL_SIZE_LIMIT), FEET_FIELDS[i]);
+        lengthEdits[i] = ValidatedEdit(Create<TEdit>(8506 + int(i), IMPERIAL_SIZE_LIMIT), FEET_FIELDS[i]);
     }
-    thicknessEdits = {Validated(Create<TEdit>(8510, THICKNESS_INCH_LIMIT), WALL_INCHES),
-                      Validated(Create<TEdit>(8511, THICKNESS_FRACTION_LIMIT), NUMERATOR),
-                      Validated(Create<TEdit>(8512, THICKNESS_FRACTION_LIMIT), DENOMINATOR)};
+    thicknessEdits = {ValidatedEdit(Create<TEdit>(8510, THICKNESS_INCH_LIMIT), WALL_INCHES),
+                      ValidatedEdit(Create<TEdit>(8511, THICKNESS_FRACTION_LIMIT), NUMERATOR),
+                      ValidatedEdit(Create<TEdit>(8512, THICKNESS_FRACTION_LIMIT), DENOMINATOR)};
     std::array<TRadioButton*, 5> radios{};
     for (std::size_t i = 0; i < radios.size(); ++i)
         radios[i] = Create<TRadioButton>(8513 + int(i));
@@ -195,12 +155,12 @@ void TRoomimpdlg::CmOk()
                       thicknessEdits[1]->GetText(THICKNESS_FRACTION_LIMIT),
                       thicknessEdits[2]->GetText(THICKNESS_FRACTION_LIMIT)};
     sizeDisplay = sizes.Checked();
-    TRoomSizeChoice::Store(*this, sizeDisplay);
+    StoreSizeDisplay(*this, sizeDisplay);
     StoreThickness(*this, IMPERIAL,
                    InchesLength(DecimalValue(thicknessTexts[0]), DecimalValue(thicknessTexts[1]),
                                 DecimalValue(thicknessTexts[2]), FractionRule::Proper));
     CloseWindow(IDOK);
 }
 
-std::int32_t TRoomimpdlg::Width() const { return FeetValue(widthTexts); }
-std::int32_t TRoomimpdlg::Length() const { return FeetValue(lengthTexts); }
+std::int32_t TRoomimpdlg::Width() const { return FeetFieldsLength(widthTexts); }
+std::int32_t TRoomimpdlg::Length() const { return FeetFieldsLength(lengthTexts); }

@@ -4,30 +4,12 @@
 // size is labelled. The label style goes to CFG/NEWRM.CFG (with colour 0), the thickness to the
 // internal-wall thickness file CFG/PTNM.CFG or CFG/PTNI.CFG; the opener reads the name, the sizes
 // (Width(), Length()) and sizeDisplay.
+#include "dialogs/roomsizechoice.h"
 #include "platform/dialog.h"
-#include "platform/edit.h"
-#include "platform/radiobutton.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
-
-// The size-label radios of a fixed-room dialog, in template order: below the name, no sizes, both
-// with arrows, horizontal, vertical.
-class TRoomSizeChoice {
-public:
-    TRoomSizeChoice() = default;
-    explicit TRoomSizeChoice(std::array<TRadioButton*, 5> buttons) : buttons(buttons) {}
-    // Checks the radio of the code CFG/NEWRM.CFG holds (none for a code outside 0..4); returns it.
-    std::int32_t Show();
-    // The code of the first checked radio; 0 (no sizes) when none is.
-    std::int32_t Checked() const;
-    // Stores the code with colour 0 in CFG/NEWRM.CFG; a failed write has been told.
-    static void Store(TDialog& dialog, std::int32_t sizeDisplay);
-
-private:
-    std::array<TRadioButton*, 5> buttons{};
-};
 
 class TRoomdlg : public TDialog {
 public:

@@ -4,8 +4,6 @@
 #include "dialogs/imperial.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
-#include "platform/filtervalidator.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 
@@ -29,40 +27,18 @@ constexpr int NUMERATOR_LIMIT = 5;
 constexpr int DENOMINATOR_LIMIT = 4;
 constexpr std::array<int, 4> IMPERIAL_LIMITS = {FEET_LIMIT, INCH_LIMIT, NUMERATOR_LIMIT, DENOMINATOR_LIMIT};
 
-constexpr char NAME_CHARACTERS[] = "A-Za-z0-9, ";
 constexpr TWholeNumberRange ROOM_SIZE{100, 30001, "millimetres"};
 constexpr std::int32_t NEW_ROOM_MAXIMUM_FEET = 34;
 constexpr TWholeNumberRange INCHES{0, 11, "inches"};
 constexpr TWholeNumberRange NUMERATOR{0, 7};
 constexpr TWholeNumberRange DENOMINATOR{0, 8};
 
-// The label style of each size radio, in template order.
-constexpr std::array<std::int32_t, 5> SIZE_CODES = {1, 0, 2, 3, 4};
-
-TEdit* Validated(TEdit* edit, const TWholeNumberRange& range)
-{
-    edit->SetValidator(std::make_unique<TWholeNumberValidator>(range));
-    return edit;
-}
-
-TEdit* NameEdit(TEdit* edit)
-{
-    edit->SetValidator(std::make_unique<TFilterValidator>(NAME_CHARACTERS));
-    return edit;
-}
-
-std::int32_t ImperialLength(const std::array<std::string, 4>& texts)
-{
-    return FeetLength(DecimalValue(texts[0]), DecimalValue(texts[1]), DecimalValue(texts[2]), DecimalValue(texts[3]),
-                      FractionRule::Proper);
-}
-
 }  // namespace
 
 // The radio groups
 
 TDesignRoomChoices::TDesignRoomChoices(std::array<TRadioButton*, 4> colours, std::array<TRadioButton*, 5> sizes)
-    : colourButtons(colours), sizeButtons(sizes)
+    : colourButtons(colours), sizeChoice(sizes)
 {
 }
 
@@ -70,9 +46,7 @@ void TDesignRoomChoices::Show()
 {
     // The colour is not kept between rooms; the label style is.
     colourButtons[0]->Check();
-    const std::int32_t stored = ReadSettings<TNewRoomSettings>().sizeDisplay;
-    for (std::size_t i = 0; i < sizeButtons.size(); ++i)
-        sizeButtons[i]->SetCheck(SIZE_CODES[i] == stored);
+    sizeChoice.Show();
 }
 
 bool TDesignRoomChoices::Store(TDialog& dialog) const
@@ -83,22 +57,17 @@ bool TDesignRoomChoices::Store(TDialog& dialog) const
             settings.colourChoice = std::int32_t(i) + 1;
             break;
         }
-    settings.sizeDisplay = 0;
-    for (std::size_t i = 0; i < sizeButtons.size(); ++i)
-        if (sizeButtons[i]->IsChecked()) {
-            settings.sizeDisplay = SIZE_CODES[i];
-            break;
-        }
-    return StoreSettings(dialog, SettingsFileName<TNewRoomSettings>(), FormatSettings(settings));
+    settings.sizeDisplay = sizeChoice.Checked();
+    return StoreSettings(dialog, settings);
 }
 
 // Metric
 
 TTroomdlg::TTroomdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = NameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
-    widthEdit = Validated(Create<TEdit>(resourceId + METRIC_WIDTH, SIZE_LIMIT), ROOM_SIZE);
-    lengthEdit = Validated(Create<TEdit>(resourceId + METRIC_LENGTH, SIZE_LIMIT), ROOM_SIZE);
+    nameEdit = RoomNameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
+    widthEdit = ValidatedEdit(Create<TEdit>(resourceId + METRIC_WIDTH, SIZE_LIMIT), ROOM_SIZE);
+    lengthEdit = ValidatedEdit(Create<TEdit>(resourceId + METRIC_LENGTH, SIZE_LIMIT), ROOM_SIZE);
     std::array<TRadioButton*, 4> colours;
     for (std::size_t i = 0; i < colours.size(); ++i)
         colours[i] = Create<TRadioButton>(resourceId + METRIC_COLOURS + int(i));
@@ -143,13 +112,13 @@ TTroomimpdlg::TTroomimpdlg(TWindow* parent, int resourceId) : TTroomimpdlg(paren
 
 TTroomimpdlg::TTroomimpdlg(TWindow* parent, int resourceId, std::int32_t maximumFeet) : TDialog(parent, resourceId)
 {
-    nameEdit = NameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
+    nameEdit = RoomNameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
     const TWholeNumberRange ranges[4] = {{1, maximumFeet, "feet"}, INCHES, NUMERATOR, DENOMINATOR};
     for (std::size_t i = 0; i < widthEdits.size(); ++i)
-        widthEdits[i] = Validated(Create<TEdit>(resourceId + IMPERIAL_WIDTH + int(i), IMPERIAL_LIMITS[i]), ranges[i]);
+        widthEdits[i] = ValidatedEdit(Create<TEdit>(resourceId + IMPERIAL_WIDTH + int(i), IMPERIAL_LIMITS[i]), ranges[i]);
     for (std::size_t i = 0; i < lengthEdits.size(); ++i)
         lengthEdits[i] =
-            Validated(Create<TEdit>(resourceId + IMPERIAL_LENGTH + int(i), IMPERIAL_LIMITS[i]), ranges[i]);
+            ValidatedEdit(Create<TEdit>(resourceId + IMPERIAL_LENGTH + int(i), IMPERIAL_LIMITS[i]), ranges[i]);
     std::array<TRadioButton*, 4> colours;
     for (std::size_t i = 0; i < colours.size(); ++i)
         colours[i] = Create<TRadioButton>(resourceId + IMPERIAL_COLOURS + int(i));
@@ -180,10 +149,10 @@ void TTroomimpdlg::CmOk()
 
 std::int32_t TTroomimpdlg::Width() const
 {
-    return ImperialLength(widthTexts);
+    return FeetFieldsLength(widthTexts);
 }
 
 std::int32_t TTroomimpdlg::Length() const
 {
-    return ImperialLength(lengthTexts);
+    return FeetFieldsLength(lengthTexts);
 }

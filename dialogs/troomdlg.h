@@ -6,9 +6,8 @@
 //
 // The maximum-size dialogs (maxroomdlg.h) are the same dialogs under other resource ids, showing
 // the free size measured at a click: every control id is the resource id plus the same offset.
+#include "dialogs/roomsizechoice.h"
 #include "platform/dialog.h"
-#include "platform/edit.h"
-#include "platform/radiobutton.h"
 
 #include <array>
 #include <cstdint>
@@ -28,7 +27,7 @@ public:
 
 private:
     std::array<TRadioButton*, 4> colourButtons{};
-    std::array<TRadioButton*, 5> sizeButtons{};
+    TRoomSizeChoice sizeChoice;
 };
 
 class TTroomdlg : public TDialog {

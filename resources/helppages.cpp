@@ -144,15 +144,19 @@ key, until the next click. Max DESIGN Room Size: click in a free area and the la
 there between the walls and rooms is offered. The colours of wet areas, bedrooms and other rooms are
 chosen under Customise/DESIGN Room Colours.</p>
 <p>FINISH Design Rooms turns every room of the floor, except those named "space", into internal walls
-with their name and size texts and dimensions.</p>)"},
+with their name and size texts and dimensions. A side that a wall already covers gets no second
+wall, so two rooms side by side get one wall between them; a room edge lying at most 5 mm (5/24 inch)
+from an external wall's inner face is moved onto it. Afterwards the floor's design rooms, those named
+"space" too, are gone.</p>)"},
     {270, "Fixed rooms and the main entry",
      R"(<h2>Fixed rooms</h2>
-<p>Click into the area where the new room goes, near the corner to work from. The space must be
-closed on all four sides by walls or design rooms of the floor in view; otherwise you are told and
-can click again. The dialog offers the size of the space found. Give the room's name (at most 16
-characters), its width and length, the thickness of its walls and how its size is labelled. The
-room is drawn at once in the corner you clicked near: new internal walls close the sides no wall
-covers yet, and its name and size are written in it.</p>
+<p>Click into the area where the new room goes, near the corner to work from. The space is bounded by
+the nearest walls or design rooms of the floor in view straight to the left, right, above and below
+the click; where a side has none you are told and can click again. The dialog offers the size of
+the space found. Give the room's name (at most 16 characters), its width and length, the thickness
+of its walls and how its size is labelled. The room is drawn at once in the corner you clicked
+near: new internal walls close the sides no wall covers yet, and its name and size are written in
+it.</p>
 <h2>Main entry</h2>
 <p>The main entry frame holds one or two doors; choose how many and where they sit in the frame. A
 single door then takes its width and swing from the door dialog.</p>)"},

@@ -1,0 +1,52 @@
+#include "dialogs/roomsizechoice.h"
+
+#include "dialogs/imperial.h"
+#include "model/settingsrecords.h"
+#include "platform/decimaltext.h"
+#include "platform/filtervalidator.h"
+#include "platform/wholenumbervalidator.h"
+
+#include <memory>
+
+namespace {
+
+// The label style of each radio, in template order.
+constexpr std::array<std::int32_t, 5> SIZE_CODES = {1, 0, 2, 3, 4};
+
+constexpr char NAME_CHARACTERS[] = "A-Za-z0-9, ";
+
+}  // namespace
+
+std::int32_t TRoomSizeChoice::Show()
+{
+    const std::int32_t stored = ReadSettings<TNewRoomSettings>().sizeDisplay;
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->SetCheck(SIZE_CODES[i] == stored);
+    return stored;
+}
+
+std::int32_t TRoomSizeChoice::Checked() const
+{
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i]->IsChecked())
+            return SIZE_CODES[i];
+    return 0;
+}
+
+TEdit* ValidatedEdit(TEdit* edit, const TWholeNumberRange& range)
+{
+    edit->SetValidator(std::make_unique<TWholeNumberValidator>(range));
+    return edit;
+}
+
+TEdit* RoomNameEdit(TEdit* edit)
+{
+    edit->SetValidator(std::make_unique<TFilterValidator>(NAME_CHARACTERS));
+    return edit;
+}
+
+std::int32_t FeetFieldsLength(const std::array<std::string, 4>& texts)
+{
+    return FeetLength(DecimalValue(texts[0]), DecimalValue(texts[1]), DecimalValue(texts[2]), DecimalValue(texts[3]),
+                      FractionRule::Proper);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// What the room dialogs (new design room, maximum-size room, new fixed room) share: the five
+// size-label radios in template order (below the name, no sizes, both with arrows, horizontal,
+// vertical) with the label style CFG/NEWRM.CFG keeps, and the edits they set up alike.
+#include "platform/edit.h"
+#include "platform/radiobutton.h"
+#include "platform/wholenumber.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class TRoomSizeChoice {
+public:
+    TRoomSizeChoice() = default;
+    explicit TRoomSizeChoice(std::array<TRadioButton*, 5> buttons) : buttons(buttons) {}
+    // Checks the radio of the label style CFG/NEWRM.CFG holds (none for a code outside 0..4) and
+    // returns the style.
+    std::int32_t Show();
+    // The style of the first checked radio: 1 below the name, 0 no sizes, 2 both, 3 horizontal,
+    // 4 vertical; 0 when none is checked.
+    std::int32_t Checked() const;
+
+private:
+    std::array<TRadioButton*, 5> buttons{};
+};
+
+// The edit with a whole-number validator of the range.
+TEdit* ValidatedEdit(TEdit* edit, const TWholeNumberRange& range);
+// The room-name edit: letters, digits, commas and blanks.
+TEdit* RoomNameEdit(TEdit* edit);
+// A length typed as feet, inches, numerator and denominator, in 1/24 inch (a fraction counts when
+// it is proper).
+std::int32_t FeetFieldsLength(const std::array<std::string, 4>& texts);
