@@ -9,6 +9,7 @@
 #include "model/intwallobj.h"
 #include "model/roomobj.h"
 #include "model/textobj.h"
+#include "rooms/droomobjtool.h"
 #include "rooms/roomobjtool.h"
 
 #include <algorithm>
@@ -141,6 +142,20 @@ TEST_F(RoomWindowTest, AClickWithoutAClosedSpaceIsToldAndTheToolWaits)
     ASSERT_NE(Tool(), nullptr);
     EXPECT_EQ(Tool()->lineDrawn, 0);
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(RoomWindowTest, AClickInADesignRoomTakesTheDesignRoomToolInstead)
+{
+    DrawingWithBox();
+    AddDesignRoom(1200, 3800, 2800, 2200, "den");
+    const std::string found = ReadWholeFile(Path("CFG/ROOM.CFG"));
+    Command(CM_NEWFIXEDROOM);
+    ClickAt(2000, 3000);
+    // No room dialog, no space measured, no wall: the design room is taken up instead.
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/ROOM.CFG")), found);
+    EXPECT_EQ(CountInFile<TIntwallobj>(), 4);
+    EXPECT_NE(dynamic_cast<TDRoomobjtool*>(client->currentTool.get()), nullptr);
 }
 
 TEST_F(RoomWindowTest, ACancelledDialogBuildsNothing)
