@@ -38,7 +38,6 @@ namespace {
 const char* const PICK_TOOL_NAME = "Pick Tool";
 const char* const PICK_TOOL_PROMPT = "Select a function or drawing tool";
 const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
-const char* const NO_DRAWING_OPEN = "No drawing is open - use FILE/NEW or FILE/OPEN first";
 
 }  // namespace
 
@@ -531,8 +530,11 @@ void TClient::CmFloorArea()
 
 void TClient::CmNormalSize()
 {
-    if (DrawingOpen())
-        active->NormalSize();
+    if (!DrawingOpen()) {
+        MessageBox(NO_DRAWING_OPEN, "NORMAL SIZE", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    active->NormalSize();
 }
 
 // Customise and Help

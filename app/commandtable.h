@@ -30,6 +30,9 @@ public:
     virtual bool InPlanView() const = 0;
 };
 
+// What a command that works on the open drawing says when none is open.
+inline constexpr const char* NO_DRAWING_OPEN = "No drawing is open - use FILE/NEW or FILE/OPEN first";
+
 // What a command needs before it runs; without it the command is refused with a message.
 enum class TCommandNeed {
     Nothing,

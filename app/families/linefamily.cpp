@@ -11,8 +11,8 @@
 #include "model/settingsrecords.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
-#include "platform/decimaltext.h"
 #include "platform/inputdialog.h"
+#include "platform/wholenumber.h"
 #include "resources/menus.h"
 #include "tools/lineobjtool.h"
 
@@ -178,13 +178,15 @@ void RunMultilineDialog(TToolSite& site)
     }
     // The lines are spaced by the distance over the count less one: fewer than two lines have no
     // spacing.
-    const int count = DecimalValue(dialog.GetBuffer());
-    if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT) {
+    // The count is a whole number under the typed-number rule: "2.5" is refused, not read as 2.
+    const std::optional<int32_t> count =
+        ReadWholeNumber(dialog.GetBuffer(), {MIN_MULTILINE_COUNT, MAX_MULTILINE_COUNT, nullptr});
+    if (!count) {
         site.Message("A multiline has 2 to 100 lines", "Draw Multilines");
         site.SetPickTool();
         return;
     }
-    site.Tool().libraryFlag = count;
+    site.Tool().libraryFlag = *count;
     site.SetPrompt(MULTILINE_PROMPT);
 }
 

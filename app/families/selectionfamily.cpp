@@ -211,8 +211,10 @@ void PasteCommand(TCommandContext& context)
 void ZoomUp(TCommandContext& context)
 {
     TToolSite* window = context.Window();
-    if (!window || !context.DrawingOpen())
+    if (!window || !context.DrawingOpen()) {
+        context.DialogParent().MessageBox(NO_DRAWING_OPEN, "ZOOM UP", MB_OK | MB_ICONEXCLAMATION);
         return;
+    }
     const TDrawingtool& current = window->Tool();
     const bool zooming = current.kind == KIND_MOVE &&
                          (current.step == STEP_ZOOM_START || current.step == STEP_ZOOM_DRAG);

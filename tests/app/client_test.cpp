@@ -205,6 +205,37 @@ TEST_F(AppTest, FileOpenOfABrokenDrawingReportsItAndLeavesTheFileAlone)
     EXPECT_EQ(ReadWholeFile(Path("DWGS/BROKEN.DB0")), "this is not a drawing\n");
 }
 
+TEST_F(AppTest, AFailedOpenLeavesTheOpenDrawingAsItWas)
+{
+    NewDrawing("KEEP");
+    const std::string kept = ReadWholeFile(Path("DWGS/KEEP.DB0"));
+    const int count = objects().count();
+    WriteWholeFile(Path("DWGS/BROKEN.DB0"), "this is not a drawing\n");
+    Answer("message ok");
+    frame.SetNextChoice("BROKEN");
+    Command(CM_FILEOPEN);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("BROKEN.DB0"), std::string::npos);
+    ASSERT_NE(client->ActiveChild(), nullptr);
+    EXPECT_EQ(state().drawingName, "KEEP");
+    EXPECT_EQ(objects().count(), count);
+    EXPECT_FALSE(objects().LoadFailed());
+    EXPECT_EQ(Window().Caption(), "KEEP.PLN");
+    // The drawing still takes changes: the next write goes to its own file, not the broken one.
+    EXPECT_TRUE(objects().WriteDrawing());
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/KEEP.DB0")), kept);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/BROKEN.DB0")), "this is not a drawing\n");
+}
+
+TEST_F(AppTest, ZoomCommandsWithNoDrawingSaySo)
+{
+    for (int command : {CM_ZOOMUP, CM_NORMALSIZE})
+        Answer("message ok"), Command(command);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "message ZOOM UP | No drawing is open - use FILE/NEW or FILE/OPEN first");
+    EXPECT_EQ(lines[1], "message NORMAL SIZE | No drawing is open - use FILE/NEW or FILE/OPEN first");
+}
+
 TEST_F(AppTest, TheFloorViewsSwitchTheFloorAndTheCaption)
 {
     NewDrawing("FLOORS");

@@ -97,13 +97,14 @@ TEST_F(LineCommandsTest, ImperialLengthsComeFromTheFeetAndInchesDialog)
 
 TEST_F(LineCommandsTest, AMultilineNeedsTwoTo100Lines)
 {
-    for (const char* count : {"1", "101", "none"}) {
+    // A count that is not a whole number is refused whole, not read up to its point.
+    for (const char* count : {"1", "101", "none", "2.5", "\"3 lines\""}) {
         Answer(std::string("input ") + count);
         Answer("message ok");
         Command(CM_MULTILINE);
         EXPECT_EQ(Tool().kind, 21) << count;
     }
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "message Draw Multilines | A multiline has 2 to 100 lines");
 
     Answer("input cancel");
