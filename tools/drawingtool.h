@@ -26,9 +26,6 @@ constexpr int VK_DOWN = 40;
 constexpr int VK_ADD = 107;
 constexpr int VK_SUBTRACT = 109;
 
-// y1 of a line-with-text tool whose drag drew no line.
-constexpr std::int32_t NO_LINE_MARK = 125000;
-
 class TDrawingtool {
 public:
     TDrawingtool();
@@ -101,6 +98,9 @@ public:
     std::int32_t editRight = 0;     // smallest y; other tools give these four words their own names
     std::int32_t editTop = 0;
     std::int32_t editBottom = 0;
+    // A line-with-text tool whose drag drew no line, or whose label could not be asked for or
+    // stored: the window places no label. Kept apart from y1, which a real line can hold.
+    bool noLineText = false;
 
 protected:
     // Model point of a client device point under the window's view mapping (the mapping is left on

@@ -182,9 +182,11 @@ void TLinetool::LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point)
         // A drag of at most two logical units drew no line: the window then skips the text.
         const std::int64_t near = 2LL * State().unitsPerLogical;
         if (std::llabs(std::int64_t(x2) - x1) <= near && std::llabs(std::int64_t(y2) - y1) <= near)
-            y1 = NO_LINE_MARK;
-        else
+            noLineText = true;
+        else {
             y1 = 0;
+            noLineText = false;
+        }
     }
 }
 

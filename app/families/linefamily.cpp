@@ -195,7 +195,7 @@ void RunLineTextDialog(TToolSite& site)
     State().objects.WriteDrawing();
     TLtxtdlg dialog(&site.DialogParent(), 2690);
     if (dialog.Execute() != IDOK) {
-        site.Tool().y1 = NO_LINE_MARK;
+        site.Tool().noLineText = true;
         return;
     }
     // A text of nothing but blanks is written as no text, so the line gets no label rather than
@@ -206,7 +206,7 @@ void RunLineTextDialog(TToolSite& site)
         label.text = dialog.lineText;
     // Without the file the label would be the last line's: no label then.
     if (!StoreSettings(site.DialogParent(), TLineTextSettings::file.metric, FormatLineTextSettings(label)))
-        site.Tool().y1 = NO_LINE_MARK;
+        site.Tool().noLineText = true;
 }
 
 void InputMeasurement(TToolSite& site)

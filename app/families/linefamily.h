@@ -20,7 +20,7 @@ void UseCurrentPen(TCommandContext& context);
 void RunMultilineDialog(TToolSite& site);
 // The line-text dialog of Line + Text: writes CFG/LTEXT.CFG with the text and its side (no text
 // for one of nothing but blanks); when it is not confirmed, or the file cannot be written, the
-// tool's y1 becomes NO_LINE_MARK.
+// tool is marked noLineText.
 void RunLineTextDialog(TToolSite& site);
 // The measurement prompt of a tool in step 21: the length, proposed from the tool's current one,
 // becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1

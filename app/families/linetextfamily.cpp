@@ -23,10 +23,10 @@ public:
         const int before = State().objects.count();
         TToolFamily::LButtonUp(site, point);
         // No line drawn (a drag too short, or a line refused): the tool stays for the next one.
-        if (site.Tool().y1 >= NO_LINE_MARK || State().objects.count() <= before)
+        if (site.Tool().noLineText || State().objects.count() <= before)
             return;
         RunLineTextDialog(site);
-        if (site.Tool().y1 != NO_LINE_MARK) {
+        if (!site.Tool().noLineText) {
             site.CallTool([](TDrawingtool& tool, Canvas& dc, const TRect& rect) { tool.ObjectsAdded(dc, rect, 0, 0); });
         }
         site.SetPickTool();

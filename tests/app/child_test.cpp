@@ -315,7 +315,7 @@ TEST_F(ChildTest, TheLineTextDialogWritesItsSettingsOnlyWhenConfirmed)
 
     Answer("dialog 2690 cancel");
     Child().RunLineDialog(8);
-    EXPECT_EQ(client->currentTool->y1, 125000);
+    EXPECT_TRUE(client->currentTool->noLineText);
     EXPECT_EQ(ReadWholeFile(Path("CFG/LTEXT.CFG")), "2 5/nHELLO");
 }
 

@@ -282,7 +282,7 @@ TEST_F(TextCommandsTest, LineWithTextCancelledKeepsTheLineWithoutALabel)
 TEST_F(TextCommandsTest, LineWithTextWhoseFileCannotBeWrittenGetsNoLabel)
 {
     Command(CM_LINETEXT);
-    Tool().y1 = 0;  // as a drawn line leaves it
+    Tool().noLineText = false;  // as a drawn line leaves it
     // The drawing file, rewritten before the dialog, and then the line text both fail.
     Answer("message ok");
     Answer("dialog 2690 set 2691 WALL ok");
@@ -292,7 +292,7 @@ TEST_F(TextCommandsTest, LineWithTextWhoseFileCannotBeWrittenGetsNoLabel)
     FailNextWrites(0);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[1].find("LTEXT.CFG"), std::string::npos) << lines[1];
-    EXPECT_EQ(Tool().y1, NO_LINE_MARK) << "the window then places no label";
+    EXPECT_TRUE(Tool().noLineText) << "the window then places no label";
 }
 
 class TextStartUpTest : public AppTest {};

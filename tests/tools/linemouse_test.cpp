@@ -107,13 +107,14 @@ TEST_F(LineMouse, AShortDragOfALineWithTextIsMarkedAsNoLine)
     TPoint release = Device(1010, 1010);
     tool.LButtonUp(dc, client, release);
     EXPECT_EQ(objects().count(), 5);
-    EXPECT_EQ(tool.y1, NO_LINE_MARK);
+    EXPECT_TRUE(tool.noLineText);
 
     tool.LButtonDown(dc, client, start.x, start.y);
     release = Device(1015, 1000);
     tool.LButtonUp(dc, client, release);
     EXPECT_EQ(objects().count(), 6);
     EXPECT_EQ(tool.y1, 0);
+    EXPECT_FALSE(tool.noLineText) << "a real line after a short drag gets its label";
 }
 
 // Draws a band, stretches it and releases on the start point, where nothing is committed: the

@@ -217,7 +217,7 @@ TEST_F(LineText, ADraggedLineIsLabelledOnceTheWindowAsks)
     TPoint release = end;
     tool.LButtonUp(dc, client, release);
     ASSERT_EQ(objects().count(), 5);
-    EXPECT_NE(tool.y1, NO_LINE_MARK);
+    EXPECT_FALSE(tool.noLineText);
 
     tool.ObjectsAdded(dc, client, 0, 0);
     ASSERT_EQ(objects().count(), 6);
