@@ -60,6 +60,12 @@ void TStepobjtool::Setup(int width, int stairwellLength, int mode)
         treadCount = height / riserHeight - 1;
         stairRun = ClampToInt32(std::int64_t(treadCount) * treadWidth);
     }
+    // A riser taller than the storey allows leaves a flight of no treads (or fewer): a flat
+    // outline with a run of nothing, or shorter than the landing. Nothing to place.
+    if (treadCount < 1) {
+        outcome = TStairsOutcome::NoTreads;
+        return;
+    }
     outlineShown = 0;
     x1 = 0;
     y1 = 0;

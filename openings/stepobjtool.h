@@ -32,6 +32,7 @@ enum class TStairsOutcome {
     Ready,         // set up: the outline follows the mouse and ENTER places the stair
     NoFloorAbove,  // the floor in view has no floor above it (no floor record, or the top floor)
     BadSettings,   // the riser height or tread width of the settings file is 0 or less
+    NoTreads,      // the riser height is so large that a flight has no tread in the storey
     Placed,        // ENTER has placed the stair
 };
 

@@ -171,6 +171,14 @@ void RunStairsDialog(TToolSite& site)
         site.SetPickTool();
         return;
     }
+    if (tool->outcome == TStairsOutcome::NoTreads) {
+        site.Message("A riser height of " + std::to_string(tool->riserHeight) + " in CFG/" +
+                         SettingsFileName<TStairsSettings>() +
+                         " leaves no treads in this storey - make the riser height smaller",
+                     STAIRS_TITLE);
+        site.SetPickTool();
+        return;
+    }
     if (tool->outcome == TStairsOutcome::BadSettings) {
         site.Message("The riser height and tread width in CFG/" + SettingsFileName<TStairsSettings>() +
                          " must both be above 0",

@@ -121,9 +121,11 @@ void EditLine(TToolSite& site, int index, int edit, TPoint picked)
     TDrawingEdit change;
     change.Modify(index);
     tool.Setup(distance, picked.x, picked.y);
-    change.Commit();
-    if (!ReportRefusal(site, tool))
+    // A refused edit leaves the line as it was: nothing to write, no edit to count.
+    if (!ReportRefusal(site, tool)) {
+        change.Commit();
         site.InvalidateModelArea(WithMargin(change.Area()));
+    }
     site.SetPickTool();
 }
 

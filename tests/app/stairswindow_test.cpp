@@ -178,6 +178,21 @@ TEST_F(StairsWindowTest, ARiserOfZeroIsRefusedNamingTheFile)
     EXPECT_EQ(client->ToolName(), "Pick Tool");
 }
 
+TEST_F(StairsWindowTest, ARiserThatLeavesNoTreadsIsRefusedNamingTheFile)
+{
+    WriteSettings("STAIRSM.CFG", "1300 250");
+    NewDrawing("HOUSE");
+    AddExternalWall(FIRST_FLOOR);
+    const int count = objects().count();
+    Answer("dialog 2550 ok");
+    Answer("message ok");
+    Command(CM_STAIRS);
+    EXPECT_EQ(lines, std::vector<std::string>{"message STAIRS | A riser height of 1300 in CFG/STAIRSM.CFG leaves no "
+                                              "treads in this storey - make the riser height smaller"});
+    EXPECT_EQ(Tool(), nullptr);
+    EXPECT_EQ(objects().count(), count);
+}
+
 TEST_F(StairsWindowTest, AFailedWriteOfTheDrawingStopsTheCommand)
 {
     NewDrawing("HOUSE");

@@ -303,6 +303,7 @@ TEST_F(WallEditWindowTest, ALineIsPickedWhereNoWallIsAndOnlyForLengthAndShorten)
     Click({760, 300});
     EXPECT_EQ(lines.back(), "message NO ACTION | Shorten by less than the length, 3500 - nothing was changed");
     EXPECT_EQ(objects()[4]->x2, 4500);
+    EXPECT_EQ(objects().EditCount(), edits + 1) << "a refused edit is not counted";
 
     // Four logical units off, or a delete: nothing is picked.
     Command(CM_SHORTEN);

@@ -370,6 +370,29 @@ TEST_F(StairsToolTest, ARiserOrTreadOfZeroOrLessIsRefused)
     EXPECT_EQ(tool.outcome, TStairsOutcome::Ready);
 }
 
+TEST_F(StairsToolTest, ARiserThatLeavesNoTreadsIsRefused)
+{
+    // Storey 2550: a riser of 1300 gives a straight flight of 0 treads and a return stair of -1.
+    SetStairsFile("STAIRSM.CFG", "1300 250");
+    for (int mode : {STAIRS_STRAIGHT_FLIGHT, STAIRS_RETURN_LANDING}) {
+        SCOPED_TRACE(mode);
+        tool.outcome = TStairsOutcome::None;
+        SetUp(STAIRS_TOP, mode);
+        EXPECT_EQ(tool.outcome, TStairsOutcome::NoTreads);
+        EnterAt(3000, 2500);
+        EXPECT_EQ(objects().count(), 4);
+    }
+    // One tread is a stair: 2550 / 1275 - 1 for a straight flight, (1275 / 637) - 1 for a return.
+    SetStairsFile("STAIRSM.CFG", "1275 250");
+    SetUp(STAIRS_TOP, STAIRS_STRAIGHT_FLIGHT);
+    EXPECT_EQ(tool.outcome, TStairsOutcome::Ready);
+    EXPECT_EQ(tool.treadCount, 1);
+    SetStairsFile("STAIRSM.CFG", "637 250");
+    SetUp(STAIRS_TOP, STAIRS_RETURN_LANDING);
+    EXPECT_EQ(tool.outcome, TStairsOutcome::Ready);
+    EXPECT_EQ(tool.treadCount, 1);
+}
+
 TEST_F(StairsToolTest, HugeSettingsStayInTheCoordinateRange)
 {
     SetStairsFile("STAIRSM.CFG", "1 2000000000");
