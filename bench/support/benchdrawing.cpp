@@ -123,7 +123,82 @@ std::unique_ptr<TObject> MixedObject(int i, Scatter& s)
     return object;
 }
 
+// One object of the large plan: the metric sheet is 60,000 x 42,000 model units.
+std::unique_ptr<TObject> PlanObject(int i, Scatter& s)
+{
+    const int x = s.Next(60000);
+    const int y = s.Next(42000);
+    const int kind = i % 50;
+    std::unique_ptr<TObject> object;
+    if (kind < 5) {
+        auto arc = std::make_unique<TArcobj>();
+        const int size = 300 + s.Next(1500);
+        arc->x2 = x + size;
+        arc->y2 = y + size;
+        arc->arcStartX = x + size;
+        arc->arcStartY = y + size / 2;
+        arc->arcEndX = x + size / 2;
+        arc->arcEndY = y + size;
+        object = std::move(arc);
+    } else if (kind < 10) {
+        static const char* const names[] = {"Living", "Bed 1", "Kitchen", "Bath", "Hall", "Store"};
+        auto text = std::make_unique<TTextobj>(kind % 2 ? 24 : 4);
+        text->SetText(kind % 3 ? std::to_string(1000 + s.Next(9000)) : names[s.Next(6)]);
+        text->SetFaceName("Arial");
+        text->alignment = kind == 9 ? 5 : 6;
+        text->escapement = kind == 8 ? 2700 : 0;
+        text->fontHeight = 9;
+        text->fontWeight = kind == 7 ? 700 : 400;
+        object = std::move(text);
+    } else if (kind == 10) {
+        object = std::make_unique<TCircleobj>();
+        const int size = 200 + s.Next(800);
+        object->x2 = x + size;
+        object->y2 = y + size;
+    } else {
+        object = std::make_unique<TLineobj>(1);
+        // Mostly along the axes, as walls and fittings are drawn.
+        const int length = 100 + s.Next(3000);
+        switch (s.Next(3)) {
+        case 0:
+            object->x2 = x + length;
+            object->y2 = y;
+            break;
+        case 1:
+            object->x2 = x;
+            object->y2 = y + length;
+            break;
+        default:
+            object->x2 = x + s.Next(3000);
+            object->y2 = y + s.Next(3000);
+            break;
+        }
+        if (i % 97 == 0)
+            object->penWidth = 3;
+        if (i % 89 == 0)
+            object->penStyle = PS_DASH;
+    }
+    object->floor = 50;
+    object->x1 = x;
+    object->y1 = y;
+    object->groupId = i;
+    return object;
+}
+
 }  // namespace
+
+void WritePlanDrawing(int count)
+{
+    TDrawingState& state = State();
+    state.objects.Clear();
+    TDrawingEdit edit(state.objects);
+    AddStartingRecords(edit, state.unitSystem);
+    Scatter s;
+    for (int i = 4; i < count; ++i)
+        edit.Add(PlanObject(i, s));
+    if (!edit.Commit())
+        throw std::runtime_error("cannot write the drawing");
+}
 
 void WriteBenchDrawing(int count)
 {

@@ -7,3 +7,9 @@ constexpr int BENCH_OBJECT_COUNT = 20000;
 // Fills State().objects with the drawing (`count` objects in all) and writes it as the drawing
 // file of State().drawingName. Throws when the file cannot be written.
 void WriteBenchDrawing(int count = BENCH_OBJECT_COUNT);
+
+// A large plan as the repaint benchmarks use it: `count` objects on the ground floor (50) spread
+// over the whole metric sheet, after the four floor records: 78% lines (a tenth of them thick or
+// dashed), 10% arcs, 10% texts (mostly centred, some turned) and 2% circles. Fills State().objects
+// and writes the drawing file of State().drawingName. Throws when the file cannot be written.
+void WritePlanDrawing(int count);

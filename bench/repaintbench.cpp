@@ -1,0 +1,245 @@
+// Repaint speed on large plans (the drawing of WritePlanDrawing, 20,000 and 200,000 objects) in a
+// 1000 x 700 drawing window:
+//  - PlainParse: the drawing file read and every number on it converted, nothing built: the least
+//    any reader of the file does, the yardstick of Read;
+//  - Read: the object list emptied and read back from the drawing file (TList::ReadDrawing);
+//  - ReadPaintZoomed, ReadPaintSheet: a repaint of the whole window as the user gets it (the file
+//    read, the floor painted into the backing image), zoomed in six times so that about a
+//    thirty-sixth of the sheet shows, and at the normal view with the whole sheet and every object;
+//  - OpenPaint: File/Open of the drawing and the repaint that shows it;
+//  - Commit: one edit committed (a line added or taken away and the drawing file rewritten).
+#include <benchmark/benchmark.h>
+
+#include "app/child.h"
+#include "app/client.h"
+#include "app/qt/headlessframe.h"
+#include "app/qt/headlesswindow.h"
+#include "bench/support/benchdrawing.h"
+#include "model/drawingedit.h"
+#include "model/drawingstate.h"
+#include "model/lineobj.h"
+#include "model/list.h"
+#include "model/programdirectory.h"
+#include "model/settingsfile.h"
+#include "tests/support/tempdir.h"
+
+#include <QImage>
+
+#include <charconv>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+const char* const DRAWING = "PLAN";
+
+// A drawing window (1000 x 700, the headless default) on the plan of `count` objects, opened as
+// the user opens it.
+struct PlanWindow {
+    explicit PlanWindow(int count) : count(count)
+    {
+        if (!PrepareProgramDirectory(dir.prefix()))
+            throw std::runtime_error("cannot prepare the program directory");
+        TDrawingState& state = fresh.state();
+        state.programDirectory = dir.prefix();
+        state.drawingName = DRAWING;
+        WritePlanDrawing(count);
+        state.objects.Clear();
+        client = std::make_unique<TClient>(frame);
+        if (!client->OpenDrawing(DRAWING))
+            throw std::runtime_error("cannot open the drawing");
+        Window().ProcessPending();
+    }
+    ~PlanWindow() { client.reset(); }
+
+    TChild& Child() { return *client->ActiveChild(); }
+    HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }
+
+    // The view zoomed in six times about the middle of the sheet.
+    void Zoom()
+    {
+        TDrawingState& state = fresh.state();
+        Child().NormalSize();
+        state.viewExtX = 2000;
+        state.viewExtY = 1400;
+        state.viewOrgX = 5000;
+        state.viewOrgY = 3500;
+        Child().ApplyView();
+        Window().ProcessPending();
+    }
+
+    // Pixels of the backing image that are not background.
+    int DrawnPixels()
+    {
+        const QImage& image = Window().BackingImage();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                drawn += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+        return drawn;
+    }
+
+    int count;
+    TempDir dir;
+    FreshDrawingState fresh;
+    HeadlessFrame frame;
+    std::unique_ptr<TClient> client;
+};
+
+// One plan at a time: the benchmarks of one size run one after the other.
+PlanWindow& Plan(int count)
+{
+    static std::unique_ptr<PlanWindow> plan;
+    if (!plan || plan->count != count) {
+        plan.reset();
+        plan = std::make_unique<PlanWindow>(count);
+    }
+    return *plan;
+}
+
+void BM_PlainParse(benchmark::State& state)
+{
+    PlanWindow& plan = Plan(int(state.range(0)));
+    const std::string path = plan.fresh.state().objects.DrawingPath();
+    for (auto _ : state) {
+        std::string text;
+        if (!ReadTextFile(path, text))
+            state.SkipWithError("the drawing file cannot be read");
+        int64_t sum = 0;
+        int numbers = 0;
+        const char* p = text.data();
+        const char* end = p + text.size();
+        while (p < end) {
+            if (*p == ' ' || *p == '\n') {
+                ++p;
+                continue;
+            }
+            int32_t value = 0;
+            const auto [next, error] = std::from_chars(p, end, value);
+            if (error == std::errc()) {
+                sum += value;
+                ++numbers;
+                p = next;
+            } else {
+                ++p;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+        benchmark::DoNotOptimize(numbers);
+    }
+}
+
+void BM_Read(benchmark::State& state)
+{
+    PlanWindow& plan = Plan(int(state.range(0)));
+    TList& objects = plan.fresh.state().objects;
+    for (auto _ : state) {
+        const TLoadResult result = objects.ReadDrawing();
+        if (!result.ok || objects.count() != plan.count)
+            state.SkipWithError("the drawing did not read back");
+    }
+}
+
+void BM_ReadPaintZoomed(benchmark::State& state)
+{
+    PlanWindow& plan = Plan(int(state.range(0)));
+    plan.Zoom();
+    plan.Child().Refresh(9);
+    if (plan.DrawnPixels() < 10000)
+        state.SkipWithError("the floor was not painted");
+    for (auto _ : state) {
+        plan.Child().Refresh(9);
+        if (plan.fresh.state().objects.count() != plan.count)
+            state.SkipWithError("the drawing did not read back");
+    }
+}
+
+void BM_ReadPaintSheet(benchmark::State& state)
+{
+    PlanWindow& plan = Plan(int(state.range(0)));
+    plan.Child().NormalSize();
+    plan.Window().ProcessPending();
+    plan.Child().Refresh(9);
+    if (plan.DrawnPixels() < 10000)
+        state.SkipWithError("the floor was not painted");
+    for (auto _ : state) {
+        plan.Child().Refresh(9);
+        if (plan.fresh.state().objects.count() != plan.count)
+            state.SkipWithError("the drawing did not read back");
+    }
+}
+
+void BM_OpenPaint(benchmark::State& state)
+{
+    PlanWindow& plan = Plan(int(state.range(0)));
+    TDrawingState& drawing = plan.fresh.state();
+    for (auto _ : state) {
+        // Nothing to save before the drawing is opened again.
+        state.PauseTiming();
+        drawing.objects.Clear();
+        state.ResumeTiming();
+        if (!plan.client->OpenDrawing(DRAWING))
+            state.SkipWithError("the drawing did not open");
+        plan.Window().ProcessPending();
+    }
+    if (drawing.objects.count() != plan.count || plan.DrawnPixels() < 10000)
+        state.SkipWithError("the drawing was not shown");
+}
+
+void BM_Commit(benchmark::State& state)
+{
+    PlanWindow& plan = Plan(int(state.range(0)));
+    TList& objects = plan.fresh.state().objects;
+    objects.ReadDrawing();
+    bool added = false;
+    for (auto _ : state) {
+        TDrawingEdit edit(objects);
+        if (added) {
+            edit.Remove(objects.count() - 1);
+        } else {
+            auto line = std::make_unique<TLineobj>(1);
+            line->floor = 50;
+            line->x1 = 30000;
+            line->y1 = 21000;
+            line->x2 = 33000;
+            line->y2 = 21000;
+            edit.Add(std::move(line));
+        }
+        added = !added;
+        if (!edit.Commit())
+            state.SkipWithError("the drawing was not written");
+    }
+    if (added) {
+        TDrawingEdit edit(objects);
+        edit.Remove(objects.count() - 1);
+        edit.Commit();
+    }
+}
+
+void Sizes(benchmark::internal::Benchmark* b)
+{
+    b->Arg(20000)->Unit(benchmark::kMillisecond);
+}
+
+void LargeSizes(benchmark::internal::Benchmark* b)
+{
+    b->Arg(200000)->Unit(benchmark::kMillisecond);
+}
+
+// Grouped by size, so that each plan is made once.
+BENCHMARK(BM_PlainParse)->Apply(Sizes);
+BENCHMARK(BM_Read)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintZoomed)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintSheet)->Apply(Sizes);
+BENCHMARK(BM_OpenPaint)->Apply(Sizes);
+BENCHMARK(BM_Commit)->Apply(Sizes);
+BENCHMARK(BM_PlainParse)->Apply(LargeSizes);
+BENCHMARK(BM_Read)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintZoomed)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheet)->Apply(LargeSizes);
+BENCHMARK(BM_OpenPaint)->Apply(LargeSizes);
+BENCHMARK(BM_Commit)->Apply(LargeSizes);
+
+}  // namespace
