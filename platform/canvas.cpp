@@ -9,12 +9,7 @@ namespace {
 // The isotropic scale as an exact fraction: |scale| = numerator / denominator, with the sign of
 // each axis kept apart. Zero extents (a window with no client area) count as 1 so nothing divides
 // by zero.
-struct IsotropicScale {
-    std::int64_t numerator = 1;
-    std::int64_t denominator = 1;
-    int signX = 1;
-    int signY = 1;
-};
+using IsotropicScale = TMapping::TScale;
 
 IsotropicScale ScaleOf(const TMapping& m)
 {
@@ -97,11 +92,20 @@ double TMapping::ScaleY() const
     return s.signY * double(s.numerator) / double(s.denominator);
 }
 
+TMapping::TScale TMapping::Scale() const
+{
+    return ScaleOf(*this);
+}
+
 TPoint TMapping::ToDevice(TPoint logical) const
+{
+    return ToDevice(logical, ScaleOf(*this));
+}
+
+TPoint TMapping::ToDevice(TPoint logical, const TScale& s) const
 {
     if (identity)
         return logical;
-    IsotropicScale s = ScaleOf(*this);
     return {MapAxis(logical.x, windowOrg.x, viewportOrg.x, s.signX, s.numerator, s.denominator),
             MapAxis(logical.y, windowOrg.y, viewportOrg.y, s.signY, s.numerator, s.denominator)};
 }
@@ -146,6 +150,8 @@ T Canvas::ChangeState(T& field, const T& value)
 void Canvas::SetMapping(const TMapping& newMapping)
 {
     ChangeState(mapping, newMapping);
+    mappingScale = mapping.Scale();
+    mappingScaleX = mapping.ScaleX();
 }
 
 RasterOp Canvas::SetROP2(RasterOp op)
@@ -206,29 +212,69 @@ void Canvas::ResetDeviceClip()
 
 void Canvas::MoveTo(int x, int y)
 {
-    Flush();
+    if (BatchesChains())
+        chainOpen = false;
+    else
+        Flush();
     position = {x, y};
 }
 
 void Canvas::LineTo(int x, int y)
 {
-    if (pendingLine.empty())
+    if (!chainOpen) {
+        chainOpen = true;
+        pendingStarts.push_back(pendingLine.size());
         pendingLine.push_back(position);
+    }
     pendingLine.push_back({x, y});
     position = {x, y};
 }
 
 void Canvas::Flush()
 {
+    chainOpen = false;
     if (pendingLine.empty())
         return;
-    // Move the chain out first: the backend may call back into the canvas.
+    // Move the chains out first: the backend may call back into the canvas.
+    std::vector<TPoint> chains;
+    std::vector<std::size_t> starts;
+    chains.swap(pendingLine);
+    starts.swap(pendingStarts);
+    if (starts.size() == 1)
+        DoPolyline(chains);
+    else
+        DoPolylines(chains, starts);
+    // Keep the buffers' capacity for the next chains.
+    chains.clear();
+    starts.clear();
+    if (pendingLine.empty()) {
+        pendingLine.swap(chains);
+        pendingStarts.swap(starts);
+    }
+}
+
+void Canvas::DoPolylines(const std::vector<TPoint>& points, const std::vector<std::size_t>& starts)
+{
     std::vector<TPoint> chain;
-    chain.swap(pendingLine);
-    DoPolyline(chain);
-    chain.clear();
-    if (pendingLine.empty())
-        pendingLine.swap(chain);  // keep the buffer's capacity for the next chain
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : points.size();
+        chain.assign(points.begin() + std::ptrdiff_t(starts[i]), points.begin() + std::ptrdiff_t(end));
+        DoPolyline(chain);
+    }
+}
+
+std::optional<TRect> Canvas::TextDeviceBox(TPoint, const std::string&, const TFont&, unsigned)
+{
+    return std::nullopt;
+}
+
+std::optional<TRect> Canvas::PaintableArea() const
+{
+    const TPoint size = DeviceSize();
+    if (IsPrinter() || size.x <= 0 || size.y <= 0)
+        return std::nullopt;
+    const TRect surface{0, 0, size.x, size.y};
+    return clipped ? surface.Intersect(clip) : surface;
 }
 
 void Canvas::Polyline(const std::vector<TPoint>& points)

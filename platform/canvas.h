@@ -15,12 +15,17 @@
 //    is clockwise under the y-up mapping). Letters always stand upright, never mirrored.
 //  - A chain of LineTo calls is one polyline, so exclusive-or drawing never hits its corners twice.
 //    The chain is drawn when any other drawing call, a state change, MoveTo or Flush() comes, and
-//    when the canvas is destroyed (every backend calls Flush() in its destructor).
+//    when the canvas is destroyed (every backend calls Flush() in its destructor). Under copy on a
+//    screen or image (where drawing the chains one by one or together gives the same pixels)
+//    MoveTo does not draw the chain: consecutive chains with one pen wait and go to the backend in
+//    one call (DoPolylines), still each its own polyline.
 //  - Drawing a figure twice with RasterOp::Xor or RasterOp::NotXor restores every pixel; the
 //    raster operation applies to text as well.
 #include "platform/geometry.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,7 +96,19 @@ struct TMapping {
     TPoint viewportExt{1, 1};
     friend bool operator==(const TMapping&, const TMapping&) = default;
 
+    // The isotropic scale as an exact fraction, each axis's sign kept apart: worked out once, it
+    // maps any number of points.
+    struct TScale {
+        std::int64_t numerator = 1;
+        std::int64_t denominator = 1;
+        int signX = 1;
+        int signY = 1;
+    };
+
     static TMapping Isotropic(TPoint windowOrg, TPoint windowExt, TPoint viewportOrg, TPoint viewportExt);
+    TScale Scale() const;
+    // ToDevice with the mapping's Scale().
+    TPoint ToDevice(TPoint logical, const TScale& scale) const;
     // Scale factors (device pixels per logical unit, signed) after the isotropic adjustment.
     double ScaleX() const;
     double ScaleY() const;
@@ -110,7 +127,9 @@ public:
     void SetMapping(const TMapping& mapping);
     const TMapping& Mapping() const { return mapping; }
     void ResetMapping() { SetMapping(TMapping{}); }
-    TPoint LPtoDP(TPoint logical) const { return mapping.ToDevice(logical); }
+    TPoint LPtoDP(TPoint logical) const { return mapping.ToDevice(logical, mappingScale); }
+    // Mapping().ScaleX(), kept while the mapping stays.
+    double MappingScaleX() const { return mappingScaleX; }
     TPoint DPtoLP(TPoint device) const { return mapping.ToLogical(device); }
 
     // State; each setter returns the previous value.
@@ -152,6 +171,11 @@ public:
     // the baseline, y the cell height.
     virtual TTextMetrics GetTextMetrics() = 0;
     virtual TPoint GetTextExtent(const std::string& text) = 0;
+    // The device box that TextOut(at.x, at.y, text) would touch with this font and alignment under
+    // the current mapping (letters reaching past their cell included); none when the canvas cannot
+    // tell. The canvas's own font and alignment are left as they are.
+    virtual std::optional<TRect> TextDeviceBox(TPoint at, const std::string& text, const TFont& font,
+                                               unsigned align);
 
     // Draws anything still pending (an unfinished LineTo chain). Backends call it before output.
     void Flush();
@@ -168,10 +192,17 @@ public:
     void ResetDeviceClip();
     bool HasDeviceClip() const { return clipped; }
     const TRect& DeviceClip() const { return clip; }
+    // The device pixels drawing can change: the surface (DeviceSize) within the device clip. None
+    // for a printer (its margins may show what lies beyond the page's size) or a surface of no
+    // known size: then any figure may show.
+    std::optional<TRect> PaintableArea() const;
 
 protected:
     // Backend hooks, called with the state already set. Points are logical.
     virtual void DoPolyline(const std::vector<TPoint>& points) = 0;
+    // Several polylines drawn with one state, in order; `starts` holds the index in `points` of
+    // each one's first point. The default draws them one by one with DoPolyline.
+    virtual void DoPolylines(const std::vector<TPoint>& points, const std::vector<std::size_t>& starts);
     virtual void DoPolygon(const std::vector<TPoint>& points) = 0;
     virtual void DoRectangle(const TRect& box) = 0;
     virtual void DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight) = 0;
@@ -191,6 +222,8 @@ private:
     T ChangeState(T& field, const T& value);
 
     TMapping mapping;
+    TMapping::TScale mappingScale;  // mapping.Scale()
+    double mappingScaleX = 1.0;
     RasterOp rop = RasterOp::Copy;
     TPen pen;
     TBrush brush;
@@ -198,8 +231,15 @@ private:
     unsigned textAlign = TA_LEFT | TA_TOP;
     TColor textColour = 0;
     TColor bkColour = 0xFFFFFF;
+    // True when MoveTo may leave the chains drawn so far waiting (see the senses above).
+    bool BatchesChains() const { return rop == RasterOp::Copy && !IsPrinter(); }
+
     TPoint position;
-    std::vector<TPoint> pendingLine;  // the open LineTo chain, first point included
+    // The LineTo chains waiting to be drawn, first points included, one after the other;
+    // pendingStarts holds where each begins. A MoveTo ends the chain: the next LineTo starts one.
+    std::vector<TPoint> pendingLine;
+    std::vector<std::size_t> pendingStarts;
+    bool chainOpen = false;
     bool clipped = false;
     TRect clip;
 };

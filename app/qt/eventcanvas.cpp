@@ -59,6 +59,12 @@ void EventCanvas::DoPolyline(const std::vector<TPoint>& points)
     ImageCanvas::DoPolyline(points);
 }
 
+void EventCanvas::DoPolylines(const std::vector<TPoint>& points, const std::vector<std::size_t>& starts)
+{
+    Touch(points);
+    ImageCanvas::DoPolylines(points, starts);
+}
+
 void EventCanvas::DoPolygon(const std::vector<TPoint>& points)
 {
     Touch(points);

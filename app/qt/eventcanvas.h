@@ -20,6 +20,7 @@ public:
 
 protected:
     void DoPolyline(const std::vector<TPoint>& points) override;
+    void DoPolylines(const std::vector<TPoint>& points, const std::vector<std::size_t>& starts) override;
     void DoPolygon(const std::vector<TPoint>& points) override;
     void DoRectangle(const TRect& box) override;
     void DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight) override;

@@ -1,6 +1,7 @@
 #include "platform/qt/qtcanvas.h"
 
 #include "platform/qt/programtext.h"
+#include "platform/qt/shapedtextcache.h"
 
 #include <QPaintDevice>
 #include <QPainterPath>
@@ -106,10 +107,25 @@ double ParameterOfRay(double degrees, double halfWidth, double halfHeight)
     return t;
 }
 
+// True for a text a kept layout draws exactly as drawText would: one without control characters
+// (a tab, a line break, the string separator U+009C), whose handling the two may differ in.
+bool LaysOutItself(const std::string& text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+    });
+}
+
 }  // namespace
 
 QtCanvas::QtCanvas(QPaintDevice& device, bool printer) : printer(printer)
 {
+    // A canvas serves one repaint (or one event): the texts it lays out are kept while it does.
+    ShapedTextCache::Instance().NewRepaint();
+    // Asked of the device once: they do not change while the canvas draws.
+    deviceSize = {device.width(), device.height()};
+    deviceDpi = {device.logicalDpiX(), device.logicalDpiY()};
     // A device without a paint engine (a null image) is left alone: the canvas draws nothing.
     if (device.paintEngine() && painter.begin(&device)) {
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -133,14 +149,12 @@ void QtCanvas::Finish()
 
 TPoint QtCanvas::DeviceSize() const
 {
-    const QPaintDevice* device = painter.device();
-    return device ? TPoint{device->width(), device->height()} : TPoint{};
+    return painter.device() ? deviceSize : TPoint{};
 }
 
 TPoint QtCanvas::DeviceResolution() const
 {
-    const QPaintDevice* device = painter.device();
-    return device ? TPoint{device->logicalDpiX(), device->logicalDpiY()} : TPoint{96, 96};
+    return painter.device() ? deviceDpi : TPoint{96, 96};
 }
 
 void QtCanvas::StateChanged()
@@ -209,17 +223,24 @@ void QtCanvas::ApplyState()
     if (!stateDirty)
         return;
     stateDirty = false;
-    double width = std::fabs(Pen().width * Mapping().ScaleX());
-    penDeviceWidth = std::clamp(RoundToPixel(width), 1, kMaxPenPixels);
+    const int width = std::clamp(RoundToPixel(std::fabs(Pen().width * MappingScaleX())), 1, kMaxPenPixels);
+    if (stateApplied && width == penDeviceWidth && Pen() == appliedPen && Brush() == appliedBrush &&
+        ROP2() == appliedRop)
+        return;
+    penDeviceWidth = width;
     pen = MakePen();
     brush = MakeBrush();
     penVisible = PenVisible();
-    currentFace = -1;
     if (!painter.isActive())
         return;
+    stateApplied = true;
+    appliedPen = Pen();
+    appliedBrush = Brush();
+    appliedRop = ROP2();
     painter.setCompositionMode(XorMode() ? QPainter::RasterOp_SourceXorDestination
                                          : QPainter::CompositionMode_SourceOver);
     painter.setPen(pen);
+    painterHasTextPen = false;
     painter.setBrush(brush);
 }
 
@@ -294,6 +315,7 @@ void QtCanvas::DrawFigure(const QRect& bounds, bool filled, Draw draw)
         });
         return;
     }
+    RestorePen();
     if (!filled)
         painter.setBrush(Qt::NoBrush);
     draw(painter);
@@ -307,6 +329,35 @@ void QtCanvas::DoPolyline(const std::vector<TPoint>& points)
         return;
     const QPolygon& poly = DevicePoints(points);
     DrawFigure(poly.boundingRect(), false, [&](QPainter& p) { p.drawPolyline(poly); });
+}
+
+void QtCanvas::DoPolylines(const std::vector<TPoint>& points, const std::vector<std::size_t>& starts)
+{
+    if (!painter.isActive())
+        return;
+    ApplyState();
+    if (XorMode()) {
+        // One figure at a time, so that each is combined with the device once.
+        Canvas::DoPolylines(points, starts);
+        return;
+    }
+    if (!penVisible)
+        return;
+    // As DrawFigure draws one polyline under copy, for every one of them.
+    RestorePen();
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : points.size();
+        if (end - starts[i] < 2)
+            continue;
+        devicePoints.resize(qsizetype(end - starts[i]));
+        for (std::size_t k = starts[i]; k < end; ++k) {
+            const TPoint d = LPtoDP(points[k]);
+            devicePoints[qsizetype(k - starts[i])] = QPoint(d.x, d.y);
+        }
+        painter.drawPolyline(devicePoints);
+    }
+    painter.setBrush(brush);
 }
 
 void QtCanvas::DoPolygon(const std::vector<TPoint>& points)
@@ -386,13 +437,14 @@ void QtCanvas::DoFillDeviceRect(const TRect& device, TColor colour)
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
 }
 
-const QtCanvas::FaceMetrics& QtCanvas::CurrentFace()
+const QtCanvas::FaceMetrics& QtCanvas::FaceOf(const TFont& f)
 {
-    ApplyState();
-    if (currentFace >= 0)
-        return faces[std::size_t(currentFace)];
-    const TFont& f = Font();
-    int weight = f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000);
+    const int weight = f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000);
+    if (currentFace >= 0) {
+        const FaceMetrics& last = faces[std::size_t(currentFace)];
+        if (last.weight == weight && last.face == f.face)
+            return last;
+    }
     for (std::size_t i = 0; i < faces.size(); ++i) {
         if (faces[i].face == f.face && faces[i].weight == weight) {
             currentFace = int(i);
@@ -414,50 +466,59 @@ const QtCanvas::FaceMetrics& QtCanvas::CurrentFace()
     return faces.back();
 }
 
-double QtCanvas::EmLogical(const FaceMetrics& face) const
+double QtCanvas::EmLogical(const FaceMetrics& face, int h)
 {
-    int h = Font().height;
     if (h < 0)
         return -double(h);
     return (h == 0 ? kDefaultCellHeight : h) / face.cellPerEm;
 }
 
+int QtCanvas::TextPixels(const FaceMetrics& face, int height) const
+{
+    return std::clamp(RoundToPixel(EmLogical(face, height) * std::fabs(MappingScaleX())), kMinPixels, kMaxPixels);
+}
+
 const QtCanvas::DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int pixelSize)
 {
-    for (std::size_t i = deviceFonts.size(); i-- > 0;) {
-        DeviceFont& f = deviceFonts[i];
+    ++fontUse;
+    DeviceFont* oldest = nullptr;
+    for (DeviceFont& f : deviceFonts) {
         if (f.pixelSize == pixelSize && f.weight == face.weight && f.face == face.face) {
-            if (i + 1 != deviceFonts.size())
-                std::rotate(deviceFonts.begin() + std::ptrdiff_t(i), deviceFonts.begin() + std::ptrdiff_t(i) + 1,
-                            deviceFonts.end());
-            return deviceFonts.back();
+            f.lastUse = fontUse;
+            return f;
         }
+        if (!oldest || f.lastUse < oldest->lastUse)
+            oldest = &f;
     }
-    if (deviceFonts.size() >= kDeviceFontCache)
-        deviceFonts.erase(deviceFonts.begin());
     DeviceFont f;
     f.face = face.face;
     f.weight = face.weight;
     f.pixelSize = pixelSize;
+    f.lastUse = fontUse;
     f.font = QFont(ToQString(face.face));
     f.font.setPixelSize(pixelSize);
     f.font.setWeight(QFont::Weight(face.weight));
     f.font.setStyleStrategy(QFont::NoAntialias);
     f.metrics = QFontMetricsF(f.font, painter.device());
-    deviceFonts.push_back(f);
+    // The least recently used font makes room.
+    if (deviceFonts.size() >= kDeviceFontCache && oldest) {
+        *oldest = std::move(f);
+        return *oldest;
+    }
+    deviceFonts.push_back(std::move(f));
     return deviceFonts.back();
 }
 
 TTextMetrics QtCanvas::GetTextMetrics()
 {
     const FaceMetrics& face = CurrentFace();
-    double perPixel = EmLogical(face) / kReferencePixels;
+    double perPixel = EmLogical(face, Font().height) / kReferencePixels;
     TTextMetrics m;
     double cell = (face.metrics.ascent() + face.metrics.descent()) * perPixel;
     m.height = Font().height > 0 ? Font().height : RoundToPixel(cell);
     m.ascent = std::min(m.height, RoundToPixel(face.metrics.ascent() * perPixel));
     m.descent = m.height - m.ascent;
-    m.internalLeading = std::max(0, m.height - RoundToPixel(EmLogical(face)));
+    m.internalLeading = std::max(0, m.height - RoundToPixel(EmLogical(face, Font().height)));
     m.externalLeading = std::max(0, RoundToPixel(face.metrics.leading() * perPixel));
     m.aveCharWidth = RoundToPixel(face.metrics.averageCharWidth() * perPixel);
     m.maxCharWidth = RoundToPixel(face.metrics.maxWidth() * perPixel);
@@ -467,31 +528,35 @@ TTextMetrics QtCanvas::GetTextMetrics()
 TPoint QtCanvas::GetTextExtent(const std::string& text)
 {
     const FaceMetrics& face = CurrentFace();
-    double perPixel = EmLogical(face) / kReferencePixels;
+    double perPixel = EmLogical(face, Font().height) / kReferencePixels;
     int cx = RoundToPixel(face.metrics.horizontalAdvance(ToQString(text)) * perPixel);
     return {cx, GetTextMetrics().height};
 }
 
-void QtCanvas::DoTextOut(TPoint at, const std::string& text)
+QtCanvas::TextPlacement QtCanvas::PlaceText(TPoint at, const std::string& text, const TFont& f, unsigned align,
+                                            bool measure)
 {
-    if (!painter.isActive() || text.empty())
-        return;
-    const FaceMetrics& face = CurrentFace();
-    const double scaleX = Mapping().ScaleX();
+    TextPlacement place;
+    const FaceMetrics& face = FaceOf(f);
+    const double scaleX = MappingScaleX();
     const double scaleY = Mapping().ScaleY();
-    int pixels = std::clamp(RoundToPixel(EmLogical(face) * std::fabs(scaleX)), kMinPixels, kMaxPixels);
-    const DeviceFont& font = DeviceFontFor(face, pixels);
-    QString s = ToQString(text);
+    place.pixels = TextPixels(face, f.height);
+    const DeviceFont& font = DeviceFontFor(face, place.pixels);
+    place.font = &font;
+    if (LaysOutItself(text) && ShapedTextCache::Instance().Enabled())
+        place.shaped = &ShapedTextCache::Instance().Get(font.face, font.pixelSize, font.weight, f.escapement, text,
+                                                       deviceDpi, font.font, painter.device());
 
     // Offsets from the anchor to the start of the baseline, in the text's own frame (x along
-    // the baseline, y towards the foot of the letters). Measuring lays the text out, so it is
-    // done only when the alignment or the exclusive-or cell needs the advance.
-    unsigned align = TextAlignFlags();
+    // the baseline, y towards the foot of the letters). A text with control characters is
+    // measured only when the alignment or the caller needs the advance.
     unsigned horizontal = align & TA_CENTER;
     bool centred = horizontal == TA_CENTER;
-    bool measured = centred || horizontal == TA_RIGHT || XorMode();
-    double advance = measured ? font.metrics.horizontalAdvance(s) : 0;
-    double x = centred ? -advance / 2.0 : horizontal == TA_RIGHT ? -advance : 0;
+    if (place.shaped)
+        place.advance = place.shaped->advance;
+    else if (centred || horizontal == TA_RIGHT || measure)
+        place.advance = font.metrics.horizontalAdvance(ToQString(text));
+    double x = centred ? -place.advance / 2.0 : horizontal == TA_RIGHT ? -place.advance : 0;
     double y;
     switch (align & TA_BASELINE) {
     case TA_BASELINE:
@@ -504,11 +569,11 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
         y = font.metrics.ascent();
         break;
     }
-    QPointF offset(RoundToPixel(x), RoundToPixel(y));
+    place.offset = QPointF(RoundToPixel(x), RoundToPixel(y));
 
     // The escapement turns the baseline from logical +x towards logical -y; map that direction
     // to the device, where the letters stand upright whatever the mapping does to the axes.
-    int e = ((Font().escapement % 3600) + 3600) % 3600;
+    int e = ((f.escapement % 3600) + 3600) % 3600;
     double c, sn;
     switch (e) {
     case 0:
@@ -531,24 +596,81 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
     double dy = -sn * (scaleY < 0 ? -1 : 1);
 
     TPoint anchor = LPtoDP(at);
-    bool upright = dx == 1 && dy == 0;
-    QTransform turn(dx, dy, -dy, dx, anchor.x, anchor.y);
+    place.upright = dx == 1 && dy == 0;
+    place.turn = QTransform(dx, dy, -dy, dx, anchor.x, anchor.y);
+    return place;
+}
+
+std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text, const TFont& font, unsigned align)
+{
+    if (!painter.isActive() || text.empty())
+        return TRect{};  // nothing is drawn
+    if (!LaysOutItself(text) || !ShapedTextCache::Instance().Enabled())
+        return std::nullopt;
+    auto held = [](double v) { return int(std::clamp(v, double(INT_MIN / 2), double(INT_MAX / 2))); };
+
+    // A text far from what can show is left out before it is laid out: no letter reaches beyond
+    // its count of the widest advance (or two ems) from the anchor, in whatever direction it runs,
+    // with two cells and the margin to spare.
+    if (const std::optional<TRect> area = PaintableArea()) {
+        const FaceMetrics& face = FaceOf(font);
+        const int pixels = TextPixels(face, font.height);
+        const DeviceFont& device = DeviceFontFor(face, pixels);
+        const double cellHeight = device.metrics.ascent() + device.metrics.descent();
+        const double reach = double(text.size()) * std::max(device.metrics.maxWidth(), 2.0 * pixels) +
+                             2 * cellHeight + pixels / 2 + 2;
+        const TPoint anchor = LPtoDP(at);
+        const TRect rough{held(anchor.x - reach), held(anchor.y - reach), held(anchor.x + reach) + 1,
+                          held(anchor.y + reach) + 1};
+        if (rough.Intersect(*area).IsEmpty())
+            return rough;
+    }
+
+    TextPlacement place = PlaceText(at, text, font, align, true);
+    // The cell along the advance and the letters' own box (which may reach past it), with the
+    // margin the exclusive-or layer leaves around a text.
+    const QRectF cell(place.offset.x(), place.offset.y() - place.font->metrics.ascent(), place.advance,
+                      place.font->metrics.ascent() + place.font->metrics.descent());
+    const QRectF ink = place.shaped->Ink().translated(place.offset);
+    const QRectF box = place.turn.mapRect(ink.isEmpty() ? cell : cell.united(ink));
+    const double margin = place.pixels / 2 + 2;
+    return TRect{held(std::floor(box.left() - margin)), held(std::floor(box.top() - margin)),
+                 held(std::ceil(box.right() + margin)) + 1, held(std::ceil(box.bottom() + margin)) + 1};
+}
+
+void QtCanvas::DoTextOut(TPoint at, const std::string& text)
+{
+    if (!painter.isActive() || text.empty())
+        return;
+    ApplyState();
+    const TextPlacement place = PlaceText(at, text, Font(), TextAlignFlags(), XorMode());
+    const DeviceFont& font = *place.font;
+    const QPointF offset = place.offset;
+    const QTransform& turn = place.turn;
+    const QPointF anchor(turn.dx(), turn.dy());
     QPen textPen(Effective(TextColor()));
+    // A kept text draws as drawText draws its string.
     auto draw = [&](QPainter& p) {
-        if (upright) {
-            p.drawText(QPointF(anchor.x, anchor.y) + offset, s);
+        if (place.upright) {
+            if (place.shaped)
+                place.shaped->Draw(p, anchor + offset);
+            else
+                p.drawText(anchor + offset, ToQString(text));
         } else {
             QTransform base = p.transform();
             p.setTransform(turn, true);
-            p.drawText(offset, s);
+            if (place.shaped)
+                place.shaped->Draw(p, offset);
+            else
+                p.drawText(offset, ToQString(text));
             p.setTransform(base);
         }
     };
     if (XorMode()) {
         // The text cell, with room for letters that reach past their advance.
-        QRectF cell(offset.x(), offset.y() - font.metrics.ascent(), advance,
+        QRectF cell(offset.x(), offset.y() - font.metrics.ascent(), place.advance,
                     font.metrics.ascent() + font.metrics.descent());
-        ThroughLayer(turn.mapRect(cell).toAlignedRect(), pixels / 2 + 2, [&](QPainter& p) {
+        ThroughLayer(turn.mapRect(cell).toAlignedRect(), place.pixels / 2 + 2, [&](QPainter& p) {
             p.setFont(font.font);
             p.setPen(textPen);
             draw(p);
@@ -556,11 +678,26 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
         return;
     }
     // Setting a font makes the painter look its glyphs up again; texts in a row mostly share one.
-    if (!painterFont.isCopyOf(font.font)) {
+    if (!place.shaped && !painterFont.isCopyOf(font.font)) {
         painter.setFont(font.font);
         painterFont = font.font;
     }
-    painter.setPen(textPen);
+    // Letters take only the pen's colour: the canvas's own pen serves when it has the text's
+    // colour (a text takes its object's pen colour); otherwise the painter keeps the text's pen
+    // until a figure needs the canvas's again, as texts in a row mostly share one colour.
+    const bool canvasPenServes = !painterHasTextPen && penVisible && pen.color() == textPen.color();
+    if (!canvasPenServes && (!painterHasTextPen || painterTextColour != textPen.color())) {
+        painter.setPen(textPen);
+        painterHasTextPen = true;
+        painterTextColour = textPen.color();
+    }
     draw(painter);
-    painter.setPen(pen);
+}
+
+void QtCanvas::RestorePen()
+{
+    if (painterHasTextPen) {
+        painter.setPen(pen);
+        painterHasTextPen = false;
+    }
 }

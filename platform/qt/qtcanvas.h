@@ -16,11 +16,14 @@
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
+#include <QTransform>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 class QPaintDevice;
+struct ShapedText;
 
 class QtCanvas : public Canvas {
 public:
@@ -30,6 +33,8 @@ public:
 
     TTextMetrics GetTextMetrics() override;
     TPoint GetTextExtent(const std::string& text) override;
+    std::optional<TRect> TextDeviceBox(TPoint at, const std::string& text, const TFont& font,
+                                       unsigned align) override;
     bool IsPrinter() const override { return printer; }
     TPoint DeviceSize() const override;
     TPoint DeviceResolution() const override;
@@ -41,6 +46,7 @@ protected:
     QtCanvas(QPaintDevice& device, bool printer);
 
     void DoPolyline(const std::vector<TPoint>& points) override;
+    void DoPolylines(const std::vector<TPoint>& points, const std::vector<std::size_t>& starts) override;
     void DoPolygon(const std::vector<TPoint>& points) override;
     void DoRectangle(const TRect& box) override;
     void DoRoundRect(const TRect& box, int cornerWidth, int cornerHeight) override;
@@ -54,6 +60,8 @@ protected:
     // Ends painting (after drawing anything pending); derived destructors call it before their
     // device goes.
     void Finish();
+    // Gives the painter the canvas's pen again after a text.
+    void RestorePen();
 
 private:
     // Metrics of one face and weight, measured once at a large size without hinting so that the
@@ -70,8 +78,22 @@ private:
         std::string face;
         int weight = 0;
         int pixelSize = 0;
+        unsigned lastUse = 0;
         QFont font;
         QFontMetricsF metrics{QFont()};
+    };
+
+    // Where a text goes on the device: its device font, its layout (none for a text with control
+    // characters, drawn as QPainter::drawText draws it), its advance, the offset from the anchor to
+    // the start of its baseline in the text's own frame, and the turn that places that frame.
+    struct TextPlacement {
+        const DeviceFont* font = nullptr;
+        ShapedText* shaped = nullptr;
+        int pixels = 0;
+        double advance = 0;
+        QPointF offset;
+        QTransform turn;
+        bool upright = true;
     };
 
     bool XorMode() const { return !printer && ROP2() != RasterOp::Copy; }
@@ -93,19 +115,37 @@ private:
     template <typename Draw>
     void ThroughLayer(const QRect& bounds, int margin, Draw draw);
 
-    const FaceMetrics& CurrentFace();
-    double EmLogical(const FaceMetrics& face) const;  // the em height in logical units
+    const FaceMetrics& FaceOf(const TFont& font);
+    const FaceMetrics& CurrentFace() { return FaceOf(Font()); }
+    // The em height in logical units of a font of this face and height.
+    static double EmLogical(const FaceMetrics& face, int height);
+    // The pixel size a font of this face and height is drawn at under the current mapping.
+    int TextPixels(const FaceMetrics& face, int height) const;
     const DeviceFont& DeviceFontFor(const FaceMetrics& face, int pixelSize);
+    // measure: the advance is needed even when the alignment does not ask for it.
+    TextPlacement PlaceText(TPoint at, const std::string& text, const TFont& font, unsigned align, bool measure);
 
     QPainter painter;
     bool printer;
 
     bool stateDirty = true;
+    // What the painter was last given: a state change that leaves these as they are (a font or
+    // alignment, or a pen selected again after another object's) gives it nothing new.
+    bool stateApplied = false;
+    TPen appliedPen;
+    TBrush appliedBrush;
+    RasterOp appliedRop = RasterOp::Copy;
     QPen pen;
     QBrush brush;
     bool penVisible = true;
     int penDeviceWidth = 1;
     QFont painterFont;  // the device font last given to the painter
+    // True while the painter holds the pen of the last text (painterTextColour) rather than `pen`.
+    bool painterHasTextPen = false;
+    QColor painterTextColour;
+    TPoint deviceSize;
+    TPoint deviceDpi;
+    unsigned fontUse = 0;
 
     QPolygon devicePoints;
     QImage layer;

@@ -1,0 +1,212 @@
+#include "platform/qt/shapedtextcache.h"
+
+#include "platform/qt/programtext.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QGlyphRun>
+#include <QPaintDevice>
+#include <QTextLine>
+#include <QTextOption>
+
+#include <functional>
+
+namespace {
+
+ShapedTextCache*& ProgramCache()
+{
+    static ShapedTextCache* cache = nullptr;
+    return cache;
+}
+
+// The layouts hold fonts of the application's font database: they go before it does.
+void ClearProgramCache()
+{
+    delete ProgramCache();
+    ProgramCache() = nullptr;
+}
+
+// Drawing a text's glyphs gives the pixels drawText gives while the glyphs come from Qt's glyph
+// cache: below its size limit (QT_MAX_CACHED_GLYPH_SIZE, 64 pixels unless set), or upright or
+// turned by a quarter turn. Beyond it, a text turned otherwise is drawn from its layout.
+bool KeepsLayout(int pixelSize, int escapement)
+{
+    static const int limit = [] {
+        const int set = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
+        return set > 0 ? set : 64;
+    }();
+    return escapement % 900 != 0 && int64_t(pixelSize) * pixelSize >= int64_t(limit) * limit;
+}
+
+void Combine(std::size_t& seed, std::size_t value)
+{
+    seed ^= value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2);
+}
+
+}  // namespace
+
+ShapedText::ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout)
+{
+    // Laid out as QPainter::drawText lays out a string: one line, left to right, no wrapping.
+    auto made = std::make_unique<QTextLayout>(text, font, device);
+    made->setCacheEnabled(true);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    made->setTextOption(option);
+    made->beginLayout();
+    QTextLine line = made->createLine();
+    if (line.isValid())
+        line.setNumColumns(int(text.size()));
+    made->endLayout();
+    if (line.isValid()) {
+        advance = line.horizontalAdvance();
+        lineAscent = line.ascent();
+    }
+    runs = made->glyphRuns();
+    if (keepLayout)
+        layout = std::move(made);
+}
+
+const QRectF& ShapedText::Ink()
+{
+    if (!inkKnown) {
+        inkKnown = true;
+        for (const QGlyphRun& run : runs)
+            ink = ink.united(run.boundingRect());
+        ink.translate(0, -lineAscent);
+    }
+    return ink;
+}
+
+void ShapedText::Draw(QPainter& painter, QPointF baseline) const
+{
+    const QPointF top = baseline - QPointF(0, lineAscent);
+    if (layout) {
+        layout->draw(&painter, top);
+        return;
+    }
+    for (const QGlyphRun& run : runs)
+        painter.drawGlyphRun(top, run);
+}
+
+ShapedTextCache::ShapedTextCache() : table(kTableSize)
+{
+    entries.reserve(kCapacity);
+}
+
+ShapedTextCache& ShapedTextCache::Instance()
+{
+    if (!ProgramCache()) {
+        ProgramCache() = new ShapedTextCache;
+        qAddPostRoutine(ClearProgramCache);
+    }
+    return *ProgramCache();
+}
+
+bool ShapedTextCache::Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,
+                              int escapement, TPoint dpi)
+{
+    return key.pixelSize == pixelSize && key.weight == weight && key.escapement == escapement &&
+           key.dpiX == dpi.x && key.dpiY == dpi.y && key.text == text && key.face == face;
+}
+
+std::size_t ShapedTextCache::FreeSlot(std::size_t hash) const
+{
+    std::size_t i = hash & (kTableSize - 1);
+    while (table[i].entry >= 0)
+        i = (i + 1) & (kTableSize - 1);
+    return i;
+}
+
+void ShapedTextCache::RemoveSlotOf(int32_t entry)
+{
+    std::size_t i = entries[std::size_t(entry)].hash & (kTableSize - 1);
+    while (table[i].entry != entry)
+        i = (i + 1) & (kTableSize - 1);
+    table[i].entry = kRemoved;
+    ++removed;
+}
+
+int32_t ShapedTextCache::TakeUnused()
+{
+    for (std::size_t looked = 0; looked < entries.size(); ++looked) {
+        const std::size_t i = hand;
+        hand = (hand + 1) % entries.size();
+        if (entries[i].generation != generation)
+            return int32_t(i);
+    }
+    return -1;
+}
+
+void ShapedTextCache::Rebuild()
+{
+    for (Slot& slot : table)
+        slot = Slot{};
+    removed = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        table[FreeSlot(entries[i].hash)] = Slot{entries[i].hash, int32_t(i)};
+}
+
+ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int weight, int escapement,
+                                 const std::string& text, TPoint dpi, const QFont& font, QPaintDevice* device)
+{
+    if (last && Matches(last->key, face, text, pixelSize, weight, escapement, dpi)) {
+        last->generation = generation;
+        return *last->shaped;
+    }
+    std::size_t hash = std::hash<std::string_view>()(text);
+    Combine(hash, std::hash<std::string_view>()(face));
+    Combine(hash, std::size_t(uint32_t(pixelSize)) << 32 | uint32_t(weight));
+    Combine(hash, std::size_t(uint32_t(escapement)));
+    Combine(hash, std::size_t(uint32_t(dpi.x)) << 32 | uint32_t(dpi.y));
+    for (std::size_t i = hash & (kTableSize - 1); table[i].entry != kEmpty; i = (i + 1) & (kTableSize - 1)) {
+        const Slot& slot = table[i];
+        if (slot.entry < 0 || slot.hash != hash)
+            continue;
+        Entry& entry = entries[std::size_t(slot.entry)];
+        if (Matches(entry.key, face, text, pixelSize, weight, escapement, dpi)) {
+            entry.generation = generation;
+            last = &entry;
+            return *entry.shaped;
+        }
+    }
+
+    Entry made{Key{face, text, pixelSize, weight, escapement, dpi.x, dpi.y}, hash,
+               std::make_unique<ShapedText>(ToQString(text), font, device, KeepsLayout(pixelSize, escapement)),
+               generation};
+    ++shaped;
+    int32_t place;
+    if (entries.size() < kCapacity) {
+        place = int32_t(entries.size());
+        entries.push_back(std::move(made));
+    } else if ((place = TakeUnused()) >= 0) {
+        RemoveSlotOf(place);
+        entries[std::size_t(place)] = std::move(made);
+    } else {
+        spare = std::move(made);
+        last = &spare;
+        return *spare.shaped;
+    }
+    if (removed > kTableSize / 4) {
+        Rebuild();  // puts the new entry in too
+    } else {
+        Slot& slot = table[FreeSlot(hash)];
+        if (slot.entry == kRemoved)
+            --removed;
+        slot = Slot{hash, place};
+    }
+    last = &entries[std::size_t(place)];
+    return *last->shaped;
+}
+
+void ShapedTextCache::Clear()
+{
+    last = nullptr;
+    entries.clear();
+    for (Slot& slot : table)
+        slot = Slot{};
+    removed = 0;
+    hand = 0;
+    spare = Entry{};
+}

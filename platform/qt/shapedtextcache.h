@@ -1,0 +1,118 @@
+#pragma once
+// Texts laid out once for drawing: the glyphs of a string in one device font, with its advance and
+// the box its letters cover, kept between repaints so that a text seen before is not shaped again.
+// Drawing a kept layout gives the same pixels as QPainter::drawText of the string with the font.
+//
+// The cache holds at most kCapacity texts (well under a kilobyte each). An entry used since the
+// last repaint began (NewRepaint) is never put out for another: when all are, a new text is laid
+// out in a spare place that holds it until the next one, so that measuring a text and drawing it
+// still shape it once.
+#include "platform/geometry.h"
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QList>
+#include <QRectF>
+#include <QTextLayout>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+
+struct ShapedText {
+    // The glyphs as the layout placed them, the baseline `lineAscent` below the top; and, for a
+    // text that drawing the glyphs would not draw as drawText does (a large text turned by other
+    // than a quarter turn), the layout itself.
+    QList<QGlyphRun> runs;
+    std::unique_ptr<QTextLayout> layout;
+    double advance = 0;     // along the baseline, device pixels
+    double lineAscent = 0;  // the layout's baseline below its top
+    // The letters' box relative to the start of the baseline (y downwards), found when first asked.
+    bool inkKnown = false;
+    QRectF ink;
+
+    // keepLayout: drawn from the layout rather than its glyphs.
+    ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout);
+    // The box of the letters, relative to the start of the baseline.
+    const QRectF& Ink();
+    // Draws the text with its baseline starting at `baseline`, with the painter's pen.
+    void Draw(QPainter& painter, QPointF baseline) const;
+};
+
+class ShapedTextCache {
+public:
+    static constexpr std::size_t kCapacity = 16384;
+
+    ShapedTextCache();
+
+    // The cache of the program (the GUI thread's); emptied when the application object goes.
+    static ShapedTextCache& Instance();
+
+    // The layout of `text` in `font` (a device font, one pixel size) for `device`, of resolution
+    // `dpi`; escapement is part of the key as the font's turn. The reference stays valid until
+    // the next call.
+    ShapedText& Get(const std::string& face, int pixelSize, int weight, int escapement, const std::string& text,
+                    TPoint dpi, const QFont& font, QPaintDevice* device);
+    // A repaint begins: entries used from now on are kept until it ends.
+    void NewRepaint() { ++generation; }
+    // Off: canvases draw every text with QPainter::drawText, laying it out afresh each time (for
+    // comparing the two ways of drawing).
+    void SetEnabled(bool on) { enabled = on; }
+    bool Enabled() const { return enabled; }
+    void Clear();
+    std::size_t Size() const { return entries.size(); }
+    // Layouts made so far, for tests: a text found in the cache makes none.
+    std::size_t Shaped() const { return shaped; }
+
+private:
+    struct Key {
+        std::string face;
+        std::string text;
+        int pixelSize = 0;
+        int weight = 0;
+        int escapement = 0;
+        int dpiX = 0;
+        int dpiY = 0;
+    };
+    struct Entry {
+        Key key;
+        std::size_t hash = 0;
+        std::unique_ptr<ShapedText> shaped;
+        unsigned generation = 0;
+    };
+    // A place of the open-addressed table: the entry's index, and its hash to compare first.
+    struct Slot {
+        std::size_t hash = 0;
+        int32_t entry = kEmpty;
+    };
+    static constexpr int32_t kEmpty = -1;
+    static constexpr int32_t kRemoved = -2;
+    static constexpr std::size_t kTableSize = kCapacity * 2;  // a power of two
+
+    static bool Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,
+                        int escapement, TPoint dpi);
+    // The slot of an entry's hash to put it in (after any removed ones on its way).
+    std::size_t FreeSlot(std::size_t hash) const;
+    void RemoveSlotOf(int32_t entry);
+    // Takes the entry the clock reaches first that no one used since the repaint began; -1 when
+    // all have been.
+    int32_t TakeUnused();
+    void Rebuild();
+
+    std::vector<Entry> entries;
+    std::vector<Slot> table;
+    std::size_t removed = 0;  // places marked kRemoved
+    std::size_t hand = 0;     // where the clock looks for an unused entry next
+    Entry spare;              // the text laid out while every entry is in use
+    Entry* last = nullptr;    // the entry (or the spare) the last call gave: a text measured is
+                              // drawn next
+    unsigned generation = 0;
+    std::size_t shaped = 0;
+    bool enabled = true;
+};

@@ -1,0 +1,232 @@
+// Texts drawn from the shaped-text cache against texts laid out afresh by QPainter::drawText (the
+// cache switched off), and what the cache keeps: a text is shaped once however often it is
+// measured and drawn.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/qt/imagecanvas.h"
+#include "platform/qt/shapedtextcache.h"
+#include "tests/platform/pixelhelpers.h"
+
+namespace {
+
+constexpr int W = 400;
+constexpr int H = 300;
+
+struct TextCase {
+    std::string text;
+    TFont font;
+    unsigned align;
+};
+
+std::vector<TextCase> TextCases()
+{
+    const std::vector<std::string> texts = {"Living 4500", "Bed 2 ", "3000", "W.C.", "\xC4rger \xE9t\xE9 fi ffl",
+                                            "x", "(12 x 4)", "  spaced  "};
+    const unsigned aligns[] = {TA_CENTER | TA_BOTTOM, TA_LEFT | TA_TOP, TA_RIGHT | TA_BASELINE, TA_CENTER | TA_TOP};
+    // 4000 x 3000 logical units in 400 x 300 pixels: a height of 10 units is about a pixel.
+    const int heights[] = {30, 90, 250, 700, 1200, -400};
+    const int escapements[] = {0, 900, 1800, 2700, 3150, 125, -450};
+    std::vector<TextCase> cases;
+    int n = 0;
+    for (const std::string& face : {std::string("Arial"), std::string("DejaVu Sans")})
+        for (int height : heights)
+            for (int escapement : escapements)
+                for (int weight : {400, 700}) {
+                    ++n;
+                    cases.push_back({texts[std::size_t(n) % texts.size()], TFont{face, height, escapement, weight},
+                                     aligns[std::size_t(n) % 4]});
+                }
+    return cases;
+}
+
+// The pens a canvas may hold while it puts out a text in the pen's colour or another.
+std::vector<TPen> Pens()
+{
+    return {{0x2040F0, 1, PS_SOLID}, {0x2040F0, 1, PS_DASH}, {0x2040F0, 60, PS_SOLID}, {0x2040F0, 30, PS_DOT},
+            {0x2040F0, 1, PS_NULL}, {0x00AA00, 1, PS_SOLID}};
+}
+
+QImage DrawTexts(const std::vector<TextCase>& cases, const TPen& pen, RasterOp op, const QImage& background)
+{
+    QImage image = background.copy();
+    ImageCanvas dc(image);
+    dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+    dc.SetROP2(op);
+    dc.SelectPen(pen);
+    dc.SetTextColor(0x2040F0);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        dc.SelectFont(cases[i].font);
+        dc.SetTextAlign(cases[i].align);
+        // Spread over the window, some across its edges; a line between texts makes the painter
+        // take the canvas's pen back.
+        const int x = int(i * 397 % 4600) - 300;
+        const int y = int(i * 211 % 3400) - 200;
+        dc.TextOut(x, y, cases[i].text);
+        if (i % 3 == 0) {
+            dc.MoveTo(x, y);
+            dc.LineTo(x + 150, y + 40);
+        }
+    }
+    return image;
+}
+
+class CanvasText : public ::testing::Test {
+protected:
+    void TearDown() override { ShapedTextCache::Instance().SetEnabled(true); }
+};
+
+}  // namespace
+
+TEST_F(CanvasText, KeptLayoutsDrawAsDrawTextUnderEveryPen)
+{
+    const std::vector<TextCase> cases = TextCases();
+    const QImage background = PlainImage(W, H, 0xFFFFFF);
+    for (const TPen& pen : Pens()) {
+        ShapedTextCache::Instance().SetEnabled(false);
+        const QImage laidOutAfresh = DrawTexts(cases, pen, RasterOp::Copy, background);
+        ShapedTextCache::Instance().SetEnabled(true);
+        const QImage fromCache = DrawTexts(cases, pen, RasterOp::Copy, background);
+        ASSERT_FALSE(SamePixels(fromCache, background));
+        EXPECT_TRUE(SamePixels(fromCache, laidOutAfresh))
+            << CountDifferent(fromCache, laidOutAfresh) << " pixels differ, pen " << pen.colour << "/" << pen.width
+            << "/" << pen.style;
+        // Drawn again from what the cache kept.
+        EXPECT_TRUE(SamePixels(DrawTexts(cases, pen, RasterOp::Copy, background), laidOutAfresh));
+    }
+}
+
+TEST_F(CanvasText, KeptLayoutsDrawAsDrawTextUnderExclusiveOr)
+{
+    const std::vector<TextCase> cases = TextCases();
+    const QImage background = PatternImage(W, H);
+    for (RasterOp op : {RasterOp::Xor, RasterOp::NotXor}) {
+        ShapedTextCache::Instance().SetEnabled(false);
+        const QImage laidOutAfresh = DrawTexts(cases, Pens()[0], op, background);
+        ShapedTextCache::Instance().SetEnabled(true);
+        const QImage fromCache = DrawTexts(cases, Pens()[0], op, background);
+        EXPECT_TRUE(SamePixels(fromCache, laidOutAfresh)) << CountDifferent(fromCache, laidOutAfresh) << " differ";
+    }
+}
+
+TEST_F(CanvasText, TheBoxOfATextHoldsEveryPixelItDraws)
+{
+    const QImage background = PlainImage(W, H, 0xFFFFFF);
+    for (const TextCase& text : TextCases()) {
+        QImage image = background.copy();
+        std::optional<TRect> box;
+        {
+            ImageCanvas dc(image);
+            dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+            dc.SelectFont(text.font);
+            dc.SetTextAlign(text.align);
+            box = dc.TextDeviceBox({2000, 1500}, text.text, text.font, text.align);
+            // Measuring leaves the canvas's font and alignment as they were.
+            EXPECT_EQ(dc.Font(), text.font);
+            dc.TextOut(2000, 1500, text.text);
+        }
+        ASSERT_TRUE(box.has_value());
+        TRect ink = InkBox(image, 0xFFFFFF);  // its right and bottom pixels included
+        if (ink == TRect{})
+            continue;
+        ink = {ink.left, ink.top, ink.right + 1, ink.bottom + 1};
+        EXPECT_EQ(ink.Intersect(*box), ink) << text.text << " " << text.font.height << "/" << text.font.escapement;
+    }
+}
+
+TEST_F(CanvasText, ATextFarOutsideTheSurfaceHasABoxOutsideItAndIsNotLaidOut)
+{
+    QImage image = PlainImage(W, H, 0xFFFFFF);
+    ImageCanvas dc(image);
+    dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+    const TFont font{"Arial", 100, 0, 400};
+    const std::size_t shaped = ShapedTextCache::Instance().Shaped();
+    const std::optional<TRect> box = dc.TextDeviceBox({90000, 1500}, "far away", font, TA_CENTER | TA_BOTTOM);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_TRUE(box->Intersect({0, 0, W, H}).IsEmpty());
+    EXPECT_EQ(ShapedTextCache::Instance().Shaped(), shaped);
+    // Within reach of the surface, it is measured: its box then lies about it.
+    const std::optional<TRect> near = dc.TextDeviceBox({4100, 1500}, "near by", font, TA_CENTER | TA_BOTTOM);
+    ASSERT_TRUE(near.has_value());
+    EXPECT_LT(near->left, 410);
+    EXPECT_GT(near->right, 410);
+}
+
+TEST_F(CanvasText, ATextIsShapedOnceThoughMeasuredAndDrawnInManyRepaints)
+{
+    QImage image = PlainImage(W, H, 0xFFFFFF);
+    ShapedTextCache& cache = ShapedTextCache::Instance();
+    const TFont font{"Arial", 137, 0, 400};  // a size no other test uses
+    const std::size_t before = cache.Shaped();
+    for (int repaint = 0; repaint < 3; ++repaint) {
+        ImageCanvas dc(image);
+        dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+        dc.SelectFont(font);
+        dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
+        for (const char* text : {"Kitchen", "Hall", "Kitchen"}) {
+            ASSERT_TRUE(dc.TextDeviceBox({2000, 1000}, text, font, TA_CENTER | TA_BOTTOM).has_value());
+            dc.TextOut(2000, 1000, text);
+        }
+    }
+    EXPECT_EQ(cache.Shaped() - before, 2u);
+    // Another height, weight or turn is another layout.
+    {
+        ImageCanvas dc(image);
+        dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+        dc.SelectFont({"Arial", 137, 900, 400});
+        dc.TextOut(2000, 1000, "Kitchen");
+        dc.SelectFont({"Arial", 137, 0, 700});
+        dc.TextOut(2000, 1000, "Kitchen");
+        dc.SelectFont({"Arial", 150, 0, 400});
+        dc.TextOut(2000, 1000, "Kitchen");
+    }
+    EXPECT_EQ(cache.Shaped() - before, 5u);
+}
+
+TEST_F(CanvasText, TextsWithControlCharactersAreDrawnAsDrawTextDrawsThemAndNeverLeftOut)
+{
+    QImage image = PlainImage(W, H, 0xFFFFFF);
+    ImageCanvas dc(image);
+    dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+    const TFont font{"Arial", 200, 0, 400};
+    EXPECT_FALSE(dc.TextDeviceBox({2000, 1500}, "tab\there", font, TA_LEFT | TA_TOP).has_value());
+    EXPECT_FALSE(dc.TextDeviceBox({2000, 1500}, std::string("end\x9C"), font, TA_LEFT | TA_TOP).has_value());
+    EXPECT_TRUE(dc.TextDeviceBox({2000, 1500}, "plain", font, TA_LEFT | TA_TOP).has_value());
+}
+
+// The cache holds a bounded number of texts; a repaint with more texts than that still draws
+// them all right, each shaped once in that repaint.
+TEST_F(CanvasText, MoreTextsThanTheCacheHoldsAreShapedOnceEachPerRepaint)
+{
+    ShapedTextCache cache;
+    QImage image = PlainImage(8, 8, 0xFFFFFF);
+    QFont font("Arial");
+    font.setPixelSize(10);
+    const std::size_t count = ShapedTextCache::kCapacity + 50;
+    cache.NewRepaint();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string text = std::to_string(i);
+        ShapedText& first = cache.Get("Arial", 10, 400, 0, text, {96, 96}, font, &image);
+        ShapedText& again = cache.Get("Arial", 10, 400, 0, text, {96, 96}, font, &image);
+        ASSERT_EQ(&first, &again);
+        ASSERT_GT(first.advance, 0.0);
+    }
+    EXPECT_EQ(cache.Shaped(), count);
+    EXPECT_EQ(cache.Size(), ShapedTextCache::kCapacity);
+    // The next repaint finds the kept ones and puts others out for the rest.
+    cache.NewRepaint();
+    for (std::size_t i = 0; i < 100; ++i)
+        cache.Get("Arial", 10, 400, 0, std::to_string(i), {96, 96}, font, &image);
+    EXPECT_EQ(cache.Shaped(), count);
+    for (std::size_t i = count; i < count + 10; ++i)
+        cache.Get("Arial", 10, 400, 0, std::to_string(i), {96, 96}, font, &image);
+    EXPECT_EQ(cache.Shaped(), count + 10);
+    for (std::size_t i = 0; i < 100; ++i)
+        cache.Get("Arial", 10, 400, 0, std::to_string(i), {96, 96}, font, &image);
+    EXPECT_EQ(cache.Shaped(), count + 10);
+}
