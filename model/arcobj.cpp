@@ -1,5 +1,6 @@
 #include "model/arcobj.h"
 
+#include "model/paintextent.h"
 #include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
@@ -62,4 +63,11 @@ void TArcobj::Render(Canvas& dc, int scale, TFillStyle) const
     dc.Arc(ToWindow(x1, scale), ToWindow(y1, scale), ToWindow(x2, scale), ToWindow(y2, scale),
            ToWindow(arcStartX, scale), ToWindow(arcStartY, scale), ToWindow(arcEndX, scale),
            ToWindow(arcEndY, scale));
+}
+
+void TArcobj::PaintExtent(TPaintExtent& extent, int) const
+{
+    // The arc runs on the ellipse in its box; the start and end points only give directions.
+    extent.Point(x1, y1);
+    extent.Point(x2, y2);
 }

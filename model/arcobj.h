@@ -23,4 +23,5 @@ public:
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;
+    void PaintExtent(TPaintExtent& extent, int scale) const override;
 };

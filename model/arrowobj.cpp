@@ -1,5 +1,6 @@
 #include "model/arrowobj.h"
 
+#include "model/paintextent.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 
@@ -50,4 +51,14 @@ void TArrowobj::Render(Canvas& dc, int scale, TFillStyle) const
     dc.LineTo(ToWindow(barb2[0], scale), ToWindow(barb2[1], scale));
     dc.MoveTo(ToWindow(tickA[0], scale), ToWindow(tickA[1], scale));
     dc.LineTo(ToWindow(tickB[0], scale), ToWindow(tickB[1], scale));
+}
+
+void TArrowobj::PaintExtent(TPaintExtent& extent, int) const
+{
+    extent.Point(x1, y1);
+    extent.Point(x2, y2);
+    extent.Point(barb1[0], barb1[1]);
+    extent.Point(barb2[0], barb2[1]);
+    extent.Point(tickA[0], tickA[1]);
+    extent.Point(tickB[0], tickB[1]);
 }

@@ -77,7 +77,8 @@ std::string FormatDrawing(const TList& list, const TFileHeader& header)
 }
 
 TLoadResult ParseObjectFile(const std::string& text, bool library, int64_t originX, int64_t originY,
-                            TFileHeader& header, std::vector<std::unique_ptr<TObject>>& objects)
+                            TFileHeader& header, std::vector<std::unique_ptr<TObject>>& objects,
+                            std::vector<std::unique_ptr<TObject>>* recycled)
 {
     objects.clear();
     TRecordReader reader(text.data(), text.data() + text.size());
@@ -109,7 +110,15 @@ TLoadResult ParseObjectFile(const std::string& text, bool library, int64_t origi
         const int typeLine = reader.Line();
         if (!reader.Int(typeCode) || !reader.EndLine())
             break;
-        std::unique_ptr<TObject> object = MakeObjectForType(typeCode);
+        std::unique_ptr<TObject> object;
+        if (recycled && std::size_t(i) < recycled->size() && (*recycled)[std::size_t(i)] &&
+            (*recycled)[std::size_t(i)]->typeCode == typeCode) {
+            // One type code, one class: the object of the last reading is renewed.
+            object = std::move((*recycled)[std::size_t(i)]);
+            object->Renew(typeCode);
+        } else {
+            object = MakeObjectForType(typeCode);
+        }
         if (!object) {
             objects.clear();
             return FailureAt(typeLine, "unknown type code " + std::to_string(typeCode));

@@ -91,6 +91,9 @@ std::string FormatDrawing(const TList& list, const TFileHeader& header);
 // Reads a drawing file's text. For a library or paste file pass library = true: the header's
 // second to fifth numbers are not used and (originX, originY) is added to every coordinate
 // instead of the stored centre. On failure `objects` is left empty and the result names the line
-// (the caller adds the file name).
+// (the caller adds the file name). `recycled` may hold the objects of an earlier reading: a record
+// of the type of the object at its place there is read into that object, renewed, instead of a
+// new one (what is taken is left null).
 TLoadResult ParseObjectFile(const std::string& text, bool library, int64_t originX, int64_t originY,
-                            TFileHeader& header, std::vector<std::unique_ptr<TObject>>& objects);
+                            TFileHeader& header, std::vector<std::unique_ptr<TObject>>& objects,
+                            std::vector<std::unique_ptr<TObject>>* recycled = nullptr);

@@ -2,6 +2,7 @@
 
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/paintextent.h"
 #include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
@@ -132,4 +133,18 @@ bool HasExternalWallsOn(const TList& objects, int floorCode)
     const auto& items = objects.Items();
     return std::any_of(items.begin(), items.end(),
                        [floorCode](const auto& object) { return IsExternalWallOn(*object, floorCode); });
+}
+
+void TExtwallobj::PaintExtent(TPaintExtent& extent, int) const
+{
+    // The reference line and the wall lines in use; the body filled between the reference line
+    // and the inner face lies within them.
+    extent.Point(x1, y1);
+    extent.Point(x2, y2);
+    const int lines = IsCavityWall() ? 3 : 1;
+    for (int line = 0; line < lines; ++line) {
+        const std::size_t i = std::size_t(line) * 4;
+        extent.Point(wallLines[i], wallLines[i + 1]);
+        extent.Point(wallLines[i + 2], wallLines[i + 3]);
+    }
 }

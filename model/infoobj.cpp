@@ -26,3 +26,6 @@ bool TInfoobj::ReadRecord(TRecordReader& in)
 }
 
 void TInfoobj::Render(Canvas&, int, TFillStyle) const {}
+
+// A floor record draws nothing.
+void TInfoobj::PaintExtent(TPaintExtent&, int) const {}

@@ -1,6 +1,7 @@
 #include "model/intwallobj.h"
 
 #include "model/drawingstate.h"
+#include "model/paintextent.h"
 #include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
@@ -90,4 +91,13 @@ void TIntwallobj::Render(Canvas& dc, int scale, TFillStyle fill) const
     dc.LineTo(ToWindow(x2, scale), ToWindow(y2, scale));
     dc.MoveTo(ToWindow(face2StartX, scale), ToWindow(face2StartY, scale));
     dc.LineTo(ToWindow(face2EndX, scale), ToWindow(face2EndY, scale));
+}
+
+void TIntwallobj::PaintExtent(TPaintExtent& extent, int) const
+{
+    // The two faces; the body between them is filled.
+    extent.Point(x1, y1);
+    extent.Point(x2, y2);
+    extent.Point(face2StartX, face2StartY);
+    extent.Point(face2EndX, face2EndY);
 }

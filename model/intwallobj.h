@@ -43,4 +43,5 @@ public:
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;
+    void PaintExtent(TPaintExtent& extent, int scale) const override;
 };

@@ -1,5 +1,6 @@
 #include "model/lineobj.h"
 
+#include "model/paintextent.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 
@@ -28,4 +29,10 @@ void TLineobj::Render(Canvas& dc, int scale, TFillStyle) const
 {
     dc.MoveTo(ToWindow(x1, scale), ToWindow(y1, scale));
     dc.LineTo(ToWindow(x2, scale), ToWindow(y2, scale));
+}
+
+void TLineobj::PaintExtent(TPaintExtent& extent, int) const
+{
+    extent.Point(x1, y1);
+    extent.Point(x2, y2);
 }

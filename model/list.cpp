@@ -88,7 +88,8 @@ bool TList::WriteDrawing()
     return true;
 }
 
-TLoadResult TList::ReadDrawingFile(const std::string& path, TLoadedDrawing& drawing)
+TLoadResult TList::ReadDrawingFile(const std::string& path, TLoadedDrawing& drawing,
+                                   std::vector<std::unique_ptr<TObject>>* recycled)
 {
     TLoadResult result;
     std::string text;
@@ -99,7 +100,7 @@ TLoadResult TList::ReadDrawingFile(const std::string& path, TLoadedDrawing& draw
         return result;
     }
     TFileHeader header;
-    result = ParseObjectFile(text, false, 0, 0, header, drawing.objects);
+    result = ParseObjectFile(text, false, 0, 0, header, drawing.objects, recycled);
     if (!result.ok) {
         drawing.objects.clear();
         result.message = "The drawing file " + path + " cannot be read: " + result.message +
@@ -126,10 +127,14 @@ void TList::Adopt(const std::string& path, TLoadedDrawing drawing)
 
 TLoadResult TList::ReadDrawing()
 {
-    Clear();
+    // The list is empty while the file is read; its objects are read into again where the file
+    // still has one of the same type at the same place (mostly all of them: a repaint reads what
+    // the last one read).
+    std::vector<std::unique_ptr<TObject>> last = std::move(items);
+    items.clear();
     const std::string path = DrawingPath();
     TLoadedDrawing drawing;
-    TLoadResult result = ReadDrawingFile(path, drawing);
+    TLoadResult result = ReadDrawingFile(path, drawing, &last);
     if (!result.ok) {
         // A file that is there but does not parse is never written over.
         if (result.opened)

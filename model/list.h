@@ -63,8 +63,10 @@ public:
     // the file is marked so that WriteDrawing never overwrites it.
     TLoadResult ReadDrawing();
     // Reads a drawing file without touching the list or the drawing state (to check a drawing
-    // before it replaces the open one). The message names the file on failure.
-    static TLoadResult ReadDrawingFile(const std::string& path, TLoadedDrawing& drawing);
+    // before it replaces the open one). The message names the file on failure. `recycled`: the
+    // objects of an earlier reading to read into (see ParseObjectFile).
+    static TLoadResult ReadDrawingFile(const std::string& path, TLoadedDrawing& drawing,
+                                       std::vector<std::unique_ptr<TObject>>* recycled = nullptr);
     // Makes a drawing read with ReadDrawingFile the list's contents, as ReadDrawing would.
     void Adopt(const std::string& path, TLoadedDrawing drawing);
     // True while WriteDrawing refuses to overwrite the file that failed to load.

@@ -1,6 +1,7 @@
 #include "model/object.h"
 
 #include "model/drawingstate.h"
+#include "model/paintextent.h"
 #include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
@@ -156,18 +157,25 @@ void TObject::DrawWithPen(Canvas& dc, const TPen& pen) const
     dc.SelectPen(old);
 }
 
-void TObject::DrawMapped(Canvas& dc, const TRect& clientRect, int highlight) const
+TPen TObject::PlanPen(int highlight) const
 {
     const TDrawingState& state = State();
-    SetupViewMapping(dc, clientRect);
     TPen pen;
     pen.colour = highlight > 0 ? state.highlightColour : TColor(colour);
     pen.width = penWidth * (state.printLineFactor > 0 ? state.printLineFactor : 1);
     pen.style = penStyle;
-    const TPen old = dc.SelectPen(pen);
-    Render(dc, state.unitsPerLogical, PlanFill());
+    return pen;
+}
+
+void TObject::DrawMapped(Canvas& dc, const TRect& clientRect, int highlight) const
+{
+    SetupViewMapping(dc, clientRect);
+    const TPen old = dc.SelectPen(PlanPen(highlight));
+    Render(dc, State().unitsPerLogical, PlanFill());
     dc.SelectPen(old);
 }
+
+void TObject::PaintExtent(TPaintExtent& extent, int) const { extent.Unbounded(); }
 
 void TObject::DrawScaled(Canvas& dc, int scale) const { Render(dc, scale, TFillStyle::None); }
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class TPaintExtent;
 class TRecordReader;
 class TRecordWriter;
 
@@ -51,6 +52,9 @@ public:
 
     virtual const char* ClassName() const = 0;
     virtual std::unique_ptr<TObject> Clone() const = 0;
+    // Makes the object what a new object of its class with this type code is, keeping its memory
+    // (a drawing read again reads into the objects of the last reading).
+    virtual void Renew(int32_t typeCode) = 0;
 
     // Appends " name=value" for every field in declaration order.
     virtual void DumpFields(std::string& out) const;
@@ -60,9 +64,12 @@ public:
     virtual void DrawSolid(Canvas& dc) const;
     virtual void DrawHatched(Canvas& dc) const;
     virtual void DrawWithPen(Canvas& dc, const TPen& pen) const;
-    // Puts the drawing window's view mapping on dc, selects the object's own pen (the highlight
-    // colour when highlight > 0) and draws it; walls follow the wall style of `displayMode`.
-    virtual void DrawMapped(Canvas& dc, const TRect& clientRect, int highlight) const;
+    // Puts the drawing window's view mapping on dc, selects the object's own pen (PlanPen) and
+    // draws it; walls follow the wall style of `displayMode`. The plan painter draws as this does.
+    void DrawMapped(Canvas& dc, const TRect& clientRect, int highlight) const;
+    // The object's own pen in a plan view: its colour (the highlight colour when highlight > 0),
+    // its width times the print line factor while printing, its style.
+    TPen PlanPen(int highlight) const;
     virtual void DrawScaled(Canvas& dc, int unitsPerLogicalUnit) const;
     virtual void DrawSolidScaled(Canvas& dc, int unitsPerLogicalUnit) const;
     virtual void DrawHatchedScaled(Canvas& dc, int unitsPerLogicalUnit) const;
@@ -95,6 +102,10 @@ public:
 
     // Draws the object at window coordinates (model / scale) with the pen selected in dc.
     virtual void Render(Canvas& dc, int scale, TFillStyle fill) const = 0;
+    // Adds to `extent` everything Render(dc, scale, fill) draws, with any fill, on extent.Dc():
+    // the points and boxes of its figures, its texts. A class that draws leaves nothing out; the
+    // default (any pixel) keeps a class without its own extent always drawn.
+    virtual void PaintExtent(TPaintExtent& extent, int scale) const;
 
 protected:
     void DumpBase(std::string& out) const;
@@ -142,7 +153,8 @@ TFillStyle WallStyleOfDisplayMode(int displayMode);
 void FillWallBody(Canvas& dc, std::initializer_list<TPoint> outline, TFillStyle fill, TColor hatchColour,
                   TColor solidColour);
 
-// Implements Clone and ClassName for a concrete class.
+// Implements Clone, Renew and ClassName for a concrete class.
 #define ARKWELD_OBJECT_CLASS(ClassType)                                                           \
     const char* ClassName() const override { return #ClassType; }                              \
-    std::unique_ptr<TObject> Clone() const override { return std::make_unique<ClassType>(*this); }
+    std::unique_ptr<TObject> Clone() const override { return std::make_unique<ClassType>(*this); } \
+    void Renew(int32_t newTypeCode) override { *this = ClassType(newTypeCode); }

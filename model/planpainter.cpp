@@ -2,9 +2,12 @@
 
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/paintextent.h"
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
+
+#include <optional>
 
 namespace {
 
@@ -50,16 +53,33 @@ void PaintFloor(Canvas& dc, const TRect& clientRect)
     PaintFloor(dc, clientRect, State().objects, floorCode >= 1000 ? floorCode - 1000 : floorCode);
 }
 
-void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode)
+void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode, TPlanCulling culling)
 {
     const TDrawingState& state = State();
     const int units = state.displayMode % 10;
+    const int scale = state.unitsPerLogical;
+    SetupViewMapping(dc, clientRect);
+    const std::optional<TRect> paintable = culling == TPlanCulling::On ? dc.PaintableArea() : std::nullopt;
+    const std::optional<TPaintArea> area =
+        paintable ? std::optional<TPaintArea>(std::in_place, dc, *paintable, scale) : std::nullopt;
+    const TPen callerPen = dc.Pen();
+
+    // Draws one object with a pen, unless nothing of it can show.
+    auto paint = [&](const TObject& object, const TPen& pen, TFillStyle fill) {
+        if (area) {
+            TPaintExtent extent(*area, pen.width);
+            object.PaintExtent(extent, scale);
+            if (!extent.Touches())
+                return;
+        }
+        dc.SelectPen(pen);
+        object.Render(dc, scale, fill);
+    };
 
     // The other floors chosen for the overlay view go underneath, lighter and without their
     // automatic dimensions, each with its own pen width and style.
     if (units >= 2 && units <= 4) {
         const TOverlayFloors overlay = ReadOverlayFloors();
-        SetupViewMapping(dc, clientRect);
         const int factor = state.printLineFactor > 0 ? state.printLineFactor : 1;
         for (const auto& object : list.Items()) {
             if (object->floor == floorCode || !overlay.Shows(object->floor) || IsFloorRecordType(object->typeCode) ||
@@ -69,7 +89,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floo
             pen.colour = OverlayColour(TColor(object->colour), state.currentFillColour);
             pen.width = object->penWidth * factor;
             pen.style = object->penStyle;
-            object->DrawWithPen(dc, pen);
+            paint(*object, pen, TFillStyle::None);
         }
     }
 
@@ -79,6 +99,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floo
             continue;
         if (hideDimensions && IsAutomaticDimension(object->typeCode))
             continue;
-        object->DrawMapped(dc, clientRect, 0);
+        paint(*object, object->PlanPen(0), object->PlanFill());
     }
+    dc.SelectPen(callerPen);
 }

@@ -3,6 +3,10 @@
 // lighter colour, when the display mode asks for overlays, then the floor's own objects in list
 // order, each with its own pen and the wall style of the display mode. Floor records are never
 // drawn; automatic dimensions are left out when the display mode says so.
+//
+// The view mapping is set once; each object's pen is selected only where it differs from the one
+// before. An object whose drawing lies wholly outside the area the canvas can change (its extent,
+// TObject::PaintExtent) is not drawn at all.
 #include "platform/canvas.h"
 
 #include <array>
@@ -22,7 +26,12 @@ TColor OverlayColour(TColor colour, TColor background);
 // True when the display mode leaves automatic dimensions (25000 and 34) out.
 bool HidesDimensions(int displayMode);
 
+// Whether the painter leaves out the objects that lie wholly outside the pixels the canvas can
+// change (Canvas::PaintableArea): the picture is the same either way.
+enum class TPlanCulling { On, Off };
+
 // Paints the floor in view (currentFloor, less 1000 while printing) of `objects`.
 void PaintFloor(Canvas& dc, const TRect& clientRect);
-// Paints the given floor of a list.
-void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode);
+// Paints the given floor of a list. The view mapping is left on dc; the pen is the caller's again.
+void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode,
+                TPlanCulling culling = TPlanCulling::On);

@@ -1,5 +1,6 @@
 #include "model/polyobj.h"
 
+#include "model/paintextent.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 #include "model/typecodes.h"
@@ -110,4 +111,10 @@ void CopyFourInts(TPolyobj&, const int32_t* source, std::array<int32_t, 4>& targ
 {
     for (std::size_t i = 0; i < 4; ++i)
         target[i] = source[i];
+}
+
+void TPolyobj::PaintExtent(TPaintExtent& extent, int) const
+{
+    for (int i = 0; i < UsedVertices(); ++i)
+        extent.Point(vertexX[std::size_t(i)], vertexY[std::size_t(i)]);
 }

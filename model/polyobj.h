@@ -30,6 +30,7 @@ public:
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;
+    void PaintExtent(TPaintExtent& extent, int scale) const override;
 
 protected:
     // The numbers of the record's first line, and the vertex and polyAux lines after it.

@@ -1,5 +1,6 @@
 #include "model/rectangleobj.h"
 
+#include "model/paintextent.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 
@@ -21,4 +22,10 @@ void TRectangleobj::Render(Canvas& dc, int scale, TFillStyle fill) const
     const TBrush old = dc.SelectBrush(FillBrush(fill, dc.Pen().colour));
     dc.Rectangle(ToWindow(x1, scale), ToWindow(y1, scale), ToWindow(x2, scale), ToWindow(y2, scale));
     dc.SelectBrush(old);
+}
+
+void TRectangleobj::PaintExtent(TPaintExtent& extent, int) const
+{
+    extent.Point(x1, y1);
+    extent.Point(x2, y2);
 }

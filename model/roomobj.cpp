@@ -2,6 +2,7 @@
 
 #include "model/drawingstate.h"
 #include "model/modelunits.h"
+#include "model/paintextent.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 #include "model/typecodes.h"
@@ -99,55 +100,68 @@ void TRoomobj::TurnOrMirror(int rotation, TPoint centre)
     }
 }
 
-void TRoomobj::Render(Canvas& dc, int scale, TFillStyle) const
+TRect TRoomobj::WindowBox(int scale) const
 {
-    const int left = ToWindow(x1, scale);
-    const int top = ToWindow(y1, scale);
-    const int right = ToWindow(x2, scale);
-    const int bottom = ToWindow(y2, scale);
-    const int midX = std::midpoint(left, right);
-    const int midY = std::midpoint(bottom, top);
+    return {ToWindow(x1, scale), ToWindow(y1, scale), ToWindow(x2, scale), ToWindow(y2, scale)};
+}
 
-    // The room's area in its fill colour, outlined with the pen.
-    TBrush fill;
-    fill.kind = BrushKind::Solid;
-    fill.colour = TColor(fillColour);
-    const TBrush oldBrush = dc.SelectBrush(fill);
-    dc.Rectangle(left, top, right, bottom);
-    dc.SelectBrush(oldBrush);
+std::vector<TRoomobj::TRoomText> TRoomobj::Texts(int scale) const
+{
+    const TRect box = WindowBox(scale);
+    const int midX = std::midpoint(box.left, box.right);
+    const int midY = std::midpoint(box.bottom, box.top);
 
     // The name at the centre; the sizes below it, or along the top and the left edge.
     TFont font;
     font.face = State().currentFontFace;
     font.height = ClampToInt32(int64_t(textPointSize) * (scale > 0 ? scale : 1));
-    const TFont oldFont = dc.SelectFont(font);
-    const unsigned oldAlign = dc.TextAlignFlags();
-    const TColor oldColour = dc.SetTextColor(dc.Pen().colour);
+    TFont upwards = font;
+    upwards.escapement = 2700;
 
     const std::string name = Shown(roomName, nameLength);
     const std::string width = Shown(sizeText1, sizeText1Length);
     const std::string length = Shown(sizeText2, sizeText2Length);
-    if (name != "none") {
-        dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
-        dc.TextOut(midX, midY, name);
-    }
-    if (sizeDisplay == 1) {
-        dc.SetTextAlign(TA_CENTER | TA_TOP);
-        dc.TextOut(midX, midY, width + " x " + length);
-    }
-    if (sizeDisplay == 2 || sizeDisplay == 3) {
-        dc.SetTextAlign(TA_CENTER | TA_TOP);
-        dc.TextOut(midX, top, width);
-    }
-    if (sizeDisplay == 2 || sizeDisplay == 4) {
-        TFont upwards = font;
-        upwards.escapement = 2700;
-        dc.SelectFont(upwards);
-        dc.SetTextAlign(TA_CENTER | TA_TOP);
-        dc.TextOut(left, midY, length);
-    }
+    std::vector<TRoomText> texts;
+    if (name != "none")
+        texts.push_back({{midX, midY}, TA_CENTER | TA_BOTTOM, font, name});
+    if (sizeDisplay == 1)
+        texts.push_back({{midX, midY}, TA_CENTER | TA_TOP, font, width + " x " + length});
+    if (sizeDisplay == 2 || sizeDisplay == 3)
+        texts.push_back({{midX, box.top}, TA_CENTER | TA_TOP, font, width});
+    if (sizeDisplay == 2 || sizeDisplay == 4)
+        texts.push_back({{box.left, midY}, TA_CENTER | TA_TOP, upwards, length});
+    return texts;
+}
 
+void TRoomobj::Render(Canvas& dc, int scale, TFillStyle) const
+{
+    // The room's area in its fill colour, outlined with the pen.
+    const TRect box = WindowBox(scale);
+    TBrush fill;
+    fill.kind = BrushKind::Solid;
+    fill.colour = TColor(fillColour);
+    const TBrush oldBrush = dc.SelectBrush(fill);
+    dc.Rectangle(box.left, box.top, box.right, box.bottom);
+    dc.SelectBrush(oldBrush);
+
+    // The texts in the pen's colour.
+    const TFont oldFont = dc.Font();
+    const unsigned oldAlign = dc.TextAlignFlags();
+    const TColor oldColour = dc.SetTextColor(dc.Pen().colour);
+    for (const TRoomText& text : Texts(scale)) {
+        dc.SelectFont(text.font);
+        dc.SetTextAlign(text.align);
+        dc.TextOut(text.at.x, text.at.y, text.text);
+    }
     dc.SetTextColor(oldColour);
     dc.SetTextAlign(oldAlign);
     dc.SelectFont(oldFont);
+}
+
+void TRoomobj::PaintExtent(TPaintExtent& extent, int scale) const
+{
+    extent.Point(x1, y1);
+    extent.Point(x2, y2);
+    for (const TRoomText& text : Texts(scale))
+        extent.Text(text.at, text.text, text.font, text.align);
 }

@@ -5,6 +5,9 @@
 #include "model/object.h"
 #include "model/typecodes.h"
 
+#include <string>
+#include <vector>
+
 class TRoomobj : public TObject {
 public:
     static constexpr int NAME_CAPACITY = 21;
@@ -40,6 +43,19 @@ public:
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;
+    void PaintExtent(TPaintExtent& extent, int scale) const override;
+
+private:
+    // One of the texts a room shows, at a logical point.
+    struct TRoomText {
+        TPoint at;
+        unsigned align = 0;
+        TFont font;
+        std::string text;
+    };
+    // The room's box at window coordinates, and its texts in the order they are put out.
+    TRect WindowBox(int scale) const;
+    std::vector<TRoomText> Texts(int scale) const;
 };
 
 // True for a design room on the given floor.

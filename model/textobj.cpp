@@ -2,6 +2,7 @@
 
 #include "model/drawingstate.h"
 #include "model/modelunits.h"
+#include "model/paintextent.h"
 #include "model/planturn.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
@@ -211,7 +212,7 @@ void TTextobj::Render(Canvas& dc, int scale, TFillStyle) const
     const TFont oldFont = dc.SelectFont(MakeFont(scale));
     const unsigned oldAlign = dc.SetTextAlign(AlignFlags(dc.TextAlignFlags()));
     const TColor oldColour = dc.SetTextColor(dc.Pen().colour);
-    const std::size_t shown = std::size_t(std::clamp<int32_t>(textLength, 0, int32_t(text.size())));
+    const std::size_t shown = ShownLength();
     if (shown == text.size())
         dc.TextOut(ToWindow(x1, scale), ToWindow(y1, scale), text);
     else
@@ -219,4 +220,17 @@ void TTextobj::Render(Canvas& dc, int scale, TFillStyle) const
     dc.SetTextColor(oldColour);
     dc.SetTextAlign(oldAlign);
     dc.SelectFont(oldFont);
+}
+
+std::size_t TTextobj::ShownLength() const
+{
+    return std::size_t(std::clamp<int32_t>(textLength, 0, int32_t(text.size())));
+}
+
+void TTextobj::PaintExtent(TPaintExtent& extent, int scale) const
+{
+    // As Render puts the text out: its font, the alignment it takes from the canvas's.
+    const std::size_t shown = ShownLength();
+    extent.Text({ToWindow(x1, scale), ToWindow(y1, scale)}, shown == text.size() ? text : text.substr(0, shown),
+                MakeFont(scale), AlignFlags(extent.Dc().TextAlignFlags()));
 }

@@ -46,4 +46,9 @@ public:
     void WriteRecord(TRecordWriter& out) const override;
     bool ReadRecord(TRecordReader& in) override;
     void Render(Canvas& dc, int scale, TFillStyle fill) const override;
+    void PaintExtent(TPaintExtent& extent, int scale) const override;
+
+private:
+    // The characters drawn: the first textLength of the text.
+    std::size_t ShownLength() const;
 };

@@ -80,10 +80,11 @@ protected:
         state().currentFillColour = MakeColour(255, 255, 255);
     }
 
-    std::vector<TCanvasRecord> Paint()
+    std::vector<TCanvasRecord> Paint(TPlanCulling culling = TPlanCulling::On)
     {
         canvas.Clear();
-        PaintFloor(canvas, CLIENT);
+        const int floorCode = state().currentFloor;  // 1000 higher while printing
+        PaintFloor(canvas, CLIENT, objects(), floorCode >= 1000 ? floorCode - 1000 : floorCode, culling);
         return canvas.Records();
     }
 
@@ -272,7 +273,7 @@ TEST_F(PlanPainter, WallsShowTheirLinesAndTheDisplayModesWallStyle)
     inner->wallColour2 = int32_t(MakeColour(4, 5, 6));
     objects().Add(inner);
 
-    auto records = Paint();
+    auto records = Paint(TPlanCulling::Off);
     ASSERT_EQ(records.size(), 2u + 4u + 2u);
     EXPECT_EQ(records[0].points, Segment(200, 1000, 1200, 1000));
     EXPECT_EQ(records[1].points, Segment(200, 940, 1200, 940));
@@ -286,7 +287,7 @@ TEST_F(PlanPainter, WallsShowTheirLinesAndTheDisplayModesWallStyle)
     // Cross-hatched: the space between outer and inner lines hatched in the first wall colour,
     // under the lines and without an outline.
     state().displayMode = 10;
-    records = Paint();
+    records = Paint(TPlanCulling::Off);
     ASSERT_EQ(records.size(), 3u + 5u + 3u);
     EXPECT_EQ(records[0].kind, TCanvasRecord::Polygon);
     EXPECT_EQ(records[0].points, (std::vector<TPoint>{{200, 1000}, {1200, 1000}, {1200, 940}, {200, 940}}));
@@ -300,7 +301,7 @@ TEST_F(PlanPainter, WallsShowTheirLinesAndTheDisplayModesWallStyle)
 
     // Solid, with dimensions hidden: filled in the second wall colour.
     state().displayMode = 21;
-    records = Paint();
+    records = Paint(TPlanCulling::Off);
     ASSERT_EQ(records.size(), 11u);
     EXPECT_EQ(records[0].brush.kind, BrushKind::Solid);
     EXPECT_EQ(records[0].brush.colour, MakeColour(0, 200, 0));
