@@ -99,7 +99,8 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     dc.FillDeviceRect(area, state.currentFillColour);
     if (state.drawingState < 2 || state.drawingName.empty() || !IsPlanFloor(state.currentFloor))
         return;
-    TLoadResult loaded = state.objects.ReadDrawing();
+    // The drawing file is read afresh, but for the repaint File/Open makes from its own reading.
+    TLoadResult loaded = state.objects.ReadForRepaint();
     if (!loaded.ok) {
         // Reported once; the file is left as it is and nothing is drawn.
         if (!loadFailureReported) {

@@ -385,7 +385,11 @@ bool TClient::OpenDrawing(const std::string& name)
     // Keyboard entry starts afresh: a wall end of another drawing means nothing here.
     TLinetool::ResetKeyEntryState();
     SetPickTool();
-    child.Refresh(0);
+    // The window shows the drawing now, painted from the reading above: the file is parsed once.
+    // Every later repaint reads it again.
+    State().objects.BeginOpenRepaint();
+    child.Refresh(9);
+    State().objects.EndOpenRepaint();
     return true;
 }
 

@@ -125,6 +125,15 @@ void TList::Adopt(const std::string& path, TLoadedDrawing drawing)
         state.drawingState = 2;
 }
 
+TLoadResult TList::ReadForRepaint()
+{
+    if (!openRepaint)
+        return ReadDrawing();
+    TLoadResult result;
+    result.added = count();
+    return result;
+}
+
 TLoadResult TList::ReadDrawing()
 {
     // The list is empty while the file is read; its objects are read into again where the file

@@ -69,6 +69,13 @@ public:
                                        std::vector<std::unique_ptr<TObject>>* recycled = nullptr);
     // Makes a drawing read with ReadDrawingFile the list's contents, as ReadDrawing would.
     void Adopt(const std::string& path, TLoadedDrawing drawing);
+    // File/Open shows the drawing it has just read without parsing the file a second time: between
+    // these two calls, which Open puts around the one repaint it makes, ReadForRepaint takes the
+    // list as it is. Every other repaint reads the file.
+    void BeginOpenRepaint() { openRepaint = true; }
+    void EndOpenRepaint() { openRepaint = false; }
+    // The reading of a repaint: ReadDrawing, but inside Open's own repaint.
+    TLoadResult ReadForRepaint();
     // True while WriteDrawing refuses to overwrite the file that failed to load.
     bool LoadFailed() const { return !failedPath.empty(); }
     // A new drawing replaces the broken file on purpose: lifts the refusal.
@@ -119,4 +126,5 @@ private:
     double floorArea = 0.0;
     std::string failedPath;  // the drawing file that failed to load
     int editCount = 0;
+    bool openRepaint = false;  // inside the repaint File/Open makes
 };
