@@ -198,7 +198,7 @@ namespace {
 // whose direction in x2 turns with the drawing. It needs no change anywhere in the list.
 class TMarkerobj : public TObject {
 public:
-    TMarkerobj() : TObject(77) {}
+    explicit TMarkerobj(int32_t code = 77) : TObject(code) {}
     ARKWELD_OBJECT_CLASS(TMarkerobj)
     bool HitTest(int mode, double px, double py, int) const override
     {
