@@ -7,12 +7,14 @@
 #include "app/families/dimensionfamily.h"
 #include "app/families/doorfamily.h"
 #include "app/families/figurefamily.h"
+#include "app/families/libraryfamily.h"
 #include "app/families/linefamily.h"
 #include "app/families/roomfamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/textfamily.h"
 #include "app/families/walleditfamily.h"
 #include "app/lengthprompt.h"
+#include "app/rotatemirror.h"
 #include "app/toolfamily.h"
 #include "dialogs/dialogsettings.h"
 #include "dialogs/savedlg.h"
@@ -471,6 +473,18 @@ void TChild::Paste()
 int TChild::CheckRotatableSelection()
 {
     return ::CheckRotatableSelection(*this);
+}
+
+// File/Rotate/Mirror and the libraries: in their own files
+
+void TChild::RotateMirrorDrawings()
+{
+    ::RotateMirrorDrawings(client, *this);
+}
+
+void TChild::PickLibraryItem(int libraryKind)
+{
+    ::PickLibraryItem(*this, libraryKind);
 }
 
 // File/Save As

@@ -110,6 +110,12 @@ public:
     int CheckRotatableSelection();
     // File/Save As.
     void SaveAs();
+    // File/Rotate/Mirror: the whole drawing turned or mirrored, in place or as a new drawing
+    // (app/rotatemirror.h).
+    void RotateMirrorDrawings();
+    // Libraries/Plumbing .. Miscellaneous (1..4): the entry list with its preview, then the placing
+    // of the entry chosen (the library family's).
+    void PickLibraryItem(int libraryKind);
     // File/Export Bitmap: the window's image as DWGS/<name>.BMP, 24 bits per pixel.
     bool ExportBitmap();
     // The dialog sequences the tools start, each chosen by a code and provided by a tool family

@@ -7,6 +7,7 @@
 #include "app/newfloor.h"
 #include "app/toolfamily.h"
 #include "app/hdprintout.h"
+#include "app/printcommands.h"
 #include "app/printtarget.h"
 #include "tools/toolkinds.h"
 #include "dialogs/aboutdlg.h"
@@ -401,6 +402,17 @@ void TClient::CmFileSaveAs()
         MessageBox(NO_DRAWING_OPEN, "SAVE AS", MB_OK | MB_ICONEXCLAMATION);
 }
 
+void TClient::CmRotateMirror()
+{
+    if (active)
+        active->RotateMirrorDrawings();
+}
+
+void TClient::CmPrint()
+{
+    PrintPlans(*this);
+}
+
 void TClient::CmExportBitmap()
 {
     if (!active)
@@ -422,17 +434,34 @@ void TClient::CmExit()
 
 int TClient::PrintFloors(int lineWeight, bool showScale)
 {
-    if (!DrawingOpen())
+    return PrintFloors(lineWeight, showScale, THDPrintout::ReadPrintList());
+}
+
+int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrintFloor>& floors)
+{
+    if (!DrawingOpen() || floors.empty() || !State().objects.ReadDrawing().ok)
         return 0;
-    const std::vector<TPrintFloor> floors = THDPrintout::ReadPrintList();
-    if (floors.empty())
+    std::vector<TPrintFloor> printable;
+    std::string empty;
+    for (const TPrintFloor& floor : floors) {
+        if (THDPrintout::HasDrawing(floor.floorCode))
+            printable.push_back(floor);
+        else
+            empty += (empty.empty() ? "" : ", ") + THDPrintout::FloorName(floor.floorCode);
+    }
+    if (!empty.empty())
+        MessageBox("Nothing is drawn on the " + empty + " - it is not printed", "PRINT", MB_OK | MB_ICONEXCLAMATION);
+    if (printable.empty())
         return 0;
     std::unique_ptr<PrintTarget> target = frame.StartPrinting(State().drawingName);
     if (!target)
         return 0;
     THDPrintout printout(lineWeight, showScale);
-    const int pages = printout.Print(*target, floors);
+    const int pages = printout.Print(*target, printable);
+    const std::string fileName = target->FileName();
     target.reset();
+    if (!fileName.empty())
+        SetPrompt("The plans are printed to " + fileName);
     active->UpdateCaption();
     active->Refresh(0);
     return pages;
@@ -551,6 +580,11 @@ void TClient::CmDefaultDoors()
 void TClient::CmDefaultDimensions()
 {
     RunDimensionSettings(*this);
+}
+
+void TClient::CmCalibratePrinter()
+{
+    CalibratePrinter(*this);
 }
 
 void TClient::CmFloorPlanTitles()

@@ -15,6 +15,7 @@
 class TChild;
 class TDrawingtool;
 class TToolFamily;
+struct TPrintFloor;
 
 // Help contexts the client sets itself.
 constexpr int HELP_PICK_TOOL = 500;
@@ -110,7 +111,9 @@ public:
     void CmFileNew();
     void CmFileOpen();
     void CmFileSaveAs();
+    void CmRotateMirror();
     void CmExportBitmap();
+    void CmPrint();
     void CmPrinterSetup();
     void CmExit();
     void CmUndo();
@@ -124,12 +127,15 @@ public:
     void CmDefaultDoors();
     void CmDefaultDimensions();
     void CmFloorPlanTitles();
+    void CmCalibratePrinter();
     void CmAbout();
 
-    // Prints the floors of the print list CFG/PRNTLST.CFG (what File/Print does once its dialog
-    // has written the list) with the line weight (1..3) and scale caption chosen. Returns the pages
-    // printed.
+    // Prints the floors of the print list CFG/PRNTLST.CFG with the line weight (1..3) and scale
+    // caption chosen. Returns the pages printed.
     int PrintFloors(int lineWeight, bool showScale);
+    // Prints these floors of the open drawing (what File/Print does once its dialog has ended). A
+    // floor with nothing drawn on it is not printed, and the user is told so.
+    int PrintFloors(int lineWeight, bool showScale, const std::vector<TPrintFloor>& floors);
 
     // Shows the floor with this code (50..52) in the active window.
     void ShowFloor(int floorCode);

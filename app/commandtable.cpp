@@ -7,6 +7,7 @@
 #include "app/families/extwallfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/intwallfamily.h"
+#include "app/families/libraryfamily.h"
 #include "app/families/linefamily.h"
 #include "app/families/linetextfamily.h"
 #include "app/families/planresizefamily.h"
@@ -42,6 +43,7 @@ std::vector<TFamilyRows> AllRows()
         WindowFamilyRows(),
         DoorFamilyRows(),
         RoomFamilyRows(),
+        LibraryFamilyRows(),
     };
 }
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int MAX_COPIES = 9999;
+constexpr std::int32_t MAX_COPIES = 9999;
 // The floor code while nothing is in view after printing.
 constexpr int AFTER_PRINTING = 100;
 constexpr int PRINTING = 1000;
@@ -54,18 +54,18 @@ std::vector<TPrintFloor> THDPrintout::ReadPrintList()
             continue;
         if (std::any_of(floors.begin(), floors.end(), [&](const TPrintFloor& f) { return f.floorCode == floorCode; }))
             continue;
-        floors.push_back({std::min(int(entry.copies), MAX_COPIES), int(entry.scale), int(floorCode)});
+        floors.push_back({std::min(entry.copies, MAX_COPIES), entry.scale, std::int32_t(floorCode)});
     }
     return floors;
 }
 
-bool THDPrintout::WritePrintList(const std::vector<TPrintFloor>& floors)
+bool THDPrintout::WritePrintList(const std::vector<TPrintFloor>& floors, std::string* reason)
 {
     TPrintListSettings list;
     for (const TPrintFloor& floor : floors)
         if (floor.copies > 0)
             list.entries.push_back({floor.copies, floor.scale, PRINTING + floor.floorCode});
-    return WriteSettings(list);
+    return WriteSettings(list, State().unitSystem, reason);
 }
 
 double THDPrintout::ScaleCorrection()
@@ -75,6 +75,28 @@ double THDPrintout::ScaleCorrection()
     if (!(correction > 0.5 && correction < 2.0))
         return 1.0;
     return correction;
+}
+
+bool THDPrintout::HasDrawing(int floorCode)
+{
+    const auto& items = State().objects.Items();
+    return std::any_of(items.begin(), items.end(), [floorCode](const auto& object) {
+        return object->floor == floorCode && !IsFloorRecordType(object->typeCode);
+    });
+}
+
+std::string THDPrintout::FloorName(int floorCode)
+{
+    switch (floorCode) {
+    case GROUND_FLOOR:
+        return "ground floor";
+    case FIRST_FLOOR:
+        return "first floor";
+    case SECOND_FLOOR:
+        return "second floor";
+    default:
+        return "floor " + std::to_string(floorCode);
+    }
 }
 
 double THDPrintout::PixelsPerModelUnit(int unitSystem, int scale, double correction, int dpi)
@@ -99,12 +121,13 @@ void THDPrintout::PrintPage(Canvas& dc, int floorCode, int scale, double correct
     for (const auto& object : state.objects.Items()) {
         if (object->floor != floorCode || IsFloorRecordType(object->typeCode))
             continue;
-        object->ForEachPoint([&](std::int32_t& x, std::int32_t& y) {
-            minX = std::min<long long>(minX, x);
-            maxX = std::max<long long>(maxX, x);
-            minY = std::min<long long>(minY, y);
-            maxY = std::max<long long>(maxY, y);
-        });
+        const TModelBox box = object->Bounds();
+        if (box.empty)
+            continue;
+        minX = std::min<long long>(minX, box.minX);
+        maxX = std::max<long long>(maxX, box.maxX);
+        minY = std::min<long long>(minY, box.minY);
+        maxY = std::max<long long>(maxY, box.maxY);
     }
     long long centreX = (long long)state.sheetWidth / 2;
     long long centreY = (long long)state.sheetHeight / 2;

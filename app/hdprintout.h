@@ -2,19 +2,13 @@
 // Printing the floor plans: each floor of the print list, copy by copy, one page each, at the
 // chosen scale corrected by the printer calibration and centred on the paper, with the drawing
 // scale underneath when asked for.
+#include "model/printlist.h"
+
 #include <string>
 #include <vector>
 
 class Canvas;
 class PrintTarget;
-
-// One line of the print list CFG/PRNTLST.CFG.
-struct TPrintFloor {
-    int copies = 0;
-    int scale = 0;      // the denominator of the ratio: 100 is 1:100
-    int floorCode = 0;  // 50..52
-    friend bool operator==(const TPrintFloor&, const TPrintFloor&) = default;
-};
 
 class THDPrintout {
 public:
@@ -24,10 +18,15 @@ public:
     // The floors of CFG/PRNTLST.CFG that can be printed: 1 to 9999 copies, a scale of 1 or more,
     // the ground, first or second floor; at most one line per floor is taken.
     static std::vector<TPrintFloor> ReadPrintList();
-    // Writes the print list: one line per floor with copies. False when it could not be written.
-    static bool WritePrintList(const std::vector<TPrintFloor>& floors);
+    // Writes the print list: one line per floor with copies. False when it could not be written;
+    // `reason` then says why.
+    static bool WritePrintList(const std::vector<TPrintFloor>& floors, std::string* reason = nullptr);
     // The scale correction of the calibration file of the unit system; 1 when there is no usable one.
     static double ScaleCorrection();
+    // True when the open drawing's list holds something to print on the floor.
+    static bool HasDrawing(int floorCode);
+    // "ground floor", "first floor", "second floor".
+    static std::string FloorName(int floorCode);
 
     // Prints the floors of the open drawing (read afresh from its file). Returns the number of
     // pages printed. currentFloor holds 1000 + the floor's code while it prints and 100 afterwards.

@@ -1,3 +1,8 @@
 #include "app/printtarget.h"
 
 PrintTarget::~PrintTarget() = default;
+
+std::string PrintTarget::FileName() const
+{
+    return {};
+}

@@ -2,7 +2,28 @@
 
 #include "model/settingsfile.h"
 #include "model/settingsformats.h"
+#include "model/settingsrecords.h"
 #include "model/typedsettings.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool IsNameCharacter(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == ',' || c == ' ';
+}
+
+std::string Lower(const std::string& text)
+{
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return lower;
+}
+
+}  // namespace
 
 const char* LibraryIndexFile(int library)
 {
@@ -10,18 +31,40 @@ const char* LibraryIndexFile(int library)
     return library >= 1 && library <= 4 ? names[library - 1] : nullptr;
 }
 
-TLibraryIndex TLibraryIndex::Parse(const std::string& text)
+const char* LibraryExtension(int library)
+{
+    static const char* const extensions[] = {".PLM", ".ELM", ".FUM", ".MSM"};
+    return library >= 1 && library <= 4 ? extensions[library - 1] : nullptr;
+}
+
+std::string LibraryName(int library)
+{
+    static const char* const names[] = {"Plumbing", "Electrical", "Furniture", "Miscellaneous"};
+    return library >= 1 && library <= 4 ? names[library - 1] : std::string();
+}
+
+bool IsLibraryEntryName(const std::string& name)
+{
+    if (name.empty() || name.size() > TLibraryIndex::NAME_CAPACITY || name.front() == ' ' || name.back() == ' ')
+        return false;
+    return std::all_of(name.begin(), name.end(), IsNameCharacter);
+}
+
+TLibraryIndex TLibraryIndex::Parse(const std::string& text, std::int32_t count)
 {
     // LIBRARY_INDEX_READ_FORMAT, then exactly the length in characters, line by line.
     TLibraryIndex index;
     TextScanner scanner(text);
-    std::int32_t length = 0;
-    std::string name;
-    while (scanner.ReadInt(length) && length >= 0) {
+    for (std::int32_t record = 0; record < count; ++record) {
+        std::int32_t length = 0;
+        if (!scanner.ReadInt(length) || length < 1 || std::size_t(length) > NAME_CAPACITY)
+            break;
         scanner.SkipBlanks();
+        std::string name;
         if (!scanner.ReadChars(std::size_t(length), name))
             break;
-        index.names.push_back(name);
+        if (IsLibraryEntryName(name))
+            index.names.push_back(name);
     }
     return index;
 }
@@ -42,7 +85,20 @@ std::string TLibraryIndex::Format() const
 TLibraryIndex ReadLibraryIndex(int library)
 {
     const char* file = LibraryIndexFile(library);
-    return file ? TLibraryIndex::Parse(ReadSettingsText(file)) : TLibraryIndex{};
+    if (!file)
+        return {};
+    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
+    const std::int32_t count = *counts.Of(library);
+    return count > 0 ? TLibraryIndex::Parse(ReadSettingsText(file), count) : TLibraryIndex{};
+}
+
+int FindLibraryEntry(const TLibraryIndex& index, const std::string& name)
+{
+    const std::string wanted = Lower(name);
+    for (std::size_t i = 0; i < index.names.size(); ++i)
+        if (Lower(index.names[i]) == wanted)
+            return int(i);
+    return -1;
 }
 
 bool AppendToLibraryIndex(int library, const std::string& name)

@@ -333,31 +333,14 @@ TLoadResult TList::ReadLibraryFile(const std::string& fileName)
     return result;
 }
 
-namespace {
-
-const char* LibraryExtension(int library)
-{
-    switch (library) {
-    case 1:
-        return ".PLM";
-    case 2:
-        return ".ELM";
-    case 3:
-        return ".FUM";
-    case 4:
-        return ".MSM";
-    default:
-        return nullptr;
-    }
-}
-
-}  // namespace
-
-bool TList::SaveLibrarySymbol(int library, const std::string& name)
+bool TList::SaveLibrarySymbol(int library, const std::string& name, std::string* reason)
 {
     const char* extension = LibraryExtension(library);
-    if (!extension || name.empty())
+    if (!extension || !IsLibraryEntryName(name)) {
+        if (reason)
+            *reason = "no library entry can have that name";
         return false;
+    }
     const TDrawingState& state = State();
     std::string records;
     int written = 0;
@@ -367,23 +350,35 @@ bool TList::SaveLibrarySymbol(int library, const std::string& name)
         AppendObjectRecord(records, *items[std::size_t(entry.index)], entry.baseX, entry.baseY);
         ++written;
     }
+    if (written == 0) {
+        if (reason)
+            *reason = "nothing is selected";
+        return false;
+    }
     return WriteTextFileAtomic(LibsPath(name + extension),
-                               FormatLibraryHeader(written, state.unitSystem, state.groupIdCounter) + records);
+                               FormatLibraryHeader(written, state.unitSystem, state.groupIdCounter) + records, reason);
 }
 
-bool TList::RegisterLibraryFile(int library, const std::string& name)
+bool TList::RegisterLibraryFile(int library, const std::string& name, std::string* reason)
 {
-    const int unitSystem = State().unitSystem;
-    if (!LibraryIndexFile(library) || (unitSystem != 0 && unitSystem != 1))
+    const char* indexFile = LibraryIndexFile(library);
+    if (!indexFile || !IsLibraryEntryName(name)) {
+        if (reason)
+            *reason = "no library entry can have that name";
         return false;
-    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>(unitSystem);
-    // A count already at the top of its range takes no more entries.
-    if (counts.Count(library) == std::numeric_limits<int32_t>::max())
+    }
+    // The index is written back as the library lists it, so that the count and the index agree
+    // again (records beyond the count were never listed); a name listed already is not added twice.
+    TLibraryIndex index = ReadLibraryIndex(library);
+    if (FindLibraryEntry(index, name) >= 0)
+        return true;
+    index.names.push_back(name);
+    if (!WriteSettingsFile(indexFile, index.Format(), reason))
         return false;
-    ++counts.Count(library);
-    if (!WriteSettings(counts, unitSystem))
-        return false;
-    return AppendToLibraryIndex(library, name);
+    // One count file for both unit systems: the list reads it whichever is in use.
+    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
+    *counts.Of(library) = std::int32_t(index.names.size());
+    return WriteSettings(counts, State().unitSystem, reason);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -107,8 +107,16 @@ public:
     // ReadLibraryFile appends them to the list.
     static TLoadResult LoadLibraryFile(const std::string& fileName, std::vector<std::unique_ptr<TObject>>& loaded);
     TLoadResult ReadLibraryFile(const std::string& fileName);
-    bool SaveLibrarySymbol(int library, const std::string& name);
-    bool RegisterLibraryFile(int library, const std::string& name);
+    // Writes the objects of the selection list (CFG/COPY.CFG), each relative to its entry's base
+    // point, as the entry LIBS/<name><extension> of a library (1 plumbing .. 4 miscellaneous).
+    // False when the library, the name or the selection is not one to save, or the file could not
+    // be written; `reason` then says why.
+    bool SaveLibrarySymbol(int library, const std::string& name, std::string* reason = nullptr);
+    // Lists an entry in its library: appends the name to the library's index and counts it in
+    // CFG/LIM.CFG (one count file for both unit systems). A name the library lists already (in any
+    // case) is not added again. False when the library or name cannot be one, or a file could not
+    // be written (`reason` then says why).
+    bool RegisterLibraryFile(int library, const std::string& name, std::string* reason = nullptr);
 
     // Turns the whole drawing clockwise by 90, 180 or 270 degrees, or mirrors it left to right
     // (rotation 1), about the sheet centre. False (and nothing changed) for any other value.

@@ -17,6 +17,14 @@ struct TPrintListEntry {
     friend bool operator==(const TPrintListEntry&, const TPrintListEntry&) = default;
 };
 
+// One floor to print as the program holds it: the floor's own code.
+struct TPrintFloor {
+    std::int32_t copies = 0;
+    std::int32_t scale = 0;      // the denominator of the ratio: 100 is 1:100
+    std::int32_t floorCode = 0;  // 50..52
+    friend bool operator==(const TPrintFloor&, const TPrintFloor&) = default;
+};
+
 // The typed record of PRNTLST.CFG (no file ships: a missing one is an empty list).
 struct TPrintListSettings {
     static constexpr TSettingsFile file{"PRNTLST.CFG"};

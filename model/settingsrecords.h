@@ -322,23 +322,25 @@ struct TPrintCalibrationSettings {
     static constexpr TSettingsFile file{"PRNTCALM.CFG", "PRNTCALI.CFG"};
     static constexpr const char* format = PRNTCAL_CFG_FORMAT;
     std::int32_t measuredLength = 0;  // the calibration line as measured on paper
-    double scaleCorrection = 0.0;     // printed scale factor; 1 prints true
+    double scaleCorrection = 1.0;     // printed scale factor; 1 prints true
     auto Fields() { return std::tie(measuredLength, scaleCorrection); }
 };
 
-// LIM.CFG / LII.CFG: the number of entries of each symbol library.
+// LIM.CFG: the number of entries each library's index lists. One file serves both unit systems,
+// as the index and entry files do.
 struct TLibraryCountSettings {
-    static constexpr TSettingsFile file{"LIM.CFG", "LII.CFG"};
+    static constexpr TSettingsFile file{"LIM.CFG"};
     static constexpr const char* format = LIBRARY_COUNTS_CFG_FORMAT;
     std::int32_t plumbing = 0;
     std::int32_t electrical = 0;
     std::int32_t furniture = 0;
     std::int32_t miscellaneous = 0;
     auto Fields() { return std::tie(plumbing, electrical, furniture, miscellaneous); }
-    // The count of library 1 (plumbing) to 4 (miscellaneous).
-    std::int32_t& Count(int library)
+    // The count of library 1 (plumbing) to 4 (miscellaneous); null for any other number.
+    std::int32_t* Of(int library)
     {
-        return library == 1 ? plumbing : library == 2 ? electrical : library == 3 ? furniture : miscellaneous;
+        return library == 1 ? &plumbing : library == 2 ? &electrical : library == 3 ? &furniture
+             : library == 4 ? &miscellaneous : nullptr;
     }
 };
 

@@ -147,9 +147,11 @@ void TTextobj::TurnOrMirror(int rotation, TPoint centre)
         return;
     escapement = ReadableEscapement(TurnAngle(escapement, rotation));
     // A dimension or label text keeps the direction of what it measures in x2: it turns with the
-    // drawing.
+    // drawing. A wall's dimension follows its wall, which a mirror also turns round.
     if (typeCode == TYPE_DIMENSION_TEXT || typeCode == TYPE_LABEL_TEXT)
         x2 = TurnAngle(x2, rotation);
+    if (typeCode == TYPE_DIMENSION_TEXT && rotation == MIRROR_LEFT_RIGHT)
+        x2 = (x2 + 1800) % 3600;
 }
 
 void TTextobj::WriteRecord(TRecordWriter& out) const

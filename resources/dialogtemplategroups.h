@@ -16,6 +16,8 @@ std::vector<DialogTemplate> DoorDialogs();     // windows and external doors, ma
 std::vector<DialogTemplate> RoomDialogs();     // design rooms: new, maximum size, wall size
 std::vector<DialogTemplate> StairsDialogs();   // stairs, metric and imperial
 std::vector<DialogTemplate> FixedRoomDialogs();  // new fixed room, metric and imperial
+std::vector<DialogTemplate> PrintLibraryDialogs();  // print, printer calibration, libraries,
+                                                    // manipulate drawing file
 
 inline ControlTemplate Button(int id, const char* text, int x, int y, int cx, int cy)
 {

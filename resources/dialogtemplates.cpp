@@ -12,8 +12,8 @@ std::vector<DialogTemplate> CollectTemplates()
     for (auto group : {dialogtemplates::DrawingDialogs, dialogtemplates::WallDialogs,
                        dialogtemplates::ViewDialogs, dialogtemplates::ToolDialogs,
                        dialogtemplates::DoorDialogs, dialogtemplates::RoomDialogs,
-                       dialogtemplates::StairsDialogs,
-                       dialogtemplates::FixedRoomDialogs}) {
+                       dialogtemplates::StairsDialogs, dialogtemplates::FixedRoomDialogs,
+                       dialogtemplates::PrintLibraryDialogs}) {
         auto templates = group();
         all.insert(all.end(), templates.begin(), templates.end());
     }

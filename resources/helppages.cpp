@@ -205,16 +205,23 @@ are never removed by Erase; use this command instead.</p>)"},
     {330, "Libraries",
      R"(<h2>Libraries</h2>
 <p>Symbols are kept in four libraries: plumbing, electrical, furniture and miscellaneous. Choosing an
-entry shows a preview in the lower left corner of the window; press OK to keep it, then click a
-reference point on the symbol and click its new position.</p>
+entry shows a preview in the lower left corner of the window; choose another to see it instead. Press
+OK to keep the one shown, then click a reference point on the symbol, click its new position and
+press ENTER. Cancel takes the preview away and leaves the drawing as it was.</p>
 <p>To add an entry, choose ADD to a library, drag over the objects to store, then give the entry a
-name of letters, digits, commas or blanks and choose its library.</p>)"},
+name of up to 24 letters, digits, commas or blanks and choose its library. A name the library already
+holds is replaced only when you say so.</p>)"},
     {360, "Printing",
      R"(<h2>Printing</h2>
-<p>Choose how many copies of each floor plan to print and at which scale, the line thickness, how
-walls are drawn, and whether external dimensions and the scale are printed.</p>
-<p><b>Calibrating the printer.</b> Print the test length, measure it on the paper and type the
-measured length. Prints are then corrected so that lengths come out true to scale.</p>)"},
+<p>Choose how many copies of each floor plan to print and at which scale (100 prints at 1:100; a
+quarter inch to the foot is 96), the line thickness, how walls are drawn, and whether external
+dimensions and the scale are printed. A floor with no copies is not printed; one to print needs a
+scale. The wall style and dimension choice stay in force on the screen afterwards.</p>
+<p>File/Printer Setup chooses the printer, the paper and its orientation. Choose <b>PDF file</b> to
+print into a PDF file named after the drawing, beside it in the DWGS folder.</p>
+<p><b>Calibrating the printer.</b> Print a plan holding a 15000 mm line at 1:100 (in feet and inches,
+52 feet at 1:96), measure it on the paper and type the measured length. Every print is then
+enlarged or reduced so that lengths come out true to scale.</p>)"},
     {500, "Getting started",
      R"(<h2>Getting started</h2>
 <p>Start with File/New or File/Open. Choose a drawing tool or function from the menu or the toolbar;

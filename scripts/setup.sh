@@ -9,7 +9,8 @@ build=${1-$here/build}
 [ $# -gt 0 ] && shift
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 locales "$@")
+          qt6-base-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 locales
+          poppler-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

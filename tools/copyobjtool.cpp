@@ -10,7 +10,7 @@ TCopyobjtool::TCopyobjtool()
 
 void TCopyobjtool::ProcessSelection(Canvas&, const TRect&, int, int)
 {
-    if (libraryFlag == 1)
+    if (libraryFlag == COPY_FOR_LIBRARY)
         return;
     // Every entry of one selection carries the same base point.
     std::vector<TCopyEntry> entries;

@@ -6,6 +6,7 @@
 // Header "%d %d %d %d %d %d\n": the number of records, three reserved zeros, unitSystem and
 // groupIdCounter at the time of writing. Then one type-code line and one record per object.
 #include "model/list.h"
+#include "model/pastedids.h"
 #include "model/selectionlist.h"
 
 #include <memory>
@@ -22,13 +23,6 @@ std::string FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry
 // Rewrites LIBS/PASTE.CFG whole. A buffer that cannot be written is reported to the user (naming
 // the file and the reason) and left as it was: false.
 bool WritePasteBuffer(const std::string& text);
-
-// Gives pasted objects ids of their own: each distinct id among their owner and group ids becomes
-// a new one from groupIdCounter (objects that shared an id still share one), so an undo or a group
-// delete of the pasted objects never reaches the originals. An id with a floor base (10000 and
-// above) keeps the base of the floor in view. A line's group id that differs from its owner id is
-// the length it was typed with, not an id, and stays.
-void RenumberPastedIds(std::vector<std::unique_ptr<TObject>>& objects);
 
 // Edit/Paste: reads the paste buffer, gives the objects new ids and adds them through the edit
 // (the caller commits it). The result says how many were added, or why none were.

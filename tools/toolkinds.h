@@ -73,6 +73,9 @@ constexpr int STEP_SELECTION_DRAG = 5;     // dragging the selection rectangle
 constexpr int STEP_ERASE_DONE = 9;         // the erase tool has removed its selection
 constexpr int STEP_ZOOM_START = 10;        // Zoom UP: the next press starts the zoom rectangle
 constexpr int STEP_ZOOM_DRAG = 15;         // dragging the zoom rectangle
+// The copy tool's libraryFlag when Libraries/ADD to a library started it: the selection becomes a
+// library entry, not the paste buffer.
+constexpr int COPY_FOR_LIBRARY = 1;
 
 // External-wall tool: the edits of an existing wall and the plan resize. The edit commands (kind
 // KIND_WALL_EDIT) carry the edit in these steps until the object is picked; the line tool takes

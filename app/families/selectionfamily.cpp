@@ -133,7 +133,7 @@ public:
                 site.ApplyView();
             return;
         }
-        if (kind == KIND_COPY && tool->libraryFlag != 1 && tool->step == STEP_SELECTION_MADE) {
+        if (kind == KIND_COPY && tool->libraryFlag != COPY_FOR_LIBRARY && tool->step == STEP_SELECTION_MADE) {
             // The copy is in the paste buffer; the copy tool stays.
             site.SetPrompt(COPIED_PROMPT);
             site.SetToolName(PICK_TOOL_NAME);

@@ -4,6 +4,7 @@
 #include "app/client.h"
 #include "app/printtarget.h"
 #include "app/qt/drawingwindow.h"
+#include "model/programdirectory.h"
 #include "platform/dialogrunner.h"
 #include "platform/qt/printercanvas.h"
 #include "platform/qt/printersetupdialog.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -25,6 +27,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -34,17 +37,32 @@
 
 namespace {
 
-// A print job on the frame's printer.
+// A print job on the frame's printer, or into a PDF file.
 class PrinterJob : public PrintTarget {
 public:
-    explicit PrinterJob(QPrinter& printer) : canvas(printer) {}
+    PrinterJob(QPrinter& printer, std::string fileName) : canvas(printer), fileName(std::move(fileName)) {}
     bool IsActive() const { return canvas.IsActive(); }
     Canvas& PageCanvas() override { return canvas; }
     bool NewPage() override { return canvas.NewPage(); }
+    std::string FileName() const override { return fileName; }
 
 private:
     PrinterCanvas canvas;
+    std::string fileName;
 };
+
+// Why a file cannot be written, as the system says it.
+std::string WriteFailure(const QString& path)
+{
+    const bool existed = QFile::exists(path);
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+        return probe.errorString().toStdString();
+    probe.close();
+    if (!existed)
+        QFile::remove(path);
+    return "the PDF writer could not start";
+}
 
 // Width of a gadget of `chars` average characters, with its frame.
 int GadgetWidth(const QWidget& widget, int chars)
@@ -75,8 +93,12 @@ TAApp::~TAApp()
 
 QPrinter& TAApp::Printer()
 {
-    if (!printer)
+    if (!printer) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without a printer the plans go to a PDF file.
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            printer->setOutputFormat(QPrinter::PdfFormat);
+    }
     return *printer;
 }
 
@@ -294,13 +316,23 @@ bool TAApp::PrinterSetup()
 
 std::unique_ptr<PrintTarget> TAApp::StartPrinting(const std::string& title)
 {
-    Printer().setDocName(QString::fromStdString(title));
-    auto job = std::make_unique<PrinterJob>(Printer());
-    if (!job->IsActive()) {
-        QMessageBox::warning(this, ApplicationName, "The printer could not be started");
+    QPrinter& job = Printer();
+    job.setDocName(QString::fromStdString(title));
+    // A PDF file is named after the drawing and lies beside it.
+    std::string fileName;
+    if (job.outputFormat() == QPrinter::PdfFormat) {
+        fileName = DwgsPath(title + ".PDF");
+        job.setOutputFileName(QString::fromStdString(fileName));
+    }
+    auto started = std::make_unique<PrinterJob>(job, fileName);
+    if (!started->IsActive()) {
+        const std::string text = fileName.empty() ? std::string("The printer could not be started")
+                                                  : "The PDF file " + fileName + " could not be written: " +
+                                                        WriteFailure(QString::fromStdString(fileName));
+        runner->MessageBox(text, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
-    return job;
+    return started;
 }
 
 void TAApp::Exit()

@@ -27,20 +27,18 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent) : QDi
     printerForm->addRow("&Name:", printerBox);
     printerForm->addRow(QString(), printerNote);
     const QStringList names = QPrinterInfo::availablePrinterNames();
-    if (names.isEmpty()) {
-        printerBox->addItem("No printer is installed");
-        printerBox->setEnabled(false);
-        printerNote->setText("Paper and orientation are kept for when one is.");
-    } else {
-        const QString defaultName = QPrinterInfo::defaultPrinterName();
-        for (const QString& name : names)
-            printerBox->addItem(name == defaultName ? name + " (default)" : name, name);
-        int current = printerBox->findData(printer.printerName());
+    const QString defaultName = QPrinterInfo::defaultPrinterName();
+    for (const QString& name : names)
+        printerBox->addItem(name == defaultName ? name + " (default)" : name, name);
+    // A PDF file is always there to print to, with or without a printer.
+    printerBox->addItem("PDF file");
+    int current = PdfIndex();
+    if (printer.outputFormat() != QPrinter::PdfFormat && !names.isEmpty()) {
+        current = printerBox->findData(printer.printerName());
         if (current < 0)
             current = std::max(0, printerBox->findData(defaultName));
-        printerBox->setCurrentIndex(current);
-        printerNote->setVisible(false);
     }
+    printerBox->setCurrentIndex(current);
 
     auto* paperGroup = new QGroupBox("Paper", this);
     auto* paperForm = new QFormLayout(paperGroup);
@@ -57,8 +55,10 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent) : QDi
     const QPageLayout layout = printer.pageLayout();
     FillPaperSizes(layout.pageSize().id());
     (layout.orientation() == QPageLayout::Landscape ? landscape : portrait)->setChecked(true);
+    ShowNote();
     connect(printerBox, &QComboBox::currentIndexChanged, this, [this] {
         FillPaperSizes(QPageSize::PageSizeId(paperBox->currentData().toInt()));
+        ShowNote();
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -70,6 +70,29 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent) : QDi
     column->addWidget(paperGroup);
     column->addWidget(buttons);
     setMinimumWidth(360);
+}
+
+int PrinterSetupDialog::PdfIndex() const
+{
+    return printerBox->count() - 1;
+}
+
+bool PrinterSetupDialog::PdfChosen() const
+{
+    return printerBox->currentIndex() == PdfIndex();
+}
+
+void PrinterSetupDialog::ShowNote()
+{
+    if (!PdfChosen()) {
+        printerNote->setVisible(false);
+        return;
+    }
+    printerNote->setText(QPrinterInfo::availablePrinterNames().isEmpty()
+                             ? "No printer is installed: plans are printed to a PDF file named after the drawing, in DWGS."
+                             : "Plans are printed to a PDF file named after the drawing, in DWGS.");
+    printerNote->setWordWrap(true);
+    printerNote->setVisible(true);
 }
 
 QList<QPageSize> PrinterSetupDialog::StandardPaperSizes()
@@ -85,7 +108,7 @@ void PrinterSetupDialog::FillPaperSizes(QPageSize::PageSizeId keep)
 {
     QList<QPageSize> sizes;
     QPageSize preferred;
-    if (printerBox->isEnabled()) {
+    if (!PdfChosen()) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(printerBox->currentData().toString());
         sizes = info.supportedPageSizes();
         preferred = info.defaultPageSize();
@@ -105,8 +128,12 @@ void PrinterSetupDialog::FillPaperSizes(QPageSize::PageSizeId keep)
 void PrinterSetupDialog::accept()
 {
     // The printer first: choosing one brings its own default paper, which the choice here replaces.
-    if (printerBox->isEnabled())
+    if (PdfChosen()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    } else {
+        printer.setOutputFormat(QPrinter::NativeFormat);
         printer.setPrinterName(printerBox->currentData().toString());
+    }
     printer.setPageSize(QPageSize(QPageSize::PageSizeId(paperBox->currentData().toInt())));
     printer.setPageOrientation(landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QDialog::accept();

@@ -1,7 +1,8 @@
 #pragma once
-// Printer Setup: which printer the plans go to, on what paper and which way round, with OK and
-// Cancel. Nothing is printed here; OK sets the choices on the printer that printing later uses,
-// Cancel leaves it as it was.
+// Printer Setup: which printer the plans go to (an installed printer, or a PDF file), on what
+// paper and which way round, with OK and Cancel. Nothing is printed here; OK sets the choices on
+// the printer that printing later uses, Cancel leaves it as it was. The PDF file is named when a
+// job starts (the program writes it beside the drawing).
 #include <QDialog>
 #include <QPageSize>
 
@@ -15,6 +16,10 @@ public:
     PrinterSetupDialog(QPrinter& printer, QWidget* parent = nullptr);
 
     QComboBox* PrinterBox() const { return printerBox; }
+    // The printer box's entry that prints to a PDF file.
+    int PdfIndex() const;
+    // True while the PDF file is the choice.
+    bool PdfChosen() const;
     QComboBox* PaperBox() const { return paperBox; }
     QRadioButton* PortraitButton() const { return portrait; }
     QRadioButton* LandscapeButton() const { return landscape; }
@@ -33,4 +38,5 @@ private:
     QRadioButton* landscape;
 
     void FillPaperSizes(QPageSize::PageSizeId keep);
+    void ShowNote();
 };

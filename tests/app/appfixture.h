@@ -80,6 +80,23 @@ protected:
         Answer("dialog 4200 ok");
     }
     TChild& Child() { return *client->ActiveChild(); }
+    // The device point of a model point in the normal view of the tests' sheet: one logical unit
+    // a pixel, five model units a logical unit.
+    static TPoint DeviceOfModel(int x, int y) { return {x / 5, 700 - y / 5}; }
+    // A left-button drag and a left click at model points, each handled as the event loop would.
+    void DragModel(TPoint from, TPoint to)
+    {
+        Child().EvLButtonDown(DeviceOfModel(from.x, from.y));
+        Child().EvMouseMove(DeviceOfModel(to.x, to.y));
+        Child().EvLButtonUp(DeviceOfModel(to.x, to.y));
+        frame.ProcessEvents();
+    }
+    void ClickModel(TPoint at)
+    {
+        Child().EvLButtonDown(DeviceOfModel(at.x, at.y));
+        Child().EvLButtonUp(DeviceOfModel(at.x, at.y));
+        frame.ProcessEvents();
+    }
     HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }
 
     // Appends a line on a floor and rewrites the drawing file, as a tool's commit does.

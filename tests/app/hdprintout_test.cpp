@@ -2,6 +2,7 @@
 #include "app/hdprintout.h"
 #include "tests/app/appfixture.h"
 
+#include "model/extwallobj.h"
 #include "platform/recordingcanvas.h"
 
 #include <cmath>
@@ -99,4 +100,32 @@ TEST_F(PrintTest, NothingIsPrintedWithoutAListOrADrawing)
     EXPECT_EQ(client->PrintFloors(1, false), 0);
     EXPECT_TRUE(frame.PrintedPages().empty());
     EXPECT_EQ(state().currentFloor, 50);
+}
+
+TEST_F(PrintTest, AWallIsCentredByTheLinesItDraws)
+{
+    // A two-line wall keeps its unused cavity lines at (0, 0): they take no part in the centring.
+    auto wall = std::make_unique<TExtwallobj>();
+    wall->floor = 52;
+    wall->x1 = 20000;
+    wall->y1 = 20000;
+    wall->x2 = 30000;
+    wall->y2 = 20000;
+    wall->spacing1 = 300;
+    wall->wallLines = {20000, 19700, 30000, 19700};
+    EXPECT_EQ(wall->Bounds().minX, 20000);
+    EXPECT_EQ(wall->Bounds().minY, 19700);
+    {
+        TDrawingEdit edit(objects());
+        edit.Add(std::move(wall));
+        edit.Commit();
+    }
+    RecordingCanvas page({794, 1123}, true);
+    THDPrintout printout(2, false);
+    printout.PrintPage(page, 52, 100, 1.0);
+    std::vector<TPoint> line = FirstLine(page);
+    ASSERT_EQ(line.size(), 2u);
+    EXPECT_NEAR((line[0].x + line[1].x) / 2.0, 397, 2);
+    // The outer face is 1.5 mm (5.7 pixels) above the middle of the wall.
+    EXPECT_NEAR(line[0].y, 561 - 5.7, 2);
 }

@@ -1,7 +1,9 @@
 // Every dialog class against its template: each control the class creates exists in the template
 // with the right kind, and the dialog runs under the Qt runner with its caption.
 #include "dialogs/aboutdlg.h"
+#include "dialogs/akwprntdlg.h"
 #include "dialogs/areadlg.h"
+#include "dialogs/atolibdlg.h"
 #include "dialogs/configdlg.h"
 #include "dialogs/dbledlg.h"
 #include "dialogs/ddoordlg.h"
@@ -10,8 +12,10 @@
 #include "dialogs/entrydlg.h"
 #include "dialogs/extsidedlg.h"
 #include "dialogs/feetdlg.h"
+#include "dialogs/liblistdlg.h"
 #include "dialogs/linedlg.h"
 #include "dialogs/ltxtdlg.h"
+#include "dialogs/manipdlg.h"
 #include "dialogs/maxroomdlg.h"
 #include "dialogs/measdlg.h"
 #include "dialogs/miscdrdlg.h"
@@ -20,6 +24,7 @@
 #include "dialogs/overdlg.h"
 #include "dialogs/plancustdlg.h"
 #include "dialogs/plandlg.h"
+#include "dialogs/prntcalmdlg.h"
 #include "dialogs/rmpttndlg.h"
 #include "dialogs/roomdlg.h"
 #include "dialogs/savedlg.h"
@@ -105,6 +110,12 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {3080, Make<TStrsimpdlg, 3080>()},
         {8000, Make<TRoomdlg, 8000>()},
         {8500, Make<TRoomimpdlg, 8500>()},
+        {19500, Make<TAkwprntdlg, 19500>()},
+        {3200, Make<TPrntcalmdlg, 3200>()},
+        {3300, Make<TPrntcalidlg, 3300>()},
+        {16000, Make<TAtolibdlg, 16000>()},
+        {15500, [](TWindow* parent) { return std::make_unique<TLiblistdlg>(parent, 15500, 3, 0); }},
+        {19000, Make<TManipdlg, 19000>()},
     };
     return classes;
 }

@@ -2,7 +2,10 @@
 
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
+#include "model/libraryindex.h"
+#include "model/list.h"
 #include "model/plantitles.h"
+#include "model/printlist.h"
 #include "model/programdirectory.h"
 #include "model/selectionlist.h"
 #include "model/settingsfile.h"
@@ -13,6 +16,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -129,7 +133,8 @@ std::string CheckTypedRecords(const std::string& text)
         for (const std::string& problem :
              {CheckTypedRecord<TExtWallSettings>(text, unitSystem), CheckTypedRecord<TZoomSettings>(text, unitSystem),
               CheckTypedRecord<TScrollSettings>(text, unitSystem), CheckTypedRecord<TSheetSettings>(text, unitSystem),
-              CheckTypedRecord<TColourSettings>(text, unitSystem)})
+              CheckTypedRecord<TColourSettings>(text, unitSystem), CheckTypedRecord<TLibraryCountSettings>(text, unitSystem),
+              CheckTypedRecord<TPrintCalibrationSettings>(text, unitSystem)})
             if (!problem.empty())
                 return problem;
     }
@@ -169,6 +174,41 @@ std::string CheckSelectionList(const std::string& text)
     return "";
 }
 
+// A library index: only names an entry can have, never more than the count, written back the same;
+// an entry registered over it is listed once, and the count agrees with the index afterwards.
+std::string CheckLibraryIndex(const std::string& text)
+{
+    const TLibraryIndex index = TLibraryIndex::Parse(text, std::numeric_limits<std::int32_t>::max());
+    for (const std::string& name : index.names)
+        if (!IsLibraryEntryName(name))
+            return "the library index gave the name \"" + name + "\"";
+    if (TLibraryIndex::Parse(index.Format(), std::int32_t(index.names.size())).names != index.names)
+        return "the library index as written reads back differently";
+    if (!PutCfg("LIM.CFG", text) || !PutCfg("FURM.CFG", text))
+        return "cannot write the furniture library";
+    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
+    const TLibraryIndex listed = ReadLibraryIndex(3);
+    if (listed.names.size() > std::size_t(std::max(0, *counts.Of(3))))
+        return "the library listed more entries than its count";
+    TList objects;
+    if (!objects.RegisterLibraryFile(3, "FUZZ ENTRY"))
+        return "an entry could not be registered";
+    const TLibraryIndex after = ReadLibraryIndex(3);
+    counts = ReadSettings<TLibraryCountSettings>();
+    if (FindLibraryEntry(after, "FUZZ ENTRY") < 0 || std::size_t(*counts.Of(3)) != after.names.size())
+        return "after registering, the library's count and index disagree";
+    return "";
+}
+
+// The print list: what it reads is written back the same.
+std::string CheckPrintList(const std::string& text)
+{
+    const TPrintListSettings list = TPrintListSettings::Parse(text);
+    if (TPrintListSettings::Parse(list.Format()).entries != list.entries)
+        return "the print list as written reads back differently: \"" + list.Format() + "\"";
+    return "";
+}
+
 // The sheet and the drawing file's centre taken from it stay in range whatever the file says.
 std::string CheckSheet(const std::string& text)
 {
@@ -196,7 +236,8 @@ std::string CheckSettingsReaders(const std::string& text)
     for (const TSettingsFormat& entry : OTHER_FORMATS)
         if (problem.empty())
             problem = CheckRecord(entry.name, entry.format, text);
-    for (auto check : {CheckTypedRecords, CheckPlanTitles, CheckSelectionList, CheckSheet})
+    for (auto check : {CheckTypedRecords, CheckPlanTitles, CheckSelectionList, CheckSheet, CheckLibraryIndex,
+                       CheckPrintList})
         if (problem.empty())
             problem = check(text);
     return problem;

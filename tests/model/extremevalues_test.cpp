@@ -120,14 +120,15 @@ TEST_F(ExtremeValues, APlanTitleBetweenFarApartWallsStandsInTheirMiddle)
     EXPECT_EQ(objects().count(), 2);
 }
 
-TEST_F(ExtremeValues, CountsAtTheTopOfTheRangeTakeNoMoreEntries)
+TEST_F(ExtremeValues, CountsAtTheTopOfTheRange)
 {
+    // A library count far beyond its index counts the entries the index holds, and one more.
     state().unitSystem = 1;
     WriteWholeFile(Cfg("LIM.CFG"), "0 0 2147483647 0");
     WriteWholeFile(Cfg("FURM.CFG"), "5 CHAIR\n");
-    EXPECT_FALSE(objects().RegisterLibraryFile(3, "BED"));
-    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "0 0 2147483647 0");
-    EXPECT_EQ(ReadWholeFile(Cfg("FURM.CFG")), "5 CHAIR\n");
+    EXPECT_TRUE(objects().RegisterLibraryFile(3, "BED"));
+    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "0 0 2 0");
+    EXPECT_EQ(ReadWholeFile(Cfg("FURM.CFG")), "5 CHAIR\n3 BED\n");
 
     WriteWholeFile(Cfg("TEMP.CFG"), "2147483647\n");
     WriteWholeFile(Cfg("COPY.CFG"), "1 0 0\n");

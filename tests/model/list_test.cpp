@@ -3,6 +3,7 @@
 #include "model/extwallobj.h"
 #include "model/infoobj.h"
 #include "model/intwallobj.h"
+#include "model/libraryindex.h"
 #include "model/lineobj.h"
 #include "model/plantitles.h"
 #include "model/polyobj.h"
@@ -477,17 +478,19 @@ TEST_F(ListFiles, ABadOrMissingLibraryFileAddsNothing)
 TEST_F(ListFiles, RegisteringALibraryEntryCountsItAndAddsItToTheIndex)
 {
     state().unitSystem = 1;
-    WriteWholeFile(Cfg("LIM.CFG"), "3 0 5 1");
+    WriteWholeFile(Cfg("LIM.CFG"), "0 0 1 1");
     WriteWholeFile(Cfg("FURM.CFG"), "5 CHAIR\n");
     ASSERT_TRUE(objects().RegisterLibraryFile(3, "DOUBLE BED"));
-    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "3 0 6 1");
+    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "0 0 2 1");
     EXPECT_EQ(ReadWholeFile(Cfg("FURM.CFG")), "5 CHAIR\n10 DOUBLE BED\n");
 
+    // Imperial entries are counted in the same file, which the list reads in both unit systems.
     state().unitSystem = 0;
     WriteWholeFile(Cfg("LII.CFG"), "0 0 0 0");
     ASSERT_TRUE(objects().RegisterLibraryFile(1, "BASIN"));
-    EXPECT_EQ(ReadWholeFile(Cfg("LII.CFG")), "1 0 0 0");
-    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "3 0 6 1");
+    EXPECT_EQ(ReadWholeFile(Cfg("LII.CFG")), "0 0 0 0");
+    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "1 0 2 1");
+    EXPECT_EQ(ReadLibraryIndex(1).names, std::vector<std::string>{"BASIN"});
     EXPECT_FALSE(objects().RegisterLibraryFile(0, "X"));
     EXPECT_FALSE(objects().RegisterLibraryFile(5, "X"));
 }
@@ -569,7 +572,23 @@ TEST_F(ListFiles, MirroringKeepsWallLinesOnTheInnerSideAndArcsOnTheirCurve)
     arc->arcEndY = 23000;
     objects().Add(arc);
 
+    // The wall's automatic dimension and a line's label, both measuring +x.
+    auto* dimension = new TTextobj(34);
+    dimension->x2 = 900;
+    objects().Add(dimension);
+    auto* label = new TTextobj(35);
+    label->x2 = 900;
+    objects().Add(label);
+    auto* upright = new TTextobj(34);
+    upright->x2 = 0;
+    objects().Add(upright);
+
     ASSERT_TRUE(objects().RotateOrMirrorDrawing(1));
+    // The dimension follows its wall, turned round to run +x again; the label follows its line,
+    // which now runs -x; a dimension of a wall running +y now measures one running -y.
+    EXPECT_EQ(dimension->x2, 900);
+    EXPECT_EQ(label->x2, 2700);
+    EXPECT_EQ(upright->x2, 1800);
     // Mirrored, it would run -x with its lines below, on its left: it is turned round to run +x.
     EXPECT_EQ(wall->x1, 26000);
     EXPECT_EQ(wall->x2, 30000);

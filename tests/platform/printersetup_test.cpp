@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -87,4 +88,30 @@ TEST(PrinterSetup, OkSetsPaperAndOrientationAndCancelKeepsThem)
     }
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A3);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST(PrinterSetup, APdfFileIsAlwaysAmongThePrinters)
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    {
+        PrinterSetupDialog dialog(printer);
+        ASSERT_GE(dialog.PdfIndex(), 0);
+        EXPECT_EQ(dialog.PrinterBox()->itemText(dialog.PdfIndex()), "PDF file");
+        EXPECT_TRUE(dialog.PrinterBox()->isEnabled());
+        // Without a printer installed the PDF file is the choice.
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            EXPECT_TRUE(dialog.PdfChosen());
+        const int result = RunWith(dialog, [&] {
+            dialog.PrinterBox()->setCurrentIndex(dialog.PdfIndex());
+            ChoosePaper(dialog, QPageSize::A3);
+            StandardButton(dialog, QDialogButtonBox::Ok)->click();
+        });
+        EXPECT_EQ(result, QDialog::Accepted);
+    }
+    EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A3);
+    // The next run shows the PDF file chosen.
+    PrinterSetupDialog again(printer);
+    EXPECT_TRUE(again.PdfChosen());
 }

@@ -1,0 +1,129 @@
+#include "app/families/libraryfamily.h"
+
+#include "app/families/selectionfamily.h"
+#include "app/toolfamily.h"
+#include "app/toolsite.h"
+#include "dialogs/atolibdlg.h"
+#include "dialogs/liblistdlg.h"
+#include "model/drawingedit.h"
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/libraryindex.h"
+#include "model/settingsrecords.h"
+#include "platform/canvas.h"
+#include "resources/menus.h"
+#include "tools/copyobjtool.h"
+#include "tools/drawingtool.h"
+#include "tools/moveobjtool.h"
+
+namespace {
+
+constexpr int HELP_LIBRARIES = 330;
+
+const char* const ADD_PROMPT = "press LEFT Button and DRAG over objects to ADD to a library";
+const char* const PREVIEW_PROMPT = "click LB to preview choices in bottom left corner, press ENTER when correct";
+const char* const PLACE_PROMPT = "click reference point on library object & click new position";
+const char* const NOTHING_SELECTED = "No valid object selected - please restart";
+
+// The copy tool of ADD to a library: the selection family drives its drag; once the selection is
+// made it becomes a library entry.
+class TLibraryFamily : public TToolFamily {
+public:
+    void LButtonDown(TToolSite& site, TPoint point) const override { SelectionFamily().LButtonDown(site, point); }
+
+    void LButtonUp(TToolSite& site, TPoint point) const override
+    {
+        auto* tool = dynamic_cast<TCopyobjtool*>(&site.Tool());
+        const bool releasing = tool && tool->step == STEP_SELECTION_DRAG;
+        SelectionFamily().LButtonUp(site, point);
+        if (!releasing || tool->libraryFlag != COPY_FOR_LIBRARY || tool->step != STEP_SELECTION_MADE)
+            return;
+        if (tool->SelectedIndices().empty()) {
+            site.Message(NOTHING_SELECTED, "NO SELECTION");
+        } else {
+            TAtolibdlg dialog(&site.DialogParent(), 16000);
+            dialog.Execute();
+        }
+        site.SetPickTool();
+        site.Refresh(0);
+    }
+
+    void RButtonDown(TToolSite& site, TPoint point) const override { SelectionFamily().RButtonDown(site, point); }
+    bool WantsMouseMove(const TDrawingtool& tool) const override { return SelectionFamily().WantsMouseMove(tool); }
+    bool MeasuresFromStart(const TDrawingtool& tool) const override
+    {
+        return SelectionFamily().MeasuresFromStart(tool);
+    }
+    void KeyDown(TToolSite& site, int key) const override { SelectionFamily().KeyDown(site, key); }
+    void Leaving(TToolSite& site) const override { SelectionFamily().Leaving(site); }
+};
+
+const TLibraryFamily libraryFamily{};
+
+void MarkForLibrary(TCommandContext& context)
+{
+    if (TToolSite* window = context.Window())
+        window->Tool().libraryFlag = COPY_FOR_LIBRARY;
+}
+
+template <int Library>
+void PickFromLibrary(TCommandContext& context)
+{
+    if (TToolSite* window = context.Window())
+        PickLibraryItem(*window, Library);
+}
+
+const TCommandRow commands[] = {
+    {.id = CM_ADDTOLIBRARY, .needs = TCommandNeed::PlanView, .make = MakeTool<TCopyobjtool>, .kind = KIND_COPY,
+     .step = STEP_READY, .toolName = "ADD to Lib", .prompt = ADD_PROMPT, .helpContext = HELP_LIBRARIES,
+     .family = &libraryFamily, .run = MarkForLibrary},
+    {.id = CM_PLUMBING, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<1>},
+    {.id = CM_ELECTRICAL, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<2>},
+    {.id = CM_FURNITURE, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<3>},
+    {.id = CM_MISCELLANEOUS, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<4>},
+};
+
+}  // namespace
+
+const TToolFamily& LibraryFamily()
+{
+    return libraryFamily;
+}
+
+TFamilyRows LibraryFamilyRows()
+{
+    return {commands, {}};
+}
+
+void PickLibraryItem(TToolSite& site, int libraryKind)
+{
+    TDrawingState& state = State();
+    TList& objects = state.objects;
+    const int floor = state.currentFloor;
+    const int counter = state.groupIdCounter;
+    const int first = objects.count();
+    site.SetPickTool();
+    site.SetHelpContext(HELP_LIBRARIES);
+    site.SetPrompt(PREVIEW_PROMPT);
+    TLiblistdlg dialog(&site.DialogParent(), 15500, libraryKind, 0, [&site] { site.Refresh(3); });
+    if (dialog.Execute() == IDOK && objects.count() > first) {
+        // The entry shown is placed like a selection.
+        site.InstallTool(std::make_unique<TMoveobjtool>(), SelectionFamily());
+        site.SetToolName(LibraryName(libraryKind));
+        site.SetHelpContext(HELP_LIBRARIES);
+        site.CallTool([first](TDrawingtool& tool, Canvas& dc, const TRect& rect) {
+            tool.ObjectsAdded(dc, rect, first, 0);
+            tool.step = STEP_SELECTION_MADE;
+        });
+        site.SetPrompt(PLACE_PROMPT);
+        return;
+    }
+    // Nothing to place: the drawing goes back to what it was, the ids the previews took unused.
+    TDrawingEdit edit(objects);
+    edit.CutBack(first);
+    state.currentFloor = floor;
+    state.groupIdCounter = counter;
+    edit.Commit();
+    site.SetPickTool();
+    site.Refresh(3);
+}

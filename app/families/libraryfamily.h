@@ -1,0 +1,20 @@
+#pragma once
+// The library family: Libraries/ADD to a library and Libraries/Plumbing, Electrical, Furniture,
+// Miscellaneous.
+//
+// ADD to a library starts the copy tool marked for a library entry: its drag selects as the
+// selection family's does, and once the selection is made the new-library-entry dialog saves it;
+// then the pick tool. Choosing a library lists its entries, each previewed near the lower left of
+// the view as it is selected; OK hands the entry to the move tool to be placed (a click on a
+// reference point, a click where it goes, Enter), Cancel takes the preview away again.
+#include "app/commandtable.h"
+
+class TToolFamily;
+class TToolSite;
+
+const TToolFamily& LibraryFamily();
+TFamilyRows LibraryFamilyRows();
+
+// TChild::PickLibraryItem: the entry list of a library (1 plumbing, 2 electrical, 3 furniture,
+// 4 miscellaneous) with its preview, then the placing of the entry chosen.
+void PickLibraryItem(TToolSite& site, int libraryKind);

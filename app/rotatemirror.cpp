@@ -1,0 +1,88 @@
+#include "app/rotatemirror.h"
+
+#include "app/child.h"
+#include "app/client.h"
+#include "app/drawingfiles.h"
+#include "dialogs/manipdlg.h"
+#include "model/drawingedit.h"
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/selectionlist.h"
+
+namespace {
+
+constexpr std::size_t SHORTEST_NEW_NAME = 3;
+const char* const ROTATE_TITLE = "ROTATE/MIRROR";
+
+// The open drawing turned or mirrored where it is.
+void TransformInPlace(TChild& window, int rotation)
+{
+    TList& objects = State().objects;
+    TDrawingEdit edit(objects);
+    for (int i = 0; i < objects.count(); ++i)
+        edit.Modify(i);
+    objects.RotateOrMirrorDrawing(rotation);
+    edit.Commit();
+    // The selection list's base points lie where the objects were.
+    ClearCopyList();
+    window.Refresh(0);
+}
+
+// The drawing turned or mirrored and stored as `name`, then opened; the original's file keeps it
+// as it was.
+void TransformAsNewDrawing(TClient& client, TChild& window, int rotation, const std::string& name)
+{
+    TDrawingState& state = State();
+    TList& objects = state.objects;
+    const std::string original = state.drawingName;
+    const int floor = state.currentFloor;
+    objects.RotateOrMirrorDrawing(rotation);
+    state.drawingName = name;
+    if (!objects.WriteDrawing()) {
+        // Told already; the open drawing is the original as its file holds it.
+        state.drawingName = original;
+        objects.ReadDrawing();
+        window.Refresh(0);
+        return;
+    }
+    RemoveOtherCaseFiles(name);
+    // The window of the original closes (the list, now the new drawing's, is saved under the new
+    // name) and the new drawing opens on the same floor.
+    if (!client.OpenDrawing(name))
+        return;
+    if (TChild* opened = client.ActiveChild()) {
+        state.currentFloor = floor;
+        opened->UpdateCaption();
+        opened->Refresh(0);
+    }
+}
+
+}  // namespace
+
+void RotateMirrorDrawings(TClient& client, TChild& window)
+{
+    TDrawingState& state = State();
+    if (state.objects.count() > 0)
+        state.objects.WriteDrawing();
+    TManipdlg dialog(&window, 19000);
+    if (dialog.Execute() != IDOK) {
+        window.Refresh(0);
+        return;
+    }
+    const std::string& name = dialog.newNameText;
+    if (SameDrawingName(name, state.drawingName)) {
+        TransformInPlace(window, dialog.rotation);
+        return;
+    }
+    if (name.size() < SHORTEST_NEW_NAME || !IsDrawingName(name)) {
+        window.Message("A new drawing name needs 3 to 24 letters, digits, commas or blanks - nothing has been changed",
+                       ROTATE_TITLE);
+        window.Refresh(0);
+        return;
+    }
+    if (!ConfirmReplace(window, name)) {
+        window.Refresh(0);
+        return;
+    }
+    TransformAsNewDrawing(client, window, dialog.rotation, name);
+}

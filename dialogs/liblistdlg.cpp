@@ -1,0 +1,61 @@
+#include "dialogs/liblistdlg.h"
+
+#include "model/drawingedit.h"
+#include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/pastedids.h"
+#include "model/libraryindex.h"
+#include "model/settingsrecords.h"
+
+namespace {
+constexpr int LIST_ID = 15501;
+}
+
+TLiblistdlg::TLiblistdlg(TWindow* parent, int resourceId, int libraryKind, int unused,
+                         std::function<void()> showPreview)
+    : TDialog(parent, resourceId), libraryKind(libraryKind), unused(unused), showPreview(std::move(showPreview))
+{
+    list = Create<TListBox>(LIST_ID);
+}
+
+void TLiblistdlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    previewStart = State().objects.count();
+    list->ClearList();
+    for (const std::string& name : ReadLibraryIndex(libraryKind).names)
+        list->AddString(name);
+}
+
+void TLiblistdlg::ListSelectionChanged(int id)
+{
+    if (id != LIST_ID || !LibraryExtension(libraryKind))
+        return;
+    TList& objects = State().objects;
+    TDrawingEdit edit(objects);
+    // The entry shown before goes.
+    edit.CutBack(previewStart);
+    selectedName.clear();
+    if (list->GetSelIndex() >= 0) {
+        selectedName = list->GetSelString().substr(0, TLibraryIndex::NAME_CAPACITY) + LibraryExtension(libraryKind);
+        std::vector<std::unique_ptr<TObject>> loaded;
+        const TLoadResult result = TList::LoadLibraryFile(selectedName, loaded);
+        if (result.ok) {
+            // Placed again and again, an entry's objects never share ids with earlier placings.
+            RenumberPastedIds(loaded);
+            for (auto& object : loaded)
+                edit.Add(std::move(object));
+        } else {
+            MessageBox(result.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+        }
+    }
+    edit.Commit();
+    if (showPreview)
+        showPreview();
+}
+
+void TLiblistdlg::CmOk()
+{
+    selectedName = list->GetSelString().substr(0, TLibraryIndex::NAME_CAPACITY);
+    CloseWindow(IDOK);
+}

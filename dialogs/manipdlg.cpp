@@ -1,0 +1,41 @@
+#include "dialogs/manipdlg.h"
+
+#include "model/drawingstate.h"
+#include "platform/filtervalidator.h"
+
+namespace {
+constexpr int NAME_LIMIT = 25;
+}
+
+TManipdlg::TManipdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
+{
+    nameEdit = Create<TEdit>(19001, NAME_LIMIT);
+    nameEdit->SetValidator(std::make_unique<TFilterValidator>("A-Za-z0-9, "));
+    quarterButton = Create<TRadioButton>(19002);
+    halfButton = Create<TRadioButton>(19003);
+    threeQuarterButton = Create<TRadioButton>(19004);
+    mirrorButton = Create<TRadioButton>(19005);
+}
+
+void TManipdlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    quarterButton->Check();
+    nameEdit->SetText(State().drawingName);
+}
+
+void TManipdlg::CmOk()
+{
+    if (!CanClose())
+        return;
+    newNameText = nameEdit->GetText(NAME_LIMIT);
+    if (quarterButton->IsChecked())
+        rotation = 90;
+    else if (halfButton->IsChecked())
+        rotation = 180;
+    else if (threeQuarterButton->IsChecked())
+        rotation = 270;
+    else if (mirrorButton->IsChecked())
+        rotation = MIRROR_DRAWING;
+    CloseWindow(IDOK);
+}
