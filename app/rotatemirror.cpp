@@ -14,15 +14,22 @@ namespace {
 constexpr std::size_t SHORTEST_NEW_NAME = 3;
 const char* const ROTATE_TITLE = "ROTATE/MIRROR";
 
-// The open drawing turned or mirrored where it is.
-void TransformInPlace(TChild& window, int rotation)
+// Turns or mirrors every object as one edit and writes the drawing under the drawing name in
+// force. False when the file could not be written (the user has been told).
+bool TurnWholeDrawing(int rotation)
 {
     TList& objects = State().objects;
     TDrawingEdit edit(objects);
     for (int i = 0; i < objects.count(); ++i)
         edit.Modify(i);
     objects.RotateOrMirrorDrawing(rotation);
-    edit.Commit();
+    return edit.Commit();
+}
+
+// The open drawing turned or mirrored where it is.
+void TransformInPlace(TChild& window, int rotation)
+{
+    TurnWholeDrawing(rotation);
     // The selection list's base points lie where the objects were.
     ClearCopyList();
     window.Refresh(0);
@@ -36,9 +43,8 @@ void TransformAsNewDrawing(TClient& client, TChild& window, int rotation, const 
     TList& objects = state.objects;
     const std::string original = state.drawingName;
     const int floor = state.currentFloor;
-    objects.RotateOrMirrorDrawing(rotation);
     state.drawingName = name;
-    if (!objects.WriteDrawing()) {
+    if (!TurnWholeDrawing(rotation)) {
         // Told already; the open drawing is the original as its file holds it.
         state.drawingName = original;
         objects.ReadDrawing();

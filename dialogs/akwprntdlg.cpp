@@ -43,12 +43,7 @@ void TAkwprntdlg::SetupWindow()
     mediumButton->Check();
     const int mode = state.displayMode;
     noDimensionsBox->SetCheck(mode % 10 != 0);
-    if (mode < 10)
-        normalButton->Check();
-    else if (mode < 20)
-        hatchedButton->Check();
-    else if (mode < 30)
-        solidButton->Check();
+    CheckWallStyle(mode, *normalButton, *hatchedButton, *solidButton);
 }
 
 bool TAkwprntdlg::ScalesValid()
@@ -82,14 +77,7 @@ void TAkwprntdlg::CmOk()
     else if (heavyButton->IsChecked())
         lineWeight = 3;
     showScale = noScaleBox->IsChecked() ? 0 : 1;
-    int mode = noDimensionsBox->IsChecked() ? 1 : 0;
-    if (!normalButton->IsChecked()) {
-        if (hatchedButton->IsChecked())
-            mode += 10;
-        else if (solidButton->IsChecked())
-            mode += 20;
-    }
-    State().displayMode = mode;
+    State().displayMode = CheckedWallStyle(*hatchedButton, *solidButton) + (noDimensionsBox->IsChecked() ? 1 : 0);
     CloseWindow(IDOK);
 }
 

@@ -17,22 +17,12 @@ void TDisplandlg::SetupWindow()
     TDialog::SetupWindow();
     const int mode = State().displayMode;
     dimensionsBox->SetCheck(DimensionsChecked(mode));
-    if (mode < 10)
-        normalButton->Check();
-    else if (mode < 20)
-        hatchedButton->Check();
-    else if (mode < 30)
-        solidButton->Check();
+    CheckWallStyle(mode, *normalButton, *hatchedButton, *solidButton);
 }
 
 void TDisplandlg::CmOk()
 {
     // Wall style in the tens, 0 or 1 in the units: always a single-floor view.
-    int mode = 0;
-    if (hatchedButton->IsChecked())
-        mode = 10;
-    else if (solidButton->IsChecked())
-        mode = 20;
-    State().displayMode = mode + (dimensionsBox->IsChecked() ? 0 : 1);
+    State().displayMode = CheckedWallStyle(*hatchedButton, *solidButton) + (dimensionsBox->IsChecked() ? 0 : 1);
     CloseWindow(IDOK);
 }
