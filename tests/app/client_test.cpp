@@ -181,6 +181,46 @@ TEST_F(AppTest, FileOpenReadsTheDrawingAndResetsTheView)
     EXPECT_EQ(client->Distance(), "");
 }
 
+TEST_F(AppTest, FileOpenShowsItsReadingAndEveryLaterRepaintReadsTheFileAgain)
+{
+    // Model y 3000 and 1500 are device rows 100 and 400 of the normal view of the 1000 x 700 sheet.
+    NewDrawing("PLAN");
+    AddLine(50, 500, 3000, 4000, 3000);
+    NewDrawing("OTHER");
+    frame.SetNextChoice("PLAN");
+    Command(CM_FILEOPEN);
+    const TColor white = MakeColour(255, 255, 255);
+    auto drawnNear = [&](int x, int y) { return Pixel(x, y - 1) != white || Pixel(x, y) != white || Pixel(x, y + 1) != white; };
+    EXPECT_TRUE(drawnNear(400, 100));
+    EXPECT_FALSE(drawnNear(400, 400));
+
+    // Another run of the program adds a line to the file: a partial repaint, then one of the
+    // whole window, each read it.
+    {
+        FreshDrawingState writer;
+        writer.state().programDirectory = dir.prefix();
+        writer.state().drawingName = "PLAN";
+        ASSERT_TRUE(writer.state().objects.ReadDrawing().ok);
+        auto line = std::make_unique<TLineobj>();
+        line->floor = 50;
+        line->x1 = 500;
+        line->y1 = 1500;
+        line->x2 = 2500;
+        line->y2 = 1500;
+        TDrawingEdit edit(writer.state().objects);
+        edit.Add(std::move(line));
+        ASSERT_TRUE(edit.Commit());
+    }
+    Child().InvalidateArea({350, 390, 450, 410});
+    frame.ProcessEvents();
+    EXPECT_TRUE(drawnNear(400, 400));
+    EXPECT_EQ(objects().count(), 6);
+    Child().Refresh(0);
+    frame.ProcessEvents();
+    EXPECT_TRUE(drawnNear(150, 400));
+    EXPECT_TRUE(drawnNear(700, 100));
+}
+
 TEST_F(AppTest, OnlyFilesNamedAsTheProgramWritesThemAreOfferedForOpening)
 {
     NewDrawing("PLAN");
