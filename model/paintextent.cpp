@@ -76,6 +76,14 @@ void TPaintExtent::Text(TPoint logical, const std::string& text, const TFont& fo
 {
     if (unbounded || textTouches)
         return;
+    // A text anchored in the area is drawn without being measured first: drawing one that turns
+    // out to miss the area changes nothing the area shows.
+    const TPoint anchor = area.Dc().LPtoDP(logical);
+    const TRect& device = area.Device();
+    if (anchor.x >= device.left && anchor.x < device.right && anchor.y >= device.top && anchor.y < device.bottom) {
+        textTouches = true;
+        return;
+    }
     const std::optional<TRect> box = area.Dc().TextDeviceBox(logical, text, font, align);
     if (!box)
         unbounded = true;
