@@ -522,9 +522,10 @@ bool TChild::ExportBitmap()
         return false;
     host->UpdateWindow();
     const std::string path = BitmapFilePath(name);
-    if (host->SaveBitmap(path))
+    std::string reason;
+    if (host->SaveBitmap(path, &reason))
         return true;
-    MessageBox("The bitmap " + path + " could not be written", ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+    MessageBox("The bitmap " + path + " could not be written: " + reason, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 

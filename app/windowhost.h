@@ -40,6 +40,7 @@ public:
     // Tells the host that the view (scroll position, zoom or sheet) changed, so scroll bars follow.
     virtual void ViewChanged() = 0;
 
-    // Saves the backing image as a 24-bit BMP file. False when it cannot be written.
-    virtual bool SaveBitmap(const std::string& path) = 0;
+    // Saves the backing image as a 24-bit BMP file. False (with the reason) when it cannot be
+    // written.
+    virtual bool SaveBitmap(const std::string& path, std::string* reason) = 0;
 };

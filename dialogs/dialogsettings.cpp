@@ -5,9 +5,10 @@
 
 bool StoreSettings(TWindow& owner, const std::string& cfgName, const std::string& text)
 {
-    if (WriteSettings(cfgName, text))
+    std::string reason;
+    if (WriteSettingsFile(cfgName, text, &reason))
         return true;
-    owner.MessageBox("The settings file CFG/" + cfgName + " could not be written", ApplicationName,
+    owner.MessageBox("The settings file CFG/" + cfgName + " could not be written: " + reason, ApplicationName,
                      MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

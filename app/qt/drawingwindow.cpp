@@ -259,9 +259,9 @@ void DrawingWindow::ScrollBarsMoved()
     child.ScrollTo(horizontal->value(), vertical->maximum() + vertical->minimum() - vertical->value());
 }
 
-bool DrawingWindow::SaveBitmap(const std::string& path)
+bool DrawingWindow::SaveBitmap(const std::string& path, std::string* reason)
 {
-    return backing.Save(path);
+    return backing.Save(path, reason);
 }
 
 void DrawingWindow::ViewResized(QSize size)

@@ -58,7 +58,7 @@ public:
     void SetCursorPos(TPoint client) override;
     void SetCaption(const std::string& caption) override;
     void ViewChanged() override;
-    bool SaveBitmap(const std::string& path) override;
+    bool SaveBitmap(const std::string& path, std::string* reason) override;
 
     // From the view.
     void ViewResized(QSize size);

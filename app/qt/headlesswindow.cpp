@@ -77,7 +77,7 @@ void HeadlessWindow::SetCaption(const std::string& text)
 
 void HeadlessWindow::ViewChanged() {}
 
-bool HeadlessWindow::SaveBitmap(const std::string& path)
+bool HeadlessWindow::SaveBitmap(const std::string& path, std::string* reason)
 {
-    return backing.Save(path);
+    return backing.Save(path, reason);
 }

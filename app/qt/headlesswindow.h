@@ -37,7 +37,7 @@ public:
     void SetCursorPos(TPoint client) override;
     void SetCaption(const std::string& text) override;
     void ViewChanged() override;
-    bool SaveBitmap(const std::string& path) override;
+    bool SaveBitmap(const std::string& path, std::string* reason) override;
 
     // Moves the cursor without a mouse-move event (the driver sends the event itself).
     void PlaceCursor(TPoint client) { cursor = client; }

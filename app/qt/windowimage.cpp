@@ -2,6 +2,7 @@
 
 #include "app/child.h"
 #include "model/drawingstate.h"
+#include "model/settingsfile.h"
 #include "platform/qt/bitmapfile.h"
 #include "platform/qt/imagecanvas.h"
 
@@ -45,7 +46,13 @@ TRect WindowImage::Repaint(TChild& child)
     return area;
 }
 
-bool WindowImage::Save(const std::string& path) const
+bool WindowImage::Save(const std::string& path, std::string* reason) const
 {
-    return SaveBitmap24(image, path);
+    const std::optional<std::string> bytes = EncodeBitmap24(image);
+    if (!bytes) {
+        if (reason)
+            *reason = "the window holds no image";
+        return false;
+    }
+    return WriteTextFileAtomic(path, *bytes, reason);
 }

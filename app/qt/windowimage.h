@@ -29,8 +29,9 @@ public:
     // Repaints the waiting area from the drawing file and returns it; empty when nothing waited.
     TRect Repaint(TChild& child);
 
-    // Saves the image as a 24-bit BMP file. False when it cannot be written.
-    bool Save(const std::string& path) const;
+    // Saves the image as a 24-bit BMP file, replacing the file whole. False (with the reason) when
+    // it cannot be written.
+    bool Save(const std::string& path, std::string* reason) const;
 
 private:
     QImage image;

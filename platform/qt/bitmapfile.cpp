@@ -1,15 +1,32 @@
 #include "platform/qt/bitmapfile.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QString>
 
-bool SaveBitmap24(const QImage& image, const std::string& path)
+std::optional<std::string> EncodeBitmap24(const QImage& image)
 {
     if (image.isNull())
-        return false;
+        return std::nullopt;
     // Qt's BMP writer stores three bytes per pixel for images without alpha.
     QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    QImageWriter writer(QString::fromStdString(path), "BMP");
-    return writer.write(rgb);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "BMP");
+    if (!writer.write(rgb))
+        return std::nullopt;
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+bool SaveBitmap24(const QImage& image, const std::string& path)
+{
+    const std::optional<std::string> bytes = EncodeBitmap24(image);
+    if (!bytes)
+        return false;
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes->data(), qint64(bytes->size())) == qint64(bytes->size());
 }

@@ -272,6 +272,25 @@ TEST_F(ChildTest, ExportBitmapWritesTheWindowAt24BitsPerPixel)
     EXPECT_EQ(image.pixel(400, 100), qRgb(255, 255, 255));
 }
 
+TEST_F(ChildTest, ABitmapThatCannotBeWrittenIsToldWithTheReasonAndTheOldFileKept)
+{
+    AddLine(50, 1000, 1000, 3000, 1000);
+    Repaint();
+    WriteWholeFile(Path("DWGS/TEST.BMP"), "old picture");
+    for (WriteStage stage : {WriteStage::Write, WriteStage::Rename}) {
+        Answer("message ok");
+        FailNextWrites(1, stage);
+        Command(CM_EXPORTBITMAP);
+    }
+    FailNextWrites(0);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The bitmap " + Path("DWGS/TEST.BMP") +
+                            " could not be written: No space left on device");
+    EXPECT_EQ(lines[1], "message Arkweld 4.0 | The bitmap " + Path("DWGS/TEST.BMP") +
+                            " could not be written: Permission denied");
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/TEST.BMP")), "old picture");
+}
+
 TEST_F(ChildTest, TheDistanceGadgetMeasuresFromTheDatum)
 {
     Child().datumMode = DATUM_SET;

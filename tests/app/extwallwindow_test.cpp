@@ -98,7 +98,7 @@ TEST_F(ExtWallWindowTest, WallSettingsThatCannotBeStoredEndTheWallsWithAMessage)
     std::filesystem::create_directories(Path("CFG/EXTWALLM.CFG"));
     ExternalWalls({"dialog 2480 check 2482 ok", "dialog 4200 ok", "message ok"});
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The settings file CFG/EXTWALLM.CFG could not be written");
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The settings file CFG/EXTWALLM.CFG could not be written: Is a directory");
     EXPECT_EQ(Kind(), 21);
     EXPECT_EQ(client->ToolName(), "Pick Tool");
 }

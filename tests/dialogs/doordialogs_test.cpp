@@ -99,7 +99,7 @@ TEST_F(DoorDialogs, DefaultDoorsReportAFailedWriteAndStayOpen)
     Answer("dialog 5400 ok");
     ASSERT_EQ(dialog.Execute(), IDOK);
     ASSERT_EQ(Transcript().size(), 1u);
-    EXPECT_EQ(Transcript()[0], "message Arkweld 4.0 | The settings file CFG/DOORSZE.CFG could not be written");
+    EXPECT_EQ(Transcript()[0], "message Arkweld 4.0 | The settings file CFG/DOORSZE.CFG could not be written: No space left on device");
     EXPECT_EQ(Cfg("DOORSZE.CFG"), "950 864");
 }
 

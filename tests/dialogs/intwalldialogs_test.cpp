@@ -123,7 +123,7 @@ TEST_F(IntwallDialogs, FailedWriteIsReported)
     FailNextWrites(1);
     EXPECT_EQ(dialog.Execute(), IDOK);
     FailNextWrites(0);
-    EXPECT_EQ(Transcript(), std::vector<std::string>{"message Arkweld 4.0 | The settings file CFG/PTNM.CFG could not be written"});
+    EXPECT_EQ(Transcript(), std::vector<std::string>{"message Arkweld 4.0 | The settings file CFG/PTNM.CFG could not be written: No space left on device"});
     EXPECT_EQ(Cfg("PTNM.CFG"), "110");
 }
 

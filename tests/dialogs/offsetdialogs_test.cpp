@@ -140,5 +140,5 @@ TEST_F(OffsetDialogs, AFileThatCannotBeWrittenIsReported)
     Answer("message ok");
     EXPECT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(Transcript(),
-              std::vector<std::string>{"message Arkweld 4.0 | The settings file CFG/IOFFSET.CFG could not be written"});
+              std::vector<std::string>{"message Arkweld 4.0 | The settings file CFG/IOFFSET.CFG could not be written: Is a directory"});
 }

@@ -136,5 +136,5 @@ TEST_F(UnitDialogs, AFileThatCannotBeWrittenIsReported)
     Answer("message ok");
     EXPECT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(State().unitSystem, 0);
-    EXPECT_EQ(Transcript(), std::vector<std::string>{"message Arkweld 4.0 | The settings file CFG/METRIC.CFG could not be written"});
+    EXPECT_EQ(Transcript(), std::vector<std::string>{"message Arkweld 4.0 | The settings file CFG/METRIC.CFG could not be written: Is a directory"});
 }

@@ -75,13 +75,17 @@ TEST_F(ViewDialogs, OverlaysWithoutAFileStartFromTheShippedDefault)
 TEST_F(ViewDialogs, OverlaysThatCannotBeStoredAreReportedAndTheFileKept)
 {
     SetCfg("OVERLAY.CFG", "0 0 1 0 0");
-    for (WriteStage stage : {WriteStage::Write, WriteStage::Sync, WriteStage::Rename}) {
+    const std::pair<WriteStage, const char*> failures[] = {{WriteStage::Write, "No space left on device"},
+                                                           {WriteStage::Sync, "Input/output error"},
+                                                           {WriteStage::Rename, "Permission denied"}};
+    for (const auto& [stage, reason] : failures) {
         TOverdlg dialog(&window, 5200);
         Answer("dialog 5200 check 5202 ok");
         Answer("message ok");
         FailNextWrites(1, stage);
         EXPECT_EQ(dialog.Execute(), IDOK);
-        EXPECT_EQ(Transcript().back(), "message Arkweld 4.0 | The settings file CFG/OVERLAY.CFG could not be written");
+        EXPECT_EQ(Transcript().back(),
+                  std::string("message Arkweld 4.0 | The settings file CFG/OVERLAY.CFG could not be written: ") + reason);
         EXPECT_EQ(Cfg("OVERLAY.CFG"), "0 0 1 0 0");
     }
     FailNextWrites(0);
