@@ -100,11 +100,3 @@ int FindLibraryEntry(const TLibraryIndex& index, const std::string& name)
             return int(i);
     return -1;
 }
-
-bool AppendToLibraryIndex(int library, const std::string& name)
-{
-    const char* file = LibraryIndexFile(library);
-    if (!file)
-        return false;
-    return WriteSettingsFile(file, ReadSettingsText(file) + TLibraryIndex::FormatLine(name));
-}

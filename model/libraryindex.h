@@ -37,6 +37,3 @@ struct TLibraryIndex {
 TLibraryIndex ReadLibraryIndex(int library);
 // The entry of the index that is the same name but for case; -1 when there is none.
 int FindLibraryEntry(const TLibraryIndex& index, const std::string& name);
-// Adds a name at the end of the library's index, the lines before kept byte for byte. False when
-// the library does not exist or the file could not be written.
-bool AppendToLibraryIndex(int library, const std::string& name);

@@ -197,19 +197,6 @@ TEST_F(TypedSettings, SpecialShapesReadWhatTheirLengthsSay)
               (std::vector<TPrintListEntry>{{1, 100, 1050}}));
 }
 
-TEST_F(TypedSettings, AppendingToALibraryIndexKeepsTheLinesBeforeByteForByte)
-{
-    WriteWholeFile(Cfg("FURM.CFG"), "5 CHAIR\r\n99 BROKEN\n");
-    ASSERT_TRUE(AppendToLibraryIndex(3, "SOFA"));
-    EXPECT_EQ(ReadWholeFile(Cfg("FURM.CFG")), "5 CHAIR\r\n99 BROKEN\n4 SOFA\n");
-    EXPECT_FALSE(AppendToLibraryIndex(0, "NONE"));
-
-    // A missing index starts from the shipped one.
-    std::filesystem::remove(Cfg("MISM.CFG"));
-    ASSERT_TRUE(AppendToLibraryIndex(4, "TREE"));
-    EXPECT_EQ(ReadWholeFile(Cfg("MISM.CFG")), *ShippedDefault("MISM.CFG") + "4 TREE\n");
-}
-
 TEST_F(TypedSettings, TheSelectionCountIsATypedRecordWithoutADefault)
 {
     EXPECT_EQ(ReadCopyCount(), 0);  // no TEMP.CFG ships
