@@ -192,6 +192,16 @@ TEST_F(SelectionFamilyTest, TheSelectionListIsEmptiedByUndoAndByANewDrawing)
     EXPECT_EQ(ReadCopyCount(), 1);
     NewDrawing("OTHER");
     EXPECT_EQ(ReadCopyCount(), 0);
+
+    // Opening a drawing: the indices named objects of the one that was open.
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    EXPECT_EQ(ReadCopyCount(), 1);
+    frame.SetNextChoice("OTHER");
+    Command(CM_FILEOPEN);
+    ASSERT_NE(client->ActiveChild(), nullptr);
+    EXPECT_EQ(ReadCopyCount(), 0);
 }
 
 TEST_F(SelectionFamilyTest, EraseReturnsToThePickToolAndRepaintsTheArea)
