@@ -342,6 +342,11 @@ TEST_F(DesignRoomWindowTest, MergeDistanceMetricAndImperial)
     Answer("input 0");
     Command(CM_DESIGNROOMMERGE);
     EXPECT_EQ(Cfg("MERGEM.CFG"), "0\n");
+    // The box opens holding the stored distance: OK as it opened keeps it.
+    WriteWholeFile(Path("CFG/MERGEM.CFG"), "275\n");
+    Answer("input ok");
+    Command(CM_DESIGNROOMMERGE);
+    EXPECT_EQ(Cfg("MERGEM.CFG"), "275\n");
 
     // Without a drawing the measuring units are asked first; feet and inches choose MERGEI.CFG.
     client->CloseChild(&Child());
