@@ -23,6 +23,7 @@
 #include "model/list.h"
 #include "model/object.h"
 #include "model/planpainter.h"
+#include "model/programdirectory.h"
 #include "model/selectionlist.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
@@ -499,14 +500,25 @@ void TChild::SaveAs()
         const std::string name = dialog.clientName;
         // The same name in another case is this drawing; any other existing name asks first.
         const bool sameDrawing = SameDrawingName(name, state.drawingName);
-        if (sameDrawing || ConfirmReplace(*this, name)) {
-            const std::string previous = state.drawingName;
-            state.drawingName = name;
-            if (state.objects.WriteDrawing()) {
+        if (state.objects.DrawingUnreadable()) {
+            // The list is empty: saving it would make a drawing of nothing under the new name.
+            Message("The drawing " + state.drawingName +
+                        " could not be read, so there is nothing to save under another name",
+                    "SAVE AS");
+        } else if (sameDrawing || ConfirmReplace(*this, name)) {
+            const std::string path = DwgsPath(name + ".DB0");
+            std::string reason;
+            if (state.objects.WriteDrawingTo(path, reason)) {
+                state.drawingName = name;
                 RemoveOtherCaseFiles(name);
                 UpdateCaption();
             } else {
-                state.drawingName = previous;
+                // The drawing stays open under its old name; its file was written above or
+                // reported.
+                Message("The drawing could not be saved as " + name + ": the file " + path +
+                            " could not be written: " + reason + ". " + state.drawingName +
+                            " is still open under its own name.",
+                        "SAVE AS");
             }
         }
     }

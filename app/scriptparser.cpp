@@ -264,6 +264,17 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
         statement.kind = Kind::FailWrites;
         return true;
     }
+    if (keyword == "failreads") {
+        if (words.size() < 2 || words.size() > 3 || !IsDigits(words[1].text) ||
+            !ParseInt(words[1].text, statement.failCount) || statement.failCount > MAX_FAILED_WRITES) {
+            error = "failreads needs a count of 0 to 1000000 and at most one file name";
+            return false;
+        }
+        if (words.size() == 3)
+            statement.text = words[2].text;
+        statement.kind = Kind::FailReads;
+        return true;
+    }
     error = "unknown statement " + keyword;
     return false;
 }

@@ -18,6 +18,8 @@
 //   paint | status | dump
 //   failwrites N [write|sync|rename]   the next N file writes fail at that stage (default write),
 //                            as a full disk, a failing device or a refused rename would; 0 ends it
+//   failreads N [NAME]       the next N reads of a file whose path ends in NAME (any file when none
+//                            is given) fail as an unreadable file would; 0 ends it
 #include "model/settingsfile.h"
 
 #include <string>
@@ -43,16 +45,18 @@ struct ScriptStatement {
         Status,
         Dump,
         FailWrites,
+        FailReads,
     };
     Kind kind = Kind::Empty;
-    std::string text;       // dir: the path; command: the menu path; open: the name; answer: the line
+    std::string text;       // dir: the path; command: the menu path; open: the name; answer: the line;
+                            // failreads: the end of the paths that fail
     int commandId = 0;      // command by id
     int x = 0;              // client size, point
     int y = 0;
     bool hasPoint = false;  // a button statement with a point
     bool modelPoint = false;  // the point is in model units ('@', and always for `at`)
     int key = 0;            // key, keyup: the virtual-key code; char: the character code
-    int failCount = 0;      // failwrites: how many writes fail
+    int failCount = 0;      // failwrites, failreads: how many writes or reads fail
     WriteStage failStage = WriteStage::Write;
 };
 

@@ -74,6 +74,10 @@ struct TDrawingState {
     // stage (WriteStage) at which they do.
     int injectedWriteFailures = 0;
     int injectedWriteStage = 0;
+    // Injected file-read failures (FailNextReads): how many reads are still to fail, and the end
+    // of the paths they strike (any path when empty).
+    int injectedReadFailures = 0;
+    std::string injectedReadPath;
 
 private:
     TList* ownedObjects;

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <unistd.h>
 
 TList::TList() = default;
 
@@ -67,22 +68,36 @@ bool TList::WriteDrawing()
     if (state.drawingName.empty())
         return false;
     const std::string path = DrawingPath();
-    // A drawing that could not be read stays as it is on disk until the user starts it afresh.
-    if (!failedPath.empty() && failedPath == path)
+    // A drawing that could not be read stays as it is on disk until the user starts it afresh;
+    // the change that asked for the write is not saved, and the user is told so.
+    if (!failedPath.empty() && failedPath == path) {
+        if (state.reportWriteFailure)
+            state.reportWriteFailure("The drawing file " + path +
+                                     " could not be written: it could not be read, so it is kept as it was"
+                                     " and the change is not saved");
         return false;
+    }
 
+    std::string reason;
+    if (!WriteDrawingTo(path, reason)) {
+        if (state.reportWriteFailure)
+            state.reportWriteFailure("The drawing file " + path + " could not be written: " + reason);
+        return false;
+    }
+    return true;
+}
+
+bool TList::WriteDrawingTo(const std::string& path, std::string& reason)
+{
+    TDrawingState& state = State();
     TFileHeader header;
     const TPoint centre = DrawingFileCentre(state.unitSystem);
     header.centreX = centre.x;
     header.centreY = centre.y;
     header.unitSystem = state.unitSystem;
     header.groupIdCounter = state.groupIdCounter;
-    std::string reason;
-    if (!WriteTextFileAtomic(path, FormatDrawing(*this, header), &reason)) {
-        if (state.reportWriteFailure)
-            state.reportWriteFailure("The drawing file " + path + " could not be written");
+    if (!WriteTextFileAtomic(path, FormatDrawing(*this, header), &reason))
         return false;
-    }
     if (!items.empty())
         state.drawingState = 2;
     return true;
@@ -145,8 +160,9 @@ TLoadResult TList::ReadDrawing()
     TLoadedDrawing drawing;
     TLoadResult result = ReadDrawingFile(path, drawing, &last);
     if (!result.ok) {
-        // A file that is there but does not parse is never written over.
-        if (result.opened)
+        // A file that is there but cannot be opened or does not parse is never written over: the
+        // list is empty now, and writing it would put the next change alone in its place.
+        if (result.opened || ::access(path.c_str(), F_OK) == 0)
             failedPath = path;
         return result;
     }

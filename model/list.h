@@ -55,12 +55,16 @@ public:
     std::string DrawingPath() const;
     // Rewrites the drawing file whole and atomically from the list. Refuses (false) when the
     // file is the one that last failed to load, or when there is no drawing name. Sets
-    // drawingState to 2 when the list holds objects. A file that cannot be written is reported
-    // through the drawing state's reportWriteFailure. Changes to the list go through a
-    // TDrawingEdit, which calls this once per change.
+    // drawingState to 2 when the list holds objects. A file that cannot be written, or is refused
+    // because it could not be read, is reported with the reason through the drawing state's
+    // reportWriteFailure. Changes to the list go through a TDrawingEdit, which calls this once
+    // per change.
     bool WriteDrawing();
+    // Writes the list to the drawing file at path, whole and atomically, and reports nothing: false
+    // with the reason when it could not be written (Save As tells the user itself).
+    bool WriteDrawingTo(const std::string& path, std::string& reason);
     // Empties the list and reads the drawing file into it. On failure the list stays empty and
-    // the file is marked so that WriteDrawing never overwrites it.
+    // the file, when it is there at all, is marked so that WriteDrawing never overwrites it.
     TLoadResult ReadDrawing();
     // Reads a drawing file without touching the list or the drawing state (to check a drawing
     // before it replaces the open one). The message names the file on failure. `recycled`: the
@@ -78,6 +82,8 @@ public:
     TLoadResult ReadForRepaint();
     // True while WriteDrawing refuses to overwrite the file that failed to load.
     bool LoadFailed() const { return !failedPath.empty(); }
+    // True while the open drawing's own file is the one that failed to load.
+    bool DrawingUnreadable() const { return !failedPath.empty() && failedPath == DrawingPath(); }
     // A new drawing replaces the broken file on purpose: lifts the refusal.
     void ClearLoadFailure() { failedPath.clear(); }
 

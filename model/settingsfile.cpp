@@ -77,9 +77,27 @@ std::string FormatC(const char* format, ...)
     return result;
 }
 
+namespace {
+
+// True (with errno set as an unreadable file would) when an injected read failure strikes this path.
+bool InjectedReadFailure(const std::string& path)
+{
+    TDrawingState& state = State();
+    const std::string& end = state.injectedReadPath;
+    if (state.injectedReadFailures <= 0 || !path.ends_with(end))
+        return false;
+    --state.injectedReadFailures;
+    errno = EACCES;
+    return true;
+}
+
+}  // namespace
+
 bool ReadTextFile(const std::string& path, std::string& text)
 {
     text.clear();
+    if (InjectedReadFailure(path))
+        return false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -128,6 +146,12 @@ void FailNextWrites(int count, WriteStage stage)
 {
     State().injectedWriteFailures = std::max(count, 0);
     State().injectedWriteStage = int(stage);
+}
+
+void FailNextReads(int count, const std::string& pathEnd)
+{
+    State().injectedReadFailures = std::max(count, 0);
+    State().injectedReadPath = pathEnd;
 }
 
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)

@@ -24,6 +24,11 @@ enum class WriteStage { Write, Sync, Rename };
 // permissions cannot stop a write (CI runs as root). 0 ends it.
 void FailNextWrites(int count, WriteStage stage = WriteStage::Write);
 
+// Makes the next `count` reads of a file whose path ends in `pathEnd` (any file when empty) fail
+// as an unreadable file would: for tests and arkweld-script, where permissions cannot stop a read
+// (CI runs as root). 0 ends it.
+void FailNextReads(int count, const std::string& pathEnd = std::string());
+
 // The shipped default of a settings file under CFG/ by its name ("CLR.CFG"); null when none ships.
 const std::string* ShippedDefault(const std::string& cfgName);
 // The text of CFG/<cfgName>: the file's, its shipped default when it cannot be opened, else empty.

@@ -90,7 +90,17 @@ void ScriptInterpreter::StartProgram()
         return;
     if (State().programDirectory.empty())
         SetDirectory(defaultDirectory.empty() ? ExecutableDirectory() : defaultDirectory);
-    frame = std::make_unique<HeadlessFrame>([this](const std::string& line) { out << line << "\n"; });
+    // Paths below the program directory print as <dir>/..., so that a script's expected output
+    // does not depend on where it ran.
+    frame = std::make_unique<HeadlessFrame>([this](const std::string& line) {
+        std::string shown = line;
+        const std::string& directory = State().programDirectory;
+        const std::string placeholder = "<dir>/";
+        for (std::size_t at = shown.find(directory); !directory.empty() && at != std::string::npos;
+             at = shown.find(directory, at + placeholder.size()))
+            shown.replace(at, directory.size(), placeholder);
+        out << shown << "\n";
+    });
     frame->SetClientSize(clientWidth, clientHeight);
     client = std::make_unique<TClient>(*frame);
     client->SetPrompt(OPENING_PROMPT);
@@ -214,6 +224,9 @@ void ScriptInterpreter::Execute(const ScriptStatement& statement)
         return;
     case Kind::FailWrites:
         FailNextWrites(statement.failCount, statement.failStage);
+        return;
+    case Kind::FailReads:
+        FailNextReads(statement.failCount, statement.text);
         return;
     case Kind::Dump: {
         StartProgram();

@@ -249,6 +249,62 @@ TEST_F(ChildTest, SaveAsUnderTheSameNameInAnotherCaseRenamesTheFile)
     EXPECT_FALSE(std::filesystem::exists(Path("DWGS/TEST.DB0")));
 }
 
+TEST_F(ChildTest, SaveAsThatCannotWriteSaysSoAndKeepsTheOpenDrawing)
+{
+    AddLine(50, 1000, 1000, 3000, 1000);
+    const std::string file = ReadWholeFile(Path("DWGS/TEST.DB0"));
+    const std::string refusal = "message SAVE AS | The drawing could not be saved as COPY: the file " +
+                                Path("DWGS/COPY.DB0") + " could not be written: ";
+
+    // A full directory: the rewrite of the open drawing before the dialog and the new file both fail.
+    Answer("message ok");
+    Answer("dialog 9020 set 9021 COPY ok");
+    Answer("message ok");
+    FailNextWrites(2, WriteStage::Write);
+    Command(CM_FILESAVEAS);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/TEST.DB0") +
+                            " could not be written: No space left on device");
+    EXPECT_EQ(lines[1], refusal + "No space left on device. TEST is still open under its own name.");
+    EXPECT_EQ(state().drawingName, "TEST");
+    EXPECT_EQ(Window().Caption(), "TEST.PLN");
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/TEST.DB0")), file);
+    EXPECT_FALSE(std::filesystem::exists(Path("DWGS/COPY.DB0")));
+
+    // A folder of that name: the rename onto it is refused.
+    lines.clear();
+    std::filesystem::create_directories(Path("DWGS/COPY.DB0"));
+    Answer("dialog 9020 set 9021 COPY ok");
+    Answer("message ok");
+    Command(CM_FILESAVEAS);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], refusal + "Is a directory. TEST is still open under its own name.");
+    EXPECT_EQ(state().drawingName, "TEST");
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/TEST.DB0")), file);
+    EXPECT_TRUE(std::filesystem::is_directory(Path("DWGS/COPY.DB0")));
+}
+
+TEST_F(ChildTest, ADrawingThatCannotBeReReadIsNotSavedAsAnEmptyDrawing)
+{
+    AddLine(50, 1000, 1000, 3000, 1000);
+    const std::string file = ReadWholeFile(Path("DWGS/TEST.DB0"));
+    FailNextReads(1000, "TEST.DB0");
+    Answer("message ok");
+    Repaint();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/TEST.DB0") + " cannot be opened.");
+
+    Answer("dialog 9020 set 9021 COPY ok");
+    Answer("message ok");
+    Command(CM_FILESAVEAS);
+    FailNextReads(0);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "message SAVE AS | The drawing TEST could not be read, so there is nothing to save under "
+                        "another name");
+    EXPECT_FALSE(std::filesystem::exists(Path("DWGS/COPY.DB0")));
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/TEST.DB0")), file);
+}
+
 TEST_F(ChildTest, ExportBitmapWritesTheWindowAt24BitsPerPixel)
 {
     AddLine(50, 1000, 1000, 3000, 1000);

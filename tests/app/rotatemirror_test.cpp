@@ -120,7 +120,8 @@ TEST_F(RotateMirrorTest, ANewDrawingThatCannotBeWrittenLeavesTheOriginalOpen)
     Answer("message ok");
     Command(CM_ROTATEMIRROR);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "message Arkweld 4.0 | The drawing file " + Path("DWGS/TURNED.DB0") + " could not be written");
+    EXPECT_EQ(lines[1], "message Arkweld 4.0 | The drawing file " + Path("DWGS/TURNED.DB0") +
+                            " could not be written: No space left on device");
     EXPECT_FALSE(std::filesystem::exists(Path("DWGS/TURNED.DB0")));
     ExpectOriginalUnchanged();
     EXPECT_EQ(state().drawingName, "ROT");

@@ -158,3 +158,19 @@ TEST(ScriptParser, FailedWritesTakeACountAndAStage)
                             "failwrites 1 close", "failwrites 1 write sync", "failwrites 99999999999"})
         EXPECT_EQ(Refused(bad), usage) << bad;
 }
+
+TEST(ScriptParser, FailedReadsTakeACountAndTheEndOfAPath)
+{
+    ScriptStatement any = Parse("failreads 3");
+    EXPECT_EQ(any.kind, Kind::FailReads);
+    EXPECT_EQ(any.failCount, 3);
+    EXPECT_EQ(any.text, "");
+    ScriptStatement named = Parse("failreads 1 HOUSE.DB0  # the drawing");
+    EXPECT_EQ(named.failCount, 1);
+    EXPECT_EQ(named.text, "HOUSE.DB0");
+    EXPECT_EQ(Parse("failreads 0").failCount, 0);
+
+    const std::string usage = "failreads needs a count of 0 to 1000000 and at most one file name";
+    for (const char* bad : {"failreads", "failreads -1", "failreads 1000001", "failreads x", "failreads 1 A B"})
+        EXPECT_EQ(Refused(bad), usage) << bad;
+}

@@ -210,13 +210,18 @@ TEST_F(DrawingEdit, CommitWritesTheFileOnceAndCountsAChange)
 TEST_F(DrawingEdit, AFailedCommitIsReportedOnceAndReturnsFalse)
 {
     const std::string file = ReadWholeFile(DwgFile());
-    for (WriteStage stage : {WriteStage::Write, WriteStage::Sync, WriteStage::Rename}) {
+    // Each stage fails as a full disk, a failing device and a refused rename would; the message
+    // names the file and gives the reason.
+    const std::pair<WriteStage, const char*> stages[] = {{WriteStage::Write, "No space left on device"},
+                                                         {WriteStage::Sync, "Input/output error"},
+                                                         {WriteStage::Rename, "Permission denied"}};
+    for (const auto& [stage, reason] : stages) {
         reports.clear();
         TDrawingEdit edit;
         edit.Add(Line(8, 0, 0, 1, 1));
         FailNextWrites(1, stage);
         EXPECT_FALSE(edit.Commit());
-        EXPECT_EQ(reports, std::vector<std::string>{"The drawing file " + DwgFile() + " could not be written"});
+        EXPECT_EQ(reports, std::vector<std::string>{"The drawing file " + DwgFile() + " could not be written: " + reason});
         EXPECT_EQ(ReadWholeFile(DwgFile()), file);  // the old file stays as it was
         edit.Remove(3);
     }

@@ -12,6 +12,7 @@
 #include "model/rectangleobj.h"
 #include "model/rndrectobj.h"
 #include "model/roomobj.h"
+#include "model/settingsfile.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
 #include "tests/model/modelfixture.h"
@@ -620,6 +621,52 @@ TEST_F(DrawingFile, AFileThatDoesNotParseLoadsNothingAndIsNeverOverwritten)
         EXPECT_EQ(ReadWholeFile(DwgFile()), bad.text);
         objects().Clear();
     }
+}
+
+TEST_F(DrawingFile, ADrawingThatCannotBeReReadIsNeverWrittenOverAndTheChangeIsReported)
+{
+    std::vector<std::string> reports;
+    state().reportWriteFailure = [&](const std::string& message) { reports.push_back(message); };
+    const std::string nine = "9 30000 21000 0 1 0\n" + [] {
+        std::string lines;
+        for (int i = 0; i < 9; ++i)
+            lines += GOOD_LINE;
+        return lines;
+    }();
+    WriteWholeFile(DwgFile(), nine);
+    ASSERT_TRUE(objects().ReadDrawing().ok);
+    ASSERT_EQ(objects().count(), 9);
+
+    // The file is there but cannot be opened at the next repaint (as after chmod 000).
+    FailNextReads(1, ".DB0");
+    const TLoadResult result = objects().ReadDrawing();
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.opened);
+    EXPECT_NE(result.message.find(DwgFile()), std::string::npos) << result.message;
+    EXPECT_EQ(objects().count(), 0);
+    EXPECT_TRUE(objects().LoadFailed());
+
+    // The next change would hold only the new object: it is refused and the user told why.
+    objects().Add(std::make_unique<TLineobj>());
+    EXPECT_FALSE(objects().WriteDrawing());
+    EXPECT_EQ(ReadWholeFile(DwgFile()), nine);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "The drawing file " + DwgFile() +
+                              " could not be written: it could not be read, so it is kept as it was and the change"
+                              " is not saved");
+
+    // Readable again: the drawing comes back whole and may be changed.
+    ASSERT_TRUE(objects().ReadDrawing().ok);
+    EXPECT_EQ(objects().count(), 9);
+    EXPECT_TRUE(objects().WriteDrawing());
+
+    // A drawing file that is not there at all is no drawing to keep: a new one may be written.
+    std::filesystem::remove(DwgFile());
+    EXPECT_FALSE(objects().ReadDrawing().opened);
+    EXPECT_FALSE(objects().LoadFailed());
+    objects().Add(std::make_unique<TLineobj>());
+    EXPECT_TRUE(objects().WriteDrawing());
+    EXPECT_EQ(reports.size(), 1u);
 }
 
 TEST_F(DrawingFile, TheRefusalEndsWithAGoodLoadOrANewDrawing)
