@@ -544,8 +544,9 @@ void TClient::CmFloorArea()
     TDrawingState& state = State();
     TList& objects = state.objects;
     const int recordType = FloorRecordType(state.currentFloor);
-    const int record = objects.FindByType(recordType);
-    if (record != NO_INDEX && IsFloorRecordType(recordType)) {
+    const std::optional<int> found = objects.FindByType(recordType);
+    if (found && IsFloorRecordType(recordType)) {
+        const int record = *found;
         // A floor without walls to measure keeps the area it had.
         objects.SetFloorArea(static_cast<const TInfoobj&>(*objects[record]).infoValue);
         ComputeFloorArea(*currentTool);

@@ -116,8 +116,8 @@ void BM_FindObjectAt20000(benchmark::State& state)
         for (int i = 0; i < 100; ++i) {
             const int x = 5000 + (i % 10) * 400;  // logical units: model / 5
             const int y = 3000 + (i / 10) * 280;
-            found += objects.FindObjectAt(1, x, y) != NO_INDEX;
-            found += objects.FindObjectAt(4, x, y) != NO_INDEX;
+            found += objects.FindObjectAt(HIT_WALLS, x, y).has_value();
+            found += objects.FindObjectAt(HIT_TEXTS, x, y).has_value();
         }
         benchmark::DoNotOptimize(found);
     }

@@ -50,8 +50,13 @@ TModelBox TExtwallobj::Bounds() const
 
 bool TExtwallobj::HitTest(int mode, double px, double py, int) const
 {
-    return mode == HIT_WALLS && typeCode == TYPE_EXTWALL &&
-           DistanceToSegment(px, py, x1, y1, x2, y2) <= double(Thickness());
+    if (mode != HIT_WALLS || typeCode != TYPE_EXTWALL)
+        return false;
+    // The outline from the reference line to the last line, widened by the thickness all round.
+    const std::size_t inner = std::size_t(InnerLine());
+    const std::array<TPoint, 4> outline{TPoint{x1, y1}, TPoint{x2, y2}, TPoint{wallLines[inner + 2], wallLines[inner + 3]},
+                                        TPoint{wallLines[inner], wallLines[inner + 1]}};
+    return DistanceToOutline(px, py, outline) <= double(Thickness());
 }
 
 void TExtwallobj::TurnOrMirror(int rotation, TPoint centre)

@@ -35,8 +35,12 @@ void TIntwallobj::ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>
 
 bool TIntwallobj::HitTest(int mode, double px, double py, int) const
 {
-    return mode == HIT_WALLS && typeCode == TYPE_INTWALL &&
-           DistanceToSegment(px, py, x1, y1, x2, y2) <= double(wallWidth);
+    if (mode != HIT_WALLS || typeCode != TYPE_INTWALL)
+        return false;
+    // The outline from the reference line to the second face, widened by the thickness all round.
+    const std::array<TPoint, 4> outline{TPoint{x1, y1}, TPoint{x2, y2}, TPoint{face2EndX, face2EndY},
+                                        TPoint{face2StartX, face2StartY}};
+    return DistanceToOutline(px, py, outline) <= double(wallWidth);
 }
 
 void TIntwallobj::TurnOrMirror(int rotation, TPoint centre)

@@ -173,11 +173,11 @@ TLoadResult TList::ReadDrawing()
 // ---------------------------------------------------------------------------------------------
 // Searches
 
-int TList::FindObjectAt(int mode, int x, int y) const
+std::optional<int> TList::FindObjectAt(int mode, int x, int y) const
 {
     // Only the searches for walls and for texts find anything.
     if (mode != HIT_WALLS && mode != HIT_TEXTS)
-        return NO_INDEX;
+        return std::nullopt;
     const TDrawingState& state = State();
     const double px = double(x) * state.unitsPerLogical;
     const double py = double(y) * state.unitsPerLogical;
@@ -186,7 +186,7 @@ int TList::FindObjectAt(int mode, int x, int y) const
         if (object.floor == state.currentFloor && object.HitTest(mode, px, py, state.unitsPerLogical))
             return i;
     }
-    return NO_INDEX;
+    return std::nullopt;
 }
 
 std::optional<int> TList::FindLineNear(int x, int y, std::int64_t tolerance) const
@@ -201,12 +201,12 @@ std::optional<int> TList::FindLineNear(int x, int y, std::int64_t tolerance) con
     return std::nullopt;
 }
 
-int TList::FindByType(int typeCode) const
+std::optional<int> TList::FindByType(int typeCode) const
 {
     for (int i = 0; i < count(); ++i)
         if (items[std::size_t(i)]->typeCode == typeCode)
             return i;
-    return NO_INDEX;
+    return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------------------------

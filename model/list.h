@@ -87,9 +87,12 @@ public:
     // A new drawing replaces the broken file on purpose: lifts the refusal.
     void ClearLoadFailure() { failedPath.clear(); }
 
-    // Searches.
-    int FindObjectAt(int mode, int x, int y) const;  // x, y logical units
-    int FindByType(int typeCode) const;
+    // Searches. None found is held apart from every index: a drawing may hold more objects than
+    // the NO_INDEX its files use for "none".
+    // The first wall (mode HIT_WALLS) or text (HIT_TEXTS) of the floor in view under a logical point.
+    std::optional<int> FindObjectAt(int mode, int x, int y) const;
+    // The first object of a type code, in list order.
+    std::optional<int> FindByType(int typeCode) const;
     // The first line (type 1) of the floor in view, in list order, that passes within `tolerance`
     // of a model point; none when no line does.
     std::optional<int> FindLineNear(int x, int y, std::int64_t tolerance) const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 void TurnPoint(int32_t& x, int32_t& y, int rotation, TPoint centre)
 {
@@ -36,4 +37,19 @@ double DistanceToSegment(double px, double py, double ax, double ay, double bx, 
     if (lengthSquared > 0.0)
         t = std::clamp(((px - ax) * dx + (py - ay) * dy) / lengthSquared, 0.0, 1.0);
     return std::hypot(px - (ax + t * dx), py - (ay + t * dy));
+}
+
+double DistanceToOutline(double px, double py, const std::array<TPoint, 4>& corners)
+{
+    double nearest = std::numeric_limits<double>::infinity();
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const double ax = corners[j].x, ay = corners[j].y;
+        const double bx = corners[i].x, by = corners[i].y;
+        nearest = std::min(nearest, DistanceToSegment(px, py, ax, ay, bx, by));
+        // Even-odd crossings of a ray towards +x.
+        if ((by > py) != (ay > py) && px < ax + (py - ay) * (bx - ax) / (by - ay))
+            inside = !inside;
+    }
+    return inside ? 0.0 : nearest;
 }

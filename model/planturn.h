@@ -4,6 +4,7 @@
 // upwards) or 1 (mirrored left to right).
 #include "platform/geometry.h"
 
+#include <array>
 #include <cstdint>
 
 constexpr int MIRROR_LEFT_RIGHT = 1;
@@ -21,3 +22,6 @@ int32_t TurnAngle(int32_t angle, int rotation);
 
 // Distance from a point to a segment, model units.
 double DistanceToSegment(double px, double py, double ax, double ay, double bx, double by);
+// Distance from a point to the outline a-b-c-d (edges in that order), 0 inside it: a wall's outline
+// is its reference line one way and its last line the other.
+double DistanceToOutline(double px, double py, const std::array<TPoint, 4>& corners);

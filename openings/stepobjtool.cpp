@@ -37,7 +37,7 @@ void TStepobjtool::Setup(int width, int stairwellLength, int mode)
     // top floor shown; there is nothing above it to lead to.
     const int floor = State().currentFloor;
     if ((floor != GROUND_FLOOR && floor != FIRST_FLOOR) ||
-        State().objects.FindByType(FloorRecordType(floor + 1)) == NO_INDEX) {
+        !State().objects.FindByType(FloorRecordType(floor + 1))) {
         outcome = TStairsOutcome::NoFloorAbove;
         return;
     }

@@ -40,10 +40,10 @@ int Logical(std::int64_t model)
 std::int64_t StoreyHeight(int floorCode)
 {
     const TList& objects = State().objects;
-    const int index = objects.FindByType(FloorRecordType(floorCode));
-    if (index == NO_INDEX)
+    const std::optional<int> index = objects.FindByType(FloorRecordType(floorCode));
+    if (!index)
         return 0;
-    return objects[index]->z2 / UnitsPerLogical();
+    return objects[*index]->z2 / UnitsPerLogical();
 }
 
 bool Between(std::int64_t low, std::int64_t value, std::int64_t high)

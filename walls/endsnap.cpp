@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 void SnapWallEnds(TDrawingtool& tool, std::int64_t tolerance, const std::function<bool(const TObject&)>& accepts,
-                  int& startJoin, int& endJoin)
+                  std::optional<int>& startJoin, std::optional<int>& endJoin)
 {
     const TList& objects = State().objects;
     auto near = [tolerance](TPoint p, TPoint v) {

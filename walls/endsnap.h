@@ -3,6 +3,7 @@
 // internal-wall tools both do before they build a wall.
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class TDrawingtool;
 class TObject;
@@ -11,6 +12,6 @@ class TObject;
 // within `tolerance` in x and in y moves the whole new wall (the tool's x1, y1 - x2, y2) so that the
 // pair coincides: new start and wall start, new start and wall end, new end and wall start, new end
 // and wall end. The second wall that moves it becomes endJoin, every other one startJoin; joins no
-// wall moves are left as they are.
+// wall moves are left as they are (none stays none: no index stands for it).
 void SnapWallEnds(TDrawingtool& tool, std::int64_t tolerance, const std::function<bool(const TObject&)>& accepts,
-                  int& startJoin, int& endJoin);
+                  std::optional<int>& startJoin, std::optional<int>& endJoin);

@@ -144,7 +144,7 @@ TExtwallobj* TExtwallobjtool::ExternalWallAt(int index)
     return dynamic_cast<TExtwallobj*>(object);
 }
 
-void TExtwallobjtool::ComputeLines(int startJoin, int endJoin)
+void TExtwallobjtool::ComputeLines(std::optional<int> startJoin, std::optional<int> endJoin)
 {
     // Every line starts from the free-end offsets of this wall, so nothing is left over from the
     // previous wall where no corner applies; the corners then replace the ends they make.
@@ -152,15 +152,15 @@ void TExtwallobjtool::ComputeLines(int startJoin, int endJoin)
     lineY.fill(0);
     OffsetEnds(0, !IsOrthogonal(lineAux1));
 
-    if (startJoin != NO_INDEX) {
-        const TExtwallobj* previous = ExternalWallAt(startJoin);
+    if (startJoin) {
+        const TExtwallobj* previous = ExternalWallAt(*startJoin);
         if (previous && previous->x2 == x1)
-            CornerAt(startJoin, 1);
+            CornerAt(*startJoin, 1);
     }
-    if (endJoin != NO_INDEX) {
-        const TExtwallobj* next = ExternalWallAt(endJoin);
+    if (endJoin) {
+        const TExtwallobj* next = ExternalWallAt(*endJoin);
         if (next && next->x1 == x2)
-            CornerAt(endJoin, 2);
+            CornerAt(*endJoin, 2);
     }
 }
 

@@ -143,12 +143,12 @@ void TExtwallobjtool::BuildWall(int snap)
     ReadWallColours();
     ownerId = ++state.groupIdCounter;
 
-    int startJoin = NO_INDEX;
-    int endJoin = NO_INDEX;
+    std::optional<int> startJoin;
+    std::optional<int> endJoin;
     if (snap > 0) {
         SnapEnds(startJoin, endJoin);
         NormaliseJoins(startJoin, endJoin);
-        if (startJoin == NO_INDEX && endJoin == NO_INDEX)
+        if (!startJoin && !endJoin)
             OrientFreeWall();
     }
 
@@ -194,7 +194,7 @@ bool TExtwallobjtool::ReadWallSettings(std::int32_t heights[4])
     return true;
 }
 
-void TExtwallobjtool::SnapEnds(int& startJoin, int& endJoin)
+void TExtwallobjtool::SnapEnds(std::optional<int>& startJoin, std::optional<int>& endJoin)
 {
     const TDrawingState& state = State();
     const std::int64_t tolerance = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
@@ -210,25 +210,25 @@ void TExtwallobjtool::ReverseWall()
     lineAux1 = lineAux1 <= 1799 ? lineAux1 + 1800 : lineAux1 - 1800;
 }
 
-void TExtwallobjtool::NormaliseJoins(int& startJoin, int& endJoin)
+void TExtwallobjtool::NormaliseJoins(std::optional<int>& startJoin, std::optional<int>& endJoin)
 {
-    auto startsAt = [](int index, std::int32_t x, std::int32_t y) {
-        const TExtwallobj* wall = ExternalWallAt(index);
+    auto startsAt = [](std::optional<int> index, std::int32_t x, std::int32_t y) {
+        const TExtwallobj* wall = index ? ExternalWallAt(*index) : nullptr;
         return wall && wall->x1 == x && wall->y1 == y;
     };
-    auto endsAt = [](int index, std::int32_t x, std::int32_t y) {
-        const TExtwallobj* wall = ExternalWallAt(index);
+    auto endsAt = [](std::optional<int> index, std::int32_t x, std::int32_t y) {
+        const TExtwallobj* wall = index ? ExternalWallAt(*index) : nullptr;
         return wall && wall->x2 == x && wall->y2 == y;
     };
 
-    if (startJoin == NO_INDEX)
+    if (!startJoin)
         return;
-    if (endJoin == NO_INDEX) {
+    if (!endJoin) {
         // A start snapped onto another wall's start: the new wall runs the other way and ends there.
         if (startsAt(startJoin, x1, y1)) {
             ReverseWall();
             endJoin = startJoin;
-            startJoin = NO_INDEX;
+            startJoin.reset();
             return;
         }
         if (endsAt(startJoin, x1, y1))
@@ -251,25 +251,26 @@ void TExtwallobjtool::NormaliseJoins(int& startJoin, int& endJoin)
     // The combinations left: a single wall touching the new wall at its end, or a second hit that
     // touches neither end of the new wall's start. Take the direction in which more of the snapped
     // walls meet the new wall end to start, and keep only the joins that do.
-    const int snapped[2] = {startJoin, endJoin};
-    auto assign = [&](std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by, int& s, int& e) {
-        s = NO_INDEX;
-        e = NO_INDEX;
+    const std::optional<int> snapped[2] = {startJoin, endJoin};
+    auto assign = [&](std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by, std::optional<int>& s,
+                      std::optional<int>& e) {
+        s.reset();
+        e.reset();
         int matched = 0;
-        for (int index : snapped) {
-            if (index == NO_INDEX)
+        for (const std::optional<int>& index : snapped) {
+            if (!index)
                 continue;
-            if (s == NO_INDEX && endsAt(index, ax, ay)) {
+            if (!s && endsAt(index, ax, ay)) {
                 s = index;
                 ++matched;
-            } else if (e == NO_INDEX && startsAt(index, bx, by)) {
+            } else if (!e && startsAt(index, bx, by)) {
                 e = index;
                 ++matched;
             }
         }
         return matched;
     };
-    int keptStart = NO_INDEX, keptEnd = NO_INDEX, reversedStart = NO_INDEX, reversedEnd = NO_INDEX;
+    std::optional<int> keptStart, keptEnd, reversedStart, reversedEnd;
     const int asDrawn = assign(x1, y1, x2, y2, keptStart, keptEnd);
     const int reversed = assign(x2, y2, x1, y1, reversedStart, reversedEnd);
     if (reversed > asDrawn) {

@@ -12,6 +12,7 @@
 #include "tools/lineobjtool.h"
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 
@@ -38,8 +39,8 @@ public:
     // the direction code in objectIndex (1 +x, 2 -y, 3 -x, 4 +y), settings, levels and wall lines.
     void BuildWall(int snap);
     // All wall line end points of the tool's wall, with corners against the wall whose end lies at
-    // its start (startJoin) and the wall whose start lies at its end (endJoin); NO_INDEX for none.
-    void ComputeLines(int startJoin, int endJoin);
+    // its start (startJoin) and the wall whose start lies at its end (endJoin); empty for none.
+    void ComputeLines(std::optional<int> startJoin, std::optional<int> endJoin);
     // Wall line end points square to an orthogonal (OffsetOrtho) or sloped (OffsetSloped) wall at
     // the start (1), the end (2) or both ends (0).
     void OffsetOrtho(int end);
@@ -123,8 +124,8 @@ private:
     bool StoreWall(int floorCode);
     bool AddWall(TDrawingEdit& edit, int floorCode);
     // Snapping, join normalisation and orientation of BuildWall.
-    void SnapEnds(int& startJoin, int& endJoin);
-    void NormaliseJoins(int& startJoin, int& endJoin);
+    void SnapEnds(std::optional<int>& startJoin, std::optional<int>& endJoin);
+    void NormaliseJoins(std::optional<int>& startJoin, std::optional<int>& endJoin);
     void OrientFreeWall();
     // Exchanges the two ends of the tool's wall and turns its angle by 1800.
     void ReverseWall();

@@ -144,8 +144,15 @@ void TIntwallobjtool::SnapEnds(int& startJoin, int& endJoin)
     const TDrawingState& state = State();
     const std::int64_t tolerance = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
     const int floor = state.currentFloor;
+    std::optional<int> snappedStart, snappedEnd;
+    if (startJoin != NO_JOIN)
+        snappedStart = startJoin;
+    if (endJoin != NO_JOIN)
+        snappedEnd = endJoin;
     SnapWallEnds(*this, tolerance, [floor](const TObject& wall) { return InternalWallOn(&wall, floor) != nullptr; },
-                 startJoin, endJoin);
+                 snappedStart, snappedEnd);
+    startJoin = snappedStart.value_or(NO_JOIN);
+    endJoin = snappedEnd.value_or(NO_JOIN);
 }
 
 void TIntwallobjtool::ReverseWall()

@@ -30,8 +30,11 @@ constexpr int AUTOMATIC_RUN = 111;
 TInfoobj* FloorRecord(int& index)
 {
     TDrawingState& state = State();
-    index = state.objects.FindByType(FloorRecordType(state.currentFloor));
-    return index == NO_INDEX ? nullptr : dynamic_cast<TInfoobj*>(state.objects[index]);
+    const std::optional<int> found = state.objects.FindByType(FloorRecordType(state.currentFloor));
+    if (!found)
+        return nullptr;
+    index = *found;
+    return dynamic_cast<TInfoobj*>(state.objects[index]);
 }
 
 // The tool's AutoDimension at the cursor: one step of the manual dimension.
@@ -119,7 +122,7 @@ void AutoDimensions(TToolSite& site)
 {
     TList& objects = State().objects;
     // A floor without walls to measure keeps the area its record holds, not another floor's.
-    int record = NO_INDEX;
+    int record = 0;
     if (const TInfoobj* floorRecord = FloorRecord(record))
         objects.SetFloorArea(floorRecord->infoValue);
 

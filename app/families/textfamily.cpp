@@ -55,9 +55,10 @@ void ChangeTextAt(TToolSite& site, TPoint point)
 {
     TList& objects = State().objects;
     const TPoint logical = ModelToLogical(site.ModelPointOf(point));
-    const int index = objects.FindObjectAt(4, logical.x, logical.y);
-    if (index == NO_INDEX)
+    const std::optional<int> found = objects.FindObjectAt(HIT_TEXTS, logical.x, logical.y);
+    if (!found)
         return;
+    const int index = *found;
     const auto* text = dynamic_cast<const TTextobj*>(objects[index]);
     if (!text)
         return;

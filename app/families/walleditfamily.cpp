@@ -178,8 +178,8 @@ void EditAt(TToolSite& site, TPoint device)
     TList& objects = State().objects;
     const TPoint logical = ModelToLogical(site.ModelPointOf(device));
     const TPoint picked = LogicalToModel(logical);
-    const int found = objects.FindObjectAt(1, logical.x, logical.y);
-    if (found == NO_INDEX) {
+    const std::optional<int> hit = objects.FindObjectAt(HIT_WALLS, logical.x, logical.y);
+    if (!hit) {
         const std::int64_t tolerance = std::int64_t(LINE_PICK_LOGICAL) * State().unitsPerLogical;
         if (ChangesLength(edit)) {
             if (const auto line = objects.FindLineNear(picked.x, picked.y, tolerance)) {
@@ -192,6 +192,7 @@ void EditAt(TToolSite& site, TPoint device)
         return;
     }
     // An internal wall is not edited here.
+    const int found = *hit;
     if (objects[found]->typeCode != TYPE_EXTWALL) {
         site.SetPickTool();
         return;

@@ -63,7 +63,7 @@ protected:
 
     int FloorArea(int floor)
     {
-        const int index = objects().FindByType(FloorRecordType(floor));
+        const int index = objects().FindByType(FloorRecordType(floor)).value();
         return dynamic_cast<const TInfoobj&>(*objects()[index]).infoValue;
     }
 };
@@ -168,7 +168,7 @@ TEST_F(DimensionWindowTest, AFloorWithoutWallsKeepsItsOwnArea)
     // The first floor holds an area of its own but no walls now: the ground floor's area must not
     // end up in its record.
     TDrawingEdit edit(objects());
-    static_cast<TInfoobj&>(edit.Modify(objects().FindByType(FloorRecordType(FIRST_FLOOR)))).infoValue = 7;
+    static_cast<TInfoobj&>(edit.Modify(objects().FindByType(FloorRecordType(FIRST_FLOOR)).value())).infoValue = 7;
     edit.Commit();
     Answer("message no");
     Command(CM_FIRSTFLOOR);
@@ -205,10 +205,10 @@ TEST_F(DimensionWindowTest, DefDimensionsWithADrawingUseItsUnits)
     // The next automatic run uses the new offset.
     Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
     Command(CM_AUTODIMENSIONS);
-    const int arrow = objects().FindByType(TYPE_DIMENSION_LINE);
-    const int wall = objects().FindByType(TYPE_EXTWALL);
-    ASSERT_NE(arrow, NO_INDEX);
-    EXPECT_EQ(objects()[arrow]->x1, objects()[wall]->x1 - 800);  // the left wall's line, 800 to its left
+    const std::optional<int> arrow = objects().FindByType(TYPE_DIMENSION_LINE);
+    const std::optional<int> wall = objects().FindByType(TYPE_EXTWALL);
+    ASSERT_TRUE(arrow && wall);
+    EXPECT_EQ(objects()[*arrow]->x1, objects()[*wall]->x1 - 800);  // the left wall's line, 800 to its left
 }
 
 TEST_F(DimensionWindowTest, NewFloorFromTheFloorBelow)

@@ -73,7 +73,7 @@ protected:
 
     int FloorArea()
     {
-        const int index = objects().FindByType(FloorRecordType(GROUND_FLOOR));
+        const int index = objects().FindByType(FloorRecordType(GROUND_FLOOR)).value();
         return dynamic_cast<const TInfoobj&>(*objects()[index]).infoValue;
     }
 

@@ -181,6 +181,40 @@ TEST_F(WallEditWindowTest, RefusedEditsAreToldAndChangeNothing)
     EXPECT_EQ(Tool().kind, KIND_PICK);
 }
 
+TEST_F(WallEditWindowTest, AWallAtIndexNoIndexIsPickedForAnEdit)
+{
+    // Enough lines far off the outline that its top wall stands at 30001, the value the drawing's
+    // files use for "no object".
+    NewDrawing("HOUSE");
+    {
+        TDrawingEdit edit(objects());
+        while (objects().count() < NO_INDEX) {
+            auto line = std::make_unique<TLineobj>();
+            line->floor = GROUND_FLOOR;
+            line->x1 = line->x2 = 9000;
+            line->y1 = line->y2 = 9000;
+            edit.Add(std::move(line));
+        }
+        ASSERT_TRUE(edit.Commit());
+    }
+    KeyAt(VK_ENTER, {100, 40});
+    for (auto [length, key] : {std::pair{"4000", VK_RIGHT}, {"3000", VK_DOWN}, {"4000", VK_LEFT}, {"3000", VK_UP}}) {
+        Answer(std::string("input ") + length);
+        Key(key);
+    }
+    const int top = NO_INDEX;
+    ASSERT_EQ(objects().count(), top + 4);
+    ASSERT_EQ(objects()[top]->typeCode, TYPE_EXTWALL);
+    ASSERT_EQ(objects()[top]->y1, 3300);
+
+    Command(CM_DELETEEXTWALL);
+    Click({500, 40});  // on the top wall
+    EXPECT_TRUE(lines.empty()) << lines[0];
+    EXPECT_EQ(objects().count(), top + 3);
+    EXPECT_EQ(objects()[top]->x1, 4500);  // the right wall moved down into its place
+    EXPECT_EQ(int(ReadBack("HOUSE").size()), top + 3);
+}
+
 TEST_F(WallEditWindowTest, AnInternalWallIsNotEdited)
 {
     Outline();

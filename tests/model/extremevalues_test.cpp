@@ -95,7 +95,7 @@ TEST_F(ExtremeValues, AWallThickerThanTheRangeIsStillFoundWithinItsThickness)
     wall->spacing3 = 1000000000;  // 3,000,000,000 in all
     objects().Add(wall);
     EXPECT_EQ(objects().FindObjectAt(1, 500000000, 100), 0);  // 2,500,000,000 away
-    EXPECT_EQ(objects().FindObjectAt(1, 700000000, 100), NO_INDEX);
+    EXPECT_EQ(objects().FindObjectAt(1, 700000000, 100), std::nullopt);
 }
 
 TEST_F(ExtremeValues, APlanTitleBetweenFarApartWallsStandsInTheirMiddle)

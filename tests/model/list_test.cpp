@@ -101,17 +101,17 @@ TEST(List, FindByTypeGivesTheFirstInListOrder)
 {
     FreshDrawingState fresh;
     TList& list = State().objects;
-    EXPECT_EQ(list.FindByType(1), NO_INDEX);
+    EXPECT_EQ(list.FindByType(1), std::nullopt);
     list.Add(new TInfoobj(32000));
     list.Add(Line(50, 0, 0, 1, 1, 11));
     list.Add(new TInfoobj(32001));
     list.Add(Line(51, 0, 0, 1, 1, 11));
     EXPECT_EQ(list.FindByType(32001), 2);
     EXPECT_EQ(list.FindByType(11), 1);
-    EXPECT_EQ(list.FindByType(32002), NO_INDEX);
+    EXPECT_EQ(list.FindByType(32002), std::nullopt);
 }
 
-TEST(List, FindObjectAtFindsWallsWithinTheirThickness)
+TEST(List, FindObjectAtFindsWallsWhoseOutlineWidenedByTheirThicknessHoldsThePoint)
 {
     FreshDrawingState fresh;
     State().unitsPerLogical = 5;
@@ -119,26 +119,39 @@ TEST(List, FindObjectAtFindsWallsWithinTheirThickness)
     TList& list = State().objects;
     list.Add(Line(50, 0, 1000, 5000, 1000));
     list.Add(ExtWall(51, 0, 5000, 1000, 300));  // another floor
+    // Reference line y 1000, its line y 700: the outline widened by 300 spans y 400 to 1300.
     list.Add(ExtWall(50, 0, 5000, 1000, 300));
+    // Reference line x 2000, second face x 1900, 100 thick: widened, x 1800 to 2100.
     auto* inner = new TIntwallobj;
     inner->floor = 50;
     inner->x1 = 2000;
-    inner->y1 = 0;
+    inner->y1 = -2000;
     inner->x2 = 2000;
-    inner->y2 = 900;
+    inner->y2 = -500;
+    inner->face2StartX = 1900;
+    inner->face2StartY = -2000;
+    inner->face2EndX = 1900;
+    inner->face2EndY = -500;
     inner->wallWidth = 100;
     list.Add(inner);
 
     // Logical points: model units / 5.
     EXPECT_EQ(list.FindObjectAt(1, 400, 180), 2);   // (2000, 900): inside the external wall
-    EXPECT_EQ(list.FindObjectAt(1, 400, 120), 3);   // (2000, 600): on the internal wall
-    EXPECT_EQ(list.FindObjectAt(1, 419, 100), 3);   // (2095, 500): within its thickness
-    EXPECT_EQ(list.FindObjectAt(1, 422, 100), NO_INDEX);  // (2110, 500): beyond it
-    EXPECT_EQ(list.FindObjectAt(1, 1100, 200), NO_INDEX);  // past the wall's end
-    EXPECT_EQ(list.FindObjectAt(1, 500, 260), 2);   // (2500, 1300): within 300 outside the face
-    EXPECT_EQ(list.FindObjectAt(2, 400, 180), NO_INDEX);
+    EXPECT_EQ(list.FindObjectAt(1, 500, 260), 2);   // (2500, 1300): 300 outside the reference line
+    EXPECT_EQ(list.FindObjectAt(1, 500, 100), 2);   // (2500, 500): 200 beyond the wall's line
+    EXPECT_EQ(list.FindObjectAt(1, 500, 80), 2);    // (2500, 400): 300 beyond it
+    EXPECT_EQ(list.FindObjectAt(1, 500, 78), std::nullopt);    // (2500, 390): further
+    EXPECT_EQ(list.FindObjectAt(1, 1058, 170), 2);  // (5290, 850): within 300 past the end
+    EXPECT_EQ(list.FindObjectAt(1, 1100, 200), std::nullopt);  // (5500, 1000): past the wall's end
+    EXPECT_EQ(list.FindObjectAt(1, 400, -200), 3);  // (2000, -1000): on the internal wall
+    EXPECT_EQ(list.FindObjectAt(1, 390, -200), 3);  // (1950, -1000): between its faces
+    EXPECT_EQ(list.FindObjectAt(1, 419, -200), 3);  // (2095, -1000): within its thickness
+    EXPECT_EQ(list.FindObjectAt(1, 422, -200), std::nullopt);  // (2110, -1000): beyond it
+    EXPECT_EQ(list.FindObjectAt(1, 361, -200), 3);  // (1805, -1000): within it beyond the second face
+    EXPECT_EQ(list.FindObjectAt(1, 358, -200), std::nullopt);  // (1790, -1000): beyond that
+    EXPECT_EQ(list.FindObjectAt(2, 400, 180), std::nullopt);
     State().currentFloor = 52;
-    EXPECT_EQ(list.FindObjectAt(1, 400, 180), NO_INDEX);
+    EXPECT_EQ(list.FindObjectAt(1, 400, 180), std::nullopt);
 }
 
 TEST(List, FindLineNearTakesTheFirstLineOfTheFloorWithinTheTolerance)
@@ -189,12 +202,12 @@ TEST(List, FindObjectAtFindsTheFirstTextWhoseExtentHoldsThePoint)
     text(50, 10000, 0, 2, 2700);   // reads upwards from (10000, 0), letters to its left
 
     EXPECT_EQ(list.FindObjectAt(4, 100 / 5, -100 / 5), 1);
-    EXPECT_EQ(list.FindObjectAt(4, 100 / 5, 100 / 5), NO_INDEX);
+    EXPECT_EQ(list.FindObjectAt(4, 100 / 5, 100 / 5), std::nullopt);
     EXPECT_EQ(list.FindObjectAt(4, 4600 / 5, 100 / 5), 2);
-    EXPECT_EQ(list.FindObjectAt(4, 5000 / 5, -100 / 5), NO_INDEX);
+    EXPECT_EQ(list.FindObjectAt(4, 5000 / 5, -100 / 5), std::nullopt);
     EXPECT_EQ(list.FindObjectAt(4, 9900 / 5, 800 / 5), 3);
-    EXPECT_EQ(list.FindObjectAt(4, 10100 / 5, 800 / 5), NO_INDEX);
-    EXPECT_EQ(list.FindObjectAt(4, 9900 / 5, -100 / 5), NO_INDEX);
+    EXPECT_EQ(list.FindObjectAt(4, 10100 / 5, 800 / 5), std::nullopt);
+    EXPECT_EQ(list.FindObjectAt(4, 9900 / 5, -100 / 5), std::nullopt);
 }
 
 TEST(List, FloorAreaIsKeptAsAWholeNumber)

@@ -227,7 +227,7 @@ TEST_F(ModelTest, ANewObjectClassTakesPartInTheListsSearchesAndTurns)
     objects().Add(std::make_unique<TLineobj>());
     objects().Add(std::move(marker));
     EXPECT_EQ(objects().FindObjectAt(HIT_TEXTS, 1010, 1010), 1);
-    EXPECT_EQ(objects().FindObjectAt(HIT_WALLS, 1010, 1010), NO_INDEX);
+    EXPECT_EQ(objects().FindObjectAt(HIT_WALLS, 1010, 1010), std::nullopt);
 
     const TPoint centre = DrawingFileCentre(state().unitSystem);
     ASSERT_TRUE(objects().RotateOrMirrorDrawing(180));

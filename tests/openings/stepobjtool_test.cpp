@@ -337,7 +337,7 @@ TEST_F(StairsToolTest, NoFloorAboveIsRefusedAndPlacesNothing)
     state().currentFloor = GROUND_FLOOR;
     {
         TDrawingEdit edit(objects());
-        edit.Remove(objects().FindByType(FloorRecordType(FIRST_FLOOR)));
+        edit.Remove(objects().FindByType(FloorRecordType(FIRST_FLOOR)).value());
         edit.Commit();
     }
     tool.stairWidth = 1234;

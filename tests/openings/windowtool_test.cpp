@@ -125,7 +125,7 @@ TEST_F(WindowTool, HeadLevelStandsOnTheStoreysBelow)
         EXPECT_EQ(tool.headLevel, level) << floor;
     }
     // A drawing without the record of a floor below counts it as 0.
-    objects().Remove(objects().FindByType(FloorRecordType(FIRST_FLOOR)));
+    objects().Remove(objects().FindByType(FloorRecordType(FIRST_FLOOR)).value());
     state().currentFloor = SECOND_FLOOR;
     tool.Setup(0, 0, 0);
     EXPECT_EQ(tool.headLevel, 2100 + 510);

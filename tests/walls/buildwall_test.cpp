@@ -194,6 +194,36 @@ TEST_F(Build, WallEndingAtAnotherWallsStartJoinsItThere)
     EXPECT_EQ(LineOf(WallAt(top), 0), (Line{1300, 700, 5000, 700}));
 }
 
+TEST_F(Build, AWallAtIndexNoIndexIsSnappedToAndJoinedAsAnyOther)
+{
+    // The drawing holds so many objects that the wall stands at 30001, the value its files use for
+    // "no wall".
+    while (objects().count() < NO_INDEX)
+        AddWall(-90000, -90000, -80000, -90000, 900, 300, 0, 0, FIRST_FLOOR);
+    WriteCfg("EXTWALLM.CFG", "300 0 0 25 2550 2400 2400 0 0 0\n");
+
+    // The start two units beside its end: moved onto it and mitred with it.
+    const int top = AddTopWall(*this);
+    ASSERT_EQ(top, NO_INDEX);
+    Segment(5002, 998, 5002, -2002, 1800);
+    tool.BuildWall(1);
+    EXPECT_EQ(tool.x1, 5000);
+    EXPECT_EQ(tool.y1, 1000);
+    EXPECT_EQ(LineOf(tool, 0), (Line{4700, 700, 4700, -2000}));
+    EXPECT_EQ(LineOf(WallAt(top), 0), (Line{1000, 700, 4700, 700}));
+
+    // A start on its start: the new wall is turned round to end there and the corner is made.
+    WallAt(top).wallLines = {1000, 700, 5000, 700};
+    WriteCfg("EXTWALLM.CFG", "200 0 0 25 2550 2400 2400 0 0 0\n");
+    Segment(1001, 1000, 1001, 4000, 0);
+    tool.BuildWall(1);
+    EXPECT_EQ(tool.y1, 4000);
+    EXPECT_EQ(tool.y2, 1000);
+    EXPECT_EQ(tool.lineAux1, 1800);
+    EXPECT_EQ(LineOf(tool, 0), (Line{800, 4000, 800, 700}));
+    EXPECT_EQ(LineOf(WallAt(top), 0), (Line{800, 700, 5000, 700}));
+}
+
 TEST_F(Build, InternalWallsAndOtherFloorsAreNeverSnappedTo)
 {
     auto internal = std::make_unique<TIntwallobj>();

@@ -12,7 +12,7 @@ TEST_F(Geometry, FreeCavityWallHasThreeLinesAtCumulativeSpacings)
 {
     Segment(0, 0, 5000, 0, 900);
     Spacings(110, 50, 100);
-    tool.ComputeLines(NO_INDEX, NO_INDEX);
+    tool.ComputeLines(std::nullopt, std::nullopt);
     EXPECT_EQ(LineOf(tool, 0), (Line{0, -110, 5000, -110}));
     EXPECT_EQ(LineOf(tool, 1), (Line{0, -160, 5000, -160}));
     EXPECT_EQ(LineOf(tool, 2), (Line{0, -260, 5000, -260}));
@@ -25,7 +25,7 @@ TEST_F(Geometry, TwoLineWallLeavesNoCoordinatesOfThePreviousWall)
     tool.lineY.fill(777);
     Segment(0, 0, 5000, 0, 900);
     Spacings(110, 0, 100);
-    tool.ComputeLines(NO_INDEX, NO_INDEX);
+    tool.ComputeLines(std::nullopt, std::nullopt);
     EXPECT_EQ(LineOf(tool, 0), (Line{0, -110, 5000, -110}));
     EXPECT_EQ(LineOf(tool, 1), (Line{0, 0, 0, 0}));
     EXPECT_EQ(LineOf(tool, 2), (Line{0, 0, 0, 0}));
@@ -61,7 +61,7 @@ TEST_F(Geometry, SlopedFreeWallOf450IsOffsetBy70Minus70)
 {
     Segment(1000, 1000, 3000, 3000, 450);
     Spacings(100);
-    tool.ComputeLines(NO_INDEX, NO_INDEX);
+    tool.ComputeLines(std::nullopt, std::nullopt);
     EXPECT_EQ(LineOf(tool, 0), (Line{1070, 930, 3070, 2930}));
 }
 
@@ -69,7 +69,7 @@ TEST_F(Geometry, SlopedFreeWallOf2250IsOffsetTheOtherWay)
 {
     Segment(3000, 3000, 1000, 1000, 2250);
     Spacings(100);
-    tool.ComputeLines(NO_INDEX, NO_INDEX);
+    tool.ComputeLines(std::nullopt, std::nullopt);
     EXPECT_EQ(LineOf(tool, 0), (Line{2930, 3070, 930, 1070}));
 }
 
@@ -93,7 +93,7 @@ TEST_F(Geometry, PerpendicularCornerWithSpacing300MeetsAt4700Minus300)
 
     Segment(5000, 0, 5000, -4000, 1800);
     Spacings(300);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
 
     EXPECT_EQ(LineOf(tool, 0), (Line{4700, -300, 4700, -4000}));
     EXPECT_EQ(LineOf(WallAt(index), 0), (Line{0, -300, 4700, -300}));
@@ -108,7 +108,7 @@ TEST_F(Geometry, CornerAtTheEndMovesTheJoinedWallsStart)
 
     Segment(1000, 1000, 1000, 5000, 0);
     Spacings(300);
-    tool.ComputeLines(NO_INDEX, index);
+    tool.ComputeLines(std::nullopt, index);
 
     EXPECT_EQ(LineOf(tool, 0), (Line{1300, 1000, 1300, 4700}));
     EXPECT_EQ(LineOf(WallAt(index), 0), (Line{1300, 4700, 6000, 4700}));
@@ -123,7 +123,7 @@ TEST_F(Geometry, StraightContinuationIsSquareAndLeavesTheOtherWall)
 
     Segment(3000, 1000, 6000, 1000, 900);
     Spacings(110, 50, 100);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
 
     EXPECT_EQ(LineOf(tool, 0), (Line{3000, 890, 6000, 890}));
     EXPECT_EQ(LineOf(tool, 1), (Line{3000, 840, 6000, 840}));
@@ -140,7 +140,7 @@ TEST_F(Geometry, WallsTurningBackKeepTheirFreeEnds)
 
     Segment(3000, 1000, 2000, 1000, 2700);
     Spacings(200);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
 
     EXPECT_EQ(LineOf(tool, 0), (Line{3000, 1200, 2000, 1200}));
     EXPECT_EQ(WallAt(index).wallLines, before);
@@ -169,7 +169,7 @@ TEST_F(Geometry, CavityWallJoinedToTwoLineWallMovesOnlyTheLinesThatExist)
 
     Segment(5000, 1000, 5000, -3000, 1800);
     Spacings(110, 50, 100);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
 
     // The tool's lines meet the two-line wall's only line (its e2 = e1 = 300, e3 = 300).
     EXPECT_EQ(LineOf(tool, 0), (Line{4890, 700, 4890, -3000}));
@@ -188,7 +188,7 @@ TEST_F(Geometry, TwoLineWallJoinedToCavityWallMovesAllThreeOfItsLines)
 
     Segment(5000, 1000, 5000, -3000, 1800);
     Spacings(300);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
 
     EXPECT_EQ(LineOf(tool, 0), (Line{4700, 890, 4700, -3000}));
     EXPECT_EQ(LineOf(tool, 1), (Line{0, 0, 0, 0}));
@@ -208,7 +208,7 @@ TEST_F(Geometry, StartJoinThatDoesNotEndAtTheStartGivesFreeEnds)
 
     Segment(5000, 1000, 5000, -3000, 1800);
     Spacings(300);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
 
     EXPECT_EQ(LineOf(tool, 0), (Line{4700, 1000, 4700, -3000}));
     EXPECT_EQ(WallAt(index).wallLines, before);
@@ -230,7 +230,7 @@ TEST_F(Geometry, SlopedCorner450To1350StepsAlongTheBisector)
     const int index = AddSlopedWallEndingAt10000(*this, 450, 100, {70, -70});
     Segment(10000, 10000, 12000, 8000, 1350);
     Spacings(100);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
 
     // dist = 100 / cos(450 x 0.001745) = 141.40, straight down the bisector (1800).
     EXPECT_EQ(tool.lineX[0], 10000);
@@ -273,7 +273,7 @@ TEST_F(Geometry, BisectorExactlyWestGivesTheMitre)
     const int index = LastIndex();
     Segment(10000, 10000, 12000, 8000, 1350);
     Spacings(100);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
     EXPECT_EQ(tool.lineX[0], 10000 - 141);
     EXPECT_EQ(tool.lineY[0], 10000);
     EXPECT_EQ(WallAt(index).wallLines[2], 10000 - 141);
@@ -288,7 +288,7 @@ TEST_F(Geometry, BisectorExactlyNorthAt3600GivesTheMitre)
     const int index = LastIndex();
     Segment(10000, 10000, 8000, 8000, 2250);
     Spacings(100);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
     EXPECT_EQ(tool.lineX[0], 10000);
     EXPECT_EQ(tool.lineY[0], 10000 + 141);
 }
@@ -299,7 +299,7 @@ TEST_F(Geometry, WallsTurningFullyBackAtASlopeKeepTheirFreeEnds)
     const auto before = WallAt(index).wallLines;
     Segment(10000, 10000, 8000, 8000, 2250);
     Spacings(100);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
     EXPECT_EQ(LineOf(tool, 0), (Line{9930, 10070, 7930, 8070}));
     EXPECT_EQ(WallAt(index).wallLines, before);
 }
@@ -309,7 +309,7 @@ TEST_F(Geometry, OrthogonalWallMeetingASlopedWallStaysParallelToItsAxis)
     const int index = AddSlopedWallEndingAt10000(*this, 450, 100, {70, -70});
     Segment(10000, 10000, 10000, 6000, 1800);
     Spacings(100);
-    tool.ComputeLines(index, NO_INDEX);
+    tool.ComputeLines(index, std::nullopt);
     // Bisector 2025: (-99.93, -241.30) truncated; the end takes the start's x.
     EXPECT_EQ(LineOf(tool, 0), (Line{9901, 9759, 9901, 6000}));
     EXPECT_EQ(WallAt(index).wallLines[2], 9901);
