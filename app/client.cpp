@@ -369,6 +369,13 @@ bool TClient::OpenDrawing(const std::string& name)
 
     // The drawing is read before the open one goes: one that cannot be read leaves it as it was.
     const std::string path = DwgsPath(stem + ".DB0");
+    // Every change is written to the file at once: a drawing that may not be written is not opened
+    // (writing it would replace the file and make it writable).
+    if (IsReadOnlyFile(path)) {
+        MessageBox("The drawing file " + path + " is read-only and cannot be opened: make it writable first",
+                   ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     TLoadedDrawing drawing;
     const TLoadResult loaded = TList::ReadDrawingFile(path, drawing);
     if (!loaded.ok) {

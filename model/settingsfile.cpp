@@ -154,6 +154,40 @@ void FailNextReads(int count, const std::string& pathEnd)
     State().injectedReadPath = pathEnd;
 }
 
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+namespace {
+
+// The file a path names once symbolic links are followed, the last link's target when it does not
+// exist yet. False (errno set) for a loop of links.
+bool FollowLinks(const std::string& path, std::string& target)
+{
+    target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return true;
+        std::string link(std::size_t(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+        if (length < 0)
+            return false;
+        link.resize(std::size_t(length));
+        // A relative link is relative to the folder that holds it.
+        const std::size_t slash = target.find_last_of('/');
+        target = link.starts_with('/') || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+}  // namespace
+
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)
 {
     auto fail = [reason](int error) {
@@ -161,13 +195,26 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
             *reason = std::strerror(error);
         return false;
     };
+    // A link is written through: its target is replaced, and the link stays a link.
+    std::string target;
+    if (!FollowLinks(path, target))
+        return fail(errno);
+    // A read-only file is not replaced, whoever runs the program (the rename would ignore its
+    // mode); the replacement keeps the mode of the file it replaces.
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (replacing && (old.st_mode & 0222) == 0)
+        return fail(EACCES);
+
     // The temporary file lies in the same folder, so the rename cannot cross file systems.
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    const std::string temporary = target + ".tmp" + std::to_string(::getpid());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return fail(errno);
 
     int error = 0;
+    if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
+        error = errno;
     std::size_t written = 0;
     while (error == 0 && written < text.size()) {
         const ssize_t put = InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
@@ -185,7 +232,7 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && (InjectedFailure(WriteStage::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0))
+    if (error == 0 && (InjectedFailure(WriteStage::Rename) || ::rename(temporary.c_str(), target.c_str()) != 0))
         error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
@@ -193,8 +240,8 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
     }
 
     // Make the rename itself durable; a failure here leaves a complete file either way.
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);

@@ -9,12 +9,18 @@
 // printf in the C locale, whatever the user's locale.
 std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// True when the file (a link's target) is there but may not be written: no write permission for
+// anyone, or none for this user. Root may write anything, so the mode alone decides for root.
+bool IsReadOnlyFile(const std::string& path);
+
 // Reads a whole file. False (and `text` emptied) when it cannot be opened.
 bool ReadTextFile(const std::string& path, std::string& text);
 
 // Writes a whole file through a temporary file in the same folder renamed over the old one, so a
-// crash or a full disk never leaves half a file. False when it could not be written; `reason`, when
-// given, then says why ("No space left on device").
+// crash or a full disk never leaves half a file. A symbolic link is written through to its target
+// (the temporary file beside the target); the new file keeps the old one's mode, and a file
+// without write permission is refused. False when it could not be written; `reason`, when given,
+// then says why ("No space left on device").
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason = nullptr);
 
 // The stage of a file write at which an injected failure strikes.

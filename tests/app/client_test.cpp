@@ -246,6 +246,47 @@ TEST_F(AppTest, FileOpenOfABrokenDrawingReportsItAndLeavesTheFileAlone)
     EXPECT_EQ(ReadWholeFile(Path("DWGS/BROKEN.DB0")), "this is not a drawing\n");
 }
 
+TEST_F(AppTest, AReadOnlyDrawingIsNotOpenedAndKeepsItsMode)
+{
+    NewDrawing("LOCKED");
+    AddLine(50, 1000, 1000, 2000, 1000);
+    NewDrawing("OTHER");
+    const std::string file = ReadWholeFile(Path("DWGS/LOCKED.DB0"));
+    namespace fs = std::filesystem;
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(Path("DWGS/LOCKED.DB0"), readOnly);
+
+    Answer("message ok");
+    frame.SetNextChoice("LOCKED");
+    Command(CM_FILEOPEN);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/LOCKED.DB0") +
+                            " is read-only and cannot be opened: make it writable first");
+    EXPECT_EQ(state().drawingName, "OTHER");
+    EXPECT_EQ(fs::status(Path("DWGS/LOCKED.DB0")).permissions(), readOnly);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/LOCKED.DB0")), file);
+}
+
+TEST_F(AppTest, ADrawingThatIsASymbolicLinkIsChangedThroughTheLink)
+{
+    NewDrawing("HOUSE");
+    NewDrawing("OTHER");
+    // The drawing lives elsewhere; DWGS holds a link to it.
+    namespace fs = std::filesystem;
+    fs::create_directories(Path("ELSEWHERE"));
+    fs::rename(Path("DWGS/HOUSE.DB0"), Path("ELSEWHERE/HOUSE.DB0"));
+    fs::create_symlink(fs::path("..") / "ELSEWHERE" / "HOUSE.DB0", Path("DWGS/HOUSE.DB0"));
+
+    frame.SetNextChoice("HOUSE");
+    Command(CM_FILEOPEN);
+    ASSERT_EQ(state().drawingName, "HOUSE");
+    AddLine(50, 1000, 1000, 2000, 1000);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_TRUE(fs::is_symlink(Path("DWGS/HOUSE.DB0")));
+    EXPECT_EQ(ReadBack("HOUSE").size(), 5u);
+    EXPECT_EQ(ReadWholeFile(Path("ELSEWHERE/HOUSE.DB0")), ReadWholeFile(Path("DWGS/HOUSE.DB0")));
+}
+
 TEST_F(AppTest, AFailedOpenLeavesTheOpenDrawingAsItWas)
 {
     NewDrawing("KEEP");

@@ -318,6 +318,86 @@ TEST(WriteTextFileAtomic, ReplacesTheFileRatherThanWritingIntoIt)
     EXPECT_EQ(ReadWholeFile(held), "first text\n");
 }
 
+// A file reached through a symbolic link is replaced where it lies: the link stays a link, the
+// temporary file is made beside the target, and relative links, chains and a link whose target is
+// not there yet all lead to the same place.
+TEST(WriteTextFileAtomic, WritesThroughSymbolicLinksToTheirTarget)
+{
+    TempDir dir;
+    namespace fs = std::filesystem;
+    fs::create_directories(dir.path() / "DWGS");
+    fs::create_directories(dir.path() / "STORE");
+    const fs::path target = dir.path() / "STORE" / "HOUSE.DB0";
+    WriteWholeFile(target, "old\n");
+    struct Case {
+        const char* what;
+        fs::path link;
+        fs::path to;
+    };
+    const Case cases[] = {{"absolute", dir.path() / "DWGS" / "A.DB0", target},
+                          {"relative", dir.path() / "DWGS" / "R.DB0", fs::path("..") / "STORE" / "HOUSE.DB0"},
+                          {"chain", dir.path() / "DWGS" / "C.DB0", "A.DB0"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::create_symlink(c.to, c.link);
+        const std::string text = std::string("through ") + c.what + "\n";
+        std::string reason;
+        ASSERT_TRUE(WriteTextFileAtomic(c.link.string(), text, &reason)) << reason;
+        EXPECT_TRUE(fs::is_symlink(c.link));
+        EXPECT_EQ(fs::read_symlink(c.link), c.to);
+        EXPECT_EQ(ReadWholeFile(target), text);
+        EXPECT_EQ(FilesIn(dir.path() / "STORE"), std::vector<std::string>{"HOUSE.DB0"});
+    }
+    EXPECT_EQ(FilesIn(dir.path() / "DWGS"), (std::vector<std::string>{"A.DB0", "C.DB0", "R.DB0"}));
+
+    // A link to a file not made yet makes it.
+    const fs::path dangling = dir.path() / "DWGS" / "NEW.DB0";
+    fs::create_symlink(dir.path() / "STORE" / "NEW.DB0", dangling);
+    ASSERT_TRUE(WriteTextFileAtomic(dangling.string(), "made\n"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadWholeFile(dir.path() / "STORE" / "NEW.DB0"), "made\n");
+
+    // A loop of links is refused.
+    fs::create_symlink("LOOP2", dir.path() / "DWGS" / "LOOP1");
+    fs::create_symlink("LOOP1", dir.path() / "DWGS" / "LOOP2");
+    std::string reason;
+    EXPECT_FALSE(WriteTextFileAtomic((dir.path() / "DWGS" / "LOOP1").string(), "x", &reason));
+    EXPECT_EQ(reason, "Too many levels of symbolic links");
+}
+
+// The replacement keeps the old file's mode; a file without write permission is not replaced, even
+// when the program runs as root (the mode decides, not whether the user could write it).
+TEST(WriteTextFileAtomic, KeepsTheModeAndRefusesAReadOnlyFile)
+{
+    TempDir dir;
+    namespace fs = std::filesystem;
+    const fs::path kept = dir.path() / "KEPT.DB0";
+    WriteWholeFile(kept, "old\n");
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteTextFileAtomic(kept.string(), "new\n"));
+    EXPECT_EQ(ReadWholeFile(kept), "new\n");
+    EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(IsReadOnlyFile(kept.string()));
+
+    const fs::path locked = dir.path() / "LOCKED.DB0";
+    WriteWholeFile(locked, "locked\n");
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(locked, readOnly);
+    EXPECT_TRUE(IsReadOnlyFile(locked.string()));
+    std::string reason;
+    EXPECT_FALSE(WriteTextFileAtomic(locked.string(), "changed\n", &reason));
+    EXPECT_EQ(reason, "Permission denied");
+    EXPECT_EQ(ReadWholeFile(locked), "locked\n");
+    EXPECT_EQ(fs::status(locked).permissions(), readOnly);
+    EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"KEPT.DB0", "LOCKED.DB0"}));
+
+    // Through a link, the target's mode counts; a missing file is no read-only file.
+    fs::create_symlink(locked, dir.path() / "LINK.DB0");
+    EXPECT_TRUE(IsReadOnlyFile((dir.path() / "LINK.DB0").string()));
+    EXPECT_FALSE(WriteTextFileAtomic((dir.path() / "LINK.DB0").string(), "changed\n"));
+    EXPECT_FALSE(IsReadOnlyFile((dir.path() / "NONE.DB0").string()));
+}
+
 TEST(ReadTextFile, FailsOnMissingFilesAndDirectories)
 {
     TempDir dir;
