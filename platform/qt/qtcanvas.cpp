@@ -390,10 +390,16 @@ void QtCanvas::DoArc(const TRect& box, TPoint start, TPoint end)
         if (sweep >= -1e-9)
             sweep = -360.0;
     }
-    QPainterPath path;
-    path.arcMoveTo(r, from);
-    path.arcTo(r, from, sweep);
-    DrawFigure(d, false, [&](QPainter& p) { p.drawPath(path); });
+    // The path of the last arc is emptied and made again: its elements keep their memory. A box
+    // of one point makes no path, as a new path would stay empty.
+    if (r.isNull()) {
+        DrawFigure(d, false, [&](QPainter& p) { p.drawPath(QPainterPath()); });
+        return;
+    }
+    arcPath.clear();
+    arcPath.arcMoveTo(r, from);
+    arcPath.arcTo(r, from, sweep);
+    DrawFigure(d, false, [&](QPainter& p) { p.drawPath(arcPath); });
 }
 
 void QtCanvas::DoFillDeviceRect(const TRect& device, TColor colour)
@@ -417,7 +423,7 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
     const QPointF offset = place.offset;
     const QTransform& turn = place.turn;
     const QPointF anchor(turn.dx(), turn.dy());
-    QPen textPen(Effective(TextColor()));
+    const QColor textColour = Effective(TextColor());
     // A kept text draws as drawText draws its string.
     auto draw = [&](QPainter& p) {
         if (place.upright) {
@@ -437,11 +443,10 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
     };
     if (XorMode()) {
         // The text cell, with room for letters that reach past their advance.
-        QRectF cell(offset.x(), offset.y() - font.metrics.ascent(), place.advance,
-                    font.metrics.ascent() + font.metrics.descent());
+        QRectF cell(offset.x(), offset.y() - font.ascent, place.advance, font.ascent + font.descent);
         ThroughLayer(turn.mapRect(cell).toAlignedRect(), place.pixels / 2 + 2, [&](QPainter& p) {
             p.setFont(font.font);
-            p.setPen(textPen);
+            p.setPen(QPen(textColour));
             draw(p);
         });
         return;
@@ -454,11 +459,11 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
     // Letters take only the pen's colour: the canvas's own pen serves when it has the text's
     // colour (a text takes its object's pen colour); otherwise the painter keeps the text's pen
     // until a figure needs the canvas's again, as texts in a row mostly share one colour.
-    const bool canvasPenServes = !painterHasTextPen && penVisible && pen.color() == textPen.color();
-    if (!canvasPenServes && (!painterHasTextPen || painterTextColour != textPen.color())) {
-        painter.setPen(textPen);
+    const bool canvasPenServes = !painterHasTextPen && penVisible && pen.color() == textColour;
+    if (!canvasPenServes && (!painterHasTextPen || painterTextColour != textColour)) {
+        painter.setPen(QPen(textColour));
         painterHasTextPen = true;
-        painterTextColour = textPen.color();
+        painterTextColour = textColour;
     }
     draw(painter);
 }

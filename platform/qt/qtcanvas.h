@@ -14,6 +14,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPolygon>
 #include <QTransform>
@@ -81,6 +82,8 @@ private:
         unsigned lastUse = 0;
         QFont font;
         QFontMetricsF metrics{QFont()};
+        double ascent = 0;  // the metrics' ascent and descent, asked once
+        double descent = 0;
     };
 
     // Where a text goes on the device: its device font, its layout (none for a text with control
@@ -148,6 +151,7 @@ private:
     unsigned fontUse = 0;
 
     QPolygon devicePoints;
+    QPainterPath arcPath;  // the last arc's path, its memory kept for the next
     QImage layer;
 
     std::vector<FaceMetrics> faces;

@@ -100,6 +100,8 @@ const QtCanvas::DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int
     f.font.setWeight(QFont::Weight(face.weight));
     f.font.setStyleStrategy(QFont::NoAntialias);
     f.metrics = QFontMetricsF(f.font, painter.device());
+    f.ascent = f.metrics.ascent();
+    f.descent = f.metrics.descent();
     // The least recently used font makes room.
     if (deviceFonts.size() >= kDeviceFontCache && oldest) {
         *oldest = std::move(f);
@@ -163,10 +165,10 @@ QtCanvas::TextPlacement QtCanvas::PlaceText(TPoint at, const std::string& text, 
         y = 0;
         break;
     case TA_BOTTOM:
-        y = -font.metrics.descent();
+        y = -font.descent;
         break;
     default:  // TA_TOP
-        y = font.metrics.ascent();
+        y = font.ascent;
         break;
     }
     place.offset = QPointF(RoundToPixel(x), RoundToPixel(y));
@@ -216,7 +218,7 @@ std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text,
         const FaceMetrics& face = FaceOf(font);
         const int pixels = TextPixels(face, font.height);
         const DeviceFont& device = DeviceFontFor(face, pixels);
-        const double cellHeight = device.metrics.ascent() + device.metrics.descent();
+        const double cellHeight = device.ascent + device.descent;
         const double reach = double(text.size()) * std::max(device.metrics.maxWidth(), 2.0 * pixels) +
                              2 * cellHeight + pixels / 2 + 2;
         const TPoint anchor = LPtoDP(at);
@@ -229,8 +231,8 @@ std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text,
     TextPlacement place = PlaceText(at, text, font, align, true);
     // The cell along the advance and the letters' own box (which may reach past it), with the
     // margin the exclusive-or layer leaves around a text.
-    const QRectF cell(place.offset.x(), place.offset.y() - place.font->metrics.ascent(), place.advance,
-                      place.font->metrics.ascent() + place.font->metrics.descent());
+    const QRectF cell(place.offset.x(), place.offset.y() - place.font->ascent, place.advance,
+                      place.font->ascent + place.font->descent);
     const QRectF ink = place.shaped->Ink().translated(place.offset);
     const QRectF box = place.turn.mapRect(ink.isEmpty() ? cell : cell.united(ink));
     const double margin = place.pixels / 2 + 2;

@@ -271,6 +271,46 @@ TEST(ImageCanvas, ArcOfPositiveHeightLiesAboveItsChord)
     EXPECT_EQ(CountInk(left, {202, 90, 260, 210}, kWhite), 0);
 }
 
+TEST(ImageCanvas, ArcsInARowDrawEachAsOnAFreshCanvas)
+{
+    // One canvas draws arcs one after another (a large one, a small one, one with a box of one
+    // point, a whole ellipse); each must leave what it leaves when drawn by a canvas of its own,
+    // under copy and under exclusive-or, where anything of an earlier arc drawn again shows.
+    struct ArcCall {
+        int left, top, right, bottom, startX, startY, endX, endY;
+    };
+    const std::vector<ArcCall> arcs = {
+        {600, 600, 3400, 2600, 3400, 2900, 100, 1500},
+        {1800, 1200, 2200, 1500, 2200, 1350, 1800, 1350},
+        {2000, 1000, 2000, 1000, 2500, 1000, 2000, 1500},
+        {1000, 500, 3000, 2500, 2000, 2900, 2000, 2900},
+        {3000, 1500, 1000, 500, 1000, 1000, 3000, 1000},
+    };
+    TPen pen;
+    pen.colour = 0x3366CC;
+    for (RasterOp op : {RasterOp::Copy, RasterOp::Xor}) {
+        const QImage background = PatternImage(W, H);
+        QImage inARow = background, apart = background;
+        {
+            ImageCanvas dc(inARow);
+            dc.SetMapping(TenthMapping());
+            dc.SetROP2(op);
+            dc.SelectPen(pen);
+            for (const ArcCall& a : arcs)
+                dc.Arc(a.left, a.top, a.right, a.bottom, a.startX, a.startY, a.endX, a.endY);
+        }
+        for (const ArcCall& a : arcs) {
+            ImageCanvas dc(apart);
+            dc.SetMapping(TenthMapping());
+            dc.SetROP2(op);
+            dc.SelectPen(pen);
+            dc.Arc(a.left, a.top, a.right, a.bottom, a.startX, a.startY, a.endX, a.endY);
+        }
+        EXPECT_FALSE(SamePixels(inARow, background));
+        EXPECT_TRUE(SamePixels(inARow, apart)) << CountDifferent(inARow, apart) << " pixels differ";
+    }
+}
+
 TEST(ImageCanvas, ArcRunsBetweenTheRaysThroughItsEndPoints)
 {
     // Quarter of a circle of radius 100 pixels: from the ray to the right to the ray upwards
