@@ -6,9 +6,7 @@
 #include "app/families/windowfamily.h"
 #include "app/newfloor.h"
 #include "app/toolfamily.h"
-#include "app/hdprintout.h"
 #include "app/printcommands.h"
-#include "app/printtarget.h"
 #include "tools/toolkinds.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/areadlg.h"
@@ -437,41 +435,6 @@ void TClient::CmExit()
 {
     SaveAndCloseAll();
     frame.Exit();
-}
-
-int TClient::PrintFloors(int lineWeight, bool showScale)
-{
-    return PrintFloors(lineWeight, showScale, THDPrintout::ReadPrintList());
-}
-
-int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrintFloor>& floors)
-{
-    if (!DrawingOpen() || floors.empty() || !State().objects.ReadDrawing().ok)
-        return 0;
-    std::vector<TPrintFloor> printable;
-    std::string empty;
-    for (const TPrintFloor& floor : floors) {
-        if (THDPrintout::HasDrawing(floor.floorCode))
-            printable.push_back(floor);
-        else
-            empty += (empty.empty() ? "" : ", ") + THDPrintout::FloorName(floor.floorCode);
-    }
-    if (!empty.empty())
-        MessageBox("Nothing is drawn on the " + empty + " - it is not printed", "PRINT", MB_OK | MB_ICONEXCLAMATION);
-    if (printable.empty())
-        return 0;
-    std::unique_ptr<PrintTarget> target = frame.StartPrinting(State().drawingName);
-    if (!target)
-        return 0;
-    THDPrintout printout(lineWeight, showScale);
-    const int pages = printout.Print(*target, printable);
-    const std::string fileName = target->FileName();
-    target.reset();
-    if (!fileName.empty())
-        SetPrompt("The plans are printed to " + fileName);
-    active->UpdateCaption();
-    active->Refresh(0);
-    return pages;
 }
 
 // Edit

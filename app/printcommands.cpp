@@ -3,11 +3,14 @@
 #include "app/child.h"
 #include "app/client.h"
 #include "app/drawingfiles.h"
+#include "app/framehost.h"
 #include "app/hdprintout.h"
+#include "app/printtarget.h"
 #include "dialogs/akwprntdlg.h"
 #include "dialogs/measdlg.h"
 #include "dialogs/prntcalmdlg.h"
 #include "model/drawingstate.h"
+#include "model/list.h"
 #include "model/printlist.h"
 #include "model/programdirectory.h"
 #include "model/typedsettings.h"
@@ -90,4 +93,41 @@ void CalibratePrinter(TClient& client)
              "The settings file " + CfgPath(SettingsFileName<TPrintCalibrationSettings>(unitSystem)) +
                  " could not be written: " + reason,
              ApplicationName);
+}
+
+// The client's printing of the floors of the open drawing.
+
+int TClient::PrintFloors(int lineWeight, bool showScale)
+{
+    return PrintFloors(lineWeight, showScale, THDPrintout::ReadPrintList());
+}
+
+int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrintFloor>& floors)
+{
+    if (!DrawingOpen() || floors.empty() || !State().objects.ReadDrawing().ok)
+        return 0;
+    std::vector<TPrintFloor> printable;
+    std::string empty;
+    for (const TPrintFloor& floor : floors) {
+        if (THDPrintout::HasDrawing(floor.floorCode))
+            printable.push_back(floor);
+        else
+            empty += (empty.empty() ? "" : ", ") + THDPrintout::FloorName(floor.floorCode);
+    }
+    if (!empty.empty())
+        MessageBox("Nothing is drawn on the " + empty + " - it is not printed", "PRINT", MB_OK | MB_ICONEXCLAMATION);
+    if (printable.empty())
+        return 0;
+    std::unique_ptr<PrintTarget> target = frame.StartPrinting(State().drawingName);
+    if (!target)
+        return 0;
+    THDPrintout printout(lineWeight, showScale);
+    const int pages = printout.Print(*target, printable);
+    const std::string fileName = target->FileName();
+    target.reset();
+    if (!fileName.empty())
+        SetPrompt("The plans are printed to " + fileName);
+    active->UpdateCaption();
+    active->Refresh(0);
+    return pages;
 }

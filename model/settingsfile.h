@@ -2,6 +2,8 @@
 // Settings files and other small text files: exact formats, numbers always in the C locale,
 // whole-file writes that replace the old file atomically, and the shipped defaults for a file that
 // is missing or too short.
+#include "model/textscanner.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,29 +41,6 @@ void FailNextReads(int count, const std::string& pathEnd = std::string());
 const std::string* ShippedDefault(const std::string& cfgName);
 // The text of CFG/<cfgName>: the file's, its shipped default when it cannot be opened, else empty.
 std::string ReadSettingsText(const std::string& cfgName);
-
-// Formatted input in the C locale, in the manner of scanf over a text.
-class TextScanner {
-public:
-    explicit TextScanner(std::string text);
-
-    bool ReadInt(std::int32_t& value);   // "%d" / "%ld": blanks skipped, optional sign, digits
-    bool ReadDouble(double& value);      // "%lf"
-    // "%s": blanks skipped, up to the next blank or at most `maxLength` characters ("%24s")
-    bool ReadWord(std::string& word, std::size_t maxLength = std::string::npos);
-    bool ReadChar(char& c);              // "%c": the next character, blanks not skipped
-    bool ReadChars(std::size_t count, std::string& text);  // exactly `count` characters
-    bool ReadLine(std::string& line);    // up to the end of the line, the line break consumed
-    void SkipBlanks();                   // " " in a format: any white space
-    bool Literal(const std::string& expected);  // exactly these characters next
-    bool AtEnd() const { return position >= text.size(); }
-    std::size_t Position() const { return position; }
-    int Line() const;                    // 1-based line number of the current position
-
-private:
-    std::string text;
-    std::size_t position = 0;
-};
 
 // One record read with a scanf-style format made of %d, %ld, %lf, %c, %s and literal text.
 // Fields the file does not supply (missing file, short or malformed record) are taken from the
