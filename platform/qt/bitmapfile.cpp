@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QString>
@@ -20,13 +19,4 @@ std::optional<std::string> EncodeBitmap24(const QImage& image)
     if (!writer.write(rgb))
         return std::nullopt;
     return std::string(bytes.constData(), std::size_t(bytes.size()));
-}
-
-bool SaveBitmap24(const QImage& image, const std::string& path)
-{
-    const std::optional<std::string> bytes = EncodeBitmap24(image);
-    if (!bytes)
-        return false;
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes->data(), qint64(bytes->size())) == qint64(bytes->size());
 }

@@ -7,5 +7,3 @@ class QImage;
 
 // The bytes of the image as an uncompressed 24-bit .BMP file; nothing for an empty image.
 std::optional<std::string> EncodeBitmap24(const QImage& image);
-// Writes the image to path as an uncompressed 24-bit .BMP; false when it cannot be written.
-bool SaveBitmap24(const QImage& image, const std::string& path);
