@@ -113,7 +113,9 @@ void TChild::Paint(Canvas& dc, const TRect& area)
         return;
     }
     loadFailureReported = false;
-    PaintFloor(dc, ClientRect());
+    // Painted in bands at once where the canvas can: each band paints the floor clipped to itself.
+    const TRect client = ClientRect();
+    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client); });
     dc.ResetMapping();
 }
 

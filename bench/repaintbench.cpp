@@ -4,11 +4,13 @@
 //    any reader of the file does, the yardstick of Read;
 //  - Read: the object list emptied and read back from the drawing file (TList::ReadDrawing);
 //  - ReadPaintZoomed, ReadPaintQuarter, ReadPaintSheet: a repaint of the whole window as the user
-//    gets it (the file read, the floor painted into the backing image), zoomed in six times so
-//    that about a thirty-sixth of the sheet shows, zoomed in twice (a quarter of the sheet), and
-//    at the normal view with the whole sheet and every object;
+//    gets it (the file read, the floor painted into the backing image in bands at once on as many
+//    threads as the machine gives, up to 8), zoomed in six times so that about a thirty-sixth of
+//    the sheet shows, zoomed in twice (a quarter of the sheet), and at the normal view with the
+//    whole sheet and every object; the ...OneThread cases paint on the calling thread alone;
 //  - OpenPaint: File/Open of the drawing and the repaint that shows it;
 //  - Commit: one edit committed (a line added or taken away and the drawing file rewritten).
+// Times are wall-clock times: the calling thread's processor time would leave the bands out.
 #include <benchmark/benchmark.h>
 
 #include "app/child.h"
@@ -22,6 +24,7 @@
 #include "model/list.h"
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
+#include "platform/qt/bandworkers.h"
 #include "tests/support/tempdir.h"
 
 #include <QImage>
@@ -145,9 +148,11 @@ void BM_Read(benchmark::State& state)
     }
 }
 
-// Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet).
-void ReadPaint(benchmark::State& state, int times)
+// Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet), painted in
+// bands on at most `threads` threads (0: as many as the machine gives).
+void ReadPaint(benchmark::State& state, int times, int threads = 0)
 {
+    const BandWorkers::ScopedLimit limit(threads);
     PlanWindow& plan = Plan(int(state.range(0)));
     plan.Zoom(times);
     plan.Child().Refresh(9);
@@ -163,6 +168,8 @@ void ReadPaint(benchmark::State& state, int times)
 void BM_ReadPaintZoomed(benchmark::State& state) { ReadPaint(state, 6); }
 void BM_ReadPaintQuarter(benchmark::State& state) { ReadPaint(state, 2); }
 void BM_ReadPaintSheet(benchmark::State& state) { ReadPaint(state, 1); }
+void BM_ReadPaintZoomedOneThread(benchmark::State& state) { ReadPaint(state, 6, 1); }
+void BM_ReadPaintSheetOneThread(benchmark::State& state) { ReadPaint(state, 1, 1); }
 
 void BM_OpenPaint(benchmark::State& state)
 {
@@ -213,12 +220,12 @@ void BM_Commit(benchmark::State& state)
 
 void Sizes(benchmark::internal::Benchmark* b)
 {
-    b->Arg(20000)->Unit(benchmark::kMillisecond);
+    b->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 void LargeSizes(benchmark::internal::Benchmark* b)
 {
-    b->Arg(200000)->Unit(benchmark::kMillisecond);
+    b->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 // Grouped by size, so that each plan is made once.
@@ -227,6 +234,8 @@ BENCHMARK(BM_Read)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintZoomed)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintQuarter)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintSheet)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(Sizes);
 BENCHMARK(BM_OpenPaint)->Apply(Sizes);
 BENCHMARK(BM_Commit)->Apply(Sizes);
 BENCHMARK(BM_PlainParse)->Apply(LargeSizes);
@@ -234,6 +243,8 @@ BENCHMARK(BM_Read)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintZoomed)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintQuarter)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheet)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(LargeSizes);
 BENCHMARK(BM_OpenPaint)->Apply(LargeSizes);
 BENCHMARK(BM_Commit)->Apply(LargeSizes);
 

@@ -268,6 +268,24 @@ std::optional<TRect> Canvas::TextDeviceBox(TPoint, const std::string&, const TFo
     return std::nullopt;
 }
 
+void Canvas::PaintInBands(const std::function<void(Canvas&)>& paint)
+{
+    paint(*this);
+}
+
+void Canvas::CopyStateTo(Canvas& other) const
+{
+    other.SetMapping(mapping);
+    other.SetROP2(rop);
+    other.SelectPen(pen);
+    other.SelectBrush(brush);
+    other.SelectFont(font);
+    other.SetTextAlign(textAlign);
+    other.SetTextColor(textColour);
+    other.SetBkColor(bkColour);
+    other.MoveTo(position.x, position.y);
+}
+
 std::optional<TRect> Canvas::PaintableArea() const
 {
     const TPoint size = DeviceSize();

@@ -24,6 +24,7 @@
 #include "platform/geometry.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -197,7 +198,18 @@ public:
     // known size: then any figure may show.
     std::optional<TRect> PaintableArea() const;
 
+    // Runs `paint`, which a backend may run several times at once, on canvases of its own that
+    // each start with this canvas's state and clip to one horizontal band of the paintable area:
+    // the pixels are those one run on this canvas gives. `paint` draws only through the canvas it
+    // is given and changes nothing else. The state `paint` leaves is not brought back here: set
+    // again what is needed afterwards. The default runs it once, on this canvas.
+    virtual void PaintInBands(const std::function<void(Canvas&)>& paint);
+
 protected:
+    // Gives another canvas this one's mapping, raster operation, pen, brush, font, text alignment
+    // and colours, background colour and current position.
+    void CopyStateTo(Canvas& other) const;
+
     // Backend hooks, called with the state already set. Points are logical.
     virtual void DoPolyline(const std::vector<TPoint>& points) = 0;
     // Several polylines drawn with one state, in order; `starts` holds the index in `points` of

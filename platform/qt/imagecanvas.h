@@ -9,4 +9,16 @@ class ImageCanvas : public QtCanvas {
 public:
     explicit ImageCanvas(QImage& image);
     ~ImageCanvas() override;
+
+    // Under copy, an area of at least two bands of kMinBandRows rows is painted in bands at once,
+    // as many as BandWorkers has threads. Each band's canvas draws on an image of its own over the
+    // same pixels, so it has the whole image's size and clips to its band: every figure is placed
+    // and cut exactly as on this canvas.
+    void PaintInBands(const std::function<void(Canvas&)>& paint) override;
+
+    static constexpr int kMinBandRows = 32;
+
+private:
+    QImage& image;
+    bool isBand = false;  // a band's canvas paints its band itself
 };

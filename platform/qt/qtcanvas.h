@@ -82,8 +82,11 @@ private:
         unsigned lastUse = 0;
         QFont font;
         QFontMetricsF metrics{QFont()};
-        double ascent = 0;  // the metrics' ascent and descent, asked once
+        // The metrics' ascent, descent and widest advance, asked once: each asking looks the font
+        // up under a lock all threads share.
+        double ascent = 0;
         double descent = 0;
+        double maxWidth = 0;
     };
 
     // Where a text goes on the device: its device font, its layout (none for a text with control

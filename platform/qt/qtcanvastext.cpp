@@ -102,6 +102,7 @@ const QtCanvas::DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int
     f.metrics = QFontMetricsF(f.font, painter.device());
     f.ascent = f.metrics.ascent();
     f.descent = f.metrics.descent();
+    f.maxWidth = f.metrics.maxWidth();
     // The least recently used font makes room.
     if (deviceFonts.size() >= kDeviceFontCache && oldest) {
         *oldest = std::move(f);
@@ -219,7 +220,7 @@ std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text,
         const int pixels = TextPixels(face, font.height);
         const DeviceFont& device = DeviceFontFor(face, pixels);
         const double cellHeight = device.ascent + device.descent;
-        const double reach = double(text.size()) * std::max(device.metrics.maxWidth(), 2.0 * pixels) +
+        const double reach = double(text.size()) * std::max(device.maxWidth, 2.0 * pixels) +
                              2 * cellHeight + pixels / 2 + 2;
         const TPoint anchor = LPtoDP(at);
         const TRect rough{held(anchor.x - reach), held(anchor.y - reach), held(anchor.x + reach) + 1,

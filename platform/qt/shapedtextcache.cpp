@@ -19,6 +19,13 @@ ShapedTextCache*& ProgramCache()
     return cache;
 }
 
+// A painting thread's own cache; never freed, as the thread lives as long as the process.
+ShapedTextCache*& ThreadCache()
+{
+    thread_local ShapedTextCache* cache = nullptr;
+    return cache;
+}
+
 // The layouts hold fonts of the application's font database: they go before it does.
 void ClearProgramCache()
 {
@@ -97,11 +104,19 @@ ShapedTextCache::ShapedTextCache() : table(kTableSize)
 
 ShapedTextCache& ShapedTextCache::Instance()
 {
+    if (ShapedTextCache* own = ThreadCache())
+        return *own;
     if (!ProgramCache()) {
         ProgramCache() = new ShapedTextCache;
         qAddPostRoutine(ClearProgramCache);
     }
     return *ProgramCache();
+}
+
+void ShapedTextCache::KeepOneForThisThread()
+{
+    if (!ThreadCache())
+        ThreadCache() = new ShapedTextCache;
 }
 
 bool ShapedTextCache::Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,

@@ -51,8 +51,12 @@ public:
 
     ShapedTextCache();
 
-    // The cache of the program (the GUI thread's); emptied when the application object goes.
+    // The cache of the calling thread: the program's (emptied when the application object goes),
+    // or the thread's own on a thread that asked for one.
     static ShapedTextCache& Instance();
+    // The calling thread keeps a cache of its own from now on, for the rest of the process: laid
+    // out texts hold fonts, which one thread cannot lend another. For the painting threads.
+    static void KeepOneForThisThread();
 
     // The layout of `text` in `font` (a device font, one pixel size) for `device`, of resolution
     // `dpi`; escapement is part of the key as the font's turn. The reference stays valid until

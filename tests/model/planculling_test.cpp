@@ -1,8 +1,8 @@
 // Plan painting that leaves out the objects outside the painted area against painting every
 // object: objects straddling each edge of the window or of a partial repaint's area (thick lines,
 // lines just outside whose pen reaches in, arcs, circles, rotated and centred texts, hatched and
-// solid walls, design rooms) must give the same pixels either way; exclusive-or feedback drawn over
-// the painted plan still erases exactly.
+// solid walls, design rooms) must give the same pixels either way, and so must painting the floor in
+// bands at once; exclusive-or feedback drawn over the painted plan still erases exactly.
 #include "model/planpainter.h"
 
 #include "model/arcobj.h"
@@ -16,6 +16,7 @@
 #include "model/roomobj.h"
 #include "model/textobj.h"
 #include "model/viewmapping.h"
+#include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
 #include "platform/recordingcanvas.h"
 #include "tests/model/modelfixture.h"
@@ -24,6 +25,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -360,4 +362,45 @@ TEST_F(PlanCulling, ExclusiveOrFeedbackOverThePaintedPlanErasesExactly)
         feedback(dc);
     }
     EXPECT_TRUE(SamePixels(image, plan));
+}
+
+// The window's repaint paints the floor in bands at once (each band a canvas of its own, clipped to
+// it, culling against it): with objects straddling every band's edges as well as the window's or
+// the repaint's, the pixels are those of one paint, and stay so when the bands' threads paint again
+// with the texts they kept.
+TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
+{
+    const BandWorkers::ScopedLimit limit(3);
+    for (const TView& view : VIEWS) {
+        for (const std::optional<TRect>& area : AREAS) {
+            SCOPED_TRACE(testing::Message() << "view " << view.ext.x << " area " << (area ? area->left : -1) << ","
+                                            << (area ? area->top : -1));
+            objects().Clear();
+            UseView(view);
+            const TRect frame = area ? *area : CLIENT;
+            const int bands = std::clamp(frame.Height() / ImageCanvas::kMinBandRows, 1, 3);
+            for (int i = 0; i < bands; ++i)
+                AddStraddlers({frame.left, frame.top + frame.Height() * i / bands, frame.right,
+                               frame.top + frame.Height() * (i + 1) / bands});
+
+            const QImage once = Painted(TPlanCulling::On, area);
+            std::atomic<int> painted{0};
+            auto inBands = [&] {
+                QImage image = PlainImage(W, H, 0xFFFFFF);
+                ImageCanvas dc(image);
+                if (area)
+                    dc.SetDeviceClip(*area);
+                painted = 0;
+                dc.PaintInBands([&](Canvas& band) {
+                    PaintFloor(band, CLIENT, objects(), 50, TPlanCulling::On);
+                    ++painted;
+                });
+                return image;
+            };
+            EXPECT_TRUE(SamePixels(once, inBands()));
+            EXPECT_TRUE(SamePixels(once, inBands()));
+            EXPECT_EQ(painted, bands);
+            EXPECT_GT(Drawn(once, frame), 500);
+        }
+    }
 }

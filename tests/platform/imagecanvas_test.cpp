@@ -3,11 +3,17 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
 #include "tests/platform/pixelhelpers.h"
 
@@ -751,4 +757,126 @@ TEST_F(ImageCanvasText, MetricsAreInLogicalUnitsAndTheCellIsTheFontHeight)
         dc.SelectFont({face, 200, 0, 700});
         EXPECT_GT(dc.GetTextExtent("Hall 4x5").x, extent.x);
     }
+}
+
+namespace {
+
+// What the bands of one PaintInBands were: their clips and the threads that painted them.
+struct BandsSeen {
+    std::mutex lock;
+    std::vector<TRect> clips;
+    std::set<std::thread::id> threads;
+};
+
+// As DrawOnce, but the figure painted in bands on a canvas given the state beforehand (and a
+// partial repaint's clip, when one is given).
+QImage DrawInBands(QImage image, const TMapping& mapping, const TPen& pen, const TBrush& brush, const Figure& figure,
+                   const std::optional<TRect>& clip, BandsSeen& seen)
+{
+    {
+        ImageCanvas dc(image);
+        if (clip)
+            dc.SetDeviceClip(*clip);
+        dc.SetMapping(mapping);
+        dc.SelectPen(pen);
+        dc.SelectBrush(brush);
+        dc.SetTextColor(pen.colour);
+        dc.SetBkColor(0xFFFFFF);
+        dc.PaintInBands([&](Canvas& band) {
+            {
+                const std::lock_guard<std::mutex> hold(seen.lock);
+                seen.clips.push_back(band.DeviceClip());
+                seen.threads.insert(std::this_thread::get_id());
+            }
+            figure(band);
+        });
+    }
+    return image;
+}
+
+}  // namespace
+
+// Painting in bands at once gives the pixels of one paint: every figure, cut by the bands' edges,
+// at every zoom, with thin, thick and dashed pens and every brush, in the whole image and in a
+// partial repaint; the bands start with the canvas's state, tile the area and run on several threads.
+TEST(ImageCanvasBands, EveryFigureCutByTheBandsPaintsAsOnOneCanvas)
+{
+    const BandWorkers::ScopedLimit limit(4);
+    const std::optional<TRect> clips[] = {std::nullopt, TRect{37, 21, 389, 283}};
+    const TPen pens[] = {TPen{0x0000FF, 1, PS_SOLID}, TPen{0xCC0000, 45, PS_SOLID}, TPen{0x008800, 1, PS_DASHDOT}};
+    int cases = 0;
+    int drawn = 0;  // cases where the figure shows (a hollow one zoomed in may lie outside)
+    for (const NamedFigure& figure : AllFigures()) {
+        for (const Zoom& zoom : Zooms()) {
+            for (const TBrush& brush : Brushes()) {
+                for (const TPen& pen : pens) {
+                    for (const std::optional<TRect>& clip : clips) {
+                        SCOPED_TRACE(figure.name + " " + zoom.name + " pen " + std::to_string(pen.width) +
+                                     " style " + std::to_string(pen.style) + (clip ? " clipped" : ""));
+                        QImage whole = PatternImage(W, H);
+                        {
+                            ImageCanvas dc(whole);
+                            if (clip)
+                                dc.SetDeviceClip(*clip);
+                            dc.SetMapping(zoom.mapping);
+                            dc.SelectPen(pen);
+                            dc.SelectBrush(brush);
+                            dc.SetTextColor(pen.colour);
+                            dc.SetBkColor(0xFFFFFF);
+                            figure.draw(dc);
+                        }
+                        BandsSeen seen;
+                        const QImage banded =
+                            DrawInBands(PatternImage(W, H), zoom.mapping, pen, brush, figure.draw, clip, seen);
+                        EXPECT_TRUE(SamePixels(whole, banded));
+                        ++cases;
+                        drawn += SamePixels(whole, PatternImage(W, H)) ? 0 : 1;
+
+                        const TRect area = clip ? *clip : TRect{0, 0, W, H};
+                        ASSERT_EQ(seen.clips.size(), 4u);
+                        std::sort(seen.clips.begin(), seen.clips.end(),
+                                  [](const TRect& a, const TRect& b) { return a.top < b.top; });
+                        int top = area.top;
+                        for (const TRect& band : seen.clips) {
+                            EXPECT_EQ(band.left, area.left);
+                            EXPECT_EQ(band.right, area.right);
+                            EXPECT_EQ(band.top, top);
+                            top = band.bottom;
+                        }
+                        EXPECT_EQ(top, area.bottom);
+                        EXPECT_GE(seen.threads.size(), 2u);
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(drawn, cases * 9 / 10);
+}
+
+// Too few rows for two bands, or exclusive-or drawing: the figure is painted once, on the canvas
+// itself.
+TEST(ImageCanvasBands, AThinStripOrExclusiveOrIsPaintedOnTheCanvasItself)
+{
+    const BandWorkers::ScopedLimit limit(4);
+    QImage image = PlainImage(W, H, kWhite);
+    ImageCanvas dc(image);
+    std::vector<Canvas*> painted;
+    std::mutex lock;
+    auto note = [&](Canvas& band) {
+        const std::lock_guard<std::mutex> hold(lock);
+        painted.push_back(&band);
+    };
+    dc.SetDeviceClip({0, 100, W, 100 + 2 * ImageCanvas::kMinBandRows - 1});
+    dc.PaintInBands(note);
+    EXPECT_EQ(painted, std::vector<Canvas*>{&dc});
+
+    painted.clear();
+    dc.SetDeviceClip({0, 100, W, 100 + 2 * ImageCanvas::kMinBandRows});
+    dc.PaintInBands(note);
+    EXPECT_EQ(painted.size(), 2u);
+
+    painted.clear();
+    dc.SetROP2(RasterOp::Xor);
+    dc.PaintInBands(note);
+    EXPECT_EQ(painted, std::vector<Canvas*>{&dc});
 }

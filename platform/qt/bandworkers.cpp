@@ -1,0 +1,144 @@
+#include "platform/qt/bandworkers.h"
+
+#include "platform/qt/shapedtextcache.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+constexpr int kMostThreads = 8;
+
+class Pool {
+public:
+    int Available() const
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        return Wanted();
+    }
+
+    void Limit(int count)
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        limit = std::max(0, count);
+    }
+
+    void Run(int count, const std::function<void(int)>& work)
+    {
+        const std::lock_guard<std::mutex> oneRun(running);
+        std::unique_lock<std::mutex> hold(lock);
+        count = std::clamp(count, 1, Wanted());
+        if (count == 1) {
+            hold.unlock();
+            work(0);
+            return;
+        }
+        while (started < count - 1) {
+            std::thread(&Pool::Serve, this).detach();
+            ++started;
+        }
+        job = &work;
+        pieces = count;
+        next = 1;
+        unfinished = count;
+        failure = nullptr;
+        ++round;
+        hold.unlock();
+        wake.notify_all();
+        Do(work, 0);
+        hold.lock();
+        finished.wait(hold, [this] { return unfinished == 0; });
+        job = nullptr;
+        if (failure)
+            std::rethrow_exception(failure);
+    }
+
+private:
+    int Wanted() const
+    {
+        if (limit > 0)
+            return std::min(limit, kMostThreads);
+        const int cores = int(std::thread::hardware_concurrency());
+        return std::clamp(cores, 1, kMostThreads);
+    }
+
+    // Runs one piece and counts it done.
+    void Do(const std::function<void(int)>& work, int piece)
+    {
+        std::exception_ptr thrown;
+        try {
+            work(piece);
+        } catch (...) {
+            thrown = std::current_exception();
+        }
+        const std::lock_guard<std::mutex> hold(lock);
+        if (thrown && !failure)
+            failure = thrown;
+        if (--unfinished == 0)
+            finished.notify_all();
+    }
+
+    // A kept thread: takes pieces of each run until none are left, then waits for the next run.
+    void Serve()
+    {
+        // Texts laid out here stay here: fonts are not shared between threads.
+        ShapedTextCache::KeepOneForThisThread();
+        unsigned seen = 0;
+        std::unique_lock<std::mutex> hold(lock);
+        for (;;) {
+            wake.wait(hold, [&] { return round != seen && next < pieces; });
+            seen = round;
+            while (next < pieces) {
+                const std::function<void(int)>& work = *job;
+                const int piece = next++;
+                hold.unlock();
+                Do(work, piece);
+                hold.lock();
+            }
+        }
+    }
+
+    std::mutex running;  // one run at a time
+    mutable std::mutex lock;
+    std::condition_variable wake;
+    std::condition_variable finished;
+    const std::function<void(int)>* job = nullptr;
+    int limit = 0;
+    int started = 0;
+    int pieces = 0;
+    int next = 0;
+    int unfinished = 0;
+    unsigned round = 0;
+    std::exception_ptr failure;
+};
+
+// Never destroyed: its threads wait on it until the process ends.
+Pool& ThePool()
+{
+    static Pool* pool = new Pool;
+    return *pool;
+}
+
+}  // namespace
+
+namespace BandWorkers {
+
+int Available()
+{
+    return ThePool().Available();
+}
+
+void Run(int count, const std::function<void(int)>& work)
+{
+    ThePool().Run(count, work);
+}
+
+void Limit(int count)
+{
+    ThePool().Limit(count);
+}
+
+}  // namespace BandWorkers

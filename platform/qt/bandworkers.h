@@ -1,0 +1,32 @@
+#pragma once
+// Threads kept for painting one image in horizontal bands at once. They start when first needed
+// and stay for the program's run: what each keeps from one repaint to the next (its laid-out
+// texts and fonts) stays with it. They are never stopped, as the fonts they hold belong to the
+// application's font database; idle, they wait until the process ends.
+#include <functional>
+
+namespace BandWorkers {
+
+// How many pieces of work may run at once, the calling thread's included: the machine's cores,
+// at most 8 (at least 1).
+int Available();
+
+// Runs work(0) .. work(count - 1) at once, work(0) on the calling thread and the rest on the kept
+// threads, and returns when every one has. One run at a time; count is cut to Available(). An
+// exception thrown by a piece is thrown again here once all have ended.
+void Run(int count, const std::function<void(int)>& work);
+
+// At most `count` pieces at once from now on; 0 goes back to the machine's cores. For tests, which
+// need several bands whatever the machine has, and benchmarks.
+void Limit(int count);
+
+// Limit(count) while it lives, then the machine's cores again.
+class ScopedLimit {
+public:
+    explicit ScopedLimit(int count) { Limit(count); }
+    ~ScopedLimit() { Limit(0); }
+    ScopedLimit(const ScopedLimit&) = delete;
+    ScopedLimit& operator=(const ScopedLimit&) = delete;
+};
+
+}  // namespace BandWorkers
