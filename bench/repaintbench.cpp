@@ -4,10 +4,11 @@
 //    any reader of the file does, the yardstick of Read;
 //  - Read: the object list emptied and read back from the drawing file (TList::ReadDrawing);
 //  - ReadPaintZoomed, ReadPaintQuarter, ReadPaintSheet: a repaint of the whole window as the user
-//    gets it (the file read, the floor painted into the backing image in bands at once on as many
-//    threads as the machine gives, up to 8), zoomed in six times so that about a thirty-sixth of
-//    the sheet shows, zoomed in twice (a quarter of the sheet), and at the normal view with the
-//    whole sheet and every object; the ...OneThread cases paint on the calling thread alone;
+//    gets it (the file read, the floor painted into the backing image in bands at once, on as
+//    many threads as the process may use cores, up to 8), zoomed in six times so that about a
+//    thirty-sixth of the sheet shows, zoomed in twice (a quarter of the sheet), and at the normal
+//    view with the whole sheet and every object; the ...OneThread cases paint on the calling
+//    thread alone;
 //  - OpenPaint: File/Open of the drawing and the repaint that shows it;
 //  - Commit: one edit committed (a line added or taken away and the drawing file rewritten).
 // Times are wall-clock times: the calling thread's processor time would leave the bands out.
@@ -149,7 +150,7 @@ void BM_Read(benchmark::State& state)
 }
 
 // Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet), painted in
-// bands on at most `threads` threads (0: as many as the machine gives).
+// bands on at most `threads` threads (0: as many as the process may use cores).
 void ReadPaint(benchmark::State& state, int times, int threads = 0)
 {
     const BandWorkers::ScopedLimit limit(threads);

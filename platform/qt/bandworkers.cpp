@@ -8,9 +8,22 @@
 #include <mutex>
 #include <thread>
 
+#include <sched.h>
+
 namespace {
 
 constexpr int kMostThreads = 8;
+
+// The cores this process may run on (a process held to fewer cores than the machine has gains
+// nothing from more bands than it may use at once).
+int UsableCores()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return CPU_COUNT(&set);
+    return int(std::thread::hardware_concurrency());
+}
 
 class Pool {
 public:
@@ -61,7 +74,7 @@ private:
     {
         if (limit > 0)
             return std::min(limit, kMostThreads);
-        const int cores = int(std::thread::hardware_concurrency());
+        static const int cores = UsableCores();
         return std::clamp(cores, 1, kMostThreads);
     }
 

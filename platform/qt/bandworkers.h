@@ -7,8 +7,8 @@
 
 namespace BandWorkers {
 
-// How many pieces of work may run at once, the calling thread's included: the machine's cores,
-// at most 8 (at least 1).
+// How many pieces of work may run at once, the calling thread's included: the cores the process
+// may run on when it first asks, at most 8 (at least 1).
 int Available();
 
 // Runs work(0) .. work(count - 1) at once, work(0) on the calling thread and the rest on the kept
@@ -16,11 +16,11 @@ int Available();
 // exception thrown by a piece is thrown again here once all have ended.
 void Run(int count, const std::function<void(int)>& work);
 
-// At most `count` pieces at once from now on; 0 goes back to the machine's cores. For tests, which
+// At most `count` pieces at once from now on; 0 goes back to the usable cores. For tests, which
 // need several bands whatever the machine has, and benchmarks.
 void Limit(int count);
 
-// Limit(count) while it lives, then the machine's cores again.
+// Limit(count) while it lives, then the usable cores again.
 class ScopedLimit {
 public:
     explicit ScopedLimit(int count) { Limit(count); }
