@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include <sched.h>
@@ -43,17 +44,21 @@ public:
     {
         const std::lock_guard<std::mutex> oneRun(running);
         std::unique_lock<std::mutex> hold(lock);
-        count = std::clamp(count, 1, Wanted());
-        if (count == 1) {
-            hold.unlock();
-            work(0);
+        if (count <= 0)
             return;
-        }
-        while (started < count - 1) {
-            std::thread(&Pool::Serve, this).detach();
+        // Threads beyond the calling one: as many as may run at once, fewer when the system gives
+        // no more (the pieces are then shared among those there are).
+        const int helpers = std::min(count, Wanted()) - 1;
+        while (started < helpers) {
+            try {
+                std::thread(&Pool::Serve, this, started).detach();
+            } catch (const std::system_error&) {
+                break;
+            }
             ++started;
         }
         job = &work;
+        active = std::min(helpers, started);
         pieces = count;
         next = 1;
         unfinished = count;
@@ -63,6 +68,13 @@ public:
         wake.notify_all();
         Do(work, 0);
         hold.lock();
+        // The calling thread takes what is left too.
+        while (next < pieces) {
+            const int piece = next++;
+            hold.unlock();
+            Do(work, piece);
+            hold.lock();
+        }
         finished.wait(hold, [this] { return unfinished == 0; });
         job = nullptr;
         if (failure)
@@ -94,15 +106,16 @@ private:
             finished.notify_all();
     }
 
-    // A kept thread: takes pieces of each run until none are left, then waits for the next run.
-    void Serve()
+    // The kept thread `index` (from 0): takes pieces of each run it is let help with until none are
+    // left, then waits for the next run.
+    void Serve(int index)
     {
         // Texts laid out here stay here: fonts are not shared between threads.
         ShapedTextCache::KeepOneForThisThread();
         unsigned seen = 0;
         std::unique_lock<std::mutex> hold(lock);
         for (;;) {
-            wake.wait(hold, [&] { return round != seen && next < pieces; });
+            wake.wait(hold, [&] { return round != seen && index < active && next < pieces; });
             seen = round;
             while (next < pieces) {
                 const std::function<void(int)>& work = *job;
@@ -121,6 +134,7 @@ private:
     const std::function<void(int)>* job = nullptr;
     int limit = 0;
     int started = 0;
+    int active = 0;  // kept threads that help with this run
     int pieces = 0;
     int next = 0;
     int unfinished = 0;

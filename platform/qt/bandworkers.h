@@ -11,9 +11,10 @@ namespace BandWorkers {
 // may run on when it first asks, at most 8 (at least 1).
 int Available();
 
-// Runs work(0) .. work(count - 1) at once, work(0) on the calling thread and the rest on the kept
-// threads, and returns when every one has. One run at a time; count is cut to Available(). An
-// exception thrown by a piece is thrown again here once all have ended.
+// Runs work(0) .. work(count - 1), each once, at most Available() at once: work(0) on the calling
+// thread, the rest on the kept threads and, once it is free, the calling thread too. Returns when
+// every piece has ended. One run at a time. An exception thrown by a piece is thrown again here
+// once all have ended.
 void Run(int count, const std::function<void(int)>& work);
 
 // At most `count` pieces at once from now on; 0 goes back to the usable cores. For tests, which

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <set>
 #include <stdexcept>
@@ -9,34 +10,45 @@
 
 #include "platform/qt/bandworkers.h"
 
-TEST(BandWorkers, EveryPieceRunsOnceAtOnceOnSeveralThreadsTheFirstOnTheCaller)
+TEST(BandWorkers, EveryPieceRunsOnceAtMostTheLimitAtOnceTheFirstOnTheCaller)
 {
+    // Eight threads kept from a wide run first: a run limited to three still uses three at most.
+    {
+        const BandWorkers::ScopedLimit wide(8);
+        BandWorkers::Run(8, [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(5)); });
+    }
     const BandWorkers::ScopedLimit limit(3);
     EXPECT_EQ(BandWorkers::Available(), 3);
     for (int round = 0; round < 50; ++round) {
-        std::vector<std::atomic<int>> runs(5);
+        std::vector<std::atomic<int>> runs(7);
         std::mutex lock;
         std::set<std::thread::id> threads;
         std::thread::id first;
-        // Each piece waits until all three have started: they must run at once.
         std::atomic<int> started{0};
-        BandWorkers::Run(5, [&](int piece) {
+        std::atomic<int> running{0};
+        std::atomic<int> most{0};
+        BandWorkers::Run(7, [&](int piece) {
             ++runs[std::size_t(piece)];
-            ++started;
-            while (started.load() < 3)
-                std::this_thread::yield();
-            const std::lock_guard<std::mutex> hold(lock);
-            threads.insert(std::this_thread::get_id());
-            if (piece == 0)
-                first = std::this_thread::get_id();
+            const int now = ++running;
+            int seen = most.load();
+            while (now > seen && !most.compare_exchange_weak(seen, now)) {
+            }
+            // The first three wait for each other: they must run at once.
+            if (++started <= 3)
+                while (started.load() < 3)
+                    std::this_thread::yield();
+            {
+                const std::lock_guard<std::mutex> hold(lock);
+                threads.insert(std::this_thread::get_id());
+                if (piece == 0)
+                    first = std::this_thread::get_id();
+            }
+            --running;
         });
-        // Cut to the three allowed.
-        EXPECT_EQ(runs[0] + runs[1] + runs[2], 3);
-        EXPECT_EQ(runs[0], 1);
-        EXPECT_EQ(runs[1], 1);
-        EXPECT_EQ(runs[2], 1);
-        EXPECT_EQ(runs[3] + runs[4], 0);
+        for (std::size_t piece = 0; piece < runs.size(); ++piece)
+            EXPECT_EQ(runs[piece], 1) << "piece " << piece;
         EXPECT_EQ(threads.size(), 3u);
+        EXPECT_EQ(most, 3);
         EXPECT_EQ(first, std::this_thread::get_id());
     }
 }
@@ -63,15 +75,16 @@ TEST(BandWorkers, AThrownErrorComesBackAfterEveryPieceHasEnded)
     EXPECT_EQ(runs, 4);
 }
 
-TEST(BandWorkers, OnePieceOrALimitOfOneRunsOnTheCaller)
+TEST(BandWorkers, ALimitOfOneRunsEveryPieceOnTheCallerInTurn)
 {
     const BandWorkers::ScopedLimit limit(1);
-    std::thread::id ran;
-    int count = 0;
-    BandWorkers::Run(4, [&](int) {
-        ran = std::this_thread::get_id();
-        ++count;
+    const std::thread::id caller = std::this_thread::get_id();
+    std::vector<int> order;
+    bool elsewhere = false;
+    BandWorkers::Run(4, [&](int piece) {
+        order.push_back(piece);
+        elsewhere = elsewhere || std::this_thread::get_id() != caller;
     });
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(ran, std::this_thread::get_id());
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_FALSE(elsewhere);
 }

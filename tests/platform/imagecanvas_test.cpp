@@ -806,6 +806,9 @@ TEST(ImageCanvasBands, EveryFigureCutByTheBandsPaintsAsOnOneCanvas)
     const TPen pens[] = {TPen{0x0000FF, 1, PS_SOLID}, TPen{0xCC0000, 45, PS_SOLID}, TPen{0x008800, 1, PS_DASHDOT}};
     int cases = 0;
     int drawn = 0;  // cases where the figure shows (a hollow one zoomed in may lie outside)
+    // Cases painted on more than one thread (the calling thread takes every band of a figure it
+    // finishes before the kept threads wake).
+    int severalThreads = 0;
     for (const NamedFigure& figure : AllFigures()) {
         for (const Zoom& zoom : Zooms()) {
             for (const TBrush& brush : Brushes()) {
@@ -844,13 +847,14 @@ TEST(ImageCanvasBands, EveryFigureCutByTheBandsPaintsAsOnOneCanvas)
                             top = band.bottom;
                         }
                         EXPECT_EQ(top, area.bottom);
-                        EXPECT_GE(seen.threads.size(), 2u);
+                        severalThreads += seen.threads.size() >= 2 ? 1 : 0;
                     }
                 }
             }
         }
     }
     EXPECT_GT(drawn, cases * 9 / 10);
+    EXPECT_GT(severalThreads, 0);
 }
 
 // Too few rows for two bands, or exclusive-or drawing: the figure is painted once, on the canvas
