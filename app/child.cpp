@@ -115,7 +115,8 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     loadFailureReported = false;
     // Painted in bands at once where the canvas can: each band paints the floor clipped to itself.
     const TRect client = ClientRect();
-    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client); });
+    const TFloorToPaint floor = FloorInView();
+    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); });
     dc.ResetMapping();
 }
 

@@ -47,16 +47,37 @@ bool HidesDimensions(int displayMode)
     return units == 1 || units == 3;
 }
 
-void PaintFloor(Canvas& dc, const TRect& clientRect)
+TFloorToPaint FloorToPaint(int floorCode)
+{
+    TFloorToPaint floor;
+    floor.floorCode = floorCode;
+    const int units = State().displayMode % 10;
+    if (units >= 2 && units <= 4)
+        floor.overlay = ReadOverlayFloors();
+    return floor;
+}
+
+TFloorToPaint FloorInView()
 {
     const int floorCode = State().currentFloor;
-    PaintFloor(dc, clientRect, State().objects, floorCode >= 1000 ? floorCode - 1000 : floorCode);
+    return FloorToPaint(floorCode >= 1000 ? floorCode - 1000 : floorCode);
+}
+
+void PaintFloor(Canvas& dc, const TRect& clientRect)
+{
+    PaintFloor(dc, clientRect, State().objects, FloorInView());
 }
 
 void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode, TPlanCulling culling)
 {
+    PaintFloor(dc, clientRect, list, FloorToPaint(floorCode), culling);
+}
+
+void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TFloorToPaint& floor,
+                TPlanCulling culling)
+{
     const TDrawingState& state = State();
-    const int units = state.displayMode % 10;
+    const int floorCode = floor.floorCode;
     const int scale = state.unitsPerLogical;
     SetupViewMapping(dc, clientRect);
     const std::optional<TRect> paintable = culling == TPlanCulling::On ? dc.PaintableArea() : std::nullopt;
@@ -78,8 +99,8 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floo
 
     // The other floors chosen for the overlay view go underneath, lighter and without their
     // automatic dimensions, each with its own pen width and style.
-    if (units >= 2 && units <= 4) {
-        const TOverlayFloors overlay = ReadOverlayFloors();
+    if (floor.overlay) {
+        const TOverlayFloors& overlay = *floor.overlay;
         const int factor = state.printLineFactor > 0 ? state.printLineFactor : 1;
         for (const auto& object : list.Items()) {
             if (object->floor == floorCode || !overlay.Shows(object->floor) || IsFloorRecordType(object->typeCode) ||

@@ -10,6 +10,7 @@
 #include "platform/canvas.h"
 
 #include <array>
+#include <optional>
 
 class TList;
 
@@ -30,8 +31,21 @@ bool HidesDimensions(int displayMode);
 // change (Canvas::PaintableArea): the picture is the same either way.
 enum class TPlanCulling { On, Off };
 
-// Paints the floor in view (currentFloor, less 1000 while printing) of `objects`.
+// What painting a floor reads besides its objects: the floor and, in an overlay display mode,
+// the overlay flags of CFG/OVERLAY.CFG. Read once for a repaint, whose bands share it.
+struct TFloorToPaint {
+    int floorCode = 0;
+    std::optional<TOverlayFloors> overlay;
+};
+// The floor `floorCode` under the current display mode.
+TFloorToPaint FloorToPaint(int floorCode);
+// The floor in view (currentFloor, less 1000 while printing).
+TFloorToPaint FloorInView();
+
+// Paints the floor in view of `objects`.
 void PaintFloor(Canvas& dc, const TRect& clientRect);
 // Paints the given floor of a list. The view mapping is left on dc; the pen is the caller's again.
+void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TFloorToPaint& floor,
+                TPlanCulling culling = TPlanCulling::On);
 void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode,
                 TPlanCulling culling = TPlanCulling::On);
