@@ -14,58 +14,32 @@
 // Times are wall-clock times: the calling thread's processor time would leave the bands out.
 #include <benchmark/benchmark.h>
 
-#include "app/child.h"
-#include "app/client.h"
-#include "app/qt/headlessframe.h"
-#include "app/qt/headlesswindow.h"
 #include "bench/support/benchdrawing.h"
+#include "bench/support/benchwindow.h"
 #include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/lineobj.h"
 #include "model/list.h"
-#include "model/programdirectory.h"
 #include "model/settingsfile.h"
 #include "platform/qt/bandworkers.h"
-#include "tests/support/tempdir.h"
-
-#include <QImage>
 
 #include <charconv>
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace {
 
 const char* const DRAWING = "PLAN";
 
-// A drawing window (1000 x 700, the headless default) on the plan of `count` objects, opened as
-// the user opens it.
-struct PlanWindow {
-    explicit PlanWindow(int count) : count(count)
-    {
-        if (!PrepareProgramDirectory(dir.prefix()))
-            throw std::runtime_error("cannot prepare the program directory");
-        TDrawingState& state = fresh.state();
-        state.programDirectory = dir.prefix();
-        state.drawingName = DRAWING;
-        WritePlanDrawing(count);
-        state.objects.Clear();
-        client = std::make_unique<TClient>(frame);
-        if (!client->OpenDrawing(DRAWING))
-            throw std::runtime_error("cannot open the drawing");
-        Window().ProcessPending();
-    }
-    ~PlanWindow() { client.reset(); }
-
-    TChild& Child() { return *client->ActiveChild(); }
-    HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }
+// A drawing window on the plan of `count` objects.
+struct PlanWindow : BenchWindow {
+    explicit PlanWindow(int count) : BenchWindow(DRAWING, [count] { WritePlanDrawing(count); }), count(count) {}
 
     // The view of the 12000 x 8400 sheet zoomed in `times` about its middle.
     void Zoom(int times)
     {
-        TDrawingState& state = fresh.state();
+        TDrawingState& state = State();
         Child().NormalSize();
         if (times > 1) {
             state.viewExtX = 12000 / times;
@@ -77,22 +51,7 @@ struct PlanWindow {
         Window().ProcessPending();
     }
 
-    // Pixels of the backing image that are not background.
-    int DrawnPixels()
-    {
-        const QImage& image = Window().BackingImage();
-        int drawn = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                drawn += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-        return drawn;
-    }
-
     int count;
-    TempDir dir;
-    FreshDrawingState fresh;
-    HeadlessFrame frame;
-    std::unique_ptr<TClient> client;
 };
 
 // One plan at a time: the benchmarks of one size run one after the other.
@@ -109,7 +68,7 @@ PlanWindow& Plan(int count)
 void BM_PlainParse(benchmark::State& state)
 {
     PlanWindow& plan = Plan(int(state.range(0)));
-    const std::string path = plan.fresh.state().objects.DrawingPath();
+    const std::string path = plan.State().objects.DrawingPath();
     for (auto _ : state) {
         std::string text;
         if (!ReadTextFile(path, text))
@@ -141,7 +100,7 @@ void BM_PlainParse(benchmark::State& state)
 void BM_Read(benchmark::State& state)
 {
     PlanWindow& plan = Plan(int(state.range(0)));
-    TList& objects = plan.fresh.state().objects;
+    TList& objects = plan.State().objects;
     for (auto _ : state) {
         const TLoadResult result = objects.ReadDrawing();
         if (!result.ok || objects.count() != plan.count)
@@ -161,7 +120,7 @@ void ReadPaint(benchmark::State& state, int times, int threads = 0)
         state.SkipWithError("the floor was not painted");
     for (auto _ : state) {
         plan.Child().Refresh(9);
-        if (plan.fresh.state().objects.count() != plan.count)
+        if (plan.State().objects.count() != plan.count)
             state.SkipWithError("the drawing did not read back");
     }
 }
@@ -175,15 +134,14 @@ void BM_ReadPaintSheetOneThread(benchmark::State& state) { ReadPaint(state, 1, 1
 void BM_OpenPaint(benchmark::State& state)
 {
     PlanWindow& plan = Plan(int(state.range(0)));
-    TDrawingState& drawing = plan.fresh.state();
+    TDrawingState& drawing = plan.State();
     for (auto _ : state) {
         // Nothing to save before the drawing is opened again.
         state.PauseTiming();
         drawing.objects.Clear();
         state.ResumeTiming();
-        if (!plan.client->OpenDrawing(DRAWING))
+        if (!plan.Reopen())
             state.SkipWithError("the drawing did not open");
-        plan.Window().ProcessPending();
     }
     if (drawing.objects.count() != plan.count || plan.DrawnPixels() < 10000)
         state.SkipWithError("the drawing was not shown");
@@ -192,7 +150,7 @@ void BM_OpenPaint(benchmark::State& state)
 void BM_Commit(benchmark::State& state)
 {
     PlanWindow& plan = Plan(int(state.range(0)));
-    TList& objects = plan.fresh.state().objects;
+    TList& objects = plan.State().objects;
     objects.ReadDrawing();
     bool added = false;
     for (auto _ : state) {

@@ -187,7 +187,11 @@ std::unique_ptr<TObject> PlanObject(int i, Scatter& s)
 
 }  // namespace
 
-void WritePlanDrawing(int count)
+namespace {
+
+// The four floor records, then objects 4 .. count - 1 of `make`, written as the drawing file.
+template <typename Make>
+void WriteDrawing(int count, Make make)
 {
     TDrawingState& state = State();
     state.objects.Clear();
@@ -195,19 +199,19 @@ void WritePlanDrawing(int count)
     AddStartingRecords(edit, state.unitSystem);
     Scatter s;
     for (int i = 4; i < count; ++i)
-        edit.Add(PlanObject(i, s));
+        edit.Add(make(i, s));
     if (!edit.Commit())
         throw std::runtime_error("cannot write the drawing");
 }
 
+}  // namespace
+
+void WritePlanDrawing(int count)
+{
+    WriteDrawing(count, PlanObject);
+}
+
 void WriteBenchDrawing(int count)
 {
-    TDrawingState& state = State();
-    TDrawingEdit edit(state.objects);
-    AddStartingRecords(edit, state.unitSystem);
-    Scatter s;
-    for (int i = 4; i < count; ++i)
-        edit.Add(MixedObject(i, s));
-    if (!edit.Commit())
-        throw std::runtime_error("cannot write the drawing");
+    WriteDrawing(count, MixedObject);
 }
