@@ -7,9 +7,7 @@
 #include "app/families/dimensionfamily.h"
 #include "app/families/doorfamily.h"
 #include "app/families/figurefamily.h"
-#include "app/families/libraryfamily.h"
 #include "app/families/linefamily.h"
-#include "app/families/roomfamily.h"
 #include "app/families/selectionfamily.h"
 #include "app/families/textfamily.h"
 #include "app/families/walleditfamily.h"
@@ -301,11 +299,6 @@ void TChild::DrawMergePreview()
     ::DrawMergePreview(*this);
 }
 
-void TChild::PlaceFixedRoom()
-{
-    ::PlaceFixedRoom(*this);
-}
-
 void TChild::AbandonTool()
 {
     Refresh(0);
@@ -484,11 +477,6 @@ int TChild::CheckRotatableSelection()
 void TChild::RotateMirrorDrawings()
 {
     ::RotateMirrorDrawings(client, *this);
-}
-
-void TChild::PickLibraryItem(int libraryKind)
-{
-    ::PickLibraryItem(*this, libraryKind);
 }
 
 // File/Save As

@@ -113,9 +113,6 @@ public:
     // File/Rotate/Mirror: the whole drawing turned or mirrored, in place or as a new drawing
     // (app/rotatemirror.h).
     void RotateMirrorDrawings();
-    // Libraries/Plumbing .. Miscellaneous (1..4): the entry list with its preview, then the placing
-    // of the entry chosen (the library family's).
-    void PickLibraryItem(int libraryKind);
     // File/Export Bitmap: the window's image as DWGS/<name>.BMP, 24 bits per pixel.
     bool ExportBitmap();
     // The dialog sequences the tools start, each chosen by a code and provided by a tool family
@@ -152,9 +149,6 @@ public:
     // Repaints what the current tool's wall edit changed: mode 1 with the wall's new reference
     // line, mode 2 (a deleted wall) without.
     void InvalidateWallEdit(int mode);
-    // The room step after a click of the fixed-room tool: the new-fixed-room dialog, then the room
-    // built, labelled and repainted; a click that found no closed space is told.
-    void PlaceFixedRoom();
 
     // TToolSite
     TDrawingtool& Tool() override;

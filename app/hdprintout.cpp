@@ -168,8 +168,6 @@ int THDPrintout::Print(PrintTarget& target, const std::vector<TPrintFloor>& floo
     TDrawingState& state = State();
     if (state.drawingState < 2 || state.drawingName.empty() || floors.empty())
         return 0;
-    if (!state.objects.ReadDrawing().ok)
-        return 0;
     const double correction = ScaleCorrection();
     int pages = 0;
     for (const TPrintFloor& floor : floors) {

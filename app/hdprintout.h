@@ -28,8 +28,8 @@ public:
     // "ground floor", "first floor", "second floor".
     static std::string FloorName(int floorCode);
 
-    // Prints the floors of the open drawing (read afresh from its file). Returns the number of
-    // pages printed. currentFloor holds 1000 + the floor's code while it prints and 100 afterwards.
+    // Prints the floors of the open drawing, as the caller has just read it from its file. Returns
+    // the number of pages printed. currentFloor holds 1000 + the floor's code while it prints and 100 afterwards.
     int Print(PrintTarget& target, const std::vector<TPrintFloor>& floors);
 
     // Paints one floor on a page at 1:scale, corrected.

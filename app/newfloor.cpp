@@ -7,17 +7,11 @@
 #include "model/extwallobj.h"
 #include "model/list.h"
 #include "platform/window.h"
+#include "tools/toolkinds.h"
 #include "walls/extwallobjtool.h"
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-// The external-wall tool's service that copies the walls of the floor below.
-constexpr int SUB_COPY_FLOOR_BELOW = 3;
-
-}  // namespace
 
 bool OfferOutlineOfFloorBelow(TToolSite& site)
 {

@@ -104,6 +104,7 @@ int TClient::PrintFloors(int lineWeight, bool showScale)
 
 int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrintFloor>& floors)
 {
+    // The drawing is read afresh from its file: what is printed is what was saved.
     if (!DrawingOpen() || floors.empty() || !State().objects.ReadDrawing().ok)
         return 0;
     std::vector<TPrintFloor> printable;

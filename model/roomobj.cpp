@@ -1,6 +1,7 @@
 #include "model/roomobj.h"
 
 #include "model/drawingstate.h"
+#include "model/list.h"
 #include "model/modelunits.h"
 #include "model/paintextent.h"
 #include "model/recordreader.h"
@@ -164,4 +165,11 @@ void TRoomobj::PaintExtent(TPaintExtent& extent, int scale) const
     extent.Point(x2, y2);
     for (const TRoomText& text : Texts(scale))
         extent.Text(text.at, text.text, text.font, text.align);
+}
+
+bool HasDesignRoomsOn(const TList& objects, int floorCode)
+{
+    const auto& items = objects.Items();
+    return std::any_of(items.begin(), items.end(),
+                       [floorCode](const auto& object) { return IsDesignRoomOn(*object, floorCode); });
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class TList;
+
 class TRoomobj : public TObject {
 public:
     static constexpr int NAME_CAPACITY = 21;
@@ -63,3 +65,6 @@ inline bool IsDesignRoomOn(const TObject& object, int floorCode)
 {
     return object.typeCode == TYPE_DESIGN_ROOM && object.floor == floorCode;
 }
+
+// True when the list holds a design room on the given floor.
+bool HasDesignRoomsOn(const TList& objects, int floorCode);

@@ -127,6 +127,14 @@ constexpr int STEP_DROOM_MAX_SIZE = 1000;
 constexpr int STEP_DROOM_REFUSED = 10001;    // the maximum-size search could not use the click
 constexpr int STEP_DROOM_ANGLED_WALL = 10002;  // a measuring wall was angled
 
+// Services of the external-wall tool (TDrawingtool::SubCommand): the free space to the design
+// rooms (a shrink's proposal), snapping and measuring, copying the walls of the floor below, and
+// centring the plan (ground floor) with its area.
+constexpr int SUB_ROOM_CLEARANCE = 1;
+constexpr int SUB_SNAP_AND_MEASURE = 2;
+constexpr int SUB_COPY_FLOOR_BELOW = 3;
+constexpr int SUB_CENTRE_AND_AREA = 5;
+
 // The two steps of CENTRE.
 constexpr bool IsCentreStep(int step) { return step == STEP_CENTRE_FIRST || step == STEP_CENTRE_SECOND; }
 

@@ -8,6 +8,7 @@
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "tools/floorarea.h"
+#include "tools/toolkinds.h"
 #include "walls/endsnap.h"
 
 #include <cstdint>
@@ -18,12 +19,6 @@ namespace {
 
 // Snap tolerance of wall ends, in logical units.
 constexpr int SNAP_LOGICAL = 3;
-
-// Sub-command codes.
-constexpr int SUB_ROOM_CLEARANCE = 1;
-constexpr int SUB_SNAP_AND_MEASURE = 2;
-constexpr int SUB_COPY_FLOOR_BELOW = 3;
-constexpr int SUB_CENTRE_AND_AREA = 5;
 
 // Steps of Setup.
 constexpr int STEP_ENLARGE_PLAN = 8;

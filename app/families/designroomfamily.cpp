@@ -78,20 +78,11 @@ bool InsideDesignRoom(TPoint model)
     return false;
 }
 
-bool FloorHasDesignRoom()
-{
-    const TDrawingState& state = State();
-    for (const auto& object : state.objects.Items())
-        if (IsDesignRoomOn(*object, state.currentFloor))
-            return true;
-    return false;
-}
-
 // Before the first design room of a floor: the thickness its rooms' walls will have. Its result
 // is not needed; the dialog keeps its file.
 void AskWallSizeForFirstRoom(TWindow& parent)
 {
-    if (FloorHasDesignRoom())
+    if (HasDesignRoomsOn(State().objects, State().currentFloor))
         return;
     if (State().unitSystem == 1) {
         TRmpttndlg dialog(&parent, 21000);

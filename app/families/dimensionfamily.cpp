@@ -12,6 +12,7 @@
 #include "model/list.h"
 #include "model/typecodes.h"
 #include "resources/menus.h"
+#include "tools/toolkinds.h"
 #include "walls/extwallobjtool.h"
 
 namespace {
@@ -21,8 +22,6 @@ constexpr char DIMENSION_TOOL_NAME[] = "Dimension";
 constexpr char FIRST_POINT_PROMPT[] = "press ENTER on the first point of the dimension";
 constexpr char SECOND_POINT_PROMPT[] = "press ENTER on the second point of the dimension";
 
-// The external-wall tool's service that centres the plan (ground floor) and works out the area.
-constexpr int SUB_CENTRE_AND_AREA = 5;
 // AutoDimension's last value for an automatic run.
 constexpr int AUTOMATIC_RUN = 111;
 

@@ -15,6 +15,6 @@ class TToolSite;
 const TToolFamily& LibraryFamily();
 TFamilyRows LibraryFamilyRows();
 
-// TChild::PickLibraryItem: the entry list of a library (1 plumbing, 2 electrical, 3 furniture,
+// Libraries/Plumbing .. Miscellaneous: the entry list of a library (1 plumbing, 2 electrical, 3 furniture,
 // 4 miscellaneous) with its preview, then the placing of the entry chosen.
 void PickLibraryItem(TToolSite& site, int libraryKind);

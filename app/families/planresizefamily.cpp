@@ -8,6 +8,7 @@
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "resources/menus.h"
+#include "tools/toolkinds.h"
 #include "walls/extwallobjtool.h"
 
 #include <algorithm>
@@ -28,9 +29,6 @@ constexpr char ENLARGE_REFUSAL_TITLE[] = "EXPAND FLOOR PLAN";
 constexpr char SHRINK_REFUSAL_TITLE[] = "SHRINK FLOOR PLAN";
 // The metric distance box holds at most 8 characters.
 constexpr int DISTANCE_BUFFER = 9;
-
-// The external-wall tool's service that proposes a shrink: the free space to the design rooms.
-constexpr int SUB_ROOM_CLEARANCE = 1;
 
 // The guide line: 1 vertical (a cut across x), 2 horizontal (across y).
 constexpr int GUIDE_VERTICAL = 1;

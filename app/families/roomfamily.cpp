@@ -77,14 +77,6 @@ void CmNewFixedRoom(TCommandContext& context)
     site->SetPrompt(ROOM_PROMPT);
 }
 
-bool FloorHasDesignRoom()
-{
-    const TDrawingState& state = State();
-    const auto& items = state.objects.Items();
-    return std::any_of(items.begin(), items.end(),
-                       [&state](const auto& object) { return IsDesignRoomOn(*object, state.currentFloor); });
-}
-
 // Hands the floor's design rooms to a fresh internal-wall tool at its finishing step, repaints
 // what changed, and returns to the pick tool (the finishing tool kept would convert again at its
 // next Setup).
@@ -99,7 +91,7 @@ void CmFinishDesignRooms(TCommandContext& context)
         site->Message(PLAN_VIEW_REFUSAL, PLAN_VIEW_TITLE);
         return;
     }
-    if (!FloorHasDesignRoom()) {
+    if (!HasDesignRoomsOn(State().objects, State().currentFloor)) {
         site->Message(NO_DESIGN_ROOMS, NO_DESIGN_ROOMS_TITLE);
         return;
     }

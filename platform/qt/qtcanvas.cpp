@@ -222,7 +222,7 @@ QRect QtCanvas::DeviceBox(const TRect& box) const
     return QRect(QPoint(d.left, d.top), QPoint(d.right, d.bottom));
 }
 
-const QPolygon& QtCanvas::DevicePoints(const std::vector<TPoint>& points)
+const QPolygon& QtCanvas::DevicePoints(std::span<const TPoint> points)
 {
     devicePoints.resize(qsizetype(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -320,12 +320,7 @@ void QtCanvas::DoPolylines(const std::vector<TPoint>& points, const std::vector<
         const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : points.size();
         if (end - starts[i] < 2)
             continue;
-        devicePoints.resize(qsizetype(end - starts[i]));
-        for (std::size_t k = starts[i]; k < end; ++k) {
-            const TPoint d = LPtoDP(points[k]);
-            devicePoints[qsizetype(k - starts[i])] = QPoint(d.x, d.y);
-        }
-        painter.drawPolyline(devicePoints);
+        painter.drawPolyline(DevicePoints(std::span(points).subspan(starts[i], end - starts[i])));
     }
     painter.setBrush(brush);
 }

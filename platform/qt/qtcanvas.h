@@ -20,6 +20,7 @@
 #include <QTransform>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -110,7 +111,7 @@ private:
     bool PenVisible() const { return Pen().style != PS_NULL; }
     bool BrushVisible() const { return Brush().kind != BrushKind::Hollow; }
     QRect DeviceBox(const TRect& box) const;
-    const QPolygon& DevicePoints(const std::vector<TPoint>& points);
+    const QPolygon& DevicePoints(std::span<const TPoint> points);
     // Draws a figure with the current pen and, when filled, the current brush. bounds is the
     // figure's device extent before the pen's width is added.
     template <typename Draw>
