@@ -212,7 +212,7 @@ std::optional<int> TList::FindByType(int typeCode) const
 // ---------------------------------------------------------------------------------------------
 // Extents and titles
 
-bool TList::WriteExtents(std::string* reason)
+bool TList::WriteExtents(std::string* reason, TExtentsSettings* measured)
 {
     TDrawingState& state = State();
     if (items.empty())
@@ -239,6 +239,8 @@ bool TList::WriteExtents(std::string* reason)
     } else if (!measureAll(TYPE_DIMENSION_LINE, state.currentFloor)) {
         measureAll(TYPE_DIMENSION_LINE, state.currentFloor - 1);
     }
+    if (measured)
+        *measured = extents;
     return WriteSettings(extents, state.unitSystem, reason);
 }
 

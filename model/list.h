@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+struct TExtentsSettings;
+
 // The outcome of reading a drawing, library or paste file.
 struct TLoadResult {
     bool ok = true;
@@ -105,8 +107,9 @@ public:
     // walls (display modes 1, 3, 11 and 13: dimensions not shown) or of its automatic dimension
     // lines (every other mode; those of the floor below when it has none). Nothing measured leaves
     // the start values (TExtentsSettings). Reads the drawing first when the list is empty. False
-    // when the file could not be written; `reason` then says why.
-    bool WriteExtents(std::string* reason = nullptr);
+    // when the file could not be written; `reason` then says why. `measured`, when given, gets
+    // what was written.
+    bool WriteExtents(std::string* reason = nullptr, TExtentsSettings* measured = nullptr);
     // Whether WriteExtents measures the external walls in this display mode, not the dimensions.
     static bool ExtentsMeasureWalls(int displayMode);
     void MakeDrawingTitles();

@@ -33,7 +33,6 @@ constexpr char BAD_DISTANCE[] = "The distance must be a whole number from 1 to 3
 constexpr char NO_DIMENSIONS[] =
     "The plan is measured by its automatic dimensions and this floor has none - run OTHER/AUTO DIMENSIONS first";
 constexpr char NO_WALLS[] = "There are no external walls on this floor to measure the plan by";
-constexpr char UNREADABLE_EXTENTS[] = "The settings file CFG/EXTENTS.CFG could not be read back";
 constexpr char OUTSIDE_PLAN[] =
     "The guide line must lie inside the plan, with an external wall on each side of the cursor "
     "(left, right, above and below)";
@@ -293,11 +292,9 @@ std::string TExtwallobjtool::ResizeFloorPlan(TDrawingEdit& edit, int distance, i
     if (shrink) {
         // The plan's size along the axis, from the automatic dimensions or the walls.
         std::string reason;
-        if (!objects.WriteExtents(&reason))
-            return "The settings file CFG/EXTENTS.CFG could not be written: " + reason;
         TExtentsSettings extents;
-        if (!ReadSettingsFromFile(extents))
-            return UNREADABLE_EXTENTS;
+        if (!objects.WriteExtents(&reason, &extents))
+            return "The settings file CFG/EXTENTS.CFG could not be written: " + reason;
         if (!extents.Measured())
             return TList::ExtentsMeasureWalls(state.displayMode) ? NO_WALLS : NO_DIMENSIONS;
         const std::int64_t extent = cut.AlongY() ? std::int64_t(extents.maxY) - extents.minY
