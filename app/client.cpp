@@ -36,7 +36,6 @@ namespace {
 
 const char* const PICK_TOOL_NAME = "Pick Tool";
 const char* const PICK_TOOL_PROMPT = "Select a function or drawing tool";
-const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
 
 }  // namespace
 

@@ -32,6 +32,8 @@ public:
 
 // What a command that works on the open drawing says when none is open.
 inline constexpr const char* NO_DRAWING_OPEN = "No drawing is open - use FILE/NEW or FILE/OPEN first";
+// What a command that works on a floor plan says in any other view.
+inline constexpr const char* PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
 
 // What a command needs before it runs; without it the command is refused with a message.
 enum class TCommandNeed {

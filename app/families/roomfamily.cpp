@@ -24,7 +24,6 @@ const char* const ROOM_TOOL_NAME = " Room";
 const char* const ROOM_PROMPT = "Click cursor in new ROOM area, near corner to work from";
 const char* const WRONG_VIEW = "Wrong View - select  View then Plan";
 const char* const NO_SELECTION = "No selection was made - start ROOM again";
-const char* const PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to use this function";
 const char* const PLAN_VIEW_TITLE = "NEW ROOM";
 const char* const NO_DESIGN_ROOMS = "There are no design rooms to lock in and finish drawing";
 const char* const NO_DESIGN_ROOMS_TITLE = "LOCK DESIGN ROOMS IN";
