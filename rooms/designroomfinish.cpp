@@ -26,10 +26,6 @@ namespace {
 constexpr std::int32_t AREA_START_LOW = 300000;
 constexpr std::int32_t AREA_START_HIGH = 0;
 
-// The sizes below the name stand this many logical units under the room's centre.
-constexpr int SIZES_BELOW_NAME = 50;
-constexpr std::int32_t UPRIGHT_DIRECTION = 2700;
-
 // A design room with one of these names is free space: it gets no walls and no labels.
 bool IsSpace(const TRoomobj& room)
 {
@@ -143,7 +139,6 @@ private:
 
 void AddLabels(TDrawingEdit& edit, TIntwallobjtool& tool, const TRoomobj& room, const TRoomRect& rect)
 {
-    const TDrawingState& state = State();
     const TOffsetSettings offsets = ReadSettings<TOffsetSettings>();
     const std::int64_t d = offsets.internalOffset;
     tool.TakeActionId();
@@ -162,11 +157,7 @@ void AddLabels(TDrawingEdit& edit, TIntwallobjtool& tool, const TRoomobj& room, 
     }
     const int display = room.sizeDisplay;
     if (display == 1) {
-        const std::int64_t below = std::int64_t(SIZES_BELOW_NAME) * state.unitsPerLogical;
-        place.typeCode = TYPE_ROOM_SIZE_TEXT;
-        place.at = {ClampToInt32(cx), ClampToInt32(cy - below)};
-        place.y2 = ClampToInt32(below);
-        edit.Add(MakeRoomText(place, RoomSizesText(room.sizeText1, room.sizeText2)));
+        AddSizesBelowName(edit, place, rect, RoomSizesText(room.sizeText1, room.sizeText2));
         return;
     }
     place.typeCode = TYPE_LABEL_TEXT;
@@ -174,18 +165,16 @@ void AddLabels(TDrawingEdit& edit, TIntwallobjtool& tool, const TRoomobj& room, 
         const std::int32_t y = ClampToInt32(top - d);
         place.at = {ClampToInt32(cx), y};
         place.x2 = UPRIGHT_DIRECTION;
-        edit.Add(MakeRoomText(place, room.sizeText1));
-        AddArrow(edit, tool, rect.left, y, TArrowDirection::Left);
-        AddArrow(edit, tool, rect.right, y, TArrowDirection::Right);
+        AddSizeLabel(edit, tool, place, room.sizeText1, {rect.left, y, TArrowDirection::Left},
+                     {rect.right, y, TArrowDirection::Right}, TSizeLabelOrder::TextFirst);
     }
     if (display == 2 || display == 4) {
         const std::int32_t x = ClampToInt32(left + d);
         place.at = {x, ClampToInt32(cy)};
-        place.x2 = TRoomTextPlace{}.x2;
+        place.x2 = LEVEL_DIRECTION;
         place.escapement = offsets.textOrientation;
-        edit.Add(MakeRoomText(place, room.sizeText2));
-        AddArrow(edit, tool, x, rect.top, TArrowDirection::Top);
-        AddArrow(edit, tool, x, rect.bottom, TArrowDirection::Bottom);
+        AddSizeLabel(edit, tool, place, room.sizeText2, {x, rect.top, TArrowDirection::Top},
+                     {x, rect.bottom, TArrowDirection::Bottom}, TSizeLabelOrder::TextFirst);
     }
 }
 

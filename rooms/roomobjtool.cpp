@@ -17,15 +17,11 @@
 
 namespace {
 
-// Where the fixed room's sizes are written below its name, and the margin of the repaint, in
-// logical units.
-constexpr int SIZES_BELOW_NAME = 50;
+// The margin of the repaint, in logical units.
 constexpr int REPAINT_MARGIN = 5;
 
 // A vertical size text stands upright when the offsets ask for it.
 constexpr int UPRIGHT_TEXT = 2700;
-constexpr std::int32_t LEVEL_DIRECTION = 900;
-constexpr std::int32_t UPRIGHT_DIRECTION = 2700;
 
 // The work corner: a click exactly midway on the first click of the tool counts as the left (or
 // upper) side.
@@ -204,7 +200,6 @@ void TRoomobjtool::AutoDimension(TDrawingEdit& edit, int sizeDisplay, int width,
     kind = KIND_FIXED_ROOM;
     if (held != THeld::Room)
         return;
-    const TDrawingState& state = State();
     const TOffsetSettings offsets = ReadSettings<TOffsetSettings>();
     const std::int64_t o = offsets.internalOffset;
     const std::int64_t left = leftWall, right = rightWall, top = aboveWall, bottom = belowWall;
@@ -218,32 +213,27 @@ void TRoomobjtool::AutoDimension(TDrawingEdit& edit, int sizeDisplay, int width,
     place.fontHeight = offsets.roomDimensionTextSize;
 
     if (sizeDisplay == 1) {
-        const std::int64_t below = std::int64_t(SIZES_BELOW_NAME) * state.unitsPerLogical;
-        place.typeCode = TYPE_ROOM_SIZE_TEXT;
-        place.at = {ClampToInt32(left + (right - left) / 2), ClampToInt32(top - (top - bottom) / 2 - below)};
-        place.y2 = ClampToInt32(below);
-        edit.Add(MakeRoomText(place, RoomSizesText(widthText, lengthText)));
+        AddSizesBelowName(edit, place, TRoomRect{leftWall, aboveWall, rightWall, belowWall},
+                          RoomSizesText(widthText, lengthText));
         return;
     }
     place.typeCode = TYPE_LABEL_TEXT;
     if (sizeDisplay == 2 || sizeDisplay == 4) {
         const std::int32_t x = ClampToInt32(left + o);
-        AddArrow(edit, *this, x, ClampToInt32(top), TArrowDirection::Top);
-        AddArrow(edit, *this, x, ClampToInt32(bottom), TArrowDirection::Bottom);
         place.at = {ClampToInt32(FromRight(cornerSideX) ? right - o : left + o),
                     ClampToInt32(FromBelow(cornerSideY) ? bottom + length / 2 : top - length / 2)};
         place.x2 = UPRIGHT_DIRECTION;
         place.escapement = offsets.textOrientation == UPRIGHT_TEXT ? UPRIGHT_TEXT : 0;
-        edit.Add(MakeRoomText(place, lengthText));
+        AddSizeLabel(edit, *this, place, lengthText, {x, aboveWall, TArrowDirection::Top},
+                     {x, belowWall, TArrowDirection::Bottom}, TSizeLabelOrder::ArrowsFirst);
     }
     if (sizeDisplay == 2 || sizeDisplay == 3) {
         const std::int32_t y = ClampToInt32(top - o);
-        AddArrow(edit, *this, ClampToInt32(left), y, TArrowDirection::Left);
-        AddArrow(edit, *this, ClampToInt32(right), y, TArrowDirection::Right);
         place.at = {ClampToInt32(FromRight(cornerSideX) ? right - width / 2 : left + width / 2), y};
         place.x2 = LEVEL_DIRECTION;
         place.escapement = 0;
-        edit.Add(MakeRoomText(place, widthText));
+        AddSizeLabel(edit, *this, place, widthText, {leftWall, y, TArrowDirection::Left},
+                     {rightWall, y, TArrowDirection::Right}, TSizeLabelOrder::ArrowsFirst);
     }
 }
 
