@@ -66,31 +66,17 @@ public:
         TRoomNeighbours neighbours;
         const TList& objects = State().objects;
         for (std::size_t side = 0; side < 4; ++side) {
-            if (!found[side])
+            if (!nearest.sideFound[side])
                 continue;
-            neighbours[side] = WallNeighbour(*objects[index[side]], int(side));
-            neighbours[side].boundary = best[side];
+            neighbours[side] = WallNeighbour(*objects[nearest.index[side]], int(side));
+            neighbours[side].boundary = nearest.line[side];
         }
         return neighbours;
     }
 
 private:
     TRoomRect& room;
-    std::array<bool, 4> found{};
-    std::array<int, 4> index{};
-    std::array<std::int32_t, 4> best{};
-
-    // A face replaces the side's best only when it lies strictly nearer the room.
-    void Offer(int side, std::int32_t value, int wall)
-    {
-        const auto s = std::size_t(side);
-        const bool nearer = side == ROOM_LEFT || side == ROOM_BOTTOM ? value > best[s] : value < best[s];
-        if (found[s] && !nearer)
-            return;
-        found[s] = true;
-        best[s] = value;
-        index[s] = wall;
-    }
+    TNearestSides nearest;
 
     void SnapEdges(const TWallSegment& face)
     {
@@ -117,10 +103,10 @@ private:
             const bool facing = (high >= room.top && low < room.top) || (high <= room.top && high > room.bottom);
             if (!facing)
                 return;
-            if (x <= room.left && (!found[ROOM_LEFT] || x > best[ROOM_LEFT]))
-                Offer(ROOM_LEFT, x, wall);
+            if (x <= room.left && (!nearest.sideFound[ROOM_LEFT] || x > nearest.line[ROOM_LEFT]))
+                nearest.Offer(ROOM_LEFT, x, wall);
             else if (x >= room.right)
-                Offer(ROOM_RIGHT, x, wall);
+                nearest.Offer(ROOM_RIGHT, x, wall);
             return;
         }
         if (!face.Horizontal())
@@ -130,10 +116,10 @@ private:
         const bool facing = (low <= room.left && high > room.left) || (low >= room.left && low < room.right);
         if (!facing)
             return;
-        if (y >= room.top && (!found[ROOM_TOP] || y < best[ROOM_TOP]))
-            Offer(ROOM_TOP, y, wall);
+        if (y >= room.top && (!nearest.sideFound[ROOM_TOP] || y < nearest.line[ROOM_TOP]))
+            nearest.Offer(ROOM_TOP, y, wall);
         else if (y <= room.bottom)
-            Offer(ROOM_BOTTOM, y, wall);
+            nearest.Offer(ROOM_BOTTOM, y, wall);
     }
 };
 

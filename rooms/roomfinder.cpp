@@ -2,7 +2,6 @@
 
 #include "model/drawingstate.h"
 #include "model/list.h"
-#include "model/modelunits.h"
 #include "model/roomobj.h"
 #include "model/typecodes.h"
 #include "walls/wallsegment.h"
@@ -20,18 +19,6 @@ class TFinder {
 public:
     explicit TFinder(TPoint point) : px(point.x), py(point.y) {}
 
-    // A candidate on a side replaces the one held only when it lies strictly nearer the point.
-    void Offer(int side, std::int64_t line, int index)
-    {
-        const auto s = std::size_t(side);
-        const bool nearer = side == ROOM_LEFT || side == ROOM_BOTTOM ? line > result.line[s] : line < result.line[s];
-        if (result.sideFound[s] && !nearer)
-            return;
-        result.sideFound[s] = true;
-        result.index[s] = index;
-        result.line[s] = ClampToInt32(line);
-    }
-
     void Face(const TWallSegment& face, int index)
     {
         const std::int64_t sx = face.x1, sy = face.y1, ex = face.x2, ey = face.y2;
@@ -39,32 +26,32 @@ public:
             if (!StrictlyBetween(py, sy, ey))
                 return;
             if (px < sx)
-                Offer(ROOM_RIGHT, sx, index);
+                result.Offer(ROOM_RIGHT, sx, index);
             else if (sx < px)
-                Offer(ROOM_LEFT, sx, index);
+                result.Offer(ROOM_LEFT, sx, index);
             return;
         }
         if (sy == ey) {
             if (!StrictlyBetween(px, sx, ex))
                 return;
             if (py < sy)
-                Offer(ROOM_TOP, sy, index);
+                result.Offer(ROOM_TOP, sy, index);
             else if (sy < py)
-                Offer(ROOM_BOTTOM, sy, index);
+                result.Offer(ROOM_BOTTOM, sy, index);
             return;
         }
         // A sloped face: its nearer end across, when the point lies within its run and wholly to
         // one side of it.
         if (StrictlyBetween(py, sy, ey)) {
             if (std::min(sx, ex) > px)
-                Offer(ROOM_RIGHT, std::min(sx, ex), index);
+                result.Offer(ROOM_RIGHT, std::min(sx, ex), index);
             else if (std::max(sx, ex) < px)
-                Offer(ROOM_LEFT, std::max(sx, ex), index);
+                result.Offer(ROOM_LEFT, std::max(sx, ex), index);
         } else if (StrictlyBetween(px, sx, ex)) {
             if (std::min(sy, ey) > py)
-                Offer(ROOM_TOP, std::min(sy, ey), index);
+                result.Offer(ROOM_TOP, std::min(sy, ey), index);
             else if (std::max(sy, ey) < py)
-                Offer(ROOM_BOTTOM, std::max(sy, ey), index);
+                result.Offer(ROOM_BOTTOM, std::max(sy, ey), index);
         }
     }
 
@@ -75,15 +62,15 @@ public:
         const std::int64_t top = std::int64_t(room.y1) + t, bottom = std::int64_t(room.y2) - t;
         if (bottom < py && py < top) {
             if (px < left)
-                Offer(ROOM_RIGHT, left, index);
+                result.Offer(ROOM_RIGHT, left, index);
             else if (px > right)
-                Offer(ROOM_LEFT, right, index);
+                result.Offer(ROOM_LEFT, right, index);
         }
         if (left < px && px < right) {
             if (py < bottom)
-                Offer(ROOM_TOP, bottom, index);
+                result.Offer(ROOM_TOP, bottom, index);
             else if (py > top)
-                Offer(ROOM_BOTTOM, top, index);
+                result.Offer(ROOM_BOTTOM, top, index);
         }
     }
 

@@ -9,14 +9,11 @@
 #include <array>
 #include <cstdint>
 
-struct TRoomSearch {
+// Per side (ROOM_LEFT, ROOM_RIGHT, ROOM_TOP above the point, ROOM_BOTTOM below): whether anything
+// was found, the index of the nearest wall or design room in the list, and the line it bounds the
+// space with (x for left and right, y for above and below).
+struct TRoomSearch : TNearestSides {
     bool found = false;  // something was found on all four sides
-    // Per side (ROOM_LEFT, ROOM_RIGHT, ROOM_TOP above the point, ROOM_BOTTOM below): whether
-    // anything was found, the index of the nearest wall or design room in the list, and the line
-    // it bounds the space with (x for left and right, y for above and below).
-    std::array<bool, 4> sideFound{};
-    std::array<int, 4> index{-1, -1, -1, -1};
-    std::array<std::int32_t, 4> line{};
 
     std::int32_t Width() const { return line[ROOM_RIGHT] - line[ROOM_LEFT]; }
     std::int32_t Length() const { return line[ROOM_TOP] - line[ROOM_BOTTOM]; }

@@ -211,6 +211,17 @@ private:
 
 }  // namespace
 
+void TNearestSides::Offer(int side, std::int64_t value, int objectIndex)
+{
+    const auto s = std::size_t(side);
+    const bool nearer = side == ROOM_LEFT || side == ROOM_BOTTOM ? value > line[s] : value < line[s];
+    if (sideFound[s] && !nearer)
+        return;
+    sideFound[s] = true;
+    index[s] = objectIndex;
+    line[s] = ClampToInt32(value);
+}
+
 TRoomNeighbour WallNeighbour(const TObject& wall, int side)
 {
     if (const auto* external = dynamic_cast<const TExtwallobj*>(&wall); external && wall.typeCode == TYPE_EXTWALL)

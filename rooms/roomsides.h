@@ -56,6 +56,19 @@ struct TRoomNeighbour {
 
 using TRoomNeighbours = std::array<TRoomNeighbour, 4>;  // by TRoomSideIndex
 
+// The nearest line found so far on each side of a room or point, by TRoomSideIndex: x for left and
+// right, y for top and bottom. A line offered replaces the one held only when it lies strictly
+// nearer (a larger value for the left and bottom, a smaller one for the right and top), so of two
+// equally near lines the first offered stays.
+struct TNearestSides {
+    std::array<bool, 4> sideFound{};
+    std::array<int, 4> index{-1, -1, -1, -1};  // the list index of the object the line belongs to
+    std::array<std::int32_t, 4> line{};
+
+    // Compares the line as given; a line held is clamped to the 32-bit range.
+    void Offer(int side, std::int64_t value, int objectIndex);
+};
+
 // The neighbour an existing wall gives a side: an external wall its inner line, an internal wall
 // its face nearer the room (the one with the larger x for the left side, the smaller x for the
 // right, the smaller y for the top, the larger y for the bottom). None for anything else.
