@@ -18,6 +18,7 @@
 #include "walls/wallsegment.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -123,9 +124,9 @@ private:
     }
 };
 
-void AddLabels(TDrawingEdit& edit, TIntwallobjtool& tool, const TRoomobj& room, const TRoomRect& rect)
+void AddLabels(TDrawingEdit& edit, TIntwallobjtool& tool, const TRoomobj& room, const TRoomRect& rect,
+               const TOffsetSettings& offsets)
 {
-    const TOffsetSettings offsets = ReadSettings<TOffsetSettings>();
     const std::int64_t d = offsets.internalOffset;
     tool.TakeActionId();
     const std::int64_t left = rect.left, right = rect.right, top = rect.top, bottom = rect.bottom;
@@ -164,6 +165,22 @@ void AddLabels(TDrawingEdit& edit, TIntwallobjtool& tool, const TRoomobj& room, 
     }
 }
 
+// What every room of one finish takes from the settings files: neither file changes while the
+// rooms are converted.
+struct TFinishSettings {
+    std::int32_t wallThickness = 0;
+    TOffsetSettings offsets;
+};
+
+TFinishSettings ReadFinishSettings()
+{
+    const TDrawingState& state = State();
+    TFinishSettings settings;
+    settings.wallThickness = DesignRoomWallThickness(state.currentFloor, state.unitSystem);
+    settings.offsets = ReadSettings<TOffsetSettings>();
+    return settings;
+}
+
 }  // namespace
 
 void AddDesignRoomWall(TDrawingEdit& edit, const TIntwallobjtool& tool)
@@ -173,7 +190,8 @@ void AddDesignRoomWall(TDrawingEdit& edit, const TIntwallobjtool& tool)
     static_cast<TIntwallobj&>(*objects[objects.count() - 1]).joinData = {0, 0, 0, 0};
 }
 
-void ConvertDesignRoom(TDrawingEdit& edit, TIntwallobjtool& tool, int index)
+void ConvertDesignRoom(TDrawingEdit& edit, TIntwallobjtool& tool, int index, std::int32_t wallThickness,
+                       const TOffsetSettings& offsets)
 {
     const TDrawingState& state = State();
     const TRoomobj* room = index >= 0 && index < state.objects.count()
@@ -181,7 +199,7 @@ void ConvertDesignRoom(TDrawingEdit& edit, TIntwallobjtool& tool, int index)
                                : nullptr;
     if (!room)
         return;
-    tool.wallWidth = DesignRoomWallThickness(state.currentFloor, state.unitSystem);
+    tool.wallWidth = wallThickness;
     tool.groupId = 0;
     tool.colour = state.currentColour;
     tool.penStyle = 0;
@@ -200,7 +218,7 @@ void ConvertDesignRoom(TDrawingEdit& edit, TIntwallobjtool& tool, int index)
     values.wallColour2 = tool.wallColour2;
     // The room stays where it is while walls are appended after it.
     EmitRoomSides(edit, tool, rect, scan.Neighbours(), values, AddDesignRoomWall);
-    AddLabels(edit, tool, *room, rect);
+    AddLabels(edit, tool, *room, rect, offsets);
 }
 
 int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool)
@@ -209,6 +227,8 @@ int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool)
     TList& objects = state.objects;
     TModelBox area;
     int converted = 0;
+    // Read at the first room converted, so a floor with none reads nothing.
+    std::optional<TFinishSettings> settings;
     // The list grows while rooms are converted; nothing appended is a design room.
     for (int i = 0; i < objects.count(); ++i) {
         const TRoomobj* room = DesignRoomOn(objects[i], state.currentFloor);
@@ -220,7 +240,9 @@ int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool)
         tool.y2 = room->y2;
         area.Add(room->x1, room->y1);
         area.Add(room->x2, room->y2);
-        ConvertDesignRoom(edit, tool, i);
+        if (!settings)
+            settings = ReadFinishSettings();
+        ConvertDesignRoom(edit, tool, i, settings->wallThickness, settings->offsets);
         ++converted;
     }
 

@@ -6,11 +6,13 @@
 // when the next is examined, so two rooms that share an edge get one wall between them.
 //
 // The walls take the design-room wall thickness of the floor (CFG/RMPTNM.CFG, CFG/RMPTNI.CFG), the
-// labels the dimension offsets (CFG/MOFFSET.CFG, CFG/IOFFSET.CFG).
+// labels the dimension offsets (CFG/MOFFSET.CFG, CFG/IOFFSET.CFG); a finish reads both once, at its
+// first room.
 #include <cstdint>
 
 class TDrawingEdit;
 class TIntwallobjtool;
+struct TOffsetSettings;
 
 // Converts the floor's design rooms with the internal-wall tool, removes the floor's design rooms
 // when any was converted, and leaves the area to repaint in the tool's editLeft .. editBottom
@@ -19,9 +21,10 @@ class TIntwallobjtool;
 int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool);
 
 // Converts the design room at `index`, whose corners the tool holds in x1, y1 (top left) and x2,
-// y2 (bottom right): the walls of its sides and its labels. Room edges within one logical unit of
-// an external wall's inner line move onto it.
-void ConvertDesignRoom(TDrawingEdit& edit, TIntwallobjtool& tool, int index);
+// y2 (bottom right): the walls of its sides, `wallThickness` thick, and its labels placed by
+// `offsets`. Room edges within one logical unit of an external wall's inner line move onto it.
+void ConvertDesignRoom(TDrawingEdit& edit, TIntwallobjtool& tool, int index, std::int32_t wallThickness,
+                       const TOffsetSettings& offsets);
 
 // Appends one internal wall from the tool's fields, with no join data.
 void AddDesignRoomWall(TDrawingEdit& edit, const TIntwallobjtool& tool);
