@@ -36,6 +36,6 @@ void TManipdlg::CmOk()
     else if (threeQuarterButton->IsChecked())
         rotation = 270;
     else if (mirrorButton->IsChecked())
-        rotation = MIRROR_DRAWING;
+        rotation = MIRROR_LEFT_RIGHT;
     CloseWindow(IDOK);
 }

@@ -2,14 +2,12 @@
 // The dialog of File/Rotate/Mirror: how the whole drawing is turned (clockwise by 90, 180 or 270
 // degrees) or mirrored, and the name it is stored under: the drawing's own name changes it in
 // place, another keeps it and stores the result as a new drawing.
+#include "model/planturn.h"
 #include "platform/dialog.h"
 #include "platform/edit.h"
 #include "platform/radiobutton.h"
 
 #include <string>
-
-// The rotation code of a mirror.
-constexpr int MIRROR_DRAWING = 1;
 
 class TManipdlg : public TDialog {
 public:
@@ -19,7 +17,7 @@ public:
     void CmOk() override;
     int HelpContext() const override { return 200; }
 
-    int rotation = 90;        // 90, 180, 270, or 1 to mirror
+    int rotation = 90;        // 90, 180, 270, or MIRROR_LEFT_RIGHT
     std::string newNameText;  // at most 24 characters
 
 private:
