@@ -28,7 +28,7 @@ void StoreThickness(TDialog& dialog, int unitSystem, std::int32_t thickness)
     if (!floor)
         return;
     *floor = thickness;
-    StoreSettings(dialog, SettingsFileName<TRoomWallSettings>(unitSystem), FormatSettings(settings));
+    StoreSettings(dialog, settings, unitSystem);
 }
 
 // The current floor's thickness; none on a floor the file holds none for.
