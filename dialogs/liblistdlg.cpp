@@ -11,9 +11,9 @@ namespace {
 constexpr int LIST_ID = 15501;
 }
 
-TLiblistdlg::TLiblistdlg(TWindow* parent, int resourceId, int libraryKind, int unused,
+TLiblistdlg::TLiblistdlg(TWindow* parent, int resourceId, int libraryKind,
                          std::function<void()> showPreview)
-    : TDialog(parent, resourceId), libraryKind(libraryKind), unused(unused), showPreview(std::move(showPreview))
+    : TDialog(parent, resourceId), libraryKind(libraryKind), showPreview(std::move(showPreview))
 {
     list = Create<TListBox>(LIST_ID);
 }

@@ -13,16 +13,14 @@ class TLiblistdlg : public TDialog {
 public:
     // `showPreview` repaints the part of the window where the entries are shown; it runs after
     // every change of the preview.
-    TLiblistdlg(TWindow* parent, int resourceId, int libraryKind, int unused,
-                std::function<void()> showPreview = {});
+    TLiblistdlg(TWindow* parent, int resourceId, int libraryKind, std::function<void()> showPreview = {});
 
     void SetupWindow() override;
     void ListSelectionChanged(int id) override;
     void CmOk() override;
     int HelpContext() const override { return 330; }
 
-    int libraryKind;   // 1 plumbing, 2 electrical, 3 furniture, 4 miscellaneous
-    int unused;        // kept as the opener passes it (0)
+    int libraryKind;           // 1 plumbing, 2 electrical, 3 furniture, 4 miscellaneous
     int previewStart = 0;      // the object count when the list opened: the preview follows it
     std::string selectedName;  // the selected entry; while previewing, with its file's extension
 

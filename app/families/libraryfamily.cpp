@@ -105,7 +105,7 @@ void PickLibraryItem(TToolSite& site, int libraryKind)
     site.SetPickTool();
     site.SetHelpContext(HELP_LIBRARIES);
     site.SetPrompt(PREVIEW_PROMPT);
-    TLiblistdlg dialog(&site.DialogParent(), 15500, libraryKind, 0, [&site] { site.Refresh(3); });
+    TLiblistdlg dialog(&site.DialogParent(), 15500, libraryKind, [&site] { site.Refresh(3); });
     if (dialog.Execute() == IDOK && objects.count() > first) {
         // The entry shown is placed like a selection.
         site.InstallTool(std::make_unique<TMoveobjtool>(), SelectionFamily());

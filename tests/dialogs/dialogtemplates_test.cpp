@@ -114,7 +114,7 @@ const std::vector<std::pair<int, Factory>>& DialogClasses()
         {3200, Make<TPrntcalmdlg, 3200>()},
         {3300, Make<TPrntcalidlg, 3300>()},
         {16000, Make<TAtolibdlg, 16000>()},
-        {15500, [](TWindow* parent) { return std::make_unique<TLiblistdlg>(parent, 15500, 3, 0); }},
+        {15500, [](TWindow* parent) { return std::make_unique<TLiblistdlg>(parent, 15500, 3); }},
         {19000, Make<TManipdlg, 19000>()},
     };
     return classes;

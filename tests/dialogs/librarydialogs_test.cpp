@@ -141,7 +141,7 @@ TEST_F(LibraryDialogs, EachSelectionReplacesThePreviewWithEntryObjectsOfNewIds)
     WriteWholeFile(dir.path() / "LIBS" / "DESK.FUM", "1 0 0 0 1 2\n7\n7 50 2 2 0 0 800 0 0 400 0 1 0\n");
     State().groupIdCounter = 20;
     int repaints = 0;
-    TLiblistdlg dialog(&window, 15500, 3, 0, [&repaints] { ++repaints; });
+    TLiblistdlg dialog(&window, 15500, 3, [&repaints] { ++repaints; });
     Answer("dialog 15500 select 15501 CHAIR select 15501 BED select 15501 DESK ok");
     Answer("message ok");
     ASSERT_EQ(dialog.Execute(), IDOK);
@@ -171,14 +171,14 @@ TEST_F(LibraryDialogs, OkWithoutASelectionShowsNothingAndACountOfZeroListsNothin
 {
     SetCfg("LIM.CFG", "0 1 0 0");
     SetCfg("ELEM.CFG", "6 SWITCH\n");
-    TLiblistdlg dialog(&window, 15500, 2, 0);
+    TLiblistdlg dialog(&window, 15500, 2);
     Answer("dialog 15500 ok");
     ASSERT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(dialog.selectedName, "");
     EXPECT_EQ(State().objects.count(), 1);
     EXPECT_EQ(static_cast<TListBox*>(dialog.FindControl(15501))->GetCount(), 1);
 
-    TLiblistdlg empty(&window, 15500, 1, 0);
+    TLiblistdlg empty(&window, 15500, 1);
     SetCfg("PLBM.CFG", "2 WC\n");
     Answer("dialog 15500 ok");
     ASSERT_EQ(empty.Execute(), IDOK);
