@@ -94,7 +94,7 @@ void TRoomdlg::SetupWindow()
     widthEdit->SetText(std::to_string(found.width));
     lengthEdit->SetText(std::to_string(found.length));
     thicknessEdit->SetText(std::to_string(ReadSettings<TInternalWallSettings>(METRIC).thickness));
-    sizeDisplay = sizes.Show();
+    sizes.Show();
 }
 
 void TRoomdlg::CmOk()
@@ -141,7 +141,7 @@ void TRoomimpdlg::SetupWindow()
     const TInchLength thickness = SplitInches(ReadSettings<TInternalWallSettings>(IMPERIAL).thickness);
     thicknessEdits[0]->SetText(std::to_string(thickness.inches));
     ShowFraction(*thicknessEdits[1], *thicknessEdits[2], thickness.fraction);
-    sizeDisplay = sizes.Show();
+    sizes.Show();
 }
 
 void TRoomimpdlg::CmOk()

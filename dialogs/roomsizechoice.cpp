@@ -17,12 +17,11 @@ constexpr char NAME_CHARACTERS[] = "A-Za-z0-9, ";
 
 }  // namespace
 
-std::int32_t TRoomSizeChoice::Show()
+void TRoomSizeChoice::Show()
 {
     const std::int32_t stored = ReadSettings<TNewRoomSettings>().sizeDisplay;
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons[i]->SetCheck(SIZE_CODES[i] == stored);
-    return stored;
 }
 
 std::int32_t TRoomSizeChoice::Checked() const

@@ -14,9 +14,8 @@ class TRoomSizeChoice {
 public:
     TRoomSizeChoice() = default;
     explicit TRoomSizeChoice(std::array<TRadioButton*, 5> buttons) : buttons(buttons) {}
-    // Checks the radio of the label style CFG/NEWRM.CFG holds (none for a code outside 0..4) and
-    // returns the style.
-    std::int32_t Show();
+    // Checks the radio of the label style CFG/NEWRM.CFG holds (none for a code outside 0..4).
+    void Show();
     // The style of the first checked radio: 1 below the name, 0 no sizes, 2 both, 3 horizontal,
     // 4 vertical; 0 when none is checked.
     std::int32_t Checked() const;
