@@ -72,16 +72,8 @@ void TRmpttnimpdlg::SetupWindow()
 {
     TDialog::SetupWindow();
     TRoomWallSettings settings = ReadSettings<TRoomWallSettings>(IMPERIAL);
-    const std::int32_t* thickness = StoredThickness(settings);
-    if (!thickness)
-        return;
-    // Whole inches and the eighths of the rest; the fraction edits keep "0" below an eighth.
-    const TInchLength split = SplitInches(*thickness);
-    inchEdit->SetText(std::to_string(split.inches));
-    if (split.fraction.denominator != 0) {
-        numeratorEdit->SetText(std::to_string(split.fraction.numerator));
-        denominatorEdit->SetText(std::to_string(split.fraction.denominator));
-    }
+    if (const std::int32_t* thickness = StoredThickness(settings))
+        ShowInches(*inchEdit, *numeratorEdit, *denominatorEdit, *thickness);
 }
 
 void TRmpttnimpdlg::CmOk()

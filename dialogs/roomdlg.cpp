@@ -29,21 +29,6 @@ constexpr TWholeNumberRange WALL_INCHES{1, 50, "inches"};
 // The ranges of the feet, inches, numerator and denominator edits of one length.
 constexpr std::array<TWholeNumberRange, 4> FEET_FIELDS = {ROOM_FEET, INCHES, NUMERATOR, DENOMINATOR};
 
-void ShowFraction(TEdit& numerator, TEdit& denominator, const TInchFraction& fraction)
-{
-    numerator.SetText(std::to_string(fraction.numerator));
-    denominator.SetText(std::to_string(fraction.denominator));
-}
-
-// A length shown as feet, inches and eighths (a remainder below an eighth shows 0 / 0).
-void ShowFeet(const std::array<TEdit*, 4>& edits, std::int32_t value)
-{
-    const TFeetLength shown = SplitFeet(value);
-    edits[0]->SetText(std::to_string(shown.feet));
-    edits[1]->SetText(std::to_string(shown.inches));
-    ShowFraction(*edits[2], *edits[3], shown.fraction);
-}
-
 template <std::size_t N>
 std::array<std::string, N> Texts(const std::array<TEdit*, N>& edits, int limit)
 {
@@ -138,9 +123,8 @@ void TRoomimpdlg::SetupWindow()
     const TRoomSizeSettings found = ReadSettings<TRoomSizeSettings>(IMPERIAL);
     ShowFeet(widthEdits, found.width);
     ShowFeet(lengthEdits, found.length);
-    const TInchLength thickness = SplitInches(ReadSettings<TInternalWallSettings>(IMPERIAL).thickness);
-    thicknessEdits[0]->SetText(std::to_string(thickness.inches));
-    ShowFraction(*thicknessEdits[1], *thicknessEdits[2], thickness.fraction);
+    ShowInches(*thicknessEdits[0], *thicknessEdits[1], *thicknessEdits[2],
+               ReadSettings<TInternalWallSettings>(IMPERIAL).thickness);
     sizes.Show();
 }
 

@@ -15,6 +15,12 @@ constexpr std::array<std::int32_t, 5> SIZE_CODES = {1, 0, 2, 3, 4};
 
 constexpr char NAME_CHARACTERS[] = "A-Za-z0-9, ";
 
+void ShowFraction(TEdit& numerator, TEdit& denominator, const TInchFraction& fraction)
+{
+    numerator.SetText(std::to_string(fraction.numerator));
+    denominator.SetText(std::to_string(fraction.denominator));
+}
+
 }  // namespace
 
 void TRoomSizeChoice::Show()
@@ -42,6 +48,21 @@ TEdit* RoomNameEdit(TEdit* edit)
 {
     edit->SetValidator(std::make_unique<TFilterValidator>(NAME_CHARACTERS));
     return edit;
+}
+
+void ShowFeet(const std::array<TEdit*, 4>& edits, std::int32_t value)
+{
+    const TFeetLength shown = SplitFeet(value);
+    edits[0]->SetText(std::to_string(shown.feet));
+    edits[1]->SetText(std::to_string(shown.inches));
+    ShowFraction(*edits[2], *edits[3], shown.fraction);
+}
+
+void ShowInches(TEdit& inches, TEdit& numerator, TEdit& denominator, std::int32_t value)
+{
+    const TInchLength shown = SplitInches(value);
+    inches.SetText(std::to_string(shown.inches));
+    ShowFraction(numerator, denominator, shown.fraction);
 }
 
 std::int32_t FeetFieldsLength(const std::array<std::string, 4>& texts)

@@ -1,7 +1,7 @@
 #pragma once
 // What the room dialogs (new design room, maximum-size room, new fixed room) share: the five
 // size-label radios in template order (below the name, no sizes, both with arrows, horizontal,
-// vertical) with the label style CFG/NEWRM.CFG keeps, and the edits they set up alike.
+// vertical) with the label style CFG/NEWRM.CFG keeps, and the edits they set up and fill alike.
 #include "platform/edit.h"
 #include "platform/radiobutton.h"
 #include "platform/wholenumber.h"
@@ -28,6 +28,11 @@ private:
 TEdit* ValidatedEdit(TEdit* edit, const TWholeNumberRange& range);
 // The room-name edit: letters, digits, commas and blanks.
 TEdit* RoomNameEdit(TEdit* edit);
+// A length shown as feet, inches and eighths in lowest terms in the feet, inches, numerator and
+// denominator edits; below an eighth the fraction shows 0 / 0.
+void ShowFeet(const std::array<TEdit*, 4>& edits, std::int32_t value);
+// The same as whole inches and eighths.
+void ShowInches(TEdit& inches, TEdit& numerator, TEdit& denominator, std::int32_t value);
 // A length typed as feet, inches, numerator and denominator, in 1/24 inch (a fraction counts when
 // it is proper).
 std::int32_t FeetFieldsLength(const std::array<std::string, 4>& texts);
