@@ -1,6 +1,7 @@
 #include "dialogs/akwprntdlg.h"
 
 #include "dialogs/displaymode.h"
+#include "dialogs/radiochoice.h"
 #include "model/drawingstate.h"
 #include "platform/wholenumber.h"
 #include "platform/wholenumbervalidator.h"
@@ -12,6 +13,8 @@ constexpr int FIELD_LIMIT = 5;
 const TWholeNumberRange COPIES_RANGE{0, 9999, "copies"};
 const TWholeNumberRange SCALE_RANGE{1, 9999, nullptr};
 const char* const FLOOR_NAMES[3] = {"ground floor", "first floor", "second floor"};
+// The line weight of each radio: light, medium, heavy.
+constexpr std::array<int, 3> LINE_WEIGHTS = {1, 2, 3};
 
 }  // namespace
 
@@ -70,12 +73,7 @@ void TAkwprntdlg::CmOk()
         copiesText[floor] = copiesEdits[floor]->GetText(FIELD_LIMIT);
         scaleText[floor] = scaleEdits[floor]->GetText(FIELD_LIMIT);
     }
-    if (lightButton->IsChecked())
-        lineWeight = 1;
-    else if (mediumButton->IsChecked())
-        lineWeight = 2;
-    else if (heavyButton->IsChecked())
-        lineWeight = 3;
+    ReadChoice(std::array{lightButton, mediumButton, heavyButton}, LINE_WEIGHTS, lineWeight);
     showScale = noScaleBox->IsChecked() ? 0 : 1;
     State().displayMode = CheckedWallStyle(*hatchedButton, *solidButton) + (noDimensionsBox->IsChecked() ? 1 : 0);
     CloseWindow(IDOK);

@@ -1,5 +1,6 @@
 #include "dialogs/atolibdlg.h"
 
+#include "dialogs/radiochoice.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/programdirectory.h"
@@ -11,6 +12,8 @@ namespace {
 
 constexpr int NAME_LIMIT = 25;
 const char* const LIBRARY_TITLE = "LIBRARY";
+// The library kind of each radio: plumbing, electrical, furniture, miscellaneous.
+constexpr std::array<int, 4> LIBRARY_KINDS = {1, 2, 3, 4};
 
 std::string Trimmed(const std::string& text)
 {
@@ -44,14 +47,8 @@ void TAtolibdlg::CmOk()
         return;
     // Blanks at the ends of a name would only make its file hard to tell apart.
     std::string name = Trimmed(nameEdit->GetText(NAME_LIMIT));
-    if (plumbingButton->IsChecked())
-        libraryKind = 1;
-    else if (electricalButton->IsChecked())
-        libraryKind = 2;
-    else if (furnitureButton->IsChecked())
-        libraryKind = 3;
-    else if (miscellaneousButton->IsChecked())
-        libraryKind = 4;
+    ReadChoice(std::array{plumbingButton, electricalButton, furnitureButton, miscellaneousButton}, LIBRARY_KINDS,
+               libraryKind);
     if (!IsLibraryEntryName(name)) {
         MessageBox("Give the entry a name of 1 to 24 letters, digits, commas or blanks", LIBRARY_TITLE,
                    MB_OK | MB_ICONEXCLAMATION);

@@ -1,6 +1,6 @@
 #include "dialogs/displaymode.h"
 
-#include "platform/radiobutton.h"
+#include "dialogs/radiochoice.h"
 
 bool DimensionsChecked(int displayMode)
 {
@@ -20,9 +20,8 @@ void CheckWallStyle(int displayMode, TRadioButton& normal, TRadioButton& hatched
 
 int CheckedWallStyle(const TRadioButton& hatched, const TRadioButton& solid)
 {
-    if (hatched.IsChecked())
-        return 10;
-    if (solid.IsChecked())
-        return 20;
-    return 0;
+    // The normal radio needs no asking: its tens are those of none checked.
+    int tens = 0;
+    ReadChoice(std::array{&hatched, &solid}, std::array{10, 20}, tens);
+    return tens;
 }

@@ -1,10 +1,13 @@
 #include "dialogs/manipdlg.h"
 
+#include "dialogs/radiochoice.h"
 #include "model/drawingstate.h"
 #include "platform/filtervalidator.h"
 
 namespace {
 constexpr int NAME_LIMIT = 25;
+// The rotation of each radio: a quarter, half and three quarters clockwise, the mirror.
+constexpr std::array<int, 4> ROTATIONS = {90, 180, 270, MIRROR_LEFT_RIGHT};
 }
 
 TManipdlg::TManipdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
@@ -29,13 +32,6 @@ void TManipdlg::CmOk()
     if (!CanClose())
         return;
     newNameText = nameEdit->GetText(NAME_LIMIT);
-    if (quarterButton->IsChecked())
-        rotation = 90;
-    else if (halfButton->IsChecked())
-        rotation = 180;
-    else if (threeQuarterButton->IsChecked())
-        rotation = 270;
-    else if (mirrorButton->IsChecked())
-        rotation = MIRROR_LEFT_RIGHT;
+    ReadChoice(std::array{quarterButton, halfButton, threeQuarterButton, mirrorButton}, ROTATIONS, rotation);
     CloseWindow(IDOK);
 }

@@ -1,6 +1,7 @@
 #include "dialogs/roomsizechoice.h"
 
 #include "dialogs/imperial.h"
+#include "dialogs/radiochoice.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
 #include "platform/filtervalidator.h"
@@ -32,10 +33,9 @@ void TRoomSizeChoice::Show()
 
 std::int32_t TRoomSizeChoice::Checked() const
 {
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        if (buttons[i]->IsChecked())
-            return SIZE_CODES[i];
-    return 0;
+    std::int32_t style = 0;
+    ReadChoice(buttons, SIZE_CODES, style);
+    return style;
 }
 
 TEdit* ValidatedEdit(TEdit* edit, const TWholeNumberRange& range)

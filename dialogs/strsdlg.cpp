@@ -1,6 +1,7 @@
 #include "dialogs/strsdlg.h"
 
 #include "dialogs/imperial.h"
+#include "dialogs/radiochoice.h"
 #include "platform/decimaltext.h"
 #include "platform/wholenumbervalidator.h"
 
@@ -21,17 +22,6 @@ TEdit* NumberEdit(TEdit* edit, std::int32_t minimum, std::int32_t maximum, const
 {
     edit->SetValidator(std::make_unique<TWholeNumberValidator>(TWholeNumberRange{minimum, maximum, unit}));
     return edit;
-}
-
-// The code of the first checked button; with none checked the code stays as it was.
-template <std::size_t N>
-void ReadChoice(const std::array<TRadioButton*, N>& buttons, const std::array<int, N>& codes, int& code)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (buttons[i]->IsChecked()) {
-            code = codes[i];
-            return;
-        }
 }
 
 // An inch text counts only when it holds more than 0.
