@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogsettings.h"
 #include "dialogs/imperial.h"
+#include "dialogs/radiochoice.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
 #include "platform/rangevalidator.h"
@@ -20,16 +21,6 @@ TEdit* RangeEdit(TEdit* edit, int minimum, int maximum)
 {
     edit->SetValidator(std::make_unique<TRangeValidator>(minimum, maximum));
     return edit;
-}
-
-// The first checked button sets the side; with none checked the side stays as it was.
-void ReadSide(const std::array<TRadioButton*, 4>& buttons, int& side)
-{
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        if (buttons[i]->IsChecked()) {
-            side = SIDE_CODES[i];
-            return;
-        }
 }
 
 // Rewrites the thickness file of the unit system; a failed write has been reported.
@@ -61,7 +52,7 @@ void TDbledlg::CmOk()
     if (!CanClose())
         return;
     widthText = widthEdit->GetText(WIDTH_LIMIT);
-    ReadSide(sideButtons, secondLineSide);
+    ReadChoice(sideButtons, SIDE_CODES, secondLineSide);
     StoreThickness(*this, METRIC, DecimalValue(widthText));
     CloseWindow(IDOK);
 }
@@ -98,7 +89,7 @@ void TDbleimpdlg::CmOk()
     inchText = inchEdit->GetText(WIDTH_LIMIT);
     numeratorText = numeratorEdit->GetText(FRACTION_LIMIT);
     denominatorText = denominatorEdit->GetText(FRACTION_LIMIT);
-    ReadSide(sideButtons, secondLineSide);
+    ReadChoice(sideButtons, SIDE_CODES, secondLineSide);
     StoreThickness(*this, IMPERIAL,
                    InchesLength(DecimalValue(inchText), DecimalValue(numeratorText), DecimalValue(denominatorText),
                                 FractionRule::Proper));
