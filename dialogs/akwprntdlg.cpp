@@ -2,9 +2,9 @@
 
 #include "dialogs/displaymode.h"
 #include "dialogs/radiochoice.h"
+#include "dialogs/validatededit.h"
 #include "model/drawingstate.h"
 #include "platform/wholenumber.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 
@@ -22,8 +22,7 @@ TAkwprntdlg::TAkwprntdlg(TWindow* parent, int resourceId) : TDialog(parent, reso
 {
     // Ground, first and second floor: copies 19501..19503, scales 19504..19506.
     for (int floor = 0; floor < 3; ++floor) {
-        copiesEdits[std::size_t(floor)] = Create<TEdit>(19501 + floor, FIELD_LIMIT);
-        copiesEdits[std::size_t(floor)]->SetValidator(std::make_unique<TWholeNumberValidator>(COPIES_RANGE));
+        copiesEdits[std::size_t(floor)] = ValidatedEdit(Create<TEdit>(19501 + floor, FIELD_LIMIT), COPIES_RANGE);
         scaleEdits[std::size_t(floor)] = Create<TEdit>(19504 + floor, FIELD_LIMIT);
     }
     noDimensionsBox = Create<TCheckBox>(19509);

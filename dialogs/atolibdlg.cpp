@@ -1,12 +1,12 @@
 #include "dialogs/atolibdlg.h"
 
 #include "dialogs/radiochoice.h"
+#include "dialogs/validatededit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/programdirectory.h"
 #include "model/libraryindex.h"
 #include "model/settingsrecords.h"
-#include "platform/filtervalidator.h"
 
 namespace {
 
@@ -27,8 +27,7 @@ std::string Trimmed(const std::string& text)
 
 TAtolibdlg::TAtolibdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = Create<TEdit>(16001, NAME_LIMIT);
-    nameEdit->SetValidator(std::make_unique<TFilterValidator>("A-Za-z0-9, "));
+    nameEdit = NameEdit(Create<TEdit>(16001, NAME_LIMIT));
     plumbingButton = Create<TRadioButton>(16002);
     electricalButton = Create<TRadioButton>(16003);
     furnitureButton = Create<TRadioButton>(16004);

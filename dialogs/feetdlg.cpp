@@ -1,8 +1,8 @@
 #include "dialogs/feetdlg.h"
 
 #include "dialogs/typedlength.h"
+#include "dialogs/validatededit.h"
 #include "platform/decimaltext.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 constexpr int FEET_LIMIT = 6;
@@ -13,14 +13,10 @@ constexpr int FRACTION_LIMIT = 4;
 TFeetdlg::TFeetdlg(TWindow* parent, int resourceId, int initialLength)
     : TDialog(parent, resourceId), initialLength(initialLength)
 {
-    feetEdit = Create<TEdit>(9501, FEET_LIMIT);
-    feetEdit->SetValidator(std::make_unique<TWholeNumberValidator>(FEET_FIELD));
-    inchEdit = Create<TEdit>(9502, INCH_LIMIT);
-    inchEdit->SetValidator(std::make_unique<TWholeNumberValidator>(INCH_FIELD));
-    numeratorEdit = Create<TEdit>(9503, FRACTION_LIMIT);
-    numeratorEdit->SetValidator(std::make_unique<TWholeNumberValidator>(NUMERATOR_FIELD));
-    denominatorEdit = Create<TEdit>(9504, FRACTION_LIMIT);
-    denominatorEdit->SetValidator(std::make_unique<TWholeNumberValidator>(DENOMINATOR_FIELD));
+    feetEdit = ValidatedEdit(Create<TEdit>(9501, FEET_LIMIT), FEET_FIELD);
+    inchEdit = ValidatedEdit(Create<TEdit>(9502, INCH_LIMIT), INCH_FIELD);
+    numeratorEdit = ValidatedEdit(Create<TEdit>(9503, FRACTION_LIMIT), NUMERATOR_FIELD);
+    denominatorEdit = ValidatedEdit(Create<TEdit>(9504, FRACTION_LIMIT), DENOMINATOR_FIELD);
 }
 
 void TFeetdlg::SetupWindow()

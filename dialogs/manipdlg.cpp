@@ -1,8 +1,8 @@
 #include "dialogs/manipdlg.h"
 
 #include "dialogs/radiochoice.h"
+#include "dialogs/validatededit.h"
 #include "model/drawingstate.h"
-#include "platform/filtervalidator.h"
 
 namespace {
 constexpr int NAME_LIMIT = 25;
@@ -12,8 +12,7 @@ constexpr std::array<int, 4> ROTATIONS = {90, 180, 270, MIRROR_LEFT_RIGHT};
 
 TManipdlg::TManipdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = Create<TEdit>(19001, NAME_LIMIT);
-    nameEdit->SetValidator(std::make_unique<TFilterValidator>("A-Za-z0-9, "));
+    nameEdit = NameEdit(Create<TEdit>(19001, NAME_LIMIT));
     quarterButton = Create<TRadioButton>(19002);
     halfButton = Create<TRadioButton>(19003);
     threeQuarterButton = Create<TRadioButton>(19004);

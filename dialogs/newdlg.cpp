@@ -1,8 +1,8 @@
 #include "dialogs/newdlg.h"
 
 #include "dialogs/dialogsettings.h"
+#include "dialogs/validatededit.h"
 #include "model/drawingstate.h"
-#include "platform/filtervalidator.h"
 
 namespace {
 constexpr int NAME_LIMIT = 25;
@@ -10,8 +10,7 @@ constexpr int NAME_LIMIT = 25;
 
 TNewdlg::TNewdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = Create<TEdit>(2027, NAME_LIMIT);
-    nameEdit->SetValidator(std::make_unique<TFilterValidator>("A-Za-z0-9, "));
+    nameEdit = NameEdit(Create<TEdit>(2027, NAME_LIMIT));
     feetButton = Create<TRadioButton>(2025);
     metricButton = Create<TRadioButton>(2026);
 }

@@ -1,9 +1,9 @@
 #include "dialogs/offsetdlg.h"
 
 #include "dialogs/dialogsettings.h"
+#include "dialogs/validatededit.h"
 #include "model/imperiallength.h"
 #include "model/settingsrecords.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 
@@ -39,9 +39,7 @@ TOffsetSettingsDialog::TOffsetSettingsDialog(TWindow* parent, int resourceId, co
     : TDialog(parent, resourceId), units(units)
 {
     auto edit = [this](int id, const TWholeNumberRange& range) {
-        TEdit* created = Create<TEdit>(id, OFFSET_LIMIT);
-        created->SetValidator(std::make_unique<TWholeNumberValidator>(range));
-        return created;
+        return ValidatedEdit(Create<TEdit>(id, OFFSET_LIMIT), range);
     };
     internalEdit = edit(ids.internal, units.wallRange);
     externalEdit = edit(ids.external, units.wallRange);

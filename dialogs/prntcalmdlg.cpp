@@ -1,8 +1,8 @@
 #include "dialogs/prntcalmdlg.h"
 
+#include "dialogs/validatededit.h"
 #include "model/imperiallength.h"
 #include "platform/wholenumber.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 
@@ -24,8 +24,7 @@ TPrintCalibrationSettings CalibrationOf(int measured, int nominal)
 
 TPrntcalmdlg::TPrntcalmdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    measuredEdit = Create<TEdit>(3201, MILLIMETRE_LIMIT);
-    measuredEdit->SetValidator(std::make_unique<TWholeNumberValidator>(MILLIMETRE_RANGE));
+    measuredEdit = ValidatedEdit(Create<TEdit>(3201, MILLIMETRE_LIMIT), MILLIMETRE_RANGE);
 }
 
 void TPrntcalmdlg::SetupWindow()
@@ -49,10 +48,8 @@ int TPrntcalmdlg::MeasuredLength() const
 
 TPrntcalidlg::TPrntcalidlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    feetEdit = Create<TEdit>(3302, FEET_LIMIT);
-    feetEdit->SetValidator(std::make_unique<TWholeNumberValidator>(FEET_RANGE));
-    inchEdit = Create<TEdit>(3301, FEET_LIMIT);
-    inchEdit->SetValidator(std::make_unique<TWholeNumberValidator>(INCH_RANGE));
+    feetEdit = ValidatedEdit(Create<TEdit>(3302, FEET_LIMIT), FEET_RANGE);
+    inchEdit = ValidatedEdit(Create<TEdit>(3301, FEET_LIMIT), INCH_RANGE);
 }
 
 void TPrntcalidlg::SetupWindow()

@@ -3,6 +3,7 @@
 #include "dialogs/dialogsettings.h"
 #include "dialogs/imperial.h"
 #include "dialogs/roomsizechoice.h"
+#include "dialogs/validatededit.h"
 #include "model/drawingstate.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"

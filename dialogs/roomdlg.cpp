@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogsettings.h"
 #include "dialogs/imperial.h"
+#include "dialogs/validatededit.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
 
@@ -62,7 +63,7 @@ void StoreThickness(TDialog& dialog, int unitSystem, std::int32_t thickness)
 
 TRoomdlg::TRoomdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = RoomNameEdit(Create<TEdit>(8001, NAME_LIMIT));
+    nameEdit = NameEdit(Create<TEdit>(8001, NAME_LIMIT));
     widthEdit = ValidatedEdit(Create<TEdit>(8002, SIZE_LIMIT), ROOM_SIZE);
     lengthEdit = ValidatedEdit(Create<TEdit>(8003, SIZE_LIMIT), ROOM_SIZE);
     thicknessEdit = ValidatedEdit(Create<TEdit>(8004, THICKNESS_LIMIT), WALL_THICKNESS);
@@ -103,7 +104,7 @@ std::int32_t TRoomdlg::Length() const { return DecimalValue(lengthText); }
 
 TRoomimpdlg::TRoomimpdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = RoomNameEdit(Create<TEdit>(8501, NAME_LIMIT));
+    nameEdit = NameEdit(Create<TEdit>(8501, NAME_LIMIT));
     for (std::size_t i = 0; i < FEET_FIELDS.size(); ++i) {
         widthEdits[i] = ValidatedEdit(Create<TEdit>(8502 + int(i), IMPERIAL_SIZE_LIMIT), FEET_FIELDS[i]);
         lengthEdits[i] = ValidatedEdit(Create<TEdit>(8506 + int(i), IMPERIAL_SIZE_LIMIT), FEET_FIELDS[i]);

@@ -4,17 +4,11 @@
 #include "dialogs/radiochoice.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
-#include "platform/filtervalidator.h"
-#include "platform/wholenumbervalidator.h"
-
-#include <memory>
 
 namespace {
 
 // The label style of each radio, in template order.
 constexpr std::array<std::int32_t, 5> SIZE_CODES = {1, 0, 2, 3, 4};
-
-constexpr char NAME_CHARACTERS[] = "A-Za-z0-9, ";
 
 void ShowFraction(TEdit& numerator, TEdit& denominator, const TInchFraction& fraction)
 {
@@ -36,18 +30,6 @@ std::int32_t TRoomSizeChoice::Checked() const
     std::int32_t style = 0;
     ReadChoice(buttons, SIZE_CODES, style);
     return style;
-}
-
-TEdit* ValidatedEdit(TEdit* edit, const TWholeNumberRange& range)
-{
-    edit->SetValidator(std::make_unique<TWholeNumberValidator>(range));
-    return edit;
-}
-
-TEdit* RoomNameEdit(TEdit* edit)
-{
-    edit->SetValidator(std::make_unique<TFilterValidator>(NAME_CHARACTERS));
-    return edit;
 }
 
 void ShowFeet(const std::array<TEdit*, 4>& edits, std::int32_t value)

@@ -1,10 +1,9 @@
 #pragma once
 // What the room dialogs (new design room, maximum-size room, new fixed room) share: the five
 // size-label radios in template order (below the name, no sizes, both with arrows, horizontal,
-// vertical) with the label style CFG/NEWRM.CFG keeps, and the edits they set up and fill alike.
+// vertical) with the label style CFG/NEWRM.CFG keeps, and how they fill their imperial length edits.
 #include "platform/edit.h"
 #include "platform/radiobutton.h"
-#include "platform/wholenumber.h"
 
 #include <array>
 #include <cstdint>
@@ -24,10 +23,6 @@ private:
     std::array<TRadioButton*, 5> buttons{};
 };
 
-// The edit with a whole-number validator of the range.
-TEdit* ValidatedEdit(TEdit* edit, const TWholeNumberRange& range);
-// The room-name edit: letters, digits, commas and blanks.
-TEdit* RoomNameEdit(TEdit* edit);
 // A length shown as feet, inches and eighths in lowest terms in the feet, inches, numerator and
 // denominator edits; below an eighth the fraction shows 0 / 0.
 void ShowFeet(const std::array<TEdit*, 4>& edits, std::int32_t value);

@@ -1,6 +1,6 @@
 #include "dialogs/savedlg.h"
 
-#include "platform/filtervalidator.h"
+#include "dialogs/validatededit.h"
 
 namespace {
 constexpr int NAME_LIMIT = 25;
@@ -8,8 +8,7 @@ constexpr int NAME_LIMIT = 25;
 
 TSavedlg::TSavedlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = Create<TEdit>(9021, NAME_LIMIT);
-    nameEdit->SetValidator(std::make_unique<TFilterValidator>("A-Za-z0-9, "));
+    nameEdit = NameEdit(Create<TEdit>(9021, NAME_LIMIT));
 }
 
 void TSavedlg::SetupWindow()

@@ -2,8 +2,8 @@
 
 #include "dialogs/imperial.h"
 #include "dialogs/radiochoice.h"
+#include "dialogs/validatededit.h"
 #include "platform/decimaltext.h"
-#include "platform/wholenumbervalidator.h"
 
 namespace {
 
@@ -18,12 +18,6 @@ constexpr std::array<int, 2> FLIGHT_CODES = {FLIGHT_RETURN_LANDING, FLIGHT_STRAI
 // In the order the buttons are asked: top, right, bottom, left.
 constexpr std::array<int, 4> POSITION_CODES = {TOP_TREAD_TOP, TOP_TREAD_RIGHT, TOP_TREAD_BOTTOM, TOP_TREAD_LEFT};
 
-TEdit* NumberEdit(TEdit* edit, std::int32_t minimum, std::int32_t maximum, const char* unit)
-{
-    edit->SetValidator(std::make_unique<TWholeNumberValidator>(TWholeNumberRange{minimum, maximum, unit}));
-    return edit;
-}
-
 // An inch text counts only when it holds more than 0.
 std::int32_t FeetAndInches(const std::string& feet, const std::string& inches)
 {
@@ -35,9 +29,9 @@ std::int32_t FeetAndInches(const std::string& feet, const std::string& inches)
 
 TStrsdlg::TStrsdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    widthEdit = NumberEdit(Create<TEdit>(2551, METRIC_LIMIT), 800, 6000, "millimetres");
-    stairwellEdit = NumberEdit(Create<TEdit>(2559, METRIC_LIMIT), 0, 7500, "millimetres");
-    storeyEdit = NumberEdit(Create<TEdit>(2560, METRIC_LIMIT), 2000, 7500, "millimetres");
+    widthEdit = ValidatedEdit(Create<TEdit>(2551, METRIC_LIMIT), {800, 6000, "millimetres"});
+    stairwellEdit = ValidatedEdit(Create<TEdit>(2559, METRIC_LIMIT), {0, 7500, "millimetres"});
+    storeyEdit = ValidatedEdit(Create<TEdit>(2560, METRIC_LIMIT), {2000, 7500, "millimetres"});
     flightButtons = {Create<TRadioButton>(2552), Create<TRadioButton>(2553)};
     positionButtons = {Create<TRadioButton>(2554), Create<TRadioButton>(2558), Create<TRadioButton>(2557),
                        Create<TRadioButton>(2555)};
@@ -71,11 +65,11 @@ TStairsChoice TStrsdlg::Choice() const
 
 TStrsimpdlg::TStrsimpdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    widthEdit = NumberEdit(Create<TEdit>(3081, INCH_WIDTH_LIMIT), 32, 240, "inches");
-    stairwellFeetEdit = NumberEdit(Create<TEdit>(3082, FEET_LIMIT), 0, 25, "feet");
-    stairwellInchEdit = NumberEdit(Create<TEdit>(3083, INCH_LIMIT), 0, 11, "inches");
-    storeyFeetEdit = NumberEdit(Create<TEdit>(3091, STOREY_FEET_LIMIT), 6, 15, "feet");
-    storeyInchEdit = NumberEdit(Create<TEdit>(3092, INCH_LIMIT), 0, 11, "inches");
+    widthEdit = ValidatedEdit(Create<TEdit>(3081, INCH_WIDTH_LIMIT), {32, 240, "inches"});
+    stairwellFeetEdit = ValidatedEdit(Create<TEdit>(3082, FEET_LIMIT), {0, 25, "feet"});
+    stairwellInchEdit = ValidatedEdit(Create<TEdit>(3083, INCH_LIMIT), {0, 11, "inches"});
+    storeyFeetEdit = ValidatedEdit(Create<TEdit>(3091, STOREY_FEET_LIMIT), {6, 15, "feet"});
+    storeyInchEdit = ValidatedEdit(Create<TEdit>(3092, INCH_LIMIT), {0, 11, "inches"});
     flightButtons = {Create<TRadioButton>(3084), Create<TRadioButton>(3085)};
     positionButtons = {Create<TRadioButton>(3086), Create<TRadioButton>(3087), Create<TRadioButton>(3089),
                        Create<TRadioButton>(3090)};

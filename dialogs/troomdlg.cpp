@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogsettings.h"
 #include "dialogs/imperial.h"
+#include "dialogs/validatededit.h"
 #include "model/settingsrecords.h"
 #include "platform/decimaltext.h"
 
@@ -65,7 +66,7 @@ bool TDesignRoomChoices::Store(TDialog& dialog) const
 
 TTroomdlg::TTroomdlg(TWindow* parent, int resourceId) : TDialog(parent, resourceId)
 {
-    nameEdit = RoomNameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
+    nameEdit = NameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
     widthEdit = ValidatedEdit(Create<TEdit>(resourceId + METRIC_WIDTH, SIZE_LIMIT), ROOM_SIZE);
     lengthEdit = ValidatedEdit(Create<TEdit>(resourceId + METRIC_LENGTH, SIZE_LIMIT), ROOM_SIZE);
     std::array<TRadioButton*, 4> colours;
@@ -112,7 +113,7 @@ TTroomimpdlg::TTroomimpdlg(TWindow* parent, int resourceId) : TTroomimpdlg(paren
 
 TTroomimpdlg::TTroomimpdlg(TWindow* parent, int resourceId, std::int32_t maximumFeet) : TDialog(parent, resourceId)
 {
-    nameEdit = RoomNameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
+    nameEdit = NameEdit(Create<TEdit>(resourceId + NAME, NAME_LIMIT));
     const TWholeNumberRange ranges[4] = {{1, maximumFeet, "feet"}, INCHES, NUMERATOR, DENOMINATOR};
     for (std::size_t i = 0; i < widthEdits.size(); ++i)
         widthEdits[i] = ValidatedEdit(Create<TEdit>(resourceId + IMPERIAL_WIDTH + int(i), IMPERIAL_LIMITS[i]), ranges[i]);
