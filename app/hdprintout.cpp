@@ -85,20 +85,6 @@ bool THDPrintout::HasDrawing(int floorCode)
     });
 }
 
-std::string THDPrintout::FloorName(int floorCode)
-{
-    switch (floorCode) {
-    case GROUND_FLOOR:
-        return "ground floor";
-    case FIRST_FLOOR:
-        return "first floor";
-    case SECOND_FLOOR:
-        return "second floor";
-    default:
-        return "floor " + std::to_string(floorCode);
-    }
-}
-
 double THDPrintout::PixelsPerModelUnit(int unitSystem, int scale, double correction, int dpi)
 {
     // Metric model units are millimetres, imperial ones 1/24 inch.

@@ -25,8 +25,6 @@ public:
     static double ScaleCorrection();
     // True when the open drawing's list holds something to print on the floor.
     static bool HasDrawing(int floorCode);
-    // "ground floor", "first floor", "second floor".
-    static std::string FloorName(int floorCode);
 
     // Prints the floors of the open drawing, as the caller has just read it from its file. Returns
     // the number of pages printed. currentFloor holds 1000 + the floor's code while it prints and 100 afterwards.

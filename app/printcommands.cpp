@@ -113,7 +113,7 @@ int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrin
         if (THDPrintout::HasDrawing(floor.floorCode))
             printable.push_back(floor);
         else
-            empty += (empty.empty() ? "" : ", ") + THDPrintout::FloorName(floor.floorCode);
+            empty += (empty.empty() ? "" : ", ") + PrintFloorName(floor.floorCode);
     }
     if (!empty.empty())
         MessageBox("Nothing is drawn on the " + empty + " - it is not printed", "PRINT", MB_OK | MB_ICONEXCLAMATION);

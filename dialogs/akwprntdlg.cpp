@@ -4,6 +4,7 @@
 #include "dialogs/radiochoice.h"
 #include "dialogs/validatededit.h"
 #include "model/drawingstate.h"
+#include "model/printlist.h"
 #include "platform/wholenumber.h"
 
 namespace {
@@ -12,7 +13,6 @@ namespace {
 constexpr int FIELD_LIMIT = 5;
 const TWholeNumberRange COPIES_RANGE{0, 9999, "copies"};
 const TWholeNumberRange SCALE_RANGE{1, 9999, nullptr};
-const char* const FLOOR_NAMES[3] = {"ground floor", "first floor", "second floor"};
 // The line weight of each radio: light, medium, heavy.
 constexpr std::array<int, 3> LINE_WEIGHTS = {1, 2, 3};
 
@@ -53,7 +53,7 @@ bool TAkwprntdlg::ScalesValid()
     for (std::size_t floor = 0; floor < 3; ++floor) {
         const int copies = ReadWholeNumber(copiesEdits[floor]->GetText(), COPIES_RANGE).value_or(0);
         if (copies > 0 && !ReadWholeNumber(scaleEdits[floor]->GetText(), SCALE_RANGE)) {
-            MessageBox(std::string("Scale of the ") + FLOOR_NAMES[floor] + ": " + SCALE_RANGE.Message() +
+            MessageBox("Scale of the " + PrintFloorName(GROUND_FLOOR + int(floor)) + ": " + SCALE_RANGE.Message() +
                            " (100 prints at 1:100)",
                        ApplicationName, MB_OK | MB_ICONEXCLAMATION);
             scaleEdits[floor]->SetFocus();

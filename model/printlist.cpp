@@ -1,5 +1,7 @@
 #include "model/printlist.h"
 
+#include "model/drawingstate.h"
+
 TPrintListSettings TPrintListSettings::Parse(const std::string& text)
 {
     TPrintListSettings list;
@@ -16,4 +18,18 @@ std::string TPrintListSettings::Format() const
     for (const TPrintListEntry& entry : entries)
         text += FormatSettings(entry);
     return text;
+}
+
+std::string PrintFloorName(int floorCode)
+{
+    switch (floorCode) {
+    case GROUND_FLOOR:
+        return "ground floor";
+    case FIRST_FLOOR:
+        return "first floor";
+    case SECOND_FLOOR:
+        return "second floor";
+    default:
+        return "floor " + std::to_string(floorCode);
+    }
 }

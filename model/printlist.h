@@ -4,6 +4,7 @@
 #include "model/typedsettings.h"
 
 #include <cstdint>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct TPrintFloor {
     std::int32_t floorCode = 0;  // 50..52
     friend bool operator==(const TPrintFloor&, const TPrintFloor&) = default;
 };
+
+// The name a printed floor goes by in messages: "ground floor", "first floor", "second floor".
+std::string PrintFloorName(int floorCode);
 
 // The typed record of PRNTLST.CFG (no file ships: a missing one is an empty list).
 struct TPrintListSettings {
