@@ -117,7 +117,10 @@ private:
         for (;;) {
             wake.wait(hold, [&] { return round != seen && index < active && next < pieces; });
             seen = round;
-            while (next < pieces) {
+            // Only this round's pieces: once the last piece ends, the caller may start the next
+            // round while this thread is still on its way back here, and that round may not be
+            // one this thread is let help with.
+            while (round == seen && next < pieces) {
                 const std::function<void(int)>& work = *job;
                 const int piece = next++;
                 hold.unlock();
