@@ -42,7 +42,7 @@ TModelBox TExtwallobj::Bounds() const
     TModelBox box;
     box.Add(x1, y1);
     box.Add(x2, y2);
-    const int lines = IsCavityWall() ? 3 : 1;
+    const int lines = UsedWallLines();
     for (std::size_t i = 0; i < std::size_t(lines) * 4; i += 2)
         box.Add(wallLines[i], wallLines[i + 1]);
     return box;
@@ -121,7 +121,7 @@ void TExtwallobj::Render(Canvas& dc, int scale, TFillStyle fill) const
     FillWallBody(dc, {start, end, innerEnd, innerStart}, fill, TColor(wallColour1), TColor(wallColour2));
 
     // The reference line (the outer face), then the wall lines in use.
-    const int lines = IsCavityWall() ? 3 : 1;
+    const int lines = UsedWallLines();
     dc.MoveTo(start.x, start.y);
     dc.LineTo(end.x, end.y);
     for (int line = 0; line < lines; ++line) {
@@ -146,7 +146,7 @@ void TExtwallobj::PaintExtent(TPaintExtent& extent, int) const
     // and the inner face lies within them.
     extent.Point(x1, y1);
     extent.Point(x2, y2);
-    const int lines = IsCavityWall() ? 3 : 1;
+    const int lines = UsedWallLines();
     for (int line = 0; line < lines; ++line) {
         const std::size_t i = std::size_t(line) * 4;
         extent.Point(wallLines[i], wallLines[i + 1]);

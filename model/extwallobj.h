@@ -38,6 +38,8 @@ public:
     int64_t Thickness() const { return int64_t(spacing1) + spacing2 + spacing3; }
     // Index into wallLines of the inner face line's start x (0 for line 1, 8 for line 3).
     int InnerLine() const { return IsCavityWall() ? 8 : 0; }
+    // How many of the three wall lines are in use (a cavity wall has all three).
+    int UsedWallLines() const { return IsCavityWall() ? 3 : 1; }
 
     TFillStyle PlanFill() const override;
     void DumpFields(std::string& out) const override;

@@ -84,11 +84,17 @@ std::string TLibraryIndex::Format() const
 
 TLibraryIndex ReadLibraryIndex(int library)
 {
+    if (!LibraryIndexFile(library))
+        return {};
+    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
+    return ReadLibraryIndex(library, *counts.Of(library));
+}
+
+TLibraryIndex ReadLibraryIndex(int library, std::int32_t count)
+{
     const char* file = LibraryIndexFile(library);
     if (!file)
         return {};
-    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
-    const std::int32_t count = *counts.Of(library);
     return count > 0 ? TLibraryIndex::Parse(ReadSettingsText(file), count) : TLibraryIndex{};
 }
 

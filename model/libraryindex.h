@@ -35,5 +35,7 @@ struct TLibraryIndex {
 // The entries library 1 to 4 lists: its index (the shipped default when the file is missing) read
 // as far as its count in CFG/LIM.CFG; empty for other numbers.
 TLibraryIndex ReadLibraryIndex(int library);
+// The same, as far as a count the caller has read from CFG/LIM.CFG already.
+TLibraryIndex ReadLibraryIndex(int library, std::int32_t count);
 // The entry of the index that is the same name but for case; -1 when there is none.
 int FindLibraryEntry(const TLibraryIndex& index, const std::string& name);

@@ -70,7 +70,7 @@ bool TList::WriteDrawing()
     const std::string path = DrawingPath();
     // A drawing that could not be read stays as it is on disk until the user starts it afresh;
     // the change that asked for the write is not saved, and the user is told so.
-    if (!failedPath.empty() && failedPath == path) {
+    if (failedPath == path) {
         if (state.reportWriteFailure)
             state.reportWriteFailure("The drawing file " + path +
                                      " could not be written: it could not be read, so it is kept as it was"
@@ -387,14 +387,14 @@ bool TList::RegisterLibraryFile(int library, const std::string& name, std::strin
     }
     // The index is written back as the library lists it, so that the count and the index agree
     // again (records beyond the count were never listed); a name listed already is not added twice.
-    TLibraryIndex index = ReadLibraryIndex(library);
+    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
+    TLibraryIndex index = ReadLibraryIndex(library, *counts.Of(library));
     if (FindLibraryEntry(index, name) >= 0)
         return true;
     index.names.push_back(name);
     if (!WriteSettingsFile(indexFile, index.Format(), reason))
         return false;
     // One count file for both unit systems: the list reads it whichever is in use.
-    TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
     *counts.Of(library) = std::int32_t(index.names.size());
     return WriteSettings(counts, State().unitSystem, reason);
 }

@@ -184,11 +184,12 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
     std::string target;
     if (!FollowLinks(path, target))
         return fail(errno);
-    // A read-only file is not replaced, whoever runs the program (the rename would ignore its
-    // mode); the replacement keeps the mode of the file it replaces.
+    // A file this process may not write (no write bit, or another user's) is not replaced, whoever
+    // runs the program: the rename would ignore its mode and owner. The replacement keeps the mode
+    // of the file it replaces.
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    if (replacing && (old.st_mode & 0222) == 0)
+    if (replacing && IsReadOnlyFile(target))
         return fail(EACCES);
 
     // The temporary file lies in the same folder, so the rename cannot cross file systems.

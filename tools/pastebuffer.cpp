@@ -3,6 +3,7 @@
 #include "model/drawingedit.h"
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
+#include "model/pastedids.h"
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
 

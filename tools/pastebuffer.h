@@ -6,7 +6,6 @@
 // Header "%d %d %d %d %d %d\n": the number of records, three reserved zeros, unitSystem and
 // groupIdCounter at the time of writing. Then one type-code line and one record per object.
 #include "model/list.h"
-#include "model/pastedids.h"
 #include "model/selectionlist.h"
 
 #include <memory>

@@ -3,6 +3,7 @@
 #include "tests/tools/selectionfixture.h"
 
 #include "model/drawingedit.h"
+#include "model/pastedids.h"
 #include "model/settingsfile.h"
 #include "tools/copyobjtool.h"
 #include "tools/pastebuffer.h"
