@@ -38,16 +38,10 @@ void TLiblistdlg::ListSelectionChanged(int id)
     selectedName.clear();
     if (list->GetSelIndex() >= 0) {
         selectedName = list->GetSelString().substr(0, TLibraryIndex::NAME_CAPACITY) + LibraryExtension(libraryKind);
-        std::vector<std::unique_ptr<TObject>> loaded;
-        const TLoadResult result = TList::LoadLibraryFile(selectedName, loaded);
-        if (result.ok) {
-            // Placed again and again, an entry's objects never share ids with earlier placings.
-            RenumberPastedIds(loaded);
-            for (auto& object : loaded)
-                edit.Add(std::move(object));
-        } else {
+        // Placed again and again, an entry's objects never share ids with earlier placings.
+        const TLoadResult result = AddLibraryObjects(edit, selectedName);
+        if (!result.ok)
             MessageBox(result.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
-        }
     }
     edit.Commit();
     if (showPreview)

@@ -1,5 +1,6 @@
 #include "model/pastedids.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/modelunits.h"
 #include "model/typecodes.h"
@@ -40,4 +41,16 @@ void RenumberPastedIds(std::vector<std::unique_ptr<TObject>>& objects)
         if (object->groupId != 0 && !groupIsLength)
             object->groupId = fresh(object->groupId);
     }
+}
+
+TLoadResult AddLibraryObjects(TDrawingEdit& edit, const std::string& fileName)
+{
+    std::vector<std::unique_ptr<TObject>> loaded;
+    TLoadResult result = TList::LoadLibraryFile(fileName, loaded);
+    if (!result.ok)
+        return result;
+    RenumberPastedIds(loaded);
+    for (auto& object : loaded)
+        edit.Add(std::move(object));
+    return result;
 }

@@ -41,12 +41,5 @@ bool WritePasteBuffer(const std::string& text)
 
 TLoadResult PasteObjects(TDrawingEdit& edit)
 {
-    std::vector<std::unique_ptr<TObject>> pasted;
-    TLoadResult result = TList::LoadLibraryFile(PASTE_FILE, pasted);
-    if (!result.ok)
-        return result;
-    RenumberPastedIds(pasted);
-    for (auto& object : pasted)
-        edit.Add(std::move(object));
-    return result;
+    return AddLibraryObjects(edit, PASTE_FILE);
 }
