@@ -130,11 +130,10 @@ public:
     void CmCalibratePrinter();
     void CmAbout();
 
-    // Prints the floors of the print list CFG/PRNTLST.CFG with the line weight (1..3) and scale
-    // caption chosen. Returns the pages printed.
-    int PrintFloors(int lineWeight, bool showScale);
-    // Prints these floors of the open drawing (what File/Print does once its dialog has ended). A
-    // floor with nothing drawn on it is not printed, and the user is told so.
+    // Prints these floors of the open drawing (what File/Print does once its dialog has ended) with
+    // the line weight (1..3) and scale caption chosen; returns the pages printed. A floor with
+    // nothing drawn on it is not printed, and the user is told so, as is a drawing that cannot be
+    // read.
     int PrintFloors(int lineWeight, bool showScale, const std::vector<TPrintFloor>& floors);
 
     // Shows the floor with this code (50..52) in the active window.

@@ -97,16 +97,16 @@ void CalibratePrinter(TClient& client)
 
 // The client's printing of the floors of the open drawing.
 
-int TClient::PrintFloors(int lineWeight, bool showScale)
-{
-    return PrintFloors(lineWeight, showScale, THDPrintout::ReadPrintList());
-}
-
 int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrintFloor>& floors)
 {
     // The drawing is read afresh from its file: what is printed is what was saved.
-    if (!DrawingOpen() || floors.empty() || !State().objects.ReadDrawing().ok)
+    if (!DrawingOpen() || floors.empty())
         return 0;
+    const TLoadResult loaded = State().objects.ReadDrawing();
+    if (!loaded.ok) {
+        MessageBox(loaded.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
     std::vector<TPrintFloor> printable;
     std::string empty;
     for (const TPrintFloor& floor : floors) {
@@ -116,7 +116,7 @@ int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrin
             empty += (empty.empty() ? "" : ", ") + PrintFloorName(floor.floorCode);
     }
     if (!empty.empty())
-        MessageBox("Nothing is drawn on the " + empty + " - it is not printed", "PRINT", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox("Nothing is drawn on the " + empty + " - it is not printed", PRINT_TITLE, MB_OK | MB_ICONEXCLAMATION);
     if (printable.empty())
         return 0;
     std::unique_ptr<PrintTarget> target = frame.StartPrinting(State().drawingName);

@@ -79,7 +79,7 @@ TEST_F(PrintTest, APageShowsItsFloorAtScaleCentredOnThePaper)
 TEST_F(PrintTest, PrintingGivesOnePagePerCopyAndLeavesNoFloorInView)
 {
     THDPrintout::WritePrintList({{2, 100, 50}, {1, 50, 51}});
-    EXPECT_EQ(client->PrintFloors(2, true), 3);
+    EXPECT_EQ(client->PrintFloors(2, true, THDPrintout::ReadPrintList()), 3);
     const auto& pages = frame.PrintedPages();
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(state().currentFloor, 100);
@@ -97,7 +97,7 @@ TEST_F(PrintTest, PrintingGivesOnePagePerCopyAndLeavesNoFloorInView)
 TEST_F(PrintTest, NothingIsPrintedWithoutAListOrADrawing)
 {
     THDPrintout::WritePrintList({});
-    EXPECT_EQ(client->PrintFloors(1, false), 0);
+    EXPECT_EQ(client->PrintFloors(1, false, THDPrintout::ReadPrintList()), 0);
     EXPECT_TRUE(frame.PrintedPages().empty());
     EXPECT_EQ(state().currentFloor, 50);
 }

@@ -4,6 +4,7 @@
 #include "app/hdprintout.h"
 #include "tests/app/appfixture.h"
 
+#include "model/settingsfile.h"
 #include "platform/recordingcanvas.h"
 
 #include <cmath>
@@ -50,6 +51,18 @@ TEST_F(PrintCommandTest, TheDialogsFloorsArePrintedAndKeptInThePrintList)
     // The display mode the dialog set stays in force.
     EXPECT_EQ(state().displayMode, 20);
     EXPECT_EQ(state().currentFloor, 100);
+}
+
+TEST_F(PrintCommandTest, ADrawingThatCannotBeReadWhenPrintingIsToldAndNothingIsPrinted)
+{
+    FailNextReads(1, "PLANS.DB0");
+    Answer("dialog 19500 set 19501 1 ok");
+    Answer("message ok");
+    Command(CM_PRINT);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("message Arkweld 4.0 | ", 0), 0u) << lines[0];
+    EXPECT_NE(lines[0].find("PLANS.DB0"), std::string::npos) << lines[0];
+    EXPECT_TRUE(frame.PrintedPages().empty());
 }
 
 TEST_F(PrintCommandTest, TheCalibrationPrintsAMeasuredShortLengthLonger)
