@@ -24,6 +24,7 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent) : QDi
     auto* printerForm = new QFormLayout(printerGroup);
     printerBox = new QComboBox(printerGroup);
     printerNote = new QLabel(printerGroup);
+    printerNote->setWordWrap(true);
     printerForm->addRow("&Name:", printerBox);
     printerForm->addRow(QString(), printerNote);
     const QStringList names = QPrinterInfo::availablePrinterNames();
@@ -88,10 +89,10 @@ void PrinterSetupDialog::ShowNote()
         printerNote->setVisible(false);
         return;
     }
-    printerNote->setText(QPrinterInfo::availablePrinterNames().isEmpty()
+    // The PDF file is the only entry when no printer is installed.
+    printerNote->setText(PdfIndex() == 0
                              ? "No printer is installed: plans are printed to a PDF file named after the drawing, in DWGS."
                              : "Plans are printed to a PDF file named after the drawing, in DWGS.");
-    printerNote->setWordWrap(true);
     printerNote->setVisible(true);
 }
 

@@ -62,10 +62,11 @@ protected:
     // Ends painting (after drawing anything pending); derived destructors call it before their
     // device goes.
     void Finish();
+
+private:
     // Gives the painter the canvas's pen again after a text.
     void RestorePen();
 
-private:
     // Metrics of one face and weight, measured once at a large size without hinting so that the
     // logical metrics do not depend on the zoom.
     struct FaceMetrics {
@@ -159,6 +160,6 @@ private:
     QImage layer;
 
     std::vector<FaceMetrics> faces;
-    std::vector<DeviceFont> deviceFonts;  // most recently used last
+    std::vector<DeviceFont> deviceFonts;  // the least recently used (lastUse) goes first
     int currentFace = -1;
 };

@@ -146,7 +146,7 @@ QtCanvas::TextPlacement QtCanvas::PlaceText(TPoint at, const std::string& text, 
     place.pixels = TextPixels(face, f.height);
     const DeviceFont& font = DeviceFontFor(face, place.pixels);
     place.font = &font;
-    if (LaysOutItself(text) && ShapedTextCache::Instance().Enabled())
+    if (LaysOutItself(text) && ShapedTextCache::Enabled())
         place.shaped = &ShapedTextCache::Instance().Get(font.face, font.pixelSize, font.weight, f.escapement, text,
                                                        deviceDpi, font.font, painter.device());
 
@@ -208,7 +208,7 @@ std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text,
 {
     if (!painter.isActive() || text.empty())
         return TRect{};  // nothing is drawn
-    if (!LaysOutItself(text) || !ShapedTextCache::Instance().Enabled())
+    if (!LaysOutItself(text) || !ShapedTextCache::Enabled())
         return std::nullopt;
     auto held = [](double v) { return int(std::clamp(v, double(INT_MIN / 2), double(INT_MAX / 2))); };
 

@@ -214,14 +214,3 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
     last = &entries[std::size_t(place)];
     return *last->shaped;
 }
-
-void ShapedTextCache::Clear()
-{
-    last = nullptr;
-    entries.clear();
-    for (Slot& slot : table)
-        slot = Slot{};
-    removed = 0;
-    hand = 0;
-    spare = Entry{};
-}

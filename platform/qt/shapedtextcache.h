@@ -15,6 +15,7 @@
 #include <QRectF>
 #include <QTextLayout>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -66,10 +67,9 @@ public:
     // A repaint begins: entries used from now on are kept until it ends.
     void NewRepaint() { ++generation; }
     // Off: canvases draw every text with QPainter::drawText, laying it out afresh each time (for
-    // comparing the two ways of drawing).
-    void SetEnabled(bool on) { enabled = on; }
-    bool Enabled() const { return enabled; }
-    void Clear();
+    // comparing the two ways of drawing). One switch for every thread's cache.
+    static void SetEnabled(bool on) { enabled.store(on, std::memory_order_relaxed); }
+    static bool Enabled() { return enabled.load(std::memory_order_relaxed); }
     std::size_t Size() const { return entries.size(); }
     // Layouts made so far, for tests: a text found in the cache makes none.
     std::size_t Shaped() const { return shaped; }
@@ -118,5 +118,5 @@ private:
                               // drawn next
     unsigned generation = 0;
     std::size_t shaped = 0;
-    bool enabled = true;
+    static inline std::atomic<bool> enabled{true};
 };

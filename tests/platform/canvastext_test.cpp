@@ -78,7 +78,7 @@ QImage DrawTexts(const std::vector<TextCase>& cases, const TPen& pen, RasterOp o
 
 class CanvasText : public ::testing::Test {
 protected:
-    void TearDown() override { ShapedTextCache::Instance().SetEnabled(true); }
+    void TearDown() override { ShapedTextCache::SetEnabled(true); }
 };
 
 }  // namespace
@@ -88,9 +88,9 @@ TEST_F(CanvasText, KeptLayoutsDrawAsDrawTextUnderEveryPen)
     const std::vector<TextCase> cases = TextCases();
     const QImage background = PlainImage(W, H, 0xFFFFFF);
     for (const TPen& pen : Pens()) {
-        ShapedTextCache::Instance().SetEnabled(false);
+        ShapedTextCache::SetEnabled(false);
         const QImage laidOutAfresh = DrawTexts(cases, pen, RasterOp::Copy, background);
-        ShapedTextCache::Instance().SetEnabled(true);
+        ShapedTextCache::SetEnabled(true);
         const QImage fromCache = DrawTexts(cases, pen, RasterOp::Copy, background);
         ASSERT_FALSE(SamePixels(fromCache, background));
         EXPECT_TRUE(SamePixels(fromCache, laidOutAfresh))
@@ -106,9 +106,9 @@ TEST_F(CanvasText, KeptLayoutsDrawAsDrawTextUnderExclusiveOr)
     const std::vector<TextCase> cases = TextCases();
     const QImage background = PatternImage(W, H);
     for (RasterOp op : {RasterOp::Xor, RasterOp::NotXor}) {
-        ShapedTextCache::Instance().SetEnabled(false);
+        ShapedTextCache::SetEnabled(false);
         const QImage laidOutAfresh = DrawTexts(cases, Pens()[0], op, background);
-        ShapedTextCache::Instance().SetEnabled(true);
+        ShapedTextCache::SetEnabled(true);
         const QImage fromCache = DrawTexts(cases, Pens()[0], op, background);
         EXPECT_TRUE(SamePixels(fromCache, laidOutAfresh)) << CountDifferent(fromCache, laidOutAfresh) << " differ";
     }
