@@ -110,9 +110,9 @@ whole, and the plan is centred and dimensioned afresh. Nothing is deleted.</p>
 dimensions hidden, by the external walls) and needs the cursor inside the plan, with an external
 wall to its left, right, above and below. The distance offered is the free space between the
 design rooms and the walls. When the nearest wall beyond the line is closer than the distance, the
-line is moved back so that the wall ends up on it. A shrink that would carry a wall end past the
-line or leave a wall with no length is refused with a message, and so is any change that would
-stretch a sloped wall; nothing moves then.</p>
+line is moved back so that the wall ends up on it, and the internal walls meeting it move with it.
+A shrink that would turn a wall round or leave it with no length is refused with a message, and so
+is any change that would stretch a sloped wall; nothing moves then.</p>
 <h2>Dimensions</h2>
 <p><b>Auto Dimensions</b> (menu Other) dimensions every external wall of the floor in view: a
 dimension line outside each wall with the wall's length in the middle, and, on a floor of more than

@@ -38,9 +38,7 @@ constexpr char OUTSIDE_PLAN[] =
     "(left, right, above and below)";
 constexpr char SLOPED_WALL[] =
     "A sloped wall crosses the guide line or ends on it - place the guide line clear of sloped walls";
-constexpr char CARRIED_PAST[] =
-    "A wall end lies beyond the guide line by less than the distance and would be carried past it - "
-    "shrink by less or move the guide line";
+constexpr char TURNED_ROUND[] = "A wall crossing the guide line would be turned round - shrink by less";
 constexpr char NO_LENGTH[] = "A wall crossing the guide line would be left with no length - shrink by less";
 constexpr char OUT_OF_RANGE[] = "The plan would reach beyond the largest coordinates a drawing can hold";
 
@@ -182,8 +180,10 @@ bool IsSloped(const TObject& wall)
 }
 
 // Why the walls of the floor do not allow the move, or nothing. A wall with one end moved must run
-// along the axis (a sloped one would keep a stale angle and lines); a shrink must carry no wall end
-// past the cut and leave every wall it shortens some length.
+// along the axis (a sloped one would keep a stale angle and lines), and a shrink must leave every
+// wall it shortens pointing the same way and some length. An end carried past the cut is no fault:
+// beyond a pulled-back cut lie the ends of the internal walls meeting the wall it moves, and they
+// move with that wall.
 const char* WallRefusal(const TList& objects, int floor, const TCut& cut, bool shrink)
 {
     const std::int64_t distance = std::llabs(cut.move);
@@ -191,23 +191,21 @@ const char* WallRefusal(const TList& objects, int floor, const TCut& cut, bool s
         const TObject& wall = *object;
         if (wall.floor != floor || !IsWallType(wall.typeCode))
             continue;
-        const std::int64_t startPast = cut.Past(wall.x1, wall.y1);
-        const std::int64_t endPast = cut.Past(wall.x2, wall.y2);
-        const bool oneEndMoves = (startPast > 0) != (endPast > 0);
-        if (oneEndMoves && IsSloped(wall))
+        const bool oneEndMoves = cut.Beyond(wall.x1, wall.y1) != cut.Beyond(wall.x2, wall.y2);
+        if (!oneEndMoves)
+            continue;
+        if (IsSloped(wall))
             return SLOPED_WALL;
         if (!shrink)
             continue;
-        for (std::int64_t past : {startPast, endPast})
-            if (past > 0 && past < distance)
-                return CARRIED_PAST;
-        if (oneEndMoves) {
-            const std::int64_t along = cut.AlongY() ? std::int64_t(wall.y2) - wall.y1 : std::int64_t(wall.x2) - wall.x1;
-            if (std::llabs(along) - distance < 1)
-                return NO_LENGTH;
-            if (wall.typeCode == TYPE_EXTWALL && std::int64_t(wall.groupId) - distance < 1)
-                return NO_LENGTH;
-        }
+        const std::int64_t along = cut.AlongY() ? std::int64_t(wall.y2) - wall.y1 : std::int64_t(wall.x2) - wall.x1;
+        const std::int64_t left = std::llabs(along) - distance;
+        if (left < 0)
+            return TURNED_ROUND;
+        if (left < 1)
+            return NO_LENGTH;
+        if (wall.typeCode == TYPE_EXTWALL && std::int64_t(wall.groupId) - distance < 1)
+            return NO_LENGTH;
     }
     return nullptr;
 }

@@ -218,6 +218,56 @@ TEST_F(PlanResize, ShrinkPullsTheCutBackFromAWallNearerThanTheDistance)
     EXPECT_EQ(onNewCut.x1, 4500);
 }
 
+TEST_F(PlanResize, APulledBackCutCarriesTheInternalWallsMeetingTheWallItMoves)
+{
+    // Internal walls run across and up from inner face to inner face of the 260 thick outline. On
+    // each side the cursor stands 300 from the wall and the distance is 500: the cut is pulled back
+    // 200, the wall lands on it, and the internal wall meeting its inner face keeps meeting it, its
+    // second face with it. A small sloped internal wall between the cut and that face moves whole.
+    struct Case {
+        int side, x, y;
+        int wall;  // the external wall of that side
+        int face;  // its inner face after the shrink
+        Line across, up;
+        TPoint sloped;  // the sloped wall's start, before; it moves by the shift
+        int shift;
+    };
+    const Case cases[] = {
+        {RIGHT, 4700, 2500, 6, 4240, {1260, 2000, 4240, 2000}, {3000, 1260, 3000, 3740}, {4590, 1500}, -500},
+        {LEFT, 1300, 2500, 4, 1760, {1760, 2000, 4740, 2000}, {3000, 1260, 3000, 3740}, {1310, 1500}, 500},
+        {UP, 2000, 3700, 5, 3240, {1260, 2000, 4740, 2000}, {3000, 1260, 3000, 3240}, {1500, 3590}, -500},
+        {DOWN, 2000, 1300, 7, 1760, {1260, 2000, 4740, 2000}, {3000, 1760, 3000, 3740}, {1500, 1310}, 500},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.side);
+        const bool alongY = c.side == UP || c.side == DOWN;
+        objects().CutBack(4);
+        Outline(1000, 1000, 5000, 4000);
+        TIntwallobj& across = AddInternalWall(1260, 2000, 4740, 2000, 900, 100);
+        TIntwallobj& up = AddInternalWall(3000, 1260, 3000, 3740, 0, 100);
+        auto slopedWall = std::make_unique<TIntwallobj>();
+        slopedWall->x1 = c.sloped.x;
+        slopedWall->y1 = c.sloped.y;
+        slopedWall->x2 = c.sloped.x + 100;
+        slopedWall->y2 = c.sloped.y + 100;
+        slopedWall->angle = 450;
+        TIntwallobj& sloped = Add(std::move(slopedWall));
+
+        EXPECT_EQ(Shrink(c.side, 500, c.x, c.y), "");
+        const auto inner = LineOf(WallAt(c.wall), 2);
+        EXPECT_EQ(alongY ? inner[1] : inner[0], c.face);
+        EXPECT_EQ((Line{across.x1, across.y1, across.x2, across.y2}), c.across);
+        EXPECT_EQ((Line{up.x1, up.y1, up.x2, up.y2}), c.up);
+        // The second faces (below the wall across, right of the one up) end where the walls do.
+        EXPECT_EQ((std::array<int, 2>{across.face2StartX, across.face2EndX}),
+                  (std::array<int, 2>{across.x1, across.x2}));
+        EXPECT_EQ((std::array<int, 2>{up.face2StartY, up.face2EndY}), (std::array<int, 2>{up.y1, up.y2}));
+        const int dx = alongY ? 0 : c.shift, dy = alongY ? c.shift : 0;
+        EXPECT_EQ((Line{sloped.x1, sloped.y1, sloped.x2, sloped.y2}),
+                  (Line{c.sloped.x + dx, c.sloped.y + dy, c.sloped.x + 100 + dx, c.sloped.y + 100 + dy}));
+    }
+}
+
 TEST_F(PlanResize, AWallExactlyTheDistanceAwayLeavesTheCutAtThePoint)
 {
     Outline(1000, 1000, 5000, 4000);

@@ -2,6 +2,7 @@
 // Setup (centred and written once), and the free space to the design rooms that a shrink proposes.
 #include "tests/walls/planresizefixture.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -70,19 +71,56 @@ TEST_F(PlanResize, ShrinkIsRefusedByAStoredLengthThatWouldFallBelowOne)
     EXPECT_EQ(Dump(), before);
 }
 
-TEST_F(PlanResize, ShrinkIsRefusedWhenAWallEndWouldBeCarriedPastTheCut)
+TEST_F(PlanResize, APulledBackShrinkIsRefusedOnlyForAWallItWouldBreak)
 {
-    Outline(1000, 1000, 9000, 4000);
-    // An internal wall 300 beyond the cut, the right wall 5000 beyond it.
-    AddInternalWall(4300, 1000, 4300, 2500, 0, 100);
+    // The cursor 300 from the right wall of the 260 thick outline and a distance of 500: the cut is
+    // pulled back to x 4500 and the right wall's inner face, x 4740, moves to 4240. Each internal
+    // wall below meets that face from the left.
+    const int inner = 4740;
+    struct Case {
+        int x1, y1, x2, y2, angle;
+        const char* refusal;  // empty: carried out, the wall's end moved onto the face
+    };
+    const Case cases[] = {
+        // Starting 1 before the face's new place: shortened to 1.
+        {4239, 3000, inner, 3000, 900, ""},
+        // Starting on it: nothing left.
+        {4240, 3000, inner, 3000, 900, "A wall crossing the guide line would be left with no length - shrink by less"},
+        // Starting between it and the cut: its end would land before its start.
+        {4400, 3000, inner, 3000, 900, "A wall crossing the guide line would be turned round - shrink by less"},
+        // Sloped, one end beyond the cut and one before it.
+        {4000, 2000, inner, 2700, 466,
+         "A sloped wall crosses the guide line or ends on it - place the guide line clear of sloped walls"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x1);
+        objects().CutBack(4);
+        Outline(1000, 1000, 5000, 4000);
+        ASSERT_EQ(LineOf(WallAt(6), 2)[0], inner);
+        TIntwallobj& wall = AddInternalWall(c.x1, c.y1, c.x2, c.y2, c.angle, 100);
+        const std::string before = Dump();
+        EXPECT_EQ(Shrink(RIGHT, 500, 4700, 2500), c.refusal);
+        if (*c.refusal) {
+            EXPECT_EQ(Dump(), before);
+        } else {
+            EXPECT_EQ((std::array<int, 3>{wall.x1, wall.x2, LineOf(WallAt(6), 2)[0]}),
+                      (std::array<int, 3>{c.x1, inner - 500, inner - 500}));
+        }
+    }
+
+    // Near the lowest coordinate a drawing holds, a cut pulled back below it would carry the left
+    // wall out of range. The top and bottom walls reach on past the right wall to x 9000, which the
+    // extents need to count as measured.
+    objects().CutBack(4);
+    const int low = std::numeric_limits<std::int32_t>::min();
+    AddWall(low + 50, 1000, low + 50, 4000, 0, 100);
+    AddWall(low + 300, 4000, low + 300, 1000, 1800, 100);
+    AddWall(low + 50, 4000, 9000, 4000, 900, 100);
+    AddWall(9000, 1000, low + 50, 1000, 2700, 100);
     const std::string before = Dump();
-    const char* past = "A wall end lies beyond the guide line by less than the distance and would be carried past it - "
-                       "shrink by less or move the guide line";
-    EXPECT_EQ(Shrink(RIGHT, 500, 4000, 2500), past);
+    EXPECT_EQ(Shrink(RIGHT, 500, low + 100, 2500),
+              "The plan would reach beyond the largest coordinates a drawing can hold");
     EXPECT_EQ(Dump(), before);
-    // Exactly as far as the distance, it lands on the cut.
-    EXPECT_EQ(Shrink(RIGHT, 300, 4000, 2500), "");
-    EXPECT_EQ(objects()[8]->x1, 4000);
 }
 
 TEST_F(PlanResize, ASlopedWallCrossingTheCutOrEndingOnItIsRefusedBothWays)
