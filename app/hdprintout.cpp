@@ -16,26 +16,33 @@
 namespace {
 
 constexpr std::int32_t MAX_COPIES = 9999;
-// The floor code while nothing is in view after printing.
-constexpr int AFTER_PRINTING = 100;
 constexpr int PRINTING = 1000;
 
-// The view fields a page borrows while it is painted.
-struct TSavedView {
-    int viewExtX, viewExtY, viewOrgX, viewOrgY, printLineFactor;
-    explicit TSavedView(const TDrawingState& s)
-        : viewExtX(s.viewExtX), viewExtY(s.viewExtY), viewOrgX(s.viewOrgX), viewOrgY(s.viewOrgY),
-          printLineFactor(s.printLineFactor)
+// What painting a page borrows from the window: the floor in view and the view fields. They come
+// back when the page is done, also when painting it fails, so the window goes on showing its floor
+// as it was.
+class TBorrowedView {
+public:
+    explicit TBorrowedView(TDrawingState& s)
+        : state(s), currentFloor(s.currentFloor), viewExtX(s.viewExtX), viewExtY(s.viewExtY),
+          viewOrgX(s.viewOrgX), viewOrgY(s.viewOrgY), printLineFactor(s.printLineFactor)
     {
     }
-    void Restore(TDrawingState& s) const
+    ~TBorrowedView()
     {
-        s.viewExtX = viewExtX;
-        s.viewExtY = viewExtY;
-        s.viewOrgX = viewOrgX;
-        s.viewOrgY = viewOrgY;
-        s.printLineFactor = printLineFactor;
+        state.currentFloor = currentFloor;
+        state.viewExtX = viewExtX;
+        state.viewExtY = viewExtY;
+        state.viewOrgX = viewOrgX;
+        state.viewOrgY = viewOrgY;
+        state.printLineFactor = printLineFactor;
     }
+    TBorrowedView(const TBorrowedView&) = delete;
+    TBorrowedView& operator=(const TBorrowedView&) = delete;
+
+private:
+    TDrawingState& state;
+    int currentFloor, viewExtX, viewExtY, viewOrgX, viewOrgY, printLineFactor;
 };
 
 }  // namespace
@@ -122,7 +129,7 @@ void THDPrintout::PrintPage(Canvas& dc, int floorCode, int scale, double correct
         centreY = (minY + maxY) / 2 / u;
     }
 
-    const TSavedView saved(state);
+    const TBorrowedView borrowed(state);
     state.viewExtX = std::max(1, int(std::lround(size.x / pixelsPerLogical)));
     state.viewExtY = std::max(1, int(std::lround(size.y / pixelsPerLogical)));
     state.viewOrgX = int(centreX - state.viewExtX / 2);
@@ -132,7 +139,6 @@ void THDPrintout::PrintPage(Canvas& dc, int floorCode, int scale, double correct
     state.printLineFactor = int(lineWeight * perWeight);
     state.currentFloor = PRINTING + floorCode;
     PaintFloor(dc, {0, 0, size.x, size.y});
-    saved.Restore(state);
 
     if (showScale) {
         dc.ResetMapping();
@@ -158,14 +164,11 @@ int THDPrintout::Print(PrintTarget& target, const std::vector<TPrintFloor>& floo
     int pages = 0;
     for (const TPrintFloor& floor : floors) {
         for (int copy = 0; copy < floor.copies; ++copy) {
-            if (pages > 0 && !target.NewPage()) {
-                state.currentFloor = AFTER_PRINTING;
+            if (pages > 0 && !target.NewPage())
                 return pages;
-            }
             PrintPage(target.PageCanvas(), floor.floorCode, floor.scale, correction);
             ++pages;
         }
     }
-    state.currentFloor = AFTER_PRINTING;
     return pages;
 }

@@ -27,10 +27,11 @@ public:
     static bool HasDrawing(int floorCode);
 
     // Prints the floors of the open drawing, as the caller has just read it from its file. Returns
-    // the number of pages printed. currentFloor holds 1000 + the floor's code while it prints and 100 afterwards.
+    // the number of pages printed.
     int Print(PrintTarget& target, const std::vector<TPrintFloor>& floors);
 
-    // Paints one floor on a page at 1:scale, corrected.
+    // Paints one floor on a page at 1:scale, corrected. currentFloor holds 1000 + the floor's code
+    // while the page is painted; the floor in view and the view are as they were afterwards.
     void PrintPage(Canvas& dc, int floorCode, int scale, double correction);
 
     // Device pixels per model unit at 1:scale on a device of `dpi` pixels per inch.

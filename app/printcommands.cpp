@@ -117,18 +117,16 @@ int TClient::PrintFloors(int lineWeight, bool showScale, const std::vector<TPrin
     }
     if (!empty.empty())
         MessageBox("Nothing is drawn on the " + empty + " - it is not printed", PRINT_TITLE, MB_OK | MB_ICONEXCLAMATION);
-    if (printable.empty())
-        return 0;
-    std::unique_ptr<PrintTarget> target = frame.StartPrinting(State().drawingName);
-    if (!target)
-        return 0;
-    THDPrintout printout(lineWeight, showScale);
-    const int pages = printout.Print(*target, printable);
-    const std::string fileName = target->FileName();
-    target.reset();
-    if (!fileName.empty())
-        SetPrompt("The plans are printed to " + fileName);
-    active->UpdateCaption();
+    int pages = 0;
+    if (std::unique_ptr<PrintTarget> target = printable.empty() ? nullptr : frame.StartPrinting(State().drawingName)) {
+        THDPrintout printout(lineWeight, showScale);
+        pages = printout.Print(*target, printable);
+        const std::string fileName = target->FileName();
+        target.reset();
+        if (!fileName.empty())
+            SetPrompt("The plans are printed to " + fileName);
+    }
+    // Printed or not, the window shows its floor as it was, in the display mode the print dialog set.
     active->Refresh(0);
     return pages;
 }

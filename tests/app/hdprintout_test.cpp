@@ -1,10 +1,12 @@
 // Printing: the print list, the calibration, the scale and placement of each page.
 #include "app/hdprintout.h"
+#include "app/printtarget.h"
 #include "tests/app/appfixture.h"
 
 #include "model/extwallobj.h"
 #include "platform/recordingcanvas.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -76,13 +78,12 @@ TEST_F(PrintTest, APageShowsItsFloorAtScaleCentredOnThePaper)
     EXPECT_EQ(state().printLineFactor, 1);
 }
 
-TEST_F(PrintTest, PrintingGivesOnePagePerCopyAndLeavesNoFloorInView)
+TEST_F(PrintTest, PrintingGivesOnePagePerCopy)
 {
     THDPrintout::WritePrintList({{2, 100, 50}, {1, 50, 51}});
     EXPECT_EQ(client->PrintFloors(2, true, THDPrintout::ReadPrintList()), 3);
     const auto& pages = frame.PrintedPages();
     ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(state().currentFloor, 100);
     // The first floor's line runs vertically at 1:50: 4000 mm is 80 mm, 302 pixels.
     std::vector<TPoint> line = FirstLine(*pages[2]);
     ASSERT_EQ(line.size(), 2u);
@@ -92,6 +93,29 @@ TEST_F(PrintTest, PrintingGivesOnePagePerCopyAndLeavesNoFloorInView)
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "SCALE 1:100");
     EXPECT_EQ(pages[2]->RecordsOf(TCanvasRecord::TextOut).at(0).text, "SCALE 1:50");
+}
+
+TEST_F(PrintTest, APrinterThatFailsLeavesTheFloorAndTheViewAsTheyWere)
+{
+    // A printer that takes the first page and fails at the second.
+    class FailingPrinter : public PrintTarget {
+    public:
+        Canvas& PageCanvas() override { return page; }
+        bool NewPage() override { return false; }
+        RecordingCanvas page{{794, 1123}, true};
+    } printer;
+    state().currentFloor = 51;
+    state().viewExtX = 400;
+    state().viewExtY = 280;
+    state().viewOrgX = 120;
+    state().viewOrgY = 60;
+    THDPrintout printout(3, false);
+    EXPECT_EQ(printout.Print(printer, {{2, 100, 50}, {1, 50, 51}}), 1);
+    EXPECT_EQ(printer.page.Count(TCanvasRecord::Polyline), 1);
+    EXPECT_EQ(state().currentFloor, 51);
+    EXPECT_EQ((std::array{state().viewExtX, state().viewExtY, state().viewOrgX, state().viewOrgY}),
+              (std::array{400, 280, 120, 60}));
+    EXPECT_EQ(state().printLineFactor, 1);
 }
 
 TEST_F(PrintTest, NothingIsPrintedWithoutAListOrADrawing)

@@ -7,9 +7,13 @@
 #include "model/settingsfile.h"
 #include "platform/recordingcanvas.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
+
+constexpr TColor WHITE = MakeColour(255, 255, 255);
+constexpr TColor BLACK = MakeColour(0, 0, 0);
 
 // The length in device pixels of the first polyline of a page.
 double FirstLineLength(RecordingCanvas& page)
@@ -50,7 +54,33 @@ TEST_F(PrintCommandTest, TheDialogsFloorsArePrintedAndKeptInThePrintList)
     EXPECT_TRUE(pages[0]->RecordsOf(TCanvasRecord::TextOut).empty());
     // The display mode the dialog set stays in force.
     EXPECT_EQ(state().displayMode, 20);
-    EXPECT_EQ(state().currentFloor, 100);
+}
+
+TEST_F(PrintCommandTest, AfterPrintingTheWindowShowsItsFloorAndViewAgain)
+{
+    // The second floor in view, zoomed to two pixels a logical unit from logical (0, 100): its
+    // line, logical x 200 from y 200 up, is device x 400 from y 500 up.
+    Command(CM_SECONDFLOOR);
+    state().viewExtX = 500;
+    state().viewExtY = 350;
+    state().viewOrgX = 0;
+    state().viewOrgY = 100;
+    Child().ApplyView();
+    frame.ProcessEvents();
+    ASSERT_EQ(Pixel(400, 300), BLACK);
+    Answer("dialog 19500 set 19501 1 set 19503 1 ok");
+    Command(CM_PRINT);
+    EXPECT_EQ(frame.PrintedPages().size(), 2u);
+    EXPECT_EQ(state().currentFloor, 52);
+    EXPECT_EQ(Window().Caption(), "PLANS.PL2");
+    EXPECT_EQ((std::array{state().viewExtX, state().viewExtY, state().viewOrgX, state().viewOrgY}),
+              (std::array{500, 350, 0, 100}));
+    EXPECT_EQ(Pixel(400, 300), BLACK);
+    EXPECT_EQ(Pixel(200, 300), WHITE);
+    // Zoom/Normal Size still brings the whole sheet back, one logical unit a pixel.
+    Command(CM_NORMALSIZE);
+    EXPECT_EQ(Pixel(200, 300), BLACK);
+    EXPECT_EQ(Pixel(400, 300), WHITE);
 }
 
 TEST_F(PrintCommandTest, ADrawingThatCannotBeReadWhenPrintingIsToldAndNothingIsPrinted)
