@@ -170,7 +170,7 @@ void TMoveobjtool::SetSelection(std::vector<TCopyEntry> entries)
     selection = std::move(entries);
     changed = false;
     movedFrom = TModelBox();
-    WriteCopyList(selection);
+    selectionStored = WriteCopyList(selection);
 }
 
 void TMoveobjtool::SelectObjectsInRect()

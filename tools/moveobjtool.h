@@ -55,6 +55,8 @@ public:
     // leaves it).
     bool ViewZoomed() const { return viewZoomed; }
 
+    // True when the selection list on disk holds the selection (a failed write has been reported).
+    bool SelectionStored() const { return selectionStored; }
     // True when the selection moved or turned since it was made or last locked.
     bool SelectionChanged() const { return changed; }
     // Where the selection stood before it moved or turned and where it stands now, as painted on
@@ -96,6 +98,7 @@ private:
     std::vector<TCopyEntry> selection;
     bool bandShown = false;  // the drag rectangle is on the screen
     bool changed = false;    // the selection moved or turned since it was made
+    bool selectionStored = false;
     bool viewZoomed = false;
     TModelBox movedFrom;
 };

@@ -38,9 +38,11 @@ public:
         SelectionFamily().LButtonUp(site, point);
         if (!releasing || tool->libraryFlag != COPY_FOR_LIBRARY || tool->step != STEP_SELECTION_MADE)
             return;
+        // The entry is made from the selection list: one that could not be written has been
+        // reported, and no entry is made from what the list held before.
         if (tool->SelectedIndices().empty()) {
             site.Message(NOTHING_SELECTED, "NO SELECTION");
-        } else {
+        } else if (tool->SelectionStored()) {
             TAtolibdlg dialog(&site.DialogParent(), 16000);
             dialog.Execute();
         }

@@ -1,6 +1,6 @@
 // The library commands in the drawing window: ADD to a library from a drag (the paste buffer left
 // alone), an entry listed, previewed and placed with ids of its own, a cancelled list that leaves
-// the drawing as it was, and a drag over nothing.
+// the drawing as it was, a drag over nothing, and a selection list that cannot be written.
 #include "tests/app/appfixture.h"
 
 #include "app/families/libraryfamily.h"
@@ -108,6 +108,37 @@ TEST_F(LibraryWindowTest, ADragOverNothingAddsNothing)
     EXPECT_EQ(lines, std::vector<std::string>{"message NO SELECTION | No valid object selected - please restart"});
     EXPECT_EQ(client->currentTool->kind, KIND_PICK);
     EXPECT_EQ(ReadWholeFile(Path("CFG/LIM.CFG")), "0 0 0 0");
+}
+
+TEST_F(LibraryWindowTest, ASelectionListThatCannotBeWrittenIsToldOnceAndMakesNoEntry)
+{
+    // CFG/ full: the selection is made, only the selection list's own failure is told, and no
+    // entry is asked for.
+    Command(CM_ADDTOLIBRARY);
+    FailNextWrites(1000, WriteStage::Write);
+    Answer("message ok");
+    DragModel({500, 500}, {2500, 2500});
+    FailNextWrites(0);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("message Arkweld 4.0 | The selection list CFG/", 0), 0u) << lines[0];
+    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/LIM.CFG")), "0 0 0 0");
+
+    // The list still holds an earlier selection (the horizontal line) when only its count fails
+    // to be written: no entry is made of that.
+    Command(CM_COPY);
+    DragModel({500, 500}, {2500, 1200});
+    ASSERT_EQ(ReadCopyList().size(), 1u);
+    lines.clear();
+    Command(CM_ADDTOLIBRARY);
+    FailNextWrites(1, WriteStage::Write);
+    Answer("message ok");
+    DragModel({500, 500}, {2500, 2500});
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("message Arkweld 4.0 | The selection list CFG/TEMP.CFG could not be written: ", 0), 0u)
+        << lines[0];
+    EXPECT_EQ(ReadWholeFile(Path("CFG/LIM.CFG")), "0 0 0 0");
+    EXPECT_EQ(ReadWholeFile(Path("CFG/PLBM.CFG")), "");
 }
 
 TEST_F(LibraryWindowTest, TheLibrariesNeedAPlanView)
