@@ -78,8 +78,10 @@ normal input.</p>
 <p>Give the thickness of the wall (the spacing of the two lines: 25 to 900 mm, or 1 to 50 inches
 and a fraction) and the side of the first drawn line on which the second line lies: left, right,
 above or below. Press ENTER on the start point, then an arrow key: the length offered is the
-distance to the next wall in that direction, and you may type another. The first arrow must run
-across the chosen side (left or right for an up or down wall, above or below for a wall across).
+distance to the next wall in that direction (down or left with no wall there, the distance to the
+edge of the sheet; up or right with none, no length), and you may type another. The first arrow
+must run across the chosen side (left or right for an up or down wall, above or below for a wall
+across).
 Press ENTER at another point for an angled wall. A wall that runs into another wall ends the run
 and its end is opened into that wall; ENTER on the end of the last wall closes that end and also
 ends the run.</p>

@@ -50,7 +50,8 @@ public:
     void CreateObject(Canvas& dc, const TRect& clientRect) override;
     // Before an arrow key: snaps the start onto a nearby wall line, checks the arrow against the
     // side of the second face (first piece only) and measures the distance to the next wall in the
-    // direction (1 up, 2 right, 3 down, 4 left) into libraryFlag, 0 when none is proposed. At step
+    // direction (1 up, 2 right, 3 down, 4 left) into libraryFlag, 0 when none is proposed; down or
+    // left with no wall measures to the coordinate 0 (the start's y or x). At step
     // STEP_FINISH_DESIGN_ROOMS it finishes the floor's design rooms instead.
     void Setup(int direction, int b, int c) override;
 

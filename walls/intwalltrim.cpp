@@ -244,6 +244,9 @@ void TIntwallobjtool::MeasureAhead(int direction)
             consider(lines.face);
     }
 
+    // Down or left with no wall ahead measures to the coordinate 0: the start's own y or x is
+    // proposed. Up or right with none proposes nothing.
     const std::int64_t distance = ahead ? best - from : from - best;
-    libraryFlag = found && distance < LONGEST_PROPOSAL ? std::int32_t(distance) : 0;
+    const bool measured = found || !ahead;
+    libraryFlag = measured && distance > 0 && distance < LONGEST_PROPOSAL ? std::int32_t(distance) : 0;
 }

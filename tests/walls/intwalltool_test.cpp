@@ -269,37 +269,60 @@ TEST_F(IntwallKeys, WrongArrowForTheSideIsRefusedOnTheFirstPieceOnly)
     EXPECT_EQ(tool.outcome, TIntwallOutcome::WrongArrow);
 }
 
+// A run under way from (x, y) after a first piece: Setup measures without the side check.
+void RunFrom(TIntwallobjtool& tool, int x, int y)
+{
+    tool.lineDrawn = 1;
+    tool.lineAux2 = 3;
+    tool.x1 = x;
+    tool.y1 = y;
+}
+
 TEST_F(IntwallKeys, ProposalIsTheDistanceToTheNextWallAhead)
 {
     AddIntWall(500, 3000, 4500, 3000, 900, 100, 500, 3100, 4500, 3100);
     AddExtWall(500, 500, 4500, 500, 900, 300, 500, 800, 4500, 800);
     AddIntWall(3000, 1000, 3000, 2000, 0, 100, 3100, 1000, 3100, 2000);
-    tool.lineDrawn = 1;
-    tool.lineAux2 = 3;
-    tool.x1 = 2000;
-    tool.y1 = 1500;
+    RunFrom(tool, 2000, 1500);
     tool.Setup(1, 0, 0);
     EXPECT_EQ(tool.libraryFlag, 1500);  // up to the internal wall's reference line
     tool.Setup(3, 0, 0);
     EXPECT_EQ(tool.libraryFlag, 700);  // down to the external wall's inner line
     tool.Setup(2, 0, 0);
     EXPECT_EQ(tool.libraryFlag, 1000);
-    // Nothing to the left: no proposal, not the previous one.
-    tool.Setup(4, 0, 0);
-    EXPECT_EQ(tool.libraryFlag, 0);
 }
 
-TEST_F(IntwallKeys, ProposalMeasuresTheCurrentFloorOnly)
+TEST_F(IntwallKeys, NoWallAheadProposesTheStartsCoordinateDownOrLeftOnly)
 {
-    AddExtWall(500, 3000, 4500, 3000, 900, 300, 500, 2700, 4500, 2700).floor = FIRST_FLOOR;
-    tool.lineDrawn = 1;
-    tool.lineAux2 = 3;
-    tool.x1 = 2000;
-    tool.y1 = 1500;
+    // Walls of the floor in view above and to the right only; one below on another floor.
+    AddIntWall(500, 3000, 4500, 3000, 900, 100, 500, 3100, 4500, 3100);
+    AddIntWall(4000, 500, 4000, 4500, 0, 100, 4100, 500, 4100, 4500);
+    AddExtWall(500, 500, 4500, 500, 900, 300, 500, 800, 4500, 800).floor = FIRST_FLOOR;
+    RunFrom(tool, 2000, 1500);
+    tool.libraryFlag = 123;
+    // Down and left measure to the coordinate 0: the start's y and x.
+    tool.Setup(3, 0, 0);
+    EXPECT_EQ(tool.libraryFlag, 1500);
+    tool.Setup(4, 0, 0);
+    EXPECT_EQ(tool.libraryFlag, 2000);
+    // Up and right past the last wall: an empty box, not the previous proposal.
+    RunFrom(tool, 4500, 3500);
     tool.Setup(1, 0, 0);
     EXPECT_EQ(tool.libraryFlag, 0);
-    tool.Setup(3, 0, 0);
-    EXPECT_EQ(tool.libraryFlag, 0);  // no wall below either: the coordinate 0 is not a wall
+    tool.libraryFlag = 123;
+    tool.Setup(2, 0, 0);
+    EXPECT_EQ(tool.libraryFlag, 0);
+    // A start 34001 or more from the coordinate 0 is not proposed, nor one at 0 or below it.
+    const std::pair<TPoint, int> far[] = {{{34001, 5000}, 4}, {{4600, 34001}, 3}, {{0, 1500}, 4}, {{2000, -40}, 3}};
+    for (const auto& [start, direction] : far) {
+        RunFrom(tool, start.x, start.y);
+        tool.libraryFlag = 123;
+        tool.Setup(direction, 0, 0);
+        EXPECT_EQ(tool.libraryFlag, 0) << start.x << ", " << start.y;
+    }
+    RunFrom(tool, 34000, 5000);
+    tool.Setup(4, 0, 0);
+    EXPECT_EQ(tool.libraryFlag, 34000);
 }
 
 TEST_F(IntwallKeys, ProposalsOf30000And30001AreOrdinaryLengths)
@@ -307,10 +330,7 @@ TEST_F(IntwallKeys, ProposalsOf30000And30001AreOrdinaryLengths)
     for (int length : {30000, 30001, 34000}) {
         objects().CutBack(4);
         AddIntWall(500, 1000 + length, 4500, 1000 + length, 900, 100, 500, 1100 + length, 4500, 1100 + length);
-        tool.lineDrawn = 1;
-        tool.lineAux2 = 3;
-        tool.x1 = 2000;
-        tool.y1 = 1000;
+        RunFrom(tool, 2000, 1000);
         tool.Setup(1, 0, 0);
         EXPECT_EQ(tool.libraryFlag, length);
         EXPECT_EQ(tool.outcome, TIntwallOutcome::None);
@@ -325,10 +345,7 @@ TEST_F(IntwallKeys, ProposalToASlopedWall)
 {
     // A wall rising 1 in 2 from (1000, 2000): above x = 3000 it lies at y = 3000.
     AddIntWall(1000, 2000, 5000, 4000, 634, 100, 1044, 1910, 5044, 3910);
-    tool.lineDrawn = 1;
-    tool.lineAux2 = 3;
-    tool.x1 = 3000;
-    tool.y1 = 1000;
+    RunFrom(tool, 3000, 1000);
     tool.Setup(1, 0, 0);
     // Its face (100 off, below) is crossed first, 2000 - 100 / cos 26.57 above the start.
     EXPECT_EQ(tool.libraryFlag, 1888);
