@@ -29,14 +29,9 @@ void TFeetdlg::SetupWindow()
         denominatorEdit->SetText("0");
         return;
     }
-    TFeetLength shown = SplitFeet(initialLength);
-    feetEdit->SetText(std::to_string(shown.feet));
-    inchEdit->SetText(std::to_string(shown.inches));
-    // A remainder below one eighth leaves the fraction edits at their "0".
-    if (shown.fraction.denominator != 0) {
-        numeratorEdit->SetText(std::to_string(shown.fraction.numerator));
-        denominatorEdit->SetText(std::to_string(shown.fraction.denominator));
-    }
+    // A remainder below one eighth shows the fraction as 0 / 0; left as shown, the exact length
+    // comes back.
+    proposal.Show({feetEdit, inchEdit, numeratorEdit, denominatorEdit}, initialLength);
 }
 
 void TFeetdlg::CmOk()
@@ -52,6 +47,8 @@ void TFeetdlg::CmOk()
 
 std::int32_t TFeetdlg::Length(FractionRule rule) const
 {
+    if (const auto kept = proposal.Kept({feetText, inchText, numeratorText, denominatorText}))
+        return *kept;
     return FeetLength(DecimalValue(feetText), DecimalValue(inchText), DecimalValue(numeratorText),
                       DecimalValue(denominatorText), rule);
 }

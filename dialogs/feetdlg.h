@@ -1,7 +1,9 @@
 #pragma once
 // The imperial length prompt: feet, inches and a fraction, preset from a length in 1/24 inch. The
-// opener converts the four texts (FeetLength, with the fraction rule of its own use).
+// opener converts the four texts (FeetLength, with the fraction rule of its own use); a preset left
+// as shown comes back exact.
 #include "dialogs/imperial.h"
+#include "dialogs/proposedlength.h"
 #include "platform/dialog.h"
 #include "platform/edit.h"
 
@@ -15,7 +17,8 @@ public:
     void CmOk() override;
     int HelpContext() const override { return 250; }
 
-    // The length the four texts stand for, in 1/24 inch.
+    // The length the four texts stand for, in 1/24 inch: the preset itself when they are still the
+    // texts it was shown as.
     std::int32_t Length(FractionRule rule) const;
 
     int initialLength;
@@ -29,4 +32,5 @@ private:
     TEdit* inchEdit;
     TEdit* numeratorEdit;
     TEdit* denominatorEdit;
+    TProposedLength proposal;
 };

@@ -1,7 +1,5 @@
 #include "dialogs/maxroomdlg.h"
 
-#include "dialogs/roomsizechoice.h"
-
 #include <string>
 
 namespace {
@@ -27,7 +25,7 @@ TMaxroomimpdlg::TMaxroomimpdlg(TWindow* parent, int resourceId, int maxWidth, in
 
 void TMaxroomimpdlg::SetupWindow()
 {
-    ShowFeet(widthEdits, maxWidth);
-    ShowFeet(lengthEdits, maxLength);
+    proposedWidth.Show(widthEdits, maxWidth);
+    proposedLength.Show(lengthEdits, maxLength);
     TTroomimpdlg::SetupWindow();
 }

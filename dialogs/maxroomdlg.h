@@ -1,7 +1,8 @@
 #pragma once
 // The maximum-size design-room dialogs, metric and imperial: the new-design-room dialogs showing
 // the free width and length measured at the user's click (maxWidth, maxLength, model units) as the
-// room's size; imperial sizes as feet, inches and eighths.
+// room's size; imperial sizes as feet, inches and eighths, the measured size coming back exact when
+// it is left as shown.
 #include "dialogs/troomdlg.h"
 
 class TMaxroomdlg : public TTroomdlg {

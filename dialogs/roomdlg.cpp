@@ -122,8 +122,8 @@ void TRoomimpdlg::SetupWindow()
 {
     TDialog::SetupWindow();
     const TRoomSizeSettings found = ReadSettings<TRoomSizeSettings>(IMPERIAL);
-    ShowFeet(widthEdits, found.width);
-    ShowFeet(lengthEdits, found.length);
+    proposedWidth.Show(widthEdits, found.width);
+    proposedLength.Show(lengthEdits, found.length);
     ShowInches(*thicknessEdits[0], *thicknessEdits[1], *thicknessEdits[2],
                ReadSettings<TInternalWallSettings>(IMPERIAL).thickness);
     sizes.Show();
@@ -147,5 +147,13 @@ void TRoomimpdlg::CmOk()
     CloseWindow(IDOK);
 }
 
-std::int32_t TRoomimpdlg::Width() const { return FeetFieldsLength(widthTexts); }
-std::int32_t TRoomimpdlg::Length() const { return FeetFieldsLength(lengthTexts); }
+// The size the room finder measured when the user left it as shown.
+std::int32_t TRoomimpdlg::Width() const
+{
+    return proposedWidth.Kept(widthTexts).value_or(FeetFieldsLength(widthTexts));
+}
+
+std::int32_t TRoomimpdlg::Length() const
+{
+    return proposedLength.Kept(lengthTexts).value_or(FeetFieldsLength(lengthTexts));
+}

@@ -4,6 +4,7 @@
 // size is labelled. The label style goes to CFG/NEWRM.CFG (with colour 0), the thickness to the
 // internal-wall thickness file CFG/PTNM.CFG or CFG/PTNI.CFG; the opener reads the name, the sizes
 // (Width(), Length()) and sizeDisplay.
+#include "dialogs/proposedlength.h"
 #include "dialogs/roomsizechoice.h"
 #include "platform/dialog.h"
 
@@ -45,7 +46,8 @@ public:
     void CmOk() override;
     int HelpContext() const override { return 270; }
 
-    // The sizes typed, in 1/24 inch: (feet x 12 + inches) x 24 and a proper fraction.
+    // The sizes in 1/24 inch: the size found when its texts are left as shown, else as typed,
+    // (feet x 12 + inches) x 24 and a proper fraction.
     std::int32_t Width() const;
     std::int32_t Length() const;
 
@@ -63,4 +65,6 @@ private:
     std::array<TEdit*, 4> lengthEdits;
     std::array<TEdit*, 3> thicknessEdits;
     TRoomSizeChoice sizes;
+    TProposedLength proposedWidth;
+    TProposedLength proposedLength;
 };

@@ -150,10 +150,10 @@ void TTroomimpdlg::CmOk()
 
 std::int32_t TTroomimpdlg::Width() const
 {
-    return FeetFieldsLength(widthTexts);
+    return proposedWidth.Kept(widthTexts).value_or(FeetFieldsLength(widthTexts));
 }
 
 std::int32_t TTroomimpdlg::Length() const
 {
-    return FeetFieldsLength(lengthTexts);
+    return proposedLength.Kept(lengthTexts).value_or(FeetFieldsLength(lengthTexts));
 }

