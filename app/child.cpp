@@ -32,6 +32,7 @@
 #include "tools/linetool.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -188,6 +189,9 @@ void TChild::EvSize()
 
 void TChild::EvLButtonDown(TPoint point)
 {
+    pressRefused = !TakeStorableDevicePoint(ClientRect(), point, this);
+    if (pressRefused)
+        return;
     TDrawingtool& tool = Tool();
     // The line family runs CENTRE and CENTRE CENTRE from its own button handling; for the other
     // tools the window does.
@@ -211,12 +215,20 @@ void TChild::EvLButtonDown(TPoint point)
 
 void TChild::EvLButtonUp(TPoint point)
 {
+    // A refused press has nothing to end; a release refused ends its press's figure untaken.
+    if (std::exchange(pressRefused, false))
+        return;
+    if (!TakeStorableDevicePoint(ClientRect(), point, this)) {
+        AbandonTool();
+        return;
+    }
     client.Family().LButtonUp(*this, point);
 }
 
 void TChild::EvRButtonDown(TPoint point)
 {
-    client.Family().RButtonDown(*this, point);
+    if (TakeStorableDevicePoint(ClientRect(), point, this))
+        client.Family().RButtonDown(*this, point);
 }
 
 void TChild::EvMouseMove(TPoint point)
@@ -238,6 +250,9 @@ void TChild::EvKeyDown(int key)
         markX = markX == 0 ? ANGLED_INPUT_ON : 0;
         return;
     }
+    // ENTER hands the tool the point under the cursor.
+    if (key == VK_ENTER && !TakeStorableDevicePoint(ClientRect(), Cursor(), this))
+        return;
     if (IsToolKey(key))
         client.Family().KeyDown(*this, key);
 }

@@ -191,6 +191,9 @@ private:
     TWindowView view;
     // A drawing file that failed to load is reported once, not at every repaint.
     bool loadFailureReported = false;
+    // The last button press was refused (its point beyond what the drawing file can store): its
+    // release is dropped without a second message.
+    bool pressRefused = false;
 
     void ShowDistance(TPoint device);
     bool HandleScrollKey(int key);

@@ -15,21 +15,28 @@ constexpr std::size_t SHORTEST_NEW_NAME = 3;
 const char* const ROTATE_TITLE = "ROTATE/MIRROR";
 
 // Turns or mirrors every object as one edit and writes the drawing under the drawing name in
-// force. False when the file could not be written (the user has been told).
-bool TurnWholeDrawing(int rotation)
+// force. False when the drawing reaches too far outside the sheet to be turned that way or the
+// file could not be written (the user has been told either way; the list is as it was in the first
+// case).
+bool TurnWholeDrawing(TChild& window, int rotation)
 {
     TList& objects = State().objects;
     TDrawingEdit edit(objects);
     for (int i = 0; i < objects.count(); ++i)
         edit.Modify(i);
-    objects.RotateOrMirrorDrawing(rotation);
+    if (!objects.RotateOrMirrorDrawing(rotation)) {
+        window.Message("The drawing reaches too far outside the sheet for its file to hold it turned that way - "
+                       "nothing has been changed",
+                       ROTATE_TITLE);
+        return false;
+    }
     return edit.Commit();
 }
 
 // The open drawing turned or mirrored where it is.
 void TransformInPlace(TChild& window, int rotation)
 {
-    TurnWholeDrawing(rotation);
+    TurnWholeDrawing(window, rotation);
     // The selection list's base points lie where the objects were.
     ClearCopyList();
     window.Refresh(0);
@@ -44,7 +51,7 @@ void TransformAsNewDrawing(TClient& client, TChild& window, int rotation, const 
     const std::string original = state.drawingName;
     const int floor = state.currentFloor;
     state.drawingName = name;
-    if (!TurnWholeDrawing(rotation)) {
+    if (!TurnWholeDrawing(window, rotation)) {
         // Told already; the open drawing is the original as its file holds it.
         state.drawingName = original;
         objects.ReadDrawing();

@@ -1,5 +1,6 @@
 #include "model/drawingfile.h"
 
+#include "model/drawingstate.h"
 #include "model/modelunits.h"
 #include "model/object.h"
 #include "model/recordreader.h"
@@ -48,12 +49,25 @@ TPoint DrawingFileCentre(int unitSystem)
     return {ClampToInt32(int64_t(sheet.x / 2) * FILE_SCALE), ClampToInt32(int64_t(sheet.y / 2) * FILE_SCALE)};
 }
 
-void AppendObjectRecord(std::string& out, const TObject& object, int32_t originX, int32_t originY)
+bool StorableInDrawingFile(int64_t x, int64_t y)
+{
+    auto fits = [](int64_t value) { return value == int64_t(int32_t(value)); };
+    const TPoint centre = DrawingFileCentre(State().unitSystem);
+    return fits(x) && fits(y) && fits(x - centre.x) && fits(y - centre.y);
+}
+
+bool AppendObjectRecord(std::string& out, const TObject& object, int32_t originX, int32_t originY,
+                        std::string* where)
 {
     TRecordWriter writer(out, originX, originY);
     writer.Int(object.typeCode);
     writer.EndLine();
     object.WriteRecord(writer);
+    if (writer.Exact())
+        return true;
+    if (where)
+        *where = std::string(1, writer.UnstorableAxis()) + " " + std::to_string(writer.UnstorableValue());
+    return false;
 }
 
 std::string FormatLibraryHeader(int count, int unitSystem, int groupIdCounter)
@@ -63,17 +77,32 @@ std::string FormatLibraryHeader(int count, int unitSystem, int groupIdCounter)
     return out;
 }
 
-std::string FormatDrawing(const TList& list, const TFileHeader& header)
+std::string UnstorableEntryReason(int index, const std::string& where)
 {
-    std::string out;
+    return "object " + std::to_string(index) + " lies too far from the selection's base point to be stored exactly (" +
+           where + "), so nothing was written";
+}
+
+bool FormatDrawing(const TList& list, const TFileHeader& header, std::string& out, std::string* reason)
+{
+    out.clear();
     // Most records take well under 160 characters; polygons take more and grow the buffer once.
     out.reserve(std::size_t(list.count()) * 160 + 64);
     TFileHeader written = header;
     written.count = list.count();
     AppendHeader(out, written);
-    for (const auto& object : list.Items())
-        AppendObjectRecord(out, *object, header.centreX, header.centreY);
-    return out;
+    std::string where;
+    for (int i = 0; i < list.count(); ++i) {
+        if (!AppendObjectRecord(out, *list[i], header.centreX, header.centreY, &where)) {
+            if (reason)
+                *reason = "object " + std::to_string(i) + " (type " + std::to_string(list[i]->typeCode) +
+                          ") lies too far outside the sheet to be stored exactly (" + where +
+                          "), so the file is kept as it was";
+            out.clear();
+            return false;
+        }
+    }
+    return true;
 }
 
 TLoadResult ParseObjectFile(const std::string& text, bool library, int64_t originX, int64_t originY,

@@ -51,8 +51,8 @@
 //     y1 y2 colour infoValue (x and y stored as they are: a floor record has no place on the plan)
 // Coordinates: x1, y1, x2, y2 (a text's anchor only), the arc's start and end points, the barbs and
 // ticks, the vertices, the wall lines and the second face of an internal wall. A coordinate whose
-// stored value would lie beyond the int32 range is written held at the range's end, so that every
-// file written reads back.
+// stored value would lie beyond the int32 range cannot be stored: such a drawing (library entry,
+// paste buffer) is not written at all, so that every file written reads back as what was written.
 // A file with an unknown type code, a short, overlong or non-numeric record, a vertexCount
 // outside 0..16 or a counted text longer than its field does not load.
 #include "model/list.h"
@@ -80,13 +80,25 @@ TPoint LoadSheetSize(int unitSystem);
 // at the scale of a newly opened drawing (5 model units per logical unit), held in the int32 range.
 TPoint DrawingFileCentre(int unitSystem);
 
+// True when the drawing file of the unit system in force can store the model point exactly: the
+// point and its offset from the sheet centre the file is written with both lie in the int32 range.
+bool StorableInDrawingFile(int64_t x, int64_t y);
+
 // Appends the type-code line and the record of one object, its coordinates less (originX, originY).
-void AppendObjectRecord(std::string& out, const TObject& object, int32_t originX, int32_t originY);
+// False when a coordinate's stored value would lie beyond the int32 range: what was appended must
+// not be written then, and `where` (when given) names the coordinate, e.g. "x -2147483000".
+bool AppendObjectRecord(std::string& out, const TObject& object, int32_t originX, int32_t originY,
+                        std::string* where = nullptr);
 // The header line of a library or paste file.
 std::string FormatLibraryHeader(int count, int unitSystem, int groupIdCounter);
+// Why a library entry or the paste buffer is not written: the object at `index` of the list lies
+// too far from its base point; `where` as AppendObjectRecord gives it.
+std::string UnstorableEntryReason(int index, const std::string& where);
 
-// The whole text of a drawing file.
-std::string FormatDrawing(const TList& list, const TFileHeader& header);
+// The whole text of a drawing file into `out`. False when an object lies too far from the
+// header's centre to be stored exactly: `out` must not be written then, and `reason` (when given)
+// names the object and its coordinate.
+bool FormatDrawing(const TList& list, const TFileHeader& header, std::string& out, std::string* reason = nullptr);
 
 // Reads a drawing file's text. For a library or paste file pass library = true: the header's
 // second to fifth numbers are not used and (originX, originY) is added to every coordinate

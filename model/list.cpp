@@ -96,7 +96,8 @@ bool TList::WriteDrawingTo(const std::string& path, std::string& reason)
     header.centreY = centre.y;
     header.unitSystem = state.unitSystem;
     header.groupIdCounter = state.groupIdCounter;
-    if (!WriteTextFileAtomic(path, FormatDrawing(*this, header), &reason))
+    std::string text;
+    if (!FormatDrawing(*this, header, text, &reason) || !WriteTextFileAtomic(path, text, &reason))
         return false;
     if (!items.empty())
         state.drawingState = 2;
@@ -362,10 +363,15 @@ bool TList::SaveLibrarySymbol(int library, const std::string& name, std::string*
     const TDrawingState& state = State();
     std::string records;
     int written = 0;
+    std::string where;
     for (const TCopyEntry& entry : ReadCopyList()) {
         if (entry.index < 0 || entry.index >= count())
             break;
-        AppendObjectRecord(records, *items[std::size_t(entry.index)], entry.baseX, entry.baseY);
+        if (!AppendObjectRecord(records, *items[std::size_t(entry.index)], entry.baseX, entry.baseY, &where)) {
+            if (reason)
+                *reason = UnstorableEntryReason(entry.index, where);
+            return false;
+        }
         ++written;
     }
     if (written == 0) {
@@ -407,6 +413,12 @@ bool TList::RotateOrMirrorDrawing(int rotation)
     if (!IsPlanTurn(rotation))
         return false;
     const TPoint centre = DrawingFileCentre(State().unitSystem);
+    // A point the turn would carry beyond what the drawing file can hold leaves it all as it was.
+    bool exact = true;
+    for (auto& object : items)
+        object->ForEachPoint([&](int32_t& x, int32_t& y) { exact = exact && TurnsExactly(x, y, rotation, centre); });
+    if (!exact)
+        return false;
     for (auto& object : items)
         object->TurnOrMirror(rotation, centre);
     return true;

@@ -6,20 +6,38 @@
 #include <cmath>
 #include <limits>
 
-void TurnPoint(int32_t& x, int32_t& y, int rotation, TPoint centre)
+namespace {
+
+// The offset from the centre of a point turned about it.
+void TurnedOffset(int32_t x, int32_t y, int rotation, TPoint centre, int64_t& nx, int64_t& ny)
 {
-    const int64_t cx = centre.x;
-    const int64_t cy = centre.y;
-    const int64_t dx = x - cx;
-    const int64_t dy = y - cy;
-    int64_t nx = dx;
-    int64_t ny = dy;
+    nx = int64_t(x) - centre.x;
+    ny = int64_t(y) - centre.y;
     if (rotation == MIRROR_LEFT_RIGHT)
-        nx = -dx;
+        nx = -nx;
     else
         TurnClockwiseByQuarters(nx, ny, rotation);
-    x = ClampToInt32(cx + nx);
-    y = ClampToInt32(cy + ny);
+}
+
+bool FitsInt32(int64_t value) { return value == int64_t(int32_t(value)); }
+
+}  // namespace
+
+void TurnPoint(int32_t& x, int32_t& y, int rotation, TPoint centre)
+{
+    int64_t nx = 0;
+    int64_t ny = 0;
+    TurnedOffset(x, y, rotation, centre, nx, ny);
+    x = ClampToInt32(centre.x + nx);
+    y = ClampToInt32(centre.y + ny);
+}
+
+bool TurnsExactly(int32_t x, int32_t y, int rotation, TPoint centre)
+{
+    int64_t nx = 0;
+    int64_t ny = 0;
+    TurnedOffset(x, y, rotation, centre, nx, ny);
+    return FitsInt32(nx) && FitsInt32(ny) && FitsInt32(centre.x + nx) && FitsInt32(centre.y + ny);
 }
 
 int32_t TurnAngle(int32_t angle, int rotation)

@@ -17,6 +17,9 @@ constexpr bool IsPlanTurn(int rotation)
 
 // Turns a plan point about the centre; a result beyond the int32 range is held at its end.
 void TurnPoint(int32_t& x, int32_t& y, int rotation, TPoint centre);
+// True when TurnPoint takes the point exactly where it belongs: the turned point and its offset
+// from the centre (what a drawing file written about that centre stores) both lie in the range.
+bool TurnsExactly(int32_t x, int32_t y, int rotation, TPoint centre);
 // Turns an angle in tenths of a degree (or mirrors it), brought into 0..3599 whatever it was.
 int32_t TurnAngle(int32_t angle, int rotation);
 

@@ -1,8 +1,10 @@
 #pragma once
 // Writes drawing-file records: decimal integers separated by single blanks, one record line ended
 // by "\n", into one growing buffer. Point coordinates are written minus the writer's origin (the
-// sheet centre of a drawing file, the base point of a library or paste entry), held in the int32
-// range so that every record written reads back.
+// sheet centre of a drawing file, the base point of a library or paste entry). A coordinate whose
+// stored value would lie beyond the int32 range cannot be stored exactly: the writer notes it
+// (Exact() turns false, FirstUnstorable() says which) and what it wrote must not be kept, for a
+// value held at the range's end would read back as another point.
 //
 // The numbers of a line are gathered in a small buffer of the writer's own and appended to the
 // output together, at the line's end, before counted text, and when the writer goes away.
@@ -24,16 +26,32 @@ public:
     TRecordWriter& operator=(const TRecordWriter&) = delete;
 
     TRecordWriter& Int(int32_t value);
-    TRecordWriter& X(int32_t x) { return Int(ClampToInt32(int64_t(x) - originX)); }
-    TRecordWriter& Y(int32_t y) { return Int(ClampToInt32(int64_t(y) - originY)); }
+    TRecordWriter& X(int32_t x) { return Coordinate(x, originX, 'x'); }
+    TRecordWriter& Y(int32_t y) { return Coordinate(y, originY, 'y'); }
     // Counted text: exactly `count` characters, the text cut or padded with blanks to that length.
     TRecordWriter& CountedChars(const std::string& text, int32_t count);
     TRecordWriter& Blank();
     void EndLine();
 
+    // True while every coordinate written so far was stored exactly.
+    bool Exact() const { return unstorableAxis == 0; }
+    // The first coordinate that could not be stored: its axis ('x' or 'y') and model value.
+    char UnstorableAxis() const { return unstorableAxis; }
+    int32_t UnstorableValue() const { return unstorableValue; }
+
 private:
     // Room for a blank and the longest int32.
     static constexpr std::size_t FIELD_SIZE = 12;
+
+    TRecordWriter& Coordinate(int32_t value, int32_t origin, char axis)
+    {
+        const int64_t stored = int64_t(value) - origin;
+        if (stored != int64_t(int32_t(stored)) && unstorableAxis == 0) {
+            unstorableAxis = axis;
+            unstorableValue = value;
+        }
+        return Int(ClampToInt32(stored));
+    }
 
     void Flush()
     {
@@ -45,6 +63,8 @@ private:
     int32_t originX;
     int32_t originY;
     bool lineStart = true;
+    char unstorableAxis = 0;
+    int32_t unstorableValue = 0;
     char pending[256];
     std::size_t used = 0;
 };

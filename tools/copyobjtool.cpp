@@ -16,5 +16,5 @@ void TCopyobjtool::ProcessSelection(Canvas&, const TRect&, int, int)
     std::vector<TCopyEntry> entries;
     for (int index : SelectedIndices())
         entries.push_back({index, dragStartX, dragStartY});
-    WritePasteBuffer(FormatPasteBuffer(State().objects, entries));
+    WritePasteBuffer(State().objects, entries);
 }

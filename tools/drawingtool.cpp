@@ -1,6 +1,7 @@
 #include "tools/drawingtool.h"
 
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/object.h"
@@ -47,6 +48,25 @@ int CentreOnAxis(int first, int second, int third, std::int64_t tolerance)
 
 }  // namespace
 
+bool TakeStorablePoint(std::int64_t x, std::int64_t y, TToolWindow* window)
+{
+    if (StorableInDrawingFile(x, y))
+        return true;
+    if (window)
+        window->Message("This point lies too far outside the sheet for the drawing file to hold it - it has not"
+                        " been taken",
+                        "POINT OUT OF RANGE");
+    return false;
+}
+
+bool TakeStorableDevicePoint(const TRect& clientRect, TPoint device, TToolWindow* window)
+{
+    // The model point is taken wide: a point held at the int32 range's end is not the one given.
+    const TPoint logical = ViewMapping(clientRect).ToLogical(device);
+    const std::int64_t scale = State().unitsPerLogical;
+    return TakeStorablePoint(logical.x * scale, logical.y * scale, window);
+}
+
 TDrawingtool::TDrawingtool() = default;
 TDrawingtool::~TDrawingtool() = default;
 
@@ -84,6 +104,11 @@ void TDrawingtool::PutCursorAt(Canvas& dc, const TRect& clientRect, TPoint model
     const TPoint device = dc.LPtoDP(ModelToLogical(model));
     if (window)
         window->SetCursorPos(device);
+}
+
+bool TDrawingtool::AcceptsPoint(std::int64_t x, std::int64_t y) const
+{
+    return TakeStorablePoint(x, y, window);
 }
 
 void TDrawingtool::CentreStep(Canvas& dc, const TRect& clientRect, int x, int y)

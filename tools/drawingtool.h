@@ -17,6 +17,12 @@ class Canvas;
 class TObject;
 class TToolWindow;
 
+// True when the drawing file can store a model point exactly; otherwise the user is told so
+// through the window (when there is one) and the point must not be taken.
+bool TakeStorablePoint(std::int64_t x, std::int64_t y, TToolWindow* window);
+// The same for the model point of a client device point under the window's view mapping.
+bool TakeStorableDevicePoint(const TRect& clientRect, TPoint device, TToolWindow* window);
+
 // Virtual-key codes the tools react to.
 constexpr int VK_ENTER = 13;
 constexpr int VK_LEFT = 37;
@@ -110,6 +116,9 @@ protected:
     TPoint LogicalPoint(Canvas& dc, const TRect& clientRect, int x, int y);
     // Puts the window's cursor at a model point.
     void PutCursorAt(Canvas& dc, const TRect& clientRect, TPoint model);
+    // True when the drawing file can store a model point the tool has computed exactly; otherwise
+    // the user is told (through the window) and the tool must not take the point.
+    bool AcceptsPoint(std::int64_t x, std::int64_t y) const;
 
     // Shows a new object at once, appends it to the object list and rewrites the drawing file.
     void DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object);

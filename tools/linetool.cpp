@@ -223,9 +223,11 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
         }
 
         if (IsArrowKey(key)) {
-            // A length outside the range the window accepts draws nothing.
-            if (value >= MIN_TYPED_LENGTH && value <= MAX_TYPED_LENGTH)
-                DrawTypedSegment(dc, clientRect, key, value);
+            // A length outside the range the window accepts draws nothing; a segment refused
+            // leaves the start, the cursor and the step as they were.
+            if (value >= MIN_TYPED_LENGTH && value <= MAX_TYPED_LENGTH &&
+                !DrawTypedSegment(dc, clientRect, key, value))
+                return;
         } else if (key == VK_ENTER && state.keyEntryState == 1) {
             penWidth = state.currentPenWidth;
             colour = state.currentColour;
@@ -278,7 +280,7 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
     }
 }
 
-void TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value)
+bool TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value)
 {
     const TList& objects = State().objects;
     const std::int64_t scale = State().unitsPerLogical;
@@ -292,28 +294,35 @@ void TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, i
         if (std::llabs(std::int64_t(last.y2) - y1) < scale)
             y1 = last.y2;
     }
-    groupId = value;
     std::int32_t direction = 0;
     x2 = x1;
     y2 = y1;
+    std::int64_t endX = x1;
+    std::int64_t endY = y1;
     switch (key) {
     case VK_LEFT:
-        x2 = ClampToInt32(std::int64_t(x1) - value);
+        endX -= value;
         direction = 2700;
         break;
     case VK_UP:
-        y2 = ClampToInt32(std::int64_t(y1) + value);
+        endY += value;
         direction = 0;
         break;
     case VK_RIGHT:
-        x2 = ClampToInt32(std::int64_t(x1) + value);
+        endX += value;
         direction = 900;
         break;
     default:
-        y2 = ClampToInt32(std::int64_t(y1) - value);
+        endY -= value;
         direction = 1800;
         break;
     }
+    // An end the drawing file cannot store draws nothing.
+    if (!AcceptsPoint(endX, endY))
+        return false;
+    groupId = value;
+    x2 = std::int32_t(endX);
+    y2 = std::int32_t(endY);
     PlaceMarker({x2, y2});
     if (kind == KIND_EXTWALL) {
         State().lastWallEndX = x2;
@@ -322,6 +331,7 @@ void TLinetool::DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, i
     }
     CreateObject(dc, clientRect);
     State().keyEntryState = 2;
+    return true;
 }
 
 void TLinetool::EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel)

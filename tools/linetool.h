@@ -23,7 +23,9 @@ public:
     TPen RubberBandPen() const;
 
 private:
-    void DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value);
+    // Draws the segment of a typed length from the start; false (nothing drawn, the user told)
+    // when its end lies beyond what the drawing file can store.
+    bool DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value);
     void EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
     void DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
     // Puts the guide marker (markerX, lineAux2) at the logical point of a model point.

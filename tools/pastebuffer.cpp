@@ -13,25 +13,34 @@ constexpr const char* PASTE_FILE = "PASTE.CFG";
 
 }  // namespace
 
-std::string FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries)
+bool FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries, std::string& text,
+                       std::string* reason)
 {
     std::string records;
     int written = 0;
+    std::string where;
     for (const TCopyEntry& entry : entries) {
         if (entry.index < 0 || entry.index >= objects.count())
             continue;
-        AppendObjectRecord(records, *objects[entry.index], entry.baseX, entry.baseY);
+        if (!AppendObjectRecord(records, *objects[entry.index], entry.baseX, entry.baseY, &where)) {
+            if (reason)
+                *reason = UnstorableEntryReason(entry.index, where);
+            text.clear();
+            return false;
+        }
         ++written;
     }
     const TDrawingState& state = State();
-    return FormatLibraryHeader(written, state.unitSystem, state.groupIdCounter) + records;
+    text = FormatLibraryHeader(written, state.unitSystem, state.groupIdCounter) + records;
+    return true;
 }
 
-bool WritePasteBuffer(const std::string& text)
+bool WritePasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries)
 {
+    std::string text;
     std::string reason;
     const std::string path = LibsPath(PASTE_FILE);
-    if (WriteTextFileAtomic(path, text, &reason))
+    if (FormatPasteBuffer(objects, entries, text, &reason) && WriteTextFileAtomic(path, text, &reason))
         return true;
     const TDrawingState& state = State();
     if (state.reportWriteFailure)

@@ -16,12 +16,15 @@ class TDrawingEdit;
 
 // The text of a paste buffer holding the objects of these entries, each relative to its entry's
 // base point. Entries that name no object of the list (out of range) are left out, so the count
-// always matches the records.
-std::string FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries);
+// always matches the records. False when an object lies too far from its base point to be stored
+// exactly: `text` must not be written then, and `reason` (when given) says which.
+bool FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries, std::string& text,
+                       std::string* reason = nullptr);
 
-// Rewrites LIBS/PASTE.CFG whole. A buffer that cannot be written is reported to the user (naming
-// the file and the reason) and left as it was: false.
-bool WritePasteBuffer(const std::string& text);
+// Rewrites LIBS/PASTE.CFG whole with the objects of these entries. A buffer that cannot be stored
+// exactly or cannot be written is reported to the user (naming the file and the reason) and left
+// as it was: false.
+bool WritePasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries);
 
 // Edit/Paste: reads the paste buffer, gives the objects new ids and adds them through the edit
 // (the caller commits it). The result says how many were added, or why none were.

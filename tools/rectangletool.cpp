@@ -43,15 +43,18 @@ void TRectangletool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoin
     }
     case VK_LEFT:
     case VK_RIGHT:
-        if (length) {
-            x2 = ClampToInt32(std::int64_t(x1) + (key == VK_LEFT ? -std::int64_t(value) : value));
+        // A side whose far corner the drawing file cannot store is not set.
+        if (const std::int64_t x = std::int64_t(x1) + (key == VK_LEFT ? -std::int64_t(value) : value);
+            length && AcceptsPoint(x, y1)) {
+            x2 = std::int32_t(x);
             cornerXSet = true;
         }
         break;
     case VK_UP:
     case VK_DOWN:
-        if (length) {
-            y2 = ClampToInt32(std::int64_t(y1) + (key == VK_DOWN ? -std::int64_t(value) : value));
+        if (const std::int64_t y = std::int64_t(y1) + (key == VK_DOWN ? -std::int64_t(value) : value);
+            length && AcceptsPoint(x1, y)) {
+            y2 = std::int32_t(y);
             cornerYSet = true;
         }
         break;

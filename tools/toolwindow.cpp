@@ -1,3 +1,5 @@
 #include "tools/toolwindow.h"
 
 TToolWindow::~TToolWindow() = default;
+
+void TToolWindow::Message(const std::string&, const std::string&) {}

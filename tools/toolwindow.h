@@ -4,6 +4,8 @@
 // before every call to the tool; tests implement a fake.
 #include "platform/geometry.h"
 
+#include <string>
+
 class TToolWindow {
 public:
     virtual ~TToolWindow();
@@ -11,4 +13,7 @@ public:
     virtual TPoint GetCursorPos() const = 0;
     // Puts the cursor at a client device point.
     virtual void SetCursorPos(TPoint clientDevice) = 0;
+    // Tells the user why the tool refused what was entered (a message box); a window that shows
+    // no messages ignores it.
+    virtual void Message(const std::string& text, const std::string& title);
 };

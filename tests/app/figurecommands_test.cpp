@@ -238,6 +238,47 @@ TEST_F(FigureCommandsTest, RectangleTakesTwoSidesFromTheArrows)
     EXPECT_EQ(objects().count(), 5);
 }
 
+TEST_F(FigureCommandsTest, APointTheDrawingFileCannotHoldIsNotTaken)
+{
+    // The file holds x down to 2500 above the range's bottom (the sheet centre of the tests'
+    // sheet): the device x -429496300 is model x -2147481500, beyond it; -429496229 is just in.
+    const std::string told = "message POINT OUT OF RANGE | This point lies too far outside the sheet for the"
+                             " drawing file to hold it - it has not been taken";
+    const std::string before = ReadWholeFile(Path("DWGS/FIGURES.DB0"));
+    Command(CM_ELLIPSE);
+    Answer("message ok");
+    Child().EvLButtonDown({300, 400});
+    Child().EvMouseMove({-429496300, 400});
+    Child().EvLButtonUp({-429496300, 400});
+    frame.ProcessEvents();
+    EXPECT_EQ(lines, std::vector<std::string>{told});
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(Tool().kind, 21) << "the ellipse it started is given up";
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/FIGURES.DB0")), before);
+
+    // A press beyond it is refused once; its release says nothing more. ENTER there marks nothing.
+    Command(CM_LINE);
+    Answer("message ok");
+    Child().EvLButtonDown({-429496300, 400});
+    Child().EvLButtonUp({-429496300, 400});
+    Answer("message ok");
+    KeyAt(VK_ENTER, {200, -429496300});
+    EXPECT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines.back(), told);
+    EXPECT_EQ(Tool().lineDrawn, 0);
+    EXPECT_EQ(objects().count(), 4);
+
+    // The last point it holds is taken and comes back from the file where it was put.
+    Command(CM_ELLIPSE);
+    Child().EvLButtonDown({300, 400});
+    Child().EvLButtonUp({-429496229, 400});
+    frame.ProcessEvents();
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(Last().x2, -2147481145);
+    EXPECT_EQ(ReadBack("FIGURES")[4]->x2, -2147481145);
+    EXPECT_EQ(lines.size(), 3u);
+}
+
 TEST_F(FigureCommandsTest, RoundedRectangleAsksItsCornerRadiusFirst)
 {
     Command(CM_ROUNDRECT);

@@ -5,6 +5,8 @@
 
 #include "model/infoobj.h"
 
+#include <limits>
+
 namespace {
 
 class RotateMirrorTest : public AppTest {
@@ -126,4 +128,34 @@ TEST_F(RotateMirrorTest, ANewDrawingThatCannotBeWrittenLeavesTheOriginalOpen)
     ExpectOriginalUnchanged();
     EXPECT_EQ(state().drawingName, "ROT");
     EXPECT_EQ(objects()[4]->x1, 1000);
+}
+
+TEST_F(RotateMirrorTest, ADrawingThatWouldLeaveWhatItsFileHoldsIsNotTurned)
+{
+    // The lowest y the file holds about the sheet centre (2500, 1750): turned three quarters, the
+    // point would lie one unit beyond the highest x the file holds.
+    const int32_t lowest = std::numeric_limits<int32_t>::min() + 1750;
+    AddLine(50, 1000, 1000, 2500, lowest);
+    const std::string held = ReadWholeFile(Path("DWGS/ROT.DB0"));
+    const std::string told = "message ROTATE/MIRROR | The drawing reaches too far outside the sheet for its file to "
+                             "hold it turned that way - nothing has been changed";
+    Answer("dialog 19000 check 19004 ok");
+    Answer("message ok");
+    Command(CM_ROTATEMIRROR);
+    Answer("dialog 19000 set 19001 TURNED check 19004 ok");
+    Answer("message ok");
+    Command(CM_ROTATEMIRROR);
+    EXPECT_EQ(lines, (std::vector<std::string>{told, told}));
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/ROT.DB0")), held);
+    EXPECT_FALSE(std::filesystem::exists(Path("DWGS/TURNED.DB0")));
+    EXPECT_EQ(state().drawingName, "ROT");
+    EXPECT_EQ(objects()[6]->y2, lowest);
+
+    // Mirrored, every point stays where the file holds it: the mirror is made.
+    Answer("dialog 19000 check 19005 ok");
+    Command(CM_ROTATEMIRROR);
+    EXPECT_EQ(lines.size(), 2u);
+    const auto mirrored = ReadBack("ROT");
+    EXPECT_EQ(mirrored[6]->x1, 4000);
+    EXPECT_EQ(mirrored[6]->y2, lowest);
 }

@@ -55,9 +55,23 @@ std::string FirstDifference(const std::vector<std::string>& a, const std::vector
     return "";
 }
 
+// True when some point of the list lies too far from the centre for a file to store it exactly.
+bool HasUnstorablePoint(const TList& list, TPoint centre)
+{
+    bool found = false;
+    for (const auto& object : list.Items())
+        object->ForEachPoint([&](int32_t& x, int32_t& y) {
+            const int64_t storedX = int64_t(x) - centre.x;
+            const int64_t storedY = int64_t(y) - centre.y;
+            found = found || storedX != int64_t(int32_t(storedX)) || storedY != int64_t(int32_t(storedY));
+        });
+    return found;
+}
+
 // A drawing that read is written as the program writes it (the sheet centre of its unit system
-// now) and must read back; once written, writing it again gives the same file. With an unchanged
-// centre it reads back as exactly the same objects.
+// now) and reads back as exactly the same objects; once written, writing it again gives the same
+// file. Only a drawing with a point that the centre now in force cannot store exactly is refused,
+// and written with the centre it was read with it never is.
 std::string CheckDrawingWrittenReadsBack(Objects parsed, const TFileHeader& header)
 {
     const std::vector<std::string> before = Dumps(parsed);
@@ -65,13 +79,24 @@ std::string CheckDrawingWrittenReadsBack(Objects parsed, const TFileHeader& head
     for (auto& object : parsed)
         list.Add(std::move(object));
 
+    TFileHeader own = header;
+    std::string unused;
+    if (!FormatDrawing(list, own, unused))
+        return "the drawing cannot be written with the centre it was read with";
+
     TFileHeader written;
     const TPoint centre = DrawingFileCentre(header.unitSystem);
     written.centreX = centre.x;
     written.centreY = centre.y;
     written.unitSystem = header.unitSystem;
     written.groupIdCounter = header.groupIdCounter;
-    const std::string first = FormatDrawing(list, written);
+    std::string first;
+    std::string reason;
+    if (!FormatDrawing(list, written, first, &reason)) {
+        if (!HasUnstorablePoint(list, centre))
+            return "the drawing was refused though every point can be stored: " + reason;
+        return "";
+    }
 
     TFileHeader again;
     Objects reread;
@@ -80,16 +105,15 @@ std::string CheckDrawingWrittenReadsBack(Objects parsed, const TFileHeader& head
         return "the drawing as written does not read back: " + back.message + "\n" + first;
     if (again.unitSystem != header.unitSystem || again.groupIdCounter != header.groupIdCounter)
         return "the header as written reads back differently";
-    if (centre.x == header.centreX && centre.y == header.centreY) {
-        const std::string difference = FirstDifference(before, Dumps(reread));
-        if (!difference.empty())
-            return "the drawing as written reads back as other objects: " + difference;
-    }
+    const std::string difference = FirstDifference(before, Dumps(reread));
+    if (!difference.empty())
+        return "the drawing as written reads back as other objects: " + difference;
 
     TList second;
     for (auto& object : reread)
         second.Add(std::move(object));
-    if (FormatDrawing(second, written) != first)
+    std::string secondText;
+    if (!FormatDrawing(second, written, secondText) || secondText != first)
         return "writing the drawing read back gives another file";
     return "";
 }
@@ -101,7 +125,10 @@ std::string CheckPlacedWrittenReadsBack(const TList& placed, int64_t originX, in
     std::vector<TCopyEntry> entries;
     for (int i = 0; i < placed.count(); ++i)
         entries.push_back({i, int32_t(originX), int32_t(originY)});
-    const std::string text = FormatPasteBuffer(placed, entries);
+    std::string text;
+    std::string reason;
+    if (!FormatPasteBuffer(placed, entries, text, &reason))
+        return "the objects read cannot be written where they were placed: " + reason;
     TFileHeader header;
     Objects reread;
     const TLoadResult back = ParseObjectFile(text, true, originX, originY, header, reread);

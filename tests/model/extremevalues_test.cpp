@@ -5,6 +5,7 @@
 #include "model/extwallobj.h"
 #include "model/infoobj.h"
 #include "model/lineobj.h"
+#include "model/planturn.h"
 #include "model/polyobj.h"
 #include "model/rndrectobj.h"
 #include "model/roomobj.h"
@@ -13,7 +14,10 @@
 #include "platform/recordingcanvas.h"
 #include "tests/model/modelfixture.h"
 
+#include <filesystem>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,22 +28,65 @@ using ExtremeValues = ModelTest;
 
 }  // namespace
 
-TEST_F(ExtremeValues, ACoordinateFarFromTheSheetCentreIsWrittenSoThatTheFileReadsBack)
+TEST_F(ExtremeValues, ADrawingTheFileCannotHoldExactlyIsNotWrittenAndTheFileStaysAsItWas)
 {
+    std::vector<std::string> reports;
+    state().reportWriteFailure = [&](const std::string& message) { reports.push_back(message); };
     // A file written with the sheet centre at (0, 0) holds a point near the lowest x; this program
     // writes with the metric centre (30000, 21000), which would take the stored value past the range.
-    WriteWholeFile(DwgFile(), "1 0 0 0 1 0\n1\n1 50 0 0 -2147483000 0 10 0 0 0 0 0 0 1 0\n");
+    const std::string original = "1 0 0 0 1 0\n1\n1 50 0 0 -2147483000 0 10 0 0 0 0 0 0 1 0\n";
+    WriteWholeFile(DwgFile(), original);
     ASSERT_TRUE(objects().ReadDrawing().ok);
     ASSERT_EQ(objects().count(), 1);
     EXPECT_EQ(objects()[0]->x1, -2147483000);
 
+    EXPECT_FALSE(objects().WriteDrawing());
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "The drawing file " + DwgFile() +
+                              " could not be written: object 0 (type 1) lies too far outside the sheet to be stored"
+                              " exactly (x -2147483000), so the file is kept as it was");
+    EXPECT_EQ(ReadWholeFile(DwgFile()), original);
+    std::string reason;
+    EXPECT_FALSE(objects().WriteDrawingTo(dir.prefix() + "DWGS/OTHER.DB0", reason));
+    EXPECT_FALSE(std::filesystem::exists(dir.prefix() + "DWGS/OTHER.DB0"));
+
+    // The last x and y the file can hold below the centre are written and read back exactly; one
+    // unit further, in either axis, is not written.
+    objects()[0]->x1 = LOWEST + 30000;
+    objects()[0]->y2 = LOWEST + 21000;
     ASSERT_TRUE(objects().WriteDrawing());
-    const TLoadResult again = objects().ReadDrawing();
-    ASSERT_TRUE(again.ok) << again.message;
-    ASSERT_EQ(objects().count(), 1);
-    EXPECT_EQ(objects()[0]->x1, LOWEST + 30000);  // the stored value held at the range's end
-    EXPECT_EQ(objects()[0]->x2, 10);              // the rest exactly as it was
-    EXPECT_FALSE(objects().LoadFailed());
+    ASSERT_TRUE(objects().ReadDrawing().ok);
+    EXPECT_EQ(objects()[0]->x1, LOWEST + 30000);
+    EXPECT_EQ(objects()[0]->y2, LOWEST + 21000);
+    EXPECT_TRUE(StorableInDrawingFile(LOWEST + 30000, LOWEST + 21000));
+    EXPECT_FALSE(StorableInDrawingFile(LOWEST + 29999, 0));
+    EXPECT_FALSE(StorableInDrawingFile(0, LOWEST + 20999));
+    EXPECT_TRUE(StorableInDrawingFile(HIGHEST, HIGHEST));
+    const std::string written = ReadWholeFile(DwgFile());
+    objects()[0]->y2 = LOWEST + 20999;
+    EXPECT_FALSE(objects().WriteDrawing());
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[1].find("(y -2147462649)"), std::string::npos) << reports[1];
+    EXPECT_EQ(ReadWholeFile(DwgFile()), written);
+}
+
+TEST_F(ExtremeValues, ALibraryEntryThatCannotHoldItsObjectsExactlyIsNotWritten)
+{
+    // The selection's base point lies more than the int32 range away from the line's far end.
+    auto* line = new TLineobj;
+    line->x1 = 1000;
+    line->x2 = HIGHEST;
+    objects().Add(line);
+    WriteWholeFile(Cfg("COPY.CFG"), "0 -1000 0\n");
+    WriteWholeFile(Cfg("TEMP.CFG"), "1\n");
+    std::string reason;
+    EXPECT_FALSE(objects().SaveLibrarySymbol(1, "SINK", &reason));
+    EXPECT_EQ(reason, "object 0 lies too far from the selection's base point to be stored exactly (x 2147483647),"
+                      " so nothing was written");
+    EXPECT_FALSE(std::filesystem::exists(Libs("SINK.PLM")));
+    // Nearer, it is.
+    line->x2 = HIGHEST - 1000;
+    EXPECT_TRUE(objects().SaveLibrarySymbol(1, "SINK", &reason)) << reason;
 }
 
 TEST_F(ExtremeValues, RotatingTurnsAnglesFromTheRangesEndsIntoAWholeTurn)
@@ -63,24 +110,39 @@ TEST_F(ExtremeValues, RotatingTurnsAnglesFromTheRangesEndsIntoAWholeTurn)
     EXPECT_EQ(wall->angle, 2648);      // 848, turned round by 1800 to keep its lines inside
 }
 
-TEST_F(ExtremeValues, RotatingHoldsPointsThatWouldLeaveTheRangeAtItsEnds)
+TEST_F(ExtremeValues, RotatingLeavesADrawingAsItWasWhenAPointWouldLeaveWhatTheFileHolds)
 {
     auto* line = new TLineobj;
-    line->x1 = LOWEST;
+    line->x1 = LOWEST + 60000;
     line->y1 = 21000;
     line->x2 = 31000;
-    line->y2 = LOWEST;
+    line->y2 = LOWEST + 42001;
     objects().Add(line);
+    auto* other = new TLineobj;
+    other->x1 = 31000;
+    objects().Add(other);
 
-    // Mirrored about x = 30000, the far left point lands beyond the far right.
+    // Mirrored about x = 30000, the far left point would land one beyond the far right.
+    EXPECT_FALSE(objects().RotateOrMirrorDrawing(1));
+    EXPECT_EQ(line->x1, LOWEST + 60000);
+    EXPECT_EQ(other->x1, 31000);
+    // One unit nearer, it lands on the far right exactly and mirrors back to where it was.
+    line->x1 = LOWEST + 60001;
     ASSERT_TRUE(objects().RotateOrMirrorDrawing(1));
     EXPECT_EQ(line->x1, HIGHEST);
-    EXPECT_EQ(line->x2, 29000);
-    // A half turn about (30000, 21000) takes the lowest y above the highest.
+    EXPECT_EQ(other->x1, 29000);
+    ASSERT_TRUE(objects().RotateOrMirrorDrawing(1));
+    EXPECT_EQ(line->x1, LOWEST + 60001);
+    // A half turn about (30000, 21000) takes the lowest y that has a place after it to the top.
     ASSERT_TRUE(objects().RotateOrMirrorDrawing(180));
     EXPECT_EQ(line->y2, HIGHEST);
     EXPECT_EQ(line->y1, 21000);
-    EXPECT_EQ(line->x2, 31000);
+    EXPECT_EQ(line->x2, 29000);
+    // Three quarters turn a low y to a high x, beyond the range from 51000 above its bottom; a
+    // quarter turn takes even the lowest y the file holds to an x it holds.
+    EXPECT_TRUE(TurnsExactly(30000, LOWEST + 51001, 270, {30000, 21000}));
+    EXPECT_FALSE(TurnsExactly(30000, LOWEST + 51000, 270, {30000, 21000}));
+    EXPECT_TRUE(TurnsExactly(30000, LOWEST + 21000, 90, {30000, 21000}));
 }
 
 TEST_F(ExtremeValues, AWallThickerThanTheRangeIsStillFoundWithinItsThickness)
@@ -105,19 +167,22 @@ TEST_F(ExtremeValues, APlanTitleBetweenFarApartWallsStandsInTheirMiddle)
     state().currentFloor = GROUND_FLOOR;
     auto* wall = new TExtwallobj;
     wall->floor = GROUND_FLOOR;
-    wall->x1 = -2147483000;
+    wall->x1 = -2147453000;
     wall->x2 = 2147483000;
     wall->y1 = 7000;
     wall->y2 = 7000;
     objects().Add(wall);
+    std::vector<std::string> reports;
+    state().reportWriteFailure = [&](const std::string& message) { reports.push_back(message); };
 
     objects().MakeDrawingTitles();
     ASSERT_EQ(objects().count(), 2);
-    EXPECT_EQ(objects()[1]->x1, 0);
+    EXPECT_EQ(objects()[1]->x1, 15000);
     EXPECT_EQ(objects()[1]->y1, LOWEST);  // 4,000,000,000 below the wall
-    // It was written and reads back.
-    ASSERT_TRUE(objects().ReadDrawing().ok);
-    EXPECT_EQ(objects().count(), 2);
+    // The file cannot hold a point that far below the sheet centre: nothing is written.
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("object 1 (type 37)"), std::string::npos) << reports[0];
+    EXPECT_FALSE(std::filesystem::exists(DwgFile()));
 }
 
 TEST_F(ExtremeValues, CountsAtTheTopOfTheRange)

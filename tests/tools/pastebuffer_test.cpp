@@ -8,6 +8,8 @@
 #include "tools/copyobjtool.h"
 #include "tools/pastebuffer.h"
 
+#include <limits>
+
 namespace {
 
 class PasteBuffer : public SelectionTest {
@@ -113,11 +115,12 @@ TEST_F(PasteBuffer, TheAddToLibraryCopyLeavesThePasteBufferAsItWas)
 TEST_F(PasteBuffer, EntriesThatNameNoObjectAreLeftOutAndTheCountMatches)
 {
     AddTheLine();
-    const std::string text = FormatPasteBuffer(objects(), {{4, 2000, 3000}, {99, 0, 0}, {-1, 0, 0}});
+    std::string text;
+    ASSERT_TRUE(FormatPasteBuffer(objects(), {{4, 2000, 3000}, {99, 0, 0}, {-1, 0, 0}}, text));
     EXPECT_EQ(text, "1 0 0 0 1 42\n1\n1 50 0 0 -1000 3 1000 4 -1000 -1000 7 900 255 2 1\n");
 }
 
-TEST_F(PasteBuffer, ABufferThatCannotBeWrittenIsReportedAndKept)
+TEST_F(PasteBuffer, ABufferThatCannotBeWrittenOrCannotHoldItsObjectsExactlyIsReportedAndKept)
 {
     AddTheLine();
     TCopyobjtool tool;
@@ -128,6 +131,15 @@ TEST_F(PasteBuffer, ABufferThatCannotBeWrittenIsReportedAndKept)
     FailNextWrites(0);
     ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported[0], "The paste buffer " + Libs("PASTE.CFG") + " could not be written: Input/output error");
+    EXPECT_EQ(ReadWholeFile(Libs("PASTE.CFG")), "earlier\n");
+
+    // An object further from the base point (2000, 3000) than the file's numbers reach.
+    objects()[4]->x1 = std::numeric_limits<int32_t>::min();
+    tool.ProcessSelection(dc, client, 0, 0);
+    ASSERT_EQ(reported.size(), 2u);
+    EXPECT_EQ(reported[1], "The paste buffer " + Libs("PASTE.CFG") +
+                               " could not be written: object 4 lies too far from the selection's base point to be"
+                               " stored exactly (x -2147483648), so nothing was written");
     EXPECT_EQ(ReadWholeFile(Libs("PASTE.CFG")), "earlier\n");
 }
 

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 class FakeToolWindow : public TToolWindow {
@@ -26,8 +27,10 @@ public:
         cursor = clientDevice;
         placed.push_back(clientDevice);
     }
+    void Message(const std::string& text, const std::string& title) override { messages.push_back(title + ": " + text); }
     TPoint cursor;
-    std::vector<TPoint> placed;  // every point the tool put the cursor at
+    std::vector<TPoint> placed;         // every point the tool put the cursor at
+    std::vector<std::string> messages;  // "TITLE: text" of every message the tool gave
 };
 
 class ToolTest : public ::testing::Test {
