@@ -5,6 +5,7 @@
 #include "model/extwallobj.h"
 #include "model/libraryindex.h"
 #include "model/modelunits.h"
+#include "model/openinglabelrow.h"
 #include "model/planturn.h"
 #include "model/plantitles.h"
 #include "model/programdirectory.h"
@@ -421,5 +422,6 @@ bool TList::RotateOrMirrorDrawing(int rotation)
         return false;
     for (auto& object : items)
         object->TurnOrMirror(rotation, centre);
+    RealignOpeningLabels(items, rotation);
     return true;
 }

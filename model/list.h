@@ -131,8 +131,9 @@ public:
     bool RegisterLibraryFile(int library, const std::string& name, std::string* reason = nullptr);
 
     // Turns the whole drawing clockwise by 90, 180 or 270 degrees, or mirrors it left to right
-    // (rotation 1), about the sheet centre. False (and nothing changed) for any other value, and
-    // when a point would be carried beyond what the drawing file can hold.
+    // (rotation 1), about the sheet centre; a window's size label then stands by its wall as the
+    // window tool would place it there. False (and nothing changed) for any other value, and when
+    // a point would be carried beyond what the drawing file can hold.
     bool RotateOrMirrorDrawing(int rotation);
 
     // Counts the changes committed through TDrawingEdit; a repaint (ReadDrawing) does not count.

@@ -1,6 +1,7 @@
 #include "openings/openinglabel.h"
 
 #include "model/modelunits.h"
+#include "model/openinglabelrow.h"
 #include "model/settingsfile.h"
 #include "openings/openingcodes.h"
 #include "openings/wallsteps.h"
@@ -36,13 +37,18 @@ TLabelPlacement OpeningLabelPlacement(int markedSide, TPoint point, int unitSyst
         offset *= 2;
     const std::int64_t mx = point.x;
     const std::int64_t my = point.y;
-    auto at = [](std::int64_t x, std::int64_t y) { return TPoint{ClampToInt32(x), ClampToInt32(y)}; };
+    // The anchor lies the offset outside the outer face; the rest is the label table's row for the
+    // wall's angle.
+    auto place = [](std::int64_t x, std::int64_t y, int wallAngle) {
+        const TLabelRow row = OpeningLabelRow(wallAngle);
+        return TLabelPlacement{{ClampToInt32(x), ClampToInt32(y)}, row.escapement, row.alignment, row.direction};
+    };
 
     switch (markedSide) {
-    case FACE_PLUS_X: return {at(mx, my + offset), 0, 6, 900};
-    case FACE_MINUS_X: return {at(mx, my - offset), 0, 4, 2700};
-    case FACE_MINUS_Y: return {at(mx + offset, my), 2700, 4, 1800};
-    case FACE_PLUS_Y: return {at(mx - offset, my), 2700, 6, 0};
+    case FACE_PLUS_X: return place(mx, my + offset, 900);
+    case FACE_MINUS_X: return place(mx, my - offset, 2700);
+    case FACE_MINUS_Y: return place(mx + offset, my, 1800);
+    case FACE_PLUS_Y: return place(mx - offset, my, 0);
     default: break;
     }
     if (markedSide <= 0)
@@ -53,10 +59,10 @@ TLabelPlacement OpeningLabelPlacement(int markedSide, TPoint point, int unitSyst
     const int dc = wallsteps::Round(offset * t.c);
     const int ds = wallsteps::Round(offset * t.s);
     switch (q.quadrant) {
-    case 1: return {at(mx - dc, my + ds), 2700 + a, 6, a};
-    case 2: return {at(mx + ds, my + dc), a - 900, 6, a};
-    case 3: return {at(mx + dc, my - ds), 900 + a, 4, a};
-    default: return {at(mx - ds, my - dc), a - 2700, 4, a};
+    case 1: return place(mx - dc, my + ds, a);
+    case 2: return place(mx + ds, my + dc, a);
+    case 3: return place(mx + dc, my - ds, a);
+    default: return place(mx - ds, my - dc, a);
     }
 }
 

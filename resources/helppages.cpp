@@ -15,7 +15,9 @@ preset of the next new drawing, and every length you type afterwards is taken in
 rules for the name. The drawing then carries on under the new name.</p>
 <p><b>Manipulate drawing file.</b> File/Rotate/Mirror turns the whole drawing clockwise by 90, 180 or
 270 degrees, or mirrors it. Keep the drawing's own name to change it in place, or give a new name of
-3 to 24 characters to keep the original and open the result in a new window.</p>)"},
+3 to 24 characters to store the result under that name: the original stays as it was, and the new
+drawing replaces the open one in the window, on the floor you were viewing. A drawing that already
+has the new name is replaced only when you say so.</p>)"},
     {210, "Plan views, display mode and overlays",
      R"(<h2>Plan views</h2>
 <p><b>Display mode.</b> Walls can be drawn as outlines, cross hatched or solid, and dimensions can be

@@ -6,6 +6,7 @@
 #include "model/libraryindex.h"
 #include "model/lineobj.h"
 #include "model/plantitles.h"
+#include "model/planturn.h"
 #include "model/polyobj.h"
 #include "model/roomobj.h"
 #include "model/selectionlist.h"
@@ -615,4 +616,67 @@ TEST_F(ListFiles, MirroringKeepsWallLinesOnTheInnerSideAndArcsOnTheirCurve)
     EXPECT_EQ(arc->arcStartY, 23000);
     EXPECT_EQ(arc->arcEndX, 27000);
     EXPECT_EQ(arc->arcEndY, 22000);
+}
+
+TEST_F(ListFiles, AWindowsSizeLabelTakesTheRowOfItsWallsNewSideAndStaysOutside)
+{
+    // A window's label shares its floor and group id with the window's opening polygon; the text
+    // stands 50 outside the outer face, away from the wall.
+    auto window = [&](int32_t groupId, int32_t x, int32_t y, int32_t escapement, int32_t alignment, int32_t angle) {
+        auto* polygon = new TPolyobj(TYPE_OPENING_POLYGON);
+        polygon->floor = 50;
+        polygon->groupId = groupId;
+        objects().Add(polygon);
+        auto* label = new TTextobj(TYPE_LABEL_TEXT);
+        label->floor = 50;
+        label->groupId = groupId;
+        label->x1 = x;
+        label->y1 = y;
+        label->escapement = escapement;
+        label->alignment = alignment;
+        label->x2 = angle;
+        objects().Add(label);
+        return label;
+    };
+    auto expectRow = [](const TTextobj* label, int32_t x, int32_t y, int32_t escapement, int32_t alignment,
+                        int32_t angle) {
+        EXPECT_EQ(label->x1, x);
+        EXPECT_EQ(label->y1, y);
+        EXPECT_EQ(label->escapement, escapement);
+        EXPECT_EQ(label->alignment, alignment);
+        EXPECT_EQ(label->x2, angle);
+    };
+    // On the right wall (runs -y): reads upwards, its top against the anchor, outside to the right.
+    TTextobj* right = window(10005, 32050, 21000, 2700, 4, 1800);
+    // On the top wall (runs +x): level, its bottom against the anchor, above the wall.
+    TTextobj* top = window(10006, 30000, 23050, 0, 6, 900);
+    // On a wall sloping at 45 degrees.
+    TTextobj* sloped = window(10007, 25000, 25000, 3150, 6, 450);
+    // A manual dimension's text of the same type and fields, with no window: only its direction turns.
+    auto* dimension = new TTextobj(TYPE_LABEL_TEXT);
+    dimension->floor = 50;
+    dimension->groupId = 10005 + 1000;  // another floor's window id
+    dimension->escapement = 2700;
+    dimension->alignment = 4;
+    dimension->x2 = 1800;
+    objects().Add(dimension);
+
+    // Mirrored about x = 30000: the right wall becomes the left wall, turned round to run +y.
+    ASSERT_TRUE(objects().RotateOrMirrorDrawing(MIRROR_LEFT_RIGHT));
+    expectRow(right, 27950, 21000, 2700, 6, 0);  // its bottom against the anchor, left of the wall
+    expectRow(top, 30000, 23050, 0, 6, 900);
+    expectRow(sloped, 35000, 25000, 450, 6, 1350);
+    EXPECT_EQ(dimension->alignment, 4);
+    EXPECT_EQ(dimension->x2, 1800);
+
+    // A quarter turn back from the mirror: the top wall becomes the right wall.
+    ASSERT_TRUE(objects().RotateOrMirrorDrawing(MIRROR_LEFT_RIGHT));
+    ASSERT_TRUE(objects().RotateOrMirrorDrawing(90));
+    expectRow(top, 32050, 21000, 2700, 4, 1800);
+    expectRow(right, 30000, 18950, 0, 4, 2700);  // the bottom wall's row: below it
+    // Another quarter turn: the sloped wall, half a turn from where it began, runs at 2250; its
+    // text reads upright again, its top against the anchor.
+    ASSERT_TRUE(objects().RotateOrMirrorDrawing(90));
+    expectRow(sloped, 35000, 17000, 3150, 4, 2250);
+    expectRow(top, 30000, 18950, 0, 4, 2700);
 }
