@@ -3,7 +3,7 @@
 // by "\n", into one growing buffer. Point coordinates are written minus the writer's origin (the
 // sheet centre of a drawing file, the base point of a library or paste entry). A coordinate whose
 // stored value would lie beyond the int32 range cannot be stored exactly: the writer notes it
-// (Exact() turns false, FirstUnstorable() says which) and what it wrote must not be kept, for a
+// (Exact() turns false, UnstorableAxis() and UnstorableValue() say which) and what it wrote must not be kept, for a
 // value held at the range's end would read back as another point.
 //
 // The numbers of a line are gathered in a small buffer of the writer's own and appended to the
