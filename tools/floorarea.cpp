@@ -160,7 +160,8 @@ void CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
     const std::int32_t dx = ClampToInt32(centreX - std::midpoint(maxX, minX));
     const std::int32_t dy = ClampToInt32(centreY - std::midpoint(maxY, minY));
 
+    // The building moves as one: the floors above and below keep their places over this one.
     for (int i = 0; i < objects.count(); ++i)
-        if (objects[i]->floor == floor)
+        if (RuleFor(objects[i]->typeCode) != MoveRule::Nothing)
             MoveObject(edit.Modify(i), dx, dy);
 }

@@ -11,9 +11,10 @@ class TDrawingtool;
 // has no wall running +x. The tool is not used.
 void ComputeFloorArea(TDrawingtool& tool);
 
-// Moves every object of the current floor so that the box round its external walls sits in the
-// middle of the drawing sheet, then rewrites the drawing file. A floor without external walls is
-// left as it is. The tool is not used.
+// Moves the plan so that the box round the external walls of the current floor sits in the middle
+// of the drawing sheet, then rewrites the drawing file. The objects of every floor move by the same
+// amount, so the floors stay stacked. A floor without external walls is left as it is, and so is
+// the drawing. The tool is not used.
 void CentreFloorplan(TDrawingtool& tool);
 // The same moves made through an edit that the caller commits.
 void CentreFloorplan(TDrawingtool& tool, TDrawingEdit& edit);

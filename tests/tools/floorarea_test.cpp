@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 
@@ -62,6 +63,17 @@ public:
         Wall(x0, y1, x1, y1, floor);
         Wall(x1, y1, x1, y0, floor);
         Wall(x1, y0, x0, y0, floor);
+    }
+
+    // Adds an object on a floor with its two points (x1, y1, x2, y2).
+    void Place(std::unique_ptr<TObject> object, int floor, std::array<int, 4> ends)
+    {
+        object->floor = floor;
+        object->x1 = ends[0];
+        object->y1 = ends[1];
+        object->x2 = ends[2];
+        object->y2 = ends[3];
+        objects().Add(std::move(object));
     }
 
     int Area()
@@ -174,7 +186,7 @@ TEST_F(FloorArea, FloorWithoutAWallRunningPlusXLeavesTheAreaAsItWas)
 // ---------------------------------------------------------------------------------------------
 // Centring.
 
-TEST_F(FloorArea, CentringMovesEveryKindOfObjectOfTheFloorByItsRule)
+TEST_F(FloorArea, CentringMovesEveryKindOfObjectByItsRule)
 {
     state().sheetWidth = 600;
     state().sheetHeight = 400;
@@ -305,10 +317,45 @@ TEST_F(FloorArea, CentringMovesEveryKindOfObjectOfTheFloorByItsRule)
     EXPECT_EQ((std::array<int, 4>{rm.x1, rm.y1, rm.x2, rm.y2}), (std::array<int, 4>{0, 1500, 1000, 500}));
     const TObject& ln = *objects()[16];
     EXPECT_EQ((std::array<int, 2>{ln.x1, ln.y1}), (std::array<int, 2>{1000, 1000}));
-    EXPECT_EQ(upstairs.x1, 1000);
-    EXPECT_EQ(upstairs.y1, 1000);
+    // The floor above moves with the plan, and so does every floor's record.
+    EXPECT_EQ((std::array<int, 4>{upstairs.x1, upstairs.y1, upstairs.x2, upstairs.y2}),
+              (std::array<int, 4>{-500, 0, 3500, 0}));
+    for (int record = 0; record < 4; ++record)
+        EXPECT_EQ((std::array<int, 4>{objects()[record]->x1, objects()[record]->y1, objects()[record]->x2,
+                                      objects()[record]->y2}),
+                  (std::array<int, 4>{-1500, -1000, -1500, -1000}));
     // The drawing file has been rewritten.
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "DWGS" / "AREA.DB0"));
+}
+
+TEST_F(FloorArea, CentringTheFloorInViewMovesEveryFloorWithIt)
+{
+    // Upper floors started from a plan that was later moved about: the floor in view is boxed by
+    // its own walls alone, and the floors below and above move by as much, their text and lines
+    // keeping their places over its walls.
+    state().sheetWidth = 600;
+    state().sheetHeight = 400;
+    ClockwiseRectangle(-3000, 2000, 1000, 4000, GROUND_FLOOR);
+    ClockwiseRectangle(1000, 1000, 5000, 3000, FIRST_FLOOR);
+    ClockwiseRectangle(2000, 1500, 4000, 2500, SECOND_FLOOR);
+    Place(std::make_unique<TLineobj>(41), SECOND_FLOOR, {2500, 1600, 2500, 2400});  // a stairwell line
+    Place(std::make_unique<TTextobj>(24), GROUND_FLOOR, {100, 200, 0, 0});
+    state().currentFloor = FIRST_FLOOR;
+
+    CentreFloorplan(tool);
+
+    // Sheet centre (1500, 1000), first-floor box centre (3000, 2000): (-1500, -1000) for all.
+    const auto ends = [this](int index) {
+        const TObject& o = *objects()[index];
+        return std::array<int, 4>{o.x1, o.y1, o.x2, o.y2};
+    };
+    EXPECT_EQ(ends(4), (std::array<int, 4>{-4500, 1000, -4500, 3000}));   // ground floor
+    EXPECT_EQ(ends(8), (std::array<int, 4>{-500, 0, -500, 2000}));        // first floor
+    EXPECT_EQ(ends(12), (std::array<int, 4>{500, 500, 500, 1500}));       // second floor
+    EXPECT_EQ(ends(16), (std::array<int, 4>{1000, 600, 1000, 1400}));     // the stairwell line
+    EXPECT_EQ(ends(17), (std::array<int, 4>{100, 200, 0, 0}));            // a typed text stays
+    for (int record = 0; record < 4; ++record)
+        EXPECT_EQ(ends(record), (std::array<int, 4>{-1500, -1000, -1500, -1000}));
 }
 
 TEST_F(FloorArea, CentringFindsThePlanWhereverItLies)
