@@ -140,8 +140,9 @@ public:
     // one, becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1
     // installs the pick tool.
     void InputMeasurement();
-    // The automatic dimensions of the floor in view, run by the current tool (its SubCommand 5, its
-    // AutoDimension), with the floor area kept in the floor's record.
+    // The automatic dimensions of the floor in view, run by the current tool: the plan centred on
+    // the ground floor, the area worked out and kept in the floor's record, the dimensions renewed,
+    // written as one change.
     void AutoDimensions();
     // The type change of a picked external wall: the wall type dialogs, the spacings kept in the
     // external-wall settings and handed to the current tool's Setup; false when cancelled.

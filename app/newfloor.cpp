@@ -3,6 +3,7 @@
 #include "app/families/dimensionfamily.h"
 #include "app/families/extwallfamily.h"
 #include "app/toolsite.h"
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
@@ -26,10 +27,17 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
 
     auto tool = std::make_unique<TExtwallobjtool>();
     tool->kind = KIND_EXTWALL;
+    TExtwallobjtool& walls = *tool;
     site.InstallTool(std::move(tool), ExtWallFamily());
-    site.Tool().SubCommand(SUB_COPY_FLOOR_BELOW);
-    AutoDimensions(site);
+    // The walls, their dimensions and the floor's area are one change: written once, so the floor
+    // is either started whole or not at all, and a failed write is told once.
+    TDrawingEdit edit;
+    walls.CopyFloorBelow(edit);
+    AddAutoDimensions(edit, walls);
+    const bool written = edit.Commit();
     site.SetPickTool();
+    // Drawn from the file: after a failed write the floor is as empty as before, and is offered
+    // again the next time it is shown.
     site.Refresh(0);
-    return true;
+    return written;
 }

@@ -1,5 +1,6 @@
 #include "model/list.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
@@ -251,7 +252,7 @@ bool TList::ExtentsMeasureWalls(int displayMode)
     return displayMode == 1 || displayMode == 3 || displayMode == 11 || displayMode == 13;
 }
 
-void TList::MakeDrawingTitles()
+void TList::MakeDrawingTitles(TDrawingEdit& edit)
 {
     TDrawingState& state = State();
     const int floorCode = state.currentFloor;
@@ -293,7 +294,7 @@ void TList::MakeDrawingTitles()
         const TObject& object = *items[std::size_t(i)];
         if (object.typeCode == TYPE_PLAN_TITLE && object.floor == floorCode &&
             static_cast<const TTextobj&>(object).text == title)
-            Remove(i);
+            edit.Remove(i);
     }
 
     auto text = std::make_unique<TTextobj>(TYPE_PLAN_TITLE);
@@ -307,8 +308,7 @@ void TList::MakeDrawingTitles()
     text->escapement = 0;
     text->fontWeight = 700;
     text->fontHeight = state.textPointSize;
-    Add(std::move(text));
-    WriteDrawing();
+    edit.Add(std::move(text));
 }
 
 // ---------------------------------------------------------------------------------------------

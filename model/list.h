@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class TDrawingEdit;
 struct TExtentsSettings;
 
 // The outcome of reading a drawing, library or paste file.
@@ -112,7 +113,10 @@ public:
     bool WriteExtents(std::string* reason = nullptr, TExtentsSettings* measured = nullptr);
     // Whether WriteExtents measures the external walls in this display mode, not the dimensions.
     static bool ExtentsMeasureWalls(int displayMode);
-    void MakeDrawingTitles();
+    // The title of the floor in view (CFG/TITLE2D.CFG) centred below its external walls, in place
+    // of an earlier one of the same text; added through `edit`, an edit of this list, which the
+    // caller commits. Nothing for a floor without a title or without walls.
+    void MakeDrawingTitles(TDrawingEdit& edit);
 
     // Symbol libraries and the paste buffer under LIBS/. LoadLibraryFile reads the objects of the
     // file placed near the lower left of the view, on the floor in view, without adding them;

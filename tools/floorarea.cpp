@@ -165,3 +165,10 @@ void CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
         if (RuleFor(objects[i]->typeCode) != MoveRule::Nothing)
             MoveObject(edit.Modify(i), dx, dy);
 }
+
+void CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit)
+{
+    if (State().currentFloor == GROUND_FLOOR)
+        CentreFloorplan(tool, edit);
+    ComputeFloorArea(tool);
+}

@@ -18,3 +18,7 @@ void ComputeFloorArea(TDrawingtool& tool);
 void CentreFloorplan(TDrawingtool& tool);
 // The same moves made through an edit that the caller commits.
 void CentreFloorplan(TDrawingtool& tool, TDrawingEdit& edit);
+
+// The floor service of the external-wall tool, into an edit the caller commits: on the ground floor
+// the plan is centred first; on every floor the floor area is then worked out.
+void CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit);

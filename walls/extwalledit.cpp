@@ -49,7 +49,7 @@ bool FitsInt32(std::int64_t value)
 // One edit of the walls: the drawing edit, and what the walls it touches cover before and after.
 class TExtwallobjtool::TWallChange {
 public:
-    explicit TWallChange(TList& objects) : edit(objects) {}
+    explicit TWallChange(TDrawingEdit& edit) : edit(edit) {}
 
     TDrawingEdit& Edit() { return edit; }
 
@@ -81,7 +81,7 @@ public:
     }
 
 private:
-    TDrawingEdit edit;
+    TDrawingEdit& edit;
     TModelBox area;
     std::vector<const TExtwallobj*> walls;
 };
@@ -89,11 +89,21 @@ private:
 void TExtwallobjtool::EditWall(int amount, int x, int y)
 {
     changedArea = {};
+    if (!IsWallEditStep(step) || !ExternalWallAt(objectIndex))
+        return;
+    TDrawingEdit edit(State().objects);
+    EditWall(edit, amount, x, y);
+    edit.Commit();
+}
+
+void TExtwallobjtool::EditWall(TDrawingEdit& edit, int amount, int x, int y)
+{
+    changedArea = {};
     const TExtwallobj* wall = ExternalWallAt(objectIndex);
     if (!IsWallEditStep(step) || !wall)
         return;
 
-    TWallChange change(State().objects);
+    TWallChange change(edit);
     FindJoinedWalls(objectIndex);
 
     // The area the wall covers now: from its start to the end of its outermost wall line.
@@ -131,7 +141,6 @@ void TExtwallobjtool::EditWall(int amount, int x, int y)
         break;
     }
 
-    change.Edit().Commit();
     changedArea = change.Area();
     // The edited wall's reference line as it is now, for the caller's repaint.
     if (step != STEP_WALL_DELETE && step != STEP_WALL_SPLIT) {

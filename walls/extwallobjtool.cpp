@@ -87,11 +87,6 @@ void TExtwallobjtool::CreateObject(Canvas&, const TRect&)
     }
 }
 
-void TExtwallobjtool::CommitWall()
-{
-    StoreWall(savedStep);
-}
-
 bool TExtwallobjtool::StoreWall(int floorCode)
 {
     TDrawingEdit edit(State().objects);
@@ -361,59 +356,75 @@ void TExtwallobjtool::SubCommand(int code)
     }
 
     if (code == SUB_COPY_FLOOR_BELOW) {
-        // The list grows while this runs; the copies lie on the current floor and are not copied.
-        for (int i = 0; i < objects.count(); ++i) {
-            const TObject& object = *objects[i];
-            if (!IsExternalWallOn(object, floor - 1))
-                continue;
-            const auto* below = dynamic_cast<const TExtwallobj*>(&object);
-            if (!below)
-                continue;
-            x1 = below->x1;
-            x2 = below->x2;
-            y1 = below->y1;
-            y2 = below->y2;
-            groupId = below->groupId;
-            lineAux1 = below->angle;
-            kind = KIND_EXTWALL;
-            if (x2 > x1)
-                objectIndex = 1;
-            else if (x1 > x2)
-                objectIndex = 3;
-            else if (y1 > y2)
-                objectIndex = 2;
-            else
-                objectIndex = 4;
-            BuildWall(1);
-            savedStep = floor;
-            CommitWall();
-        }
+        TDrawingEdit edit(objects);
+        CopyFloorBelow(edit);
+        if (edit.Changed())
+            edit.Commit();
         return;
     }
 
     if (code == SUB_CENTRE_AND_AREA) {
-        if (floor == GROUND_FLOOR)
-            CentreFloorplan(*this);
-        ComputeFloorArea(*this);
+        TDrawingEdit edit(objects);
+        CentreAndMeasureFloor(*this, edit);
+        // A floor without external walls is not moved, and its file is left unwritten.
+        if (edit.Changed())
+            edit.Commit();
+    }
+}
+
+void TExtwallobjtool::CopyFloorBelow(TDrawingEdit& edit)
+{
+    TList& objects = edit.Objects();
+    const int floor = State().currentFloor;
+    // The list grows while this runs; the copies lie on the current floor and are not copied.
+    for (int i = 0; i < objects.count(); ++i) {
+        const TObject& object = *objects[i];
+        if (!IsExternalWallOn(object, floor - 1))
+            continue;
+        const auto* below = dynamic_cast<const TExtwallobj*>(&object);
+        if (!below)
+            continue;
+        x1 = below->x1;
+        x2 = below->x2;
+        y1 = below->y1;
+        y2 = below->y2;
+        groupId = below->groupId;
+        lineAux1 = below->angle;
+        kind = KIND_EXTWALL;
+        if (x2 > x1)
+            objectIndex = 1;
+        else if (x1 > x2)
+            objectIndex = 3;
+        else if (y1 > y2)
+            objectIndex = 2;
+        else
+            objectIndex = 4;
+        // Each copy snaps to and joins the copies already made, which the edit has put in the list.
+        BuildWall(1);
+        savedStep = floor;
+        AddWall(edit, floor);
     }
 }
 
 void TExtwallobjtool::Setup(int amount, int x, int y)
 {
     if (step == STEP_ENLARGE_PLAN || step == STEP_SHRINK_PLAN) {
-        active = 0;
-        lineDrawn = 0;
-        kind = KIND_EXTWALL;
         // The resized plan is centred and written once; a refused resize changes nothing.
         TDrawingEdit edit(State().objects);
-        resizeRefusal = ResizeFloorPlan(edit, amount, x, y);
-        resizeWritten = false;
-        if (!resizeRefusal.empty())
-            return;
-        CentreFloorplan(*this, edit);
-        resizeWritten = edit.Commit();
+        resizeWritten = ResizeAndCentre(edit, amount, x, y) && edit.Commit();
     } else if (step >= STEP_FIRST_EDIT && step <= STEP_LAST_EDIT) {
         EditWall(amount, x, y);
     }
 }
 
+bool TExtwallobjtool::ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y)
+{
+    active = 0;
+    lineDrawn = 0;
+    kind = KIND_EXTWALL;
+    resizeRefusal = ResizeFloorPlan(edit, amount, x, y);
+    if (!resizeRefusal.empty())
+        return false;
+    CentreFloorplan(*this, edit);
+    return true;
+}

@@ -28,10 +28,11 @@ public:
     void CreateObject(Canvas& dc, const TRect& clientRect) override;
     // Service operations by code: 2 snap the start to a wall end and measure to the next wall end in
     // measureDirection (result in libraryFlag), 3 copy the external walls of the floor below,
-    // 5 centre the plan (ground floor only) and compute the floor area. Other codes do nothing.
+    // 5 centre the plan (ground floor only, every floor moving with it) and compute the floor
+    // area; 3 and 5 write the drawing once. Other codes do nothing.
     void SubCommand(int code) override;
-    // By step: 8 and 9 enlarge or shrink the plan, then centre it; 2..6 edit the wall at
-    // objectIndex. The three arguments are passed on unchanged.
+    // By step: 8 and 9 enlarge or shrink the plan, then centre it, written once; 2..6 edit the wall
+    // at objectIndex. The three arguments are passed on unchanged.
     void Setup(int amount, int x, int y) override;
 
     // Turns the segment held in the tool into a complete wall: colours, a new ownerId, snapping of
@@ -54,9 +55,10 @@ public:
     // Sets prevWall (the wall whose end lies at the start of objects[index]) and nextWall (the wall
     // whose start lies at its end), and whether there is one (hasPrevWall, hasNextWall).
     void FindJoinedWalls(int index);
-    // Stores the wall held in the tool on floor savedStep and rewrites the drawing file; nothing
-    // for a start with a zero coordinate or a wall without length.
-    void CommitWall();
+    // SubCommand 3 into an edit the caller commits: every external wall of the floor below is
+    // built again on the current floor (its settings and storey heights), each joined to the copies
+    // made before it.
+    void CopyFloorBelow(TDrawingEdit& edit);
 
     // The edits of the external wall at objectIndex, by step: 2 lengthen or 3 shorten by `amount`
     // at the end nearer the picked point (x, y); 4 delete; 5 split at (x, y); 6 change the type to
@@ -65,7 +67,13 @@ public:
     // covered before, changedArea everything the edit changed, x1 .. y2 the wall's reference line
     // after steps 2, 3 and 6, and `active` an EDIT_REFUSED_ code when nothing could be done.
     void EditWall(int amount, int x, int y);
+    // The same edit made through an edit that the caller commits (with what else belongs to it).
+    void EditWall(TDrawingEdit& edit, int amount, int x, int y);
 
+    // Setup in steps 8 and 9 into an edit the caller commits: the tool becomes the plain
+    // external-wall tool again, the plan is resized (ResizeFloorPlan) and then centred. False, with
+    // the reason in resizeRefusal, when the resize was refused and nothing changed.
+    bool ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y);
     // Enlarges (step 8) or shrinks (step 9) the plan of the current floor by `distance` across a
     // cut line through (x, y), model units, on the side in objectIndex (1 up, 2 right, 3 down,
     // 4 left): every point of the floor beyond the cut moves away from it or towards it, and the

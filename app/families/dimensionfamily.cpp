@@ -10,9 +10,12 @@
 #include "model/drawingstate.h"
 #include "model/infoobj.h"
 #include "model/list.h"
+#include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "resources/menus.h"
+#include "tools/floorarea.h"
 #include "tools/toolkinds.h"
+#include "tools/walldimensions.h"
 #include "walls/extwallobjtool.h"
 
 namespace {
@@ -21,9 +24,6 @@ constexpr int HELP_DIMENSIONS = 250;
 constexpr char DIMENSION_TOOL_NAME[] = "Dimension";
 constexpr char FIRST_POINT_PROMPT[] = "press ENTER on the first point of the dimension";
 constexpr char SECOND_POINT_PROMPT[] = "press ENTER on the second point of the dimension";
-
-// AutoDimension's last value for an automatic run.
-constexpr int AUTOMATIC_RUN = 111;
 
 // The floor record of the floor in view; null when the drawing has none.
 TInfoobj* FloorRecord(int& index)
@@ -83,8 +83,8 @@ public:
 
 const TDimensionFamily dimensionFamily{};
 
-// Other/Auto Dimensions: a fresh external-wall tool runs them (the pick tool has no service to
-// centre the plan, and the tool of a wall being drawn must keep its wall), then the pick tool.
+// Other/Auto Dimensions: a fresh external-wall tool runs them (the run leaves its last dimension
+// in the tool's fields, and the tool of a wall being drawn must keep its wall), then the pick tool.
 void AutoDimensionsCommand(TCommandContext& context)
 {
     TToolSite* window = context.Window();
@@ -119,21 +119,23 @@ TFamilyRows DimensionFamilyRows()
 
 void AutoDimensions(TToolSite& site)
 {
-    TList& objects = State().objects;
+    TDrawingEdit edit;
+    AddAutoDimensions(edit, site.Tool());
+    edit.Commit();
+}
+
+void AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
+{
+    TList& objects = edit.Objects();
     // A floor without walls to measure keeps the area its record holds, not another floor's.
     int record = 0;
     if (const TInfoobj* floorRecord = FloorRecord(record))
         objects.SetFloorArea(floorRecord->infoValue);
 
-    site.Tool().SubCommand(SUB_CENTRE_AND_AREA);
-    site.CallTool([](TDrawingtool& tool, Canvas& dc, const TRect& rect) {
-        tool.AutoDimension(dc, rect, 0, 0, 0, AUTOMATIC_RUN);
-    });
-
-    TDrawingEdit edit(objects);
+    CentreAndMeasureFloor(tool, edit);
+    AddWallDimensions(edit, tool, ReadSettings<TOffsetSettings>());
     if (FloorRecord(record))
         static_cast<TInfoobj&>(edit.Modify(record)).infoValue = objects.GetFloorArea();
-    edit.Commit();
 }
 
 void RunDimensionSettings(TCommandContext& context)

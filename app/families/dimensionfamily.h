@@ -3,17 +3,21 @@
 // measurement prompt, then the value text), Other/Auto Dimensions, and Customise/Def Dimensions.
 #include "app/commandtable.h"
 
+class TDrawingEdit;
+class TDrawingtool;
 class TToolFamily;
 class TToolSite;
 
 const TToolFamily& DimensionFamily();
 TFamilyRows DimensionFamilyRows();
 
-// The automatic dimensions of the floor in view, run by the current tool: its SubCommand 5 (on the
-// ground floor the plan is centred on the sheet; the floor area is worked out), its AutoDimension
-// (the floor's dimensions renewed and written), then the floor area kept in the floor's record.
-// The caller repaints.
+// The automatic dimensions of the floor in view, run by the current tool as one change of the
+// drawing: on the ground floor the plan (every floor with it) is centred on the sheet, the floor
+// area is worked out, the floor's dimensions are renewed and the area is kept in the floor's
+// record; then the drawing file is written once. The caller repaints.
 void AutoDimensions(TToolSite& site);
+// The same change made through an edit that the caller commits with the rest of its change.
+void AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool);
 
 // Customise/Def Dimensions: the dimension settings dialog of the unit system, run by the drawing
 // window (which repaints afterwards) or, without a drawing, after the measuring-units dialog.

@@ -5,6 +5,7 @@
 #include "app/lengthprompt.h"
 #include "app/toolfamily.h"
 #include "app/toolsite.h"
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "resources/menus.h"
@@ -96,20 +97,22 @@ private:
             break;
         }
 
-        tool->Setup(distance, cut.x, cut.y);
-        if (!tool->resizeRefusal.empty()) {
+        // The resize, the centring, the renewed dimensions and area and the floor's title are one
+        // change of the drawing, written once.
+        TDrawingEdit edit;
+        if (!tool->ResizeAndCentre(edit, distance, cut.x, cut.y)) {
             // Nothing moved: the plan, its dimensions and its title stay as they were.
             site.Message(tool->resizeRefusal, shrink ? SHRINK_REFUSAL_TITLE : ENLARGE_REFUSAL_TITLE);
             site.AbandonTool();
             return;
         }
-        if (!tool->resizeWritten) {
+        AddAutoDimensions(edit, *tool);
+        State().objects.MakeDrawingTitles(edit);
+        if (!edit.Commit()) {
             // The user has been told; the repaint shows the drawing as its file holds it.
             site.AbandonTool();
             return;
         }
-        AutoDimensions(site);
-        State().objects.MakeDrawingTitles();
         site.Refresh(0);
         site.SetPickTool();
     }

@@ -15,6 +15,7 @@
 #include "model/viewmapping.h"
 #include "resources/menus.h"
 #include "tools/lineobjtool.h"
+#include "tools/walldimensions.h"
 #include "walls/extwallobjtool.h"
 
 #include <cstdint>
@@ -43,8 +44,6 @@ const char* const ANGLED_WALL_MESSAGE = "Angled walls cannot be altered";
 constexpr int LINE_PICK_LOGICAL = 3;
 // The margin of a wall edit's repaint, logical units.
 constexpr int REPAINT_MARGIN_LOGICAL = 10;
-// The last argument of AutoDimension that asks for the automatic run.
-constexpr int AUTOMATIC_RUN = 111;
 
 bool ChangesLength(int edit)
 {
@@ -151,16 +150,18 @@ void EditExternalWall(TToolSite& site, int index, int edit, TPoint picked)
         tool.Setup(0, 0, 0);
         InvalidateWallEdit(site, 2);
         break;
-    case STEP_WALL_SPLIT:
-        tool.Setup(0, picked.x, picked.y);
+    case STEP_WALL_SPLIT: {
+        // The split and the floor's dimensions renewed for the two walls are one change, written
+        // once and shown whole.
+        TDrawingEdit change;
+        static_cast<TExtwallobjtool&>(tool).EditWall(change, 0, picked.x, picked.y);
         if (ReportRefusal(site, tool))
             break;
-        // The two walls are dimensioned afresh, and shown with their dimensions.
-        site.CallTool([](TDrawingtool& t, Canvas& dc, const TRect& rect) {
-            t.AutoDimension(dc, rect, 0, 0, 0, AUTOMATIC_RUN);
-        });
+        AddWallDimensions(change, tool, ReadSettings<TOffsetSettings>());
+        change.Commit();
         site.Refresh(0);
         break;
+    }
     default:
         if (!ReadExtWallConfig(site))
             return;

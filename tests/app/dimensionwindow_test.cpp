@@ -10,6 +10,7 @@
 #include "tools/drawingtool.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -241,6 +242,73 @@ TEST_F(DimensionWindowTest, NewFloorFromTheFloorBelow)
     Command(CM_GROUNDFLOOR);
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
+TEST_F(DimensionWindowTest, ANewFloorIsOneChangeOfTheDrawing)
+{
+    NewDrawing("HOUSE");
+    Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
+    const std::string file = ReadWholeFile(Path("DWGS/HOUSE.DB0"));
+    const std::string failed =
+        "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") + " could not be written: No space left on device";
+
+    // On a full disk the new floor is told once, nothing of it is kept, and it is offered again.
+    Answer("message yes");
+    Answer("message ok");
+    FailNextWrites(20);
+    Command(CM_FIRSTFLOOR);
+    FailNextWrites(0);
+    EXPECT_EQ(lines, (std::vector<std::string>{NEW_FLOOR_QUESTION, failed}));
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/HOUSE.DB0")), file);
+    EXPECT_EQ(CountOf(TYPE_EXTWALL, FIRST_FLOOR), 0);
+
+    // Written: the walls, their dimensions and the floor's area in one edit of the drawing.
+    lines.clear();
+    const int edits = objects().EditCount();
+    Command(CM_GROUNDFLOOR);
+    Answer("message yes");
+    Command(CM_FIRSTFLOOR);
+    EXPECT_EQ(lines, std::vector<std::string>{NEW_FLOOR_QUESTION});
+    EXPECT_EQ(objects().EditCount(), edits + 1);
+    const auto written = ReadBack("HOUSE");
+    EXPECT_EQ(std::count_if(written.begin(), written.end(), [](const auto& o) { return IsExternalWallOn(*o, FIRST_FLOOR); }),
+              4);
+    EXPECT_EQ(std::count_if(written.begin(), written.end(),
+                            [](const auto& o) { return o->typeCode == TYPE_DIMENSION_TEXT && o->floor == FIRST_FLOOR; }),
+              4);
+    EXPECT_EQ(dynamic_cast<const TInfoobj&>(*written[1]).infoValue, 12);
+}
+
+TEST_F(DimensionWindowTest, AutoDimensionsOnTheGroundFloorMoveTheWholeBuildingInOneChange)
+{
+    NewDrawing("HOUSE");
+    Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
+    Outline(FIRST_FLOOR, 1000, 1000, 4000, 3000);
+    AddLine(FIRST_FLOOR, 2000, 1500, 2000, 2500, 41);  // a stairwell line
+    const int edits = objects().EditCount();
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(objects().EditCount(), edits + 1);
+    // The sheet's centre is (2500, 1750), the outline's (3000, 2500): every floor moves (-500, -750).
+    const auto written = ReadBack("HOUSE");
+    for (int ground = 4; ground < 8; ++ground) {
+        const TObject& below = *written[std::size_t(ground)];
+        const TObject& above = *written[std::size_t(ground + 4)];
+        EXPECT_EQ(below.floor, GROUND_FLOOR);
+        EXPECT_EQ(above.floor, FIRST_FLOOR);
+        EXPECT_EQ((std::array<int, 4>{above.x1, above.y1, above.x2, above.y2}),
+                  (std::array<int, 4>{below.x1, below.y1, below.x2, below.y2}));
+    }
+    EXPECT_EQ(written[4]->x1, 500);
+    EXPECT_EQ(written[4]->y1, 250);
+    EXPECT_EQ((std::array<int, 4>{written[12]->x1, written[12]->y1, written[12]->x2, written[12]->y2}),
+              (std::array<int, 4>{1500, 750, 1500, 1750}));
+
+    // A full disk tells the one change once.
+    Answer("message ok");
+    FailNextWrites(20);
+    Command(CM_AUTODIMENSIONS);
+    FailNextWrites(0);
+    EXPECT_EQ(lines.size(), 1u);
 }
 
 TEST_F(DimensionWindowTest, NewFloorDeclinedOrWithNothingBelow)

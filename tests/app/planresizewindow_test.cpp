@@ -154,7 +154,10 @@ TEST_F(PlanResizeWindowTest, EnlargeThenShrinkBackAcrossAVerticalCut)
     Command(CM_EXPANDFLOORPLAN);
     KeyAt(VK_RIGHT, At(2500, 1750));
     Answer("input 1000");
+    const int edits = objects().EditCount();
     KeyAt(VK_ENTER, At(2500, 1750));
+    // The resize, centring, dimensions, area and title are one change of the drawing.
+    EXPECT_EQ(objects().EditCount(), edits + 1);
     const auto& shown = frame.Scripted().InputsShown();
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.back().title, "EXPAND BASE BY");

@@ -249,7 +249,10 @@ TEST_F(WallEditWindowTest, EnterSplitsTheWallUnderTheCursorAndRenewsTheDimension
     EXPECT_EQ(Tool().kind, KIND_WALL_EDIT);
 
     Command(CM_SPLITEXTWALL);
+    const int edits = objects().EditCount();
     KeyAt(VK_ENTER, {500, 60});  // model (2500, 3200)
+    // The split and the renewed dimensions are one change of the drawing.
+    EXPECT_EQ(objects().EditCount(), edits + 1);
     EXPECT_EQ(WallAt(TOP).x2, 2500);
     const TExtwallobj& added = WallAt(8);
     EXPECT_EQ(added.x1, 2500);

@@ -1,6 +1,7 @@
 #include "model/arcobj.h"
 #include "model/arrowobj.h"
 #include "model/circleobj.h"
+#include "model/drawingedit.h"
 #include "model/drawingfile.h"
 #include "model/ellipseobj.h"
 #include "model/extwallobj.h"
@@ -617,7 +618,11 @@ TEST_F(DrawingFile, AFileThatDoesNotParseLoadsNothingAndIsNeverOverwritten)
         // Whatever the program does next, the broken file stays as it was.
         objects().Add(std::make_unique<TLineobj>());
         EXPECT_FALSE(objects().WriteDrawing());
-        objects().MakeDrawingTitles();
+        {
+            TDrawingEdit edit(objects());
+            objects().MakeDrawingTitles(edit);
+            EXPECT_FALSE(edit.Commit());
+        }
         EXPECT_EQ(ReadWholeFile(DwgFile()), bad.text);
         objects().Clear();
     }

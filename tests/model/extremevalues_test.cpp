@@ -1,6 +1,7 @@
 // Numbers at the ends of the int32 range, as a drawing or settings file may hold them: the model
 // keeps every result inside the range (held at its ends), never wraps it, and never writes a file
 // it cannot read back.
+#include "model/drawingedit.h"
 #include "model/drawingfile.h"
 #include "model/extwallobj.h"
 #include "model/infoobj.h"
@@ -175,7 +176,9 @@ TEST_F(ExtremeValues, APlanTitleBetweenFarApartWallsStandsInTheirMiddle)
     std::vector<std::string> reports;
     state().reportWriteFailure = [&](const std::string& message) { reports.push_back(message); };
 
-    objects().MakeDrawingTitles();
+    TDrawingEdit edit(objects());
+    objects().MakeDrawingTitles(edit);
+    edit.Commit();
     ASSERT_EQ(objects().count(), 2);
     EXPECT_EQ(objects()[1]->x1, 15000);
     EXPECT_EQ(objects()[1]->y1, LOWEST);  // 4,000,000,000 below the wall

@@ -423,31 +423,6 @@ TEST_F(Commit, AfterAnExchangeTheToolKeepsTheEndTheUserReached)
     EXPECT_EQ(tool.y2, 1000);
 }
 
-TEST_F(Commit, CommitWallStoresOnTheSavedFloor)
-{
-    Segment(1000, 1000, 5000, 1000, 900);
-    tool.BuildWall(1);
-    tool.savedStep = FIRST_FLOOR;
-    tool.penWidth = 2;
-    tool.CommitWall();
-    EXPECT_EQ(WallAt(LastIndex()).floor, FIRST_FLOOR);
-    EXPECT_EQ(WallAt(LastIndex()).penWidth, 1);
-    EXPECT_EQ(tool.penWidth, 1);
-    EXPECT_EQ(state().drawingState, 2);
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "DWGS" / "WALLS.DB0"));
-}
-
-TEST_F(Commit, CommitWallRefusesAZeroStartWithoutWriting)
-{
-    const int before = objects().count();
-    Segment(1000, 0, 5000, 0, 900);
-    tool.savedStep = GROUND_FLOOR;
-    tool.CommitWall();
-    EXPECT_EQ(objects().count(), before);
-    EXPECT_EQ(state().drawingState, 1);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "DWGS" / "WALLS.DB0"));
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
