@@ -355,7 +355,7 @@ void TClient::CmFileOpen()
     OpenDrawing(chosen);
 }
 
-bool TClient::OpenDrawing(const std::string& name)
+bool TClient::OpenDrawing(const std::string& name, bool saveOpen)
 {
     // The file keeps its own case.
     const std::string stem = IsDrawingName(name) ? OpenableDrawingName(name) : std::string();
@@ -379,7 +379,9 @@ bool TClient::OpenDrawing(const std::string& name)
         MessageBox(loaded.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    SaveAndCloseAll();
+    if (saveOpen)
+        SaveOpenDrawing();
+    CloseAll();
     ResetDrawingState(stem);
     State().objects.Adopt(path, std::move(drawing));
     State().drawingState = 2;

@@ -103,9 +103,10 @@ public:
     TWindow& DialogParent() override { return *this; }
     TToolSite* Window() override;
 
-    // File/Open after the choice: opens DWGS/<name>.DB0 in a new window. False (with a message)
-    // when it cannot be read.
-    bool OpenDrawing(const std::string& name);
+    // File/Open after the choice: opens DWGS/<name>.DB0 in a new window, in place of the open
+    // drawing, which is saved first unless its file already holds it (saveOpen false). False
+    // (with a message) when it cannot be read.
+    bool OpenDrawing(const std::string& name, bool saveOpen = true);
 
     // Command handlers.
     void CmFileNew();

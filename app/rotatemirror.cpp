@@ -36,9 +36,10 @@ bool TurnWholeDrawing(TChild& window, int rotation)
 // The open drawing turned or mirrored where it is.
 void TransformInPlace(TChild& window, int rotation)
 {
-    TurnWholeDrawing(window, rotation);
-    // The selection list's base points lie where the objects were.
-    ClearCopyList();
+    // The selection list's base points lie where the objects were. A turn the file did not take
+    // (the user has been told) leaves them right for the drawing the repaint reads back.
+    if (TurnWholeDrawing(window, rotation))
+        ClearCopyList();
     window.Refresh(0);
 }
 
@@ -59,9 +60,9 @@ void TransformAsNewDrawing(TClient& client, TChild& window, int rotation, const 
         return;
     }
     RemoveOtherCaseFiles(name);
-    // The window of the original closes (the list, now the new drawing's, is saved under the new
-    // name) and the new drawing opens on the same floor.
-    if (!client.OpenDrawing(name))
+    // The window of the original closes (the list, now the new drawing's, is in its file already)
+    // and the new drawing opens in its place on the same floor.
+    if (!client.OpenDrawing(name, false))
         return;
     if (TChild* opened = client.ActiveChild()) {
         state.currentFloor = floor;
@@ -74,9 +75,8 @@ void TransformAsNewDrawing(TClient& client, TChild& window, int rotation, const 
 
 void RotateMirrorDrawings(TClient& client, TChild& window)
 {
+    // The drawing's file holds it already: only the turned drawing is written, once.
     TDrawingState& state = State();
-    if (state.objects.count() > 0)
-        state.objects.WriteDrawing();
     TManipdlg dialog(&window, 19000);
     if (dialog.Execute() != IDOK) {
         window.Refresh(0);

@@ -193,6 +193,10 @@ void TDrawingtool::FillCommonFields(TObject& object) const
 void TDrawingtool::DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object)
 {
     object->DrawMapped(dc, clientRect, 0);
+    if (storeEdit) {
+        storeEdit->Add(std::move(object));
+        return;
+    }
     TDrawingEdit edit;
     edit.Add(std::move(object));
     edit.Commit();

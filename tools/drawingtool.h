@@ -14,6 +14,7 @@
 #include <string>
 
 class Canvas;
+class TDrawingEdit;
 class TObject;
 class TToolWindow;
 
@@ -120,6 +121,9 @@ protected:
     // the user is told (through the window) and the tool must not take the point.
     bool AcceptsPoint(std::int64_t x, std::int64_t y) const;
 
-    // Shows a new object at once, appends it to the object list and rewrites the drawing file.
+    // Shows a new object at once, appends it to the object list and rewrites the drawing file;
+    // while a figure of several objects is built (storeEdit set), adds it to that figure's edit,
+    // which is written once when the figure is complete.
     void DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object);
+    TDrawingEdit* storeEdit = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "tools/linetool.h"
 
+#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/modelunits.h"
@@ -399,6 +400,9 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
     const bool stacked = dy > dx;
     const std::int64_t shift = stacked ? std::int64_t(p.y) - fy1 : std::int64_t(p.x) - fx1;
     const std::int64_t spacing = shift / (count - 1);
+    // The lines after the first are one change of the drawing, written once.
+    TDrawingEdit lines;
+    storeEdit = &lines;
     for (int i = 0; i < count - 1; ++i) {
         const std::int64_t offset = shift - std::int64_t(i) * spacing;
         x1 = stacked ? fx1 : ClampToInt32(fx1 + offset);
@@ -407,6 +411,9 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
         y2 = stacked ? ClampToInt32(fy2 + offset) : fy2;
         CreateObject(dc, clientRect);
     }
+    storeEdit = nullptr;
+    if (lines.Changed())
+        lines.Commit();
 }
 
 void TLinetool::PlaceMarker(TPoint model)

@@ -192,7 +192,6 @@ void RunMultilineDialog(TToolSite& site)
 
 void RunLineTextDialog(TToolSite& site)
 {
-    State().objects.WriteDrawing();
     TLtxtdlg dialog(&site.DialogParent(), 2690);
     if (dialog.Execute() != IDOK) {
         site.Tool().noLineText = true;

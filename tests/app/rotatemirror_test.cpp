@@ -113,17 +113,27 @@ TEST_F(RotateMirrorTest, AShortNameOrACancelChangesNothing)
     EXPECT_EQ(state().drawingName, "ROT");
 }
 
-TEST_F(RotateMirrorTest, ANewDrawingThatCannotBeWrittenLeavesTheOriginalOpen)
+TEST_F(RotateMirrorTest, ATurnThatCannotBeWrittenIsToldOnceAndChangesNothing)
 {
-    // The drawing is written before the dialog, then under the new name: both fail.
-    FailNextWrites(2, WriteStage::Write);
+    const std::string failed = " could not be written: No space left on device";
+    // In place: the turned drawing is the one write.
+    Answer("dialog 19000 ok");
     Answer("message ok");
+    FailNextWrites(10, WriteStage::Write);
+    Command(CM_ROTATEMIRROR);
+    FailNextWrites(0);
+    EXPECT_EQ(lines, std::vector<std::string>{"message Arkweld 4.0 | The drawing file " + Path("DWGS/ROT.DB0") + failed});
+    ExpectOriginalUnchanged();
+
+    // Under a new name: the original stays open as it was.
+    lines.clear();
     Answer("dialog 19000 set 19001 TURNED ok");
     Answer("message ok");
+    FailNextWrites(10, WriteStage::Write);
     Command(CM_ROTATEMIRROR);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "message Arkweld 4.0 | The drawing file " + Path("DWGS/TURNED.DB0") +
-                            " could not be written: No space left on device");
+    FailNextWrites(0);
+    EXPECT_EQ(lines,
+              std::vector<std::string>{"message Arkweld 4.0 | The drawing file " + Path("DWGS/TURNED.DB0") + failed});
     EXPECT_FALSE(std::filesystem::exists(Path("DWGS/TURNED.DB0")));
     ExpectOriginalUnchanged();
     EXPECT_EQ(state().drawingName, "ROT");

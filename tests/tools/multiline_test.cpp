@@ -44,8 +44,11 @@ TEST_F(Multiline, ThreeLinesGiveTheFirstTheLastAndOneHalfwayBetween)
     ASSERT_EQ(objects().count(), 5);
     EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 5000, 1000}));
 
-    // The cursor at the first end point of the last line, 2000 higher: stacked vertically.
+    // The cursor at the first end point of the last line, 2000 higher: stacked vertically. The
+    // lines it adds are one change of the drawing.
+    const int edits = objects().EditCount();
     Key(tool, VK_ENTER, Device(1000, 3000));
+    EXPECT_EQ(objects().EditCount(), edits + 1);
     ASSERT_EQ(objects().count(), 7);
     EXPECT_EQ(Line(5), (std::vector<int>{1000, 3000, 5000, 3000}));
     EXPECT_EQ(Line(6), (std::vector<int>{1000, 2000, 5000, 2000}));
