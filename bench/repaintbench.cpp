@@ -10,7 +10,10 @@
 //    view with the whole sheet and every object; the ...OneThread cases paint on the calling
 //    thread alone;
 //  - OpenPaint: File/Open of the drawing and the repaint that shows it;
-//  - Commit: one edit committed (a line added or taken away and the drawing file rewritten).
+//  - Commit: one edit committed (a line added or taken away and the drawing file rewritten);
+//  - ReadPaintSheetManyNames, ReadPaintSheetFewNames (200,000 objects only): the whole sheet again,
+//    on the same plan with its 20,000 texts all room names of ten letters, 19,512 different ones
+//    (more than the laid-out text cache holds), and only four different ones.
 // Times are wall-clock times: the calling thread's processor time would leave the bands out.
 #include <benchmark/benchmark.h>
 
@@ -34,7 +37,12 @@ const char* const DRAWING = "PLAN";
 
 // A drawing window on the plan of `count` objects.
 struct PlanWindow : BenchWindow {
-    explicit PlanWindow(int count) : BenchWindow(DRAWING, [count] { WritePlanDrawing(count); }), count(count) {}
+    PlanWindow(int count, int roomNames)
+        : BenchWindow(DRAWING, [=] { WritePlanDrawing(count, {.roomNames = roomNames}); }),
+          count(count),
+          roomNames(roomNames)
+    {
+    }
 
     // The view of the 12000 x 8400 sheet zoomed in `times` about its middle.
     void Zoom(int times)
@@ -52,15 +60,16 @@ struct PlanWindow : BenchWindow {
     }
 
     int count;
+    int roomNames;
 };
 
-// One plan at a time: the benchmarks of one size run one after the other.
-PlanWindow& Plan(int count)
+// One plan at a time: the benchmarks of one plan run one after the other.
+PlanWindow& Plan(int count, int roomNames = 0)
 {
     static std::unique_ptr<PlanWindow> plan;
-    if (!plan || plan->count != count) {
+    if (!plan || plan->count != count || plan->roomNames != roomNames) {
         plan.reset();
-        plan = std::make_unique<PlanWindow>(count);
+        plan = std::make_unique<PlanWindow>(count, roomNames);
     }
     return *plan;
 }
@@ -109,11 +118,12 @@ void BM_Read(benchmark::State& state)
 }
 
 // Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet), painted in
-// bands on at most `threads` threads (0: as many as the process may use cores).
-void ReadPaint(benchmark::State& state, int times, int threads = 0)
+// bands on at most `threads` threads (0: as many as the process may use cores), of the plan whose
+// texts are `roomNames` different room names (0: the plan's own texts).
+void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomNames = 0)
 {
     const BandWorkers::ScopedLimit limit(threads);
-    PlanWindow& plan = Plan(int(state.range(0)));
+    PlanWindow& plan = Plan(int(state.range(0)), roomNames);
     plan.Zoom(times);
     plan.Child().Refresh(9);
     if (plan.DrawnPixels() < 10000)
@@ -130,6 +140,10 @@ void BM_ReadPaintQuarter(benchmark::State& state) { ReadPaint(state, 2); }
 void BM_ReadPaintSheet(benchmark::State& state) { ReadPaint(state, 1); }
 void BM_ReadPaintZoomedOneThread(benchmark::State& state) { ReadPaint(state, 6, 1); }
 void BM_ReadPaintSheetOneThread(benchmark::State& state) { ReadPaint(state, 1, 1); }
+void BM_ReadPaintSheetManyNames(benchmark::State& state) { ReadPaint(state, 1, 0, 19512); }
+void BM_ReadPaintSheetFewNames(benchmark::State& state) { ReadPaint(state, 1, 0, 4); }
+void BM_ReadPaintSheetManyNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, 19512); }
+void BM_ReadPaintSheetFewNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, 4); }
 
 void BM_OpenPaint(benchmark::State& state)
 {
@@ -206,5 +220,9 @@ BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(LargeSizes);
 BENCHMARK(BM_OpenPaint)->Apply(LargeSizes);
 BENCHMARK(BM_Commit)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetManyNames)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetManyNamesOneThread)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetFewNames)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetFewNamesOneThread)->Apply(LargeSizes);
 
 }  // namespace

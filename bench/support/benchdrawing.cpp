@@ -14,6 +14,7 @@
 #include "model/rectangleobj.h"
 #include "model/textobj.h"
 
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -124,7 +125,7 @@ std::unique_ptr<TObject> MixedObject(int i, Scatter& s)
 }
 
 // One object of the large plan: the metric sheet is 60,000 x 42,000 model units.
-std::unique_ptr<TObject> PlanObject(int i, Scatter& s)
+std::unique_ptr<TObject> PlanObject(int i, Scatter& s, const PlanOptions& options)
 {
     const int x = s.Next(60000);
     const int y = s.Next(42000);
@@ -144,6 +145,11 @@ std::unique_ptr<TObject> PlanObject(int i, Scatter& s)
         static const char* const names[] = {"Living", "Bed 1", "Kitchen", "Bath", "Hall", "Store"};
         auto text = std::make_unique<TTextobj>(kind % 2 ? 24 : 4);
         text->SetText(kind % 3 ? std::to_string(1000 + s.Next(9000)) : names[s.Next(6)]);
+        if (options.roomNames > 0) {
+            // The text's place in the plan's texts picks its name.
+            const std::string number = std::to_string(100000 + (i / 50 * 5 + kind - 5) % options.roomNames);
+            text->SetText("Room " + number.substr(1));
+        }
         text->SetFaceName("Arial");
         text->alignment = kind == 9 ? 5 : 6;
         text->escapement = kind == 8 ? 2700 : 0;
@@ -189,14 +195,57 @@ std::unique_ptr<TObject> PlanObject(int i, Scatter& s)
 
 namespace {
 
+// An external cavity wall from (x1, y1) to (x2, y2) along an axis, its lines on its right, as the
+// external-wall tool leaves it; `angle` is its direction in tenths of a degree clockwise from +y.
+std::unique_ptr<TExtwallobj> OutlineWall(int x1, int y1, int x2, int y2, int angle, int actionId)
+{
+    auto wall = std::make_unique<TExtwallobj>();
+    wall->floor = 50;
+    wall->ownerId = actionId;
+    wall->x1 = x1;
+    wall->y1 = y1;
+    wall->x2 = x2;
+    wall->y2 = y2;
+    wall->z1 = 25;
+    wall->z2 = 2575;
+    wall->spacing1 = 110;
+    wall->spacing2 = 55;
+    wall->spacing3 = 110;
+    wall->angle = angle;
+    wall->wallFlag = 1;
+    const int length = std::abs(x2 - x1) + std::abs(y2 - y1);
+    wall->groupId = length;
+    const int dx = (x2 - x1) / length;
+    const int dy = (y2 - y1) / length;
+    int line = 0;
+    for (int offset : {110, 165, 275}) {
+        // Shortened by its offset at both ends, and moved that far to the right.
+        wall->wallLines[std::size_t(line++)] = x1 + offset * dx + offset * dy;
+        wall->wallLines[std::size_t(line++)] = y1 + offset * dy - offset * dx;
+        wall->wallLines[std::size_t(line++)] = x2 - offset * dx + offset * dy;
+        wall->wallLines[std::size_t(line++)] = y2 - offset * dy - offset * dx;
+    }
+    return wall;
+}
+
 // The four floor records, then objects 4 .. count - 1 of `make`, written as the drawing file.
 template <typename Make>
-void WriteDrawing(int count, Make make)
+void WriteDrawing(int count, Make make, bool houseOutline = false)
 {
     TDrawingState& state = State();
     state.objects.Clear();
     TDrawingEdit edit(state.objects);
     AddStartingRecords(edit, state.unitSystem);
+    if (houseOutline) {
+        // Drawn clockwise from the upper left corner: off the sheet's middle, so that centring
+        // the plan moves it.
+        const int left = 2000, right = 50000, bottom = 3000, top = 39000;
+        edit.Add(OutlineWall(left, top, right, top, 900, 1));
+        edit.Add(OutlineWall(right, top, right, bottom, 1800, 2));
+        edit.Add(OutlineWall(right, bottom, left, bottom, 2700, 3));
+        edit.Add(OutlineWall(left, bottom, left, top, 0, 4));
+        count -= 4;
+    }
     Scatter s;
     for (int i = 4; i < count; ++i)
         edit.Add(make(i, s));
@@ -206,9 +255,10 @@ void WriteDrawing(int count, Make make)
 
 }  // namespace
 
-void WritePlanDrawing(int count)
+void WritePlanDrawing(int count, PlanOptions options)
 {
-    WriteDrawing(count, PlanObject);
+    WriteDrawing(
+        count, [&options](int i, Scatter& s) { return PlanObject(i, s, options); }, options.houseOutline);
 }
 
 void WriteBenchDrawing(int count)

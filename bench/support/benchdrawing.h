@@ -12,4 +12,12 @@ void WriteBenchDrawing(int count = BENCH_OBJECT_COUNT);
 // over the whole metric sheet, after the four floor records: 78% lines (a tenth of them thick or
 // dashed), 10% arcs, 10% texts (mostly centred, some turned) and 2% circles. Fills State().objects
 // and writes the drawing file of State().drawingName. Throws when the file cannot be written.
-void WritePlanDrawing(int count);
+struct PlanOptions {
+    // Above 0: every text is a room name, "Room 00000" and on, taken in turn from this many
+    // different names of the same length; the rest of the plan stays as it is.
+    int roomNames = 0;
+    // The outline of a house, four cavity walls round most of the sheet left of its middle, after
+    // the floor records (the rest of the plan keeps its count).
+    bool houseOutline = false;
+};
+void WritePlanDrawing(int count, PlanOptions options = {});

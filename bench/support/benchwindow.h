@@ -17,6 +17,8 @@ public:
     // `write` writes the drawing file of State().drawingName (`name`).
     BenchWindow(const std::string& name, const std::function<void()>& write);
 
+    TClient& Client() { return *client; }
+    HeadlessFrame& Frame() { return frame; }
     TChild& Child() { return *client->ActiveChild(); }
     HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }
     TDrawingState& State() { return fresh.state(); }
