@@ -14,6 +14,7 @@
 
 #include "bench/support/benchdrawing.h"
 #include "bench/support/benchwindow.h"
+#include "bench/support/plansizes.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/settingsfile.h"
@@ -138,16 +139,6 @@ void BM_AutoDimensions(benchmark::State& state)
     // The four walls' dimensions, each two arrows and a text, replace those of the run before.
     if (objects.count() != count + 12 || objects[objects.count() - 1]->typeCode != TYPE_DIMENSION_TEXT)
         state.SkipWithError("the dimensions were not made");
-}
-
-void Sizes(benchmark::internal::Benchmark* b)
-{
-    b->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
-}
-
-void LargeSizes(benchmark::internal::Benchmark* b)
-{
-    b->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 // Grouped by size, so that each plan is made once.

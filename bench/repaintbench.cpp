@@ -19,6 +19,7 @@
 
 #include "bench/support/benchdrawing.h"
 #include "bench/support/benchwindow.h"
+#include "bench/support/plansizes.h"
 #include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/lineobj.h"
@@ -189,16 +190,6 @@ void BM_Commit(benchmark::State& state)
         edit.Remove(objects.count() - 1);
         edit.Commit();
     }
-}
-
-void Sizes(benchmark::internal::Benchmark* b)
-{
-    b->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
-}
-
-void LargeSizes(benchmark::internal::Benchmark* b)
-{
-    b->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 // Grouped by size, so that each plan is made once.
