@@ -8,6 +8,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include <sched.h>
 
@@ -60,7 +61,10 @@ public:
         job = &work;
         active = std::min(helpers, started);
         pieces = count;
+        claimed.assign(std::size_t(count), false);
+        claimed[0] = true;
         next = 1;
+        left = count - 1;
         unfinished = count;
         failure = nullptr;
         ++round;
@@ -69,8 +73,7 @@ public:
         Do(work, 0);
         hold.lock();
         // The calling thread takes what is left too.
-        while (next < pieces) {
-            const int piece = next++;
+        for (int piece; (piece = Claim(-1)) >= 0;) {
             hold.unlock();
             Do(work, piece);
             hold.lock();
@@ -90,6 +93,26 @@ private:
         return std::clamp(cores, 1, kMostThreads);
     }
 
+    // The piece a thread takes next, under the lock: its own piece `home` while no one has taken
+    // it, else the first one left; -1 when none are. Each thread keeping to its own piece keeps
+    // the same band on the same thread from one repaint to the next, and with it the texts that
+    // thread has laid out.
+    int Claim(int home)
+    {
+        if (home > 0 && home < pieces && !claimed[std::size_t(home)]) {
+            claimed[std::size_t(home)] = true;
+            --left;
+            return home;
+        }
+        while (next < pieces && claimed[std::size_t(next)])
+            ++next;
+        if (next >= pieces)
+            return -1;
+        claimed[std::size_t(next)] = true;
+        --left;
+        return next++;
+    }
+
     // Runs one piece and counts it done.
     void Do(const std::function<void(int)>& work, int piece)
     {
@@ -106,8 +129,8 @@ private:
             finished.notify_all();
     }
 
-    // The kept thread `index` (from 0): takes pieces of each run it is let help with until none are
-    // left, then waits for the next run.
+    // The kept thread `index` (from 0): takes pieces of each run it is let help with, piece
+    // index + 1 first, until none are left, then waits for the next run.
     void Serve(int index)
     {
         // Texts laid out here stay here: fonts are not shared between threads.
@@ -115,14 +138,13 @@ private:
         unsigned seen = 0;
         std::unique_lock<std::mutex> hold(lock);
         for (;;) {
-            wake.wait(hold, [&] { return round != seen && index < active && next < pieces; });
+            wake.wait(hold, [&] { return round != seen && index < active && left > 0; });
             seen = round;
             // Only this round's pieces: once the last piece ends, the caller may start the next
             // round while this thread is still on its way back here, and that round may not be
             // one this thread is let help with.
-            while (round == seen && next < pieces) {
+            for (int piece; round == seen && (piece = Claim(index + 1)) >= 0;) {
                 const std::function<void(int)>& work = *job;
-                const int piece = next++;
                 hold.unlock();
                 Do(work, piece);
                 hold.lock();
@@ -139,7 +161,9 @@ private:
     int started = 0;
     int active = 0;  // kept threads that help with this run
     int pieces = 0;
-    int next = 0;
+    std::vector<bool> claimed;  // pieces taken by a thread
+    int next = 0;               // no piece below it is left
+    int left = 0;               // pieces no thread has taken
     int unfinished = 0;
     unsigned round = 0;
     std::exception_ptr failure;

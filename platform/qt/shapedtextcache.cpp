@@ -143,15 +143,55 @@ void ShapedTextCache::RemoveSlotOf(int32_t entry)
     ++removed;
 }
 
+void ShapedTextCache::NewRepaint()
+{
+    ++generation;
+    // What the last repaint used goes after what it did not: it is put out last.
+    if (used.first == kNone)
+        return;
+    if (unused.first == kNone) {
+        unused = used;
+    } else {
+        entries[std::size_t(unused.last)].next = used.first;
+        entries[std::size_t(used.first)].previous = unused.last;
+        unused.last = used.last;
+    }
+    used = Chain{};
+}
+
+void ShapedTextCache::Unlink(Chain& chain, int32_t entry)
+{
+    Entry& e = entries[std::size_t(entry)];
+    (e.previous == kNone ? chain.first : entries[std::size_t(e.previous)].next) = e.next;
+    (e.next == kNone ? chain.last : entries[std::size_t(e.next)].previous) = e.previous;
+    e.previous = e.next = kNone;
+}
+
+void ShapedTextCache::Append(Chain& chain, int32_t entry)
+{
+    Entry& e = entries[std::size_t(entry)];
+    e.previous = chain.last;
+    e.next = kNone;
+    (chain.last == kNone ? chain.first : entries[std::size_t(chain.last)].next) = entry;
+    chain.last = entry;
+}
+
+void ShapedTextCache::Use(Entry& entry)
+{
+    if (&entry == &spare || entry.generation == generation)
+        return;
+    entry.generation = generation;
+    const int32_t i = int32_t(&entry - entries.data());
+    Unlink(unused, i);
+    Append(used, i);
+}
+
 int32_t ShapedTextCache::TakeUnused()
 {
-    for (std::size_t looked = 0; looked < entries.size(); ++looked) {
-        const std::size_t i = hand;
-        hand = (hand + 1) % entries.size();
-        if (entries[i].generation != generation)
-            return int32_t(i);
-    }
-    return -1;
+    const int32_t taken = unused.first;
+    if (taken != kNone)
+        Unlink(unused, taken);
+    return taken;
 }
 
 void ShapedTextCache::Rebuild()
@@ -167,7 +207,7 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
                                  const std::string& text, TPoint dpi, const QFont& font, QPaintDevice* device)
 {
     if (last && Matches(last->key, face, text, pixelSize, weight, escapement, dpi)) {
-        last->generation = generation;
+        Use(*last);
         return *last->shaped;
     }
     std::size_t hash = std::hash<std::string_view>()(text);
@@ -181,7 +221,7 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
             continue;
         Entry& entry = entries[std::size_t(slot.entry)];
         if (Matches(entry.key, face, text, pixelSize, weight, escapement, dpi)) {
-            entry.generation = generation;
+            Use(entry);
             last = &entry;
             return *entry.shaped;
         }
@@ -189,7 +229,7 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
 
     Entry made{Key{face, text, pixelSize, weight, escapement, dpi.x, dpi.y}, hash,
                std::make_unique<ShapedText>(ToQString(text), font, device, KeepsLayout(pixelSize, escapement)),
-               generation};
+               generation, kNone, kNone};
     ++shaped;
     int32_t place;
     if (entries.size() < kCapacity) {
@@ -203,6 +243,7 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
         last = &spare;
         return *spare.shaped;
     }
+    Append(used, place);
     if (removed > kTableSize / 4) {
         Rebuild();  // puts the new entry in too
     } else {

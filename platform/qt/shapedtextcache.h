@@ -6,7 +6,10 @@
 // The cache holds at most kCapacity texts (well under a kilobyte each). An entry used since the
 // last repaint began (NewRepaint) is never put out for another: when all are, a new text is laid
 // out in a spare place that holds it until the next one, so that measuring a text and drawing it
-// still shape it once.
+// still shape it once. A repaint asks for its texts in the same order every time, so one that
+// draws more texts than the cache holds keeps finding the ones the cache took first and lays out
+// the rest afresh, rather than putting out each text just before it is asked for again. Finding,
+// keeping and putting out a text take the same time however many the cache holds.
 #include "platform/geometry.h"
 
 #include <QFont>
@@ -65,7 +68,7 @@ public:
     ShapedText& Get(const std::string& face, int pixelSize, int weight, int escapement, const std::string& text,
                     TPoint dpi, const QFont& font, QPaintDevice* device);
     // A repaint begins: entries used from now on are kept until it ends.
-    void NewRepaint() { ++generation; }
+    void NewRepaint();
     // Off: canvases draw every text with QPainter::drawText, laying it out afresh each time (for
     // comparing the two ways of drawing). One switch for every thread's cache.
     static void SetEnabled(bool on) { enabled.store(on, std::memory_order_relaxed); }
@@ -89,6 +92,14 @@ private:
         std::size_t hash = 0;
         std::unique_ptr<ShapedText> shaped;
         unsigned generation = 0;
+        // Its neighbours in the chain it is on (kNone at an end).
+        int32_t previous = -1;
+        int32_t next = -1;
+    };
+    // Entries linked through their neighbours, first to last.
+    struct Chain {
+        int32_t first = -1;
+        int32_t last = -1;
     };
     // A place of the open-addressed table: the entry's index, and its hash to compare first.
     struct Slot {
@@ -97,6 +108,7 @@ private:
     };
     static constexpr int32_t kEmpty = -1;
     static constexpr int32_t kRemoved = -2;
+    static constexpr int32_t kNone = -1;
     static constexpr std::size_t kTableSize = kCapacity * 2;  // a power of two
 
     static bool Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,
@@ -104,15 +116,22 @@ private:
     // The slot of an entry's hash to put it in (after any removed ones on its way).
     std::size_t FreeSlot(std::size_t hash) const;
     void RemoveSlotOf(int32_t entry);
-    // Takes the entry the clock reaches first that no one used since the repaint began; -1 when
-    // all have been.
+    // Takes the entry that has gone longest unused, of those no one used since the repaint began;
+    // -1 when all have been.
     int32_t TakeUnused();
     void Rebuild();
+    // The entry is in use in this repaint: it moves to the end of the used chain.
+    void Use(Entry& entry);
+    void Unlink(Chain& chain, int32_t entry);
+    void Append(Chain& chain, int32_t entry);
 
     std::vector<Entry> entries;
     std::vector<Slot> table;
     std::size_t removed = 0;  // places marked kRemoved
-    std::size_t hand = 0;     // where the clock looks for an unused entry next
+    // Every entry is on one of two chains: those used since the repaint began, in the order of
+    // their first use, and the others, longest unused first.
+    Chain used;
+    Chain unused;
     Entry spare;              // the text laid out while every entry is in use
     Entry* last = nullptr;    // the entry (or the spare) the last call gave: a text measured is
                               // drawn next

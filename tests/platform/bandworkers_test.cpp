@@ -88,3 +88,25 @@ TEST(BandWorkers, ALimitOfOneRunsEveryPieceOnTheCallerInTurn)
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
     EXPECT_FALSE(elsewhere);
 }
+
+TEST(BandWorkers, EachKeptThreadTakesTheSamePieceEveryRun)
+{
+    // A band painted on the same thread each time finds the texts that thread laid out before.
+    const BandWorkers::ScopedLimit limit(4);
+    std::vector<std::thread::id> first;
+    for (int round = 0; round < 30; ++round) {
+        std::vector<std::thread::id> ran(4);
+        std::atomic<int> started{0};
+        BandWorkers::Run(4, [&](int piece) {
+            ran[std::size_t(piece)] = std::this_thread::get_id();
+            // No piece ends before all have begun: none is left over for a thread done early.
+            ++started;
+            while (started.load() < 4)
+                std::this_thread::yield();
+        });
+        EXPECT_EQ(ran[0], std::this_thread::get_id());
+        if (first.empty())
+            first = ran;
+        EXPECT_EQ(ran, first) << "round " << round;
+    }
+}

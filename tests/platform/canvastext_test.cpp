@@ -199,6 +199,31 @@ TEST_F(CanvasText, TextsWithControlCharactersAreDrawnAsDrawTextDrawsThemAndNever
     EXPECT_TRUE(dc.TextDeviceBox({2000, 1500}, "plain", font, TA_LEFT | TA_TOP).has_value());
 }
 
+// A repaint of more different texts than the cache holds: the texts it keeps and those laid out
+// afresh past it give the pixels drawText gives, in the first repaint and in the next.
+TEST_F(CanvasText, MoreTextsThanTheCacheHoldsDrawAsDrawTextInEveryRepaint)
+{
+    const std::size_t count = ShapedTextCache::kCapacity + 300;
+    const TFont font{"Arial", 60, 0, 400};
+    auto repaint = [&] {
+        QImage image = PlainImage(1000, 700, 0xFFFFFF);
+        ImageCanvas dc(image);
+        dc.SetMapping(ClientMapping(1000, 700, {0, 0}, {10000, 7000}));
+        dc.SelectFont(font);
+        dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
+        for (std::size_t i = 0; i < count; ++i)
+            dc.TextOut(int(i * 397 % 10000), int(i * 211 % 7000), "R" + std::to_string(i));
+        return image;
+    };
+    ShapedTextCache::SetEnabled(false);
+    const QImage laidOutAfresh = repaint();
+    ShapedTextCache::SetEnabled(true);
+    const QImage first = repaint();
+    const QImage second = repaint();
+    EXPECT_TRUE(SamePixels(first, laidOutAfresh)) << CountDifferent(first, laidOutAfresh) << " pixels differ";
+    EXPECT_TRUE(SamePixels(second, laidOutAfresh)) << CountDifferent(second, laidOutAfresh) << " pixels differ";
+}
+
 // The cache holds a bounded number of texts; a repaint with more texts than that still draws
 // them all right, each shaped once in that repaint.
 TEST_F(CanvasText, MoreTextsThanTheCacheHoldsAreShapedOnceEachPerRepaint)
