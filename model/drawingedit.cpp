@@ -5,7 +5,6 @@
 #include "model/object.h"
 
 #include <algorithm>
-#include <functional>
 
 TDrawingEdit::TDrawingEdit() : TDrawingEdit(State().objects) {}
 
@@ -15,7 +14,7 @@ int TDrawingEdit::Add(std::unique_ptr<TObject> object)
 {
     if (!object)
         return objects.count() - 1;
-    touched.push_back(object.get());
+    touched.Insert(object.get());
     objects.Add(std::move(object));
     changed = true;
     return objects.count() - 1;
@@ -25,9 +24,8 @@ void TDrawingEdit::Replace(int index, std::unique_ptr<TObject> object)
 {
     if (index < 0 || index >= objects.count() || !object)
         return;
-    before.Add(objects[index]->Bounds());
-    std::erase(touched, objects[index]);
-    touched.push_back(object.get());
+    Forget(index);
+    touched.Insert(object.get());
     objects.Replace(index, std::move(object));
     changed = true;
 }
@@ -36,8 +34,7 @@ TObject& TDrawingEdit::Modify(int index)
 {
     TObject& object = *objects[index];
     before.Add(object.Bounds());
-    if (std::find(touched.begin(), touched.end(), &object) == touched.end())
-        touched.push_back(&object);
+    touched.Insert(&object);
     changed = true;
     return object;
 }
@@ -46,31 +43,45 @@ void TDrawingEdit::Remove(int index)
 {
     if (index < 0 || index >= objects.count())
         return;
-    before.Add(objects[index]->Bounds());
-    std::erase(touched, objects[index]);
+    Forget(index);
     objects.Remove(index);
     changed = true;
 }
 
 void TDrawingEdit::RemoveAll(std::vector<int> indices)
 {
-    std::sort(indices.begin(), indices.end(), std::greater<int>());
+    std::erase_if(indices, [this](int index) { return index < 0 || index >= objects.count(); });
+    if (indices.empty())
+        return;
+    std::sort(indices.begin(), indices.end());
     indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
     for (int index : indices)
-        Remove(index);
+        Forget(index);
+    objects.RemoveAll(indices);
+    changed = true;
 }
 
 void TDrawingEdit::CutBack(int n)
 {
-    for (int index = objects.count() - 1; index >= std::max(n, 0); --index)
-        Remove(index);
+    n = std::max(n, 0);
+    if (n >= objects.count())
+        return;
+    for (int index = n; index < objects.count(); ++index)
+        Forget(index);
+    objects.CutBack(n);
+    changed = true;
+}
+
+void TDrawingEdit::Forget(int index)
+{
+    before.Add(objects[index]->Bounds());
+    touched.Erase(objects[index]);
 }
 
 TModelBox TDrawingEdit::Area() const
 {
     TModelBox area = before;
-    for (const TObject* object : touched)
-        area.Add(object->Bounds());
+    touched.ForEach([&area](const TObject* object) { area.Add(object->Bounds()); });
     return area;
 }
 

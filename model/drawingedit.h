@@ -11,6 +11,7 @@
 // The edit works on the list at once (indices given to Replace, Modify and Remove are the list's
 // indices at the time of the call); Commit only writes the file and reports.
 #include "model/modelbox.h"
+#include "model/objectset.h"
 
 #include <memory>
 #include <vector>
@@ -36,7 +37,8 @@ public:
     TObject& Modify(int index);
     // Deletes the object at index; the later entries move down one place.
     void Remove(int index);
-    // Deletes the objects at these indices (any order, duplicates ignored), highest first.
+    // Deletes the objects at these indices (any order, duplicates and indices out of range
+    // ignored); the others keep their order.
     void RemoveAll(std::vector<int> indices);
     // Deletes every object from index n on.
     void CutBack(int n);
@@ -53,8 +55,14 @@ public:
     bool Commit();
 
 private:
+    // The object at index is going: what it covered counts to the area, and it is no longer one
+    // of the touched.
+    void Forget(int index);
+
     TList& objects;
     bool changed = false;
     TModelBox before;                      // extents of what went away
-    std::vector<const TObject*> touched;   // objects added, replaced or modified
+    // Objects added, replaced or modified and still in the list: a set, so that an edit of many
+    // objects asks whether it has each in the same time however many it has.
+    TObjectSet touched;
 };

@@ -43,6 +43,23 @@ void TList::Remove(int index)
         items.erase(items.begin() + index);
 }
 
+void TList::RemoveAll(const std::vector<int>& ascending)
+{
+    if (ascending.empty())
+        return;
+    // Each object kept moves down once, over the ones deleted before it.
+    std::size_t kept = std::size_t(ascending.front());
+    std::size_t next = 0;
+    for (std::size_t i = kept; i < items.size(); ++i) {
+        if (next < ascending.size() && std::size_t(ascending[next]) == i) {
+            ++next;
+            continue;
+        }
+        items[kept++] = std::move(items[i]);
+    }
+    items.resize(kept);
+}
+
 void TList::CutBack(int n)
 {
     if (n >= 0 && n < count())

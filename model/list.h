@@ -46,6 +46,9 @@ public:
     void Add(std::unique_ptr<TObject> object);
     // Deletes the object at index; the later entries move down one place, keeping their order.
     void Remove(int index);
+    // Deletes the objects at these indices, given in ascending order, each once and in range, in
+    // one pass; the others move down, keeping their order.
+    void RemoveAll(const std::vector<int>& ascending);
     // Deletes every object from index n on.
     void CutBack(int n);
     // Deletes every object.

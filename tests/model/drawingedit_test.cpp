@@ -5,6 +5,7 @@
 #include "model/extwallobj.h"
 #include "model/infoobj.h"
 #include "model/lineobj.h"
+#include "model/objectset.h"
 #include "model/settingsfile.h"
 #include "model/startingdrawing.h"
 #include "model/typecodes.h"
@@ -14,6 +15,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -164,6 +166,60 @@ TEST_F(DrawingEdit, RemovalsMoveTheLaterEntriesDownAndCoverWhatWent)
     ASSERT_TRUE(back.Commit());
     EXPECT_EQ(OwnersInFile(), (std::vector<int>{4}));
     EXPECT_EQ(liveLines, alive - 2);
+}
+
+TEST_F(DrawingEdit, RemovingManyAtOnceLeavesTheListFileAndAreaThatRemovingOneByOneLeaves)
+{
+    // Sixty-three lines, a quarter of them changed, then a third taken out: at once in any order
+    // with repeats and indices that name nothing, or one by one from the last.
+    auto edited = [&](bool atOnce) {
+        objects().Clear();
+        TDrawingEdit edit;
+        for (int i = 0; i < 63; ++i)
+            edit.Add(Line(i, i * 100, 0, i * 100 + 50, 700 - i));
+        for (int i = 0; i < 63; i += 4)
+            edit.Modify(i).y2 = 5000 + i;
+        std::vector<int> doomed;
+        for (int i = 62; i >= 0; i -= 3)
+            doomed.push_back(i);
+        if (atOnce) {
+            doomed.insert(doomed.end(), {62, 2, -1, 63, 500, 32});
+            edit.RemoveAll(doomed);
+        } else {
+            for (int index : doomed)
+                edit.Remove(index);
+        }
+        EXPECT_TRUE(edit.Commit());
+        return std::tuple{Owners(), edit.Area(), ReadWholeFile(DwgFile())};
+    };
+    const auto [owners, area, file] = edited(true);
+    EXPECT_EQ(owners.size(), 42u);
+    EXPECT_EQ(std::tuple(owners, area, file), edited(false));
+}
+
+TEST(ObjectSet, HoldsEachObjectOnceWhileItGrowsAndLosesObjects)
+{
+    std::vector<TLineobj> lines(5000);
+    TObjectSet set;
+    for (const TLineobj& line : lines)
+        EXPECT_TRUE(set.Insert(&line));
+    EXPECT_FALSE(set.Insert(&lines[17]));
+    // Every other one out, then a third of those back in and out again: the marks of the
+    // removed ones never hide one that stays.
+    for (std::size_t i = 0; i < lines.size(); i += 2)
+        set.Erase(&lines[i]);
+    for (std::size_t i = 0; i < lines.size(); i += 6) {
+        EXPECT_TRUE(set.Insert(&lines[i]));
+        set.Erase(&lines[i]);
+    }
+    set.Erase(&lines[0]);  // not there
+    for (std::size_t i = 1; i < lines.size(); i += 2)
+        EXPECT_FALSE(set.Insert(&lines[i])) << i;
+    std::vector<int> seen(lines.size());
+    set.ForEach([&](const TObject* object) { ++seen[std::size_t(static_cast<const TLineobj*>(object) - lines.data())]; });
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(seen[i], int(i % 2)) << i;
+    EXPECT_EQ(set.Size(), lines.size() / 2);
 }
 
 TEST_F(DrawingEdit, TheAreaOfAWallIsWhereItsLinesAre)
