@@ -77,8 +77,9 @@ private:
     void Parse(const std::string& text, const std::string& defaultText, const std::string& format);
 };
 
-// Writes CFG/<cfgName> below the program directory, whole and atomically. False when it could not
-// be written; `reason`, when given, then says why.
+// Writes CFG/<cfgName> below the program directory, whole and atomically, unless it holds these
+// bytes already: then it is left untouched (and true). False when it could not be written;
+// `reason`, when given, then says why.
 bool WriteSettingsFile(const std::string& cfgName, const std::string& text, std::string* reason = nullptr);
 // The same, for callers that only need to know whether it worked.
 inline bool WriteSettings(const std::string& cfgName, const std::string& text)

@@ -8,6 +8,9 @@
 #include "resources/toolbar.h"
 
 #include <filesystem>
+#include <map>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -220,6 +223,35 @@ TEST_F(AppTest, FileOpenShowsItsReadingAndEveryLaterRepaintReadsTheFileAgain)
     frame.ProcessEvents();
     EXPECT_TRUE(drawnNear(150, 400));
     EXPECT_TRUE(drawnNear(700, 100));
+}
+
+TEST_F(AppTest, FileOpenRewritesOnlyTheSettingsFilesWhoseContentsChange)
+{
+    NewDrawing("PLAN");
+    frame.SetNextChoice("PLAN");
+    Command(CM_FILEOPEN);
+    // A file replaced whole gets another inode.
+    auto settingsFiles = [&] {
+        std::map<std::string, std::uintmax_t> inodes;
+        for (const auto& entry : std::filesystem::directory_iterator(Path("CFG"))) {
+            struct stat info {};
+            EXPECT_EQ(::stat(entry.path().c_str(), &info), 0);
+            inodes[entry.path().filename().string()] = info.st_ino;
+        }
+        return inodes;
+    };
+    const auto before = settingsFiles();
+    ASSERT_TRUE(before.contains("TEMP.CFG") && before.contains("ZOOM.CFG"));
+    frame.SetNextChoice("PLAN");
+    Command(CM_FILEOPEN);
+    EXPECT_EQ(settingsFiles(), before);
+
+    // A stored view other than the normal one is replaced.
+    const std::string normal = ReadWholeFile(Path("CFG/ZOOM.CFG"));
+    WriteSettings("ZOOM.CFG", "500 350 250 175 5\n");
+    frame.SetNextChoice("PLAN");
+    Command(CM_FILEOPEN);
+    EXPECT_EQ(ReadWholeFile(Path("CFG/ZOOM.CFG")), normal);
 }
 
 TEST_F(AppTest, OnlyFilesNamedAsTheProgramWritesThemAreOfferedForOpening)

@@ -188,7 +188,7 @@ TEST_F(PrintCommandTest, ImperialCalibrationAndItsCancels)
     FailNextWrites(2, WriteStage::Rename);
     Answer("dialog 5450 check 5451 ok");
     Answer("message ok");
-    Answer("dialog 3200 ok");
+    Answer("dialog 3200 set 3201 14900 ok");
     Answer("message ok");
     Command(CM_CALIBRATEPRINTER);
     ASSERT_EQ(lines.size(), 2u);

@@ -206,7 +206,7 @@ TEST_F(RoomDialogs, AFailedWriteIsReported)
 {
     TTroomdlg dialog(&window, 22000);
     FailNextWrites(1);
-    Answer("dialog 22000 ok");
+    Answer("dialog 22000 check 22006 ok");
     Answer("message ok");
     EXPECT_EQ(dialog.Execute(), IDOK);
     FailNextWrites(0);

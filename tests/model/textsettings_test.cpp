@@ -132,7 +132,9 @@ TEST_F(TextSettings, FailedWritesAreReportedWithTheReason)
     EXPECT_FALSE(WriteLineTextSettings(label, &reason));
     EXPECT_FALSE(reason.empty());
     FailNextWrites(1);
-    EXPECT_FALSE(WriteTextSettings(TTextSettings{}, &reason));
+    TTextSettings text;
+    text.pointSize = 14;
+    EXPECT_FALSE(WriteTextSettings(text, &reason));
     FailNextWrites(0);
 }
 
