@@ -97,7 +97,7 @@ void ShapedText::Draw(QPainter& painter, QPointF baseline) const
         painter.drawGlyphRun(top, run);
 }
 
-ShapedTextCache::ShapedTextCache() : table(kTableSize)
+ShapedTextCache::ShapedTextCache() : table(2 * kCapacity)
 {
     entries.reserve(kCapacity);
 }
@@ -128,17 +128,19 @@ bool ShapedTextCache::Matches(const Key& key, std::string_view face, std::string
 
 std::size_t ShapedTextCache::FreeSlot(std::size_t hash) const
 {
-    std::size_t i = hash & (kTableSize - 1);
+    const std::size_t mask = table.size() - 1;
+    std::size_t i = hash & mask;
     while (table[i].entry >= 0)
-        i = (i + 1) & (kTableSize - 1);
+        i = (i + 1) & mask;
     return i;
 }
 
 void ShapedTextCache::RemoveSlotOf(int32_t entry)
 {
-    std::size_t i = entries[std::size_t(entry)].hash & (kTableSize - 1);
+    const std::size_t mask = table.size() - 1;
+    std::size_t i = entries[std::size_t(entry)].hash & mask;
     while (table[i].entry != entry)
-        i = (i + 1) & (kTableSize - 1);
+        i = (i + 1) & mask;
     table[i].entry = kRemoved;
     ++removed;
 }
@@ -194,6 +196,17 @@ int32_t ShapedTextCache::TakeUnused()
     return taken;
 }
 
+void ShapedTextCache::Grow()
+{
+    // The entries may move: the layouts they own do not.
+    capacity *= 2;
+    if (last != &spare)
+        last = nullptr;
+    entries.reserve(capacity);
+    table.assign(2 * capacity, Slot{});
+    Rebuild();
+}
+
 void ShapedTextCache::Rebuild()
 {
     for (Slot& slot : table)
@@ -215,7 +228,8 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
     Combine(hash, std::size_t(uint32_t(pixelSize)) << 32 | uint32_t(weight));
     Combine(hash, std::size_t(uint32_t(escapement)));
     Combine(hash, std::size_t(uint32_t(dpi.x)) << 32 | uint32_t(dpi.y));
-    for (std::size_t i = hash & (kTableSize - 1); table[i].entry != kEmpty; i = (i + 1) & (kTableSize - 1)) {
+    const std::size_t mask = table.size() - 1;
+    for (std::size_t i = hash & mask; table[i].entry != kEmpty; i = (i + 1) & mask) {
         const Slot& slot = table[i];
         if (slot.entry < 0 || slot.hash != hash)
             continue;
@@ -232,7 +246,9 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
                generation, kNone, kNone};
     ++shaped;
     int32_t place;
-    if (entries.size() < kCapacity) {
+    if (entries.size() == capacity && unused.first == kNone && capacity < kMost)
+        Grow();
+    if (entries.size() < capacity) {
         place = int32_t(entries.size());
         entries.push_back(std::move(made));
     } else if ((place = TakeUnused()) >= 0) {
@@ -244,7 +260,7 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
         return *spare.shaped;
     }
     Append(used, place);
-    if (removed > kTableSize / 4) {
+    if (removed > table.size() / 4) {
         Rebuild();  // puts the new entry in too
     } else {
         Slot& slot = table[FreeSlot(hash)];

@@ -3,12 +3,13 @@
 // the box its letters cover, kept between repaints so that a text seen before is not shaped again.
 // Drawing a kept layout gives the same pixels as QPainter::drawText of the string with the font.
 //
-// The cache holds at most kCapacity texts (well under a kilobyte each). An entry used since the
-// last repaint began (NewRepaint) is never put out for another: when all are, a new text is laid
-// out in a spare place that holds it until the next one, so that measuring a text and drawing it
-// still shape it once. A repaint asks for its texts in the same order every time, so one that
-// draws more texts than the cache holds keeps finding the ones the cache took first and lays out
-// the rest afresh, rather than putting out each text just before it is asked for again. Finding,
+// The cache holds kCapacity texts (well under a kilobyte each), or as many as one repaint has
+// drawn, up to kMost. An entry used since the last repaint began (NewRepaint) is never put out for
+// another: a repaint of more different texts than the cache holds makes it hold more, so that the
+// next repaint, which asks for the same texts in the same order, finds them all. Beyond kMost, a
+// new text is laid out in a spare place that holds it until the next one (so that measuring a text
+// and drawing it still shape it once): the cache keeps the texts it took first and lays out the
+// rest afresh, rather than putting out each text just before it is asked for again. Finding,
 // keeping and putting out a text take the same time however many the cache holds.
 #include "platform/geometry.h"
 
@@ -52,6 +53,7 @@ struct ShapedText {
 class ShapedTextCache {
 public:
     static constexpr std::size_t kCapacity = 16384;
+    static constexpr std::size_t kMost = 4 * kCapacity;
 
     ShapedTextCache();
 
@@ -74,6 +76,8 @@ public:
     static void SetEnabled(bool on) { enabled.store(on, std::memory_order_relaxed); }
     static bool Enabled() { return enabled.load(std::memory_order_relaxed); }
     std::size_t Size() const { return entries.size(); }
+    // The texts it may hold before it must put one out or grow.
+    std::size_t Capacity() const { return capacity; }
     // Layouts made so far, for tests: a text found in the cache makes none.
     std::size_t Shaped() const { return shaped; }
 
@@ -109,7 +113,6 @@ private:
     static constexpr int32_t kEmpty = -1;
     static constexpr int32_t kRemoved = -2;
     static constexpr int32_t kNone = -1;
-    static constexpr std::size_t kTableSize = kCapacity * 2;  // a power of two
 
     static bool Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,
                         int escapement, TPoint dpi);
@@ -119,14 +122,17 @@ private:
     // Takes the entry that has gone longest unused, of those no one used since the repaint began;
     // -1 when all have been.
     int32_t TakeUnused();
+    // Holds twice as many texts from now on.
+    void Grow();
     void Rebuild();
     // The entry is in use in this repaint: it moves to the end of the used chain.
     void Use(Entry& entry);
     void Unlink(Chain& chain, int32_t entry);
     void Append(Chain& chain, int32_t entry);
 
+    std::size_t capacity = kCapacity;
     std::vector<Entry> entries;
-    std::vector<Slot> table;
+    std::vector<Slot> table;  // twice the capacity long, a power of two
     std::size_t removed = 0;  // places marked kRemoved
     // Every entry is on one of two chains: those used since the repaint began, in the order of
     // their first use, and the others, longest unused first.
