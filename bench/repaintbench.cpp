@@ -13,7 +13,7 @@
 //  - Commit: one edit committed (a line added or taken away and the drawing file rewritten);
 //  - ReadPaintSheetManyNames, ReadPaintSheetFewNames (200,000 objects only): the whole sheet again,
 //    on the same plan with its 20,000 texts all room names of ten letters, 19,512 different ones
-//    (more than the laid-out text cache holds), and only four different ones.
+//    (more than the laid-out text cache holds at first), and only four different ones.
 // Times are wall-clock times: the calling thread's processor time would leave the bands out.
 #include <benchmark/benchmark.h>
 
