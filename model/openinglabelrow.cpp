@@ -9,14 +9,8 @@
 
 TLabelRow OpeningLabelRow(int32_t wallAngle)
 {
+    // By the wall's quadrant; the four axis walls fall on its bounds.
     const int32_t a = wallAngle;
-    switch (a) {
-    case 900: return {0, 6, 900};
-    case 2700: return {0, 4, 2700};
-    case 1800: return {2700, 4, 1800};
-    case 0: return {2700, 6, 0};
-    default: break;
-    }
     if (a < 900)
         return {2700 + a, 6, a};
     if (a < 1800)
