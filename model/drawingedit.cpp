@@ -17,6 +17,7 @@ int TDrawingEdit::Add(std::unique_ptr<TObject> object)
     touched.Insert(object.get());
     objects.Add(std::move(object));
     changed = true;
+    committed = false;
     return objects.count() - 1;
 }
 
@@ -28,6 +29,7 @@ void TDrawingEdit::Replace(int index, std::unique_ptr<TObject> object)
     touched.Insert(object.get());
     objects.Replace(index, std::move(object));
     changed = true;
+    committed = false;
 }
 
 TObject& TDrawingEdit::Modify(int index)
@@ -36,6 +38,7 @@ TObject& TDrawingEdit::Modify(int index)
     before.Add(object.Bounds());
     touched.Insert(&object);
     changed = true;
+    committed = false;
     return object;
 }
 
@@ -46,6 +49,7 @@ void TDrawingEdit::Remove(int index)
     Forget(index);
     objects.Remove(index);
     changed = true;
+    committed = false;
 }
 
 void TDrawingEdit::RemoveAll(std::vector<int> indices)
@@ -59,6 +63,7 @@ void TDrawingEdit::RemoveAll(std::vector<int> indices)
         Forget(index);
     objects.RemoveAll(indices);
     changed = true;
+    committed = false;
 }
 
 void TDrawingEdit::CutBack(int n)
@@ -70,6 +75,7 @@ void TDrawingEdit::CutBack(int n)
         Forget(index);
     objects.CutBack(n);
     changed = true;
+    committed = false;
 }
 
 void TDrawingEdit::Forget(int index)
@@ -80,6 +86,8 @@ void TDrawingEdit::Forget(int index)
 
 TModelBox TDrawingEdit::Area() const
 {
+    if (committed)
+        return committedArea;
     TModelBox area = before;
     touched.ForEach([&area](const TObject* object) { area.Add(object->Bounds()); });
     return area;
@@ -87,8 +95,21 @@ TModelBox TDrawingEdit::Area() const
 
 bool TDrawingEdit::Commit()
 {
-    const bool written = objects.WriteDrawing();
+    committedArea = Area();
+    committed = true;
+    touched = {};
     if (changed)
         objects.CountEdit();
-    return written;
+    std::string failure;
+    if (objects.WriteDrawing(&failure))
+        return true;
+    if (failure.empty())
+        return false;  // no drawing to write to
+    // The file still holds the drawing as it was before the change: so does the list again, before
+    // anything (the report's message box among them) can look at it.
+    if (changed)
+        objects.ReadDrawing();
+    if (State().reportWriteFailure)
+        State().reportWriteFailure(failure + "; the change is not saved");
+    return false;
 }

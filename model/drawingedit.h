@@ -46,12 +46,16 @@ public:
     // True when the edit changed the list.
     bool Changed() const { return changed; }
     // The model area the change covers: the extents of what was removed or replaced, and of what
-    // was added, replaced or modified as it is now.
+    // was added, replaced or modified as it is now; after Commit, as it was when committed (the
+    // objects may be gone by then).
     TModelBox Area() const;
 
     // Rewrites the drawing file once (also when nothing changed: the caller wants the file to
-    // hold the list). False when it could not be written; the user has then been told which file
-    // and why. A changed edit moves the drawing's change counter on.
+    // hold the list). A written change moves the drawing's change counter on. False when it could
+    // not be written: the list is then read back from the file, so it holds what the file holds
+    // (the change is dropped), and the user is told which file, why, and that the change is not
+    // saved. Either way nothing may touch the edit's objects afterwards: the report's message box
+    // can repaint, and every repaint reads the list afresh from the file.
     bool Commit();
 
 private:
@@ -61,6 +65,8 @@ private:
 
     TList& objects;
     bool changed = false;
+    bool committed = false;
+    TModelBox committedArea;               // Area() when committed
     TModelBox before;                      // extents of what went away
     // Objects added, replaced or modified and still in the list: a set, so that an edit of many
     // objects asks whether it has each in the same time however many it has.

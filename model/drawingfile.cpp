@@ -77,9 +77,9 @@ std::string FormatLibraryHeader(int count, int unitSystem, int groupIdCounter)
     return out;
 }
 
-std::string UnstorableEntryReason(int index, const std::string& where)
+std::string UnstorableEntryReason(int typeCode, const std::string& where)
 {
-    return "object " + std::to_string(index) + " lies too far from the selection's base point to be stored exactly (" +
+    return std::string(ObjectKindInWords(typeCode)) + " lies too far from the selection's base point to be stored exactly (" +
            where + "), so nothing was written";
 }
 
@@ -95,8 +95,8 @@ bool FormatDrawing(const TList& list, const TFileHeader& header, std::string& ou
     for (int i = 0; i < list.count(); ++i) {
         if (!AppendObjectRecord(out, *list[i], header.centreX, header.centreY, &where)) {
             if (reason)
-                *reason = "object " + std::to_string(i) + " (type " + std::to_string(list[i]->typeCode) +
-                          ") lies too far outside the sheet to be stored exactly (" + where +
+                *reason = std::string(ObjectKindInWords(list[i]->typeCode)) +
+                          " lies too far outside the sheet to be stored exactly (" + where +
                           "), so the file is kept as it was";
             out.clear();
             return false;

@@ -91,9 +91,9 @@ bool AppendObjectRecord(std::string& out, const TObject& object, int32_t originX
                         std::string* where = nullptr);
 // The header line of a library or paste file.
 std::string FormatLibraryHeader(int count, int unitSystem, int groupIdCounter);
-// Why a library entry or the paste buffer is not written: the object at `index` of the list lies
-// too far from its base point; `where` as AppendObjectRecord gives it.
-std::string UnstorableEntryReason(int index, const std::string& where);
+// Why a library entry or the paste buffer is not written: an object of this type lies too far from
+// its base point; `where` as AppendObjectRecord gives it.
+std::string UnstorableEntryReason(int typeCode, const std::string& where);
 
 // The whole text of a drawing file into `out`. False when an object lies too far from the
 // header's centre to be stored exactly: `out` must not be written then, and `reason` (when given)

@@ -81,29 +81,26 @@ void TList::Replace(int index, TObject* object) { Replace(index, std::unique_ptr
 
 std::string TList::DrawingPath() const { return DwgsPath(State().drawingName + ".DB0"); }
 
-bool TList::WriteDrawing()
+bool TList::WriteDrawing(std::string* failure)
 {
     TDrawingState& state = State();
     if (state.drawingName.empty())
         return false;
     const std::string path = DrawingPath();
-    // A drawing that could not be read stays as it is on disk until the user starts it afresh;
-    // the change that asked for the write is not saved, and the user is told so.
-    if (failedPath == path) {
-        if (state.reportWriteFailure)
-            state.reportWriteFailure("The drawing file " + path +
-                                     " could not be written: it could not be read, so it is kept as it was"
-                                     " and the change is not saved");
-        return false;
-    }
-
+    std::string message;
     std::string reason;
-    if (!WriteDrawingTo(path, reason)) {
-        if (state.reportWriteFailure)
-            state.reportWriteFailure("The drawing file " + path + " could not be written: " + reason);
-        return false;
-    }
-    return true;
+    // A drawing that could not be read stays as it is on disk until the user starts it afresh.
+    if (failedPath == path)
+        message = "The drawing file " + path + " could not be written: it could not be read, so it is kept as it was";
+    else if (!WriteDrawingTo(path, reason))
+        message = "The drawing file " + path + " could not be written: " + reason;
+    else
+        return true;
+    if (failure)
+        *failure = std::move(message);
+    else if (state.reportWriteFailure)
+        state.reportWriteFailure(message);
+    return false;
 }
 
 bool TList::WriteDrawingTo(const std::string& path, std::string& reason)
@@ -387,7 +384,7 @@ bool TList::SaveLibrarySymbol(int library, const std::string& name, std::string*
             break;
         if (!AppendObjectRecord(records, *items[std::size_t(entry.index)], entry.baseX, entry.baseY, &where)) {
             if (reason)
-                *reason = UnstorableEntryReason(entry.index, where);
+                *reason = UnstorableEntryReason(items[std::size_t(entry.index)]->typeCode, where);
             return false;
         }
         ++written;

@@ -63,9 +63,9 @@ public:
     // file is the one that last failed to load, or when there is no drawing name. Sets
     // drawingState to 2 when the list holds objects. A file that cannot be written, or is refused
     // because it could not be read, is reported with the reason through the drawing state's
-    // reportWriteFailure. Changes to the list go through a TDrawingEdit, which calls this once
-    // per change.
-    bool WriteDrawing();
+    // reportWriteFailure, or, when `failure` is given, put there for the caller to tell. Changes to
+    // the list go through a TDrawingEdit, which calls this once per change.
+    bool WriteDrawing(std::string* failure = nullptr);
     // Writes the list to the drawing file at path, whole and atomically, and reports nothing: false
     // with the reason when it could not be written (Save As tells the user itself).
     bool WriteDrawingTo(const std::string& path, std::string& reason);

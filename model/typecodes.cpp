@@ -30,6 +30,59 @@ bool IsWallType(int t) { return t == TYPE_EXTWALL || t == TYPE_INTWALL; }
 
 bool IsFloorRecordType(int t) { return t >= 32000 && t <= 32003; }
 
+const char* ObjectKindInWords(int t)
+{
+    switch (t) {
+    case TYPE_LINE:
+        return "a line";
+    case TYPE_OPENING_LINE:
+        return "a line of a window or door";
+    case TYPE_ARC:
+        return "an arc";
+    case TYPE_ELLIPSE:
+        return "an ellipse";
+    case TYPE_CIRCLE:
+        return "a circle";
+    case TYPE_RECTANGLE:
+        return "a rectangle";
+    case TYPE_RNDRECT:
+        return "a rounded rectangle";
+    case TYPE_DIMENSION_TEXT:
+        return "a dimension text";
+    case TYPE_LABEL_TEXT:
+        return "a label";
+    case TYPE_ROOM_SIZE_TEXT:
+        return "a room size";
+    case TYPE_PLAN_TITLE:
+        return "a plan title";
+    case TYPE_OPENING_POLYGON:
+        return "a window or door outline";
+    case TYPE_EXTWALL:
+        return "an external wall";
+    case TYPE_INTWALL:
+        return "an internal wall";
+    case TYPE_DIMENSION_LINE:
+        return "a dimension line";
+    case TYPE_ARROW:
+        return "a dimension arrow";
+    case TYPE_OPENING:
+        return "an opening";
+    case TYPE_DESIGN_ROOM:
+        return "a room";
+    default:
+        break;
+    }
+    if (IsTextType(t))
+        return "a text";
+    if (IsLineType(t))
+        return "a line";
+    if (IsPolygonType(t))
+        return "a shape";
+    if (IsFloorRecordType(t))
+        return "a floor record";
+    return "an object";
+}
+
 std::unique_ptr<TObject> MakeObjectForType(int t)
 {
     if (IsLineType(t))

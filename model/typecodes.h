@@ -37,6 +37,9 @@ bool IsArrowType(int typeCode);    // 25000, 26000
 bool IsWallType(int typeCode);     // 1000, 1500
 bool IsFloorRecordType(int typeCode);  // 32000..32003
 
+// What an object of the type code is, in words for the user ("a dimension arrow").
+const char* ObjectKindInWords(int typeCode);
+
 // A new object of the class that belongs to the type code, with that type code; null when no
 // class does.
 std::unique_ptr<TObject> MakeObjectForType(int typeCode);

@@ -315,7 +315,11 @@ void TDRoomobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint
     TDrawingEdit edit;
     if (EditByKey(edit, key, value))
         edit.Commit();
-    TakeRoomRectangle(*SelectedRoom());
+    // The room as the list holds it now: moved, or as the file kept it after a failed write.
+    const TRoomobj* now = SelectedRoom();
+    if (!now)
+        return;
+    TakeRoomRectangle(*now);
     if (fineMove)
         DrawFeedback(dc, 1);
 }

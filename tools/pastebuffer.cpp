@@ -24,7 +24,7 @@ bool FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entr
             continue;
         if (!AppendObjectRecord(records, *objects[entry.index], entry.baseX, entry.baseY, &where)) {
             if (reason)
-                *reason = UnstorableEntryReason(entry.index, where);
+                *reason = UnstorableEntryReason(objects[entry.index]->typeCode, where);
             text.clear();
             return false;
         }

@@ -90,10 +90,7 @@ void TExtwallobjtool::CreateObject(Canvas&, const TRect&)
 bool TExtwallobjtool::StoreWall(int floorCode)
 {
     TDrawingEdit edit(State().objects);
-    if (!AddWall(edit, floorCode))
-        return false;
-    edit.Commit();
-    return true;
+    return AddWall(edit, floorCode) && edit.Commit();
 }
 
 bool TExtwallobjtool::AddWall(TDrawingEdit& edit, int floorCode)

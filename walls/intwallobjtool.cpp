@@ -325,9 +325,9 @@ void TIntwallobjtool::CreateObject(Canvas& dc, const TRect& clientRect)
 {
     TDrawingEdit edit;
     const bool stored = StoreWall(edit);
-    if (edit.Changed())
-        edit.Commit();
-    if (stored)
+    // A wall the file did not take is no longer in the list: nothing to show.
+    const bool written = !edit.Changed() || edit.Commit();
+    if (stored && written)
         State().objects[lastWallIndex]->DrawMapped(dc, clientRect, 0);
 }
 

@@ -122,8 +122,9 @@ void EditLine(TToolSite& site, int index, int edit, TPoint picked)
     tool.Setup(distance, picked.x, picked.y);
     // A refused edit leaves the line as it was: nothing to write, no edit to count.
     if (!ReportRefusal(site, tool)) {
+        const TModelBox area = WithMargin(change.Area());
         change.Commit();
-        site.InvalidateModelArea(WithMargin(change.Area()));
+        site.InvalidateModelArea(area);
     }
     site.SetPickTool();
 }

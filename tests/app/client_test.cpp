@@ -139,7 +139,7 @@ TEST_F(AppTest, FileNewThatCannotWriteItsDrawingSaysSoAndOpensNothing)
     Command(CM_FILENEW);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") +
-                            " could not be written: Is a directory");
+                            " could not be written: Is a directory; the change is not saved");
     EXPECT_EQ(client->ActiveChild(), nullptr);
     EXPECT_EQ(state().drawingState, 1);
     EXPECT_EQ(state().drawingName, "");

@@ -250,7 +250,7 @@ TEST_F(DimensionWindowTest, ANewFloorIsOneChangeOfTheDrawing)
     Outline(GROUND_FLOOR, 1000, 1000, 4000, 3000);
     const std::string file = ReadWholeFile(Path("DWGS/HOUSE.DB0"));
     const std::string failed =
-        "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") + " could not be written: No space left on device";
+        "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") + " could not be written: No space left on device; the change is not saved";
 
     // On a full disk the new floor is told once, nothing of it is kept, and it is offered again.
     Answer("message yes");

@@ -115,7 +115,7 @@ TEST_F(RotateMirrorTest, AShortNameOrACancelChangesNothing)
 
 TEST_F(RotateMirrorTest, ATurnThatCannotBeWrittenIsToldOnceAndChangesNothing)
 {
-    const std::string failed = " could not be written: No space left on device";
+    const std::string failed = " could not be written: No space left on device; the change is not saved";
     // In place: the turned drawing is the one write.
     Answer("dialog 19000 ok");
     Answer("message ok");

@@ -249,9 +249,17 @@ TEST_F(DrawingEdit, CommitWritesTheFileOnceAndCountsAChange)
         EXPECT_EQ(state().injectedWriteFailures, 1);
         FailNextWrites(0);
         EXPECT_EQ(objects().EditCount(), edits + 1);
+    }
+    // The change the file did not take is not kept: the list holds what the file holds.
+    EXPECT_EQ(Owners(), (std::vector<int>{1, 2, 3}));
+    {
+        TDrawingEdit edit;
+        edit.Add(Line(4, 0, 0, 1, 1));
+        edit.Remove(0);
         ASSERT_TRUE(edit.Commit());
     }
     EXPECT_EQ(OwnersInFile(), (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(Owners(), OwnersInFile());
 
     // An edit that changed nothing still writes the file, but is no change to undo.
     const int before = objects().EditCount();
@@ -277,9 +285,10 @@ TEST_F(DrawingEdit, AFailedCommitIsReportedOnceAndReturnsFalse)
         edit.Add(Line(8, 0, 0, 1, 1));
         FailNextWrites(1, stage);
         EXPECT_FALSE(edit.Commit());
-        EXPECT_EQ(reports, std::vector<std::string>{"The drawing file " + DwgFile() + " could not be written: " + reason});
+        EXPECT_EQ(reports, std::vector<std::string>{"The drawing file " + DwgFile() + " could not be written: " +
+                                                    reason + "; the change is not saved"});
         EXPECT_EQ(ReadWholeFile(DwgFile()), file);  // the old file stays as it was
-        edit.Remove(3);
+        EXPECT_EQ(Owners(), OwnersInFile());        // and the list holds it again
     }
 
     // Without a drawing nothing is written and there is nothing to report.
@@ -289,6 +298,36 @@ TEST_F(DrawingEdit, AFailedCommitIsReportedOnceAndReturnsFalse)
     edit.Add(Line(9, 0, 0, 1, 1));
     EXPECT_FALSE(edit.Commit());
     EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(DrawingEdit, AFailedWriteDropsTheChangeBeforeTheReportAndTheAreaOutlivesTheObjects)
+{
+    // The report's message box can repaint: a repaint reads the list afresh from the file, and
+    // frees every object the edit touched. The area was taken before the write.
+    std::vector<int> ownersAtReport;
+    state().reportWriteFailure = [this, &ownersAtReport](const std::string& message) {
+        reports.push_back(message);
+        ownersAtReport = Owners();
+        ASSERT_TRUE(objects().ReadDrawing().ok);
+    };
+    const int liveBefore = liveLines;
+    TDrawingEdit edit;
+    edit.Add(Line(4, 7000, 7000, 8000, 9000));
+    static_cast<TLineobj&>(edit.Modify(0)).x2 = 2500;
+    FailNextWrites(1, WriteStage::Write);
+    EXPECT_FALSE(edit.Commit());
+    EXPECT_EQ(reports.size(), 1u);
+    EXPECT_EQ(ownersAtReport, (std::vector<int>{1, 2, 3}));  // already what the file holds
+    EXPECT_EQ(objects()[0]->x2, 2000);
+    EXPECT_EQ(liveLines, liveBefore);
+    EXPECT_EQ(edit.Area(), Box(1000, 1000, 8000, 9000));
+
+    // A written edit keeps its area too, however the list changes after it.
+    TDrawingEdit written;
+    written.Remove(2);
+    ASSERT_TRUE(written.Commit());
+    objects().Clear();
+    EXPECT_EQ(written.Area(), Box(5000, 500, 6000, 600));
 }
 
 TEST_F(DrawingEdit, StartingRecordsHoldTheStoreyHeightsOfTheUnitSystem)

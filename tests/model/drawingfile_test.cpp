@@ -657,8 +657,7 @@ TEST_F(DrawingFile, ADrawingThatCannotBeReReadIsNeverWrittenOverAndTheChangeIsRe
     EXPECT_EQ(ReadWholeFile(DwgFile()), nine);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "The drawing file " + DwgFile() +
-                              " could not be written: it could not be read, so it is kept as it was and the change"
-                              " is not saved");
+                              " could not be written: it could not be read, so it is kept as it was");
 
     // Readable again: the drawing comes back whole and may be changed.
     ASSERT_TRUE(objects().ReadDrawing().ok);

@@ -44,7 +44,7 @@ TEST_F(ExtremeValues, ADrawingTheFileCannotHoldExactlyIsNotWrittenAndTheFileStay
     EXPECT_FALSE(objects().WriteDrawing());
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "The drawing file " + DwgFile() +
-                              " could not be written: object 0 (type 1) lies too far outside the sheet to be stored"
+                              " could not be written: a line lies too far outside the sheet to be stored"
                               " exactly (x -2147483000), so the file is kept as it was");
     EXPECT_EQ(ReadWholeFile(DwgFile()), original);
     std::string reason;
@@ -82,7 +82,7 @@ TEST_F(ExtremeValues, ALibraryEntryThatCannotHoldItsObjectsExactlyIsNotWritten)
     WriteWholeFile(Cfg("TEMP.CFG"), "1\n");
     std::string reason;
     EXPECT_FALSE(objects().SaveLibrarySymbol(1, "SINK", &reason));
-    EXPECT_EQ(reason, "object 0 lies too far from the selection's base point to be stored exactly (x 2147483647),"
+    EXPECT_EQ(reason, "a line lies too far from the selection's base point to be stored exactly (x 2147483647),"
                       " so nothing was written");
     EXPECT_FALSE(std::filesystem::exists(Libs("SINK.PLM")));
     // Nearer, it is.
@@ -178,14 +178,17 @@ TEST_F(ExtremeValues, APlanTitleBetweenFarApartWallsStandsInTheirMiddle)
 
     TDrawingEdit edit(objects());
     objects().MakeDrawingTitles(edit);
-    edit.Commit();
     ASSERT_EQ(objects().count(), 2);
     EXPECT_EQ(objects()[1]->x1, 15000);
     EXPECT_EQ(objects()[1]->y1, LOWEST);  // 4,000,000,000 below the wall
-    // The file cannot hold a point that far below the sheet centre: nothing is written.
+    edit.Commit();
+    // The file cannot hold a point that far below the sheet centre: nothing is written, the user
+    // is told what could not be stored, and the list holds what the file holds (no file: nothing).
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_NE(reports[0].find("object 1 (type 37)"), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("a plan title lies too far outside the sheet"), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("; the change is not saved"), std::string::npos) << reports[0];
     EXPECT_FALSE(std::filesystem::exists(DwgFile()));
+    EXPECT_EQ(objects().count(), 0);
 }
 
 TEST_F(ExtremeValues, CountsAtTheTopOfTheRange)

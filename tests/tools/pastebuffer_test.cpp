@@ -138,7 +138,7 @@ TEST_F(PasteBuffer, ABufferThatCannotBeWrittenOrCannotHoldItsObjectsExactlyIsRep
     tool.ProcessSelection(dc, client, 0, 0);
     ASSERT_EQ(reported.size(), 2u);
     EXPECT_EQ(reported[1], "The paste buffer " + Libs("PASTE.CFG") +
-                               " could not be written: object 4 lies too far from the selection's base point to be"
+                               " could not be written: a line lies too far from the selection's base point to be"
                                " stored exactly (x -2147483648), so nothing was written");
     EXPECT_EQ(ReadWholeFile(Libs("PASTE.CFG")), "earlier\n");
 }

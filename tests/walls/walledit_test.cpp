@@ -285,6 +285,8 @@ TEST_F(WallEdit, FindJoinedWallsSaysWhetherItFoundAWall)
 TEST_F(WallEdit, AnEditIsWrittenOnceAndAFailedWriteIsReported)
 {
     const int top = Outline();
+    ASSERT_TRUE(objects().WriteDrawing());
+    const std::string outline = DumpAll();
     std::vector<std::string> reports;
     state().reportWriteFailure = [&reports](const std::string& message) { reports.push_back(message); };
     const int edits = objects().EditCount();
@@ -292,6 +294,8 @@ TEST_F(WallEdit, AnEditIsWrittenOnceAndAFailedWriteIsReported)
     Edit(top, STEP_WALL_DELETE, 0, 0, 0);
     EXPECT_EQ(reports.size(), 1u);
     EXPECT_EQ(objects().EditCount(), edits + 1);
+    // The delete the file did not take is not kept.
+    EXPECT_EQ(DumpAll(), outline);
     // The next write goes through: one write per edit, so the injected failure was used up.
     Edit(top, STEP_WALL_SHORTEN, 100, 4900, 3000);
     EXPECT_EQ(reports.size(), 1u);
