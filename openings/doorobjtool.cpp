@@ -116,6 +116,10 @@ std::vector<TToolMessage> DoorToolMessages(int kind, TPlaceOutcome outcome)
         return {};
     if (outcome == TPlaceOutcome::WidthTooSmall)
         return {{"The width must be at least 1", KindTitle(kind)}};
+    if (outcome == TPlaceOutcome::PastWallEnd)
+        return {{"The opening runs past the end of the wall - nothing drawn, mark it where its whole width "
+                 "lies on the wall",
+                 KindTitle(kind)}};
     switch (kind) {
     case KIND_DOOR_HINGED:
         return {{"  No INTERNAL door drawn, try again\nplace the cursor cross on hanging side of an internal wall",
@@ -231,8 +235,8 @@ void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
         SetLeafOffsets();
         return;
     }
-    edit.Commit();
     repaintArea = edit.Area();
+    edit.Commit();
 }
 
 const TIntwallobj* TDoorobjtool::DoorWall() const

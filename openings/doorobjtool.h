@@ -5,8 +5,8 @@
 // opening, 65 a single sliding door) and hand their results to AutoDimension. A dotted
 // exclusive-or preview then follows the mouse; Enter marks a point on one face of an internal wall,
 // the tool snaps it onto the face its door code needs, opens the wall (wallcut.h) and draws the
-// door (doorarcs.h, doorfitting.h) in one edit of the object list. A door that does not fit is
-// refused and nothing changes.
+// door (doorarcs.h, doorfitting.h) in one edit of the object list. A door that does not fit, or
+// whose opening would run past an end of the wall, is refused and nothing changes.
 //
 // How the tool uses the window tool's fields: `doorCode` the door code (below), `openingWidth` the
 // whole width, `step` (kind 62) the side the doors open towards, 1 top, 2 right, 3 bottom, 4 left,
@@ -66,8 +66,9 @@ public:
     // Enter (key 13) with the value of DoorEnterValue(kind): marks the point, finds the internal
     // wall, opens it and draws the door, all in one edit. The result is in `outcome`: Placed,
     // NoWallMarked (no internal wall of the floor under the point), DoorCodeRefused (the code or
-    // side does not suit the wall or the face marked) or WidthTooSmall; nothing changes unless it is
-    // Placed. A tool with no working kind yet ignores Enter. Other keys change nothing.
+    // side does not suit the wall or the face marked), PastWallEnd (the opening would run past an
+    // end of the wall) or WidthTooSmall; nothing changes unless it is Placed. A tool with no
+    // working kind yet ignores Enter. Other keys change nothing.
     void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;
     // The door dialog's results: the code, the whole width and (kind 62) the side; the last value
     // is not used. Switches the preview on; a width below 1 is refused (WidthTooSmall).

@@ -112,6 +112,7 @@ enum class TPlaceOutcome {
     EntryDoorError,   // a single main entry door whose leaf would not swing into the house
     WidthTooSmall,    // the opening is narrower than one model unit
     DoorCodeRefused,  // a door code that does not suit the side of an angled internal wall
+    PastWallEnd,      // an internal door or opening whose opening would run past an end of its wall
 };
 
 // One message box: its text and title.

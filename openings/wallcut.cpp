@@ -11,6 +11,7 @@
 #include "openings/doorwallaxis.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <memory>
 
@@ -82,6 +83,32 @@ bool Refuse(TDoorobjtool& tool)
     return false;
 }
 
+// On an angled wall the mark and the steps along the wall are each rounded to whole units: an
+// opening marked up to an end may come out this far past it.
+constexpr double ANGLED_SLACK = 2.0;
+
+// The stretch along a wall that both its faces cover, given each face's ends along the wall: an
+// opening within it crosses the whole thickness and reaches into no wall joined at either end.
+struct TSpan {
+    double low = 0;
+    double high = 0;
+};
+
+TSpan SharedSpan(double a1, double a2, double b1, double b2)
+{
+    return {std::max(std::min(a1, a2), std::min(b1, b2)), std::min(std::max(a1, a2), std::max(b1, b2))};
+}
+
+// True when the opening between the positions a and b along the wall lies within `span`, give or
+// take `slack`; otherwise the outcome says it runs past the end of the wall.
+bool WithinWall(TDoorobjtool& tool, double a, double b, TSpan span, double slack)
+{
+    if (std::min(a, b) >= span.low - slack && std::max(a, b) <= span.high + slack)
+        return true;
+    tool.outcome = TPlaceOutcome::PastWallEnd;
+    return false;
+}
+
 }  // namespace
 
 int DoorOverlap(int unitSystem)
@@ -142,6 +169,9 @@ bool CutInternalWall(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const T
         const std::int64_t d = CodeIn(code, {2, 4}) ? -w : w;
         const std::int64_t xl = std::min(p.x, p.x + e), xh = std::max(p.x, p.x + e);
         const std::int64_t yl = std::min(p.y, p.y - d), yh = std::max(p.y, p.y - d);
+        if (!WithinWall(tool, double(yl), double(yh),
+                        SharedSpan(wall->y1, wall->y2, wall->faceStartY(), wall->faceEndY()), 0))
+            return false;
         corners[0] = {xh + t, yl};
         corners[1] = {xh + t, yh};
         corners[2] = {xl - t, yh};
@@ -163,6 +193,9 @@ bool CutInternalWall(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const T
         const std::int64_t d = CodeIn(code, {7, 8}) ? -w : w;
         const std::int64_t xl = std::min(p.x, p.x + d), xh = std::max(p.x, p.x + d);
         const std::int64_t yl = std::min(p.y, p.y + e), yh = std::max(p.y, p.y + e);
+        if (!WithinWall(tool, double(xl), double(xh),
+                        SharedSpan(wall->x1, wall->x2, wall->faceStartX(), wall->faceEndX()), 0))
+            return false;
         corners[0] = {xh, yl - t};
         corners[1] = {xh, yh + t};
         corners[2] = {xl, yh + t};
@@ -242,6 +275,18 @@ bool AddDoorOpeningPolygon(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, c
     const TPoint run = forwards ? span : TPoint{-span.x, -span.y};
     const TPoint across = axis.Across(double(wall->wallWidth), face == WALL_FACE_UPPER);
     const TWide p2 = p + run;
+
+    // Positions along the wall from its start, in the direction of its reference line.
+    const double dx = double(wall->x2) - wall->x1;
+    const double dy = double(wall->y2) - wall->y1;
+    const double length = std::hypot(dx, dy);
+    auto along = [&](double x, double y) {
+        return length > 0 ? ((x - wall->x1) * dx + (y - wall->y1) * dy) / length : 0.0;
+    };
+    const TSpan shared = SharedSpan(0, length, along(wall->faceStartX(), wall->faceStartY()),
+                                    along(wall->faceEndX(), wall->faceEndY()));
+    if (!WithinWall(tool, along(double(p.x), double(p.y)), along(double(p2.x), double(p2.y)), shared, ANGLED_SLACK))
+        return false;
     const TWide pAcross = p + across;
     const TWide p2Across = pAcross + run;
 

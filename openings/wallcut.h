@@ -10,10 +10,11 @@ class Canvas;
 class TDoorobjtool;
 class TDrawingEdit;
 
-// Refuses a door code or side that does not suit the marked wall or face (outcome DoorCodeRefused,
-// nothing added); otherwise adds the polygon and the two jamb lines to the edit, each drawn at once,
-// and leaves x1, y1, pointX and pointY on the mark and penWidth 1. True when the wall was opened.
-// Angled walls go to AddDoorOpeningPolygon.
+// Refuses a door code or side that does not suit the marked wall or face (outcome DoorCodeRefused)
+// and an opening that would run past an end of the stretch both faces of the wall cover (outcome
+// PastWallEnd), adding nothing; otherwise adds the polygon and the two jamb lines to the edit, each
+// drawn at once, and leaves x1, y1, pointX and pointY on the mark and penWidth 1. True when the
+// wall was opened. Angled walls go to AddDoorOpeningPolygon.
 bool CutInternalWall(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRect& clientRect);
 // The same for an angled wall, along the wall's direction. For double doors, panels and openings
 // the side in `step` first becomes a face side (1 the upper face, 3 the lower one).

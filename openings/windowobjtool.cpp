@@ -427,8 +427,8 @@ void TWindowobjtool::PlaceOpening(Canvas& dc, const TRect& clientRect, int value
     // One edit for the whole opening: the drawing file is written once, whatever the wall.
     TDrawingEdit edit(state.objects);
     BuildOpening(edit, dc, clientRect);
-    edit.Commit();
     repaintArea = edit.Area();
+    edit.Commit();
     kind = keptKind;
     outcome = TPlaceOutcome::Placed;
 }

@@ -270,6 +270,68 @@ TEST_F(DoorTool, RefusalChangesNothing)
     EXPECT_EQ(DoorToolMessages(KIND_DOOR_HINGED, door.outcome).at(0).title, "INTERNAL DOOR");
 }
 
+TEST_F(DoorTool, OpeningPastAnEndOfTheWallIsRefused)
+{
+    // Along x from 1000 to 4000, along y from 1000 to 4000, a rising angled wall 3000 long, and a
+    // wall whose second face stops 100 short of its reference line's end, as at a corner.
+    WallAlongX(1000, 4000, 2000, 100, -100);
+    WallAlongY(5000, 1000, 4000, 100, 100);
+    AngledWall(1000, 5000, 3000, 450, 100, true);
+    const int cornered = WallAlongX(1000, 4000, 3000, 100, -100);
+    dynamic_cast<TIntwallobj&>(*objects()[cornered]).faceEndX() = 3900;
+    const struct {
+        int kind, code, width, side, x, y;
+        bool fits;
+    } cases[] = {
+        // Hinged doors running towards either end, and up to each end exactly.
+        {KIND_DOOR_HINGED, 6, 900, 0, 3575, 1960, false},
+        {KIND_DOOR_HINGED, 8, 900, 0, 1425, 1960, false},
+        {KIND_DOOR_HINGED, 6, 800, 0, 3200, 1960, true},
+        {KIND_DOOR_HINGED, 8, 800, 0, 1800, 1960, true},
+        {KIND_DOOR_HINGED, 1, 800, 0, 5020, 1400, false},
+        {KIND_DOOR_HINGED, 2, 800, 0, 5020, 3500, false},
+        {KIND_DOOR_HINGED, 1, 800, 0, 5020, 1800, true},
+        {KIND_DOOR_HINGED, 2, 800, 0, 5020, 3200, true},
+        // Centred double doors and panels.
+        {KIND_DOOR_DOUBLE, DOOR_CODE_DOUBLE, 1400, DOOR_SIDE_BOTTOM, 1500, 1960, false},
+        {KIND_DOOR_DOUBLE, DOOR_CODE_TWO_PANELS, 1200, DOOR_SIDE_BOTTOM, 3600, 1960, false},
+        {KIND_DOOR_DOUBLE, DOOR_CODE_FOUR_PANELS, 1600, DOOR_SIDE_RIGHT, 5020, 1500, false},
+        {KIND_DOOR_DOUBLE, DOOR_CODE_DOUBLE, 1400, DOOR_SIDE_BOTTOM, 3300, 1960, true},
+        // Sliding doors from their jamb, plain openings centred on the mark.
+        {KIND_DOOR_SLIDING, 6, 900, 0, 3500, 1960, false},
+        {KIND_DOOR_SLIDING, 2, 900, 0, 5020, 3500, false},
+        {KIND_WALL_OPENING, DOOR_CODE_OPENING, 1000, 0, 1200, 1960, false},
+        {KIND_WALL_OPENING, DOOR_CODE_OPENING, 1000, 0, 3500, 1960, true},
+        // The angled wall: code 2 runs towards its far end, an opening past its start.
+        {KIND_DOOR_HINGED, 2, 800, 0, 2835, 6835, false},
+        {KIND_DOOR_HINGED, 2, 800, 0, 2000, 6000, true},
+        {KIND_WALL_OPENING, DOOR_CODE_OPENING, 1000, 0, 1140, 5140, false},
+        // Past the end of the shorter face, though not of the reference line.
+        {KIND_DOOR_HINGED, 6, 800, 0, 3200, 2960, false},
+        {KIND_DOOR_HINGED, 6, 800, 0, 3100, 2960, true},
+    };
+    for (const auto& c : cases) {
+        const std::string before = DrawingFile();
+        const int count = Count();
+        const int edits = objects().EditCount();
+        door.doorCode = c.code;  // an opening's dialog gives no code: none is left from the door before
+        Door(c.kind, c.code, c.width, c.side);
+        Enter(c.x, c.y);
+        if (c.fits) {
+            EXPECT_EQ(door.outcome, TPlaceOutcome::Placed) << c.kind << " " << c.code << " at " << c.x << "," << c.y;
+            EXPECT_GT(Count(), count);
+            continue;
+        }
+        EXPECT_EQ(door.outcome, TPlaceOutcome::PastWallEnd) << c.kind << " " << c.code << " at " << c.x << "," << c.y;
+        EXPECT_EQ(Count(), count);
+        EXPECT_EQ(objects().EditCount(), edits);
+        EXPECT_EQ(DrawingFile(), before);
+        const auto messages = DoorToolMessages(c.kind, door.outcome);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text.rfind("The opening runs past the end of the wall", 0), 0u) << messages[0].text;
+    }
+}
+
 TEST_F(DoorTool, DoubleDoorsStartEachTryFromTheSideChosen)
 {
     // Rising wall: the side RIGHT is its lower face. Marked on the upper face it is refused, the
