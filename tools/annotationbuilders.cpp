@@ -2,6 +2,7 @@
 
 #include "model/arrowobj.h"
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/modelunits.h"
 #include "model/textobj.h"
@@ -62,28 +63,34 @@ void LeaveShaftInTool(TDrawingtool& tool, const TArrowobj& arrow)
     tool.y2 = arrow.y2;
 }
 
-// An axis arrow with its tip at (x, y).
-std::unique_ptr<TArrowobj> MakeAxisArrow(int typeCode, const TDrawingtool& tool, std::int64_t x, std::int64_t y,
-                                         TArrowDirection direction)
+// The points of an axis arrow with its tip at (x, y), taken wide: tip, tail, the two barbs and the
+// two ends of the tick.
+using TWidePoint = std::array<std::int64_t, 2>;
+std::array<TWidePoint, 6> AxisArrowPoints(std::int64_t x, std::int64_t y, TArrowDirection direction)
 {
     const std::int64_t u = State().unitsPerLogical;
     const std::int64_t shaft = SHAFT * u, depth = HEAD_DEPTH * u, half = HEAD_HALF_WIDTH * u,
                        tick = TICK_HALF_LENGTH * u;
     switch (direction) {
     case TArrowDirection::Left:
-        return MakeArrow(typeCode, tool, At(x, y), At(x + shaft, y), At(x + depth, y + half), At(x + depth, y - half),
-                         At(x, y + tick), At(x, y - tick));
+        return {{{x, y}, {x + shaft, y}, {x + depth, y + half}, {x + depth, y - half}, {x, y + tick}, {x, y - tick}}};
     case TArrowDirection::Right:
-        return MakeArrow(typeCode, tool, At(x, y), At(x - shaft, y), At(x - depth, y + half), At(x - depth, y - half),
-                         At(x, y + tick), At(x, y - tick));
+        return {{{x, y}, {x - shaft, y}, {x - depth, y + half}, {x - depth, y - half}, {x, y + tick}, {x, y - tick}}};
     case TArrowDirection::Top:
-        return MakeArrow(typeCode, tool, At(x, y), At(x, y - shaft), At(x - half, y - depth), At(x + half, y - depth),
-                         At(x - tick, y), At(x + tick, y));
+        return {{{x, y}, {x, y - shaft}, {x - half, y - depth}, {x + half, y - depth}, {x - tick, y}, {x + tick, y}}};
     case TArrowDirection::Bottom:
         break;
     }
-    return MakeArrow(typeCode, tool, At(x, y), At(x, y + shaft), At(x - half, y + depth), At(x + half, y + depth),
-                     At(x - tick, y), At(x + tick, y));
+    return {{{x, y}, {x, y + shaft}, {x - half, y + depth}, {x + half, y + depth}, {x - tick, y}, {x + tick, y}}};
+}
+
+// An axis arrow with its tip at (x, y).
+std::unique_ptr<TArrowobj> MakeAxisArrow(int typeCode, const TDrawingtool& tool, std::int64_t x, std::int64_t y,
+                                         TArrowDirection direction)
+{
+    const auto p = AxisArrowPoints(x, y, direction);
+    auto at = [&p](int i) { return At(p[std::size_t(i)][0], p[std::size_t(i)][1]); };
+    return MakeArrow(typeCode, tool, at(0), at(1), at(2), at(3), at(4), at(5));
 }
 
 // v truncated toward zero, by itself, as every product of the sloped arrow is.
@@ -104,6 +111,14 @@ int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_
     auto arrow = MakeAxisArrow(TYPE_DIMENSION_LINE, tool, x, y, direction);
     LeaveShaftInTool(tool, *arrow);
     return edit.Add(std::move(arrow));
+}
+
+bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction)
+{
+    for (const TWidePoint& p : AxisArrowPoints(x, y, direction))
+        if (!StorableInDrawingFile(p[0], p[1]))
+            return false;
+    return true;
 }
 
 void AddArrowByCode(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const TRect& clientRect, std::int32_t x,

@@ -13,6 +13,7 @@
 #include "model/viewmapping.h"
 #include "tools/annotationbuilders.h"
 #include "tools/drawingtool.h"
+#include "tools/toolwindow.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -112,6 +113,17 @@ TPoint MarkedPoint(const TDrawingtool& tool, Canvas& dc, const TRect& clientRect
     return p;
 }
 
+// Whether the file can hold both arrows of a dimension between two marked points: horizontal on
+// the first point's height when it runs further in x, else vertical on its x.
+bool DimensionArrowsStorable(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2)
+{
+    if (std::llabs(x2 - x1) >= std::llabs(y2 - y1))
+        return AxisArrowStorable(std::min(x1, x2), y1, TArrowDirection::Left) &&
+               AxisArrowStorable(std::max(x1, x2), y1, TArrowDirection::Right);
+    return AxisArrowStorable(x1, std::max(y1, y2), TArrowDirection::Top) &&
+           AxisArrowStorable(x1, std::min(y1, y2), TArrowDirection::Bottom);
+}
+
 }  // namespace
 
 void DimensionGeometry(const TDrawingtool&, std::int32_t px, std::int32_t py, Snap& snapX, Snap& snapY)
@@ -146,13 +158,20 @@ void AddDimensionText(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const 
     }
 
     if (tool.step == STEP_DIMENSION_SECOND) {
-        tool.dimensionVertical() = 0;
-        tool.groupId = ++state.groupIdCounter;
         const TPoint second = MarkedPoint(tool, dc, clientRect, x, y);
-        tool.x2 = second.x;
-        tool.y2 = second.y;
         // The arrow builders leave their shaft in the tool: work from the two marked points.
         const std::int64_t x1 = tool.x1, y1 = tool.y1, x2 = second.x, y2 = second.y;
+        if (!DimensionArrowsStorable(x1, y1, x2, y2)) {
+            if (tool.window)
+                tool.window->Message("The dimension's arrows would lie too far outside the sheet for the drawing"
+                                     " file to hold them - mark a point nearer the sheet",
+                                     "POINT OUT OF RANGE");
+            return;
+        }
+        tool.dimensionVertical() = 0;
+        tool.groupId = ++state.groupIdCounter;
+        tool.x2 = second.x;
+        tool.y2 = second.y;
         TPoint middle;
         if (std::llabs(x2 - x1) >= std::llabs(y2 - y1)) {
             // Horizontal, on the height of the first point.

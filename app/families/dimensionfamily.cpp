@@ -67,8 +67,12 @@ public:
         }
         if (tool.step != STEP_DIMENSION_SECOND)
             return;
-        // The arrows are drawn now and written with the text.
+        // The arrows are drawn now and written with the text. A second point whose arrows the file
+        // could not hold builds nothing (the tool has said so): the dimension waits for another.
+        const int before = State().objects.count();
         DimensionAtCursor(site);
+        if (State().objects.count() == before)
+            return;
         const TDrawingtool* measuring = &site.Tool();
         InputMeasurement(site);
         if (&site.Tool() != measuring || site.Tool().step != STEP_DIMENSION_TEXT) {

@@ -7,6 +7,7 @@
 #include "app/families/walleditfamily.h"
 #include "model/extwallobj.h"
 #include "model/intwallobj.h"
+#include "model/settingsfile.h"
 #include "model/typecodes.h"
 #include "tools/drawingtool.h"
 #include "walls/extwallobjtool.h"
@@ -352,6 +353,39 @@ TEST_F(WallEditWindowTest, ALineIsPickedWhereNoWallIsAndOnlyForLengthAndShorten)
     EXPECT_EQ(lines.back(), "message NO SELECTION | No valid object selected - please restart");
     EXPECT_EQ(objects()[4]->x1, 1000);
     EXPECT_EQ(objects()[4]->x2, 4500);
+}
+
+TEST_F(WallEditWindowTest, AnEditTheFileDoesNotTakeIsDroppedAndItsReportMayRepaint)
+{
+    Outline();
+    AddLine(GROUND_FLOOR, 1000, 2000, 4000, 2000);
+    const std::string stored = AllDumped();
+    // The report's message box repaints the window, as a real one can: the list is read afresh
+    // from the file while the edit is still on the stack.
+    const auto tell = State().reportWriteFailure;
+    State().reportWriteFailure = [this, tell](const std::string& message) {
+        Child().Refresh(0);
+        tell(message);
+    };
+    const std::string failed = "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") +
+                               " could not be written: No space left on device; the change is not saved";
+
+    Command(CM_LENGTHEN);
+    Answer("input 500");
+    Answer("message ok");
+    FailNextWrites(1, WriteStage::Write);
+    Click({760, 301});
+    EXPECT_EQ(lines.back(), failed);
+    Command(CM_DELETEEXTWALL);
+    Answer("message ok");
+    FailNextWrites(1, WriteStage::Write);
+    Click({500, 40});
+    EXPECT_EQ(lines.back(), failed);
+    FailNextWrites(0);
+    // Neither change is kept: the list is what the file holds.
+    EXPECT_EQ(AllDumped(), stored);
+    EXPECT_EQ(ReadBack("HOUSE").size(), std::size_t(objects().count()));
+    ExpectRepaintedAsAWhole();
 }
 
 TEST_F(WallEditWindowTest, AWallIsTakenBeforeALineAtTheSamePlace)
