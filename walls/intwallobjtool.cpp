@@ -241,27 +241,32 @@ void TIntwallobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoi
     } else if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT) {
         if (lineDrawn != 1)
             return;
-        TakeActionId();
-        x2 = x1;
-        y2 = y1;
+        std::int64_t endX = x1, endY = y1;
+        int direction = 900;
         switch (key) {
         case VK_UP:
-            y2 = ClampToInt32(std::int64_t(y1) + value);
-            lineAux1 = 0;
+            endY += value;
+            direction = 0;
             break;
         case VK_DOWN:
-            y2 = ClampToInt32(std::int64_t(y1) - value);
-            lineAux1 = 1800;
+            endY -= value;
+            direction = 1800;
             break;
         case VK_LEFT:
-            x2 = ClampToInt32(std::int64_t(x1) - value);
-            lineAux1 = 2700;
+            endX -= value;
+            direction = 2700;
             break;
         default:
-            x2 = ClampToInt32(std::int64_t(x1) + value);
-            lineAux1 = 900;
+            endX += value;
             break;
         }
+        // A wall ending where the drawing file cannot store it is not built.
+        if (!AcceptsPoint(endX, endY))
+            return;
+        TakeActionId();
+        x2 = std::int32_t(endX);
+        y2 = std::int32_t(endY);
+        lineAux1 = direction;
         objectIndex = markerX;
         lineAux2 = markerX;
         built = StoreWall(edit);

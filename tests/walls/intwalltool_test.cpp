@@ -5,6 +5,8 @@
 
 #include "walls/finishdesignrooms.h"
 
+#include <limits>
+
 namespace {
 
 using IntwallKeys = IntwallTest;
@@ -419,6 +421,23 @@ TEST_F(IntwallKeys, FailedDrawingWriteIsReported)
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("TEST.DB0"), std::string::npos);
     EXPECT_EQ(ReadBack().size(), 4u);  // the file holds what it held
+    EXPECT_EQ(objects().count(), 4);   // and so does the list
+}
+
+TEST_F(IntwallKeys, ATypedLengthEndingWhereTheFileCannotStoreIsRefusedNotCut)
+{
+    // The metric file holds x up to the int32 range's top: a wall 1000 long from 500 below it ends
+    // beyond, and is neither built nor cut to the range's end.
+    EnterAt(1000, 1000);
+    tool.x1 = std::numeric_limits<std::int32_t>::max() - 500;
+    Key(tool, VK_RIGHT, window.cursor, 1000);
+    EXPECT_EQ(objects().count(), 4);
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].find("POINT OUT OF RANGE"), std::string::npos);
+    EXPECT_EQ(tool.lineDrawn, 1);  // the start stays for a shorter wall
+    Key(tool, VK_RIGHT, window.cursor, 500);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(objects()[4]->x2, std::numeric_limits<std::int32_t>::max());
 }
 
 }  // namespace
