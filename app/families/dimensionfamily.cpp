@@ -68,11 +68,15 @@ public:
         if (tool.step != STEP_DIMENSION_SECOND)
             return;
         // The arrows are drawn now and written with the text.
+        const int withoutArrows = State().objects.count();
         DimensionAtCursor(site);
         const TDrawingtool* measuring = &site.Tool();
         InputMeasurement(site);
         if (&site.Tool() != measuring || site.Tool().step != STEP_DIMENSION_TEXT) {
-            // Not confirmed: the arrows, never written, go with a repaint from the file.
+            // Not confirmed: the arrows were never written. They leave the list at once, so that
+            // it holds what the file holds, and the screen with a repaint from the file.
+            TDrawingEdit takeBack;
+            takeBack.CutBack(withoutArrows);
             site.Refresh(0);
             return;
         }
