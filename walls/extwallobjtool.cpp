@@ -97,8 +97,7 @@ bool TExtwallobjtool::AddWall(TDrawingEdit& edit, int floorCode)
 {
     penWidth = 1;
     penStyle = 0;
-    // A zero coordinate stands for an unset point.
-    if (x1 == 0 || y1 == 0 || (x1 == x2 && y1 == y2))
+    if (!Storable())
         return false;
 
     auto wall = std::make_unique<TExtwallobj>(kind);
@@ -124,6 +123,12 @@ bool TExtwallobjtool::AddWall(TDrawingEdit& edit, int floorCode)
     return true;
 }
 
+bool TExtwallobjtool::Storable() const
+{
+    // A zero coordinate stands for an unset point.
+    return x1 != 0 && y1 != 0 && (x1 != x2 || y1 != y2);
+}
+
 void TExtwallobjtool::BuildWall(int snap)
 {
     TDrawingState& state = State();
@@ -137,6 +142,12 @@ void TExtwallobjtool::BuildWall(int snap)
         NormaliseJoins(startJoin, endJoin);
         if (!startJoin && !endJoin)
             OrientFreeWall();
+        // A wall that will not be stored (no start, or no length: ENTER again on the corner just
+        // reached) changes no other wall's corner.
+        if (!Storable()) {
+            startJoin.reset();
+            endJoin.reset();
+        }
     }
 
     std::int32_t h[4] = {0, 0, 0, 0};

@@ -131,6 +131,8 @@ private:
     // to an edit; false when the guard refuses it.
     bool StoreWall(int floorCode);
     bool AddWall(TDrawingEdit& edit, int floorCode);
+    // The tool's segment can be stored as a wall: its start is set and it has a length.
+    bool Storable() const;
     // Snapping, join normalisation and orientation of BuildWall.
     void SnapEnds(std::optional<int>& startJoin, std::optional<int>& endJoin);
     void NormaliseJoins(std::optional<int>& startJoin, std::optional<int>& endJoin);

@@ -69,14 +69,17 @@ public:
             return;
         // The arrows are drawn now and written with the text. A second point whose arrows the file
         // could not hold builds nothing (the tool has said so): the dimension waits for another.
-        const int before = State().objects.count();
+        const int withoutArrows = State().objects.count();
         DimensionAtCursor(site);
-        if (State().objects.count() == before)
+        if (State().objects.count() == withoutArrows)
             return;
         const TDrawingtool* measuring = &site.Tool();
         InputMeasurement(site);
         if (&site.Tool() != measuring || site.Tool().step != STEP_DIMENSION_TEXT) {
-            // Not confirmed: the arrows, never written, go with a repaint from the file.
+            // Not confirmed: the arrows were never written. They leave the list at once, so that
+            // it holds what the file holds, and the screen with a repaint from the file.
+            TDrawingEdit takeBack;
+            takeBack.CutBack(withoutArrows);
             site.Refresh(0);
             return;
         }

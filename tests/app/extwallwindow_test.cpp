@@ -2,11 +2,13 @@
 // lead to, the length prompts of the arrow keys, angled input and the repaint of each new wall.
 #include "tests/app/appfixture.h"
 
+#include "model/drawingfile.h"
 #include "model/extwallobj.h"
 #include "model/object.h"
 #include "tools/drawingtool.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -255,4 +257,58 @@ TEST_F(ExtWallWindowTest, AnArrowAfterAStrayClickAsksForANewStart)
     Key(VK_DOWN);
     ASSERT_EQ(objects().count(), 6);
     EXPECT_EQ(objects()[5]->groupId, 2000);
+}
+
+TEST_F(ExtWallWindowTest, KeysThatBuildNoWallLeaveTheListAsTheFileHoldsIt)
+{
+    // The records in memory, formatted as the drawing file stores them, against the file's own
+    // (the header line, with its id counter, aside).
+    auto records = [this](const TList& list) {
+        TFileHeader header;
+        const TPoint centre = DrawingFileCentre(state().unitSystem);
+        header.centreX = centre.x;
+        header.centreY = centre.y;
+        std::string text;
+        EXPECT_TRUE(FormatDrawing(list, header, text));
+        return text.substr(text.find('\n') + 1);
+    };
+    auto fileRecords = [this] {
+        const std::string text = ReadWholeFile(Path("DWGS/HOUSE.DB0"));
+        return text.substr(text.find('\n') + 1);
+    };
+    auto wallLines = [this](int index) { return static_cast<const TExtwallobj&>(*objects()[index]).wallLines; };
+
+    NewDrawing("HOUSE");
+    KeyAt(VK_ENTER, {100, 40});  // model (500, 3300)
+    for (auto [key, length] : {std::pair{VK_RIGHT, "4000"}, {VK_DOWN, "3000"}, {VK_LEFT, "4000"}, {VK_UP, "3000"}}) {
+        Answer(std::string("input ") + length);
+        Key(key);
+    }
+    ASSERT_EQ(objects().count(), 8);
+    const auto first = wallLines(4);
+    const auto last = wallLines(7);
+    EXPECT_EQ(first[0], 610);
+    const std::string closed = fileRecords();
+    EXPECT_EQ(records(objects()), closed);
+
+    // ENTER again on the closing corner, where the cursor was put: nothing to build, nothing
+    // changes and nothing is written (no repaint in between to hide a change in memory).
+    Window().PlaceCursor({100, 40});
+    Child().EvKeyDown(VK_ENTER);
+    Child().EvKeyDown(VK_ENTER);
+    EXPECT_EQ(objects().count(), 8);
+    EXPECT_EQ(wallLines(4), first);
+    EXPECT_EQ(wallLines(7), last);
+    EXPECT_EQ(records(objects()), closed);
+    EXPECT_EQ(fileRecords(), closed);
+
+    // A click clears the start; ENTER on a wall's corner then has no wall to end there.
+    frame.ProcessEvents();
+    Child().EvLButtonDown({500, 300});
+    Child().EvLButtonUp({500, 300});
+    Window().PlaceCursor({900, 40});  // model (4500, 3300), the first wall's end
+    Child().EvKeyDown(VK_ENTER);
+    EXPECT_EQ(objects().count(), 8);
+    EXPECT_EQ(records(objects()), closed);
+    EXPECT_EQ(fileRecords(), closed);
 }
