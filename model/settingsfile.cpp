@@ -87,8 +87,8 @@ int OpenRegularFile(const std::string& path, int flags, bool& notRegular)
     // device can act on it.
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        notRegular = true;
-        errno = EINVAL;
+        notRegular = !S_ISDIR(info.st_mode);
+        errno = notRegular ? EINVAL : EISDIR;
         return -1;
     }
     // Should a pipe take the file's place meanwhile, O_NONBLOCK keeps the open from waiting; the
@@ -98,8 +98,8 @@ int OpenRegularFile(const std::string& path, int flags, bool& notRegular)
         return -1;
     const bool known = ::fstat(fd, &info) == 0;
     if (!known || !S_ISREG(info.st_mode)) {
-        const int error = known ? EINVAL : errno;
-        notRegular = known;
+        const int error = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        notRegular = known && !S_ISDIR(info.st_mode);
         ::close(fd);
         errno = error;
         return -1;
@@ -222,6 +222,8 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     // A named pipe, a device or a folder is never replaced by a file.
+    if (replacing && S_ISDIR(old.st_mode))
+        return fail(EISDIR);
     if (replacing && !S_ISREG(old.st_mode)) {
         if (reason)
             *reason = NOT_A_REGULAR_FILE;
