@@ -125,10 +125,12 @@ TLoadResult TList::ReadDrawingFile(const std::string& path, TLoadedDrawing& draw
 {
     TLoadResult result;
     std::string text;
-    if (!ReadTextFile(path, text)) {
+    std::string refusal;
+    if (!ReadTextFile(path, text, &refusal)) {
         result.ok = false;
         result.opened = false;
-        result.message = "The drawing file " + path + " cannot be opened.";
+        result.message =
+            "The drawing file " + path + " cannot be opened" + (refusal.empty() ? "" : ": " + refusal) + ".";
         return result;
     }
     TFileHeader header;
@@ -335,10 +337,11 @@ TLoadResult TList::LoadLibraryFile(const std::string& fileName, std::vector<std:
     const std::string path = LibsPath(fileName);
     TLoadResult result;
     std::string text;
-    if (!ReadTextFile(path, text)) {
+    std::string refusal;
+    if (!ReadTextFile(path, text, &refusal)) {
         result.ok = false;
         result.opened = false;
-        result.message = "The file " + path + " cannot be opened.";
+        result.message = "The file " + path + " cannot be opened" + (refusal.empty() ? "" : ": " + refusal) + ".";
         return result;
     }
 

@@ -14,12 +14,14 @@ namespace {
 
 bool AppendToFile(const std::string& path, const std::string& text, bool startAfresh)
 {
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (startAfresh ? O_TRUNC : O_APPEND);
-    const int fd = ::open(path.c_str(), flags, 0666);
+    // Only a regular file is written into: a named pipe would keep the write waiting, and a device
+    // would take the bytes. It is emptied only once it is known to be one.
+    bool notRegular = false;
+    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_APPEND, notRegular);
     if (fd < 0)
         return false;
+    bool ok = !startAfresh || ::ftruncate(fd, 0) == 0;
     std::size_t written = 0;
-    bool ok = true;
     while (ok && written < text.size()) {
         const ssize_t put = ::write(fd, text.data() + written, text.size() - written);
         if (put < 0)

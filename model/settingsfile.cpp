@@ -78,21 +78,53 @@ bool InjectedReadFailure(const std::string& path)
 
 }  // namespace
 
-bool ReadTextFile(const std::string& path, std::string& text)
+const char* const NOT_A_REGULAR_FILE = "it is not a regular file";
+
+int OpenRegularFile(const std::string& path, int flags, bool& notRegular)
+{
+    notRegular = false;
+    // Looked at before it is opened: opening a named pipe waits for its other end, and opening a
+    // device can act on it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        notRegular = !S_ISDIR(info.st_mode);
+        errno = notRegular ? EINVAL : EISDIR;
+        return -1;
+    }
+    // Should a pipe take the file's place meanwhile, O_NONBLOCK keeps the open from waiting; the
+    // descriptor says what was opened.
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return -1;
+    const bool known = ::fstat(fd, &info) == 0;
+    if (!known || !S_ISREG(info.st_mode)) {
+        const int error = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        notRegular = known && !S_ISDIR(info.st_mode);
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text, std::string* refusal)
 {
     text.clear();
+    if (refusal)
+        refusal->clear();
     if (InjectedReadFailure(path))
         return false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    bool notRegular = false;
+    const int fd = OpenRegularFile(path, O_RDONLY, notRegular);
+    if (fd < 0) {
+        if (notRegular && refusal)
+            *refusal = NOT_A_REGULAR_FILE;
         return false;
     }
     // Reserve what the file holds now; a file that grows meanwhile still reads whole.
-    if (info.st_size > 0)
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
         text.reserve(std::size_t(info.st_size));
     char buffer[65536];
     for (;;) {
@@ -188,7 +220,15 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
     // runs the program: the rename would ignore its mode and owner. The replacement keeps the mode
     // of the file it replaces.
     struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A named pipe, a device or a folder is never replaced by a file.
+    if (replacing && S_ISDIR(old.st_mode))
+        return fail(EISDIR);
+    if (replacing && !S_ISREG(old.st_mode)) {
+        if (reason)
+            *reason = NOT_A_REGULAR_FILE;
+        return false;
+    }
     if (replacing && IsReadOnlyFile(target))
         return fail(EACCES);
 
@@ -431,11 +471,12 @@ namespace {
 // the program makes of its settings: no injected read failure strikes it.
 bool HoldsBytes(const std::string& path, const std::string& text)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    bool notRegular = false;
+    const int fd = OpenRegularFile(path, O_RDONLY, notRegular);
     if (fd < 0)
         return false;
     struct stat info {};
-    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && std::size_t(info.st_size) == text.size();
+    bool same = ::fstat(fd, &info) == 0 && std::size_t(info.st_size) == text.size();
     char buffer[65536];
     for (std::size_t at = 0; same && at < text.size();) {
         const ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, text.size() - at));

@@ -3,6 +3,9 @@
 #
 # NAME.checks, one check per line ('#' starts a comment):
 #   put SOURCE DEST        before the run: copy SOURCE (relative to this folder) to DEST
+#   fifo DEST              before the run: make a named pipe at DEST; after it, DEST must still be
+#                          one. A run with a pipe laid in is stopped after 60 s (a program that
+#                          opens the pipe would wait for ever).
 #   exit N                 the run's exit status (default 0)
 #   stderr TEXT            the error output holds TEXT
 #   same DEST GOLDEN       DEST equals GOLDEN byte for byte
@@ -42,6 +45,7 @@ function(read_le file offset size out)
 endfunction()
 
 set(expected_exit 0)
+set(run_limit "")
 foreach(line IN LISTS checks)
   string(REGEX REPLACE "#.*" "" line "${line}")
   separate_arguments(words UNIX_COMMAND "${line}")
@@ -57,12 +61,21 @@ foreach(line IN LISTS checks)
     file(MAKE_DIRECTORY ${dest_dir})
     file(READ ${SOURCE_DIR}/${source} content)
     file(WRITE ${WORK}/${dest} "${content}")
+  elseif(verb STREQUAL "fifo")
+    list(GET words 1 dest)
+    get_filename_component(dest_dir ${WORK}/${dest} DIRECTORY)
+    file(MAKE_DIRECTORY ${dest_dir})
+    execute_process(COMMAND mkfifo ${WORK}/${dest} RESULT_VARIABLE made)
+    if(NOT made EQUAL 0)
+      fail("the named pipe ${dest} could not be made: ${made}")
+    endif()
+    set(run_limit TIMEOUT 60)
   elseif(verb STREQUAL "exit")
     list(GET words 1 expected_exit)
   endif()
 endforeach()
 
-execute_process(COMMAND ${TOOL} --dir ${WORK} ${SCRIPT}
+execute_process(COMMAND ${TOOL} --dir ${WORK} ${SCRIPT} ${run_limit}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 # A sanitizer report fails the test whatever the exit status (a sanitized build reports in the
 # program's error output; a run expected to fail would otherwise hide it).
@@ -120,6 +133,12 @@ foreach(line IN LISTS checks)
     list(GET words 1 dest)
     if(EXISTS ${WORK}/${dest})
       fail("${dest} should not exist")
+    endif()
+  elseif(verb STREQUAL "fifo")
+    list(GET words 1 dest)
+    execute_process(COMMAND test -p ${WORK}/${dest} RESULT_VARIABLE not_pipe)
+    if(NOT not_pipe EQUAL 0)
+      fail("${dest} is no longer a named pipe")
     endif()
   elseif(verb STREQUAL "stderr")
     list(SUBLIST words 1 -1 text)
