@@ -5,6 +5,7 @@
 #include "app/printtarget.h"
 #include "app/qt/drawingwindow.h"
 #include "model/programdirectory.h"
+#include "model/settingsfile.h"
 #include "platform/dialogrunner.h"
 #include "platform/qt/printercanvas.h"
 #include "platform/qt/printersetupdialog.h"
@@ -34,6 +35,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -322,6 +324,15 @@ std::unique_ptr<PrintTarget> TAApp::StartPrinting(const std::string& title)
     std::string fileName;
     if (job.outputFormat() == QPrinter::PdfFormat) {
         fileName = DwgsPath(title + ".PDF");
+        // A pipe or a device there (a link's target) is never opened: the writer would wait on it
+        // or write into it.
+        std::error_code error;
+        const auto status = std::filesystem::status(fileName, error);
+        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+            runner->MessageBox("The PDF file " + fileName + " could not be written: " + NOT_A_REGULAR_FILE,
+                               ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+            return nullptr;
+        }
         job.setOutputFileName(QString::fromStdString(fileName));
     }
     auto started = std::make_unique<PrinterJob>(job, fileName);
