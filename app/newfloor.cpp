@@ -40,8 +40,8 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
     else
         site.Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
     site.SetPickTool();
-    // Drawn from the file: after a failed write the floor is as empty as before, and is offered
-    // again the next time it is shown.
+    // Drawn from the file: after a failed write or a refused centring the floor is as empty as
+    // before, and is offered again the next time it is shown.
     site.Refresh(0);
     return written;
 }
