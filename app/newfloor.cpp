@@ -8,6 +8,7 @@
 #include "model/extwallobj.h"
 #include "model/list.h"
 #include "platform/window.h"
+#include "tools/floorarea.h"
 #include "tools/toolkinds.h"
 #include "walls/extwallobjtool.h"
 
@@ -33,11 +34,14 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
     // is either started whole or not at all, and a failed write is told once.
     TDrawingEdit edit;
     walls.CopyFloorBelow(edit);
-    AddAutoDimensions(edit, walls);
-    const bool written = edit.Commit();
+    bool written = false;
+    if (AddAutoDimensions(edit, walls))
+        written = edit.Commit();
+    else
+        site.Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
     site.SetPickTool();
-    // Drawn from the file: after a failed write the floor is as empty as before, and is offered
-    // again the next time it is shown.
+    // Drawn from the file: after a failed write or a refused centring the floor is as empty as
+    // before, and is offered again the next time it is shown.
     site.Refresh(0);
     return written;
 }

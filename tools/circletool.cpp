@@ -1,7 +1,7 @@
 #include "tools/circletool.h"
 
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
-#include "model/modelunits.h"
 #include "model/viewmapping.h"
 #include "tools/ellipsetool.h"
 
@@ -28,6 +28,9 @@ void TCircletool::MouseMove(Canvas& dc, const TRect& clientRect, int x, int y)
     if (active != 1)
         return;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
+    // The band stays at the last box the drawing file can hold.
+    if (!StorableBox(centreX, centreY, std::int64_t(p.x) - centreX))
+        return;
     XorBand(dc);
     BoxThrough(p.x);
     XorBand(dc);
@@ -41,9 +44,12 @@ void TCircletool::LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point)
     const TPoint p = ModelPoint(dc, clientRect, point.x, point.y);
     // The band on the screen is the one of the last move, wherever the button is released.
     XorBand(dc);
-    BoxThrough(p.x);
-    dc.SetROP2(RasterOp::Copy);
-    CreateObject(dc, clientRect);
+    const std::int64_t r = std::int64_t(p.x) - centreX;
+    if (AcceptsBox(centreX, centreY, r)) {
+        BoxThrough(p.x);
+        dc.SetROP2(RasterOp::Copy);
+        CreateObject(dc, clientRect);
+    }
     centreX = 0;
     centreY = 0;
 }
@@ -62,23 +68,37 @@ void TCircletool::KeyDown(Canvas& dc, const TRect& clientRect, int, TPoint& curs
     centreY = 0;
     const TPoint p = ModelPoint(dc, clientRect, cursor.x, cursor.y);
     const std::int64_t r = libraryFlag;
-    x1 = ClampToInt32(p.x - r);
-    y1 = ClampToInt32(p.y - r);
-    x2 = ClampToInt32(p.x + r);
-    y2 = ClampToInt32(p.y + r);
+    libraryFlag = 0;
+    // A box the drawing file cannot hold draws nothing.
+    if (!AcceptsBox(p.x, p.y, r))
+        return;
+    x1 = std::int32_t(p.x - r);
+    y1 = std::int32_t(p.y - r);
+    x2 = std::int32_t(p.x + r);
+    y2 = std::int32_t(p.y + r);
     // A radius of 0 gives a point, which the commit refuses.
     CreateObject(dc, clientRect);
-    libraryFlag = 0;
+}
+
+bool TCircletool::StorableBox(std::int64_t x, std::int64_t y, std::int64_t r)
+{
+    return StorableInDrawingFile(x - r, y - r) && StorableInDrawingFile(x + r, y + r);
+}
+
+bool TCircletool::AcceptsBox(std::int64_t x, std::int64_t y, std::int64_t r) const
+{
+    return AcceptsPoint(x - r, y - r) && AcceptsPoint(x + r, y + r);
 }
 
 void TCircletool::BoxThrough(std::int32_t cursorX)
 {
-    // The radius is the horizontal distance only, negative left of the centre.
+    // The radius is the horizontal distance only, negative left of the centre; the caller has
+    // made sure that the box is storable.
     const std::int64_t r = std::int64_t(cursorX) - centreX;
-    x1 = ClampToInt32(centreX - r);
-    y1 = ClampToInt32(centreY - r);
-    x2 = ClampToInt32(centreX + r);
-    y2 = ClampToInt32(centreY + r);
+    x1 = std::int32_t(centreX - r);
+    y1 = std::int32_t(centreY - r);
+    x2 = std::int32_t(centreX + r);
+    y2 = std::int32_t(centreY + r);
 }
 
 void TCircletool::XorBand(Canvas& dc)

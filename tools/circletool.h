@@ -22,6 +22,10 @@ public:
 private:
     // The box of the circle through the cursor's x, centred on (centreX, centreY).
     void BoxThrough(std::int32_t cursorX);
+    // Whether the drawing file can hold both corners of the box of radius r about (x, y);
+    // AcceptsBox also tells the user (once) when it cannot.
+    static bool StorableBox(std::int64_t x, std::int64_t y, std::int64_t r);
+    bool AcceptsBox(std::int64_t x, std::int64_t y, std::int64_t r) const;
     // Draws (or, drawn again, erases) the band of the current box with exclusive-or; a box of no
     // size has no band.
     void XorBand(Canvas& dc);

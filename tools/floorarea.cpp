@@ -1,10 +1,10 @@
 #include "tools/floorarea.h"
 
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
-#include "model/modelunits.h"
 #include "model/typecodes.h"
 
 #include <algorithm>
@@ -59,23 +59,46 @@ MoveRule RuleFor(int type)
     return MoveRule::Nothing;
 }
 
-void MoveObject(TObject& object, std::int32_t dx, std::int32_t dy)
+// Calls visit on every point centring moves (by RuleFor).
+template <class Visit>
+void ForEachMovedPoint(TObject& object, Visit visit)
 {
-    auto shift = [dx, dy](std::int32_t& x, std::int32_t& y) {
-        x = ClampToInt32(std::int64_t(x) + dx);
-        y = ClampToInt32(std::int64_t(y) + dy);
-    };
     switch (RuleFor(object.typeCode)) {
     case MoveRule::Nothing:
         break;
     case MoveRule::Points:
-        object.ForEachPoint(shift);
+        object.ForEachPoint(visit);
         break;
     case MoveRule::Ends:
-        shift(object.x1, object.y1);
-        shift(object.x2, object.y2);
+        visit(object.x1, object.y1);
+        visit(object.x2, object.y2);
         break;
     }
+}
+
+// Whether the drawing file can hold every point of the object moved by (dx, dy). A floor record's
+// x and y are stored as they are, not about the sheet centre: they need only stay in the int32
+// range.
+bool MoveStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy)
+{
+    const bool floorRecord = object.typeCode >= TYPE_FLOOR_RECORD;
+    auto fits = [](std::int64_t value) { return value == std::int64_t(std::int32_t(value)); };
+    bool storable = true;
+    ForEachMovedPoint(object, [&](std::int32_t& x, std::int32_t& y) {
+        const std::int64_t movedX = x + dx;
+        const std::int64_t movedY = y + dy;
+        storable = storable && (floorRecord ? fits(movedX) && fits(movedY) : StorableInDrawingFile(movedX, movedY));
+    });
+    return storable;
+}
+
+// Moves the object by (dx, dy); MoveStaysStorable has said that it may.
+void MoveObject(TObject& object, std::int64_t dx, std::int64_t dy)
+{
+    ForEachMovedPoint(object, [dx, dy](std::int32_t& x, std::int32_t& y) {
+        x = std::int32_t(x + dx);
+        y = std::int32_t(y + dy);
+    });
 }
 
 }  // namespace
@@ -119,56 +142,67 @@ void ComputeFloorArea(TDrawingtool&)
     objects.SetFloorArea(int(std::min<Wide>(whole, INT32_MAX)));
 }
 
-void CentreFloorplan(TDrawingtool& tool)
+bool CentreFloorplan(TDrawingtool& tool)
 {
     TDrawingEdit edit(State().objects);
-    CentreFloorplan(tool, edit);
+    if (!CentreFloorplan(tool, edit))
+        return false;
     // A floor without external walls is left as it is, its file unwritten.
     if (edit.Changed())
         edit.Commit();
+    return true;
 }
 
-void CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
+void CentringMove(const TModelBox& walls, std::int64_t& dx, std::int64_t& dy)
 {
-    TDrawingState& state = State();
+    const TDrawingState& state = State();
+    const std::int64_t centreX = std::int64_t(state.sheetWidth / 2) * state.unitsPerLogical;
+    const std::int64_t centreY = std::int64_t(state.sheetHeight / 2) * state.unitsPerLogical;
+    // The box's middle, rounded toward its larger edge.
+    dx = centreX - std::midpoint(std::int64_t(walls.maxX), std::int64_t(walls.minX));
+    dy = centreY - std::midpoint(std::int64_t(walls.maxY), std::int64_t(walls.minY));
+}
+
+bool CentringStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy)
+{
+    return MoveStaysStorable(object, dx, dy);
+}
+
+bool CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
+{
     TList& objects = edit.Objects();
-    const int floor = state.currentFloor;
+    const int floor = State().currentFloor;
 
     // The box round the end points of the floor's external walls.
-    bool found = false;
-    std::int64_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+    TModelBox walls;
     for (int i = 0; i < objects.count(); ++i) {
         const TObject& wall = *objects[i];
         if (!IsExternalWallOn(wall, floor))
             continue;
-        if (!found) {
-            minX = maxX = wall.x1;
-            minY = maxY = wall.y1;
-            found = true;
-        }
-        minX = std::min<std::int64_t>({minX, wall.x1, wall.x2});
-        maxX = std::max<std::int64_t>({maxX, wall.x1, wall.x2});
-        minY = std::min<std::int64_t>({minY, wall.y1, wall.y2});
-        maxY = std::max<std::int64_t>({maxY, wall.y1, wall.y2});
+        walls.Add(wall.x1, wall.y1);
+        walls.Add(wall.x2, wall.y2);
     }
-    if (!found)
-        return;
+    if (walls.empty)
+        return true;
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+    CentringMove(walls, dx, dy);
 
-    const std::int64_t centreX = std::int64_t(state.sheetWidth / 2) * state.unitsPerLogical;
-    const std::int64_t centreY = std::int64_t(state.sheetHeight / 2) * state.unitsPerLogical;
-    // The box's middle, rounded toward its larger edge.
-    const std::int32_t dx = ClampToInt32(centreX - std::midpoint(maxX, minX));
-    const std::int32_t dy = ClampToInt32(centreY - std::midpoint(maxY, minY));
-
-    // The building moves as one: the floors above and below keep their places over this one.
+    // The building moves as one: the floors above and below keep their places over this one. An
+    // object that cannot go with it keeps the whole drawing where it is.
+    for (int i = 0; i < objects.count(); ++i)
+        if (!MoveStaysStorable(*objects[i], dx, dy))
+            return false;
     for (int i = 0; i < objects.count(); ++i)
         if (RuleFor(objects[i]->typeCode) != MoveRule::Nothing)
             MoveObject(edit.Modify(i), dx, dy);
+    return true;
 }
 
-void CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit)
+bool CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit)
 {
-    if (State().currentFloor == GROUND_FLOOR)
-        CentreFloorplan(tool, edit);
+    if (State().currentFloor == GROUND_FLOOR && !CentreFloorplan(tool, edit))
+        return false;
     ComputeFloorArea(tool);
+    return true;
 }

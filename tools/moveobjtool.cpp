@@ -10,6 +10,7 @@
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
 #include "tools/selectiongeometry.h"
+#include "tools/toolwindow.h"
 #include "tools/zoomview.h"
 
 #include <algorithm>
@@ -20,6 +21,8 @@ namespace {
 
 // The rotation step of keypad + and −, degrees clockwise.
 constexpr int KEYPAD_TURN = 5;
+
+const char* const OUT_OF_RANGE = "POINT OUT OF RANGE";
 
 // Pixels an arrow key moves the selection: one, or more while zoomed in so far that one pixel is
 // less than a logical unit.
@@ -65,6 +68,8 @@ void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y
         }
         return;
     case STEP_SELECTION_MOVING:
+        if (!TakesMoveTo(dc, clientRect, x, y))
+            return;
         MoveSelectionStep(dc, clientRect, x, y);
         MoveSelection(dc, clientRect, x, y);
         return;
@@ -148,6 +153,8 @@ void TMoveobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     default:
         return;
     }
+    if (!TakesMoveTo(dc, clientRect, cursor.x, cursor.y))
+        return;
     MoveSelectionStep(dc, clientRect, cursor.x, cursor.y);
     MoveSelection(dc, clientRect, cursor.x, cursor.y);
 }
@@ -268,6 +275,24 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
 // ---------------------------------------------------------------------------------------------
 // Moving and turning
 
+bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    const TPoint target = ModelPoint(dc, clientRect, x, y);
+    const std::int64_t dx = std::int64_t(target.x) - currentX;
+    const std::int64_t dy = std::int64_t(target.y) - currentY;
+    const TList& objects = State().objects;
+    for (int index : SelectedIndices()) {
+        if (ShiftStaysStorable(*objects[index], dx, dy))
+            continue;
+        if (window)
+            window->Message("This move would carry the selection too far outside the sheet for the drawing file to"
+                            " hold it - it has not been moved",
+                            OUT_OF_RANGE);
+        return false;
+    }
+    return true;
+}
+
 void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x, int y)
 {
     const TPoint target = ModelPoint(dc, clientRect, x, y);
@@ -284,8 +309,8 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     targetX = target.x;
     targetY = target.y;
-    const std::int32_t dx = ClampToInt32(std::int64_t(targetX) - currentX);
-    const std::int32_t dy = ClampToInt32(std::int64_t(targetY) - currentY);
+    const std::int64_t dx = std::int64_t(targetX) - currentX;
+    const std::int64_t dy = std::int64_t(targetY) - currentY;
     currentX = targetX;
     currentY = targetY;
 
@@ -313,6 +338,15 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     SetupViewMapping(dc, clientRect);
     const TList& objects = State().objects;
     const std::vector<int> indices = SelectedIndices();
+    for (int index : indices) {
+        if (TurnStaysStorable(*objects[index], turn, dc))
+            continue;
+        if (window)
+            window->Message("This turn would carry the selection too far outside the sheet for the drawing file to"
+                            " hold it - it has not been turned",
+                            OUT_OF_RANGE);
+        return;
+    }
     for (int index : indices)
         DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
     NoteMoveStart(dc);

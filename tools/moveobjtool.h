@@ -94,6 +94,9 @@ private:
     void DrawDragBand(Canvas& dc);
     // Notes where the selection stands before its first change.
     void NoteMoveStart(Canvas& dc);
+    // True when moving the reference point onto the device point keeps every point of the
+    // selection where the drawing file can store it; otherwise the user is told and nothing moves.
+    bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y);
 
     std::vector<TCopyEntry> selection;
     bool bandShown = false;  // the drag rectangle is on the screen

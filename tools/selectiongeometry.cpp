@@ -1,6 +1,7 @@
 #include "tools/selectiongeometry.h"
 
 #include "model/arcobj.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/modelunits.h"
 #include "model/object.h"
@@ -72,11 +73,21 @@ TModelBox PaintedBounds(const TObject& object, Canvas& dc)
     return box;
 }
 
-void ShiftObject(TObject& object, std::int32_t dx, std::int32_t dy)
+bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy)
+{
+    bool storable = true;
+    // ForEachPoint only reads through the references here.
+    object.ForEachPoint([&](std::int32_t& x, std::int32_t& y) {
+        storable = storable && StorableInDrawingFile(x + dx, y + dy);
+    });
+    return storable;
+}
+
+void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy)
 {
     object.ForEachPoint([dx, dy](std::int32_t& x, std::int32_t& y) {
-        x = ClampToInt32(std::int64_t(x) + dx);
-        y = ClampToInt32(std::int64_t(y) + dy);
+        x = std::int32_t(x + dx);
+        y = std::int32_t(y + dy);
     });
 }
 
@@ -99,6 +110,15 @@ TTurn::TTurn(int degrees, TPoint centre)
 
 void TTurn::Point(std::int32_t& x, std::int32_t& y) const
 {
+    std::int64_t turnedX = 0;
+    std::int64_t turnedY = 0;
+    Turned(x, y, turnedX, turnedY);
+    x = std::int32_t(turnedX);
+    y = std::int32_t(turnedY);
+}
+
+void TTurn::Turned(std::int64_t x, std::int64_t y, std::int64_t& outX, std::int64_t& outY) const
+{
     const std::int64_t dx = x - centreX;
     const std::int64_t dy = y - centreY;
     std::int64_t nx = dx;
@@ -109,8 +129,8 @@ void TTurn::Point(std::int32_t& x, std::int32_t& y) const
         nx = std::llround(double(dx) * c - double(dy) * k);
         ny = std::llround(double(dx) * k + double(dy) * c);
     }
-    x = ClampToInt32(centreX + nx);
-    y = ClampToInt32(centreY + ny);
+    outX = centreX + nx;
+    outY = centreY + ny;
 }
 
 void TTurn::Exact(double x, double y, double& outX, double& outY) const
@@ -132,36 +152,42 @@ std::int64_t TextTurnBack(int degrees)
 }
 
 // A centred horizontal text becomes left-aligned at the same place before it turns: its anchor
-// moves left by half its width, measured with its own font.
-void LeftAlignCentredText(TTextobj& text, Canvas& dc)
+// moves left by half its width, measured with its own font. The anchor it turns from, wide.
+std::int64_t AnchorBeforeTurn(const TTextobj& text, Canvas& dc)
 {
+    if (text.alignment != 1 || text.escapement != 0)
+        return text.x1;
     const int scale = State().unitsPerLogical > 0 ? State().unitsPerLogical : 1;
     const TFont old = dc.SelectFont(text.MakeFont(scale));
     const std::size_t shown = std::size_t(std::clamp<std::int32_t>(text.textLength, 0, std::int32_t(text.text.size())));
     const std::int64_t width = std::int64_t(dc.GetTextExtent(text.text.substr(0, shown)).x) * scale;
     dc.SelectFont(old);
-    text.x1 = ClampToInt32(text.x1 - width / 2);
-    text.alignment = 3;
+    return text.x1 - width / 2;
 }
 
 void TurnText(TTextobj& text, const TTurn& turn, Canvas& dc)
 {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    turn.Turned(AnchorBeforeTurn(text, dc), text.y1, x, y);
     if (text.alignment == 1 && text.escapement == 0)
-        LeftAlignCentredText(text, dc);
+        text.alignment = 3;
     text.escapement = TurnedEscapement(text.escapement, turn.Degrees());
     text.x2 = TurnedDirectionCode(text.x2, turn.Degrees());
-    turn.Point(text.x1, text.y1);
+    text.x1 = std::int32_t(x);
+    text.y1 = std::int32_t(y);
 }
 
-// A circle keeps its box's size: the box moves with the turned centre.
-void TurnCircle(TObject& circle, const TTurn& turn)
+// A circle keeps its box's size: the box moves with the turned centre, by this much.
+void CircleShift(const TObject& circle, const TTurn& turn, std::int64_t& dx, std::int64_t& dy)
 {
     const double centreX = (double(circle.x1) + double(circle.x2)) / 2.0;
     const double centreY = (double(circle.y1) + double(circle.y2)) / 2.0;
     double turnedX = 0.0;
     double turnedY = 0.0;
     turn.Exact(centreX, centreY, turnedX, turnedY);
-    ShiftObject(circle, ClampToInt32(std::llround(turnedX - centreX)), ClampToInt32(std::llround(turnedY - centreY)));
+    dx = std::llround(turnedX - centreX);
+    dy = std::llround(turnedY - centreY);
 }
 
 }  // namespace
@@ -201,8 +227,37 @@ void TurnObject(TObject& object, const TTurn& turn, Canvas& dc)
         return;
     }
     if (object.typeCode == TYPE_CIRCLE) {
-        TurnCircle(object, turn);
+        std::int64_t dx = 0;
+        std::int64_t dy = 0;
+        CircleShift(object, turn, dx, dy);
+        ShiftObject(object, dx, dy);
         return;
     }
     object.ForEachPoint([&turn](std::int32_t& x, std::int32_t& y) { turn.Point(x, y); });
+}
+
+bool TurnStaysStorable(TObject& object, const TTurn& turn, Canvas& dc)
+{
+    if (turn.IsNone() || !IsSelectableType(object.typeCode))
+        return true;
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    if (IsTextType(object.typeCode)) {
+        const auto* text = dynamic_cast<const TTextobj*>(&object);
+        if (!text)
+            return true;
+        turn.Turned(AnchorBeforeTurn(*text, dc), text->y1, x, y);
+        return StorableInDrawingFile(x, y);
+    }
+    if (object.typeCode == TYPE_CIRCLE) {
+        CircleShift(object, turn, x, y);
+        return ShiftStaysStorable(object, x, y);
+    }
+    bool storable = true;
+    // ForEachPoint only reads through the references here.
+    object.ForEachPoint([&](std::int32_t& px, std::int32_t& py) {
+        turn.Turned(px, py, x, y);
+        storable = storable && StorableInDrawingFile(x, y);
+    });
+    return storable;
 }

@@ -36,8 +36,12 @@ bool LiesInside(const TObject& object, const TSelectionRect& rect);
 TModelBox PaintedBounds(const TObject& object, Canvas& dc);
 
 // Moves the object by (dx, dy): every point it places in the plan. A text moves by its anchor
-// only (its x2 and y2 hold a direction code); heights never change.
-void ShiftObject(TObject& object, std::int32_t dx, std::int32_t dy);
+// only (its x2 and y2 hold a direction code); heights never change. The caller has made sure
+// with ShiftStaysStorable that the move is one the drawing file can hold.
+void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy);
+// True when every point ShiftObject would move lands where the drawing file can store it. The
+// object is only read.
+bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy);
 
 // Arcs, ellipses, rectangles and rounded rectangles keep their shape only when turned by a
 // multiple of 90 degrees.
@@ -55,8 +59,10 @@ public:
     bool IsNone() const { return normalised == 0; }
     bool IsQuarter() const { return normalised % 90 == 0; }
 
-    // Turns one point in place, held in the int32 range.
+    // Turns one point in place; the caller has made sure that the turned point is storable.
     void Point(std::int32_t& x, std::int32_t& y) const;
+    // The turned place of a point, wide: it may lie beyond the int32 range.
+    void Turned(std::int64_t x, std::int64_t y, std::int64_t& outX, std::int64_t& outY) const;
     // The turned place of a point given in reals (a circle's centre), not rounded: within a
     // rounding error of the exact place.
     void Exact(double x, double y, double& outX, double& outY) const;
@@ -73,8 +79,12 @@ private:
 // Turns the object in place. A circle turns about its own centre, keeping its radius; a text
 // turns its anchor and its escapement and direction code (a centred horizontal text first becomes
 // left-aligned, measured with its own font on dc); every other object turns its points. The
-// caller has refused angles an object cannot take (TurnsOnlyByQuarters).
+// caller has refused angles an object cannot take (TurnsOnlyByQuarters) and turns that would carry
+// a point where the drawing file cannot store it (TurnStaysStorable).
 void TurnObject(TObject& object, const TTurn& turn, Canvas& dc);
+// True when every point TurnObject would turn lands where the drawing file can store it. The
+// object is only read (a text is measured on dc).
+bool TurnStaysStorable(TObject& object, const TTurn& turn, Canvas& dc);
 
 // The new escapement of a text turned by `degrees` (tenths of a degree): a text that would read
 // upside down or downwards is flipped to stay readable. Turns of 356 to 360 degrees leave it.

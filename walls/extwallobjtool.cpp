@@ -9,6 +9,7 @@
 #include "model/typecodes.h"
 #include "tools/floorarea.h"
 #include "tools/toolkinds.h"
+#include "tools/toolwindow.h"
 #include "walls/endsnap.h"
 
 #include <cstdint>
@@ -373,7 +374,11 @@ void TExtwallobjtool::SubCommand(int code)
 
     if (code == SUB_CENTRE_AND_AREA) {
         TDrawingEdit edit(objects);
-        CentreAndMeasureFloor(*this, edit);
+        if (!CentreAndMeasureFloor(*this, edit)) {
+            if (window)
+                window->Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
+            return;
+        }
         // A floor without external walls is not moved, and its file is left unwritten.
         if (edit.Changed())
             edit.Commit();
@@ -423,16 +428,4 @@ void TExtwallobjtool::Setup(int amount, int x, int y)
     } else if (step >= STEP_FIRST_EDIT && step <= STEP_LAST_EDIT) {
         EditWall(amount, x, y);
     }
-}
-
-bool TExtwallobjtool::ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y)
-{
-    active = 0;
-    lineDrawn = 0;
-    kind = KIND_EXTWALL;
-    resizeRefusal = ResizeFloorPlan(edit, amount, x, y);
-    if (!resizeRefusal.empty())
-        return false;
-    CentreFloorplan(*this, edit);
-    return true;
 }

@@ -72,7 +72,8 @@ public:
 
     // Setup in steps 8 and 9 into an edit the caller commits: the tool becomes the plain
     // external-wall tool again, the plan is resized (ResizeFloorPlan) and then centred. False, with
-    // the reason in resizeRefusal, when the resize was refused and nothing changed.
+    // the reason in resizeRefusal, when the resize was refused and nothing changed; so is a resize
+    // after which the plan could not be centred (CENTRING_REFUSED).
     bool ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y);
     // Enlarges (step 8) or shrinks (step 9) the plan of the current floor by `distance` across a
     // cut line through (x, y), model units, on the side in objectIndex (1 up, 2 right, 3 down,
@@ -126,6 +127,10 @@ public:
 
 private:
     class TWallChange;
+
+    // ResizeFloorPlan; with thenCentre also refused (CENTRING_REFUSED) when the plan it leaves
+    // could not be centred afterwards.
+    std::string ResizePlan(TDrawingEdit& edit, int distance, int x, int y, bool thenCentre);
 
     // Appends the wall held in the tool on the given floor and rewrites the drawing file, or adds it
     // to an edit; false when the guard refuses it.

@@ -11,6 +11,7 @@
 #include "model/polyobj.h"
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
+#include "tools/floorarea.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -252,6 +253,48 @@ void MovePlan(TDrawingEdit& edit, int floor, const TCut& cut, bool shrink)
     }
 }
 
+// Whether the plan, resized across the cut, could then be centred (CentreFloorplan) with every
+// point where the drawing file can store it. The list is only read: an object the resize would
+// change is looked at through a copy resized.
+bool CentringFollows(TList& objects, int floor, const TCut& cut)
+{
+    auto apply = [&cut](std::int32_t& x, std::int32_t& y) {
+        std::int32_t& coordinate = cut.AlongY() ? y : x;
+        coordinate = std::int32_t(coordinate + cut.move);
+    };
+    TModelBox walls;
+    for (const auto& object : objects.Items()) {
+        const TObject& wall = *object;
+        if (!IsExternalWallOn(wall, floor))
+            continue;
+        for (TPoint end : {TPoint{wall.x1, wall.y1}, TPoint{wall.x2, wall.y2}}) {
+            if (cut.Beyond(end.x, end.y))
+                apply(end.x, end.y);
+            walls.Add(end.x, end.y);
+        }
+    }
+    if (walls.empty)
+        return true;
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+    CentringMove(walls, dx, dy);
+    for (const auto& object : objects.Items()) {
+        int moved = 0;
+        if (object->floor == floor)
+            ForEachMovedPoint(*object, cut, [&moved](std::int32_t&, std::int32_t&) { ++moved; });
+        if (moved == 0) {
+            if (!CentringStaysStorable(*object, dx, dy))
+                return false;
+            continue;
+        }
+        const std::unique_ptr<TObject> resized = object->Clone();
+        ForEachMovedPoint(*resized, cut, apply);
+        if (!CentringStaysStorable(*resized, dx, dy))
+            return false;
+    }
+    return true;
+}
+
 // The nearest axis-parallel external wall of the floor on one side of the cut point.
 struct TNearestWall {
     std::optional<std::int64_t> at;  // its x (left, right) or y (below, above)
@@ -270,6 +313,23 @@ struct TNearestWall {
 }  // namespace
 
 std::string TExtwallobjtool::ResizeFloorPlan(TDrawingEdit& edit, int distance, int x, int y)
+{
+    return ResizePlan(edit, distance, x, y, false);
+}
+
+bool TExtwallobjtool::ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y)
+{
+    active = 0;
+    lineDrawn = 0;
+    kind = KIND_EXTWALL;
+    resizeRefusal = ResizePlan(edit, amount, x, y, true);
+    if (!resizeRefusal.empty())
+        return false;
+    CentreFloorplan(*this, edit);
+    return true;
+}
+
+std::string TExtwallobjtool::ResizePlan(TDrawingEdit& edit, int distance, int x, int y, bool thenCentre)
 {
     TDrawingState& state = State();
     TList& objects = edit.Objects();
@@ -336,6 +396,8 @@ std::string TExtwallobjtool::ResizeFloorPlan(TDrawingEdit& edit, int distance, i
         return refusal;
     if (!MoveStaysInRange(objects, floor, cut, shrink))
         return OUT_OF_RANGE;
+    if (thenCentre && !CentringFollows(objects, floor, cut))
+        return CENTRING_REFUSED;
 
     MovePlan(edit, floor, cut, shrink);
     return {};

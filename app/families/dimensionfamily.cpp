@@ -127,22 +127,30 @@ TFamilyRows DimensionFamilyRows()
 void AutoDimensions(TToolSite& site)
 {
     TDrawingEdit edit;
-    AddAutoDimensions(edit, site.Tool());
+    if (!AddAutoDimensions(edit, site.Tool())) {
+        site.Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
+        return;
+    }
     edit.Commit();
 }
 
-void AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
+bool AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
 {
     TList& objects = edit.Objects();
     // A floor without walls to measure keeps the area its record holds, not another floor's.
+    const int areaBefore = objects.GetFloorArea();
     int record = 0;
     if (const TInfoobj* floorRecord = FloorRecord(record))
         objects.SetFloorArea(floorRecord->infoValue);
 
-    CentreAndMeasureFloor(tool, edit);
+    if (!CentreAndMeasureFloor(tool, edit)) {
+        objects.SetFloorArea(areaBefore);
+        return false;
+    }
     AddWallDimensions(edit, tool, ReadSettings<TOffsetSettings>());
     if (FloorRecord(record))
         static_cast<TInfoobj&>(edit.Modify(record)).infoValue = objects.GetFloorArea();
+    return true;
 }
 
 void RunDimensionSettings(TCommandContext& context)

@@ -14,10 +14,14 @@ TFamilyRows DimensionFamilyRows();
 // The automatic dimensions of the floor in view, run by the current tool as one change of the
 // drawing: on the ground floor the plan (every floor with it) is centred on the sheet, the floor
 // area is worked out, the floor's dimensions are renewed and the area is kept in the floor's
-// record; then the drawing file is written once. The caller repaints.
+// record; then the drawing file is written once. A plan that cannot be centred (a point would
+// leave what the drawing file can hold) is told to the user and nothing changes. The caller
+// repaints.
 void AutoDimensions(TToolSite& site);
-// The same change made through an edit that the caller commits with the rest of its change.
-void AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool);
+// The same change made through an edit that the caller commits with the rest of its change. False
+// when the plan cannot be centred: nothing has changed then, and the caller tells the user
+// (CENTRING_REFUSED, tools/floorarea.h) and commits nothing.
+bool AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool);
 
 // Customise/Def Dimensions: the dimension settings dialog of the unit system, run by the drawing
 // window (which repaints afterwards) or, without a drawing, after the measuring-units dialog.

@@ -106,6 +106,7 @@ private:
             site.AbandonTool();
             return;
         }
+        // Centred already: the automatic dimensions cannot be refused now.
         AddAutoDimensions(edit, *tool);
         State().objects.MakeDrawingTitles(edit);
         if (!edit.Commit()) {

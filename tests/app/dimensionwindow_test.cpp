@@ -316,6 +316,28 @@ TEST_F(DimensionWindowTest, AutoDimensionsOnTheGroundFloorMoveTheWholeBuildingIn
     EXPECT_EQ(lines.size(), 1u);
 }
 
+TEST_F(DimensionWindowTest, AutoDimensionsThatCannotCentreThePlanChangeNothing)
+{
+    NewDrawing("HOUSE");
+    // Centring would move the building right by 2,147,400,500: the stairwell line on the floor
+    // above would go past the range's top.
+    Outline(GROUND_FLOOR, -2147400000, 1000, 4000, 3000);
+    AddLine(FIRST_FLOOR, 1000000, 1500, 1000000, 2500, 41);
+    const std::string file = ReadWholeFile(Path("DWGS/HOUSE.DB0"));
+    const int edits = objects().EditCount();
+    Answer("message ok");
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(lines, std::vector<std::string>{"message POINT OUT OF RANGE | The plan cannot be centred: a point of"
+                                              " the drawing would go too far outside the sheet for the drawing file"
+                                              " to hold it - nothing has been changed"});
+    EXPECT_EQ(objects().EditCount(), edits);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/HOUSE.DB0")), file);
+    ASSERT_EQ(objects().count(), 9);
+    EXPECT_EQ(objects()[4]->x1, -2147400000);
+    EXPECT_EQ(objects()[8]->x1, 1000000);
+    EXPECT_EQ(CountOf(TYPE_DIMENSION_TEXT, GROUND_FLOOR), 0);
+}
+
 TEST_F(DimensionWindowTest, NewFloorDeclinedOrWithNothingBelow)
 {
     NewDrawing("HOUSE");

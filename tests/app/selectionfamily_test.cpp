@@ -147,6 +147,31 @@ TEST_F(SelectionFamilyTest, PasteAddsTheCopyAndHandsItToTheMoveTool)
     EXPECT_EQ(Pixel(100, 700 - 116), BLACK);
 }
 
+TEST_F(SelectionFamilyTest, APasteMovedPastTheRangeIsRefusedWholeAndStaysWhereItWasPasted)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_COPY);
+    Drag({500, 500}, {2500, 1500});
+    Command(CM_PASTE);
+    ASSERT_EQ(objects().count(), 6);
+    const std::string pasted = ReadWholeFile(Path("DWGS/TEST.DB0"));
+    // The pasted line runs from (125, 580) to (1125, 580): moved by its start to x 2147482650,
+    // its end would land 3 past the range's top.
+    Click({125, 580});
+    Answer("message ok");
+    Click({2147482650, 580});
+    EXPECT_EQ(lines, std::vector<std::string>{"message POINT OUT OF RANGE | This move would carry the selection too far"
+                                              " outside the sheet for the drawing file to hold it - it has not been"
+                                              " moved"});
+    EXPECT_EQ(objects()[5]->x1, 125);
+    EXPECT_EQ(objects()[5]->x2, 1125);
+    Child().EvKeyDown(VK_ENTER);
+    frame.ProcessEvents();
+    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(ReadWholeFile(Path("DWGS/TEST.DB0")), pasted);
+    EXPECT_EQ(lines.size(), 1u);
+}
+
 TEST_F(SelectionFamilyTest, TheRotationCheckRefusesShapesThatTakeOnlyQuarterTurns)
 {
     AddLine(50, 1000, 1000, 2000, 1000);

@@ -1,9 +1,10 @@
 // Points at the ends of the int32 range, as a far view origin or a typed length can make them: the
 // tools hold every model point inside the range and never wrap it, and take no point the drawing
-// file cannot store.
-#include "tests/tools/toolfixture.h"
+// file cannot store, nor a circle, move or turn that would carry a point there.
+#include "tests/tools/selectionfixture.h"
 
 #include "model/lineobj.h"
+#include "tools/circleobjtool.h"
 #include "tools/lineobjtool.h"
 #include "tools/rectangleobjtool.h"
 
@@ -94,6 +95,109 @@ TEST_F(ExtremePoints, CentreFindsTheMiddleOfMarksAtOppositeEndsOfTheRange)
     // Halfway between -2147483647 and 2147483646, rounded toward the smaller.
     EXPECT_EQ(tool.x1, -1);
     EXPECT_EQ(tool.step, STEP_READY);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Points derived from an accepted one: a circle's box, a moved or turned selection. A change
+// that would put any of them beyond what the drawing file can store is refused whole.
+
+namespace {
+
+constexpr int32_t TOP = std::numeric_limits<int32_t>::max();
+
+class ExtremeChanges : public SelectionTest {
+protected:
+    std::string Dump()
+    {
+        std::string all;
+        for (const auto& object : objects().Items())
+            object->DumpFields(all);
+        return all;
+    }
+    // Device point of a model point (multiples of 5) however far out.
+    static TPoint Far(std::int64_t x, std::int64_t y) { return {int(x / 5), int(700 - y / 5)}; }
+};
+
+TEST_F(ExtremeChanges, ACircleWhoseBoxWouldPassTheRangeIsRefused)
+{
+    const std::string told = "POINT OUT OF RANGE: This point lies too far outside the sheet for the drawing file to"
+                             " hold it - it has not been taken";
+    TCircleobjtool tool;
+    tool.kind = KIND_CIRCLE;
+    Attach(tool);
+    // Centred 31,997 below the range's top: a radius of 31,998 reaches past it.
+    const TPoint centre = Far(TOP - 31997, 2000);
+    tool.libraryFlag = 31998;
+    Key(tool, VK_ENTER, centre);
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(window.messages, std::vector<std::string>{told});
+    EXPECT_EQ(tool.libraryFlag, 0);
+    tool.libraryFlag = 31997;
+    Key(tool, VK_ENTER, centre);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(objects()[4]->x2, TOP);
+    EXPECT_EQ(ReadBack()[4]->x2, TOP);
+
+    // Dragged left of a centre near the top, the box reaches as far right of it. The band stops
+    // at the last box the file holds, and a release beyond it draws nothing.
+    const TPoint dragCentre = Far(TOP - 1002, 2000);
+    tool.LButtonDown(dc, client, dragCentre.x, dragCentre.y);
+    tool.MouseMove(dc, client, dragCentre.x - 200, dragCentre.y);
+    EXPECT_EQ(tool.x1, TOP - 2);
+    tool.MouseMove(dc, client, dragCentre.x - 201, dragCentre.y);
+    EXPECT_EQ(tool.x1, TOP - 2);
+    TPoint release{dragCentre.x - 201, dragCentre.y};
+    tool.LButtonUp(dc, client, release);
+    EXPECT_EQ(objects().count(), 5);
+    EXPECT_EQ(window.messages.size(), 2u);
+}
+
+TEST_F(ExtremeChanges, AMoveOrTurnThatWouldCarryAPointPastTheRangeIsRefusedWhole)
+{
+    const std::string moveTold = "POINT OUT OF RANGE: This move would carry the selection too far outside the sheet"
+                                 " for the drawing file to hold it - it has not been moved";
+    const std::string turnTold = "POINT OUT OF RANGE: This turn would carry the selection too far outside the sheet"
+                                 " for the drawing file to hold it - it has not been turned";
+    AddLine(2000, 2000, 3002, 2000);
+    AddLine(2000, 3000, 2500, 3000);
+    TMoveobjtool tool;
+    Drag(tool, {1000, 1000}, {6000, 6000});
+    Click(tool, {2000, 2000});
+    const std::string before = Dump();
+    // The first line's end would land 5 beyond the range's top: neither line moves.
+    const TPoint beyond = Far(TOP - 997, 2000);
+    tool.LButtonDown(dc, client, beyond.x, beyond.y);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(window.messages, std::vector<std::string>{moveTold});
+    EXPECT_EQ(tool.currentX, 2000);
+
+    // 10 nearer, both move; the arrow keys move on while the end stays in the range.
+    const std::int32_t reference = TOP - 1007;
+    const TPoint in = Far(reference, 2000);
+    tool.LButtonDown(dc, client, in.x, in.y);
+    EXPECT_EQ(objects()[4]->x2, TOP - 5);
+    EXPECT_EQ(objects()[5]->x1, reference);
+    Key(tool, VK_RIGHT, window.cursor);
+    EXPECT_EQ(objects()[4]->x2, TOP);
+    Key(tool, VK_RIGHT, window.cursor);
+    EXPECT_EQ(objects()[4]->x2, TOP);
+    EXPECT_EQ(window.messages.size(), 2u);
+    Key(tool, VK_LEFT, window.cursor);
+    EXPECT_EQ(objects()[4]->x2, TOP - 5);
+
+    // About (reference, 4000) a quarter turn anticlockwise swings the first line's start 2000 to
+    // the right, past the top: nothing turns. Clockwise everything stays in.
+    const std::string moved = Dump();
+    RightClick(tool, {reference, 4000}, 270);
+    EXPECT_EQ(Dump(), moved);
+    EXPECT_EQ(window.messages.size(), 3u);
+    EXPECT_EQ(window.messages.back(), turnTold);
+    RightClick(tool, {reference, 4000}, 90);
+    EXPECT_EQ(objects()[4]->x1, reference - 2000);
+    EXPECT_EQ(objects()[4]->y1, 4000);
+    EXPECT_EQ(window.messages.size(), 3u);
 }
 
 }  // namespace

@@ -398,24 +398,37 @@ TEST_F(FloorArea, AnOutlineSpanningTheWholeRangeGivesTheLargestArea)
     EXPECT_EQ(Area(), INT32_MAX);
 }
 
-TEST_F(FloorArea, CentringHoldsObjectsThatWouldLeaveTheRangeAtItsEnds)
+TEST_F(FloorArea, CentringThatWouldCarryAnyFloorsPointOutOfRangeMovesNothing)
 {
     state().sheetWidth = 600;
     state().sheetHeight = 400;
     ClockwiseRectangle(-2147480000, 1000, -2147476000, 3000);
+    // Sheet centre (1500, 1000): the plan would move right by 2,147,479,500, and this line on
+    // the floor above with it, its start beyond the range's top.
     auto line = std::make_unique<TLineobj>();
-    line->floor = GROUND_FLOOR;
+    line->floor = FIRST_FLOOR;
     line->x1 = 2147483000;
     line->y1 = 2000;
     line->x2 = 0;
     line->y2 = 2000;
+    TLineobj& far = *line;
     objects().Add(std::move(line));
+    const auto dump = [this] {
+        std::string all;
+        for (const auto& object : objects().Items())
+            object->DumpFields(all);
+        return all;
+    };
+    const std::string before = dump();
 
-    CentreFloorplan(tool);
-    // Sheet centre (1500, 1000): the plan moves right by 2,147,479,500.
+    EXPECT_FALSE(CentreFloorplan(tool));
+    EXPECT_EQ(dump(), before);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "DWGS" / "AREA.DB0"));
+
+    // A line starting at x 4147 lands on the range's top: everything moves.
+    far.x1 = 2147483647 - 2147479500;
+    EXPECT_TRUE(CentreFloorplan(tool));
+    EXPECT_EQ(far.x1, 2147483647);
     EXPECT_EQ(objects()[4]->x1, -500);
     EXPECT_EQ(objects()[5]->x2, 3500);
-    EXPECT_EQ(objects()[8]->x1, INT32_MAX);
-    EXPECT_EQ(objects()[8]->x2, 2147479500);
-    EXPECT_EQ(objects()[8]->y1, 1000);
 }

@@ -230,6 +230,46 @@ TEST_F(PlanResize, ARefusedSetupNeitherCentresNorWrites)
     EXPECT_EQ(after, file);
 }
 
+TEST_F(PlanResize, ASetupAfterWhichThePlanCouldNotBeCentredIsRefusedWhole)
+{
+    constexpr std::int32_t TOP = std::numeric_limits<std::int32_t>::max();
+    Outline(1000, 1000, 5000, 4000);
+    state().sheetWidth = 2000;  // centre (5000, 3500)
+    state().sheetHeight = 1400;
+    // Enlarged by 2000 right of x 3000 the plan spans 1000 to 7000 and centring moves everything
+    // 1000 right: this line beyond the cut by 3000 in all, the line on the floor above by 1000.
+    TLineobj& beyond = AddLine(3500, 0, TOP - 3000, 0);
+    TLineobj& above = AddLine(3500, 0, TOP - 999, 0, TYPE_LINE, FIRST_FLOOR);
+    ASSERT_TRUE(objects().WriteDrawing());
+    std::string file;
+    ASSERT_TRUE(ReadTextFile(objects().DrawingPath(), file));
+    const std::string before = Dump();
+    const int edits = objects().EditCount();
+
+    TExtwallobjtool resizer;
+    resizer.step = STEP_PLAN_ENLARGE;
+    resizer.objectIndex = RIGHT;
+    resizer.Setup(2000, 3000, 2500);
+    EXPECT_EQ(resizer.resizeRefusal, "The plan cannot be centred: a point of the drawing would go too far outside the"
+                                     " sheet for the drawing file to hold it - nothing has been changed");
+    EXPECT_FALSE(resizer.resizeWritten);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(objects().EditCount(), edits);
+    std::string after;
+    ASSERT_TRUE(ReadTextFile(objects().DrawingPath(), after));
+    EXPECT_EQ(after, file);
+
+    // One unit nearer, both lines end on the range's top.
+    above.x2 = TOP - 1000;
+    resizer.step = STEP_PLAN_ENLARGE;
+    resizer.objectIndex = RIGHT;
+    resizer.Setup(2000, 3000, 2500);
+    EXPECT_EQ(resizer.resizeRefusal, "");
+    EXPECT_EQ(beyond.x2, TOP);
+    EXPECT_EQ(above.x2, TOP);
+    EXPECT_EQ(WallAt(4).x1, 2000);
+}
+
 TEST_F(PlanResize, AFailedWriteIsToldToTheWindow)
 {
     Outline(1000, 1000, 5000, 4000);
