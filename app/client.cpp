@@ -224,8 +224,17 @@ TChild& TClient::CreateChild()
     return made;
 }
 
+void TClient::StoreHeldFigure()
+{
+    // A figure drawn and not finished (a multiline waiting for its last Enter) goes into the drawing
+    // before it is saved or closed.
+    if (active && currentTool && currentTool->HoldsFigure())
+        Family().Leaving(*active);
+}
+
 void TClient::SaveOpenDrawing()
 {
+    StoreHeldFigure();
     TDrawingState& state = State();
     if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
         state.objects.WriteDrawing();
@@ -239,6 +248,7 @@ void TClient::SaveAndCloseAll()
 
 void TClient::CloseAll()
 {
+    StoreHeldFigure();
     children.clear();
     active = nullptr;
     TDrawingState& state = State();

@@ -40,16 +40,17 @@ protected:
 TEST_F(Multiline, ThreeLinesGiveTheFirstTheLastAndOneHalfwayBetween)
 {
     tool.libraryFlag = 3;
-    FirstLine(1000, 1000, 5000, 1000);
-    ASSERT_EQ(objects().count(), 5);
-    EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 5000, 1000}));
-
-    // The cursor at the first end point of the last line, 2000 higher: stacked vertically. The
-    // lines it adds are one change of the drawing.
+    // The first line is held until the last Enter: the multiline is one change of the drawing.
     const int edits = objects().EditCount();
+    FirstLine(1000, 1000, 5000, 1000);
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_TRUE(tool.HoldsFigure());
+
+    // The cursor at the first end point of the last line, 2000 higher: stacked vertically.
     Key(tool, VK_ENTER, Device(1000, 3000));
     EXPECT_EQ(objects().EditCount(), edits + 1);
     ASSERT_EQ(objects().count(), 7);
+    EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 5000, 1000}));
     EXPECT_EQ(Line(5), (std::vector<int>{1000, 3000, 5000, 3000}));
     EXPECT_EQ(Line(6), (std::vector<int>{1000, 2000, 5000, 2000}));
     EXPECT_EQ(tool.step, 0);
@@ -105,7 +106,8 @@ TEST_F(Multiline, TheFirstLineEndsWithAnArrowAndTypedLength)
     Key(tool, VK_ENTER, Device(1000, 1000));
     Key(tool, VK_RIGHT, Device(1000, 1000), 3000);
     EXPECT_EQ(tool.step, STEP_MULTILINE_LAST);
-    ASSERT_EQ(objects().count(), 5);
+    Key(tool, VK_ENTER, Device(1000, 3000));
+    ASSERT_EQ(objects().count(), 7);
     EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 4000, 1000}));
     EXPECT_EQ(objects()[4]->groupId, 3000);
 }
