@@ -112,4 +112,26 @@ TEST_F(Multiline, TheFirstLineEndsWithAnArrowAndTypedLength)
     EXPECT_EQ(objects()[4]->groupId, 3000);
 }
 
+TEST_F(Multiline, ALineTheDrawingFileCannotHoldRefusesTheMultilineWhole)
+{
+    // Two million model units a logical unit: device x 100 is model 200 000 000.
+    state().unitsPerLogical = 2000000;
+    tool.libraryFlag = 3;
+    Key(tool, VK_ENTER, {100, 350});
+    const TPoint end{900, 350};
+    tool.MouseMove(dc, client, end.x, end.y);
+    Key(tool, VK_ENTER, end);
+    ASSERT_EQ(tool.step, STEP_MULTILINE_LAST);
+    // The last line would start at x 1 200 000 000 and end beyond the int32 range: told once,
+    // nothing written and nothing kept, the first line neither.
+    Key(tool, VK_ENTER, {600, 350});
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].rfind("POINT OUT OF RANGE", 0), 0u) << window.messages[0];
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(ReadBack().size(), 4u);
+    EXPECT_FALSE(tool.HoldsFigure());
+    EXPECT_TRUE(tool.heldNotStored) << "the window repaints the first line away";
+    EXPECT_EQ(tool.step, STEP_READY);
+}
+
 }  // namespace
