@@ -67,11 +67,6 @@ void TToolFamily::Leaving(TToolSite& site) const
     auto* line = dynamic_cast<TLinetool*>(&site.Tool());
     if (!line)
         return;
-    // A figure drawn and not finished (a multiline left before its last Enter) keeps what was
-    // drawn: stored as one change.
-    if (line->HoldsFigure() && !line->StoreHeld())
-        site.Refresh(0);
-    line->heldNotStored = false;
     const bool band = line->active == 1 && (line->x2 != line->x1 || line->y2 != line->y1);
     const bool marker = line->markerState == 2;
     if (!band && !marker)

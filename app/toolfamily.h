@@ -33,9 +33,8 @@ public:
     // Whether the tool takes typed text now: letter keys are then characters of the text and do
     // not switch the window's angled input.
     virtual bool TypesText(const TDrawingtool& tool) const;
-    // The tool is about to be replaced by another, or the drawing closed: take any feedback off
-    // the screen. The default stores the figure a line-family tool holds (a multiline's first
-    // line) and erases its rubber band and guide line.
+    // The tool is about to be replaced by another: take any feedback off the screen. The default
+    // erases a line-family tool's rubber band and guide line.
     virtual void Leaving(TToolSite& site) const;
 
     // A click that this family takes over whatever tool is current (a click inside a design room,

@@ -188,6 +188,32 @@ TEST_F(LineCommandsTest, AMultilineIsWrittenOnceWhenItEnds)
     EXPECT_EQ(ReadBack("LINES").size(), 6u);
 }
 
+TEST_F(LineCommandsTest, AMultilineWaitingForItsLastEnterKeepsItsFirstLineThroughAZoom)
+{
+    Answer("input 3");
+    Command(CM_MULTILINE);
+    KeyAt(VK_ENTER, {200, 500});  // start (1000, 1000)
+    Window().PlaceCursor({200, 300});
+    Child().EvMouseMove({200, 300});
+    KeyAt(VK_ENTER, {200, 300});  // the first line ends at (1000, 2000)
+    // Zoom UP over logical (0, 0)-(500, 350): the multiline tool is kept, then back.
+    Command(CM_ZOOMUP);
+    Child().EvLButtonDown({0, 699});
+    Child().EvMouseMove({500, 350});
+    Child().EvLButtonUp({500, 350});
+    frame.ProcessEvents();
+    EXPECT_EQ(Tool().step, STEP_MULTILINE_LAST);
+    EXPECT_EQ(ReadBack("LINES").size(), 4u) << "nothing written before the last Enter";
+    // The repainted, zoomed window shows the first line the tool still holds.
+    EXPECT_EQ(Pixel(Child().DevicePointOf({1000, 1500}).x, Child().DevicePointOf({1000, 1500}).y),
+              state().currentColour);
+    KeyAt(VK_ENTER, Child().DevicePointOf({2000, 1000}));
+    ASSERT_EQ(objects().count(), 7);
+    EXPECT_EQ(objects()[4]->y2, 2000);
+    EXPECT_EQ(objects()[5]->x1, 2000);
+    EXPECT_EQ(ReadBack("LINES").size(), 7u);
+}
+
 TEST_F(LineCommandsTest, CentrePutsTheCursorHalfwayAndReturnsToTheStep)
 {
     Command(CM_LINE);
