@@ -424,7 +424,8 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
     std::vector<Ends> lines;
     for (int i = 0; i < count - 1; ++i) {
         const std::int64_t offset = shift - std::int64_t(i) * spacing;
-        lines.push_back(stacked ? Ends{fx1, fy1 + offset, fx2, fy2 + offset} : Ends{fx1 + offset, fy1, fx2 + offset, fy2});
+        lines.push_back(stacked ? Ends{fx1, fy1 + offset, fx2, fy2 + offset}
+                                : Ends{fx1 + offset, fy1, fx2 + offset, fy2});
     }
     // A line the drawing file could not hold refuses the multiline whole, told once: nothing is
     // drawn or kept, and the window repaints its first line away.
