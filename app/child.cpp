@@ -16,10 +16,8 @@
 #include "app/toolfamily.h"
 #include "dialogs/dialogsettings.h"
 #include "dialogs/savedlg.h"
-#include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
-#include "model/object.h"
 #include "model/planpainter.h"
 #include "model/programdirectory.h"
 #include "model/selectionlist.h"
@@ -116,6 +114,9 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     const TRect client = ClientRect();
     const TFloorToPaint floor = FloorInView();
     dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); });
+    // A figure the tool holds (a multiline's first line) is not in the file: drawn over the floor.
+    if (TDrawingtool* tool = this->client.currentTool.get(); tool && tool->window == this)
+        tool->DrawHeld(dc, client);
     dc.ResetMapping();
 }
 
@@ -351,7 +352,6 @@ void TChild::SetHelpContext(int context)
 {
     client.helpContext = context;
 }
-
 
 void TChild::SetPickTool()
 {

@@ -112,9 +112,12 @@ void TClient::Help()
 
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
-    // The tool going takes its feedback off the screen first.
+    // The tool going takes its feedback off the screen first, and stores what it holds; so does
+    // the tool kept for after a zoom, which goes too.
     if (currentTool && active)
         Family().Leaving(*active);
+    StoreHeldFigure(currentTool.get());
+    StoreHeldFigure(kept.tool.get());
     currentTool = std::move(tool);
     currentFamily = &family;
     kept = TKeptTool();
@@ -224,8 +227,20 @@ TChild& TClient::CreateChild()
     return made;
 }
 
+void TClient::StoreHeldFigure(TDrawingtool* tool)
+{
+    // What the user drew of a figure not finished (a multiline left before its last Enter) stays
+    // in the drawing it was drawn on, written once.
+    if (!active || !tool || !tool->HoldsFigure())
+        return;
+    if (!tool->StoreHeld())
+        active->Refresh(0);
+    tool->heldNotStored = false;
+}
+
 void TClient::SaveOpenDrawing()
 {
+    StoreHeldFigure(currentTool.get());
     TDrawingState& state = State();
     if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
         state.objects.WriteDrawing();
@@ -239,6 +254,8 @@ void TClient::SaveAndCloseAll()
 
 void TClient::CloseAll()
 {
+    StoreHeldFigure(currentTool.get());
+    StoreHeldFigure(kept.tool.get());
     children.clear();
     active = nullptr;
     TDrawingState& state = State();

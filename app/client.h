@@ -160,8 +160,12 @@ private:
     std::string toolName;
     std::string distance;
 
-    // Closes every drawing window without saving; nothing is open afterwards.
+    // Closes every drawing window without saving (but for a figure the tool holds, which is
+    // stored first); nothing is open afterwards.
     void CloseAll();
+    // Stores the figure a tool (the current or the kept one) holds, drawn and not finished
+    // (TDrawingtool::StoreHeld); a failed write is told and the window repainted from the file.
+    void StoreHeldFigure(TDrawingtool* tool);
     // The drawing state of a drawing just opened or begun: its name, the ground floor in view at
     // normal size, single-floor display, the action counter at 0.
     void ResetDrawingState(const std::string& name);

@@ -193,11 +193,45 @@ void TDrawingtool::FillCommonFields(TObject& object) const
 void TDrawingtool::DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object)
 {
     object->DrawMapped(dc, clientRect, 0);
-    if (storeEdit) {
-        storeEdit->Add(std::move(object));
+    if (keeping) {
+        keeping->objects.push_back(std::move(object));
         return;
     }
     TDrawingEdit edit;
     edit.Add(std::move(object));
     edit.Commit();
+}
+
+TDrawingtool::TKeepNew::TKeepNew(TDrawingtool& tool) : tool(tool), previous(tool.keeping)
+{
+    tool.keeping = this;
+}
+
+TDrawingtool::TKeepNew::~TKeepNew()
+{
+    tool.keeping = previous;
+}
+
+void TDrawingtool::DrawHeld(Canvas& dc, const TRect& clientRect) const
+{
+    for (const auto& object : held)
+        object->DrawMapped(dc, clientRect, 0);
+}
+
+void TDrawingtool::AddHeld(TDrawingEdit& edit)
+{
+    for (auto& object : held)
+        edit.Add(std::move(object));
+    held.clear();
+}
+
+bool TDrawingtool::StoreHeld()
+{
+    if (held.empty())
+        return true;
+    TDrawingEdit edit;
+    AddHeld(edit);
+    const bool written = edit.Commit();
+    heldNotStored = heldNotStored || !written;
+    return written;
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Canvas;
 class TDrawingEdit;
@@ -108,6 +109,22 @@ public:
     // A line-with-text tool whose drag drew no line, or whose label could not be asked for or
     // stored: the window places no label. Kept apart from y1, which a real line can hold.
     bool noLineText = false;
+    // The figure the tool held was refused or could not be written: the window repaints from the
+    // file. The window clears it.
+    bool heldNotStored = false;
+
+    // A figure the user has drawn and not finished yet (a multiline's first line until its last
+    // Enter, a Line + Text's line until its text is given) is on the screen and held here, not in
+    // the object list: it is stored whole when it is finished.
+    bool HoldsFigure() const { return !held.empty(); }
+    // Draws the held figure again, over a repaint from the drawing file.
+    void DrawHeld(Canvas& dc, const TRect& clientRect) const;
+    // Moves the held figure into an edit; the tool holds nothing then.
+    void AddHeld(TDrawingEdit& edit);
+    // Stores the held figure as it is, one change written once (an abandoned multiline keeps its
+    // first line). False (heldNotStored set) when the file could not be written; the user has
+    // then been told.
+    bool StoreHeld();
 
 protected:
     // Model point of a client device point under the window's view mapping (the mapping is left on
@@ -122,8 +139,27 @@ protected:
     bool AcceptsPoint(std::int64_t x, std::int64_t y) const;
 
     // Shows a new object at once, appends it to the object list and rewrites the drawing file;
-    // while a figure of several objects is built (storeEdit set), adds it to that figure's edit,
-    // which is written once when the figure is complete.
+    // while a TKeepNew of the tool lives, the object goes to it instead.
     void DrawAndStore(Canvas& dc, const TRect& clientRect, std::unique_ptr<TObject> object);
-    TDrawingEdit* storeEdit = nullptr;
+
+    // While it lives, the objects DrawAndStore makes (drawn, not stored) are kept in `objects`:
+    // the parts of a figure stored whole when it is complete. The tool stores at once again when
+    // it ends, also on an early return or an exception; the objects live as long as the scope.
+    class TKeepNew {
+    public:
+        explicit TKeepNew(TDrawingtool& tool);
+        ~TKeepNew();
+        TKeepNew(const TKeepNew&) = delete;
+        TKeepNew& operator=(const TKeepNew&) = delete;
+        std::vector<std::unique_ptr<TObject>> objects;
+
+    private:
+        TDrawingtool& tool;
+        TKeepNew* previous;
+    };
+
+    std::vector<std::unique_ptr<TObject>> held;
+
+private:
+    TKeepNew* keeping = nullptr;
 };

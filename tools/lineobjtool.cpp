@@ -64,10 +64,19 @@ void TLineobjtool::AutoDimension(Canvas& dc, const TRect& clientRect, int x, int
 
 void TLineobjtool::ObjectsAdded(Canvas& dc, const TRect& clientRect, int, int)
 {
+    StoreLineText(dc, clientRect);
+}
+
+bool TLineobjtool::StoreLineText(Canvas& dc, const TRect& clientRect)
+{
     TDrawingEdit edit;
-    if (LabelLastLine(edit, dc, clientRect))
+    AddHeld(edit);
+    if (!noLineText && LabelLastLine(edit, dc, clientRect))
         step = STEP_LINETEXT_READY;
-    edit.Commit();
+    if (edit.Commit())
+        return true;
+    heldNotStored = true;
+    return false;
 }
 
 void AddLineObject(TDrawingEdit& edit, const TDrawingtool& tool)

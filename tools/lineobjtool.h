@@ -17,10 +17,14 @@ public:
     // automatic dimensions of the floor in view, renewed and written. The last two values are not
     // used.
     void AutoDimension(Canvas& dc, const TRect& clientRect, int x, int y, int c, int d) override;
-    // Line + Text, once a line has been committed: writes the text of CFG/LTEXT.CFG beside the last
-    // line of the drawing, rewrites the drawing file and makes the tool ready for the next line
-    // (step 50). When the last object is not a line nothing happens and the step stays.
+    // Line + Text, once the text has been asked for: StoreLineText.
     void ObjectsAdded(Canvas& dc, const TRect& clientRect, int firstIndex, int flag) override;
+    // One change of the drawing, written once: the line the tool holds (a dragged line waiting for
+    // its text), then, unless noLineText, the text of CFG/LTEXT.CFG beside the last line of the
+    // drawing, which makes the tool ready for the next line (step 50). When the last object is
+    // not a line no label is placed and the step stays. False when the drawing file could not be
+    // written (the user has been told; heldNotStored is set).
+    bool StoreLineText(Canvas& dc, const TRect& clientRect);
     // Steps 2 (lengthen) and 3 (shorten) of a picked line: the end of objects[objectIndex] nearer
     // the point (px, py) moves by `distance` along the axis, away from the other end or towards
     // it; a click half-way moves the lower (left) end. A sloped object or one without length stays

@@ -1,6 +1,7 @@
 #include "tools/linetool.h"
 
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/modelunits.h"
@@ -10,6 +11,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -177,18 +180,24 @@ void TLinetool::LButtonUp(Canvas& dc, const TRect& clientRect, TPoint& point)
     x2 = p.x;
     y2 = p.y;
     dc.SetROP2(RasterOp::Copy);
-    CreateObject(dc, clientRect);
-
-    if (step == STEP_LINETEXT_DRAWING) {
-        // A drag of at most two logical units drew no line: the window then skips the text.
-        const std::int64_t near = 2LL * State().unitsPerLogical;
-        if (std::llabs(std::int64_t(x2) - x1) <= near && std::llabs(std::int64_t(y2) - y1) <= near)
-            noLineText = true;
-        else {
-            y1 = 0;
-            noLineText = false;
-        }
+    if (step != STEP_LINETEXT_DRAWING) {
+        CreateObject(dc, clientRect);
+        return;
     }
+    // A drag of at most two logical units is stored as it is and gets no text. A longer one is
+    // held until the window has asked for its text: the line and its label are one change.
+    const std::int64_t near = 2LL * State().unitsPerLogical;
+    noLineText = std::llabs(std::int64_t(x2) - x1) <= near && std::llabs(std::int64_t(y2) - y1) <= near;
+    if (noLineText) {
+        CreateObject(dc, clientRect);
+        return;
+    }
+    {
+        TKeepNew line(*this);
+        CreateObject(dc, clientRect);
+        held = std::move(line.objects);
+    }
+    y1 = 0;
 }
 
 TPen TLinetool::RubberBandPen() const
@@ -201,10 +210,14 @@ TPen TLinetool::RubberBandPen() const
 void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value)
 {
     TDrawingState& state = State();
-    const int countBefore = state.objects.count();
 
     if (step == STEP_LINETEXT_READY)
         step = STEP_LINETEXT_DRAWING;
+
+    // The multiline's first line is held until the last Enter: the multiline is one change.
+    std::optional<TKeepNew> firstLine;
+    if (step == STEP_MULTILINE_FIRST)
+        firstLine.emplace(*this);
 
     if (step == STEP_MULTILINE_LAST) {
         DrawLastMultiline(dc, clientRect, ModelPoint(dc, clientRect, cursor.x, cursor.y));
@@ -272,9 +285,10 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
         active = 1;
         x2 = x1;
         y2 = y1;
-    } else if (step == STEP_MULTILINE_FIRST && state.objects.count() > countBefore) {
-        // Only once the first line has really been committed; an ENTER that drew nothing (the
-        // cursor not moved from the start) leaves the multiline waiting for its first line.
+    } else if (step == STEP_MULTILINE_FIRST && firstLine && !firstLine->objects.empty()) {
+        // Only once the first line has really been drawn; an ENTER that drew nothing (the cursor
+        // not moved from the start) leaves the multiline waiting for its first line.
+        held = std::move(firstLine->objects);
         step = STEP_MULTILINE_LAST;
         active = 0;
         lineDrawn = 0;
@@ -381,39 +395,65 @@ void TLinetool::EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint c
 void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cursorModel)
 {
     active = 0;
-    const TList& objects = State().objects;
-    const int count = libraryFlag;
-    // The window refuses other counts; spacing divides by the count less one.
-    if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT || objects.count() < 1)
+    // The first line, held since its own step.
+    if (held.empty())
         return;
+    const TObject& first = *held.front();
+    const int count = libraryFlag;
+    // The window refuses other counts; spacing divides by the count less one. The first line is
+    // then all there is.
+    if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT) {
+        StoreHeld();
+        return;
+    }
 
-    // The first line, committed in the step before, is the last object.
-    const TObject& first = *objects[objects.count() - 1];
-    const std::int32_t fx1 = first.x1, fy1 = first.y1, fx2 = first.x2, fy2 = first.y2;
+    const std::int64_t fx1 = first.x1, fy1 = first.y1, fx2 = first.x2, fy2 = first.y2;
     const TPoint p = cursorModel;
-    const std::int64_t dx = std::llabs(std::int64_t(p.x) - fx1);
-    const std::int64_t dy = std::llabs(std::int64_t(p.y) - fy1);
+    const std::int64_t dx = std::llabs(p.x - fx1);
+    const std::int64_t dy = std::llabs(p.y - fy1);
 
     // The last line lies at the cursor, the others evenly between: stacked vertically when the
     // cursor lies further from the first line's start in y than in x, else side by side. The
     // lines between step back from the last one by the spacing.
     const bool stacked = dy > dx;
-    const std::int64_t shift = stacked ? std::int64_t(p.y) - fy1 : std::int64_t(p.x) - fx1;
+    const std::int64_t shift = stacked ? p.y - fy1 : p.x - fx1;
     const std::int64_t spacing = shift / (count - 1);
-    // The lines after the first are one change of the drawing, written once.
-    TDrawingEdit lines;
-    storeEdit = &lines;
+    struct Ends {
+        std::int64_t x1, y1, x2, y2;
+    };
+    std::vector<Ends> lines;
     for (int i = 0; i < count - 1; ++i) {
         const std::int64_t offset = shift - std::int64_t(i) * spacing;
-        x1 = stacked ? fx1 : ClampToInt32(fx1 + offset);
-        x2 = stacked ? fx2 : ClampToInt32(fx2 + offset);
-        y1 = stacked ? ClampToInt32(fy1 + offset) : fy1;
-        y2 = stacked ? ClampToInt32(fy2 + offset) : fy2;
+        lines.push_back(stacked ? Ends{fx1, fy1 + offset, fx2, fy2 + offset}
+                                : Ends{fx1 + offset, fy1, fx2 + offset, fy2});
+    }
+    // A line the drawing file could not hold refuses the multiline whole, told once: nothing is
+    // drawn or kept, and the window repaints its first line away.
+    for (const Ends& line : lines) {
+        if (!StorableInDrawingFile(line.x1, line.y1) || !StorableInDrawingFile(line.x2, line.y2)) {
+            const bool startFits = StorableInDrawingFile(line.x1, line.y1);
+            AcceptsPoint(startFits ? line.x2 : line.x1, startFits ? line.y2 : line.y1);
+            held.clear();
+            heldNotStored = true;
+            return;
+        }
+    }
+
+    // The first line and the others are one change of the drawing, written once.
+    TDrawingEdit edit;
+    AddHeld(edit);
+    TKeepNew others(*this);
+    for (const Ends& line : lines) {
+        x1 = std::int32_t(line.x1);
+        y1 = std::int32_t(line.y1);
+        x2 = std::int32_t(line.x2);
+        y2 = std::int32_t(line.y2);
         CreateObject(dc, clientRect);
     }
-    storeEdit = nullptr;
-    if (lines.Changed())
-        lines.Commit();
+    for (auto& line : others.objects)
+        edit.Add(std::move(line));
+    if (!edit.Commit())
+        heldNotStored = true;
 }
 
 void TLinetool::PlaceMarker(TPoint model)

@@ -16,6 +16,8 @@
 #include "resources/menus.h"
 #include "tools/lineobjtool.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int HELP_LINES = 250;
@@ -66,6 +68,9 @@ public:
             TToolFamily::KeyDown(site, key);
             if (!marked)
                 site.Tool().lineDrawn = 1;
+            // A multiline refused or not written: the repaint takes its first line away.
+            if (std::exchange(site.Tool().heldNotStored, false))
+                site.Refresh(0);
             return;
         }
         // An arrow draws from the marked start; it asks the length first.

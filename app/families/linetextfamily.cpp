@@ -3,8 +3,6 @@
 #include "app/families/linefamily.h"
 #include "app/toolfamily.h"
 #include "app/toolsite.h"
-#include "model/drawingstate.h"
-#include "model/list.h"
 #include "resources/menus.h"
 #include "tools/lineobjtool.h"
 
@@ -20,14 +18,22 @@ public:
 
     void LButtonUp(TToolSite& site, TPoint point) const override
     {
-        const int before = State().objects.count();
         TToolFamily::LButtonUp(site, point);
-        // No line drawn (a drag too short, or a line refused): the tool stays for the next one.
-        if (site.Tool().noLineText || State().objects.count() <= before)
+        // No line held (a drag too short, stored without text, or a line refused): the tool stays
+        // for the next one.
+        auto* tool = dynamic_cast<TLineobjtool*>(&site.Tool());
+        if (!tool || !tool->HoldsFigure())
             return;
+        // The line and its label (none when the dialog is cancelled) are one change, written once.
         RunLineTextDialog(site);
-        if (!site.Tool().noLineText) {
-            site.CallTool([](TDrawingtool& tool, Canvas& dc, const TRect& rect) { tool.ObjectsAdded(dc, rect, 0, 0); });
+        bool written = true;
+        site.CallTool([tool, &written](TDrawingtool&, Canvas& dc, const TRect& rect) {
+            written = tool->StoreLineText(dc, rect);
+        });
+        if (!written) {
+            // The user has been told; the repaint shows the drawing as the file holds it.
+            site.AbandonTool();
+            return;
         }
         site.SetPickTool();
     }

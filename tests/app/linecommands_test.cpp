@@ -140,6 +140,80 @@ TEST_F(LineCommandsTest, AMultilineEndedWithEnterGivesEvenlySpacedLines)
     EXPECT_EQ(Tool().step, 0);
 }
 
+TEST_F(LineCommandsTest, AMultilineIsWrittenOnceWhenItEnds)
+{
+    // On a full disk every write fails and is told: the messages count the writes.
+    const auto firstLine = [this] {
+        Answer("input 3");
+        Command(CM_MULTILINE);
+        KeyAt(VK_ENTER, {200, 500});  // start (1000, 1000)
+        Window().PlaceCursor({200, 300});
+        Child().EvMouseMove({200, 300});
+        KeyAt(VK_ENTER, {200, 300});  // the first line ends at (1000, 2000)
+    };
+    FailNextWrites(100);
+    firstLine();
+    EXPECT_TRUE(lines.empty()) << "the start and the first line are not written on their own";
+    EXPECT_EQ(objects().count(), 4);
+    // A repaint shows the drawing as its file holds it and the first line the tool holds over it.
+    Child().Refresh(0);
+    frame.ProcessEvents();
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(Pixel(200, 400), state().currentColour);
+    EXPECT_NE(Pixel(250, 400), state().currentColour);
+    // The last Enter writes the whole multiline once: told once, nothing kept.
+    Answer("message ok");
+    KeyAt(VK_ENTER, {600, 500});
+    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(ReadBack("LINES").size(), 4u);
+    EXPECT_NE(Pixel(200, 400), state().currentColour) << "the repaint took the first line away";
+
+    // Left before its last Enter, a multiline keeps its first line, written once.
+    lines.clear();
+    firstLine();
+    Answer("message ok");
+    Command(CM_LINE);
+    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_EQ(objects().count(), 4);
+    FailNextWrites(0);
+    firstLine();
+    Command(CM_LINE);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(ReadBack("LINES").size(), 5u);
+    EXPECT_EQ(objects()[4]->y2, 2000);
+    // So does one whose drawing is closed.
+    firstLine();
+    client->SaveAndCloseAll();
+    EXPECT_EQ(ReadBack("LINES").size(), 6u);
+}
+
+TEST_F(LineCommandsTest, AMultilineWaitingForItsLastEnterKeepsItsFirstLineThroughAZoom)
+{
+    Answer("input 3");
+    Command(CM_MULTILINE);
+    KeyAt(VK_ENTER, {200, 500});  // start (1000, 1000)
+    Window().PlaceCursor({200, 300});
+    Child().EvMouseMove({200, 300});
+    KeyAt(VK_ENTER, {200, 300});  // the first line ends at (1000, 2000)
+    // Zoom UP over logical (0, 0)-(500, 350): the multiline tool is kept, then back.
+    Command(CM_ZOOMUP);
+    Child().EvLButtonDown({0, 699});
+    Child().EvMouseMove({500, 350});
+    Child().EvLButtonUp({500, 350});
+    frame.ProcessEvents();
+    EXPECT_EQ(Tool().step, STEP_MULTILINE_LAST);
+    EXPECT_EQ(ReadBack("LINES").size(), 4u) << "nothing written before the last Enter";
+    // The repainted, zoomed window shows the first line the tool still holds.
+    EXPECT_EQ(Pixel(Child().DevicePointOf({1000, 1500}).x, Child().DevicePointOf({1000, 1500}).y),
+              state().currentColour);
+    KeyAt(VK_ENTER, Child().DevicePointOf({2000, 1000}));
+    ASSERT_EQ(objects().count(), 7);
+    EXPECT_EQ(objects()[4]->y2, 2000);
+    EXPECT_EQ(objects()[5]->x1, 2000);
+    EXPECT_EQ(ReadBack("LINES").size(), 7u);
+}
+
 TEST_F(LineCommandsTest, CentrePutsTheCursorHalfwayAndReturnsToTheStep)
 {
     Command(CM_LINE);

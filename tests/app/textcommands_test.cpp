@@ -294,6 +294,39 @@ TEST_F(TextCommandsTest, LineWithTextWhoseFileCannotBeWrittenGetsNoLabel)
     EXPECT_TRUE(Tool().noLineText) << "the window then places no label";
 }
 
+TEST_F(TextCommandsTest, LineWithTextIsOneChangeWrittenOnceWithOrWithoutItsLabel)
+{
+    Command(CM_LINETEXT);
+    Answer("dialog 2690 set 2691 GATE ok");
+    Drag({200, 500}, {600, 500});
+    ASSERT_EQ(objects().count(), 6);
+
+    // On a full disk every write fails and is told, so the messages count the writes. The text
+    // is in CFG/LTEXT.CFG already (the dialog writes nothing): the drawing is written once, the
+    // failure told once, the file left as it was and the list as the file.
+    for (const char* answer : {"dialog 2690 set 2691 GATE ok", "dialog 2690 set 2691 GATE cancel"}) {
+        lines.clear();
+        Command(CM_LINETEXT);
+        Answer(answer);
+        Answer("message ok");
+        FailNextWrites(100);
+        Drag({200, 300}, {600, 300});
+        FailNextWrites(0);
+        ASSERT_EQ(lines.size(), 1u) << answer;
+        EXPECT_NE(lines[0].find("DWGS/TEXTS.DB0 could not be written"), std::string::npos) << lines[0];
+        EXPECT_EQ(ReadBack("TEXTS").size(), 6u) << answer;
+        EXPECT_EQ(objects().count(), 6) << answer;
+    }
+
+    // Cancelled, with the disk working: the line alone.
+    Command(CM_LINETEXT);
+    Answer("dialog 2690 set 2691 GATE cancel");
+    Drag({200, 300}, {600, 300});
+    ASSERT_EQ(objects().count(), 7);
+    EXPECT_EQ(objects()[6]->typeCode, 1);
+    EXPECT_EQ(ReadBack("TEXTS").size(), 7u);
+}
+
 class TextStartUpTest : public AppTest {};
 
 TEST_F(TextStartUpTest, TheClientLoadsTheFontOfNewTexts)

@@ -216,11 +216,16 @@ TEST_F(LineText, ADraggedLineIsLabelledOnceTheWindowAsks)
     tool.MouseMove(dc, client, end.x, end.y);
     TPoint release = end;
     tool.LButtonUp(dc, client, release);
-    ASSERT_EQ(objects().count(), 5);
+    // The line is drawn and held until its label is placed: the two are one change.
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(ReadBack().size(), 4u);
     EXPECT_FALSE(tool.noLineText);
 
+    const int edits = objects().EditCount();
     tool.ObjectsAdded(dc, client, 0, 0);
+    EXPECT_EQ(objects().EditCount(), edits + 1);
     ASSERT_EQ(objects().count(), 6);
+    EXPECT_EQ(objects()[4]->typeCode, 1);
     EXPECT_EQ(Label()->text, "FENCE");
     EXPECT_EQ(Label()->x1, 2000);
     EXPECT_EQ(Label()->y1, 944);

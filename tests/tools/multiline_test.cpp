@@ -40,16 +40,17 @@ protected:
 TEST_F(Multiline, ThreeLinesGiveTheFirstTheLastAndOneHalfwayBetween)
 {
     tool.libraryFlag = 3;
-    FirstLine(1000, 1000, 5000, 1000);
-    ASSERT_EQ(objects().count(), 5);
-    EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 5000, 1000}));
-
-    // The cursor at the first end point of the last line, 2000 higher: stacked vertically. The
-    // lines it adds are one change of the drawing.
+    // The first line is held until the last Enter: the multiline is one change of the drawing.
     const int edits = objects().EditCount();
+    FirstLine(1000, 1000, 5000, 1000);
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_TRUE(tool.HoldsFigure());
+
+    // The cursor at the first end point of the last line, 2000 higher: stacked vertically.
     Key(tool, VK_ENTER, Device(1000, 3000));
     EXPECT_EQ(objects().EditCount(), edits + 1);
     ASSERT_EQ(objects().count(), 7);
+    EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 5000, 1000}));
     EXPECT_EQ(Line(5), (std::vector<int>{1000, 3000, 5000, 3000}));
     EXPECT_EQ(Line(6), (std::vector<int>{1000, 2000, 5000, 2000}));
     EXPECT_EQ(tool.step, 0);
@@ -105,9 +106,32 @@ TEST_F(Multiline, TheFirstLineEndsWithAnArrowAndTypedLength)
     Key(tool, VK_ENTER, Device(1000, 1000));
     Key(tool, VK_RIGHT, Device(1000, 1000), 3000);
     EXPECT_EQ(tool.step, STEP_MULTILINE_LAST);
-    ASSERT_EQ(objects().count(), 5);
+    Key(tool, VK_ENTER, Device(1000, 3000));
+    ASSERT_EQ(objects().count(), 7);
     EXPECT_EQ(Line(4), (std::vector<int>{1000, 1000, 4000, 1000}));
     EXPECT_EQ(objects()[4]->groupId, 3000);
+}
+
+TEST_F(Multiline, ALineTheDrawingFileCannotHoldRefusesTheMultilineWhole)
+{
+    // Two million model units a logical unit: device x 100 is model 200 000 000.
+    state().unitsPerLogical = 2000000;
+    tool.libraryFlag = 3;
+    Key(tool, VK_ENTER, {100, 350});
+    const TPoint end{900, 350};
+    tool.MouseMove(dc, client, end.x, end.y);
+    Key(tool, VK_ENTER, end);
+    ASSERT_EQ(tool.step, STEP_MULTILINE_LAST);
+    // The last line would start at x 1 200 000 000 and end beyond the int32 range: told once,
+    // nothing written and nothing kept, the first line neither.
+    Key(tool, VK_ENTER, {600, 350});
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].rfind("POINT OUT OF RANGE", 0), 0u) << window.messages[0];
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_EQ(ReadBack().size(), 4u);
+    EXPECT_FALSE(tool.HoldsFigure());
+    EXPECT_TRUE(tool.heldNotStored) << "the window repaints the first line away";
+    EXPECT_EQ(tool.step, STEP_READY);
 }
 
 }  // namespace
