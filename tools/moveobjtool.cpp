@@ -5,6 +5,7 @@
 #include "model/list.h"
 #include "model/modelunits.h"
 #include "model/object.h"
+#include "model/paintextent.h"
 #include "model/polyobj.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -274,9 +276,7 @@ void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x,
     targetX = target.x;
     targetY = target.y;
     SetupViewMapping(dc, clientRect);
-    const TList& objects = State().objects;
-    for (int index : SelectedIndices())
-        DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
+    DrawSelectionOutlines(dc, SelectedIndices(), true);
 }
 
 void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y)
@@ -291,12 +291,10 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
 
     NoteMoveStart(dc);
     const TList& objects = State().objects;
-    for (int index : SelectedIndices()) {
-        TObject& object = *objects[index];
-        ShiftObject(object, dx, dy);
-        DrawSelectionOutline(dc, object, TColor(object.colour), IsTextType(object.typeCode) ? PS_SOLID : object.penStyle,
-                             false);
-    }
+    const std::vector<int> indices = SelectedIndices();
+    for (int index : indices)
+        ShiftObject(*objects[index], dx, dy);
+    DrawSelectionOutlines(dc, indices, false);
     // The cursor stands on the reference point, so the next arrow key starts from there.
     PutCursorAt(dc, clientRect, {currentX, currentY});
 }
@@ -313,19 +311,42 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     SetupViewMapping(dc, clientRect);
     const TList& objects = State().objects;
     const std::vector<int> indices = SelectedIndices();
-    for (int index : indices)
-        DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
+    DrawSelectionOutlines(dc, indices, true);
     NoteMoveStart(dc);
-    for (int index : indices) {
-        TObject& object = *objects[index];
-        TurnObject(object, turn, dc);
-        DrawSelectionOutline(dc, object, TColor(object.colour), IsTextType(object.typeCode) ? PS_SOLID : object.penStyle,
-                             false);
-    }
+    for (int index : indices)
+        TurnObject(*objects[index], turn, dc);
+    DrawSelectionOutlines(dc, indices, false);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Painting
+
+void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase)
+{
+    const TDrawingState& state = State();
+    const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
+    // The pixels this canvas can change, under the view mapping already set: the window's
+    // surface does not change while the selection moves, so an object is painted out at a
+    // place exactly when it was drawn there.
+    const std::optional<TRect> paintable = dc.PaintableArea();
+    const std::optional<TPaintArea> area =
+        paintable ? std::optional<TPaintArea>(std::in_place, dc, *paintable, scale) : std::nullopt;
+    const TList& objects = state.objects;
+    for (int index : indices) {
+        const TObject& object = *objects[index];
+        if (area) {
+            TPaintExtent extent(*area, std::max(object.penWidth, 1));
+            object.PaintExtent(extent, scale);
+            if (!extent.Touches())
+                continue;
+        }
+        if (erase)
+            DrawSelectionOutline(dc, object, state.currentFillColour, PS_SOLID, true);
+        else
+            DrawSelectionOutline(dc, object, TColor(object.colour),
+                                 IsTextType(object.typeCode) ? PS_SOLID : object.penStyle, false);
+    }
+}
 
 void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int style, bool erase)
 {

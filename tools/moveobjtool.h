@@ -87,6 +87,10 @@ protected:
     // Paints one object of the selection at its place: in `colour` as an outline, texts with
     // their own font.
     void DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int penStyle, bool erase);
+    // Paints the objects at `indices` so, painted out in the background colour (`erase`) or in
+    // their own colours and pens. Objects whose painting lies wholly outside the pixels dc can
+    // change are left out: the picture is the same, and the cost follows what can be seen.
+    void DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase);
 
 private:
     // The drag rectangle, from the drag start to the moving corner, drawn and erased with
