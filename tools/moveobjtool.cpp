@@ -325,27 +325,40 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
 {
     const TDrawingState& state = State();
     const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
-    // The pixels this canvas can change, under the view mapping already set: the window's
-    // surface does not change while the selection moves, so an object is painted out at a
-    // place exactly when it was drawn there.
-    const std::optional<TRect> paintable = dc.PaintableArea();
-    const std::optional<TPaintArea> area =
-        paintable ? std::optional<TPaintArea>(std::in_place, dc, *paintable, scale) : std::nullopt;
     const TList& objects = state.objects;
-    for (int index : indices) {
-        const TObject& object = *objects[index];
-        if (area) {
-            TPaintExtent extent(*area, std::max(object.penWidth, 1));
-            object.PaintExtent(extent, scale);
-            if (!extent.Touches())
-                continue;
+    // Each band (or the canvas itself, run once) paints the objects that can change its pixels,
+    // in list order; the window's surface does not change while the selection moves, so an
+    // object is painted out at a place exactly where it was drawn there.
+    auto paint = [&](Canvas& band) {
+        const std::optional<TRect> paintable = band.PaintableArea();
+        const std::optional<TPaintArea> area =
+            paintable ? std::optional<TPaintArea>(std::in_place, band, *paintable, scale) : std::nullopt;
+        for (int index : indices) {
+            const TObject& object = *objects[index];
+            if (area) {
+                TPaintExtent extent(*area, std::max(object.penWidth, 1));
+                object.PaintExtent(extent, scale);
+                if (!extent.Touches())
+                    continue;
+            }
+            if (erase)
+                DrawSelectionOutline(band, object, state.currentFillColour, PS_SOLID, true);
+            else
+                DrawSelectionOutline(band, object, TColor(object.colour),
+                                     IsTextType(object.typeCode) ? PS_SOLID : object.penStyle, false);
         }
-        if (erase)
-            DrawSelectionOutline(dc, object, state.currentFillColour, PS_SOLID, true);
-        else
-            DrawSelectionOutline(dc, object, TColor(object.colour),
-                                 IsTextType(object.typeCode) ? PS_SOLID : object.penStyle, false);
-    }
+    };
+    // The outline is drawn over what is there: bands may share the work only with that raster
+    // operation set.
+    const RasterOp oldRop = dc.SetROP2(RasterOp::Copy);
+    const TPen oldPen = dc.Pen();
+    const TBrush oldBrush = dc.Brush();
+    const TFont oldFont = dc.Font();
+    dc.PaintInBands(paint);
+    dc.SelectFont(oldFont);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+    dc.SetROP2(oldRop);
 }
 
 void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int style, bool erase)

@@ -25,6 +25,13 @@ EventCanvas::~EventCanvas()
         view->update(changed.left, changed.top, changed.Width(), changed.Height());
 }
 
+void EventCanvas::PaintInBands(const std::function<void(Canvas&)>& paint)
+{
+    if (const std::optional<TRect> area = PaintableArea())
+        TouchDevice(*area);
+    ImageCanvas::PaintInBands(paint);
+}
+
 void EventCanvas::Touch(const std::vector<TPoint>& points)
 {
     if (points.empty())
