@@ -4,6 +4,11 @@
 
 #include "model/drawingedit.h"
 #include "model/viewmapping.h"
+#include "platform/qt/bandworkers.h"
+#include "platform/qt/imagecanvas.h"
+#include "tests/platform/pixelhelpers.h"
+
+#include <QImage>
 
 namespace {
 
@@ -18,6 +23,12 @@ protected:
         window.placed.clear();
     }
     TMoveobjtool tool;
+};
+
+// The tool with its outline painting open to the test.
+class OutlineProbe : public TMoveobjtool {
+public:
+    using TMoveobjtool::DrawSelectionOutlines;
 };
 
 TEST_F(SelectionMove, TheFirstClickSetsTheReferencePointAndMovesNothing)
@@ -281,6 +292,58 @@ TEST_F(SelectionMove, ABandLeftOnTheScreenIsTakenOff)
     ASSERT_EQ(bands.size(), 2u);
     EXPECT_EQ(bands[1].box, bands[0].box);
     EXPECT_EQ(bands[1].rop, RasterOp::Xor);
+}
+
+TEST_F(SelectionMove, TheSelectionIsPaintedOnlyWhereTheWindowCanShowIt)
+{
+    // Across the edge of the window's upper-left quarter (device 0..500 x 0..350, model x below
+    // 2500 and y above 1750), inside the window beyond that quarter, and beyond the window.
+    AddLine(1000, 2000, 4000, 3000);
+    AddText(2400, 2000, "KITCHEN");
+    AddPolygon(150, {{2000, 1800}, {3000, 1800}, {3000, 2800}});
+    AddBox<TCircleobj>(TYPE_CIRCLE, 2300, 2300, 2700, 2700);
+    AddLine(3000, 500, 4000, 1000);
+    AddLine(6000, 1000, 7000, 1000);
+    OutlineProbe probe;
+    Drag(probe, {100, 100}, {9000, 9000});
+    const std::vector<int> indices = probe.SelectedIndices();
+    ASSERT_EQ(indices.size(), 6u);
+
+    // Beyond the window nothing is painted; the rest is, in list order.
+    dc.Clear();
+    SetupViewMapping(dc, client);
+    probe.DrawSelectionOutlines(dc, indices, false);
+    const auto lines = dc.RecordsOf(TCanvasRecord::Polyline);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].points, (std::vector<TPoint>{{600, 100}, {800, 200}}));
+    EXPECT_EQ(dc.Count(TCanvasRecord::TextOut), 1);
+    EXPECT_EQ(dc.Count(TCanvasRecord::Polygon), 1);
+    EXPECT_EQ(dc.Count(TCanvasRecord::Ellipse), 1);
+
+    // Painted on the quarter alone, in bands or not, the quarter's pixels are those of the whole
+    // window painted; painted out again, the quarter is background once more.
+    for (int bands : {1, 3}) {
+        BandWorkers::ScopedLimit limit(bands);
+        QImage whole = PlainImage(1000, 700, 0xFFFFFF);
+        QImage quarter = whole.copy();
+        {
+            ImageCanvas canvas(whole);
+            SetupViewMapping(canvas, client);
+            probe.DrawSelectionOutlines(canvas, indices, false);
+        }
+        const TRect shown{0, 0, 500, 350};
+        {
+            ImageCanvas canvas(quarter);
+            canvas.SetDeviceClip(shown);
+            SetupViewMapping(canvas, client);
+            probe.DrawSelectionOutlines(canvas, indices, false);
+            canvas.Flush();
+            EXPECT_EQ(quarter.copy(0, 0, 500, 350), whole.copy(0, 0, 500, 350)) << bands;
+            EXPECT_NE(quarter.copy(0, 0, 500, 350), PlainImage(500, 350, 0xFFFFFF)) << bands;
+            probe.DrawSelectionOutlines(canvas, indices, true);
+        }
+        EXPECT_EQ(quarter, PlainImage(1000, 700, 0xFFFFFF)) << bands;
+    }
 }
 
 }  // namespace
