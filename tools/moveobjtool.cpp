@@ -326,9 +326,9 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
     const TDrawingState& state = State();
     const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
     const TList& objects = state.objects;
-    // Each band (or the canvas itself, run once) paints the objects that can change its pixels,
-    // in list order; the window's surface does not change while the selection moves, so an
-    // object is painted out at a place exactly where it was drawn there.
+    // Each band (or the canvas itself, run once) paints, in list order, the objects that can
+    // change its pixels. An object left out would have changed none, so painting out restores
+    // exactly what drawing changed, wherever the bands fall.
     auto paint = [&](Canvas& band) {
         const std::optional<TRect> paintable = band.PaintableArea();
         const std::optional<TPaintArea> area =
