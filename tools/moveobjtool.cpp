@@ -46,6 +46,7 @@ void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y
     case STEP_READY:
     case STEP_ZOOM_START: {
         selection.clear();
+        DropPictures();
         changed = false;
         movedFrom = TModelBox();
         viewZoomed = false;
@@ -170,6 +171,7 @@ void TMoveobjtool::ProcessSelection(Canvas&, const TRect&, int, int) {}
 void TMoveobjtool::SetSelection(std::vector<TCopyEntry> entries)
 {
     selection = std::move(entries);
+    DropPictures();
     changed = false;
     movedFrom = TModelBox();
     selectionStored = WriteCopyList(selection);
@@ -263,6 +265,7 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
         return;
     for (int index : SelectedIndices())
         edit.Modify(index);
+    DropPictures();
     changed = false;
     movedFrom = TModelBox();
 }
@@ -276,7 +279,17 @@ void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x,
     targetX = target.x;
     targetY = target.y;
     SetupViewMapping(dc, clientRect);
-    DrawSelectionOutlines(dc, SelectedIndices(), true);
+    const std::vector<int> indices = SelectedIndices();
+    if (!PicturesFit(dc)) {
+        DropPictures();
+        if (int(indices.size()) >= pictureSelection)
+            MakePictures(dc, indices);
+    }
+    if (paintedOut) {
+        dc.PutPicture(*paintedOut, picturesShown, State().currentFillColour);
+        return;
+    }
+    DrawSelectionOutlines(dc, indices, true);
 }
 
 void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y)
@@ -294,7 +307,28 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
     const std::vector<int> indices = SelectedIndices();
     for (int index : indices)
         ShiftObject(*objects[index], dx, dy);
-    DrawSelectionOutlines(dc, indices, false);
+    if (PicturesFit(dc)) {
+        // The pictures move as the reference point did on the screen while they still cover the
+        // window; past that they are drawn again here. Where a move is not whole pixels for
+        // every point (a view between whole zooms), each figure shows within a pixel of its own
+        // place until the lock repaints it from the file; painting out stays exact, as it takes
+        // off the very pixels put down.
+        const TPoint at = ReferenceOnDevice(dc);
+        const TPoint offset{at.x - picturesAt.x, at.y - picturesAt.y};
+        const TRect& from = drawn->Device();
+        const TRect moved{from.left + offset.x, from.top + offset.y, from.right + offset.x, from.bottom + offset.y};
+        const std::optional<TRect> area = dc.PaintableArea();
+        if (area && moved.Intersect(*area) == *area) {
+            dc.PutPicture(*drawn, offset, std::nullopt);
+            picturesShown = offset;
+        } else if (MakePictures(dc, indices)) {
+            dc.PutPicture(*drawn, picturesShown, std::nullopt);
+        } else {
+            DrawSelectionOutlines(dc, indices, false);
+        }
+    } else {
+        DrawSelectionOutlines(dc, indices, false);
+    }
     // The cursor stands on the reference point, so the next arrow key starts from there.
     PutCursorAt(dc, clientRect, {currentX, currentY});
 }
@@ -311,7 +345,12 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     SetupViewMapping(dc, clientRect);
     const TList& objects = State().objects;
     const std::vector<int> indices = SelectedIndices();
-    DrawSelectionOutlines(dc, indices, true);
+    // Turned objects are drawn one by one: pictures only move.
+    if (PicturesFit(dc))
+        dc.PutPicture(*paintedOut, picturesShown, State().currentFillColour);
+    else
+        DrawSelectionOutlines(dc, indices, true);
+    DropPictures();
     NoteMoveStart(dc);
     for (int index : indices)
         TurnObject(*objects[index], turn, dc);
@@ -359,6 +398,42 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
     dc.SelectBrush(oldBrush);
     dc.SelectPen(oldPen);
     dc.SetROP2(oldRop);
+}
+
+bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
+{
+    DropPictures();
+    const std::optional<TRect> area = dc.PaintableArea();
+    if (!area)
+        return false;
+    // Half the window more on every side, so that moves of up to that much need no new pictures.
+    const TRect cover = area->Inflated(area->Width() / 2, area->Height() / 2);
+    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); });
+    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); });
+    if (!paintedOut || !drawn) {
+        DropPictures();
+        return false;
+    }
+    picturesMapping = dc.Mapping();
+    picturesAt = ReferenceOnDevice(dc);
+    picturesShown = {0, 0};
+    return true;
+}
+
+bool TMoveobjtool::PicturesFit(Canvas& dc) const
+{
+    return paintedOut && drawn && dc.Mapping() == picturesMapping;
+}
+
+void TMoveobjtool::DropPictures()
+{
+    paintedOut.reset();
+    drawn.reset();
+}
+
+TPoint TMoveobjtool::ReferenceOnDevice(Canvas& dc) const
+{
+    return dc.LPtoDP(ModelToLogical({currentX, currentY}));
 }
 
 void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int style, bool erase)

@@ -20,6 +20,8 @@ public:
 
     // The bands draw on canvases of their own: the whole area they may draw on counts as changed.
     void PaintInBands(const std::function<void(Canvas&)>& paint) override;
+    // A picture put down counts as changed where it lands.
+    void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid) override;
 
 protected:
     void DoPolyline(const std::vector<TPoint>& points) override;

@@ -346,4 +346,85 @@ TEST_F(SelectionMove, TheSelectionIsPaintedOnlyWhereTheWindowCanShowIt)
     }
 }
 
+TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOutExactly)
+{
+    // Lines plain and dashed, a thick line, a text, an arc, a circle, a rectangle and a filled
+    // polygon, drawn on a white window and moved by clicks, nudges, a move past the pictures'
+    // reach and a quarter turn; then painted out where they stand.
+    AddLine(1000, 1000, 3000, 1600).penStyle = PS_DASH;
+    AddLine(1200, 2500, 1900, 2500).penWidth = 3;
+    AddLine(2200, 1200, 2230, 3000);
+    AddText(1500, 2000, "KITCHEN");
+    AddArc(2000, 2000, 2600, 2600, {2000, 2300}, {2600, 2300});
+    AddBox<TCircleobj>(TYPE_CIRCLE, 2700, 1100, 3100, 1500);
+    AddBox<TRectangleobj>(TYPE_RECTANGLE, 3200, 2000, 3700, 2300);
+    AddPolygon(150, {{1100, 2700}, {1600, 2700}, {1400, 3100}});
+    objects().WriteDrawing();
+
+    auto device = [&](TPoint model) { return ViewMapping(client).ToDevice(ModelToLogical(model)); };
+    auto moveOnImage = [&](int pictureSelection, QImage& moved, QImage& paintedOut) {
+        objects().ReadDrawing();
+        TMoveobjtool mover;
+        mover.pictureSelection = pictureSelection;
+        Drag(mover, {500, 500}, {4500, 3300});
+        EXPECT_EQ(mover.selectionCount(), 8);
+        QImage image = PlainImage(1000, 700, 0xFFFFFF);
+        {
+            ImageCanvas canvas(image);
+            auto click = [&](TPoint model) {
+                TPoint at = device(model);
+                mover.LButtonDown(canvas, client, at.x, at.y);
+                mover.LButtonUp(canvas, client, at);
+            };
+            click({2000, 2000});
+            click({2600, 1500});
+            TPoint cursor = device({2600, 1500});
+            for (int key : {VK_RIGHT, VK_RIGHT, VK_UP, VK_LEFT})
+                mover.KeyDown(canvas, client, key, cursor, 1);
+            click({4900, 1000});
+            mover.rotationStep() = 90;
+            TPoint centre = device({4000, 1500});
+            mover.RButtonDown(canvas, client, centre);
+            click({3000, 2500});
+            click({3100, 2400});
+            canvas.Flush();
+            moved = image.copy();
+            const TPoint at = device({3100, 2400});
+            mover.MoveSelectionStep(canvas, client, at.x, at.y);
+        }
+        paintedOut = image;
+    };
+    QImage byObject, byObjectOut, asPictures, asPicturesOut;
+    moveOnImage(1000, byObject, byObjectOut);
+    moveOnImage(1, asPictures, asPicturesOut);
+    const QImage white = PlainImage(1000, 700, 0xFFFFFF);
+    EXPECT_NE(byObject, white);
+    EXPECT_EQ(asPictures, byObject);
+    EXPECT_EQ(byObjectOut, white);
+    EXPECT_EQ(asPicturesOut, white);
+
+    // In a view between whole zooms (13 units shown on 10 pixels) a move is not whole pixels
+    // for every point: each pixel of the pictures lies within a pixel of one drawn object by
+    // object, and painting out still leaves the window white.
+    state().viewExtX = 1300;
+    state().viewExtY = 910;
+    moveOnImage(1000, byObject, byObjectOut);
+    moveOnImage(1, asPictures, asPicturesOut);
+    EXPECT_NE(asPictures, byObject);
+    auto nearDrawn = [](const QImage& image, int x, int y) {
+        for (int v = std::max(y - 1, 0); v <= std::min(y + 1, image.height() - 1); ++v)
+            for (int u = std::max(x - 1, 0); u <= std::min(x + 1, image.width() - 1); ++u)
+                if (image.pixel(u, v) != qRgb(255, 255, 255))
+                    return true;
+        return false;
+    };
+    int far = 0;
+    for (int y = 0; y < asPictures.height(); ++y)
+        for (int x = 0; x < asPictures.width(); ++x)
+            if (asPictures.pixel(x, y) != qRgb(255, 255, 255) && !nearDrawn(byObject, x, y))
+                ++far;
+    EXPECT_EQ(far, 0);
+    EXPECT_EQ(asPicturesOut, white);
+}
+
 }  // namespace
