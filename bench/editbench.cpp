@@ -5,7 +5,9 @@
 //  - RotateInPlace, MirrorInPlace: File/Rotate/Mirror under the drawing's own name, a half turn
 //    and the mirror left to right (two of either give the plan back);
 //  - MoveAndLock: Edit/Move or Rotate over the whole sheet, the selection moved ten pixels, then
-//    Enter, which writes the move into the drawing;
+//    Enter, which writes the move into the drawing; only the Enter is timed;
+//  - WholeMove: the same move timed whole: the drag over the sheet, the reference click, the
+//    target click ten pixels on, three arrow-key nudges and the Enter;
 //  - EraseHalf: Edit/Erase dragged over the left half of the sheet (the drawing is put back,
 //    untimed, after each);
 //  - AutoDimensions: Other/Auto Dimensions, which first centres the whole floor on the sheet.
@@ -105,6 +107,29 @@ void BM_MoveAndLock(benchmark::State& state)
     CheckCount(state, house, count);
 }
 
+void BM_WholeMove(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    BenchWindow& house = House(count);
+    int step = 10;
+    for (auto _ : state) {
+        house.Client().Command(CM_MOVEROTATE);
+        Drag(house, {0, 0}, {999, 699});
+        Click(house, {500, 350});
+        Click(house, {500 + step, 350});
+        // Nudged on by a pixel twice and back once: runs in turn undo each other.
+        const int nudge = step > 0 ? VK_RIGHT : VK_LEFT;
+        const int back = step > 0 ? VK_LEFT : VK_RIGHT;
+        house.Child().EvKeyDown(nudge);
+        house.Child().EvKeyDown(nudge);
+        house.Child().EvKeyDown(back);
+        step = -step;
+        house.Child().EvKeyDown(VK_ENTER);
+        RepaintUntimed(state, house);
+    }
+    CheckCount(state, house, count);
+}
+
 void BM_EraseHalf(benchmark::State& state)
 {
     const int count = int(state.range(0));
@@ -145,11 +170,13 @@ void BM_AutoDimensions(benchmark::State& state)
 BENCHMARK(BM_RotateInPlace)->Apply(Sizes);
 BENCHMARK(BM_MirrorInPlace)->Apply(Sizes);
 BENCHMARK(BM_MoveAndLock)->Apply(Sizes);
+BENCHMARK(BM_WholeMove)->Apply(Sizes);
 BENCHMARK(BM_EraseHalf)->Apply(Sizes);
 BENCHMARK(BM_AutoDimensions)->Apply(Sizes);
 BENCHMARK(BM_RotateInPlace)->Apply(LargeSizes);
 BENCHMARK(BM_MirrorInPlace)->Apply(LargeSizes);
 BENCHMARK(BM_MoveAndLock)->Apply(LargeSizes);
+BENCHMARK(BM_WholeMove)->Apply(LargeSizes);
 BENCHMARK(BM_EraseHalf)->Apply(LargeSizes);
 BENCHMARK(BM_AutoDimensions)->Apply(LargeSizes);
 

@@ -286,6 +286,13 @@ void Canvas::CopyStateTo(Canvas& other) const
     other.MoveTo(position.x, position.y);
 }
 
+std::unique_ptr<TCanvasPicture> Canvas::DrawPicture(const TRect&, const std::function<void(Canvas&)>&)
+{
+    return nullptr;
+}
+
+void Canvas::PutPicture(const TCanvasPicture&, TPoint, std::optional<TColor>) {}
+
 std::optional<TRect> Canvas::PaintableArea() const
 {
     const TPoint size = DeviceSize();

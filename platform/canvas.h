@@ -89,6 +89,17 @@ struct TTextMetrics {
 // The isotropic view mapping: logical window (origin, extent) onto the device viewport
 // (origin, extent). A negative viewport y extent makes y grow upwards. Both scales are made equal
 // by shrinking the viewport extent whose scale is larger, keeping its sign.
+// A picture a canvas drew aside (Canvas::DrawPicture): the device area it covers.
+class TCanvasPicture {
+public:
+    explicit TCanvasPicture(const TRect& device) : device(device) {}
+    virtual ~TCanvasPicture() = default;
+    const TRect& Device() const { return device; }
+
+private:
+    TRect device;
+};
+
 struct TMapping {
     bool identity = true;  // MM_TEXT: logical units are device pixels
     TPoint windowOrg;
@@ -204,6 +215,15 @@ public:
     // is given and changes nothing else. The state `paint` leaves is not brought back here: set
     // again what is needed afterwards. The default runs it once, on this canvas.
     virtual void PaintInBands(const std::function<void(Canvas&)>& paint);
+
+    // A picture kept to be put down again moved by whole device pixels: what `paint` draws, with
+    // this canvas's mapping and state, on a transparent surface over the device area `device`.
+    // None where the canvas keeps no pictures (the default: a printer, a recording).
+    virtual std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device,
+                                                        const std::function<void(Canvas&)>& paint);
+    // Puts a picture of this canvas down `offset` device pixels from where it was drawn, within the
+    // paintable area: its drawn pixels as they were drawn, or every one in `solid` when given.
+    virtual void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid);
 
 protected:
     // Gives another canvas this one's mapping, raster operation, pen, brush, font, text alignment

@@ -5,6 +5,7 @@
 #include "model/list.h"
 #include "model/modelunits.h"
 #include "model/object.h"
+#include "model/paintextent.h"
 #include "model/polyobj.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -47,6 +49,7 @@ void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y
     case STEP_READY:
     case STEP_ZOOM_START: {
         selection.clear();
+        DropPictures();
         changed = false;
         movedFrom = TModelBox();
         viewZoomed = false;
@@ -175,6 +178,7 @@ void TMoveobjtool::ProcessSelection(Canvas&, const TRect&, int, int) {}
 void TMoveobjtool::SetSelection(std::vector<TCopyEntry> entries)
 {
     selection = std::move(entries);
+    DropPictures();
     changed = false;
     movedFrom = TModelBox();
     selectionStored = WriteCopyList(selection);
@@ -268,6 +272,7 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
         return;
     for (int index : SelectedIndices())
         edit.Modify(index);
+    DropPictures();
     changed = false;
     movedFrom = TModelBox();
 }
@@ -299,9 +304,17 @@ void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x,
     targetX = target.x;
     targetY = target.y;
     SetupViewMapping(dc, clientRect);
-    const TList& objects = State().objects;
-    for (int index : SelectedIndices())
-        DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
+    const std::vector<int> indices = SelectedIndices();
+    if (!PicturesFit(dc)) {
+        DropPictures();
+        if (int(indices.size()) >= pictureSelection)
+            MakePictures(dc, indices);
+    }
+    if (paintedOut) {
+        dc.PutPicture(*paintedOut, picturesShown, State().currentFillColour);
+        return;
+    }
+    DrawSelectionOutlines(dc, indices, true);
 }
 
 void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y)
@@ -316,11 +329,30 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
 
     NoteMoveStart(dc);
     const TList& objects = State().objects;
-    for (int index : SelectedIndices()) {
-        TObject& object = *objects[index];
-        ShiftObject(object, dx, dy);
-        DrawSelectionOutline(dc, object, TColor(object.colour), IsTextType(object.typeCode) ? PS_SOLID : object.penStyle,
-                             false);
+    const std::vector<int> indices = SelectedIndices();
+    for (int index : indices)
+        ShiftObject(*objects[index], dx, dy);
+    if (PicturesFit(dc)) {
+        // The pictures move as the reference point did on the screen while they still cover the
+        // window; past that they are drawn again here. Where a move is not whole pixels for
+        // every point (a view between whole zooms), each figure shows within a pixel of its own
+        // place until the lock repaints it from the file; painting out stays exact, as it takes
+        // off the very pixels put down.
+        const TPoint at = ReferenceOnDevice(dc);
+        const TPoint offset{at.x - picturesAt.x, at.y - picturesAt.y};
+        const TRect& from = drawn->Device();
+        const TRect moved{from.left + offset.x, from.top + offset.y, from.right + offset.x, from.bottom + offset.y};
+        const std::optional<TRect> area = dc.PaintableArea();
+        if (area && moved.Intersect(*area) == *area) {
+            dc.PutPicture(*drawn, offset, std::nullopt);
+            picturesShown = offset;
+        } else if (MakePictures(dc, indices)) {
+            dc.PutPicture(*drawn, picturesShown, std::nullopt);
+        } else {
+            DrawSelectionOutlines(dc, indices, false);
+        }
+    } else {
+        DrawSelectionOutlines(dc, indices, false);
     }
     // The cursor stands on the reference point, so the next arrow key starts from there.
     PutCursorAt(dc, clientRect, {currentX, currentY});
@@ -347,19 +379,96 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
                             OUT_OF_RANGE);
         return;
     }
-    for (int index : indices)
-        DrawSelectionOutline(dc, *objects[index], State().currentFillColour, PS_SOLID, true);
+    // Turned objects are drawn one by one: pictures only move.
+    if (PicturesFit(dc))
+        dc.PutPicture(*paintedOut, picturesShown, State().currentFillColour);
+    else
+        DrawSelectionOutlines(dc, indices, true);
+    DropPictures();
     NoteMoveStart(dc);
-    for (int index : indices) {
-        TObject& object = *objects[index];
-        TurnObject(object, turn, dc);
-        DrawSelectionOutline(dc, object, TColor(object.colour), IsTextType(object.typeCode) ? PS_SOLID : object.penStyle,
-                             false);
-    }
+    for (int index : indices)
+        TurnObject(*objects[index], turn, dc);
+    DrawSelectionOutlines(dc, indices, false);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Painting
+
+void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase)
+{
+    const TDrawingState& state = State();
+    const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
+    const TList& objects = state.objects;
+    // Each band (or the canvas itself, run once) paints, in list order, the objects that can
+    // change its pixels. An object left out would have changed none, so painting out restores
+    // exactly what drawing changed, wherever the bands fall.
+    auto paint = [&](Canvas& band) {
+        const std::optional<TRect> paintable = band.PaintableArea();
+        const std::optional<TPaintArea> area =
+            paintable ? std::optional<TPaintArea>(std::in_place, band, *paintable, scale) : std::nullopt;
+        for (int index : indices) {
+            const TObject& object = *objects[index];
+            if (area) {
+                TPaintExtent extent(*area, std::max(object.penWidth, 1));
+                object.PaintExtent(extent, scale);
+                if (!extent.Touches())
+                    continue;
+            }
+            if (erase)
+                DrawSelectionOutline(band, object, state.currentFillColour, PS_SOLID, true);
+            else
+                DrawSelectionOutline(band, object, TColor(object.colour),
+                                     IsTextType(object.typeCode) ? PS_SOLID : object.penStyle, false);
+        }
+    };
+    // The outline is drawn over what is there: bands may share the work only with that raster
+    // operation set.
+    const RasterOp oldRop = dc.SetROP2(RasterOp::Copy);
+    const TPen oldPen = dc.Pen();
+    const TBrush oldBrush = dc.Brush();
+    const TFont oldFont = dc.Font();
+    dc.PaintInBands(paint);
+    dc.SelectFont(oldFont);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+    dc.SetROP2(oldRop);
+}
+
+bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
+{
+    DropPictures();
+    const std::optional<TRect> area = dc.PaintableArea();
+    if (!area)
+        return false;
+    // Half the window more on every side, so that moves of up to that much need no new pictures.
+    const TRect cover = area->Inflated(area->Width() / 2, area->Height() / 2);
+    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); });
+    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); });
+    if (!paintedOut || !drawn) {
+        DropPictures();
+        return false;
+    }
+    picturesMapping = dc.Mapping();
+    picturesAt = ReferenceOnDevice(dc);
+    picturesShown = {0, 0};
+    return true;
+}
+
+bool TMoveobjtool::PicturesFit(Canvas& dc) const
+{
+    return paintedOut && drawn && dc.Mapping() == picturesMapping;
+}
+
+void TMoveobjtool::DropPictures()
+{
+    paintedOut.reset();
+    drawn.reset();
+}
+
+TPoint TMoveobjtool::ReferenceOnDevice(Canvas& dc) const
+{
+    return dc.LPtoDP(ModelToLogical({currentX, currentY}));
+}
 
 void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int style, bool erase)
 {

@@ -12,8 +12,10 @@
 // drag and the selection and act on it in ProcessSelection.
 #include "model/modelbox.h"
 #include "model/selectionlist.h"
+#include "platform/canvas.h"
 #include "tools/drawingtool.h"
 
+#include <memory>
 #include <vector>
 
 class TDrawingEdit;
@@ -69,6 +71,10 @@ public:
     bool BandShown() const { return bandShown; }
     void TakeBandOff(Canvas& dc, const TRect& clientRect);
 
+    // Selections of at least this many objects are painted out and drawn once as two pictures,
+    // which each later move puts down again by whole pixels (where the canvas keeps pictures).
+    int pictureSelection = 2000;
+
     // Other names of inherited words.
     std::int32_t& rotationStep() { return x2; }      // whole degrees, clockwise
     std::int32_t& outlineFillMode() { return lineAux1; }  // polygons: 0 hollow, 1 filled
@@ -87,6 +93,10 @@ protected:
     // Paints one object of the selection at its place: in `colour` as an outline, texts with
     // their own font.
     void DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int penStyle, bool erase);
+    // Paints the objects at `indices` so, painted out in the background colour (`erase`) or in
+    // their own colours and pens. Objects whose painting lies wholly outside the pixels dc can
+    // change are left out: the picture is the same, and the cost follows what can be seen.
+    void DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase);
 
 private:
     // The drag rectangle, from the drag start to the moving corner, drawn and erased with
@@ -97,6 +107,19 @@ private:
     // True when moving the reference point onto the device point keeps every point of the
     // selection where the drawing file can store it; otherwise the user is told and nothing moves.
     bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y);
+
+    // The pictures of a large selection: drawn where the reference point stood at `picturesAt`
+    // (device) under `picturesMapping`, and on the screen `picturesShown` pixels from there.
+    bool MakePictures(Canvas& dc, const std::vector<int>& indices);
+    // True when the pictures may stand for the selection on dc: kept, and the view unchanged.
+    bool PicturesFit(Canvas& dc) const;
+    void DropPictures();
+    TPoint ReferenceOnDevice(Canvas& dc) const;
+    std::unique_ptr<TCanvasPicture> paintedOut;
+    std::unique_ptr<TCanvasPicture> drawn;
+    TMapping picturesMapping;
+    TPoint picturesAt;
+    TPoint picturesShown;
 
     std::vector<TCopyEntry> selection;
     bool bandShown = false;  // the drag rectangle is on the screen

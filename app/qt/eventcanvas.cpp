@@ -25,6 +25,22 @@ EventCanvas::~EventCanvas()
         view->update(changed.left, changed.top, changed.Width(), changed.Height());
 }
 
+void EventCanvas::PaintInBands(const std::function<void(Canvas&)>& paint)
+{
+    if (const std::optional<TRect> area = PaintableArea())
+        TouchDevice(*area);
+    ImageCanvas::PaintInBands(paint);
+}
+
+void EventCanvas::PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid)
+{
+    const TRect& from = picture.Device();
+    if (const std::optional<TRect> area = PaintableArea())
+        TouchDevice(TRect{from.left + offset.x, from.top + offset.y, from.right + offset.x, from.bottom + offset.y}
+                        .Intersect(*area));
+    ImageCanvas::PutPicture(picture, offset, solid);
+}
+
 void EventCanvas::Touch(const std::vector<TPoint>& points)
 {
     if (points.empty())

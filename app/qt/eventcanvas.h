@@ -18,6 +18,11 @@ public:
     // The device area drawn on so far: each figure's extent widened by its pen, within the image.
     const TRect& ChangedArea() const { return changed; }
 
+    // The bands draw on canvases of their own: the whole area they may draw on counts as changed.
+    void PaintInBands(const std::function<void(Canvas&)>& paint) override;
+    // A picture put down counts as changed where it lands.
+    void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid) override;
+
 protected:
     void DoPolyline(const std::vector<TPoint>& points) override;
     void DoPolylines(const std::vector<TPoint>& points, const std::vector<std::size_t>& starts) override;

@@ -7,6 +7,21 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
+class ImagePicture : public TCanvasPicture {
+public:
+    using TCanvasPicture::TCanvasPicture;
+    QImage image;
+};
+
+bool HasWholePixels(const QImage& image)
+{
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
 ImageCanvas::ImageCanvas(QImage& image) : QtCanvas(image, false), image(image) {}
 
 ImageCanvas::~ImageCanvas()
@@ -45,4 +60,51 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint)
         canvas.SetDeviceClip(bands[std::size_t(band)]);
         paint(canvas);
     });
+}
+
+std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint)
+{
+    if (!IsActive() || !HasWholePixels(image) || device.IsEmpty())
+        return nullptr;
+    Flush();
+    auto picture = std::make_unique<ImagePicture>(device);
+    picture->image = QImage(device.Width(), device.Height(), QImage::Format_ARGB32_Premultiplied);
+    picture->image.fill(Qt::transparent);
+    {
+        ImageCanvas canvas(picture->image);
+        CopyStateTo(canvas);
+        TMapping moved = Mapping();
+        if (moved.identity)
+            moved = TMapping::Isotropic({0, 0}, {1, 1}, {0, 0}, {1, 1});
+        moved.viewportOrg.x -= device.left;
+        moved.viewportOrg.y -= device.top;
+        canvas.SetMapping(moved);
+        canvas.PaintInBands(paint);
+    }
+    return picture;
+}
+
+void ImageCanvas::PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid)
+{
+    const auto* kept = dynamic_cast<const ImagePicture*>(&picture);
+    const std::optional<TRect> area = PaintableArea();
+    if (!kept || !area || !IsActive() || !HasWholePixels(image))
+        return;
+    Flush();
+    const TRect& from = picture.Device();
+    const TRect placed =
+        TRect{from.left + offset.x, from.top + offset.y, from.right + offset.x, from.bottom + offset.y}.Intersect(*area);
+    if (placed.IsEmpty())
+        return;
+    const QRgb fill = solid ? (0xFF000000u | qRgb(RedOf(*solid), GreenOf(*solid), BlueOf(*solid))) : 0;
+    const QImage& source = kept->image;
+    for (int y = placed.top; y < placed.bottom; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y - offset.y - from.top));
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = placed.left; x < placed.right; ++x) {
+            const QRgb pixel = in[x - offset.x - from.left];
+            if (qAlpha(pixel) != 0)
+                out[x] = solid ? fill : (pixel | 0xFF000000u);
+        }
+    }
 }

@@ -18,6 +18,13 @@ public:
 
     static constexpr int kMinBandRows = 32;
 
+    // Pictures are kept on a transparent image of their own, drawn as on this canvas (in bands
+    // too) with the mapping moved to the picture's corner, so that each figure lands on the
+    // pixels it would have here, shifted. Only for images of 32-bit pixels.
+    std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device,
+                                                const std::function<void(Canvas&)>& paint) override;
+    void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid) override;
+
 private:
     QImage& image;
     bool isBand = false;  // a band's canvas paints its band itself

@@ -9,6 +9,7 @@
 #include "model/lineobj.h"
 #include "model/startingdrawing.h"
 #include "tools/texttool.h"
+#include "platform/qt/bandworkers.h"
 #include "platform/qt/printersetupdialog.h"
 #include "rooms/droomobjtool.h"
 #include "tests/app/appfixture.h"
@@ -346,6 +347,19 @@ TEST(EventCanvas, AFillCountsAsDrawnAndATextShowsTheWholeImage)
         dc.TextOut(50, 50, "A");
         EXPECT_EQ(dc.ChangedArea(), (TRect{0, 0, 200, 100}));
     }
+}
+
+TEST(EventCanvas, WhatBandsDrawCountsAsChanged)
+{
+    BandWorkers::ScopedLimit limit(3);
+    QImage image(200, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    EventCanvas dc(image, nullptr);
+    dc.SetDeviceClip({0, 0, 200, 200});
+    dc.PaintInBands([](Canvas& band) { band.FillDeviceRect({20, 10, 40, 190}, 0); });
+    const TRect changed = dc.ChangedArea();
+    EXPECT_TRUE(changed.left <= 20 && changed.top <= 10 && changed.right >= 40 && changed.bottom >= 190);
+    EXPECT_LE(changed.bottom, 200);
 }
 
 TEST_F(FrameTest, TheToolNameGadgetShowsALongNameWhole)

@@ -4,6 +4,11 @@
 
 #include "model/drawingedit.h"
 #include "model/viewmapping.h"
+#include "platform/qt/bandworkers.h"
+#include "platform/qt/imagecanvas.h"
+#include "tests/platform/pixelhelpers.h"
+
+#include <QImage>
 
 namespace {
 
@@ -18,6 +23,12 @@ protected:
         window.placed.clear();
     }
     TMoveobjtool tool;
+};
+
+// The tool with its outline painting open to the test.
+class OutlineProbe : public TMoveobjtool {
+public:
+    using TMoveobjtool::DrawSelectionOutlines;
 };
 
 TEST_F(SelectionMove, TheFirstClickSetsTheReferencePointAndMovesNothing)
@@ -281,6 +292,139 @@ TEST_F(SelectionMove, ABandLeftOnTheScreenIsTakenOff)
     ASSERT_EQ(bands.size(), 2u);
     EXPECT_EQ(bands[1].box, bands[0].box);
     EXPECT_EQ(bands[1].rop, RasterOp::Xor);
+}
+
+TEST_F(SelectionMove, TheSelectionIsPaintedOnlyWhereTheWindowCanShowIt)
+{
+    // Across the edge of the window's upper-left quarter (device 0..500 x 0..350, model x below
+    // 2500 and y above 1750), inside the window beyond that quarter, and beyond the window.
+    AddLine(1000, 2000, 4000, 3000);
+    AddText(2400, 2000, "KITCHEN");
+    AddPolygon(150, {{2000, 1800}, {3000, 1800}, {3000, 2800}});
+    AddBox<TCircleobj>(TYPE_CIRCLE, 2300, 2300, 2700, 2700);
+    AddLine(3000, 500, 4000, 1000);
+    AddLine(6000, 1000, 7000, 1000);
+    OutlineProbe probe;
+    Drag(probe, {100, 100}, {9000, 9000});
+    const std::vector<int> indices = probe.SelectedIndices();
+    ASSERT_EQ(indices.size(), 6u);
+
+    // Beyond the window nothing is painted; the rest is, in list order.
+    dc.Clear();
+    SetupViewMapping(dc, client);
+    probe.DrawSelectionOutlines(dc, indices, false);
+    const auto lines = dc.RecordsOf(TCanvasRecord::Polyline);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].points, (std::vector<TPoint>{{600, 100}, {800, 200}}));
+    EXPECT_EQ(dc.Count(TCanvasRecord::TextOut), 1);
+    EXPECT_EQ(dc.Count(TCanvasRecord::Polygon), 1);
+    EXPECT_EQ(dc.Count(TCanvasRecord::Ellipse), 1);
+
+    // Painted on the quarter alone, in bands or not, the quarter's pixels are those of the whole
+    // window painted; painted out again, the quarter is background once more.
+    for (int bands : {1, 3}) {
+        BandWorkers::ScopedLimit limit(bands);
+        QImage whole = PlainImage(1000, 700, 0xFFFFFF);
+        QImage quarter = whole.copy();
+        {
+            ImageCanvas canvas(whole);
+            SetupViewMapping(canvas, client);
+            probe.DrawSelectionOutlines(canvas, indices, false);
+        }
+        const TRect shown{0, 0, 500, 350};
+        {
+            ImageCanvas canvas(quarter);
+            canvas.SetDeviceClip(shown);
+            SetupViewMapping(canvas, client);
+            probe.DrawSelectionOutlines(canvas, indices, false);
+            canvas.Flush();
+            EXPECT_EQ(quarter.copy(0, 0, 500, 350), whole.copy(0, 0, 500, 350)) << bands;
+            EXPECT_NE(quarter.copy(0, 0, 500, 350), PlainImage(500, 350, 0xFFFFFF)) << bands;
+            probe.DrawSelectionOutlines(canvas, indices, true);
+        }
+        EXPECT_EQ(quarter, PlainImage(1000, 700, 0xFFFFFF)) << bands;
+    }
+}
+
+TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOutExactly)
+{
+    // Lines plain and dashed, a thick line, a text, an arc, a circle, a rectangle and a filled
+    // polygon, drawn on a white window and moved by clicks, nudges, a move past the pictures'
+    // reach and a quarter turn; then painted out where they stand.
+    AddLine(1000, 1000, 3000, 1600).penStyle = PS_DASH;
+    AddLine(1200, 2500, 1900, 2500).penWidth = 3;
+    AddLine(2200, 1200, 2230, 3000);
+    AddText(1500, 2000, "KITCHEN");
+    AddArc(2000, 2000, 2600, 2600, {2000, 2300}, {2600, 2300});
+    AddBox<TCircleobj>(TYPE_CIRCLE, 2700, 1100, 3100, 1500);
+    AddBox<TRectangleobj>(TYPE_RECTANGLE, 3200, 2000, 3700, 2300);
+    AddPolygon(150, {{1100, 2700}, {1600, 2700}, {1400, 3100}});
+    objects().WriteDrawing();
+
+    auto device = [&](TPoint model) { return ViewMapping(client).ToDevice(ModelToLogical(model)); };
+    auto moveOnImage = [&](int pictureSelection, QImage& moved, QImage& paintedOut) {
+        objects().ReadDrawing();
+        TMoveobjtool mover;
+        mover.pictureSelection = pictureSelection;
+        Drag(mover, {500, 500}, {4500, 3300});
+        EXPECT_EQ(mover.selectionCount(), 8);
+        QImage image = PlainImage(1000, 700, 0xFFFFFF);
+        {
+            ImageCanvas canvas(image);
+            auto click = [&](TPoint model) {
+                TPoint at = device(model);
+                mover.LButtonDown(canvas, client, at.x, at.y);
+                mover.LButtonUp(canvas, client, at);
+            };
+            click({2000, 2000});
+            click({2600, 1500});
+            TPoint cursor = device({2600, 1500});
+            for (int key : {VK_RIGHT, VK_RIGHT, VK_UP, VK_LEFT})
+                mover.KeyDown(canvas, client, key, cursor, 1);
+            click({4900, 1000});
+            mover.rotationStep() = 90;
+            TPoint centre = device({4000, 1500});
+            mover.RButtonDown(canvas, client, centre);
+            click({3000, 2500});
+            click({3100, 2400});
+            canvas.Flush();
+            moved = image.copy();
+            const TPoint at = device({3100, 2400});
+            mover.MoveSelectionStep(canvas, client, at.x, at.y);
+        }
+        paintedOut = image;
+    };
+    QImage byObject, byObjectOut, asPictures, asPicturesOut;
+    moveOnImage(1000, byObject, byObjectOut);
+    moveOnImage(1, asPictures, asPicturesOut);
+    const QImage white = PlainImage(1000, 700, 0xFFFFFF);
+    EXPECT_NE(byObject, white);
+    EXPECT_EQ(asPictures, byObject);
+    EXPECT_EQ(byObjectOut, white);
+    EXPECT_EQ(asPicturesOut, white);
+
+    // In a view between whole zooms (13 units shown on 10 pixels) a move is not whole pixels
+    // for every point: each pixel of the pictures lies within a pixel of one drawn object by
+    // object, and painting out still leaves the window white.
+    state().viewExtX = 1300;
+    state().viewExtY = 910;
+    moveOnImage(1000, byObject, byObjectOut);
+    moveOnImage(1, asPictures, asPicturesOut);
+    EXPECT_NE(asPictures, byObject);
+    auto nearDrawn = [](const QImage& image, int x, int y) {
+        for (int v = std::max(y - 1, 0); v <= std::min(y + 1, image.height() - 1); ++v)
+            for (int u = std::max(x - 1, 0); u <= std::min(x + 1, image.width() - 1); ++u)
+                if (image.pixel(u, v) != qRgb(255, 255, 255))
+                    return true;
+        return false;
+    };
+    int far = 0;
+    for (int y = 0; y < asPictures.height(); ++y)
+        for (int x = 0; x < asPictures.width(); ++x)
+            if (asPictures.pixel(x, y) != qRgb(255, 255, 255) && !nearDrawn(byObject, x, y))
+                ++far;
+    EXPECT_EQ(far, 0);
+    EXPECT_EQ(asPicturesOut, white);
 }
 
 }  // namespace

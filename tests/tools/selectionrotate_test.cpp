@@ -75,22 +75,22 @@ TEST(Turn, DirectionCodesTurnClockwise)
 
 TEST_F(SelectionRotate, ARightClickTurnsAboutTheClickedPoint)
 {
-    TLineobj& line = AddLine(6000, 5000, 6000, 6000);
+    TLineobj& line = AddLine(3000, 2000, 3000, 3000);
     line.z1 = 12;
     SelectAll();
-    RightClick(tool, {5000, 5000}, 90);
-    EXPECT_EQ(tool.currentX, 5000);
-    EXPECT_EQ(tool.currentY, 5000);
-    EXPECT_EQ(line.x1, 5000);
-    EXPECT_EQ(line.y1, 4000);
-    EXPECT_EQ(line.x2, 6000);
-    EXPECT_EQ(line.y2, 4000);
+    RightClick(tool, {2000, 2000}, 90);
+    EXPECT_EQ(tool.currentX, 2000);
+    EXPECT_EQ(tool.currentY, 2000);
+    EXPECT_EQ(line.x1, 2000);
+    EXPECT_EQ(line.y1, 1000);
+    EXPECT_EQ(line.x2, 3000);
+    EXPECT_EQ(line.y2, 1000);
     EXPECT_EQ(line.z1, 12);
-    // Painted out at the old place, drawn at the new.
+    // Painted out at the old place, drawn at the new (both in the window).
     const auto lines = dc.RecordsOf(TCanvasRecord::Polyline);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].pen.colour, MakeColour(255, 255, 255));
-    EXPECT_EQ(lines[1].points, (std::vector<TPoint>{{1000, 800}, {1200, 800}}));
+    EXPECT_EQ(lines[1].points, (std::vector<TPoint>{{400, 200}, {600, 200}}));
 }
 
 TEST_F(SelectionRotate, KeypadPlusAndMinusTurnByFiveDegreesAboutTheReferencePoint)
@@ -196,17 +196,17 @@ TEST_F(SelectionRotate, AHorizontalTextTurnedHalfwayStaysReadable)
 
 TEST_F(SelectionRotate, ArrowsAndOpeningsTurnEveryPoint)
 {
-    TArrowobj& arrow = AddArrow(6000, 5000, 7000, 5000);
-    auto& opening = AddPolygon<TOpeningobj>(TYPE_OPENING, {{6000, 6000}, {6500, 6000}, {6500, 6500}});
+    TArrowobj& arrow = AddArrow(3000, 2000, 4000, 2000);
+    auto& opening = AddPolygon<TOpeningobj>(TYPE_OPENING, {{3000, 3000}, {3500, 3000}, {3500, 3500}});
     SelectAll();
-    RightClick(tool, {5000, 5000}, 90);
-    EXPECT_EQ(arrow.x2, 5000);
-    EXPECT_EQ(arrow.y2, 3000);
-    EXPECT_EQ(arrow.barb1, (std::array<int32_t, 2>{5050, 3900}));
-    EXPECT_EQ(arrow.tickA, (std::array<int32_t, 2>{4800, 4000}));
-    EXPECT_EQ(opening.vertexX[2], 6500);
-    EXPECT_EQ(opening.vertexY[2], 3500);
-    // The opening is drawn at its new place too.
+    RightClick(tool, {2000, 2000}, 90);
+    EXPECT_EQ(arrow.x2, 2000);
+    EXPECT_EQ(arrow.y2, 0);
+    EXPECT_EQ(arrow.barb1, (std::array<int32_t, 2>{2050, 900}));
+    EXPECT_EQ(arrow.tickA, (std::array<int32_t, 2>{1800, 1000}));
+    EXPECT_EQ(opening.vertexX[2], 3500);
+    EXPECT_EQ(opening.vertexY[2], 500);
+    // The opening, in the window, is drawn at its new place too.
     EXPECT_EQ(dc.RecordsOf(TCanvasRecord::Polygon).size(), 2u);
 }
 
