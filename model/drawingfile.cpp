@@ -49,11 +49,17 @@ TPoint DrawingFileCentre(int unitSystem)
     return {ClampToInt32(int64_t(sheet.x / 2) * FILE_SCALE), ClampToInt32(int64_t(sheet.y / 2) * FILE_SCALE)};
 }
 
-bool StorableInDrawingFile(int64_t x, int64_t y)
+TStorableRange::TStorableRange() : centre(DrawingFileCentre(State().unitSystem)) {}
+
+bool TStorableRange::Holds(int64_t x, int64_t y) const
 {
     auto fits = [](int64_t value) { return value == int64_t(int32_t(value)); };
-    const TPoint centre = DrawingFileCentre(State().unitSystem);
     return fits(x) && fits(y) && fits(x - centre.x) && fits(y - centre.y);
+}
+
+bool StorableInDrawingFile(int64_t x, int64_t y)
+{
+    return TStorableRange().Holds(x, y);
 }
 
 bool AppendObjectRecord(std::string& out, const TObject& object, int32_t originX, int32_t originY,

@@ -80,8 +80,18 @@ TPoint LoadSheetSize(int unitSystem);
 // at the scale of a newly opened drawing (5 model units per logical unit), held in the int32 range.
 TPoint DrawingFileCentre(int unitSystem);
 
-// True when the drawing file of the unit system in force can store the model point exactly: the
-// point and its offset from the sheet centre the file is written with both lie in the int32 range.
+// The model points the drawing file of the unit system in force can store exactly: the point and
+// its offset from the sheet centre the file is written with both lie in the int32 range. Made
+// once for a check of many points: it reads the sheet size when it is made.
+class TStorableRange {
+public:
+    TStorableRange();
+    bool Holds(int64_t x, int64_t y) const;
+
+private:
+    TPoint centre;
+};
+// The same for one point.
 bool StorableInDrawingFile(int64_t x, int64_t y);
 
 // Appends the type-code line and the record of one object, its coordinates less (originX, originY).

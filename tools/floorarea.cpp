@@ -79,7 +79,7 @@ void ForEachMovedPoint(TObject& object, Visit visit)
 // Whether the drawing file can hold every point of the object moved by (dx, dy). A floor record's
 // x and y are stored as they are, not about the sheet centre: they need only stay in the int32
 // range.
-bool MoveStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy)
+bool MoveStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, const TStorableRange& range)
 {
     const bool floorRecord = object.typeCode >= TYPE_FLOOR_RECORD;
     auto fits = [](std::int64_t value) { return value == std::int64_t(std::int32_t(value)); };
@@ -87,7 +87,7 @@ bool MoveStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy)
     ForEachMovedPoint(object, [&](std::int32_t& x, std::int32_t& y) {
         const std::int64_t movedX = x + dx;
         const std::int64_t movedY = y + dy;
-        storable = storable && (floorRecord ? fits(movedX) && fits(movedY) : StorableInDrawingFile(movedX, movedY));
+        storable = storable && (floorRecord ? fits(movedX) && fits(movedY) : range.Holds(movedX, movedY));
     });
     return storable;
 }
@@ -163,9 +163,9 @@ void CentringMove(const TModelBox& walls, std::int64_t& dx, std::int64_t& dy)
     dy = centreY - std::midpoint(std::int64_t(walls.maxY), std::int64_t(walls.minY));
 }
 
-bool CentringStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy)
+bool CentringStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, const TStorableRange& range)
 {
-    return MoveStaysStorable(object, dx, dy);
+    return MoveStaysStorable(object, dx, dy, range);
 }
 
 bool CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
@@ -190,8 +190,9 @@ bool CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
 
     // The building moves as one: the floors above and below keep their places over this one. An
     // object that cannot go with it keeps the whole drawing where it is.
+    const TStorableRange range;
     for (int i = 0; i < objects.count(); ++i)
-        if (!MoveStaysStorable(*objects[i], dx, dy))
+        if (!MoveStaysStorable(*objects[i], dx, dy, range))
             return false;
     for (int i = 0; i < objects.count(); ++i)
         if (RuleFor(objects[i]->typeCode) != MoveRule::Nothing)

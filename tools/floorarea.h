@@ -8,6 +8,7 @@
 class TDrawingEdit;
 class TDrawingtool;
 class TObject;
+class TStorableRange;
 
 // Works out the area enclosed by the external walls of the current floor and stores it in the
 // object list as whole square metres (metric) or square feet (imperial), truncated. The sums are
@@ -37,7 +38,7 @@ bool CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit);
 void CentringMove(const TModelBox& walls, std::int64_t& dx, std::int64_t& dy);
 // Whether centring can move the object by (dx, dy) and leave every point it moves where the drawing
 // file can store it. The object is only read.
-bool CentringStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy);
+bool CentringStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, const TStorableRange& range);
 
 // What the user is told when a command is refused because the plan cannot be centred, and its title.
 inline constexpr char CENTRING_REFUSED[] =

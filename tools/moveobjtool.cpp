@@ -1,6 +1,7 @@
 #include "tools/moveobjtool.h"
 
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/modelunits.h"
@@ -286,8 +287,9 @@ bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y
     const std::int64_t dx = std::int64_t(target.x) - currentX;
     const std::int64_t dy = std::int64_t(target.y) - currentY;
     const TList& objects = State().objects;
+    const TStorableRange range;
     for (int index : SelectedIndices()) {
-        if (ShiftStaysStorable(*objects[index], dx, dy))
+        if (ShiftStaysStorable(*objects[index], dx, dy, range))
             continue;
         if (window)
             window->Message("This move would carry the selection too far outside the sheet for the drawing file to"
@@ -370,8 +372,9 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     SetupViewMapping(dc, clientRect);
     const TList& objects = State().objects;
     const std::vector<int> indices = SelectedIndices();
+    const TStorableRange range;
     for (int index : indices) {
-        if (TurnStaysStorable(*objects[index], turn, dc))
+        if (TurnStaysStorable(*objects[index], turn, dc, range))
             continue;
         if (window)
             window->Message("This turn would carry the selection too far outside the sheet for the drawing file to"

@@ -73,12 +73,12 @@ TModelBox PaintedBounds(const TObject& object, Canvas& dc)
     return box;
 }
 
-bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy)
+bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, const TStorableRange& range)
 {
     bool storable = true;
     // ForEachPoint only reads through the references here.
     object.ForEachPoint([&](std::int32_t& x, std::int32_t& y) {
-        storable = storable && StorableInDrawingFile(x + dx, y + dy);
+        storable = storable && range.Holds(x + dx, y + dy);
     });
     return storable;
 }
@@ -236,7 +236,7 @@ void TurnObject(TObject& object, const TTurn& turn, Canvas& dc)
     object.ForEachPoint([&turn](std::int32_t& x, std::int32_t& y) { turn.Point(x, y); });
 }
 
-bool TurnStaysStorable(TObject& object, const TTurn& turn, Canvas& dc)
+bool TurnStaysStorable(TObject& object, const TTurn& turn, Canvas& dc, const TStorableRange& range)
 {
     if (turn.IsNone() || !IsSelectableType(object.typeCode))
         return true;
@@ -247,17 +247,17 @@ bool TurnStaysStorable(TObject& object, const TTurn& turn, Canvas& dc)
         if (!text)
             return true;
         turn.Turned(AnchorBeforeTurn(*text, dc), text->y1, x, y);
-        return StorableInDrawingFile(x, y);
+        return range.Holds(x, y);
     }
     if (object.typeCode == TYPE_CIRCLE) {
         CircleShift(object, turn, x, y);
-        return ShiftStaysStorable(object, x, y);
+        return ShiftStaysStorable(object, x, y, range);
     }
     bool storable = true;
     // ForEachPoint only reads through the references here.
     object.ForEachPoint([&](std::int32_t& px, std::int32_t& py) {
         turn.Turned(px, py, x, y);
-        storable = storable && StorableInDrawingFile(x, y);
+        storable = storable && range.Holds(x, y);
     });
     return storable;
 }

@@ -8,6 +8,7 @@
 
 class Canvas;
 class TObject;
+class TStorableRange;
 
 // The selection rectangle: the drag rectangle with its corners ordered. An object is inside when
 // its points lie strictly inside: a point on an edge is outside.
@@ -41,7 +42,7 @@ TModelBox PaintedBounds(const TObject& object, Canvas& dc);
 void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy);
 // True when every point ShiftObject would move lands where the drawing file can store it. The
 // object is only read.
-bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy);
+bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, const TStorableRange& range);
 
 // Arcs, ellipses, rectangles and rounded rectangles keep their shape only when turned by a
 // multiple of 90 degrees.
@@ -84,7 +85,7 @@ private:
 void TurnObject(TObject& object, const TTurn& turn, Canvas& dc);
 // True when every point TurnObject would turn lands where the drawing file can store it. The
 // object is only read (a text is measured on dc).
-bool TurnStaysStorable(TObject& object, const TTurn& turn, Canvas& dc);
+bool TurnStaysStorable(TObject& object, const TTurn& turn, Canvas& dc, const TStorableRange& range);
 
 // The new escapement of a text turned by `degrees` (tenths of a degree): a text that would read
 // upside down or downwards is flipped to stay readable. Turns of 356 to 360 degrees leave it.

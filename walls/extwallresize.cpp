@@ -3,6 +3,7 @@
 
 #include "model/arcobj.h"
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/intwallobj.h"
@@ -278,18 +279,19 @@ bool CentringFollows(TList& objects, int floor, const TCut& cut)
     std::int64_t dx = 0;
     std::int64_t dy = 0;
     CentringMove(walls, dx, dy);
+    const TStorableRange range;
     for (const auto& object : objects.Items()) {
         int moved = 0;
         if (object->floor == floor)
             ForEachMovedPoint(*object, cut, [&moved](std::int32_t&, std::int32_t&) { ++moved; });
         if (moved == 0) {
-            if (!CentringStaysStorable(*object, dx, dy))
+            if (!CentringStaysStorable(*object, dx, dy, range))
                 return false;
             continue;
         }
         const std::unique_ptr<TObject> resized = object->Clone();
         ForEachMovedPoint(*resized, cut, apply);
-        if (!CentringStaysStorable(*resized, dx, dy))
+        if (!CentringStaysStorable(*resized, dx, dy, range))
             return false;
     }
     return true;
