@@ -27,6 +27,18 @@ constexpr int KEYPAD_TURN = 5;
 
 const char* const OUT_OF_RANGE = "POINT OUT OF RANGE";
 
+// A repaint area moved by (dx, dy), held in the int32 range.
+TModelBox Shifted(TModelBox box, std::int64_t dx, std::int64_t dy)
+{
+    if (box.empty)
+        return box;
+    box.minX = ClampToInt32(box.minX + dx);
+    box.maxX = ClampToInt32(box.maxX + dx);
+    box.minY = ClampToInt32(box.minY + dy);
+    box.maxY = ClampToInt32(box.maxY + dy);
+    return box;
+}
+
 // Pixels an arrow key moves the selection: one, or more while zoomed in so far that one pixel is
 // less than a logical unit.
 int ArrowStep()
@@ -51,8 +63,7 @@ void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y
     case STEP_ZOOM_START: {
         selection.clear();
         DropPictures();
-        changed = false;
-        movedFrom = TModelBox();
+        ForgetChanges();
         viewZoomed = false;
         const TPoint p = ModelPoint(dc, clientRect, x, y);
         dragStartX = currentX = p.x;
@@ -180,8 +191,7 @@ void TMoveobjtool::SetSelection(std::vector<TCopyEntry> entries)
 {
     selection = std::move(entries);
     DropPictures();
-    changed = false;
-    movedFrom = TModelBox();
+    ForgetChanges();
     selectionStored = WriteCopyList(selection);
 }
 
@@ -246,24 +256,58 @@ bool TMoveobjtool::NeedsQuarterTurns() const
     return false;
 }
 
-void TMoveobjtool::NoteMoveStart(Canvas& dc)
+void TMoveobjtool::ForgetChanges()
 {
-    if (changed)
+    changed = false;
+    movedFrom = TModelBox();
+    movedFromKnown = false;
+    movedX = 0;
+    movedY = 0;
+}
+
+void TMoveobjtool::NoteMove(std::int64_t dx, std::int64_t dy)
+{
+    changed = true;
+    if (movedFromKnown)
         return;
+    movedX += dx;
+    movedY += dy;
+}
+
+void TMoveobjtool::NoteTurn(Canvas& dc)
+{
+    if (!movedFromKnown)
+        movedFrom = Shifted(SelectionArea(dc), -movedX, -movedY);
+    movedFromKnown = true;
+    changed = true;
+}
+
+TModelBox TMoveobjtool::SelectionArea(Canvas& dc) const
+{
+    TModelBox area;
     const TList& objects = State().objects;
     for (int index : SelectedIndices())
-        movedFrom.Add(PaintedBounds(*objects[index], dc));
-    changed = true;
+        area.Add(PaintedBounds(*objects[index], dc));
+    return area;
 }
 
 TModelBox TMoveobjtool::ChangedArea(Canvas& dc) const
 {
     if (!changed)
         return {};
-    TModelBox area = movedFrom;
-    const TList& objects = State().objects;
-    for (int index : SelectedIndices())
-        area.Add(PaintedBounds(*objects[index], dc));
+    // A selection moved as pictures changed no pixel outside the window: the window is the area,
+    // and its texts need not be measured.
+    const std::optional<TRect> window = dc.PaintableArea();
+    if (PicturesFit(dc) && window) {
+        TModelBox shown;
+        for (const TPoint corner : {TPoint{window->left, window->top}, TPoint{window->right, window->bottom}}) {
+            const TPoint model = LogicalToModel(dc.DPtoLP(corner));
+            shown.Add(model.x, model.y);
+        }
+        return shown;
+    }
+    TModelBox area = SelectionArea(dc);
+    area.Add(movedFromKnown ? movedFrom : Shifted(area, -movedX, -movedY));
     return area;
 }
 
@@ -274,8 +318,7 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
     for (int index : SelectedIndices())
         edit.Modify(index);
     DropPictures();
-    changed = false;
-    movedFrom = TModelBox();
+    ForgetChanges();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -329,7 +372,7 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
     currentX = targetX;
     currentY = targetY;
 
-    NoteMoveStart(dc);
+    NoteMove(dx, dy);
     const TList& objects = State().objects;
     const std::vector<int> indices = SelectedIndices();
     for (int index : indices)
@@ -388,7 +431,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     else
         DrawSelectionOutlines(dc, indices, true);
     DropPictures();
-    NoteMoveStart(dc);
+    NoteTurn(dc);
     for (int index : indices)
         TurnObject(*objects[index], turn, dc);
     DrawSelectionOutlines(dc, indices, false);

@@ -102,8 +102,15 @@ private:
     // The drag rectangle, from the drag start to the moving corner, drawn and erased with
     // exclusive-or.
     void DrawDragBand(Canvas& dc);
-    // Notes where the selection stands before its first change.
-    void NoteMoveStart(Canvas& dc);
+    // Notes the selection's first change, and moves it by (dx, dy). While it has only been moved,
+    // where it stood is where it stands less the moves: measured only when it is asked for (the
+    // repaint area) or before a turn, as measuring every text of a large selection takes long.
+    void NoteMove(std::int64_t dx, std::int64_t dy);
+    void NoteTurn(Canvas& dc);
+    // The painted extent of the selection as it stands now.
+    TModelBox SelectionArea(Canvas& dc) const;
+    // Forgets every change: the selection stands where it was made.
+    void ForgetChanges();
     // True when moving the reference point onto the device point keeps every point of the
     // selection where the drawing file can store it; otherwise the user is told and nothing moves.
     bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y);
@@ -126,5 +133,8 @@ private:
     bool changed = false;    // the selection moved or turned since it was made
     bool selectionStored = false;
     bool viewZoomed = false;
-    TModelBox movedFrom;
+    TModelBox movedFrom;          // where the selection stood, once measured
+    bool movedFromKnown = false;
+    std::int64_t movedX = 0;       // the moves since then, while it is not
+    std::int64_t movedY = 0;
 };

@@ -278,6 +278,19 @@ TEST_F(SelectionMove, TheChangedAreaHoldsTheLettersOfATextWhereverTheyReach)
     EXPECT_EQ(tool.ChangedArea(dc), (TModelBox{false, 2000, 2000, 3500, 2250}));
 }
 
+TEST_F(SelectionMove, AfterMovesAndATurnTheChangedAreaHoldsWhereTheSelectionStartedAndStands)
+{
+    // Moved 2000 up, turned a quarter about its start, moved 500 right: from (2000..3000, 2000)
+    // to (2500, 3000..4000).
+    TLineobj& line = AddLine(2000, 2000, 3000, 2000);
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2000, 4000});
+    RightClick(tool, {2000, 4000}, 90);
+    Click(tool, {2500, 4000});
+    ASSERT_EQ((TModelBox{false, line.x1, line.y2, line.x2, line.y1}), (TModelBox{false, 2500, 3000, 2500, 4000}));
+    EXPECT_EQ(tool.ChangedArea(dc), (TModelBox{false, 2000, 2000, 3000, 4000}));
+}
+
 TEST_F(SelectionMove, ABandLeftOnTheScreenIsTakenOff)
 {
     Attach(tool);
@@ -362,6 +375,7 @@ TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOu
     objects().WriteDrawing();
 
     auto device = [&](TPoint model) { return ViewMapping(client).ToDevice(ModelToLogical(model)); };
+    TModelBox changedArea;
     auto moveOnImage = [&](int pictureSelection, QImage& moved, QImage& paintedOut) {
         objects().ReadDrawing();
         TMoveobjtool mover;
@@ -389,6 +403,7 @@ TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOu
             click({3100, 2400});
             canvas.Flush();
             moved = image.copy();
+            changedArea = mover.ChangedArea(canvas);
             const TPoint at = device({3100, 2400});
             mover.MoveSelectionStep(canvas, client, at.x, at.y);
         }
@@ -397,6 +412,9 @@ TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOu
     QImage byObject, byObjectOut, asPictures, asPicturesOut;
     moveOnImage(1000, byObject, byObjectOut);
     moveOnImage(1, asPictures, asPicturesOut);
+    // Pictures change no pixel outside the window: the window, model (0, 0) to (5000, 3500), is
+    // what Enter repaints.
+    EXPECT_EQ(changedArea, (TModelBox{false, 0, 0, 5000, 3500}));
     const QImage white = PlainImage(1000, 700, 0xFFFFFF);
     EXPECT_NE(byObject, white);
     EXPECT_EQ(asPictures, byObject);
