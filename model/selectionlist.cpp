@@ -6,6 +6,7 @@
 #include "model/settingsrecords.h"
 
 #include <cerrno>
+#include <charconv>
 #include <fcntl.h>
 #include <limits>
 #include <unistd.h>
@@ -97,10 +98,19 @@ bool WriteCopyList(const std::vector<TCopyEntry>& entries)
         return ReportFailedWrite("TEMP.CFG", reason);
     if (entries.empty())
         return true;
-    std::string text;
-    text.reserve(entries.size() * 24);
-    for (const TCopyEntry& entry : entries)
-        text += FormatSettings(entry);
+    // The lines FormatSettings writes (COPY_CFG_FORMAT: three whole numbers), formatted here
+    // directly: the selection of a whole large plan has hundreds of thousands of them.
+    std::string text(entries.size() * 36, '\0');
+    char* out = text.data();
+    for (const TCopyEntry& entry : entries) {
+        out = std::to_chars(out, out + 11, entry.index).ptr;
+        *out++ = ' ';
+        out = std::to_chars(out, out + 11, entry.baseX).ptr;
+        *out++ = ' ';
+        out = std::to_chars(out, out + 11, entry.baseY).ptr;
+        *out++ = '\n';
+    }
+    text.resize(std::size_t(out - text.data()));
     if (!WriteSettingsFile("COPY.CFG", text, &reason))
         return ReportFailedWrite("COPY.CFG", reason);
     if (!WriteCopyCount(int(entries.size()), reason))

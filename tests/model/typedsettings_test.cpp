@@ -205,6 +205,17 @@ TEST_F(TypedSettings, TheSelectionCountIsATypedRecordWithoutADefault)
     EXPECT_EQ(ReadSettings<TCopyCountSettings>().count, 1);
     WriteWholeFile(Cfg("TEMP.CFG"), "-5\n");
     EXPECT_EQ(ReadCopyCount(), 0);
+
+    // A whole list is written line for line as its record formats each entry.
+    const std::vector<TCopyEntry> entries{
+        {0, 0, 0}, {7, -1, 1}, {2147483647, -2147483647 - 1, 2147483647}, {12, 30000, -21000}};
+    ASSERT_TRUE(WriteCopyList(entries));
+    std::string formatted;
+    for (const TCopyEntry& entry : entries)
+        formatted += FormatSettings(entry);
+    EXPECT_EQ(ReadWholeFile(Cfg("COPY.CFG")), formatted);
+    EXPECT_EQ(ReadCopyList().size(), entries.size());
+    EXPECT_EQ(ReadCopyList()[2].baseX, -2147483647 - 1);
 }
 
 }  // namespace
