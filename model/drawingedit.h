@@ -51,11 +51,12 @@ public:
     TModelBox Area() const;
 
     // Rewrites the drawing file once (also when nothing changed: the caller wants the file to
-    // hold the list). A written change moves the drawing's change counter on. False when it could
-    // not be written: the list is then read back from the file, so it holds what the file holds
-    // (the change is dropped), and the user is told which file, why, and that the change is not
-    // saved. Either way nothing may touch the edit's objects afterwards: the report's message box
-    // can repaint, and every repaint reads the list afresh from the file.
+    // hold the list). A changed edit moves the drawing's change counter on, written or not (undo
+    // starts a new run after it). False when it could not be written: the list is then read back
+    // from the file, so it holds what the file holds (the change is dropped), and the user is told
+    // which file, why, and that the change is not saved. Either way nothing may touch the edit's
+    // objects afterwards: the report's message box can repaint, and every repaint reads the list
+    // afresh from the file.
     bool Commit();
 
 private:

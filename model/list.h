@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TDrawingEdit;
@@ -53,6 +54,8 @@ public:
     void CutBack(int n);
     // Deletes every object.
     void Clear();
+    // Takes every object out of the list for the caller to keep; the list is empty afterwards.
+    std::vector<std::unique_ptr<TObject>> TakeAll() { return std::exchange(items, {}); }
     // Puts a new object in place of the one at index, which is deleted.
     void Replace(int index, std::unique_ptr<TObject> object);
     void Replace(int index, TObject* object);

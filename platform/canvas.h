@@ -86,9 +86,6 @@ struct TTextMetrics {
     int maxCharWidth = 0;
 };
 
-// The isotropic view mapping: logical window (origin, extent) onto the device viewport
-// (origin, extent). A negative viewport y extent makes y grow upwards. Both scales are made equal
-// by shrinking the viewport extent whose scale is larger, keeping its sign.
 // A picture a canvas drew aside (Canvas::DrawPicture): the device area it covers.
 class TCanvasPicture {
 public:
@@ -100,6 +97,9 @@ private:
     TRect device;
 };
 
+// The isotropic view mapping: logical window (origin, extent) onto the device viewport
+// (origin, extent). A negative viewport y extent makes y grow upwards. Both scales are made equal
+// by shrinking the viewport extent whose scale is larger, keeping its sign.
 struct TMapping {
     bool identity = true;  // MM_TEXT: logical units are device pixels
     TPoint windowOrg;

@@ -113,10 +113,10 @@ int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_
     return edit.Add(std::move(arrow));
 }
 
-bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction)
+bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction, const TStorableRange& range)
 {
     for (const TWidePoint& p : AxisArrowPoints(x, y, direction))
-        if (!StorableInDrawingFile(p[0], p[1]))
+        if (!range.Holds(p[0], p[1]))
             return false;
     return true;
 }

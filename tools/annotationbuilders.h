@@ -14,6 +14,7 @@
 class Canvas;
 class TDrawingEdit;
 class TDrawingtool;
+class TStorableRange;
 class TTextobj;
 
 // Where an arrow's head points, from its tip.
@@ -30,7 +31,7 @@ enum class TArrowDirection : char {
 int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, TArrowDirection direction);
 
 // Whether the drawing file can hold every point of an axis arrow with its tip at (x, y).
-bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction);
+bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction, const TStorableRange& range);
 
 // The same arrow with the manual-dimension type code 26000, drawn at once before it is appended.
 void AddArrowByCode(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const TRect& clientRect, std::int32_t x,

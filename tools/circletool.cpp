@@ -82,7 +82,8 @@ void TCircletool::KeyDown(Canvas& dc, const TRect& clientRect, int, TPoint& curs
 
 bool TCircletool::StorableBox(std::int64_t x, std::int64_t y, std::int64_t r)
 {
-    return StorableInDrawingFile(x - r, y - r) && StorableInDrawingFile(x + r, y + r);
+    const TStorableRange range;
+    return range.Holds(x - r, y - r) && range.Holds(x + r, y + r);
 }
 
 bool TCircletool::AcceptsBox(std::int64_t x, std::int64_t y, std::int64_t r) const

@@ -225,6 +225,11 @@ void TDrawingtool::AddHeld(TDrawingEdit& edit)
     held.clear();
 }
 
+void TDrawingtool::DropHeld()
+{
+    held.clear();
+}
+
 bool TDrawingtool::StoreHeld()
 {
     if (held.empty())

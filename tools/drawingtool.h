@@ -125,6 +125,8 @@ public:
     // first line). False (heldNotStored set) when the file could not be written; the user has
     // then been told.
     bool StoreHeld();
+    // Forgets the held figure: the action that drew it was given up.
+    void DropHeld();
 
 protected:
     // Model point of a client device point under the window's view mapping (the mapping is left on

@@ -49,11 +49,21 @@ void TLineobjtool::AutoDimension(Canvas& dc, const TRect& clientRect, int x, int
     const auto settings = ReadSettings<TOffsetSettings>();
     SetupViewMapping(dc, clientRect);
     TDrawingEdit edit;
-    if (step == STEP_DIMENSION_FIRST || step == STEP_DIMENSION_SECOND || step == STEP_DIMENSION_TEXT) {
+    if (step == STEP_DIMENSION_SECOND) {
+        // The arrows are held by the tool, on the screen and over any repaint, until the text
+        // completes the dimension; then it is written whole.
+        TList arrows;
+        TDrawingEdit building(arrows);
+        AddDimensionText(building, *this, dc, clientRect, x, y, settings.textOrientation,
+                         settings.roomDimensionTextSize);
+        for (auto& arrow : arrows.TakeAll())
+            held.push_back(std::move(arrow));
+        return;
+    }
+    if (step == STEP_DIMENSION_FIRST || step == STEP_DIMENSION_TEXT) {
+        AddHeld(edit);
         AddDimensionText(edit, *this, dc, clientRect, x, y, settings.textOrientation,
                          settings.roomDimensionTextSize);
-        // The arrows of step 21 live in the list and on the screen until the text completes the
-        // dimension; then it is written whole.
         if (step == STEP_DIMENSION_TEXT)
             edit.Commit();
         return;

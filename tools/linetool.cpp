@@ -429,9 +429,10 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
     }
     // A line the drawing file could not hold refuses the multiline whole, told once: nothing is
     // drawn or kept, and the window repaints its first line away.
+    const TStorableRange range;
     for (const Ends& line : lines) {
-        if (!StorableInDrawingFile(line.x1, line.y1) || !StorableInDrawingFile(line.x2, line.y2)) {
-            const bool startFits = StorableInDrawingFile(line.x1, line.y1);
+        if (!range.Holds(line.x1, line.y1) || !range.Holds(line.x2, line.y2)) {
+            const bool startFits = range.Holds(line.x1, line.y1);
             AcceptsPoint(startFits ? line.x2 : line.x1, startFits ? line.y2 : line.y1);
             held.clear();
             heldNotStored = true;

@@ -1,6 +1,7 @@
 #include "tools/manualdimension.h"
 
 #include "model/dimensionvalue.h"
+#include "model/drawingfile.h"
 #include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
@@ -117,11 +118,12 @@ TPoint MarkedPoint(const TDrawingtool& tool, Canvas& dc, const TRect& clientRect
 // the first point's height when it runs further in x, else vertical on its x.
 bool DimensionArrowsStorable(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2)
 {
+    const TStorableRange range;
     if (std::llabs(x2 - x1) >= std::llabs(y2 - y1))
-        return AxisArrowStorable(std::min(x1, x2), y1, TArrowDirection::Left) &&
-               AxisArrowStorable(std::max(x1, x2), y1, TArrowDirection::Right);
-    return AxisArrowStorable(x1, std::max(y1, y2), TArrowDirection::Top) &&
-           AxisArrowStorable(x1, std::min(y1, y2), TArrowDirection::Bottom);
+        return AxisArrowStorable(std::min(x1, x2), y1, TArrowDirection::Left, range) &&
+               AxisArrowStorable(std::max(x1, x2), y1, TArrowDirection::Right, range);
+    return AxisArrowStorable(x1, std::max(y1, y2), TArrowDirection::Top, range) &&
+           AxisArrowStorable(x1, std::min(y1, y2), TArrowDirection::Bottom, range);
 }
 
 }  // namespace

@@ -327,7 +327,12 @@ bool TExtwallobjtool::ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int
     resizeRefusal = ResizePlan(edit, amount, x, y, true);
     if (!resizeRefusal.empty())
         return false;
-    CentreFloorplan(*this, edit);
+    // ResizePlan has checked the centring against the plan as it will be; should the two ever
+    // differ, the resize is refused all the same (the caller's repaint takes back what moved).
+    if (!CentreFloorplan(*this, edit)) {
+        resizeRefusal = CENTRING_REFUSED;
+        return false;
+    }
     return true;
 }
 

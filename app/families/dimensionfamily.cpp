@@ -67,19 +67,16 @@ public:
         }
         if (tool.step != STEP_DIMENSION_SECOND)
             return;
-        // The arrows are drawn now and written with the text. A second point whose arrows the file
-        // could not hold builds nothing (the tool has said so): the dimension waits for another.
-        const int withoutArrows = State().objects.count();
+        // The arrows are drawn now, held by the tool, and written with the text. A second point
+        // whose arrows the file could not hold builds nothing (the tool has said so): the
+        // dimension waits for another.
         DimensionAtCursor(site);
-        if (State().objects.count() == withoutArrows)
+        if (!site.Tool().HoldsFigure())
             return;
         const TDrawingtool* measuring = &site.Tool();
         InputMeasurement(site);
         if (&site.Tool() != measuring || site.Tool().step != STEP_DIMENSION_TEXT) {
-            // Not confirmed: the arrows were never written. They leave the list at once, so that
-            // it holds what the file holds, and the screen with a repaint from the file.
-            TDrawingEdit takeBack;
-            takeBack.CutBack(withoutArrows);
+            // Not confirmed: the arrows, never written, go with a repaint from the file.
             site.Refresh(0);
             return;
         }

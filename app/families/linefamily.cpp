@@ -220,6 +220,8 @@ void InputMeasurement(TToolSite& site)
     const bool confirmed = AskTypedLength(site.DialogParent(), "Measurement", "", tool.dimensionLength(),
                                           MEASUREMENT_BUFFER, FractionRule::Proper, length);
     if (!confirmed) {
+        // The dimension is given up: its arrows, held by the tool, are not kept.
+        tool.DropHeld();
         site.SetPickTool();
         return;
     }

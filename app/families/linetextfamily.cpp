@@ -27,8 +27,9 @@ public:
         // The line and its label (none when the dialog is cancelled) are one change, written once.
         RunLineTextDialog(site);
         bool written = true;
-        site.CallTool([tool, &written](TDrawingtool&, Canvas& dc, const TRect& rect) {
-            written = tool->StoreLineText(dc, rect);
+        site.CallTool([&written](TDrawingtool& current, Canvas& dc, const TRect& rect) {
+            if (auto* lineText = dynamic_cast<TLineobjtool*>(&current))
+                written = lineText->StoreLineText(dc, rect);
         });
         if (!written) {
             // The user has been told; the repaint shows the drawing as the file holds it.

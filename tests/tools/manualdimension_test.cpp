@@ -154,10 +154,14 @@ TEST_F(ManualDimension, ArrowsAreDrawnAtOnceAndWrittenWithTheText)
     tool.step = STEP_DIMENSION_FIRST;
     Enter(1000, 1000);
     Enter(4000, 1200);
-    EXPECT_EQ(objects().count(), 6);
     EXPECT_GE(dc.Count(TCanvasRecord::Polyline), 2);
-    // Until the text completes it, the dimension is not in the drawing file.
+    // Until the text completes it, the dimension is held by the tool: neither in the list nor in
+    // the drawing file, and a repaint meanwhile (which reads the list afresh) leaves it there.
+    EXPECT_EQ(objects().count(), 4);
+    EXPECT_TRUE(tool.HoldsFigure());
     EXPECT_EQ(ReadWholeFile(dir.path() / "DWGS" / "TEST.DB0"), before);
+    ASSERT_TRUE(objects().ReadDrawing().ok);
+    EXPECT_TRUE(tool.HoldsFigure());
 
     dc.Clear();
     tool.AutoDimension(dc, client, 0, 0, 0, 0);
