@@ -214,8 +214,10 @@ TDrawingtool::TKeepNew::~TKeepNew()
 
 void TDrawingtool::DrawHeld(Canvas& dc, const TRect& clientRect) const
 {
+    // Only over the floor it was drawn on.
     for (const auto& object : held)
-        object->DrawMapped(dc, clientRect, 0);
+        if (object->floor == State().currentFloor)
+            object->DrawMapped(dc, clientRect, 0);
 }
 
 void TDrawingtool::AddHeld(TDrawingEdit& edit)
