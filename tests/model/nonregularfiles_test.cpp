@@ -73,15 +73,6 @@ void MakePipe(const std::filesystem::path& path)
     ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
 }
 
-std::vector<std::string> FilesIn(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 }  // namespace
 
 using NonRegularFiles = ModelTest;

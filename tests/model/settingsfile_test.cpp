@@ -32,15 +32,6 @@ private:
     bool active = false;
 };
 
-std::vector<std::string> FilesIn(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 }  // namespace
 
 TEST(FormatC, WritesNumbersInTheCLocaleUnderAGermanLocale)

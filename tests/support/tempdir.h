@@ -2,6 +2,7 @@
 // A fresh temporary directory for one test, removed with everything in it when the test ends.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -22,3 +23,5 @@ private:
 std::string ReadWholeFile(const std::filesystem::path& file);
 // Writes bytes to a file, replacing it.
 void WriteWholeFile(const std::filesystem::path& file, const std::string& bytes);
+// The names of the entries of a folder, sorted.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder);
