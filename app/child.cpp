@@ -317,6 +317,8 @@ void TChild::DrawMergePreview()
 
 void TChild::AbandonTool()
 {
+    // What the tool holds of a figure (a multiline's first line) is kept, stored as a command would.
+    client.StoreHeldFigure();
     Refresh(0);
     client.SetPickTool();
 }
@@ -475,7 +477,7 @@ void TChild::Undo()
     undo.Run(*this);
 }
 
-// Edit/Paste and the rotation check: the selection family's
+// Edit/Paste, the rotation check and File/Rotate/Mirror: in their own files
 
 void TChild::Paste()
 {
@@ -487,8 +489,6 @@ int TChild::CheckRotatableSelection()
     return ::CheckRotatableSelection(*this);
 }
 
-// File/Rotate/Mirror and the libraries: in their own files
-
 void TChild::RotateMirrorDrawings()
 {
     ::RotateMirrorDrawings(client, *this);
@@ -499,10 +499,11 @@ void TChild::RotateMirrorDrawings()
 void TChild::SaveAs()
 {
     TDrawingState& state = State();
-    if (state.objects.count() > 0)
+    // A figure in progress is stored only when Save As goes ahead; cancelled, it stays held.
+    if (!client.HoldsFigure() && state.objects.count() > 0)
         state.objects.WriteDrawing();
     TSavedlg dialog(this, 9020);
-    if (dialog.Execute() == IDOK && IsDrawingName(dialog.clientName)) {
+    if (dialog.Execute() == IDOK && IsDrawingName(dialog.clientName) && client.StoreHeldFigure()) {
         const std::string name = dialog.clientName;
         // The same name in another case is this drawing; any other existing name asks first.
         const bool sameDrawing = SameDrawingName(name, state.drawingName);

@@ -75,34 +75,6 @@ bool TClient::IsCommandEnabled(int id)
     return FindCommand(id) != nullptr;
 }
 
-bool TClient::Command(int id)
-{
-    const TCommandRow* row = FindCommand(id);
-    if (!row)
-        return false;
-    if (row->needs == TCommandNeed::PlanView && !InPlanView()) {
-        MessageBox(PLAN_VIEW_REFUSAL, "", MB_OK | MB_ICONEXCLAMATION);
-        return true;
-    }
-    if (row->make) {
-        std::unique_ptr<TDrawingtool> tool = row->make();
-        tool->kind = row->kind;
-        tool->step = row->step;
-        InstallTool(std::move(tool), row->family ? *row->family : PlainFamily());
-        if (row->helpContext)
-            helpContext = row->helpContext;
-        if (row->toolName)
-            SetToolName(row->toolName);
-        if (row->prompt)
-            SetPrompt(row->prompt);
-    }
-    if (row->handler)
-        (this->*row->handler)();
-    if (row->run)
-        row->run(*this);
-    return true;
-}
-
 void TClient::Help()
 {
     Runner().Help(helpContext);
@@ -112,12 +84,10 @@ void TClient::Help()
 
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
-    // The tool going takes its feedback off the screen first, and stores what it holds; so does
-    // the tool kept for after a zoom, which goes too.
+    // The tool going takes its feedback off the screen first; the tool kept for after a zoom goes
+    // too. A figure either held was settled before.
     if (currentTool && active)
         Family().Leaving(*active);
-    StoreHeldFigure(currentTool.get());
-    StoreHeldFigure(kept.tool.get());
     currentTool = std::move(tool);
     currentFamily = &family;
     kept = TKeptTool();
@@ -227,35 +197,32 @@ TChild& TClient::CreateChild()
     return made;
 }
 
-void TClient::StoreHeldFigure(TDrawingtool* tool)
+bool TClient::SaveOpenDrawing()
 {
-    // What the user drew of a figure not finished (a multiline left before its last Enter) stays
-    // in the drawing it was drawn on, written once.
-    if (!active || !tool || !tool->HoldsFigure())
-        return;
-    if (!tool->StoreHeld())
-        active->Refresh(0);
-    tool->heldNotStored = false;
-}
-
-void TClient::SaveOpenDrawing()
-{
-    StoreHeldFigure(currentTool.get());
+    // Storing a figure writes the file: it is written once either way, and a failure told once.
+    const THeldStore held = StoreHeld();
+    if (held != THeldStore::NothingHeld)
+        return held == THeldStore::Stored;
     TDrawingState& state = State();
     if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
-        state.objects.WriteDrawing();
+        return state.objects.WriteDrawing();
+    return true;
 }
 
 void TClient::SaveAndCloseAll()
 {
-    SaveOpenDrawing();
+    // A figure the file could not take has been told once: it goes with its drawing.
+    if (!SaveOpenDrawing())
+        TakeBackHeldFigure();
     CloseAll();
 }
 
 void TClient::CloseAll()
 {
-    StoreHeldFigure(currentTool.get());
-    StoreHeldFigure(kept.tool.get());
+    // A figure in progress goes with its drawing: stored, or told and dropped, never stored later
+    // in another drawing.
+    if (StoreHeld() == THeldStore::NotWritten)
+        TakeBackHeldFigure();
     children.clear();
     active = nullptr;
     TDrawingState& state = State();
@@ -301,10 +268,9 @@ bool TClient::InPlanView() const
 
 void TClient::CmFileNew()
 {
-    // The open drawing stays as it is until the new one is certain: it is saved first (the
-    // dialog changes the unit system it would be written in), and closed only once a name is
-    // chosen and confirmed.
-    SaveOpenDrawing();
+    // The open drawing stays as it is until the new one is certain, a figure in progress held: it
+    // is saved, in its own unit system (the dialog changes the one in force), and closed only once
+    // a name is chosen and confirmed.
     TDrawingState& state = State();
     const int openUnits = state.unitSystem;
     TNewdlg dialog(this, 2024);
@@ -316,6 +282,12 @@ void TClient::CmFileNew()
         return;
     }
     const int newUnits = state.unitSystem;
+    if (DrawingOpen())
+        state.unitSystem = openUnits;
+    // A figure the file could not take has been told: the open drawing stays, nothing more is
+    // written.
+    if (!SaveOpenDrawing())
+        return;
     CloseAll();
     state.unitSystem = newUnits;
     BuildNewDrawing(name);
@@ -368,6 +340,9 @@ void TClient::CmFileOpen()
     std::vector<std::string> names = DrawingNames();
     std::string chosen;
     if (!frame.ChooseDrawing(names, chosen))
+        return;
+    // A figure in progress is stored first: the drawing read then holds it when it is this one.
+    if (!StoreHeldFigure())
         return;
     OpenDrawing(chosen);
 }
@@ -501,7 +476,7 @@ void TClient::CmShowOverlays()
     if (!DrawingOpen())
         return;
     TOverdlg dialog(this, 5200);
-    if (dialog.Execute() != IDOK)
+    if (dialog.Execute() != IDOK || !StoreHeldFigure())
         return;
     // The highest floor shown becomes the working floor.
     const TOverlayFloors floors = ReadOverlayFloors();
@@ -519,7 +494,7 @@ void TClient::CmDisplayMode()
     if (!DrawingOpen())
         return;
     TDisplandlg dialog(this, 18500);
-    if (dialog.Execute() == IDOK)
+    if (dialog.Execute() == IDOK && StoreHeldFigure())
         active->Refresh(0);
 }
 

@@ -38,7 +38,9 @@ public:
     // disabled.
     static const std::vector<TCommandRow>& CommandTable() { return ::CommandTable(); }
     static bool IsCommandEnabled(int id);
-    // Runs a command: refused with a message when it needs a plan view and none is shown; a tool
+    // Runs a command: refused with a message when it needs a plan view and none is shown; then a
+    // figure the tool holds is settled as the command's row says (stored first, kept, or taken
+    // back by Undo; a store that could not be written, told once, runs nothing more); a tool
     // command installs its tool with its kind, step, name, prompt and help context; then the
     // command's own handler or routine runs. False when the command is not enabled.
     bool Command(int id);
@@ -59,6 +61,8 @@ public:
     void SetToolForKind(int kind);
     // Deletes the current tool and installs this one, driven by this family; without a family,
     // by the family of its kind. The family of the tool it replaces takes its feedback off first.
+    // It stores nothing: a figure the tool going holds is settled before (Command, AbandonTool,
+    // the family that gives the figure up).
     void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
     // Installs a tool for a while (the zoom rectangle) and keeps the current one whole, with its
@@ -70,6 +74,12 @@ public:
     void RestoreKeptTool();
     // True while a tool is kept to return to.
     bool HasKeptTool() const { return kept.tool != nullptr; }
+    // TCommandContext: a figure drawn and not finished, held by the current tool or the one kept.
+    bool HoldsFigure() const override;
+    bool StoreHeldFigure(int before = -1) override;
+    // Edit/Undo while a figure is held: the figure in progress is taken back (its tool starts it
+    // again) and the window repainted without it. False when nothing is held.
+    bool TakeBackHeldFigure();
     // The family of the current tool.
     const TToolFamily& Family() const;
 
@@ -86,9 +96,11 @@ public:
     const std::vector<std::unique_ptr<TChild>>& Children() const { return children; }
     // Creates a drawing window and makes it active.
     TChild& CreateChild();
-    // Saves the drawing when it holds objects and a plan floor is in view; then closes every
+    // Saves the drawing: a figure the tool holds is stored, which writes the file once; without one
+    // the file is written when the drawing holds objects and a plan floor is in view. False when
+    // the figure could not be stored (the user has been told). Then SaveAndCloseAll closes every
     // drawing window.
-    void SaveOpenDrawing();
+    bool SaveOpenDrawing();
     void SaveAndCloseAll();
     // Closes one drawing window (the user closed it).
     void CloseChild(TChild* child);
@@ -163,9 +175,12 @@ private:
     // Closes every drawing window without saving (but for a figure the tool holds, which is
     // stored first); nothing is open afterwards.
     void CloseAll();
-    // Stores the figure a tool (the current or the kept one) holds, drawn and not finished
-    // (TDrawingtool::StoreHeld); a failed write is told and the window repainted from the file.
-    void StoreHeldFigure(TDrawingtool* tool);
+    // What storing the held figures came to.
+    enum class THeldStore { NothingHeld, Stored, NotWritten };
+    // The one place a held figure is stored: the current tool's and the kept tool's, each once
+    // (TDrawingtool::StoreHeld), ahead of the list's objects from `before` on; each tool then
+    // starts its figure again. A failed write is told and the window repainted from the file.
+    THeldStore StoreHeld(int before = -1);
     // The drawing state of a drawing just opened or begun: its name, the ground floor in view at
     // normal size, single-floor display, the action counter at 0.
     void ResetDrawingState(const std::string& name);

@@ -28,6 +28,15 @@ public:
     virtual TToolSite* Window() = 0;
     virtual bool DrawingOpen() const = 0;
     virtual bool InPlanView() const = 0;
+    // True while the current tool (or the one kept during a zoom) holds a figure drawn and not
+    // finished.
+    virtual bool HoldsFigure() const = 0;
+    // A command that stores the held figure itself (THeldFigure::StoreWhenGoingAhead), once it is
+    // going ahead: the figure is stored once, on the floor it was drawn on, ahead of the objects
+    // from index `before` on (what the command has put in the list meanwhile; -1 none). False when
+    // the drawing file could not take it: the user has been told, and the command changes nothing
+    // more. True when nothing is held.
+    virtual bool StoreHeldFigure(int before = -1) = 0;
 };
 
 // What a command that works on the open drawing says when none is open.
@@ -39,6 +48,17 @@ inline constexpr const char* PLAN_VIEW_REFUSAL = "You must be in a PLAN VIEW to 
 enum class TCommandNeed {
     Nothing,
     PlanView,  // an open drawing with a floor plan in view: "You must be in a PLAN VIEW to use this function"
+};
+
+// What a command does with a figure the tool holds, drawn and not finished (a multiline's first
+// line until its last Enter). TClient::Command settles it before the command runs, so the command
+// works on a list and file that hold the figure, or on a drawing it is not part of.
+enum class THeldFigure {
+    Store,                // stored once, where it was drawn, before the command runs
+    Keep,                 // reads and changes no drawing (view, window image, help, settings): held
+    TakeBack,             // Edit/Undo: the figure in progress is taken back, and nothing else
+    StoreWhenGoingAhead,  // may be cancelled: stored by the command (TCommandContext::StoreHeldFigure)
+                          // once it goes ahead; cancelled with nothing changed, it stays held
 };
 
 using TToolMaker = std::unique_ptr<TDrawingtool> (*)();
@@ -66,6 +86,8 @@ struct TCommandRow {
     void (*run)(TCommandContext& context) = nullptr;
     // A command of the client itself (file, view, zoom): its handler.
     void (TClient::*handler)() = nullptr;
+    // What becomes of a figure the tool holds when the command is chosen.
+    THeldFigure held = THeldFigure::Store;
 };
 
 // The tool TClient::SetToolForKind builds for a kind (a picked object's type code, or the kind of

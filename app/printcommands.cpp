@@ -47,7 +47,8 @@ void PrintPlans(TClient& client)
             return;
     }
     TAkwprntdlg dialog(&client, 19500);
-    if (dialog.Execute() != IDOK)
+    // Printing reads the drawing: a figure in progress is stored first.
+    if (dialog.Execute() != IDOK || !client.StoreHeldFigure())
         return;
     const std::vector<TPrintFloor> floors = dialog.PrintList();
     std::string reason;

@@ -84,7 +84,9 @@ void RotateMirrorDrawings(TClient& client, TChild& window)
     }
     const std::string& name = dialog.newNameText;
     if (SameDrawingName(name, state.drawingName)) {
-        TransformInPlace(window, dialog.rotation);
+        // A figure in progress is stored first, and turned with the drawing.
+        if (client.StoreHeldFigure())
+            TransformInPlace(window, dialog.rotation);
         return;
     }
     if (name.size() < SHORTEST_NEW_NAME || !IsDrawingName(name)) {
@@ -97,5 +99,7 @@ void RotateMirrorDrawings(TClient& client, TChild& window)
         window.Refresh(0);
         return;
     }
-    TransformAsNewDrawing(client, window, dialog.rotation, name);
+    // A figure in progress is stored in the drawing it was drawn in, and so turned into the new one.
+    if (client.StoreHeldFigure())
+        TransformAsNewDrawing(client, window, dialog.rotation, name);
 }

@@ -232,13 +232,31 @@ void TDrawingtool::DropHeld()
     held.clear();
 }
 
-bool TDrawingtool::StoreHeld()
+void TDrawingtool::RestartFigure() {}
+
+bool TDrawingtool::StoreHeld(int before)
 {
     if (held.empty())
         return true;
     TDrawingEdit edit;
+    // What follows `before` goes back in after the figure, in its order.
+    TList& objects = edit.Objects();
+    std::vector<std::unique_ptr<TObject>> following;
+    if (before >= 0 && before < objects.count()) {
+        for (int i = before; i < objects.count(); ++i)
+            following.push_back(objects[i]->Clone());
+        edit.CutBack(before);
+    }
+    // A write that fails leaves the list as the file holds it: the figure is held again.
+    std::vector<std::unique_ptr<TObject>> figure;
+    for (const auto& object : held)
+        figure.push_back(object->Clone());
     AddHeld(edit);
-    const bool written = edit.Commit();
-    heldNotStored = heldNotStored || !written;
-    return written;
+    for (auto& object : following)
+        edit.Add(std::move(object));
+    if (edit.Commit())
+        return true;
+    held = std::move(figure);
+    heldNotStored = true;
+    return false;
 }

@@ -114,17 +114,23 @@ public:
     bool heldNotStored = false;
 
     // A figure the user has drawn and not finished yet (a multiline's first line until its last
-    // Enter, a Line + Text's line until its text is given) is on the screen and held here, not in
-    // the object list: it is stored whole when it is finished.
+    // Enter, a Line + Text's line until its text is given, a manual dimension's arrows until its
+    // measurement is confirmed) is on the screen and held here, not in the object list: it is
+    // stored whole when it is finished, or settled by the client before a command runs.
     bool HoldsFigure() const { return !held.empty(); }
     // Draws the held figure again, over a repaint from the drawing file.
     void DrawHeld(Canvas& dc, const TRect& clientRect) const;
     // Moves the held figure into an edit; the tool holds nothing then.
     void AddHeld(TDrawingEdit& edit);
     // Stores the held figure as it is, one change written once (an abandoned multiline keeps its
-    // first line). False (heldNotStored set) when the file could not be written; the user has
-    // then been told.
-    bool StoreHeld();
+    // first line), ahead of the list's objects from index `before` on (-1: at the end). False
+    // (heldNotStored set) when the file could not be written: the user has then been told, and
+    // the figure is still held.
+    bool StoreHeld(int before = -1);
+    // After its held figure was stored or taken back from outside: the tool waits for a new
+    // figure from its start (a multiline for its start point), so a later key does not finish a
+    // figure that is no longer held.
+    virtual void RestartFigure();
     // Forgets the held figure: the action that drew it was given up.
     void DropHeld();
 

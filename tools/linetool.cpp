@@ -403,7 +403,8 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
     // The window refuses other counts; spacing divides by the count less one. The first line is
     // then all there is.
     if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT) {
-        StoreHeld();
+        if (!StoreHeld())
+            DropHeld();
         return;
     }
 
@@ -455,6 +456,18 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
         edit.Add(std::move(line));
     if (!edit.Commit())
         heldNotStored = true;
+}
+
+void TLinetool::RestartFigure()
+{
+    // Also when a CENTRE was to return to the last step.
+    if (savedStep == STEP_MULTILINE_FIRST || savedStep == STEP_MULTILINE_LAST)
+        savedStep = STEP_MULTILINE_START;
+    if (step != STEP_MULTILINE_FIRST && step != STEP_MULTILINE_LAST)
+        return;
+    step = STEP_MULTILINE_START;
+    active = 0;
+    lineDrawn = 0;
 }
 
 void TLinetool::PlaceMarker(TPoint model)

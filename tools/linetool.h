@@ -14,6 +14,8 @@ public:
     void DrawFeedback(Canvas& dc, int flag) override;
     void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;
     virtual void DrawMarker(Canvas& dc, int code);  // 16
+    // A multiline whose first line was settled from outside waits for a new start point.
+    void RestartFigure() override;
 
     // The keyboard-entry state every line-family tool shares lives in the drawing state
     // (keyEntryState, lastWallEndX, lastWallEndY); this puts it back to its start values.

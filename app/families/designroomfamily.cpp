@@ -276,8 +276,8 @@ const TCommandRow commands[] = {
      .step = STEP_DROOM_SHRINK, .toolName = TOOL_NAME,
      .prompt = "click in the design room, then press the arrow key of the side to move in",
      .helpContext = HELP_DESIGN_ROOMS, .family = &designRoomFamily},
-    {.id = CM_DESIGNROOMMERGE, .run = CmDesignRoomMerge},
-    {.id = CM_DESIGNROOMCOLOURS, .run = CmDesignRoomColours},
+    {.id = CM_DESIGNROOMMERGE, .run = CmDesignRoomMerge, .held = THeldFigure::Keep},
+    {.id = CM_DESIGNROOMCOLOURS, .run = CmDesignRoomColours, .held = THeldFigure::Keep},
 };
 
 const TKindRow kinds[] = {

@@ -252,7 +252,7 @@ const TCommandRow commands[] = {
      .toolName = "Rectangle", .prompt = RECTANGLE_PROMPT, .helpContext = HELP_FIGURES, .family = &rectangleFamily},
     {.id = CM_ROUNDRECT, .needs = PlanView, .make = MakeTool<TRndrectobjtool>, .kind = KIND_RNDRECT,
      .toolName = "RoundRect", .prompt = RNDRECT_PROMPT, .helpContext = HELP_FIGURES, .family = &rectangleFamily},
-    {.id = CM_LINESTYLE, .needs = PlanView, .run = LineStyle},
+    {.id = CM_LINESTYLE, .needs = PlanView, .run = LineStyle, .held = THeldFigure::Keep},
 };
 
 const TKindRow kinds[] = {

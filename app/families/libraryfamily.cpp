@@ -72,17 +72,21 @@ template <int Library>
 void PickFromLibrary(TCommandContext& context)
 {
     if (TToolSite* window = context.Window())
-        PickLibraryItem(*window, Library);
+        PickLibraryItem(context, *window, Library);
 }
 
 const TCommandRow commands[] = {
     {.id = CM_ADDTOLIBRARY, .needs = TCommandNeed::PlanView, .make = MakeTool<TCopyobjtool>, .kind = KIND_COPY,
      .step = STEP_READY, .toolName = "ADD to Lib", .prompt = ADD_PROMPT, .helpContext = HELP_LIBRARIES,
      .family = &libraryFamily, .run = MarkForLibrary},
-    {.id = CM_PLUMBING, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<1>},
-    {.id = CM_ELECTRICAL, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<2>},
-    {.id = CM_FURNITURE, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<3>},
-    {.id = CM_MISCELLANEOUS, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<4>},
+    {.id = CM_PLUMBING, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<1>,
+     .held = THeldFigure::StoreWhenGoingAhead},
+    {.id = CM_ELECTRICAL, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<2>,
+     .held = THeldFigure::StoreWhenGoingAhead},
+    {.id = CM_FURNITURE, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<3>,
+     .held = THeldFigure::StoreWhenGoingAhead},
+    {.id = CM_MISCELLANEOUS, .needs = TCommandNeed::PlanView, .run = PickFromLibrary<4>,
+     .held = THeldFigure::StoreWhenGoingAhead},
 };
 
 }  // namespace
@@ -97,18 +101,27 @@ TFamilyRows LibraryFamilyRows()
     return {commands, {}};
 }
 
-void PickLibraryItem(TToolSite& site, int libraryKind)
+void PickLibraryItem(TCommandContext& context, TToolSite& site, int libraryKind)
 {
     TDrawingState& state = State();
     TList& objects = state.objects;
     const int floor = state.currentFloor;
     const int counter = state.groupIdCounter;
-    const int first = objects.count();
-    site.SetPickTool();
-    site.SetHelpContext(HELP_LIBRARIES);
-    site.SetPrompt(PREVIEW_PROMPT);
+    int first = objects.count();
+    // The tool holding a figure stays until an entry is chosen: a cancel leaves it as it was.
+    const bool holding = context.HoldsFigure();
+    if (!holding) {
+        site.SetPickTool();
+        site.SetHelpContext(HELP_LIBRARIES);
+        site.SetPrompt(PREVIEW_PROMPT);
+    }
     TLiblistdlg dialog(&site.DialogParent(), 15500, libraryKind, [&site] { site.Refresh(3); });
-    if (dialog.Execute() == IDOK && objects.count() > first) {
+    const bool chosen = dialog.Execute() == IDOK;
+    const int entry = objects.count() - first;
+    // The figure goes in ahead of the entry, which alone is placed. One the file could not take
+    // has been told: the entry is taken away as if cancelled.
+    if (chosen && entry > 0 && context.StoreHeldFigure(first)) {
+        first = objects.count() - entry;
         // The entry shown is placed like a selection.
         site.InstallTool(std::make_unique<TMoveobjtool>(), SelectionFamily());
         site.SetToolName(LibraryName(libraryKind));
@@ -126,6 +139,7 @@ void PickLibraryItem(TToolSite& site, int libraryKind)
     state.currentFloor = floor;
     state.groupIdCounter = counter;
     edit.Commit();
-    site.SetPickTool();
+    if (!holding)
+        site.SetPickTool();
     site.Refresh(3);
 }

@@ -16,5 +16,7 @@ const TToolFamily& LibraryFamily();
 TFamilyRows LibraryFamilyRows();
 
 // Libraries/Plumbing .. Miscellaneous: the entry list of a library (1 plumbing, 2 electrical, 3 furniture,
-// 4 miscellaneous) with its preview, then the placing of the entry chosen.
-void PickLibraryItem(TToolSite& site, int libraryKind);
+// 4 miscellaneous) with its preview, then the placing of the entry chosen. A figure in progress
+// stays held while the list is open; it is stored, ahead of the entry, once an entry is chosen,
+// and still held when the list is cancelled.
+void PickLibraryItem(TCommandContext& context, TToolSite& site, int libraryKind);

@@ -135,8 +135,9 @@ const TCommandRow commands[] = {
     {.id = CM_MULTILINE, .needs = TCommandNeed::PlanView, .make = MakeTool<TLineobjtool>, .kind = KIND_LINE,
      .step = STEP_MULTILINE_START, .toolName = "Multiline", .helpContext = HELP_LINES, .family = &lineFamily,
      .run = StartMultiline},
-    {.id = CM_CENTRE, .needs = TCommandNeed::PlanView, .run = Centre},
-    {.id = CM_CENTRECENTRE, .needs = TCommandNeed::PlanView, .run = CentreCentre},
+    {.id = CM_CENTRE, .needs = TCommandNeed::PlanView, .run = Centre, .held = THeldFigure::Keep},
+    {.id = CM_CENTRECENTRE, .needs = TCommandNeed::PlanView, .run = CentreCentre,
+     .held = THeldFigure::Keep},
 };
 
 const TKindRow kinds[] = {

@@ -238,7 +238,7 @@ const TCommandRow commands[] = {
      .family = &selectionFamily},
     {.id = CM_ERASE, .needs = TCommandNeed::PlanView, .make = MakeTool<TEraseobjtool>, .kind = KIND_ERASE,
      .step = STEP_READY, .toolName = "Erase", .prompt = ERASE_PROMPT, .helpContext = HELP_MOVE_ROTATE, .family = &selectionFamily},
-    {.id = CM_ZOOMUP, .run = ZoomUp},
+    {.id = CM_ZOOMUP, .run = ZoomUp, .held = THeldFigure::Keep},
 };
 
 const TKindRow kinds[] = {

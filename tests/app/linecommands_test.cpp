@@ -169,15 +169,17 @@ TEST_F(LineCommandsTest, AMultilineIsWrittenOnceWhenItEnds)
     EXPECT_EQ(ReadBack("LINES").size(), 4u);
     EXPECT_NE(Pixel(200, 400), state().currentColour) << "the repaint took the first line away";
 
-    // Left before its last Enter, a multiline keeps its first line, written once.
+    // Left before its last Enter, a multiline keeps its first line, written once. One the file
+    // cannot take is told once and stays held; the command goes no further.
     lines.clear();
     firstLine();
     Answer("message ok");
     Command(CM_LINE);
     EXPECT_EQ(lines.size(), 1u);
     EXPECT_EQ(objects().count(), 4);
+    EXPECT_TRUE(Tool().HoldsFigure());
+    EXPECT_EQ(Tool().step, STEP_MULTILINE_LAST);
     FailNextWrites(0);
-    firstLine();
     Command(CM_LINE);
     ASSERT_EQ(objects().count(), 5);
     EXPECT_EQ(ReadBack("LINES").size(), 5u);

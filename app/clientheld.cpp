@@ -1,0 +1,100 @@
+// The client's command dispatch and the one place a figure in progress (held by its tool, drawn
+// and not finished) is settled: before a command that reads or changes the drawing, as the
+// command's row says.
+#include "app/client.h"
+
+#include "app/child.h"
+#include "app/toolfamily.h"
+#include "resources/menus.h"
+#include "tools/drawingtool.h"
+
+bool TClient::Command(int id)
+{
+    const TCommandRow* row = FindCommand(id);
+    if (!row)
+        return false;
+    if (row->needs == TCommandNeed::PlanView && !InPlanView()) {
+        MessageBox(PLAN_VIEW_REFUSAL, "", MB_OK | MB_ICONEXCLAMATION);
+        return true;
+    }
+    switch (row->held) {
+    case THeldFigure::Store:
+        // The command runs on a list and file that hold the figure; one the file could not take
+        // has been told, and the command runs no further (it would be told again).
+        if (StoreHeld() == THeldStore::NotWritten)
+            return true;
+        break;
+    case THeldFigure::TakeBack:
+        if (TakeBackHeldFigure())
+            return true;
+        break;
+    case THeldFigure::Keep:
+    case THeldFigure::StoreWhenGoingAhead:
+        break;
+    }
+    if (row->make) {
+        std::unique_ptr<TDrawingtool> tool = row->make();
+        tool->kind = row->kind;
+        tool->step = row->step;
+        InstallTool(std::move(tool), row->family ? *row->family : PlainFamily());
+        if (row->helpContext)
+            helpContext = row->helpContext;
+        if (row->toolName)
+            SetToolName(row->toolName);
+        if (row->prompt)
+            SetPrompt(row->prompt);
+    }
+    if (row->handler)
+        (this->*row->handler)();
+    if (row->run)
+        row->run(*this);
+    return true;
+}
+
+bool TClient::HoldsFigure() const
+{
+    return (currentTool && currentTool->HoldsFigure()) || (kept.tool && kept.tool->HoldsFigure());
+}
+
+bool TClient::StoreHeldFigure(int before)
+{
+    return StoreHeld(before) != THeldStore::NotWritten;
+}
+
+TClient::THeldStore TClient::StoreHeld(int before)
+{
+    // What the user drew of a figure not finished stays in the drawing it was drawn on, on its
+    // floor, written once; its tool starts the figure afresh. A figure the file could not take
+    // (told) stays held, and the window shows the file with the figure over it.
+    THeldStore result = THeldStore::NothingHeld;
+    for (TDrawingtool* tool : {currentTool.get(), kept.tool.get()}) {
+        if (!active || !tool || !tool->HoldsFigure() || result == THeldStore::NotWritten)
+            continue;
+        tool->heldNotStored = false;
+        if (!tool->StoreHeld(before)) {
+            tool->heldNotStored = false;
+            result = THeldStore::NotWritten;
+            active->Refresh(0);
+            continue;
+        }
+        result = THeldStore::Stored;
+        tool->RestartFigure();
+    }
+    return result;
+}
+
+bool TClient::TakeBackHeldFigure()
+{
+    bool taken = false;
+    for (TDrawingtool* tool : {currentTool.get(), kept.tool.get()}) {
+        if (!tool || !tool->HoldsFigure())
+            continue;
+        tool->DropHeld();
+        tool->RestartFigure();
+        taken = true;
+    }
+    // Never written: the repaint from the file takes it off the screen.
+    if (taken && active)
+        active->Refresh(0);
+    return taken;
+}

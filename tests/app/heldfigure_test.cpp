@@ -1,0 +1,276 @@
+// A figure in progress (a multiline's first line, held by its tool until the last Enter) against
+// every command: each menu command, toolbar button and window key that acts as a command runs
+// while the figure is held, then the drawing is read back as another run would read it. The row
+// says what became of the figure: still held (the command only changed the view, or was cancelled
+// with nothing changed), stored once where it was drawn before the command ran, or taken back
+// (Edit/Undo). Nothing else of the drawing changes, and the user is told at most once.
+#include "tests/app/appfixture.h"
+
+#include "app/child.h"
+#include "model/typecodes.h"
+#include "resources/toolbar.h"
+#include "tests/support/tempdir.h"
+#include "tools/drawingtool.h"
+
+#include <algorithm>
+#include <functional>
+#include <set>
+
+namespace {
+
+enum class TFate { Held, Stored, TakenBack };
+
+struct THeldRow {
+    const char* name;
+    int id;  // the command run; 0 for a window key
+    TFate fate;
+    std::vector<std::string> answers = {};
+    int key = 0;                        // the key pressed in the drawing window when id is 0
+    const char* openChoice = nullptr;   // the File/Open choice
+    bool headlessRefuses = false;       // the command's own dialog cannot be answered headless
+    bool copyFirst = false;             // the line drawn before the figure is copied for a paste
+    std::vector<std::string> library = {};  // LIBS and CFG files for a library pick
+    bool failingDisk = false;               // every write fails from the command on
+};
+
+std::string Dump(const std::vector<std::unique_ptr<TObject>>& objects)
+{
+    std::string out;
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        out += DumpObject(int(i), *objects[i]) + "\n";
+    return out;
+}
+
+const std::vector<std::string> WALL_DIALOGS = {"dialog 2480 check 2481 ok", "dialog 4200 ok"};
+
+std::vector<std::string> With(std::vector<std::string> first, const std::vector<std::string>& then)
+{
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+const THeldRow ROWS[] = {
+    // File
+    {"FileNewCancelled", CM_FILENEW, TFate::Held, {"dialog 2024 cancel"}},
+    {"FileNewGoesAhead", CM_FILENEW, TFate::Stored,
+     With({"dialog 2024 set 2027 \"OTHER\" check 2026 ok"}, WALL_DIALOGS)},
+    // On a failing disk the figure cannot be stored: told once, it stays held, and File/New goes no
+    // further.
+    {"FileNewOnAFailingDisk", CM_FILENEW, TFate::Held, {"dialog 2024 set 2027 \"OTHER\" check 2026 ok", "message ok"},
+     0, nullptr, false, false, {}, true},
+    {"LineOnAFailingDisk", CM_LINE, TFate::Held, {"message ok"}, 0, nullptr, false, false, {}, true},
+    {"FileOpenTheOpenDrawing", CM_FILEOPEN, TFate::Stored, {}, 0, "HELD"},
+    {"FileSaveAsCancelled", CM_FILESAVEAS, TFate::Held, {"dialog 9020 cancel"}},
+    {"FileSaveAsGoesAhead", CM_FILESAVEAS, TFate::Stored, {"dialog 9020 set 9021 COPY ok"}},
+    {"RotateMirrorCancelled", CM_ROTATEMIRROR, TFate::Held, {"dialog 19000 cancel"}},
+    {"RotateMirrorIntoANewName", CM_ROTATEMIRROR, TFate::Stored, {"dialog 19000 set 19001 TURNED check 19003 ok"}},
+    {"ExportBitmap", CM_EXPORTBITMAP, TFate::Held},
+    {"PrintCancelled", CM_PRINT, TFate::Held, {"dialog 19500 cancel"}},
+    {"PrinterSetup", CM_PRINTERSETUP, TFate::Held, {}, 0, nullptr, true},
+    {"Exit", CM_EXIT, TFate::Stored},
+    // Edit
+    {"Undo", CM_UNDO, TFate::TakenBack},
+    {"Copy", CM_COPY, TFate::Stored},
+    {"Paste", CM_PASTE, TFate::Stored, {}, 0, nullptr, false, true},
+    {"MoveRotate", CM_MOVEROTATE, TFate::Stored},
+    {"Erase", CM_ERASE, TFate::Stored},
+    {"ChangeText", CM_CHANGETEXT, TFate::Stored},
+    // View
+    {"GroundFloor", CM_GROUNDFLOOR, TFate::Stored},
+    {"FirstFloor", CM_FIRSTFLOOR, TFate::Stored},
+    {"SecondFloor", CM_SECONDFLOOR, TFate::Stored},
+    {"ShowOverlaysCancelled", CM_SHOWOVERLAYS, TFate::Held, {"dialog 5200 cancel"}},
+    {"DisplayModeCancelled", CM_DISPLAYMODE, TFate::Held, {"dialog 18500 cancel"}},
+    {"FloorArea", CM_FLOORAREA, TFate::Stored, {"dialog 17000 ok"}},
+    // Zoom
+    {"ZoomUp", CM_ZOOMUP, TFate::Held},
+    {"NormalSize", CM_NORMALSIZE, TFate::Held},
+    // Tools
+    {"Line", CM_LINE, TFate::Stored},
+    {"Multiline", CM_MULTILINE, TFate::Stored, {"input cancel"}},
+    {"Text", CM_TEXT, TFate::Stored, {"dialog 2300 cancel"}},
+    {"Arc", CM_ARC, TFate::Stored},
+    {"Ellipse", CM_ELLIPSE, TFate::Stored},
+    {"Circle", CM_CIRCLE, TFate::Stored},
+    {"Rectangle", CM_RECTANGLE, TFate::Stored},
+    {"RoundRect", CM_ROUNDRECT, TFate::Stored},
+    {"LineStyleCancelled", CM_LINESTYLE, TFate::Held, {"dialog 14000 cancel"}},
+    {"LineText", CM_LINETEXT, TFate::Stored},
+    {"Centre", CM_CENTRE, TFate::Held},
+    {"CentreCentre", CM_CENTRECENTRE, TFate::Held},
+    // Walls & Base
+    {"ExternalWalls", CM_EXTWALL, TFate::Stored, WALL_DIALOGS},
+    {"InternalWalls", CM_INTWALL, TFate::Stored, {"dialog 7000 cancel"}},
+    {"DeleteInternalWall", CM_DELETEINTWALL, TFate::Stored},
+    {"Lengthen", CM_LENGTHEN, TFate::Stored},
+    {"Shorten", CM_SHORTEN, TFate::Stored},
+    {"DeleteExternalWall", CM_DELETEEXTWALL, TFate::Stored},
+    {"SplitExternalWall", CM_SPLITEXTWALL, TFate::Stored},
+    {"ChangeExternalWallType", CM_CHANGEEXTWALLTYPE, TFate::Stored},
+    {"ExpandFloorPlan", CM_EXPANDFLOORPLAN, TFate::Stored},
+    {"ShrinkFloorPlan", CM_SHRINKFLOORPLAN, TFate::Stored},
+    // Other
+    {"AutoDimensions", CM_AUTODIMENSIONS, TFate::Stored},
+    {"ManualDimension", CM_MANUALDIMENSION, TFate::Stored},
+    {"Window", CM_WINDOW, TFate::Stored, {"dialog 6500 cancel"}},
+    {"InternalDoor", CM_INTERNALDOOR, TFate::Stored, {"dialog 10500 cancel"}},
+    {"OtherInternalDoors", CM_OTHERINTERNALDOORS, TFate::Stored, {"dialog 13500 cancel"}},
+    {"WallOpening", CM_WALLOPENING, TFate::Stored, {"input cancel"}},
+    {"NewFixedRoom", CM_NEWFIXEDROOM, TFate::Stored},
+    {"Stairs", CM_STAIRS, TFate::Stored, {"message ok"}},
+    // Design Rooms
+    {"NewDesignRoom", CM_NEWDESIGNROOM, TFate::Stored, {"dialog 21000 cancel", "dialog 22000 cancel"}},
+    {"MaxDesignRoom", CM_MAXDESIGNROOM, TFate::Stored},
+    {"DeleteRoom", CM_DELETEROOM, TFate::Stored},
+    {"ExpandRoom", CM_EXPANDROOM, TFate::Stored},
+    {"MoveRoom", CM_MOVEROOM, TFate::Stored},
+    {"RotateRoom", CM_ROTATEROOM, TFate::Stored},
+    {"ShrinkRoom", CM_SHRINKROOM, TFate::Stored},
+    {"FinishDesignRooms", CM_FINISHDESIGNROOMS, TFate::Stored, {"message ok"}},
+    // Libraries
+    {"AddToLibrary", CM_ADDTOLIBRARY, TFate::Stored},
+    {"PlumbingCancelled", CM_PLUMBING, TFate::Held, {"dialog 15500 select 15501 WC cancel"}, 0, nullptr, false,
+     false, {"CFG/LIM.CFG", "2 0 0 0", "CFG/PLBM.CFG", "2 WC\n", "LIBS/WC.PLM", "1 0 0 0 1 0\n6\n6 50 4 4 0 0 300 0 0 300 0 1 0\n"}},
+    {"ElectricalCancelled", CM_ELECTRICAL, TFate::Held, {"dialog 15500 cancel"}},
+    {"FurnitureCancelled", CM_FURNITURE, TFate::Held, {"dialog 15500 cancel"}},
+    {"MiscellaneousCancelled", CM_MISCELLANEOUS, TFate::Held, {"dialog 15500 cancel"}},
+    {"PlumbingPlaced", CM_PLUMBING, TFate::Stored, {"dialog 15500 select 15501 WC ok"}, 0, nullptr, false, false,
+     {"CFG/LIM.CFG", "2 0 0 0", "CFG/PLBM.CFG", "2 WC\n", "LIBS/WC.PLM", "1 0 0 0 1 0\n6\n6 50 4 4 0 0 300 0 0 300 0 1 0\n"}},
+    // Customise
+    {"DefaultDoorsCancelled", CM_DEFAULTDOORS, TFate::Held, {"dialog 5400 cancel"}},
+    {"DefaultDimensionsCancelled", CM_DEFDIMENSIONS, TFate::Held, {"dialog 5500 cancel"}},
+    {"FloorPlanTitlesCancelled", CM_FLOORPLANTITLES, TFate::Held, {"dialog 20000 cancel"}},
+    {"CalibratePrinterCancelled", CM_CALIBRATEPRINTER, TFate::Held, {"dialog 3200 cancel"}},
+    {"DesignRoomMergeCancelled", CM_DESIGNROOMMERGE, TFate::Held, {"input cancel"}},
+    {"DesignRoomColoursCancelled", CM_DESIGNROOMCOLOURS, TFate::Held, {"colour cancel"}},
+    // Help
+    {"About", CM_ABOUT, TFate::Held, {"dialog 9030 ok"}},
+    // Keys of the drawing window that act as commands
+    {"KeyF1", 0, TFate::Held, {}, VK_F1},
+    {"KeyPageUp", 0, TFate::Held, {}, VK_PRIOR},
+    {"KeyHome", 0, TFate::Held, {}, VK_HOME},
+};
+
+void PrintTo(const THeldRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+// The multiline's first line, from (1000, 1000) to (1000, 2000) on the ground floor.
+bool IsTheFigure(const TObject& object)
+{
+    return object.typeCode == 1 && object.floor == GROUND_FLOOR && object.x1 == 1000 && object.y1 == 1000 &&
+           object.x2 == 1000 && object.y2 == 2000;
+}
+
+}  // namespace
+
+class HeldFigureTable : public AppTest, public ::testing::WithParamInterface<THeldRow> {
+protected:
+    void KeyAt(int key, TPoint device)
+    {
+        Window().PlaceCursor(device);
+        Child().EvKeyDown(key);
+        frame.ProcessEvents();
+    }
+
+    // A drawing with one line drawn before the multiline (the last object Undo would take back),
+    // then the multiline's first line drawn and held.
+    void DrawHeldFigure(const THeldRow& row)
+    {
+        NewDrawing("HELD");
+        AddLine(GROUND_FLOOR, 3000, 3000, 4000, 3000);
+        for (std::size_t i = 0; i + 1 < row.library.size(); i += 2)
+            WriteWholeFile(Path(row.library[i]), row.library[i + 1]);
+        if (row.copyFirst) {
+            Command(CM_COPY);
+            DragModel({2500, 2500}, {4500, 3500});
+        }
+        Answer("input 3");
+        Command(CM_MULTILINE);
+        KeyAt(VK_ENTER, DeviceOfModel(1000, 1000));
+        Window().PlaceCursor(DeviceOfModel(1000, 2000));
+        Child().EvMouseMove(DeviceOfModel(1000, 2000));
+        KeyAt(VK_ENTER, DeviceOfModel(1000, 2000));
+        ASSERT_TRUE(client->HoldsFigure());
+        ASSERT_TRUE(lines.empty());
+    }
+};
+
+TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNothingElse)
+{
+    const THeldRow& row = GetParam();
+    DrawHeldFigure(row);
+    if (HasFatalFailure())
+        return;
+    const auto before = ReadBack("HELD");
+    const std::string beforeFile = ReadWholeFile(Path("DWGS/HELD.DB0"));
+
+    for (const std::string& answer : row.answers)
+        Answer(answer);
+    if (row.openChoice)
+        frame.SetNextChoice(row.openChoice);
+    if (row.failingDisk)
+        FailNextWrites(100);
+    if (row.id == 0) {
+        Child().EvKeyDown(row.key);
+        frame.ProcessEvents();
+    } else if (row.headlessRefuses) {
+        EXPECT_THROW(Command(row.id), ScriptFailure);
+    } else {
+        Command(row.id);
+    }
+    FailNextWrites(0);
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+    const auto told = std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.starts_with("message");
+    });
+    EXPECT_LE(told, 1) << "told more than once";
+
+    // The drawing reopened: the objects it held before stay as they were, in their places; the
+    // program holds what its file holds.
+    const auto after = ReadBack("HELD");
+    if (client->DrawingOpen() && state().drawingName == "HELD") {
+        EXPECT_EQ(Dump(objects().Items()), Dump(after)) << "the list is not what the file holds";
+    }
+    const auto figures = std::count_if(after.begin(), after.end(), [](const auto& o) { return IsTheFigure(*o); });
+    switch (row.fate) {
+    case TFate::Held:
+        EXPECT_EQ(ReadWholeFile(Path("DWGS/HELD.DB0")), beforeFile);
+        EXPECT_TRUE(client->HoldsFigure());
+        break;
+    case TFate::TakenBack:
+        EXPECT_EQ(ReadWholeFile(Path("DWGS/HELD.DB0")), beforeFile) << "nothing else is taken back";
+        EXPECT_FALSE(client->HoldsFigure());
+        break;
+    case TFate::Stored: {
+        EXPECT_FALSE(client->HoldsFigure());
+        EXPECT_EQ(figures, 1) << "stored once";
+        ASSERT_GT(after.size(), before.size());
+        std::vector<std::unique_ptr<TObject>> kept;
+        for (std::size_t i = 0; i < before.size(); ++i)
+            kept.push_back(after[i]->Clone());
+        EXPECT_EQ(Dump(kept), Dump(before)) << "the objects drawn before stay as they were";
+        EXPECT_TRUE(IsTheFigure(*after[before.size()])) << "stored before the command ran";
+        break;
+    }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, HeldFigureTable, ::testing::ValuesIn(ROWS),
+                         [](const ::testing::TestParamInfo<THeldRow>& info) { return std::string(info.param.name); });
+
+// Every menu command and toolbar button has its row: a command added later must say what it does
+// with a figure in progress.
+TEST(HeldFigureRows, EveryMenuCommandAndToolbarButtonHasARow)
+{
+    std::set<int> rows;
+    for (const THeldRow& row : ROWS)
+        rows.insert(row.id);
+    std::vector<int> ids = MenuCommandIds();
+    for (const TToolbarButton& button : ToolbarButtons())
+        if (button.id != 0)
+            ids.push_back(button.id);
+    for (int id : ids)
+        EXPECT_TRUE(rows.contains(id)) << MenuPathOf(id) << " (" << id << ")";
+}
