@@ -227,6 +227,12 @@ TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNoth
     });
     EXPECT_LE(told, 1) << "told more than once";
 
+    // A multiline tool that no longer holds its first line waits for a new start, not for a last
+    // Enter that would draw nothing.
+    if (!client->HoldsFigure()) {
+        EXPECT_NE(client->currentTool->step, STEP_MULTILINE_LAST);
+    }
+
     // The drawing reopened: the objects it held before stay as they were, in their places; the
     // program holds what its file holds.
     const auto after = ReadBack("HELD");
