@@ -201,12 +201,10 @@ bool TClient::SaveOpenDrawing()
 {
     // Storing a figure writes the file: it is written once either way, and a failure told once.
     const THeldStore held = StoreHeld();
-    if (held != THeldStore::NothingHeld)
-        return held == THeldStore::Stored;
     TDrawingState& state = State();
-    if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
-        return state.objects.WriteDrawing();
-    return true;
+    if (held == THeldStore::NothingHeld && active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
+        state.objects.WriteDrawing();
+    return held != THeldStore::NotWritten;
 }
 
 void TClient::SaveAndCloseAll()

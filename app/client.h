@@ -97,9 +97,9 @@ public:
     // Creates a drawing window and makes it active.
     TChild& CreateChild();
     // Saves the drawing: a figure the tool holds is stored, which writes the file once; without one
-    // the file is written when the drawing holds objects and a plan floor is in view. False when
-    // the figure could not be stored (the user has been told). Then SaveAndCloseAll closes every
-    // drawing window.
+    // the file is written when the drawing holds objects and a plan floor is in view (a failure is
+    // told). False only when a figure could not be stored (told; it is still held). Then
+    // SaveAndCloseAll closes every drawing window.
     bool SaveOpenDrawing();
     void SaveAndCloseAll();
     // Closes one drawing window (the user closed it).
