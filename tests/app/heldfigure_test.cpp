@@ -11,6 +11,7 @@
 #include "resources/toolbar.h"
 #include "tests/support/tempdir.h"
 #include "tools/drawingtool.h"
+#include "tools/moveobjtool.h"
 
 #include <algorithm>
 #include <functional>
@@ -258,6 +259,13 @@ TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNoth
             kept.push_back(after[i]->Clone());
         EXPECT_EQ(Dump(kept), Dump(before)) << "the objects drawn before stay as they were";
         EXPECT_TRUE(IsTheFigure(*after[before.size()])) << "stored before the command ran";
+        // What a paste or a library pick hands on to be placed is its own objects only.
+        const auto* move = dynamic_cast<const TMoveobjtool*>(client->currentTool.get());
+        if (move && move->step == STEP_SELECTION_MADE) {
+            const std::vector<int> selected = move->SelectedIndices();
+            EXPECT_FALSE(selected.empty());
+            EXPECT_TRUE(std::ranges::find(selected, int(before.size())) == selected.end()) << "the figure is placed";
+        }
         break;
     }
     }
