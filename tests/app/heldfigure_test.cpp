@@ -14,7 +14,6 @@
 #include "tools/moveobjtool.h"
 
 #include <algorithm>
-#include <functional>
 #include <set>
 
 namespace {
