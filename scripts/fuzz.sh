@@ -69,8 +69,9 @@ trap 'rm -rf "$ARKWELD_FUZZ_BASE"' EXIT
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # What else steers the fuzzing is kept the same from run to run where the machine allows it: the
-# addresses (no randomized layout), and the process id that the temporary names of the targets'
-# writes hold (a process namespace of its own, as root).
+# addresses (an edit keeps its objects in a table hashed by address; setarch -R turns the layout's
+# randomization off), and the process id that the temporary names of the targets' writes hold (a
+# process namespace of its own, as root).
 fixed=()
 if [ -z "$seconds" ]; then
   if setarch -R true 2>/dev/null; then
