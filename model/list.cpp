@@ -411,11 +411,16 @@ bool TList::RegisterLibraryFile(int library, const std::string& name, std::strin
     }
     // The index is written back as the library lists it, so that the count and the index agree
     // again (records beyond the count were never listed); a name listed already is not added twice.
+    // A count the index falls short of (or unreadable records within it) is set to what is listed
+    // even when the name is listed already.
     TLibraryCountSettings counts = ReadSettings<TLibraryCountSettings>();
     TLibraryIndex index = ReadLibraryIndex(library, *counts.Of(library));
-    if (FindLibraryEntry(index, name) >= 0)
-        return true;
-    index.names.push_back(name);
+    if (FindLibraryEntry(index, name) >= 0) {
+        if (*counts.Of(library) == std::int32_t(index.names.size()))
+            return true;
+    } else {
+        index.names.push_back(name);
+    }
     if (!WriteSettingsFile(indexFile, index.Format(), reason))
         return false;
     // One count file for both unit systems: the list reads it whichever is in use.

@@ -2,6 +2,7 @@
 // Points, rectangles and colours as the drawing code and the files use them.
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 // A colour as the files store it: 0x00BBGGRR.
 using TColor = std::uint32_t;
@@ -51,6 +52,18 @@ struct TRect {
                 std::min(bottom, other.bottom)};
         return r.IsEmpty() ? TRect{} : r;
     }
-    TRect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    // Widened by dx and dy on each side; an edge the int range cannot hold so far out stays at the
+    // range's end (a window rectangle may already lie there, its corners saturated).
+    TRect Inflated(int dx, int dy) const
+    {
+        return {Saturated(std::int64_t(left) - dx), Saturated(std::int64_t(top) - dy),
+                Saturated(std::int64_t(right) + dx), Saturated(std::int64_t(bottom) + dy)};
+    }
     friend bool operator==(const TRect&, const TRect&) = default;
+
+private:
+    static int Saturated(std::int64_t value)
+    {
+        return int(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    }
 };

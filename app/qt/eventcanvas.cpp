@@ -53,10 +53,12 @@ void EventCanvas::Touch(const std::vector<TPoint>& points)
         right = std::max(right, device.x);
         bottom = std::max(bottom, device.y);
     }
-    // The pen is centred on the figure's outline; two more pixels cover rounding.
+    // The pen is centred on the figure's outline; two more pixels cover rounding and one more the
+    // exclusive right and bottom edges. Points beyond the device range lie at its end, and so does
+    // the area then.
     const double scale = std::max(std::abs(Mapping().ScaleX()), std::abs(Mapping().ScaleY()));
-    const int margin = int(std::min(std::ceil(std::max(1, Pen().width) * scale), MAX_PEN_PIXELS)) + 2;
-    TouchDevice(TRect{left, top, right + 1, bottom + 1}.Inflated(margin, margin));
+    const int margin = int(std::min(std::ceil(std::max(1, Pen().width) * scale), MAX_PEN_PIXELS)) + 3;
+    TouchDevice(TRect{left, top, right, bottom}.Inflated(margin, margin));
 }
 
 void EventCanvas::TouchBox(const TRect& box)

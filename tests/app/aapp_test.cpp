@@ -349,6 +349,23 @@ TEST(EventCanvas, AFillCountsAsDrawnAndATextShowsTheWholeImage)
     }
 }
 
+TEST(EventCanvas, ALineOutToTheEndOfTheDeviceRangeChangesTheImageOutToItsEdges)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    EventCanvas dc(image, nullptr);
+    // 100 pixels a logical unit: the line from device (300, 100) ends beyond the device range, at
+    // its end, and the pen reaches about 100 pixels.
+    dc.SetMapping(TMapping::Isotropic({0, 0}, {1, 1}, {0, 0}, {100, 100}));
+    dc.MoveTo(3, 1);
+    dc.LineTo(30000000, 30000000);
+    dc.Flush();
+    const TRect changed = dc.ChangedArea();
+    EXPECT_EQ(changed.right, 400);
+    EXPECT_EQ(changed.bottom, 300);
+    EXPECT_GT(changed.left, 150);
+}
+
 TEST(EventCanvas, WhatBandsDrawCountsAsChanged)
 {
     BandWorkers::ScopedLimit limit(3);

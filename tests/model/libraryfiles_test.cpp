@@ -115,6 +115,26 @@ TEST_F(LibraryFiles, RecordsBeyondTheCountMakeWayForTheNewEntry)
     EXPECT_EQ(ReadLibraryIndex(4).names, (Names{"ARROW", "NORTH"}));
 }
 
+TEST_F(LibraryFiles, RegisteringAListedNameSetsACountTheIndexFallsShortOf)
+{
+    // The count says 10, the index lists two: the name listed already is not added, and the count
+    // becomes what the index lists.
+    state().unitSystem = 1;
+    WriteWholeFile(Cfg("LIM.CFG"), "0 0 10 0");
+    WriteWholeFile(Cfg("FURM.CFG"), "5 CHAIR\n3 BED\n");
+    ASSERT_TRUE(objects().RegisterLibraryFile(3, "bed"));
+    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "0 0 2 0");
+    EXPECT_EQ(ReadWholeFile(Cfg("FURM.CFG")), "5 CHAIR\n3 BED\n");
+
+    // A record within the count that no entry could have is not listed: it goes, and the count
+    // follows.
+    WriteWholeFile(Cfg("LIM.CFG"), "0 0 2 0");
+    WriteWholeFile(Cfg("FURM.CFG"), "5 ../AB\n3 BED\n");
+    ASSERT_TRUE(objects().RegisterLibraryFile(3, "BED"));
+    EXPECT_EQ(ReadWholeFile(Cfg("LIM.CFG")), "0 0 1 0");
+    EXPECT_EQ(ReadWholeFile(Cfg("FURM.CFG")), "3 BED\n");
+}
+
 TEST_F(LibraryFiles, AFailedWriteLeavesTheLibraryAsItWas)
 {
     state().unitSystem = 1;

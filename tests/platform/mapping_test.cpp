@@ -93,6 +93,16 @@ TEST(Mapping, DegenerateAndExtremeValuesAreSafe)
     EXPECT_EQ(deep.ToDevice({INT_MIN, INT_MAX}), (TPoint{INT_MIN, INT_MIN}));
 }
 
+TEST(Mapping, ARectangleWidenedAtTheRangeEndsStaysThere)
+{
+    // A window rectangle of saturated corners, widened for a pen's reach, keeps its edges at the
+    // ends of the int range instead of wrapping round.
+    const TRect far{INT_MIN + 2, -5, 10, INT_MAX - 1};
+    EXPECT_EQ(far.Inflated(4, 4), (TRect{INT_MIN, -9, 14, INT_MAX}));
+    EXPECT_EQ((TRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}.Inflated(1, 1)), (TRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
+    EXPECT_EQ((TRect{0, 0, 100, 50}.Inflated(4, -2)), (TRect{-4, 2, 104, 48}));
+}
+
 TEST(Mapping, WidestOffsetsTimesLargestExtentsStayExact)
 {
     // The difference of two 32-bit coordinates (2^32 - 1) times an extent of 2^31 - 1 or 2^31 is
