@@ -35,12 +35,13 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
     TDrawingEdit edit;
     walls.CopyFloorBelow(edit);
     bool written = false;
-    if (AddAutoDimensions(edit, walls))
+    const TAutoDimensions outcome = AddAutoDimensions(edit, walls);
+    if (outcome == TAutoDimensions::Added)
         written = edit.Commit();
     else
-        site.Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
+        TellAutoDimensionsRefusal(site, outcome);
     site.SetPickTool();
-    // Drawn from the file: after a failed write or a refused centring the floor is as empty as
+    // Drawn from the file: after a failed write or a refusal the floor is as empty as
     // before, and is offered again the next time it is shown.
     site.Refresh(0);
     return written;
