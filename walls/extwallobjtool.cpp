@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -76,6 +77,8 @@ void TExtwallobjtool::CreateObject(Canvas&, const TRect&)
     BuildWall(1);
     if (StoreWall(State().currentFloor))
         lineDrawn = 1;
+    else if (const auto point = derived.Unstorable())
+        AcceptsPoint((*point)[0], (*point)[1]);  // tells the user
 
     // The next typed wall starts where the user got to: after an exchange that point is the stored
     // start, so the tool's ends are put back in the order the user gave them.
@@ -99,6 +102,8 @@ bool TExtwallobjtool::AddWall(TDrawingEdit& edit, int floorCode)
     penWidth = 1;
     penStyle = 0;
     if (!Storable())
+        return false;
+    if (!derived.Storable())
         return false;
 
     auto wall = std::make_unique<TExtwallobj>(kind);
@@ -136,6 +141,7 @@ void TExtwallobjtool::BuildWall(int snap)
     ReadWallColours();
     ownerId = ++state.groupIdCounter;
 
+    derived.Begin();
     std::optional<int> startJoin;
     std::optional<int> endJoin;
     if (snap > 0) {
@@ -144,8 +150,9 @@ void TExtwallobjtool::BuildWall(int snap)
         if (!startJoin && !endJoin)
             OrientFreeWall();
         // A wall that will not be stored (no start, or no length: ENTER again on the corner just
-        // reached) changes no other wall's corner.
-        if (!Storable()) {
+        // reached, or snapped where the drawing file cannot store it) changes no other wall's
+        // corner.
+        if (!Storable() || !derived.Storable()) {
             startJoin.reset();
             endJoin.reset();
         }
@@ -164,7 +171,16 @@ void TExtwallobjtool::BuildWall(int snap)
 
     joinInfo = {0, 0, 0, 0};
     savedStep = state.currentFloor;
+    // The corners change the lines of the walls met in place: they are put back when a line of
+    // the new wall or theirs would lie where the drawing file cannot store it.
+    std::vector<std::pair<TExtwallobj*, std::array<std::int32_t, 12>>> met;
+    for (const std::optional<int>& join : {startJoin, endJoin})
+        if (TExtwallobj* wall = join ? ExternalWallAt(*join) : nullptr)
+            met.emplace_back(wall, wall->wallLines);
     ComputeLines(startJoin, endJoin);
+    if (!derived.Storable())
+        for (auto& [wall, lines] : met)
+            wall->wallLines = lines;
 }
 
 void TExtwallobjtool::ReadWallColours()
@@ -199,7 +215,7 @@ void TExtwallobjtool::SnapEnds(std::optional<int>& startJoin, std::optional<int>
     const std::int64_t tolerance = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
     const int floor = state.currentFloor;
     SnapWallEnds(*this, tolerance, [floor](const TObject& wall) { return IsExternalWallOn(wall, floor); }, startJoin,
-                 endJoin);
+                 endJoin, derived);
 }
 
 void TExtwallobjtool::ReverseWall()

@@ -9,6 +9,7 @@
 // a degree clockwise from +y), the length in groupId, the floor in savedStep and the wall line end
 // points in lineX / lineY.
 #include "model/modelbox.h"
+#include "tools/derivedpoints.h"
 #include "tools/lineobjtool.h"
 
 #include <array>
@@ -65,7 +66,9 @@ public:
     // the spacings (amount, x, y). The walls joined to it keep their corners consistent, and the
     // drawing file is rewritten once. Afterwards editLeft .. editBottom hold the area the wall
     // covered before, changedArea everything the edit changed, x1 .. y2 the wall's reference line
-    // after steps 2, 3 and 6, and `active` an EDIT_REFUSED_ code when nothing could be done.
+    // after steps 2, 3 and 6, and `active` an EDIT_REFUSED_ code when nothing could be done (a
+    // wall line that would lie where the drawing file cannot store it drops the caller's edit
+    // whole: EDIT_REFUSED_DISTANCE).
     void EditWall(int amount, int x, int y);
     // The same edit made through an edit that the caller commits (with what else belongs to it).
     void EditWall(TDrawingEdit& edit, int amount, int x, int y);
@@ -120,6 +123,10 @@ public:
     // The model area of every wall the last EditWall changed, before and after, as drawn.
     TModelBox changedArea;
 
+    // The points the last BuildWall derived (snapped ends, wall lines): a wall with one the drawing
+    // file cannot store is not added, and the walls it meets keep their lines.
+    TDerivedPoints derived;
+
     // The last resize of the plan (Setup in steps 8 and 9): why it was refused (nothing changed),
     // empty when it was carried out; and whether the drawing file then took it.
     std::string resizeRefusal;
@@ -133,7 +140,8 @@ private:
     std::string ResizePlan(TDrawingEdit& edit, int distance, int x, int y, bool thenCentre);
 
     // Appends the wall held in the tool on the given floor and rewrites the drawing file, or adds it
-    // to an edit; false when the guard refuses it.
+    // to an edit; false when the guard refuses it, or a point BuildWall derived lies where the
+    // drawing file cannot store it.
     bool StoreWall(int floorCode);
     bool AddWall(TDrawingEdit& edit, int floorCode);
     // The tool's segment can be stored as a wall: its start is set and it has a length.

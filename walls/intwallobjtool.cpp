@@ -314,6 +314,11 @@ bool TIntwallobjtool::StoreWall(TDrawingEdit& edit)
     BuildWall(edit, 1);
     penWidth = 1;
     penStyle = 0;
+    if (const auto point = derived.Unstorable()) {
+        AcceptsPoint((*point)[0], (*point)[1]);  // tells the user
+        edit.Drop();
+        return false;
+    }
     // A zero coordinate stands for an unset point.
     if (x1 == 0 || y1 == 0 || (x1 == x2 && y1 == y2))
         return false;

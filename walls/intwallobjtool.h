@@ -11,6 +11,7 @@
 // second face in objectIndex (1 above, 2 right, 3 below, 4 left; the side the dialog chose is kept
 // in markerX), the thickness in wallWidth and the second face in the face2 fields.
 #include "model/modelbox.h"
+#include "tools/derivedpoints.h"
 #include "tools/lineobjtool.h"
 
 #include <array>
@@ -121,7 +122,9 @@ public:
     TModelBox repaintArea;  // what the last key or delete changed, widened by three logical units
 
 private:
-    // Builds, guards and appends the wall held in the tool; false when nothing was stored.
+    // Builds, guards and appends the wall held in the tool; false when nothing was stored. A wall
+    // with a point the drawing file cannot store is told to the user, and the edit is dropped
+    // (the walls it met keep their faces).
     bool StoreWall(TDrawingEdit& edit);
     // A closing ENTER at the end of the last wall: appends the closing line. False when the point
     // is not at that end.
@@ -138,6 +141,9 @@ private:
     void SnapStart();
     void MeasureAhead(int direction);
 
+    // The points BuildWall derived (snapped ends, faces, the met walls' faces): a wall with one
+    // the drawing file cannot store is refused, and its edit dropped.
+    TDerivedPoints derived;
     bool wallReversed = false;  // BuildWall stored the wall the other way round
     int startShapedBy = NO_JOIN;  // the joined wall whose corner shaped the face's start / end
     int endShapedBy = NO_JOIN;
