@@ -7,6 +7,7 @@
 #include "model/modelunits.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
+#include "tools/derivedpoints.h"
 #include "tools/drawingtool.h"
 
 #include <cmath>
@@ -119,6 +120,19 @@ int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_
 int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction)
 {
     return AddArrow(edit, tool, x, y, direction, TStorableRange());
+}
+
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction,
+             TDerivedPoints& points)
+{
+    for (const TWidePoint& p : AxisArrowPoints(x, y, direction))
+        points.Take(p[0], p[1]);
+    // Once a point could not be stored the change is refused: nothing more is added.
+    if (!points.Storable())
+        return -1;
+    auto arrow = MakeAxisArrow(TYPE_DIMENSION_LINE, tool, x, y, direction);
+    LeaveShaftInTool(tool, *arrow);
+    return edit.Add(std::move(arrow));
 }
 
 int AddAngledArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, int angle, int quadrant,

@@ -12,6 +12,7 @@
 #include <string>
 
 class Canvas;
+class TDerivedPoints;
 class TDrawingEdit;
 class TDrawingtool;
 class TStorableRange;
@@ -33,6 +34,10 @@ int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_
              const TStorableRange& range);
 // The same, checked against the drawing file of the unit system in force.
 int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction);
+// The same, every point taken through `points` (which remembers one the file cannot store); -1,
+// adding nothing, once `points` holds one.
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction,
+             TDerivedPoints& points);
 
 // Whether the drawing file can hold every point of an axis arrow with its tip at (x, y).
 bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction, const TStorableRange& range);

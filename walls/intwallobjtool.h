@@ -119,6 +119,9 @@ public:
 
     // Kept in memory only.
     TIntwallOutcome outcome = TIntwallOutcome::None;
+    // The points the change in hand derived (snapped ends, faces, the met walls' faces, a room's
+    // sides and labels): a change with one the drawing file cannot store is refused whole.
+    TDerivedPoints derived;
     TModelBox repaintArea;  // what the last key or delete changed, widened by three logical units
 
 private:
@@ -141,9 +144,6 @@ private:
     void SnapStart();
     void MeasureAhead(int direction);
 
-    // The points BuildWall derived (snapped ends, faces, the met walls' faces): a wall with one
-    // the drawing file cannot store is refused, and its edit dropped.
-    TDerivedPoints derived;
     bool wallReversed = false;  // BuildWall stored the wall the other way round
     int startShapedBy = NO_JOIN;  // the joined wall whose corner shaped the face's start / end
     int endShapedBy = NO_JOIN;
