@@ -17,6 +17,13 @@ public:
     // The point as model coordinates; one the drawing file cannot store is remembered (the first
     // such) and comes back held at the int32 range's ends, never to be stored.
     TPoint Take(std::int64_t x, std::int64_t y);
+    // Take into two coordinates.
+    void Put(std::int32_t& x, std::int32_t& y, std::int64_t wideX, std::int64_t wideY)
+    {
+        const TPoint p = Take(wideX, wideY);
+        x = p.x;
+        y = p.y;
+    }
     // Whether every point taken since Begin can be stored.
     bool Storable() const { return !unstorable; }
     // The first point taken that cannot be stored.

@@ -9,7 +9,6 @@
 // a degree clockwise from +y), the length in groupId, the floor in savedStep and the wall line end
 // points in lineX / lineY.
 #include "model/modelbox.h"
-#include "tools/derivedpoints.h"
 #include "tools/lineobjtool.h"
 
 #include <array>
@@ -122,10 +121,6 @@ public:
     bool hasNextWall = false;
     // The model area of every wall the last EditWall changed, before and after, as drawn.
     TModelBox changedArea;
-
-    // The points the last BuildWall derived (snapped ends, wall lines): a wall with one the drawing
-    // file cannot store is not added, and the walls it meets keep their lines.
-    TDerivedPoints derived;
 
     // The last resize of the plan (Setup in steps 8 and 9): why it was refused (nothing changed),
     // empty when it was carried out; and whether the drawing file then took it.

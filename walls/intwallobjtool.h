@@ -11,7 +11,6 @@
 // second face in objectIndex (1 above, 2 right, 3 below, 4 left; the side the dialog chose is kept
 // in markerX), the thickness in wallWidth and the second face in the face2 fields.
 #include "model/modelbox.h"
-#include "tools/derivedpoints.h"
 #include "tools/lineobjtool.h"
 
 #include <array>
@@ -119,9 +118,6 @@ public:
 
     // Kept in memory only.
     TIntwallOutcome outcome = TIntwallOutcome::None;
-    // The points the change in hand derived (snapped ends, faces, the met walls' faces, a room's
-    // sides and labels): a change with one the drawing file cannot store is refused whole.
-    TDerivedPoints derived;
     TModelBox repaintArea;  // what the last key or delete changed, widened by three logical units
 
 private:
