@@ -1,12 +1,11 @@
 #include "openings/openinglabel.h"
 
-#include "tools/derivedpoints.h"
-
 #include "model/modelunits.h"
 #include "model/openinglabelrow.h"
 #include "model/settingsfile.h"
 #include "openings/openingcodes.h"
 #include "openings/wallsteps.h"
+#include "tools/derivedpoints.h"
 
 #include <numeric>
 

@@ -4,7 +4,6 @@
 #include "model/drawingstate.h"
 #include "model/intwallobj.h"
 #include "model/lineobj.h"
-#include "model/modelunits.h"
 #include "model/polyobj.h"
 #include "model/typecodes.h"
 #include "openings/doorobjtool.h"

@@ -4,7 +4,6 @@
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
-#include "model/modelunits.h"
 #include "openings/wallsteps.h"
 #include "openings/windowobjtool.h"
 

@@ -3,7 +3,6 @@
 #include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
-#include "model/modelunits.h"
 #include "model/settingsrecords.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
