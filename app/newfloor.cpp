@@ -33,8 +33,13 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
     // The walls, their dimensions and the floor's area are one change: written once, so the floor
     // is either started whole or not at all, and a failed write is told once.
     TDrawingEdit edit;
-    walls.CopyFloorBelow(edit);
     bool written = false;
+    if (!walls.CopyFloorBelow(edit)) {
+        // Refused and told: the floor stays empty.
+        site.SetPickTool();
+        site.Refresh(0);
+        return false;
+    }
     const TAutoDimensions outcome = AddAutoDimensions(edit, walls);
     if (outcome == TAutoDimensions::Added)
         written = edit.Commit();

@@ -236,8 +236,10 @@ void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
         outcome = TPlaceOutcome::Unstorable;
     }
     if (outcome != TPlaceOutcome::Placed) {
-        // A leaf refused after the cut takes the cut back: nothing of the door stays.
+        // A leaf refused after the cut takes the cut back: nothing of the door stays, and what was
+        // drawn of it is repainted away.
         edit.CutBack(first);
+        repaintArea = edit.Area();
         SetLeafOffsets();
         return;
     }

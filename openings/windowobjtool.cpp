@@ -431,8 +431,10 @@ void TWindowobjtool::PlaceOpening(Canvas& dc, const TRect& clientRect, int value
     BuildOpening(edit, dc, clientRect);
     kind = keptKind;
     if (const auto point = derived.Unstorable()) {
-        // A part the drawing file could not store refuses the whole opening, told once.
+        // A part the drawing file could not store refuses the whole opening, told once; what was
+        // drawn of it is repainted away.
         edit.CutBack(first);
+        repaintArea = edit.Area();
         AcceptsPoint((*point)[0], (*point)[1]);
         outcome = TPlaceOutcome::Unstorable;
         return;

@@ -382,8 +382,7 @@ void TExtwallobjtool::SubCommand(int code)
 
     if (code == SUB_COPY_FLOOR_BELOW) {
         TDrawingEdit edit(objects);
-        CopyFloorBelow(edit);
-        if (edit.Changed())
+        if (CopyFloorBelow(edit) && edit.Changed())
             edit.Commit();
         return;
     }
@@ -401,7 +400,7 @@ void TExtwallobjtool::SubCommand(int code)
     }
 }
 
-void TExtwallobjtool::CopyFloorBelow(TDrawingEdit& edit)
+bool TExtwallobjtool::CopyFloorBelow(TDrawingEdit& edit)
 {
     TList& objects = edit.Objects();
     const int floor = State().currentFloor;
@@ -432,7 +431,14 @@ void TExtwallobjtool::CopyFloorBelow(TDrawingEdit& edit)
         BuildWall(1);
         savedStep = floor;
         AddWall(edit, floor);
+        if (const auto point = derived.Unstorable()) {
+            // The floor is copied whole or not at all.
+            edit.Drop();
+            AcceptsPoint((*point)[0], (*point)[1]);  // tells the user
+            return false;
+        }
     }
+    return true;
 }
 
 void TExtwallobjtool::Setup(int amount, int x, int y)

@@ -57,8 +57,9 @@ public:
     void FindJoinedWalls(int index);
     // SubCommand 3 into an edit the caller commits: every external wall of the floor below is
     // built again on the current floor (its settings and storey heights), each joined to the copies
-    // made before it.
-    void CopyFloorBelow(TDrawingEdit& edit);
+    // made before it. False when a copy would have a point the drawing file cannot store: the user
+    // is told and the edit dropped (the list holds what the file holds).
+    bool CopyFloorBelow(TDrawingEdit& edit);
 
     // The edits of the external wall at objectIndex, by step: 2 lengthen or 3 shorten by `amount`
     // at the end nearer the picked point (x, y); 4 delete; 5 split at (x, y); 6 change the type to
