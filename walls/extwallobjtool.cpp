@@ -12,6 +12,7 @@
 #include "tools/toolwindow.h"
 #include "walls/endsnap.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -74,11 +75,16 @@ void TExtwallobjtool::CreateObject(Canvas&, const TRect&)
     const std::int64_t typedX = std::int64_t(x2) - x1;
     const std::int64_t typedY = std::int64_t(y2) - y1;
 
+    const std::array<std::int32_t, 5> typed{x1, y1, x2, y2, lineAux1};
     BuildWall(1);
-    if (StoreWall(State().currentFloor))
+    if (StoreWall(State().currentFloor)) {
         lineDrawn = 1;
-    else if (const auto point = derived.Unstorable())
-        AcceptsPoint((*point)[0], (*point)[1]);  // tells the user
+    } else if (const auto point = derived.Unstorable()) {
+        // Refused and told: the tool keeps the segment as it was typed.
+        AcceptsPoint((*point)[0], (*point)[1]);
+        x1 = typed[0], y1 = typed[1], x2 = typed[2], y2 = typed[3], lineAux1 = typed[4];
+        return;
+    }
 
     // The next typed wall starts where the user got to: after an exchange that point is the stored
     // start, so the tool's ends are put back in the order the user gave them.

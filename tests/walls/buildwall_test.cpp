@@ -493,6 +493,8 @@ TEST_F(Commit, AWallSnappedOrLinedPastTheRangesTopIsRefusedAndTheWallItMeetsKeep
     tool.CreateObject(dc, client);
     EXPECT_EQ(objects().count(), met + 1);
     EXPECT_EQ(WallAt(met).wallLines, lines);
+    EXPECT_EQ(tool.x1, 4990);  // the segment stays as typed
+    EXPECT_EQ(tool.x2, top - 5);
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_NE(window.messages[0].find("POINT OUT OF RANGE"), std::string::npos);
 

@@ -462,6 +462,8 @@ TEST_F(IntwallKeys, AWallWhoseFaceWouldPassTheRangesTopIsRefusedAndTheWallItMeet
     // The start stays for another wall; one clear of the first, 100 below the top, has its face
     // on the top itself, as computed.
     EXPECT_EQ(tool.lineDrawn, 1);
+    EXPECT_EQ(tool.x1, top - 52);
+    EXPECT_EQ(tool.y1, 1000);
     tool.x1 = top - 100;
     tool.y1 = 5000;
     Key(tool, VK_UP, window.cursor, 2400);
