@@ -33,14 +33,20 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
     // The walls, their dimensions and the floor's area are one change: written once, so the floor
     // is either started whole or not at all, and a failed write is told once.
     TDrawingEdit edit;
-    walls.CopyFloorBelow(edit);
     bool written = false;
-    if (AddAutoDimensions(edit, walls))
+    if (!walls.CopyFloorBelow(edit)) {
+        // Refused and told: the floor stays empty.
+        site.SetPickTool();
+        site.Refresh(0);
+        return false;
+    }
+    const TAutoDimensions outcome = AddAutoDimensions(edit, walls);
+    if (outcome == TAutoDimensions::Added)
         written = edit.Commit();
     else
-        site.Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
+        TellAutoDimensionsRefusal(site, outcome);
     site.SetPickTool();
-    // Drawn from the file: after a failed write or a refused centring the floor is as empty as
+    // Drawn from the file: after a failed write or a refusal the floor is as empty as
     // before, and is offered again the next time it is shown.
     site.Refresh(0);
     return written;

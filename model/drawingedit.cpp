@@ -5,6 +5,7 @@
 #include "model/object.h"
 
 #include <algorithm>
+#include <utility>
 
 TDrawingEdit::TDrawingEdit() : TDrawingEdit(State().objects) {}
 
@@ -112,4 +113,13 @@ bool TDrawingEdit::Commit()
     if (State().reportWriteFailure)
         State().reportWriteFailure(failure + "; the change is not saved");
     return false;
+}
+
+void TDrawingEdit::Drop()
+{
+    committed = true;
+    committedArea = Area();
+    touched = {};
+    if (std::exchange(changed, false))
+        objects.ReadDrawing();
 }

@@ -58,6 +58,10 @@ public:
     // objects afterwards: the report's message box can repaint, and every repaint reads the list
     // afresh from the file.
     bool Commit();
+    // Gives the change up unwritten, for an action refused after it changed the list: a changed
+    // list is read back from the drawing file, so it holds what the file holds again. Nothing may
+    // touch the edit's objects afterwards.
+    void Drop();
 
 private:
     // The object at index is going: what it covered counts to the area, and it is no longer one

@@ -75,14 +75,11 @@ void AddDoorArcs(TWindowobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRe
     if (tool.markedSide == leaf.face) {
         hx += leaf.moveX;
         hy += leaf.moveY;
-        tool.pointX = ClampToInt32(hx);
-        tool.pointY = ClampToInt32(hy);
+        tool.derived.Put(tool.pointX, tool.pointY, hx, hy);
     }
 
-    tool.x1 = ClampToInt32(hx);
-    tool.y1 = ClampToInt32(hy);
-    tool.x2 = ClampToInt32(hx + leaf.openX);
-    tool.y2 = ClampToInt32(hy + leaf.openY);
+    tool.derived.Put(tool.x1, tool.y1, hx, hy);
+    tool.derived.Put(tool.x2, tool.y2, hx + leaf.openX, hy + leaf.openY);
     tool.penStyle = PS_SOLID;
     tool.penWidth = LeafPenWidth(door.thicknessCode);
     tool.AddLine(edit, dc, clientRect);
@@ -90,11 +87,11 @@ void AddDoorArcs(TWindowobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRe
     // The swing runs anticlockwise from the arc's start to its end: it starts at whichever leaf end
     // lies clockwise of the other, so that it covers the opening angle and never the rest of the
     // circle.
-    const TPoint open{ClampToInt32(hx + leaf.openX), ClampToInt32(hy + leaf.openY)};
-    const TPoint closed{ClampToInt32(hx + leaf.closedX), ClampToInt32(hy + leaf.closedY)};
+    const TPoint open = tool.derived.Take(hx + leaf.openX, hy + leaf.openY);
+    const TPoint closed = tool.derived.Take(hx + leaf.closedX, hy + leaf.closedY);
     const bool openFirst = leaf.openX * leaf.closedY - leaf.openY * leaf.closedX >= 0;
-    AddSwingArc(tool, edit, dc, clientRect, {ClampToInt32(hx - r), ClampToInt32(hy + r)},
-                {ClampToInt32(hx + r), ClampToInt32(hy - r)}, openFirst ? open : closed, openFirst ? closed : open);
+    AddSwingArc(tool, edit, dc, clientRect, tool.derived.Take(hx - r, hy + r),
+                tool.derived.Take(hx + r, hy - r), openFirst ? open : closed, openFirst ? closed : open);
 }
 
 void AddSwingArc(const TWindowobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRect& clientRect, TPoint a,
@@ -184,20 +181,16 @@ void PolarOffset(TDrawingtool& tool, int angle, int radius)
     const std::int64_t y = tool.y1;
     switch (quadrant) {
     case 1:
-        tool.x2 = ClampToInt32(x + p);
-        tool.y2 = ClampToInt32(y + q);
+        tool.derived.Put(tool.x2, tool.y2, x + p, y + q);
         break;
     case 2:
-        tool.x2 = ClampToInt32(x + q);
-        tool.y2 = ClampToInt32(y - p);
+        tool.derived.Put(tool.x2, tool.y2, x + q, y - p);
         break;
     case 3:
-        tool.x2 = ClampToInt32(x - p);
-        tool.y2 = ClampToInt32(y - q);
+        tool.derived.Put(tool.x2, tool.y2, x - p, y - q);
         break;
     default:
-        tool.x2 = ClampToInt32(x - q);
-        tool.y2 = ClampToInt32(y + p);
+        tool.derived.Put(tool.x2, tool.y2, x - q, y + p);
         break;
     }
 }
@@ -247,10 +240,8 @@ void DoorArcGeometryB(TWindowobjtool& tool, TDrawingEdit& edit, Canvas& dc, cons
     const std::int64_t hy = tool.pointY;
 
     auto jamb = [&](std::int64_t x, std::int64_t y) {
-        tool.x1 = ClampToInt32(x);
-        tool.y1 = ClampToInt32(y);
-        tool.x2 = ClampToInt32(x + across.x);
-        tool.y2 = ClampToInt32(y + across.y);
+        tool.derived.Put(tool.x1, tool.y1, x, y);
+        tool.derived.Put(tool.x2, tool.y2, x + across.x, y + across.y);
         tool.AddLine(edit, dc, clientRect);
     };
     jamb(hx, hy);
@@ -279,8 +270,7 @@ void DoorArcGeometryB(TWindowobjtool& tool, TDrawingEdit& edit, Canvas& dc, cons
     const std::int64_t sigma = backwards ? -1 : 1;
     jamb(hx + sigma * along.x, hy + sigma * along.y);
 
-    tool.x1 = ClampToInt32(innerHinge ? hx + across.x : hx);
-    tool.y1 = ClampToInt32(innerHinge ? hy + across.y : hy);
+    tool.derived.Put(tool.x1, tool.y1, innerHinge ? hx + across.x : hx, innerHinge ? hy + across.y : hy);
     PolarOffset(tool, LeafAngle(w, code, opening), tool.openingWidth);
     tool.penWidth = LeafPenWidth(door.thicknessCode);
     tool.AddLine(edit, dc, clientRect);

@@ -34,10 +34,8 @@ TWide operator-(TWide a, TPoint b)
 // Commits the line from `from` to `to` with the tool's current pen.
 void Line(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRect& clientRect, TWide from, TWide to)
 {
-    tool.x1 = ClampToInt32(from.x);
-    tool.y1 = ClampToInt32(from.y);
-    tool.x2 = ClampToInt32(to.x);
-    tool.y2 = ClampToInt32(to.y);
+    tool.derived.Put(tool.x1, tool.y1, from.x, from.y);
+    tool.derived.Put(tool.x2, tool.y2, to.x, to.y);
     tool.AddLine(edit, dc, clientRect);
 }
 
@@ -82,8 +80,7 @@ void FitDoublePair(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRe
     }
     tool.openingWidth = half;
     for (const TLeaf& leaf : leaves) {
-        tool.pointX = ClampToInt32(leaf.hinge.x);
-        tool.pointY = ClampToInt32(leaf.hinge.y);
+        tool.derived.Put(tool.pointX, tool.pointY, leaf.hinge.x, leaf.hinge.y);
         tool.objectIndex = leaf.code;
         AddDoorArcs(tool, edit, dc, clientRect);
     }
@@ -181,8 +178,7 @@ void FitDoorAngled(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRe
                                      : (upper ? A - 1800 - theta : A - 1800 + theta);
     const int startBearing = firstHalf ? (upper ? A - theta : A + theta) : (upper ? A + theta : A - theta);
     auto leaf = [&](TWide jamb, int bearing) {
-        tool.x1 = ClampToInt32(jamb.x);
-        tool.y1 = ClampToInt32(jamb.y);
+        tool.derived.Put(tool.x1, tool.y1, jamb.x, jamb.y);
         PolarOffset(tool, bearing, half);
         tool.penWidth = k;
         tool.AddLine(edit, dc, clientRect);
@@ -261,9 +257,9 @@ void FitOpeningOrthogonal(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, co
     default: tool.penWidth = 1; return;
     }
     if (alongY)
-        tool.pointX = ClampToInt32(position);
+        tool.derived.Put(tool.pointX, tool.pointY, position, tool.pointY);
     else
-        tool.pointY = ClampToInt32(position);
+        tool.derived.Put(tool.pointX, tool.pointY, tool.pointX, position);
     // A point on the line at `offset` along the wall from the jamb.
     auto at = [&](std::int64_t linePosition, std::int64_t offset) -> TWide {
         return alongY ? TWide{linePosition, d.y + offset} : TWide{d.x + offset, linePosition};

@@ -112,7 +112,7 @@ int DoorEnterValue(int kind)
 
 std::vector<TToolMessage> DoorToolMessages(int kind, TPlaceOutcome outcome)
 {
-    if (outcome == TPlaceOutcome::Placed || outcome == TPlaceOutcome::Pending)
+    if (outcome == TPlaceOutcome::Placed || outcome == TPlaceOutcome::Pending || outcome == TPlaceOutcome::Unstorable)
         return {};
     if (outcome == TPlaceOutcome::WidthTooSmall)
         return {{"The width must be at least 1", KindTitle(kind)}};
@@ -214,6 +214,7 @@ void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     TDrawingEdit edit(state.objects);
     const int first = state.objects.count();
     outcome = TPlaceOutcome::Placed;
+    derived.Begin();
     if (!CutInternalWall(*this, edit, dc, clientRect)) {
         if (workingKind != KIND_WALL_OPENING)
             SetLeafOffsets();
@@ -229,9 +230,16 @@ void TDoorobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     default: break;
     }
     kind = workingKind;
+    if (const auto point = derived.Unstorable(); point && outcome == TPlaceOutcome::Placed) {
+        // A part the drawing file could not store refuses the whole door, told once.
+        AcceptsPoint((*point)[0], (*point)[1]);
+        outcome = TPlaceOutcome::Unstorable;
+    }
     if (outcome != TPlaceOutcome::Placed) {
-        // A leaf refused after the cut takes the cut back: nothing of the door stays.
+        // A leaf refused after the cut takes the cut back: nothing of the door stays, and what was
+        // drawn of it is repainted away.
         edit.CutBack(first);
+        repaintArea = edit.Area();
         SetLeafOffsets();
         return;
     }
@@ -322,8 +330,7 @@ void TDoorobjtool::FindDoorWall()
         return;
     wallMarked = true;
     lineAux1 = found->angle;
-    x1 = ClampToInt32(px);
-    y1 = ClampToInt32(py);
+    derived.Put(x1, y1, px, py);
     pointX = x1;
     pointY = y1;
 }

@@ -46,10 +46,8 @@ void TWindowobjtool::AddEntryDoor(TDrawingEdit& edit, Canvas& dc, const TRect& c
         const std::int64_t panel = frame - total;
         const std::int64_t half = panel / 2;
         auto setPoints = [&](std::int64_t alongFrom, std::int64_t acrossFrom, std::int64_t alongTo, std::int64_t acrossTo) {
-            x1 = ClampToInt32(horizontal ? alongFrom : acrossFrom);
-            y1 = ClampToInt32(horizontal ? acrossFrom : alongFrom);
-            x2 = ClampToInt32(horizontal ? alongTo : acrossTo);
-            y2 = ClampToInt32(horizontal ? acrossTo : alongTo);
+            derived.Put(x1, y1, horizontal ? alongFrom : acrossFrom, horizontal ? acrossFrom : alongFrom);
+            derived.Put(x2, y2, horizontal ? alongTo : acrossTo, horizontal ? acrossTo : alongTo);
         };
         // A side panel's centre line along the wall, and a jamb across it.
         auto panelLine = [&](std::int64_t from, std::int64_t to) {
@@ -92,8 +90,7 @@ void TWindowobjtool::AddEntryDoor(TDrawingEdit& edit, Canvas& dc, const TRect& c
         const std::int64_t hingeAcross = centre + inward * (thickness / 2) - inward * thickness;
 
         auto hang = [&](std::int64_t along, int leafCode) {
-            pointX = ClampToInt32(horizontal ? along : hingeAcross);
-            pointY = ClampToInt32(horizontal ? hingeAcross : along);
+            derived.Put(pointX, pointY, horizontal ? along : hingeAcross, horizontal ? hingeAcross : along);
             objectIndex = leafCode;
             AddDoorArcs(*this, edit, dc, clientRect);
         };

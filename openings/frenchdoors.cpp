@@ -43,8 +43,8 @@ void TWindowobjtool::AddFrenchDoors(TDrawingEdit& edit, Canvas& dc, const TRect&
     const std::int64_t along0 = horizontal ? pointX : pointY;
     const std::int64_t across0 = (horizontal ? pointY : pointX) + inward * hingeOffset;
     auto plan = [&](std::int64_t along, std::int64_t across) {
-        return horizontal ? TPoint{ClampToInt32(along), ClampToInt32(across)}
-                          : TPoint{ClampToInt32(across), ClampToInt32(along)};
+        return horizontal ? derived.Take(along, across)
+                          : derived.Take(across, along);
     };
     // Leaf 1 hangs at the -x end of a horizontal wall and the +y end of a vertical one.
     const std::int64_t leaf1 = horizontal ? -1 : 1;
@@ -111,10 +111,10 @@ void TWindowobjtool::FrenchDoorGeometry(TDrawingEdit& edit, Canvas& dc, const TR
     }
     const std::int64_t cx = pointX;
     const std::int64_t cy = pointY;
-    const TPoint plus{ClampToInt32(cx + u.x), ClampToInt32(cy + u.y)};
-    const TPoint minus{ClampToInt32(cx - u.x), ClampToInt32(cy - u.y)};
-    auto offset = [](TPoint p, TPoint d) {
-        return TPoint{ClampToInt32(std::int64_t(p.x) + d.x), ClampToInt32(std::int64_t(p.y) + d.y)};
+    const TPoint plus = derived.Take(cx + u.x, cy + u.y);
+    const TPoint minus = derived.Take(cx - u.x, cy - u.y);
+    auto offset = [this](TPoint p, TPoint d) {
+        return derived.Take(std::int64_t(p.x) + d.x, std::int64_t(p.y) + d.y);
     };
     auto line = [&](TPoint from, TPoint to) {
         x1 = from.x;

@@ -99,10 +99,8 @@ void TWindowobjtool::BuildOpening(TDrawingEdit& edit, Canvas& dc, const TRect& c
         break;
     }
     }
-    x1 = ClampToInt32(ex1);
-    x2 = ClampToInt32(ex2);
-    y1 = ClampToInt32(ey1);
-    y2 = ClampToInt32(ey2);
+    derived.Put(x1, y1, ex1, ey1);
+    derived.Put(x2, y2, ex2, ey2);
 
     // The cill takes the reference-line corners a quarter of the thickness beyond the outer face.
     TWidePoint v1 = e1, v2 = e2;
@@ -120,8 +118,7 @@ void TWindowobjtool::BuildOpening(TDrawingEdit& edit, Canvas& dc, const TRect& c
     const TWidePoint corners[4] = {v1, v2, e2 + n, e1 + n};
     const std::int32_t z = ClampToInt32(std::int64_t(headLevel) - openingHeight);
     for (std::size_t i = 0; i < 4; ++i) {
-        polygon->vertexX[i] = ClampToInt32(corners[i].x);
-        polygon->vertexY[i] = ClampToInt32(corners[i].y);
+        derived.Put(polygon->vertexX[i], polygon->vertexY[i], corners[i].x, corners[i].y);
         polygon->vertexZ[i] = z;
     }
     polygon->DrawMapped(dc, clientRect, 0);
@@ -142,10 +139,8 @@ void TWindowobjtool::BuildOpening(TDrawingEdit& edit, Canvas& dc, const TRect& c
         line->ownerId = ownerId;
         line->groupId = groupId;
         line->colour = std::int32_t(state.currentColour);
-        line->x1 = ClampToInt32(from.x);
-        line->y1 = ClampToInt32(from.y);
-        line->x2 = ClampToInt32(to.x);
-        line->y2 = ClampToInt32(to.y);
+        derived.Put(line->x1, line->y1, from.x, from.y);
+        derived.Put(line->x2, line->y2, to.x, to.y);
         line->z1 = headLevel;
         line->z2 = headLevel;
         line->DrawMapped(dc, clientRect, 0);
@@ -175,7 +170,7 @@ void TWindowobjtool::AddOpeningLabel(TDrawingEdit& edit, Canvas& dc, const TRect
     const TDrawingState& state = State();
     const TWindowSettings settings = TakeWindowSettings();
 
-    const TLabelPlacement place = OpeningLabelPlacement(markedSide, {pointX, pointY}, state.unitSystem, showCill);
+    const TLabelPlacement place = OpeningLabelPlacement(markedSide, {pointX, pointY}, state.unitSystem, showCill, derived);
     if (!(showSizes == 1 && GetsSizeLabel(openingType)))
         return;
 

@@ -113,6 +113,7 @@ enum class TPlaceOutcome {
     WidthTooSmall,    // the opening is narrower than one model unit
     DoorCodeRefused,  // a door code that does not suit the side of an angled internal wall
     PastWallEnd,      // an internal door or opening whose opening would run past an end of its wall
+    Unstorable,       // a part would lie where the drawing file cannot store it; the tool told the user
 };
 
 // One message box: its text and title.

@@ -5,6 +5,7 @@
 #include "model/settingsfile.h"
 #include "openings/openingcodes.h"
 #include "openings/wallsteps.h"
+#include "tools/derivedpoints.h"
 
 #include <numeric>
 
@@ -30,7 +31,8 @@ std::string ImperialLength(std::int32_t length)
 
 }  // namespace
 
-TLabelPlacement OpeningLabelPlacement(int markedSide, TPoint point, int unitSystem, int showCill)
+TLabelPlacement OpeningLabelPlacement(int markedSide, TPoint point, int unitSystem, int showCill,
+                                      TDerivedPoints& points)
 {
     int offset = unitSystem == 0 ? 48 : 50;
     if (showCill == 1)
@@ -39,9 +41,9 @@ TLabelPlacement OpeningLabelPlacement(int markedSide, TPoint point, int unitSyst
     const std::int64_t my = point.y;
     // The anchor lies the offset outside the outer face; the rest is the label table's row for the
     // wall's angle.
-    auto place = [](std::int64_t x, std::int64_t y, int wallAngle) {
+    auto place = [&points](std::int64_t x, std::int64_t y, int wallAngle) {
         const TLabelRow row = OpeningLabelRow(wallAngle);
-        return TLabelPlacement{{ClampToInt32(x), ClampToInt32(y)}, row.escapement, row.alignment, row.direction};
+        return TLabelPlacement{points.Take(x, y), row.escapement, row.alignment, row.direction};
     };
 
     switch (markedSide) {

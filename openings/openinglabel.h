@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+class TDerivedPoints;
+
 struct TLabelPlacement {
     TPoint anchor;       // model units
     int escapement = 0;  // tenths of a degree
@@ -15,7 +17,9 @@ struct TLabelPlacement {
 
 // The label of an opening marked at `point` on a face (-1..-4) or an angled wall (its angle): the
 // offset from the outer face is 50 model units (48 in feet and inches), doubled with a cill.
-TLabelPlacement OpeningLabelPlacement(int markedSide, TPoint point, int unitSystem, int showCill);
+// The anchor is taken through `points`.
+TLabelPlacement OpeningLabelPlacement(int markedSide, TPoint point, int unitSystem, int showCill,
+                                      TDerivedPoints& points);
 
 // The label text of an opening width by height: metric "%d w x %d h"; imperial feet and inches with
 // eighths, e.g. "3' 0'' x 4' 0''" or "3' 0 1/2'' x 4' 0''".

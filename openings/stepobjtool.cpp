@@ -156,7 +156,17 @@ void TStepobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     const TPoint at = ModelPoint(dc, clientRect, cursor.x, cursor.y);
 
     TDrawingEdit edit;
+    const int first = edit.Objects().count();
+    derived.Begin();
     AddStairLines(edit, at);
+    if (const auto point = derived.Unstorable()) {
+        // A line the drawing file could not store refuses the whole stair, told once.
+        edit.CutBack(first);
+        AcceptsPoint((*point)[0], (*point)[1]);
+        outlineShown = 0;
+        kind = KIND_STAIRS;
+        return;
+    }
     edit.Commit();
     // The window is repainted from the file: the outline goes with it.
     outlineShown = 0;
@@ -183,10 +193,8 @@ void TStepobjtool::AddStairLines(TDrawingEdit& edit, TPoint at)
 
 void TStepobjtool::AddLine(TDrawingEdit& edit, std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by)
 {
-    x1 = ClampToInt32(ax);
-    y1 = ClampToInt32(ay);
-    x2 = ClampToInt32(bx);
-    y2 = ClampToInt32(by);
+    derived.Put(x1, y1, ax, ay);
+    derived.Put(x2, y2, bx, by);
     AddLineObject(edit, *this);
 }
 

@@ -4,7 +4,6 @@
 #include "model/drawingstate.h"
 #include "model/intwallobj.h"
 #include "model/lineobj.h"
-#include "model/modelunits.h"
 #include "model/polyobj.h"
 #include "model/typecodes.h"
 #include "openings/doorobjtool.h"
@@ -39,7 +38,7 @@ TWide operator+(TWide a, TPoint b)
 }
 
 // The opening polygon in the fill colour, its corners at the head level.
-void AddPolygon(const TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRect& clientRect,
+void AddPolygon(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRect& clientRect,
                 const TWide (&corners)[4])
 {
     const TDrawingState& state = State();
@@ -53,8 +52,7 @@ void AddPolygon(const TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const 
     polygon->penStyle = PS_SOLID;
     polygon->vertexCount = 4;
     for (std::size_t i = 0; i < 4; ++i) {
-        polygon->vertexX[i] = ClampToInt32(corners[i].x);
-        polygon->vertexY[i] = ClampToInt32(corners[i].y);
+        tool.derived.Put(polygon->vertexX[i], polygon->vertexY[i], corners[i].x, corners[i].y);
         polygon->vertexZ[i] = tool.headLevel;
     }
     polygon->DrawMapped(dc, clientRect, 0);
@@ -62,17 +60,15 @@ void AddPolygon(const TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const 
 }
 
 // A jamb line across a wall along an axis: a plain line in the tool's colour.
-void AddJamb(const TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRect& clientRect, TWide from, TWide to)
+void AddJamb(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const TRect& clientRect, TWide from, TWide to)
 {
     auto line = std::make_unique<TLineobj>(TYPE_LINE);
     line->floor = State().currentFloor;
     line->ownerId = tool.ownerId;
     line->groupId = tool.groupId;
     line->colour = std::int32_t(tool.colour);
-    line->x1 = ClampToInt32(from.x);
-    line->y1 = ClampToInt32(from.y);
-    line->x2 = ClampToInt32(to.x);
-    line->y2 = ClampToInt32(to.y);
+    tool.derived.Put(line->x1, line->y1, from.x, from.y);
+    tool.derived.Put(line->x2, line->y2, to.x, to.y);
     line->DrawMapped(dc, clientRect, 0);
     edit.Add(std::move(line));
 }
@@ -210,8 +206,9 @@ bool CutInternalWall(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, const T
     AddJamb(tool, edit, dc, clientRect, jambs[0], jambs[1]);
     AddJamb(tool, edit, dc, clientRect, jambs[2], jambs[3]);
 
-    tool.x1 = tool.pointX = ClampToInt32(mark.x);
-    tool.y1 = tool.pointY = ClampToInt32(mark.y);
+    tool.derived.Put(tool.pointX, tool.pointY, mark.x, mark.y);
+    tool.x1 = tool.pointX;
+    tool.y1 = tool.pointY;
     return true;
 }
 
@@ -297,10 +294,8 @@ bool AddDoorOpeningPolygon(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, c
     tool.colour = state.currentColour;
     tool.penWidth = 1;
     auto jamb = [&](TWide from, TWide to) {
-        tool.x1 = ClampToInt32(from.x);
-        tool.y1 = ClampToInt32(from.y);
-        tool.x2 = ClampToInt32(to.x);
-        tool.y2 = ClampToInt32(to.y);
+        tool.derived.Put(tool.x1, tool.y1, from.x, from.y);
+        tool.derived.Put(tool.x2, tool.y2, to.x, to.y);
         tool.AddLine(edit, dc, clientRect);
     };
     jamb(pAcross, p);
@@ -309,7 +304,8 @@ bool AddDoorOpeningPolygon(TDoorobjtool& tool, TDrawingEdit& edit, Canvas& dc, c
     tool.kind = keptKind;
     tool.colour = state.currentColour;
     tool.penWidth = 1;
-    tool.x1 = tool.pointX = ClampToInt32(mark.x);
-    tool.y1 = tool.pointY = ClampToInt32(mark.y);
+    tool.derived.Put(tool.pointX, tool.pointY, mark.x, mark.y);
+    tool.x1 = tool.pointX;
+    tool.y1 = tool.pointY;
     return true;
 }

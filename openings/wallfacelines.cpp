@@ -4,7 +4,6 @@
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
-#include "model/modelunits.h"
 #include "openings/wallsteps.h"
 #include "openings/windowobjtool.h"
 
@@ -67,20 +66,16 @@ void TWindowobjtool::FindAngledWall()
     const std::int64_t y = hit->y1;
     switch (q.quadrant) {
     case 1:
-        pointX = ClampToInt32(x + along1);
-        pointY = ClampToInt32(y + along2);
+        derived.Put(pointX, pointY, x + along1, y + along2);
         break;
     case 2:
-        pointX = ClampToInt32(x + along1);
-        pointY = ClampToInt32(y - along2);
+        derived.Put(pointX, pointY, x + along1, y - along2);
         break;
     case 3:
-        pointX = ClampToInt32(x - along1);
-        pointY = ClampToInt32(y - along2);
+        derived.Put(pointX, pointY, x - along1, y - along2);
         break;
     default:
-        pointX = ClampToInt32(x - along1);
-        pointY = ClampToInt32(y + along2);
+        derived.Put(pointX, pointY, x - along1, y + along2);
         break;
     }
 }
@@ -114,10 +109,8 @@ void TWindowobjtool::DrawWallFaceLines(TDrawingEdit& edit, Canvas& dc, const TRe
     default: return;  // angled walls get their jamb lines with the leaf
     }
     auto line = [&](std::int64_t dx, std::int64_t dy) {
-        x1 = ClampToInt32(x + dx);
-        y1 = ClampToInt32(y + dy);
-        x2 = ClampToInt32(endX + dx);
-        y2 = ClampToInt32(endY + dy);
+        derived.Put(x1, y1, x + dx, y + dy);
+        derived.Put(x2, y2, endX + dx, endY + dy);
         AddLine(edit, dc, clientRect);
     };
     line(0, 0);

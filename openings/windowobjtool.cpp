@@ -426,10 +426,21 @@ void TWindowobjtool::PlaceOpening(Canvas& dc, const TRect& clientRect, int value
 
     // One edit for the whole opening: the drawing file is written once, whatever the wall.
     TDrawingEdit edit(state.objects);
+    const int first = state.objects.count();
+    derived.Begin();
     BuildOpening(edit, dc, clientRect);
+    kind = keptKind;
+    if (const auto point = derived.Unstorable()) {
+        // A part the drawing file could not store refuses the whole opening, told once; what was
+        // drawn of it is repainted away.
+        edit.CutBack(first);
+        repaintArea = edit.Area();
+        AcceptsPoint((*point)[0], (*point)[1]);
+        outcome = TPlaceOutcome::Unstorable;
+        return;
+    }
     repaintArea = edit.Area();
     edit.Commit();
-    kind = keptKind;
     outcome = TPlaceOutcome::Placed;
 }
 

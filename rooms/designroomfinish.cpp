@@ -13,6 +13,8 @@
 #include "rooms/maxdesignroomsize.h"
 #include "rooms/roomsides.h"
 #include "tools/annotationbuilders.h"
+#include "tools/derivedpoints.h"
+#include "tools/drawingtool.h"
 #include "walls/finishdesignrooms.h"
 #include "walls/intwallobjtool.h"
 #include "walls/wallsegment.h"
@@ -137,31 +139,32 @@ void AddLabels(TDrawingEdit& edit, TIntwallobjtool& tool, const TRoomobj& room, 
     place.ownerId = 0;
     place.groupId = tool.groupId;
     place.fontHeight = offsets.roomDimensionTextSize;
+    TDerivedPoints& points = tool.derived;
     if (!Unnamed(room)) {
         place.typeCode = TYPE_ROOM_SIZE_TEXT;
-        place.at = {ClampToInt32(cx), ClampToInt32(cy)};
+        place.at = points.Take(cx, cy);
         edit.Add(MakeRoomText(place, room.roomName));
     }
     const int display = room.sizeDisplay;
     if (display == 1) {
-        AddSizesBelowName(edit, place, rect, RoomSizesText(room.sizeText1, room.sizeText2));
+        AddSizesBelowName(edit, place, rect, RoomSizesText(room.sizeText1, room.sizeText2), points);
         return;
     }
     place.typeCode = TYPE_LABEL_TEXT;
     if (display == 2 || display == 3) {
-        const std::int32_t y = ClampToInt32(top - d);
-        place.at = {ClampToInt32(cx), y};
+        const std::int64_t y = top - d;
+        place.at = points.Take(cx, y);
         place.x2 = UPRIGHT_DIRECTION;
         AddSizeLabel(edit, tool, place, room.sizeText1, {rect.left, y, TArrowDirection::Left},
-                     {rect.right, y, TArrowDirection::Right}, TSizeLabelOrder::TextFirst);
+                     {rect.right, y, TArrowDirection::Right}, TSizeLabelOrder::TextFirst, points);
     }
     if (display == 2 || display == 4) {
-        const std::int32_t x = ClampToInt32(left + d);
-        place.at = {x, ClampToInt32(cy)};
+        const std::int64_t x = left + d;
+        place.at = points.Take(x, cy);
         place.x2 = LEVEL_DIRECTION;
         place.escapement = offsets.textOrientation;
         AddSizeLabel(edit, tool, place, room.sizeText2, {x, rect.top, TArrowDirection::Top},
-                     {x, rect.bottom, TArrowDirection::Bottom}, TSizeLabelOrder::TextFirst);
+                     {x, rect.bottom, TArrowDirection::Bottom}, TSizeLabelOrder::TextFirst, points);
     }
 }
 
@@ -229,6 +232,7 @@ int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool)
     int converted = 0;
     // Read at the first room converted, so a floor with none reads nothing.
     std::optional<TFinishSettings> settings;
+    tool.derived.Begin();
     // The list grows while rooms are converted; nothing appended is a design room.
     for (int i = 0; i < objects.count(); ++i) {
         const TRoomobj* room = DesignRoomOn(objects[i], state.currentFloor);
@@ -257,6 +261,16 @@ int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool)
                 area.Add(room->x2, room->y2);
             }
         edit.RemoveAll(rooms);
+        if (const auto point = tool.derived.Unstorable()) {
+            // A wall or label the drawing file could not store refuses the whole finish.
+            edit.Drop();
+            TakeStorablePoint((*point)[0], (*point)[1], tool.window);
+            tool.editLeft = AREA_START_LOW;
+            tool.editBottom = AREA_START_LOW;
+            tool.editRight = AREA_START_HIGH;
+            tool.editTop = AREA_START_HIGH;
+            return -1;
+        }
         const std::int64_t margin = 2 * std::int64_t(state.unitsPerLogical) * tool.wallWidth;
         tool.editLeft = ClampToInt32(area.minX - margin);
         tool.editBottom = ClampToInt32(area.minY - margin);
@@ -275,7 +289,7 @@ void InstallDesignRoomFinish()
 {
     InstallFinishDesignRooms([](TIntwallobjtool& tool) {
         TDrawingEdit edit;
-        FinishDesignRooms(edit, tool);
-        edit.Commit();
+        if (FinishDesignRooms(edit, tool) >= 0)
+            edit.Commit();
     });
 }

@@ -17,7 +17,9 @@ struct TOffsetSettings;
 // Converts the floor's design rooms with the internal-wall tool, removes the floor's design rooms
 // when any was converted, and leaves the area to repaint in the tool's editLeft .. editBottom
 // (the removed rooms widened by 2 u t; 300000, 0, 0, 300000 when none was). Returns how many
-// rooms were converted. The caller commits the edit.
+// rooms were converted. The caller commits the edit; but when a point of the walls or labels
+// would lie where the drawing file cannot store it, the edit is dropped (the list holds what the
+// file holds), the user is told and the result is -1.
 int FinishDesignRooms(TDrawingEdit& edit, TIntwallobjtool& tool);
 
 // Converts the design room at `index`, whose corners the tool holds in x1, y1 (top left) and x2,

@@ -6,6 +6,7 @@
 #include "model/modelunits.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
+#include "tools/derivedpoints.h"
 
 namespace {
 // The texts stand on their anchor, centred over it.
@@ -46,23 +47,24 @@ std::string RoomSizesText(const std::string& width, const std::string& length)
     return width + " x " + length;
 }
 
-void AddSizesBelowName(TDrawingEdit& edit, TRoomTextPlace place, const TRoomRect& room, const std::string& sizes)
+void AddSizesBelowName(TDrawingEdit& edit, TRoomTextPlace place, const TRoomRect& room, const std::string& sizes,
+                       TDerivedPoints& points)
 {
     const std::int64_t left = room.left, right = room.right, top = room.top, bottom = room.bottom;
     const std::int64_t below = std::int64_t(SIZES_BELOW_NAME) * State().unitsPerLogical;
     place.typeCode = TYPE_ROOM_SIZE_TEXT;
-    place.at = {ClampToInt32(left + (right - left) / 2), ClampToInt32(top - (top - bottom) / 2 - below)};
-    place.y2 = ClampToInt32(below);
+    place.at = points.Take(left + (right - left) / 2, top - (top - bottom) / 2 - below);
+    place.y2 = ClampToInt32(below);  // a distance, not a point
     edit.Add(MakeRoomText(place, sizes));
 }
 
 void AddSizeLabel(TDrawingEdit& edit, TDrawingtool& tool, const TRoomTextPlace& place, const std::string& text,
-                  TSizeArrow first, TSizeArrow second, TSizeLabelOrder order)
+                  TSizeArrow first, TSizeArrow second, TSizeLabelOrder order, TDerivedPoints& points)
 {
     if (order == TSizeLabelOrder::TextFirst)
         edit.Add(MakeRoomText(place, text));
-    AddArrow(edit, tool, first.x, first.y, first.direction);
-    AddArrow(edit, tool, second.x, second.y, second.direction);
+    AddArrow(edit, tool, first.x, first.y, first.direction, points);
+    AddArrow(edit, tool, second.x, second.y, second.direction, points);
     if (order == TSizeLabelOrder::ArrowsFirst)
         edit.Add(MakeRoomText(place, text));
 }

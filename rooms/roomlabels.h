@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class TDerivedPoints;
 class TDrawingEdit;
 class TDrawingtool;
 class TTextobj;
@@ -41,18 +42,22 @@ std::string RoomSizesText(const std::string& width, const std::string& length);
 
 // Appends the sizes text SIZES_BELOW_NAME logical units below the room's centre (halves rounded
 // toward its left and top edges), with that distance in y2; the place gives everything else.
-void AddSizesBelowName(TDrawingEdit& edit, TRoomTextPlace place, const TRoomRect& room, const std::string& sizes);
+// Its anchor is taken through `points`.
+void AddSizesBelowName(TDrawingEdit& edit, TRoomTextPlace place, const TRoomRect& room, const std::string& sizes,
+                       TDerivedPoints& points);
 
 // One arrow of a size label: its tip and where its head points.
 struct TSizeArrow {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
+    std::int64_t x = 0;
+    std::int64_t y = 0;
     TArrowDirection direction = TArrowDirection::Left;
 };
 
 // Whether a size label's text goes into the list before its arrows or after them.
 enum class TSizeLabelOrder { TextFirst, ArrowsFirst };
 
-// Appends a size text at its place and the two arrows that mark what it measures, in `order`.
+// Appends a size text at its place and the two arrows that mark what it measures, in `order`;
+// the arrows' points are taken through `points` (an arrow the drawing file cannot store is left
+// out, and the caller refuses its change).
 void AddSizeLabel(TDrawingEdit& edit, TDrawingtool& tool, const TRoomTextPlace& place, const std::string& text,
-                  TSizeArrow first, TSizeArrow second, TSizeLabelOrder order);
+                  TSizeArrow first, TSizeArrow second, TSizeLabelOrder order, TDerivedPoints& points);

@@ -141,11 +141,14 @@ bool TRoomobjtool::BuildRoom(TDrawingEdit& edit, int width, int length)
                                                      : neighbours[ROOM_LEFT].boundary;
     const std::int64_t top = FromBelow(cornerSideY) ? std::int64_t(neighbours[ROOM_BOTTOM].boundary) + length
                                                     : neighbours[ROOM_TOP].boundary;
+    derived.Begin();
+    const TPoint topLeft = derived.Take(left, top);
+    const TPoint bottomRight = derived.Take(left + width, top - length);
     TRoomRect room;
-    room.left = ClampToInt32(left);
-    room.top = ClampToInt32(top);
-    room.right = ClampToInt32(left + width);
-    room.bottom = ClampToInt32(top - length);
+    room.left = topLeft.x;
+    room.top = topLeft.y;
+    room.right = bottomRight.x;
+    room.bottom = bottomRight.y;
 
     TRoomWallValues values;
     values.thickness = w;
@@ -162,13 +165,15 @@ bool TRoomobjtool::BuildRoom(TDrawingEdit& edit, int width, int length)
     name.typeCode = TYPE_ROOM_SIZE_TEXT;
     name.ownerId = ownerId;
     name.groupId = groupId;
-    name.at.x = FromRight(cornerSideX) ? ClampToInt32(std::int64_t(room.right) - width / 2)
-                                       : ClampToInt32(std::int64_t(room.left) + width / 2);
-    name.at.y = FromBelow(cornerSideY) ? ClampToInt32(std::int64_t(room.bottom) + length / 2)
-                                       : ClampToInt32(std::int64_t(room.top) - length / 2);
+    name.at = derived.Take(FromRight(cornerSideX) ? std::int64_t(room.right) - width / 2
+                                                  : std::int64_t(room.left) + width / 2,
+                           FromBelow(cornerSideY) ? std::int64_t(room.bottom) + length / 2
+                                                  : std::int64_t(room.top) - length / 2);
     name.z1 = details.height;
     name.fontHeight = offsets.roomNameTextSize;
     edit.Add(MakeRoomText(name, state.newRoomName));
+    if (RefusedUnstorable(edit))
+        return false;
 
     const std::int64_t margin = std::int64_t(w) + std::int64_t(REPAINT_MARGIN) * state.unitsPerLogical;
     editLeft = ClampToInt32(room.left - margin);
@@ -194,12 +199,24 @@ void TRoomobjtool::BuildRoom(Canvas&, const TRect&, int width, int length)
 // ---------------------------------------------------------------------------------------------
 // The size labels
 
-void TRoomobjtool::AutoDimension(TDrawingEdit& edit, int sizeDisplay, int width, int length)
+bool TRoomobjtool::RefusedUnstorable(TDrawingEdit& edit)
+{
+    const auto point = derived.Unstorable();
+    if (!point)
+        return false;
+    edit.Drop();
+    AcceptsPoint((*point)[0], (*point)[1]);  // tells the user
+    kind = KIND_FIXED_ROOM;
+    held = THeld::Nothing;
+    return true;
+}
+
+bool TRoomobjtool::AutoDimension(TDrawingEdit& edit, int sizeDisplay, int width, int length)
 {
     penWidth = 1;
     kind = KIND_FIXED_ROOM;
     if (held != THeld::Room)
-        return;
+        return true;
     const TOffsetSettings offsets = ReadSettings<TOffsetSettings>();
     const std::int64_t o = offsets.internalOffset;
     const std::int64_t left = leftWall, right = rightWall, top = aboveWall, bottom = belowWall;
@@ -214,34 +231,36 @@ void TRoomobjtool::AutoDimension(TDrawingEdit& edit, int sizeDisplay, int width,
 
     if (sizeDisplay == 1) {
         AddSizesBelowName(edit, place, TRoomRect{leftWall, aboveWall, rightWall, belowWall},
-                          RoomSizesText(widthText, lengthText));
-        return;
+                          RoomSizesText(widthText, lengthText), derived);
+        return !RefusedUnstorable(edit);
     }
     place.typeCode = TYPE_LABEL_TEXT;
     if (sizeDisplay == 2 || sizeDisplay == 4) {
-        const std::int32_t x = ClampToInt32(left + o);
-        place.at = {ClampToInt32(FromRight(cornerSideX) ? right - o : left + o),
-                    ClampToInt32(FromBelow(cornerSideY) ? bottom + length / 2 : top - length / 2)};
+        const std::int64_t x = left + o;
+        place.at = derived.Take(FromRight(cornerSideX) ? right - o : left + o,
+                                FromBelow(cornerSideY) ? bottom + length / 2 : top - length / 2);
         place.x2 = UPRIGHT_DIRECTION;
         place.escapement = offsets.textOrientation == UPRIGHT_TEXT ? UPRIGHT_TEXT : 0;
         AddSizeLabel(edit, *this, place, lengthText, {x, aboveWall, TArrowDirection::Top},
-                     {x, belowWall, TArrowDirection::Bottom}, TSizeLabelOrder::ArrowsFirst);
+                     {x, belowWall, TArrowDirection::Bottom}, TSizeLabelOrder::ArrowsFirst, derived);
     }
     if (sizeDisplay == 2 || sizeDisplay == 3) {
-        const std::int32_t y = ClampToInt32(top - o);
-        place.at = {ClampToInt32(FromRight(cornerSideX) ? right - width / 2 : left + width / 2), y};
+        const std::int64_t y = top - o;
+        place.at = derived.Take(FromRight(cornerSideX) ? right - width / 2 : left + width / 2, y);
         place.x2 = LEVEL_DIRECTION;
         place.escapement = 0;
         AddSizeLabel(edit, *this, place, widthText, {leftWall, y, TArrowDirection::Left},
-                     {rightWall, y, TArrowDirection::Right}, TSizeLabelOrder::ArrowsFirst);
+                     {rightWall, y, TArrowDirection::Right}, TSizeLabelOrder::ArrowsFirst, derived);
     }
+    return !RefusedUnstorable(edit);
 }
 
 void TRoomobjtool::AutoDimension(Canvas&, const TRect&, int sizeDisplay, int width, int length, int)
 {
     TDrawingEdit edit;
-    AutoDimension(edit, sizeDisplay, width, length);
-    edit.Commit();
+    derived.Begin();
+    if (AutoDimension(edit, sizeDisplay, width, length))
+        edit.Commit();
 }
 
 // ---------------------------------------------------------------------------------------------

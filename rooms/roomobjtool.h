@@ -36,10 +36,13 @@ public:
     void FindRoom(TPoint model);
     // The walls, junction lines and name of the room found, added to `edit`. Afterwards the
     // neighbour fields hold the room rectangle and editLeft .. editBottom the area to repaint.
-    // False, adding nothing, when no room was found since the last build.
+    // False, adding nothing, when no room was found since the last build; false too, with the
+    // edit dropped and the user told, when a point of the room would lie where the drawing file
+    // cannot store it.
     bool BuildRoom(TDrawingEdit& edit, int width, int length);
-    // The size labels of the room just built, added to `edit`.
-    void AutoDimension(TDrawingEdit& edit, int sizeDisplay, int width, int length);
+    // The size labels of the room just built, added to `edit`. False, with the edit dropped and
+    // the user told, when a point of them would lie where the drawing file cannot store it.
+    bool AutoDimension(TDrawingEdit& edit, int sizeDisplay, int width, int length);
 
     // The last click found no closed space (lineDrawn is the tool's failure flag).
     bool NoRoomFound() const { return lineDrawn == 1; }
@@ -59,6 +62,9 @@ public:
     std::int32_t designRoomWall = 0;
 
 private:
+    // When a point the change derived lies where the drawing file cannot store it: drops the
+    // edit, tells the user and forgets the room; true then.
+    bool RefusedUnstorable(TDrawingEdit& edit);
     // The neighbour a side's index names, as the builder sees it.
     TRoomNeighbour Neighbour(int side, std::int32_t index) const;
 };

@@ -141,8 +141,9 @@ private:
 
     void SetPoint(std::int32_t& x, std::int32_t& y, std::int64_t across, std::int64_t along) const
     {
-        x = ClampToInt32(Upright(side) ? across : along);
-        y = ClampToInt32(Upright(side) ? along : across);
+        const TPoint p = tool.derived.Take(Upright(side) ? across : along, Upright(side) ? along : across);
+        x = p.x;
+        y = p.y;
     }
 
     // One wall from `from` to `to` along the run; an end at a room corner follows the corner rule,

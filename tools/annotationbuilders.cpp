@@ -7,6 +7,7 @@
 #include "model/modelunits.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
+#include "tools/derivedpoints.h"
 #include "tools/drawingtool.h"
 
 #include <cmath>
@@ -22,10 +23,10 @@ constexpr int TICK_HALF_LENGTH = 20;
 // Radians per tenth of a degree, as the dimensions compute them (a little short of pi / 1800).
 constexpr double RADIANS_PER_TENTH = 0.001745;
 
-// A model point from wide coordinates, held inside the int32 range.
+// A model point from wide coordinates the caller has found storable.
 std::array<std::int32_t, 2> At(std::int64_t x, std::int64_t y)
 {
-    return {ClampToInt32(x), ClampToInt32(y)};
+    return {std::int32_t(x), std::int32_t(y)};
 }
 
 // An arrow object of the type with the shaft and head points given, on the current floor.
@@ -106,11 +107,38 @@ double DimensionRadians(double tenths)
     return tenths * RADIANS_PER_TENTH;
 }
 
-int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, TArrowDirection direction)
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction,
+             const TStorableRange& range)
 {
+    if (!AxisArrowStorable(x, y, direction, range))
+        return -1;
     auto arrow = MakeAxisArrow(TYPE_DIMENSION_LINE, tool, x, y, direction);
     LeaveShaftInTool(tool, *arrow);
     return edit.Add(std::move(arrow));
+}
+
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction)
+{
+    return AddArrow(edit, tool, x, y, direction, TStorableRange());
+}
+
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction,
+             TDerivedPoints& points)
+{
+    for (const TWidePoint& p : AxisArrowPoints(x, y, direction))
+        points.Take(p[0], p[1]);
+    // Once a point could not be stored the change is refused: nothing more is added.
+    if (!points.Storable())
+        return -1;
+    auto arrow = MakeAxisArrow(TYPE_DIMENSION_LINE, tool, x, y, direction);
+    LeaveShaftInTool(tool, *arrow);
+    return edit.Add(std::move(arrow));
+}
+
+int AddAngledArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, int angle, int quadrant,
+                   int end, std::int32_t offset)
+{
+    return AddAngledArrow(edit, tool, x, y, angle, quadrant, end, offset, TStorableRange());
 }
 
 bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction, const TStorableRange& range)
@@ -131,7 +159,7 @@ void AddArrowByCode(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const TR
 }
 
 int AddAngledArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, int angle, int quadrant,
-                   int end, std::int32_t offset)
+                   int end, std::int32_t offset, const TStorableRange& range)
 {
     // The normal n (left of the wall's travel) and the direction d along the wall, in the form of
     // the angle's quadrant: each equals n = (-cos angle, sin angle), d = (sin angle, cos angle), and
@@ -168,8 +196,18 @@ int AddAngledArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::
     const std::int64_t tickX = T(TICK_HALF_LENGTH * u * nx), tickY = T(TICK_HALF_LENGTH * u * ny);
     const std::int64_t barbX = T(HEAD_HALF_WIDTH * u * nx), barbY = T(HEAD_HALF_WIDTH * u * ny);
 
+    const std::int64_t tailX = px + f * T(SHAFT * u * dx), tailY = py + f * T(SHAFT * u * dy);
+    const TWidePoint points[] = {{px, py},
+                                 {tailX, tailY},
+                                 {px + tickX, py + tickY},
+                                 {px - tickX, py - tickY},
+                                 {qx + barbX, qy + barbY},
+                                 {qx - barbX, qy - barbY}};
+    for (const TWidePoint& p : points)
+        if (!range.Holds(p[0], p[1]))
+            return -1;
     const auto tip = At(px, py);
-    const auto tail = At(px + f * T(SHAFT * u * dx), py + f * T(SHAFT * u * dy));
+    const auto tail = At(tailX, tailY);
     const auto tickPlus = At(px + tickX, py + tickY), tickMinus = At(px - tickX, py - tickY);
     const auto barbPlus = At(qx + barbX, qy + barbY), barbMinus = At(qx - barbX, qy - barbY);
 

@@ -12,6 +12,7 @@
 #include <string>
 
 class Canvas;
+class TDerivedPoints;
 class TDrawingEdit;
 class TDrawingtool;
 class TStorableRange;
@@ -27,13 +28,22 @@ enum class TArrowDirection : char {
 
 // Appends a dimension line arrow (type 25000) with its tip at (x, y); returns its index. The arrow
 // takes the tool's groupId and the current colour; the tool's penStyle becomes 0 and its x1, y1
-// (tip) and x2, y2 (tail) hold the shaft.
-int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, TArrowDirection direction);
+// (tip) and x2, y2 (tail) hold the shaft. When a point of the arrow lies where the drawing file
+// cannot store it (`range`) nothing is added or changed and the result is -1.
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction,
+             const TStorableRange& range);
+// The same, checked against the drawing file of the unit system in force.
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction);
+// The same, every point taken through `points` (which remembers one the file cannot store); -1,
+// adding nothing, once `points` holds one.
+int AddArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction,
+             TDerivedPoints& points);
 
 // Whether the drawing file can hold every point of an axis arrow with its tip at (x, y).
 bool AxisArrowStorable(std::int64_t x, std::int64_t y, TArrowDirection direction, const TStorableRange& range);
 
-// The same arrow with the manual-dimension type code 26000, drawn at once before it is appended.
+// The same arrow with the manual-dimension type code 26000, drawn at once before it is appended;
+// the caller has made sure that the drawing file can store it (AxisArrowStorable).
 void AddArrowByCode(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const TRect& clientRect, std::int32_t x,
                     std::int32_t y, TArrowDirection direction);
 
@@ -41,7 +51,10 @@ void AddArrowByCode(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const TR
 // runs `offset` to the left of the wall's direction of travel; returns its index. (x, y) is the
 // wall's end, angle the wall's angle (tenths of a degree from +y towards +x), quadrant 1..4 the
 // range the angle lies in (any other value works as 4), end 1 the wall's start, any other value its
-// end. Both arrows of a wall point outward.
+// end. Both arrows of a wall point outward. -1, with nothing added or changed, when a point of the
+// arrow lies where the drawing file cannot store it (`range`).
+int AddAngledArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, int angle, int quadrant,
+                   int end, std::int32_t offset, const TStorableRange& range);
 int AddAngledArrow(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t x, std::int32_t y, int angle, int quadrant,
                    int end, std::int32_t offset);
 

@@ -1,7 +1,6 @@
 #include "tools/arctool.h"
 
 #include "model/drawingstate.h"
-#include "model/modelunits.h"
 #include "model/viewmapping.h"
 
 #include <cstdlib>
@@ -60,10 +59,12 @@ bool TArctool::ShapeArc(std::int32_t height)
         if ((h > 0 && ex > x2) || (h < 0 && x2 > ex))
             std::swap(ex, x2);
         const std::int32_t other = x2;
+        if (!AcceptsPoint(ex, ey - h) || !AcceptsPoint(other, ey + h))
+            return false;
         x1 = ex;
-        y1 = ClampToInt32(ey - h);
+        y1 = std::int32_t(ey - h);
         x2 = other;
-        y2 = ClampToInt32(ey + h);
+        y2 = std::int32_t(ey + h);
         arcStartX = other;
         arcStartY = ey;
     } else if (std::llabs(std::int64_t(x2) - ex) < snap) {
@@ -72,9 +73,11 @@ bool TArctool::ShapeArc(std::int32_t height)
         if ((h > 0 && y2 < ey) || (h < 0 && ey < y2))
             std::swap(ey, y2);
         const std::int32_t other = y2;
-        x1 = ClampToInt32(ex - h);
+        if (!AcceptsPoint(ex - h, ey) || !AcceptsPoint(ex + h, other))
+            return false;
+        x1 = std::int32_t(ex - h);
         y1 = ey;
-        x2 = ClampToInt32(ex + h);
+        x2 = std::int32_t(ex + h);
         y2 = other;
         arcStartX = ex;
         arcStartY = other;

@@ -25,6 +25,7 @@ public:
 
 private:
     // Fills the box and the arc's ends for the chord from the first end to (x2, y2); false when
-    // the chord is neither horizontal nor vertical within the snap.
+    // the chord is neither horizontal nor vertical within the snap, or when a corner of the box
+    // lies where the drawing file cannot store it (the user is told; nothing is drawn).
     bool ShapeArc(std::int32_t height);
 };

@@ -7,6 +7,7 @@
 // integer (the colour a 0x00BBGGRR value); several words carry another meaning in some tool
 // families, and those meanings have accessors of their own name.
 #include "platform/geometry.h"
+#include "tools/derivedpoints.h"
 #include "tools/toolkinds.h"
 
 #include <cstdint>
@@ -112,6 +113,10 @@ public:
     // The figure the tool held was refused or could not be written: the window repaints from the
     // file. The window clears it.
     bool heldNotStored = false;
+    // The points the change in hand derived from accepted ones (wall lines and faces, snapped
+    // ends, a room's sides, labels, an opening's parts): a change with one the drawing file cannot
+    // store is refused whole. Kept in memory only.
+    TDerivedPoints derived;
 
     // A figure the user has drawn and not finished yet (a multiline's first line until its last
     // Enter, a Line + Text's line until its text is given, a manual dimension's arrows until its

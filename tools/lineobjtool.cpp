@@ -8,6 +8,7 @@
 #include "model/viewmapping.h"
 #include "tools/linetextlabel.h"
 #include "tools/manualdimension.h"
+#include "tools/toolwindow.h"
 #include "tools/walldimensions.h"
 
 #include <algorithm>
@@ -68,7 +69,12 @@ void TLineobjtool::AutoDimension(Canvas& dc, const TRect& clientRect, int x, int
             edit.Commit();
         return;
     }
-    AddWallDimensions(edit, *this, settings);
+    // A run whose dimensions the drawing file could not store changes nothing.
+    if (AddWallDimensions(edit, *this, settings) < 0) {
+        if (window)
+            window->Message(DIMENSIONS_REFUSED, DIMENSIONS_REFUSED_TITLE);
+        return;
+    }
     edit.Commit();
 }
 
@@ -80,8 +86,17 @@ void TLineobjtool::ObjectsAdded(Canvas& dc, const TRect& clientRect, int, int)
 bool TLineobjtool::StoreLineText(Canvas& dc, const TRect& clientRect)
 {
     TDrawingEdit edit;
+    const int before = edit.Objects().count();
     AddHeld(edit);
-    if (!noLineText && LabelLastLine(edit, dc, clientRect))
+    const TLineLabel label = noLineText ? TLineLabel::NotALine : LabelLastLine(edit, dc, clientRect, window);
+    if (label == TLineLabel::Unstorable) {
+        // The line and its label are refused together: nothing is stored, and the window repaints
+        // the line away.
+        edit.CutBack(before);
+        heldNotStored = true;
+        return false;
+    }
+    if (label == TLineLabel::Labelled)
         step = STEP_LINETEXT_READY;
     if (edit.Commit())
         return true;

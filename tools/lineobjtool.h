@@ -23,7 +23,8 @@ public:
     // its text), then, unless noLineText, the text of CFG/LTEXT.CFG beside the last line of the
     // drawing, which makes the tool ready for the next line (step 50). When the last object is
     // not a line no label is placed and the step stays. False when the drawing file could not be
-    // written (the user has been told; heldNotStored is set).
+    // written, or could not store the label where it goes (then nothing is stored); either way the
+    // user has been told and heldNotStored is set.
     bool StoreLineText(Canvas& dc, const TRect& clientRect);
     // Steps 2 (lengthen) and 3 (shorten) of a picked line: the end of objects[objectIndex] nearer
     // the point (px, py) moves by `distance` along the axis, away from the other end or towards

@@ -3,11 +3,11 @@
 #include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
-#include "model/modelunits.h"
 #include "model/settingsrecords.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
 #include "platform/canvas.h"
+#include "tools/drawingtool.h"
 #include "tools/lineobjtool.h"
 
 #include <cmath>
@@ -26,8 +26,9 @@ constexpr std::int32_t HANGING = 4;   // centred, the anchor at the text's top
 
 std::int32_t Midway(std::int32_t a, std::int32_t b)
 {
+    // Lies between a and b.
     const std::int64_t low = std::min(a, b);
-    return ClampToInt32(low + std::llabs(std::int64_t(a) - b) / 2);
+    return std::int32_t(low + std::llabs(std::int64_t(a) - b) / 2);
 }
 
 }  // namespace
@@ -69,18 +70,19 @@ TLineTextGeometry LineTextGeometry(std::int32_t x1, std::int32_t y1, std::int32_
     return g;
 }
 
-TLineTextAnchor LineTextAnchor(const TLineTextGeometry& g, std::int32_t side, std::int32_t q)
+TLineTextAnchor LineTextAnchor(const TLineTextGeometry& g, std::int32_t side, std::int64_t q)
 {
     TLineTextAnchor anchor;
     const bool above = side == 1;
     anchor.alignment = above ? STANDING : HANGING;
-    anchor.at = g.mid;
+    anchor.x = g.mid.x;
+    anchor.y = g.mid.y;
     switch (g.kind) {
     case TLineTextGeometry::Horizontal:
-        anchor.at.y = ClampToInt32(std::int64_t(g.mid.y) + (above ? q : -std::int64_t(q)));
+        anchor.y += above ? q : -q;
         break;
     case TLineTextGeometry::Vertical:
-        anchor.at.x = ClampToInt32(std::int64_t(g.mid.x) + (above ? -std::int64_t(q) : q));
+        anchor.x += above ? -q : q;
         break;
     case TLineTextGeometry::Sloped: {
         // Off the line along its normal, toward its upper side for side 1.
@@ -98,29 +100,29 @@ TLineTextAnchor LineTextAnchor(const TLineTextGeometry& g, std::int32_t side, st
         const auto c = std::int64_t(std::trunc(q * std::cos(r * RADIANS_PER_TENTH)));
         const bool rising = theta < 900 || (theta > 1800 && theta < 2700);
         const std::int64_t sx = rising ? -s : s;
-        anchor.at.x = ClampToInt32(g.mid.x + (above ? sx : -sx));
-        anchor.at.y = ClampToInt32(g.mid.y + (above ? c : -c));
+        anchor.x += above ? sx : -sx;
+        anchor.y += above ? c : -c;
         break;
     }
     }
     return anchor;
 }
 
-bool LabelLastLine(TDrawingEdit& edit, Canvas& dc, const TRect& clientRect)
+TLineLabel LabelLastLine(TDrawingEdit& edit, Canvas& dc, const TRect& clientRect, TToolWindow* window)
 {
     const TDrawingState& state = State();
     const TList& objects = edit.Objects();
     if (objects.count() == 0)
-        return false;
+        return TLineLabel::NotALine;
     const TObject& line = *objects[objects.count() - 1];
     if (line.typeCode != TYPE_LINE)
-        return false;
+        return TLineLabel::NotALine;
 
     const TOffsetSettings offsets = ReadSettings<TOffsetSettings>();
     const TLineTextGeometry geometry = LineTextGeometry(line.x1, line.y1, line.x2, line.y2);
     const TLineTextSettings label = ReadLineTextSettings();
     if (label.text.empty())
-        return true;
+        return TLineLabel::Labelled;
 
     auto text = std::make_unique<TTextobj>(TYPE_LABEL_TEXT);
     text->floor = state.currentFloor;
@@ -140,12 +142,14 @@ bool LabelLastLine(TDrawingEdit& edit, Canvas& dc, const TRect& clientRect)
     const TTextMetrics metrics = dc.GetTextMetrics();
     dc.SelectFont(previous);
     const std::int64_t height = (std::int64_t(metrics.height) + metrics.externalLeading) * scale;
-    const TLineTextAnchor anchor = LineTextAnchor(geometry, label.side, ClampToInt32(height / 4));
-    text->x1 = anchor.at.x;
-    text->y1 = anchor.at.y;
+    const TLineTextAnchor anchor = LineTextAnchor(geometry, label.side, height / 4);
+    if (!TakeStorablePoint(anchor.x, anchor.y, window))
+        return TLineLabel::Unstorable;
+    text->x1 = std::int32_t(anchor.x);
+    text->y1 = std::int32_t(anchor.y);
     text->alignment = anchor.alignment;
 
     text->DrawMapped(dc, clientRect, 0);
     edit.Add(std::move(text));
-    return true;
+    return TLineLabel::Labelled;
 }

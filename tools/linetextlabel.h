@@ -7,6 +7,7 @@
 
 class Canvas;
 class TDrawingEdit;
+class TToolWindow;
 
 // How a label runs along a line from (x1, y1) to (x2, y2).
 struct TLineTextGeometry {
@@ -20,16 +21,21 @@ struct TLineTextGeometry {
 TLineTextGeometry LineTextGeometry(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
 // The label's anchor and alignment on `side` (1 above or left, anything else below or right),
-// a quarter of the text height `q` (model units) off the line.
+// a quarter of the text height `q` (model units) off the line. The anchor is taken wide: it may
+// lie beyond the int32 range.
 struct TLineTextAnchor {
-    TPoint at;
+    std::int64_t x = 0;
+    std::int64_t y = 0;
     std::int32_t alignment = 0;  // 6 standing on the anchor, 4 hanging from it
 };
 
-TLineTextAnchor LineTextAnchor(const TLineTextGeometry& geometry, std::int32_t side, std::int32_t q);
+TLineTextAnchor LineTextAnchor(const TLineTextGeometry& geometry, std::int32_t side, std::int64_t q);
 
 // Labels the last object of the list when it is a line: the label (a text of type 35 in the
 // current font, sized by the room dimension text size of the offsets settings) is drawn at once
-// and added to the edit. A missing or empty line text adds nothing. False when the last object is
-// not a line.
-bool LabelLastLine(TDrawingEdit& edit, Canvas& dc, const TRect& clientRect);
+// and added to the edit. A missing or empty line text adds nothing. Not labelled when the last
+// object is not a line (nothing added), nor when the label's anchor lies where the drawing file
+// cannot store it (nothing added; the user is told through `window` and the caller refuses the
+// figure).
+enum class TLineLabel { NotALine, Labelled, Unstorable };
+TLineLabel LabelLastLine(TDrawingEdit& edit, Canvas& dc, const TRect& clientRect, TToolWindow* window);

@@ -182,7 +182,7 @@ void AddDimensionText(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const 
             tool.lineAux1 = x1 < x2 ? RIGHT : LEFT;
             AddArrowByCode(edit, tool, dc, clientRect, std::int32_t(left), std::int32_t(y1), TArrowDirection::Left);
             AddArrowByCode(edit, tool, dc, clientRect, std::int32_t(right), std::int32_t(y1), TArrowDirection::Right);
-            middle = {ClampToInt32(left + (right - left) / 2), std::int32_t(y1)};
+            middle = {std::int32_t(left + (right - left) / 2), std::int32_t(y1)};  // between the two points
         } else {
             // Vertical, on the first point's x.
             tool.dimensionVertical() = 1;
@@ -191,7 +191,7 @@ void AddDimensionText(TDrawingEdit& edit, TDrawingtool& tool, Canvas& dc, const 
             tool.lineAux1 = y2 < y1 ? DOWN : UP;
             AddArrowByCode(edit, tool, dc, clientRect, std::int32_t(x1), std::int32_t(top), TArrowDirection::Top);
             AddArrowByCode(edit, tool, dc, clientRect, std::int32_t(x1), std::int32_t(bottom), TArrowDirection::Bottom);
-            middle = {std::int32_t(x1), ClampToInt32(bottom + (top - bottom) / 2)};
+            middle = {std::int32_t(x1), std::int32_t(bottom + (top - bottom) / 2)};  // between the two points
         }
         // The tool keeps the second point and, in x1, y1, the middle where the text goes.
         tool.x1 = middle.x;

@@ -151,15 +151,21 @@ void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
     DrawFeedback(dc, 0);
 }
 
-void TTexttool::StartNextLine(Canvas& dc, const TRect& clientRect)
+bool TTexttool::StartNextLine(Canvas& dc, const TRect& clientRect)
 {
     if (libraryFlag == 0)
         libraryFlag = MeasureLineHeight(dc);
+    std::int64_t x = x1, y = y1;
     if (escapement() == 0)
-        y1 = ClampToInt32(std::int64_t(y1) - libraryFlag);
+        y -= libraryFlag;
     else
-        x1 = ClampToInt32(std::int64_t(x1) + libraryFlag);
+        x += libraryFlag;
+    if (!AcceptsPoint(x, y))
+        return false;
+    x1 = std::int32_t(x);
+    y1 = std::int32_t(y);
     PutCursorAt(dc, clientRect, {x1, y1});
+    return true;
 }
 
 void TTexttool::EraseLine(Canvas& dc, const TRect& clientRect)

@@ -32,8 +32,9 @@ public:
 
     // After ENTER: the next line starts one line height below the line just ended (right of it for
     // vertical text), and the cursor is put there. The line height is measured if no character has
-    // been typed yet.
-    void StartNextLine(Canvas& dc, const TRect& clientRect);
+    // been typed yet. False, with the user told and nothing moved, when the drawing file could not
+    // store that start: the text ends there.
+    bool StartNextLine(Canvas& dc, const TRect& clientRect);
 
     // Characters a text may hold (its field keeps a terminator as well).
     static constexpr std::size_t MAX_TEXT = 79;

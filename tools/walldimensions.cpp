@@ -2,6 +2,7 @@
 
 #include "model/dimensionvalue.h"
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/extwallobj.h"
 #include "model/list.h"
@@ -37,16 +38,35 @@ std::int64_t Half(std::int64_t a, std::int64_t b)
     return a + (b - a) / 2;
 }
 
-TPoint Point(std::int64_t x, std::int64_t y)
-{
-    return {ClampToInt32(x), ClampToInt32(y)};
-}
+// The dimensions of one run, built aside: whether every point of them lies where the drawing file
+// can store it.
+struct TBuilt {
+    TDrawingEdit& edit;
+    const TStorableRange& range;
+    bool storable = true;
 
-// The dimension text of one wall or chain, with the tool's group id; the tool keeps its point and
-// direction code.
-void AddValueText(TDrawingEdit& edit, TDrawingtool& tool, TPoint point, int directionCode, const std::string& text,
-                  int escapement, int alignment, int fontHeight)
+    void Arrow(TDrawingtool& tool, std::int64_t x, std::int64_t y, TArrowDirection direction)
+    {
+        storable = storable && AddArrow(edit, tool, x, y, direction, range) >= 0;
+    }
+    void AngledArrow(TDrawingtool& tool, const TExtwallobj& wall, int end, int theta, int quadrant, int offset)
+    {
+        const std::int32_t x = end == 1 ? wall.x1 : wall.x2, y = end == 1 ? wall.y1 : wall.y2;
+        storable = storable && AddAngledArrow(edit, tool, x, y, theta, quadrant, end, offset, range) >= 0;
+    }
+};
+
+// The dimension text of one wall or chain at (x, y), with the tool's group id; the tool keeps its
+// point and direction code.
+void AddValueText(TBuilt& built, TDrawingtool& tool, std::int64_t x, std::int64_t y, int directionCode,
+                  const std::string& text, int escapement, int alignment, int fontHeight)
 {
+    if (!built.storable || !built.range.Holds(x, y)) {
+        built.storable = false;
+        return;
+    }
+    const TPoint point{std::int32_t(x), std::int32_t(y)};
+    TDrawingEdit& edit = built.edit;
     tool.x1 = point.x;
     tool.y1 = point.y;
     tool.lineAux1 = directionCode;
@@ -83,7 +103,7 @@ TSlopedForm SlopedForm(int theta)
 }
 
 // Dimensions one external wall; false for a wall without length, which gets none.
-bool DimensionWall(TDrawingEdit& edit, TDrawingtool& tool, const TExtwallobj& wall, const TOffsetSettings& settings)
+bool DimensionWall(TBuilt& built, TDrawingtool& tool, const TExtwallobj& wall, const TOffsetSettings& settings)
 {
     const std::int64_t x1 = wall.x1, y1 = wall.y1, x2 = wall.x2, y2 = wall.y2;
     if (x1 == x2 && y1 == y2)
@@ -100,31 +120,31 @@ bool DimensionWall(TDrawingEdit& edit, TDrawingtool& tool, const TExtwallobj& wa
     if (y1 == y2) {
         const bool right = x1 < x2;
         const std::int64_t y = right ? y1 + off : y1 - off;
-        AddArrow(edit, tool, ClampToInt32(std::min(x1, x2)), ClampToInt32(y), TArrowDirection::Left);
-        AddArrow(edit, tool, ClampToInt32(std::max(x1, x2)), ClampToInt32(y), TArrowDirection::Right);
-        AddValueText(edit, tool, Point(mx, y), right ? RIGHT : LEFT, text, 0, right ? ABOVE : BELOW, height);
+        built.Arrow(tool, std::min(x1, x2), y, TArrowDirection::Left);
+        built.Arrow(tool, std::max(x1, x2), y, TArrowDirection::Right);
+        AddValueText(built, tool, mx, y, right ? RIGHT : LEFT, text, 0, right ? ABOVE : BELOW, height);
         return true;
     }
     if (x1 == x2) {
         const bool up = y1 < y2;
         const std::int64_t x = up ? x1 - off : x1 + off;
         if (up) {
-            AddArrow(edit, tool, ClampToInt32(x), wall.y2, TArrowDirection::Top);
-            AddArrow(edit, tool, ClampToInt32(x), wall.y1, TArrowDirection::Bottom);
+            built.Arrow(tool, x, wall.y2, TArrowDirection::Top);
+            built.Arrow(tool, x, wall.y1, TArrowDirection::Bottom);
         } else {
-            AddArrow(edit, tool, ClampToInt32(x), wall.y2, TArrowDirection::Bottom);
-            AddArrow(edit, tool, ClampToInt32(x), wall.y1, TArrowDirection::Top);
+            built.Arrow(tool, x, wall.y2, TArrowDirection::Bottom);
+            built.Arrow(tool, x, wall.y1, TArrowDirection::Top);
         }
         const int alignment = up || !parallel ? ABOVE : BELOW;
-        AddValueText(edit, tool, Point(x, my), up ? UP : DOWN, text, parallel ? 2700 : 0, alignment, height);
+        AddValueText(built, tool, x, my, up ? UP : DOWN, text, parallel ? 2700 : 0, alignment, height);
         return true;
     }
 
     // A sloped wall: the arrows on a line parallel to it, the text beside its middle.
     const int theta = ((wall.angle % 3600) + 3600) % 3600;
     const TSlopedForm form = SlopedForm(theta);
-    AddAngledArrow(edit, tool, wall.x1, wall.y1, theta, form.quadrant, 1, settings.externalOffset);
-    AddAngledArrow(edit, tool, wall.x2, wall.y2, theta, form.quadrant, 2, settings.externalOffset);
+    built.AngledArrow(tool, wall, 1, theta, form.quadrant, settings.externalOffset);
+    built.AngledArrow(tool, wall, 2, theta, form.quadrant, settings.externalOffset);
     const std::int64_t shiftX = TruncToInt32(double(off) * form.nx);
     const std::int64_t shiftY = TruncToInt32(double(off) * form.ny);
     const int times = std::hypot(double(x2 - x1), double(y2 - y1)) < SHORT_WALL_LOGICAL * State().unitsPerLogical ? 2 : 1;
@@ -133,8 +153,8 @@ bool DimensionWall(TDrawingEdit& edit, TDrawingtool& tool, const TExtwallobj& wa
         escapement += 1800;
     if (form.escapement <= 1)
         escapement = 0;
-    AddValueText(edit, tool, Point(mx + times * shiftX, my + times * shiftY), wall.angle, text, escapement,
-                 form.alignment, height);
+    AddValueText(built, tool, mx + times * shiftX, my + times * shiftY, wall.angle, text, escapement, form.alignment,
+                 height);
     return true;
 }
 
@@ -197,32 +217,14 @@ void RemoveDimensionObjects(TDrawingEdit& edit)
     edit.RemoveAll(std::move(doomed));
 }
 
-int AddWallDimensions(TDrawingEdit& edit, TDrawingtool& tool, const TOffsetSettings& settings)
-{
-    RemoveDimensionObjects(edit);
-    tool.kind = KIND_DIMENSIONED;
+namespace {
 
-    const TList& objects = edit.Objects();
-    const int floor = State().currentFloor;
-    // Only the walls there when the pass starts; what it adds are arrows and texts.
-    const int walls = objects.count();
-    int dimensioned = 0;
-    for (int i = 0; i < walls; ++i) {
-        if (!IsExternalWallOn(*objects[i], floor))
-            continue;
-        const auto* wall = dynamic_cast<const TExtwallobj*>(objects[i]);
-        if (wall && DimensionWall(edit, tool, *wall, settings))
-            ++dimensioned;
-    }
-    if (dimensioned > 4)
-        AddDimensionTexts(edit, tool, settings.overallOffset, settings.textOrientation, settings.dimensionTextSize);
-    return dimensioned;
-}
-
-void AddDimensionTexts(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t overallOffset, int textOrientation,
-                       int textSize)
+// The overall dimensions of the current floor: four chains of walls, one per direction of travel
+// (+x, -y, -x, +y); each chain of more than one wall gets a dimension `overallOffset` outside the
+// building, its value the chain's summed length.
+void AddDimensionTexts(TBuilt& built, const TList& objects, TDrawingtool& tool, std::int32_t overallOffset,
+                       int textOrientation, int textSize)
 {
-    const TList& objects = edit.Objects();
     const int floor = State().currentFloor;
     TChain plusX, minusX, minusY, plusY;
     // The walls' extents place the line of a chain whose neighbour chain is empty.
@@ -257,36 +259,81 @@ void AddDimensionTexts(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t over
 
     const std::int64_t o = overallOffset;
     const bool parallel = textOrientation == 2700;
+    // The shown sum only: a length, not a point.
     auto value = [](const TChain& chain) { return FormatDimensionValue(ClampToInt32(chain.sum)); };
     auto newGroup = [&tool] { tool.groupId = ++State().groupIdCounter; };
 
     if (plusX.count > 1) {
         newGroup();
         const std::int64_t y = (minusY.any ? minusY.max : maxY) + o;
-        AddArrow(edit, tool, ClampToInt32(plusX.min), ClampToInt32(y), TArrowDirection::Left);
-        AddArrow(edit, tool, ClampToInt32(plusX.max), ClampToInt32(y), TArrowDirection::Right);
-        AddValueText(edit, tool, Point(plusX.Middle(), y), RIGHT, value(plusX), 0, ABOVE, textSize);
+        built.Arrow(tool, plusX.min, y, TArrowDirection::Left);
+        built.Arrow(tool, plusX.max, y, TArrowDirection::Right);
+        AddValueText(built, tool, plusX.Middle(), y, RIGHT, value(plusX), 0, ABOVE, textSize);
     }
     if (minusY.count > 1) {
         newGroup();
         const std::int64_t x = (plusX.any ? plusX.max : maxX) + o;
-        AddArrow(edit, tool, ClampToInt32(x), ClampToInt32(minusY.max), TArrowDirection::Top);
-        AddArrow(edit, tool, ClampToInt32(x), ClampToInt32(minusY.min), TArrowDirection::Bottom);
-        AddValueText(edit, tool, Point(x, minusY.Middle()), DOWN, value(minusY), parallel ? 2700 : 0,
+        built.Arrow(tool, x, minusY.max, TArrowDirection::Top);
+        built.Arrow(tool, x, minusY.min, TArrowDirection::Bottom);
+        AddValueText(built, tool, x, minusY.Middle(), DOWN, value(minusY), parallel ? 2700 : 0,
                      parallel ? BELOW : ABOVE, textSize);
     }
     if (minusX.count > 1) {
         newGroup();
         const std::int64_t y = (plusY.any ? plusY.min : minY) - o;
-        AddArrow(edit, tool, ClampToInt32(minusX.min), ClampToInt32(y), TArrowDirection::Left);
-        AddArrow(edit, tool, ClampToInt32(minusX.max), ClampToInt32(y), TArrowDirection::Right);
-        AddValueText(edit, tool, Point(minusX.Middle(), y), LEFT, value(minusX), 0, BELOW, textSize);
+        built.Arrow(tool, minusX.min, y, TArrowDirection::Left);
+        built.Arrow(tool, minusX.max, y, TArrowDirection::Right);
+        AddValueText(built, tool, minusX.Middle(), y, LEFT, value(minusX), 0, BELOW, textSize);
     }
     if (plusY.count > 1) {
         newGroup();
         const std::int64_t x = (minusX.any ? minusX.min : minX) - o;
-        AddArrow(edit, tool, ClampToInt32(x), ClampToInt32(plusY.max), TArrowDirection::Top);
-        AddArrow(edit, tool, ClampToInt32(x), ClampToInt32(plusY.min), TArrowDirection::Bottom);
-        AddValueText(edit, tool, Point(x, plusY.Middle()), UP, value(plusY), parallel ? 2700 : 0, ABOVE, textSize);
+        built.Arrow(tool, x, plusY.max, TArrowDirection::Top);
+        built.Arrow(tool, x, plusY.min, TArrowDirection::Bottom);
+        AddValueText(built, tool, x, plusY.Middle(), UP, value(plusY), parallel ? 2700 : 0, ABOVE, textSize);
     }
+}
+
+}  // namespace
+
+int AddWallDimensions(TDrawingEdit& edit, TDrawingtool& tool, const TOffsetSettings& settings)
+{
+    TDrawingState& state = State();
+    // The dimensions are built aside first: a run with a point the drawing file could not store
+    // changes nothing, neither the old dimensions nor the group counter nor the tool.
+    const std::int32_t groupsBefore = state.groupIdCounter;
+    struct TKept {
+        std::int32_t x1, y1, x2, y2, groupId, lineAux1, penStyle;
+    };
+    const TKept kept{tool.x1, tool.y1, tool.x2, tool.y2, tool.groupId, tool.lineAux1, tool.penStyle};
+    TList aside;
+    TDrawingEdit building(aside);
+    const TStorableRange range;
+    TBuilt built{building, range};
+
+    const TList& objects = edit.Objects();
+    const int floor = state.currentFloor;
+    int dimensioned = 0;
+    for (const auto& object : objects.Items()) {
+        if (!IsExternalWallOn(*object, floor))
+            continue;
+        const auto* wall = dynamic_cast<const TExtwallobj*>(object.get());
+        if (wall && DimensionWall(built, tool, *wall, settings))
+            ++dimensioned;
+    }
+    if (dimensioned > 4)
+        AddDimensionTexts(built, objects, tool, settings.overallOffset, settings.textOrientation,
+                          settings.dimensionTextSize);
+    if (!built.storable) {
+        state.groupIdCounter = groupsBefore;
+        tool.x1 = kept.x1, tool.y1 = kept.y1, tool.x2 = kept.x2, tool.y2 = kept.y2;
+        tool.groupId = kept.groupId, tool.lineAux1 = kept.lineAux1, tool.penStyle = kept.penStyle;
+        return -1;
+    }
+
+    RemoveDimensionObjects(edit);
+    tool.kind = KIND_DIMENSIONED;
+    for (auto& object : aside.TakeAll())
+        edit.Add(std::move(object));
+    return dimensioned;
 }

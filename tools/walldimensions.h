@@ -17,12 +17,17 @@ void RemoveDimensionObjects(TDrawingEdit& edit);
 
 // The whole automatic run on the current floor with these settings: removes the old dimensions,
 // dimensions every external wall (the tool's kind becomes KIND_DIMENSIONED) and adds the overall
-// dimensions when more than four walls were dimensioned. Returns the number of walls dimensioned.
-// The tool keeps the group id, points and direction code of the last object built.
+// dimensions (on each side whose walls run one way in a chain of two or more, `overallOffset`
+// outside the building, the chain's summed length) when more than four walls were dimensioned.
+// Returns the number of walls dimensioned. The tool keeps the group id, points and direction code
+// of the last object built. When a point of the new dimensions would lie where the drawing file
+// cannot store it, nothing is changed (the edit, the group counter, the tool) and the result is
+// -1: the caller refuses its change whole (DIMENSIONS_REFUSED).
 int AddWallDimensions(TDrawingEdit& edit, TDrawingtool& tool, const TOffsetSettings& settings);
 
-// The overall dimensions of the current floor: four chains of walls, one per direction of travel
-// (+x, -y, -x, +y); each chain of more than one wall gets a dimension `overallOffset` outside the
-// building, its value the chain's summed length.
-void AddDimensionTexts(TDrawingEdit& edit, TDrawingtool& tool, std::int32_t overallOffset, int textOrientation,
-                       int textSize);
+// What the user is told when a change is refused because its automatic dimensions would lie where
+// the drawing file cannot store them, and its title.
+inline constexpr char DIMENSIONS_REFUSED[] =
+    "The walls' dimensions would lie too far outside the sheet for the drawing file to hold them - nothing has"
+    " been changed";
+inline constexpr char DIMENSIONS_REFUSED_TITLE[] = "POINT OUT OF RANGE";

@@ -2,14 +2,14 @@
 
 #include "model/drawingstate.h"
 #include "model/list.h"
-#include "model/modelunits.h"
 #include "model/object.h"
+#include "tools/derivedpoints.h"
 #include "tools/drawingtool.h"
 
 #include <cstdlib>
 
 void SnapWallEnds(TDrawingtool& tool, std::int64_t tolerance, const std::function<bool(const TObject&)>& accepts,
-                  std::optional<int>& startJoin, std::optional<int>& endJoin)
+                  std::optional<int>& startJoin, std::optional<int>& endJoin, TDerivedPoints& points)
 {
     const TList& objects = State().objects;
     auto near = [tolerance](TPoint p, TPoint v) {
@@ -40,10 +40,12 @@ void SnapWallEnds(TDrawingtool& tool, std::int64_t tolerance, const std::functio
         }
         const std::int64_t moveX = std::int64_t(to.x) - from.x;
         const std::int64_t moveY = std::int64_t(to.y) - from.y;
-        tool.x1 = ClampToInt32(tool.x1 + moveX);
-        tool.x2 = ClampToInt32(tool.x2 + moveX);
-        tool.y1 = ClampToInt32(tool.y1 + moveY);
-        tool.y2 = ClampToInt32(tool.y2 + moveY);
+        const TPoint movedStart = points.Take(tool.x1 + moveX, tool.y1 + moveY);
+        const TPoint movedEnd = points.Take(tool.x2 + moveX, tool.y2 + moveY);
+        tool.x1 = movedStart.x;
+        tool.y1 = movedStart.y;
+        tool.x2 = movedEnd.x;
+        tool.y2 = movedEnd.y;
         ++hits;
         if (hits == 2)
             endJoin = i;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+class TDerivedPoints;
 class TDrawingtool;
 class TObject;
 
@@ -12,6 +13,7 @@ class TObject;
 // within `tolerance` in x and in y moves the whole new wall (the tool's x1, y1 - x2, y2) so that the
 // pair coincides: new start and wall start, new start and wall end, new end and wall start, new end
 // and wall end. The second wall that moves it becomes endJoin, every other one startJoin; joins no
-// wall moves are left as they are (none stays none: no index stands for it).
+// wall moves are left as they are (none stays none: no index stands for it). The moved ends are
+// taken through `points`, which tells whether the drawing file can store them.
 void SnapWallEnds(TDrawingtool& tool, std::int64_t tolerance, const std::function<bool(const TObject&)>& accepts,
-                  std::optional<int>& startJoin, std::optional<int>& endJoin);
+                  std::optional<int>& startJoin, std::optional<int>& endJoin, TDerivedPoints& points);

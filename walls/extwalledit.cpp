@@ -104,6 +104,7 @@ void TExtwallobjtool::EditWall(TDrawingEdit& edit, int amount, int x, int y)
         return;
 
     TWallChange change(edit);
+    derived.Begin();
     FindJoinedWalls(objectIndex);
 
     // The area the wall covers now: from its start to the end of its outermost wall line.
@@ -141,6 +142,12 @@ void TExtwallobjtool::EditWall(TDrawingEdit& edit, int amount, int x, int y)
         break;
     }
 
+    if (!derived.Storable()) {
+        // The change is given up whole: the list holds what the file holds again.
+        edit.Drop();
+        active = EDIT_REFUSED_DISTANCE;
+        return;
+    }
     changedArea = change.Area();
     // The edited wall's reference line as it is now, for the caller's repaint.
     if (step != STEP_WALL_DELETE && step != STEP_WALL_SPLIT) {

@@ -73,12 +73,6 @@ TOffset FreeEndOffset(int angle, std::int64_t d)
     return {n.x * d, n.y * d};
 }
 
-// A point moved by an offset, held in the int32 range.
-TPoint Moved(std::int64_t x, std::int64_t y, TOffset offset)
-{
-    return {ClampToInt32(x + offset.x), ClampToInt32(y + offset.y)};
-}
-
 // Number of wall lines besides the reference line: 3 for a cavity wall, else 1.
 int LineCount(int spacing2)
 {
@@ -200,12 +194,12 @@ void TExtwallobjtool::OffsetEnds(int end, bool sloped)
         const TOffset offset = sloped ? SlopedOffset(lineAux1, dk) : TOffset{n.x * dk, n.y * dk};
         const auto start = std::size_t(2 * k);
         if (end == 0 || end == 1) {
-            const TPoint p = Moved(x1, y1, offset);
+            const TPoint p = derived.Take(x1 + offset.x, y1 + offset.y);
             lineX[start] = p.x;
             lineY[start] = p.y;
         }
         if (end == 0 || end == 2) {
-            const TPoint p = Moved(x2, y2, offset);
+            const TPoint p = derived.Take(x2 + offset.x, y2 + offset.y);
             lineX[start + 1] = p.x;
             lineY[start + 1] = p.y;
         }
@@ -242,8 +236,9 @@ void TExtwallobjtool::JoinCorner(int wallIndex, int end)
     for (int k = 0; k < LineCount(spacing2); ++k) {
         const auto i = std::size_t(2 * k + toolEnd);
         const auto ki = std::size_t(k);
-        lineX[i] = ClampToInt32(corner.x + d[ki] * nT.x + e[ki] * nW.x);
-        lineY[i] = ClampToInt32(corner.y + d[ki] * nT.y + e[ki] * nW.y);
+        const TPoint p = derived.Take(corner.x + d[ki] * nT.x + e[ki] * nW.x, corner.y + d[ki] * nT.y + e[ki] * nW.y);
+        lineX[i] = p.x;
+        lineY[i] = p.y;
     }
 
     // The other wall's lines at the corner (its end for end 1, its start for end 2) move along the
@@ -253,10 +248,10 @@ void TExtwallobjtool::JoinCorner(int wallIndex, int end)
     for (int k = 0; k < LineCount(wall->spacing2); ++k) {
         const auto ix = std::size_t(WallLineX(k, wallEnd));
         const auto ki = std::size_t(k);
-        if (wallAlongX)
-            wall->wallLines[ix] = ClampToInt32(wall->wallLines[ix] + d[ki] * nT.x);
-        else
-            wall->wallLines[ix + 1] = ClampToInt32(wall->wallLines[ix + 1] + d[ki] * nT.y);
+        const std::int64_t x = wall->wallLines[ix], y = wall->wallLines[ix + 1];
+        const TPoint p = wallAlongX ? derived.Take(x + d[ki] * nT.x, y) : derived.Take(x, y + d[ki] * nT.y);
+        wall->wallLines[ix] = p.x;
+        wall->wallLines[ix + 1] = p.y;
     }
 }
 
@@ -316,8 +311,10 @@ void TExtwallobjtool::JoinSlopedCorner(int wallIndex, int code)
         // The walls turn fully back onto each other: no mitre, the lines keep their free ends.
         const int ownAngle = onTool ? lineAux1 : wall->angle;
         const auto d = Cumulative(spacings[0], spacings[1], spacings[2]);
-        for (int k = 0; k < lines; ++k)
-            store(k, Moved(q.x, q.y, FreeEndOffset(ownAngle, d[std::size_t(k)])));
+        for (int k = 0; k < lines; ++k) {
+            const TOffset offset = FreeEndOffset(ownAngle, d[std::size_t(k)]);
+            store(k, derived.Take(std::int64_t(q.x) + offset.x, std::int64_t(q.y) + offset.y));
+        }
     } else {
         const double c = std::cos(double(std::llabs(900 - h)) * RADIANS_PER_TENTH);
         const std::int64_t beta = leaving <= 1800 ? 1800 - (h + leaving) : 3600 - (leaving + h);
@@ -338,14 +335,14 @@ void TExtwallobjtool::JoinSlopedCorner(int wallIndex, int code)
             sy = -1;
         }
         // Each line steps on from the previous one by its own spacing, truncated by itself (a
-        // corner so sharp that the step leaves the int32 range is held at its ends).
+        // corner so sharp that a line leaves what the drawing file holds refuses the wall).
         std::int64_t atX = q.x;
         std::int64_t atY = q.y;
         for (int k = 0; k < lines; ++k) {
             const double dist = spacings[std::size_t(k)] / c;
             atX += sx * std::int64_t(TruncToInt32(std::fabs(std::sin(betaRadians) * dist)));
             atY += sy * std::int64_t(TruncToInt32(std::fabs(std::cos(betaRadians) * dist)));
-            store(k, {ClampToInt32(atX), ClampToInt32(atY)});
+            store(k, derived.Take(atX, atY));
         }
     }
 

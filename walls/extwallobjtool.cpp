@@ -12,9 +12,11 @@
 #include "tools/toolwindow.h"
 #include "walls/endsnap.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -73,9 +75,16 @@ void TExtwallobjtool::CreateObject(Canvas&, const TRect&)
     const std::int64_t typedX = std::int64_t(x2) - x1;
     const std::int64_t typedY = std::int64_t(y2) - y1;
 
+    const std::array<std::int32_t, 5> typed{x1, y1, x2, y2, lineAux1};
     BuildWall(1);
-    if (StoreWall(State().currentFloor))
+    if (StoreWall(State().currentFloor)) {
         lineDrawn = 1;
+    } else if (const auto point = derived.Unstorable()) {
+        // Refused and told: the tool keeps the segment as it was typed.
+        AcceptsPoint((*point)[0], (*point)[1]);
+        x1 = typed[0], y1 = typed[1], x2 = typed[2], y2 = typed[3], lineAux1 = typed[4];
+        return;
+    }
 
     // The next typed wall starts where the user got to: after an exchange that point is the stored
     // start, so the tool's ends are put back in the order the user gave them.
@@ -99,6 +108,8 @@ bool TExtwallobjtool::AddWall(TDrawingEdit& edit, int floorCode)
     penWidth = 1;
     penStyle = 0;
     if (!Storable())
+        return false;
+    if (!derived.Storable())
         return false;
 
     auto wall = std::make_unique<TExtwallobj>(kind);
@@ -136,6 +147,7 @@ void TExtwallobjtool::BuildWall(int snap)
     ReadWallColours();
     ownerId = ++state.groupIdCounter;
 
+    derived.Begin();
     std::optional<int> startJoin;
     std::optional<int> endJoin;
     if (snap > 0) {
@@ -144,8 +156,9 @@ void TExtwallobjtool::BuildWall(int snap)
         if (!startJoin && !endJoin)
             OrientFreeWall();
         // A wall that will not be stored (no start, or no length: ENTER again on the corner just
-        // reached) changes no other wall's corner.
-        if (!Storable()) {
+        // reached, or snapped where the drawing file cannot store it) changes no other wall's
+        // corner.
+        if (!Storable() || !derived.Storable()) {
             startJoin.reset();
             endJoin.reset();
         }
@@ -164,7 +177,16 @@ void TExtwallobjtool::BuildWall(int snap)
 
     joinInfo = {0, 0, 0, 0};
     savedStep = state.currentFloor;
+    // The corners change the lines of the walls met in place: they are put back when a line of
+    // the new wall or theirs would lie where the drawing file cannot store it.
+    std::vector<std::pair<TExtwallobj*, std::array<std::int32_t, 12>>> met;
+    for (const std::optional<int>& join : {startJoin, endJoin})
+        if (TExtwallobj* wall = join ? ExternalWallAt(*join) : nullptr)
+            met.emplace_back(wall, wall->wallLines);
     ComputeLines(startJoin, endJoin);
+    if (!derived.Storable())
+        for (auto& [wall, lines] : met)
+            wall->wallLines = lines;
 }
 
 void TExtwallobjtool::ReadWallColours()
@@ -199,7 +221,7 @@ void TExtwallobjtool::SnapEnds(std::optional<int>& startJoin, std::optional<int>
     const std::int64_t tolerance = std::int64_t(SNAP_LOGICAL) * state.unitsPerLogical;
     const int floor = state.currentFloor;
     SnapWallEnds(*this, tolerance, [floor](const TObject& wall) { return IsExternalWallOn(wall, floor); }, startJoin,
-                 endJoin);
+                 endJoin, derived);
 }
 
 void TExtwallobjtool::ReverseWall()
@@ -366,8 +388,7 @@ void TExtwallobjtool::SubCommand(int code)
 
     if (code == SUB_COPY_FLOOR_BELOW) {
         TDrawingEdit edit(objects);
-        CopyFloorBelow(edit);
-        if (edit.Changed())
+        if (CopyFloorBelow(edit) && edit.Changed())
             edit.Commit();
         return;
     }
@@ -385,7 +406,7 @@ void TExtwallobjtool::SubCommand(int code)
     }
 }
 
-void TExtwallobjtool::CopyFloorBelow(TDrawingEdit& edit)
+bool TExtwallobjtool::CopyFloorBelow(TDrawingEdit& edit)
 {
     TList& objects = edit.Objects();
     const int floor = State().currentFloor;
@@ -416,7 +437,14 @@ void TExtwallobjtool::CopyFloorBelow(TDrawingEdit& edit)
         BuildWall(1);
         savedStep = floor;
         AddWall(edit, floor);
+        if (const auto point = derived.Unstorable()) {
+            // The floor is copied whole or not at all.
+            edit.Drop();
+            AcceptsPoint((*point)[0], (*point)[1]);  // tells the user
+            return false;
+        }
     }
+    return true;
 }
 
 void TExtwallobjtool::Setup(int amount, int x, int y)

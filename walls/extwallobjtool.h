@@ -57,15 +57,18 @@ public:
     void FindJoinedWalls(int index);
     // SubCommand 3 into an edit the caller commits: every external wall of the floor below is
     // built again on the current floor (its settings and storey heights), each joined to the copies
-    // made before it.
-    void CopyFloorBelow(TDrawingEdit& edit);
+    // made before it. False when a copy would have a point the drawing file cannot store: the user
+    // is told and the edit dropped (the list holds what the file holds).
+    bool CopyFloorBelow(TDrawingEdit& edit);
 
     // The edits of the external wall at objectIndex, by step: 2 lengthen or 3 shorten by `amount`
     // at the end nearer the picked point (x, y); 4 delete; 5 split at (x, y); 6 change the type to
     // the spacings (amount, x, y). The walls joined to it keep their corners consistent, and the
     // drawing file is rewritten once. Afterwards editLeft .. editBottom hold the area the wall
     // covered before, changedArea everything the edit changed, x1 .. y2 the wall's reference line
-    // after steps 2, 3 and 6, and `active` an EDIT_REFUSED_ code when nothing could be done.
+    // after steps 2, 3 and 6, and `active` an EDIT_REFUSED_ code when nothing could be done (a
+    // wall line that would lie where the drawing file cannot store it drops the caller's edit
+    // whole: EDIT_REFUSED_DISTANCE).
     void EditWall(int amount, int x, int y);
     // The same edit made through an edit that the caller commits (with what else belongs to it).
     void EditWall(TDrawingEdit& edit, int amount, int x, int y);
@@ -133,7 +136,8 @@ private:
     std::string ResizePlan(TDrawingEdit& edit, int distance, int x, int y, bool thenCentre);
 
     // Appends the wall held in the tool on the given floor and rewrites the drawing file, or adds it
-    // to an edit; false when the guard refuses it.
+    // to an edit; false when the guard refuses it, or a point BuildWall derived lies where the
+    // drawing file cannot store it.
     bool StoreWall(int floorCode);
     bool AddWall(TDrawingEdit& edit, int floorCode);
     // The tool's segment can be stored as a wall: its start is set and it has a length.

@@ -121,6 +121,7 @@ void TIntwallobjtool::BuildWall(TDrawingEdit& edit, int snap)
     wallColour1 = colours.colour1;
     wallColour2 = colours.colour2;
 
+    derived.Begin();
     int startJoin = NO_JOIN;
     int endJoin = NO_JOIN;
     wallReversed = false;
@@ -150,7 +151,7 @@ void TIntwallobjtool::SnapEnds(int& startJoin, int& endJoin)
     if (endJoin != NO_JOIN)
         snappedEnd = endJoin;
     SnapWallEnds(*this, tolerance, [floor](const TObject& wall) { return InternalWallOn(&wall, floor) != nullptr; },
-                 snappedStart, snappedEnd);
+                 snappedStart, snappedEnd, derived);
     startJoin = snappedStart.value_or(NO_JOIN);
     endJoin = snappedEnd.value_or(NO_JOIN);
 }
@@ -185,12 +186,13 @@ void TIntwallobjtool::OrderEnds(int& startJoin, int& endJoin)
 
 void TIntwallobjtool::SetFacePoint(int end, std::int64_t x, std::int64_t y)
 {
+    const TPoint p = derived.Take(x, y);
     if (end == 1) {
-        face2StartX = ClampToInt32(x);
-        face2StartY = ClampToInt32(y);
+        face2StartX = p.x;
+        face2StartY = p.y;
     } else {
-        face2EndX = ClampToInt32(x);
-        face2EndY = ClampToInt32(y);
+        face2EndX = p.x;
+        face2EndY = p.y;
     }
 }
 
@@ -373,11 +375,11 @@ void TIntwallobjtool::JoinCorner(TDrawingEdit& edit, int joinIndex, int end)
         // The joined wall's face reaches the corner: its end at the new start, its start at the
         // new end.
         TIntwallobj& changed = ChangeJoinedWall(edit, joinIndex);
-        const std::int32_t value = ClampToInt32((row.axis == 'x' ? x : y) + row.aw * w);
-        if (row.axis == 'x')
-            (end == 1 ? changed.face2EndX : changed.face2StartX) = value;
-        else
-            (end == 1 ? changed.face2EndY : changed.face2StartY) = value;
+        std::int32_t& faceX = end == 1 ? changed.face2EndX : changed.face2StartX;
+        std::int32_t& faceY = end == 1 ? changed.face2EndY : changed.face2StartY;
+        const TPoint p = row.axis == 'x' ? derived.Take(x + row.aw * w, faceY) : derived.Take(faceX, y + row.aw * w);
+        faceX = p.x;
+        faceY = p.y;
         return;
     }
 }

@@ -178,11 +178,12 @@ void TIntwallobjtool::JoinSlopedWall(TDrawingEdit& edit, int joinIndex, int code
         return;
     }
     TIntwallobj& changed = ChangeJoinedWall(edit, joinIndex);
+    const TPoint p = derived.Take(mx, my);
     if (code == 10) {
-        changed.face2EndX = ClampToInt32(mx);
-        changed.face2EndY = ClampToInt32(my);
+        changed.face2EndX = p.x;
+        changed.face2EndY = p.y;
     } else {
-        changed.face2StartX = ClampToInt32(mx);
-        changed.face2StartY = ClampToInt32(my);
+        changed.face2StartX = p.x;
+        changed.face2StartY = p.y;
     }
 }

@@ -311,9 +311,18 @@ bool TIntwallobjtool::StoreWall(TDrawingEdit& edit)
         penStyle = 0;
         return false;
     }
+    // The segment as typed, for a refusal: BuildWall may snap it or turn it round.
+    const std::array<std::int32_t, 5> typed{x1, y1, x2, y2, lineAux1};
     BuildWall(edit, 1);
     penWidth = 1;
     penStyle = 0;
+    if (const auto point = derived.Unstorable()) {
+        AcceptsPoint((*point)[0], (*point)[1]);  // tells the user
+        edit.Drop();
+        x1 = typed[0], y1 = typed[1], x2 = typed[2], y2 = typed[3], lineAux1 = typed[4];
+        wallReversed = false;
+        return false;
+    }
     // A zero coordinate stands for an unset point.
     if (x1 == 0 || y1 == 0 || (x1 == x2 && y1 == y2))
         return false;

@@ -121,7 +121,9 @@ public:
     TModelBox repaintArea;  // what the last key or delete changed, widened by three logical units
 
 private:
-    // Builds, guards and appends the wall held in the tool; false when nothing was stored.
+    // Builds, guards and appends the wall held in the tool; false when nothing was stored. A wall
+    // with a point the drawing file cannot store is told to the user, and the edit is dropped
+    // (the walls it met keep their faces).
     bool StoreWall(TDrawingEdit& edit);
     // A closing ENTER at the end of the last wall: appends the closing line. False when the point
     // is not at that end.

@@ -124,14 +124,23 @@ TFamilyRows DimensionFamilyRows()
 void AutoDimensions(TToolSite& site)
 {
     TDrawingEdit edit;
-    if (!AddAutoDimensions(edit, site.Tool())) {
-        site.Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
+    const TAutoDimensions outcome = AddAutoDimensions(edit, site.Tool());
+    if (outcome != TAutoDimensions::Added) {
+        TellAutoDimensionsRefusal(site, outcome);
         return;
     }
     edit.Commit();
 }
 
-bool AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
+void TellAutoDimensionsRefusal(TToolSite& site, TAutoDimensions outcome)
+{
+    if (outcome == TAutoDimensions::CentringRefused)
+        site.Message(CENTRING_REFUSED, CENTRING_REFUSED_TITLE);
+    else if (outcome == TAutoDimensions::DimensionsRefused)
+        site.Message(DIMENSIONS_REFUSED, DIMENSIONS_REFUSED_TITLE);
+}
+
+TAutoDimensions AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
 {
     TList& objects = edit.Objects();
     // A floor without walls to measure keeps the area its record holds, not another floor's.
@@ -142,12 +151,17 @@ bool AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
 
     if (!CentreAndMeasureFloor(tool, edit)) {
         objects.SetFloorArea(areaBefore);
-        return false;
+        edit.Drop();
+        return TAutoDimensions::CentringRefused;
     }
-    AddWallDimensions(edit, tool, ReadSettings<TOffsetSettings>());
+    if (AddWallDimensions(edit, tool, ReadSettings<TOffsetSettings>()) < 0) {
+        objects.SetFloorArea(areaBefore);
+        edit.Drop();
+        return TAutoDimensions::DimensionsRefused;
+    }
     if (FloorRecord(record))
         static_cast<TInfoobj&>(edit.Modify(record)).infoValue = objects.GetFloorArea();
-    return true;
+    return TAutoDimensions::Added;
 }
 
 void RunDimensionSettings(TCommandContext& context)

@@ -18,10 +18,15 @@ TFamilyRows DimensionFamilyRows();
 // leave what the drawing file can hold) is told to the user and nothing changes. The caller
 // repaints.
 void AutoDimensions(TToolSite& site);
-// The same change made through an edit that the caller commits with the rest of its change. False
-// when the plan cannot be centred: nothing has changed then, and the caller tells the user
-// (CENTRING_REFUSED, tools/floorarea.h) and commits nothing.
-bool AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool);
+// The same change made through an edit that the caller commits with the rest of its change.
+// Refused when the plan cannot be centred, or when its new dimensions would lie where the drawing
+// file cannot store them: the edit is dropped then (the list holds what the file holds, the
+// caller's earlier steps gone with it), and the caller tells the user (TellAutoDimensionsRefusal)
+// and commits nothing.
+enum class TAutoDimensions { Added, CentringRefused, DimensionsRefused };
+TAutoDimensions AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool);
+// Tells the user why AddAutoDimensions refused (CENTRING_REFUSED, DIMENSIONS_REFUSED).
+void TellAutoDimensionsRefusal(TToolSite& site, TAutoDimensions outcome);
 
 // Customise/Def Dimensions: the dimension settings dialog of the unit system, run by the drawing
 // window (which repaints afterwards) or, without a drawing, after the measuring-units dialog.

@@ -78,6 +78,8 @@ void PlaceDoor(TToolSite& site, TDoorobjtool& tool)
         return;
     }
     ShowMessages(site, kind, tool.outcome);
+    if (!tool.repaintArea.empty)
+        site.InvalidateModelArea(tool.repaintArea);  // what was drawn of a refused door
     // An opening is marked once; a door may be tried again where it fits, unless it has no width.
     if (kind == KIND_WALL_OPENING || tool.outcome == TPlaceOutcome::WidthTooSmall) {
         site.SetPickTool();

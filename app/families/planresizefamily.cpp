@@ -106,8 +106,14 @@ private:
             site.AbandonTool();
             return;
         }
-        // Centred already: the automatic dimensions cannot be refused now.
-        AddAutoDimensions(edit, *tool);
+        // Centred already; the new dimensions may still lie where the drawing file cannot store
+        // them, and then the resize is refused whole.
+        const TAutoDimensions outcome = AddAutoDimensions(edit, *tool);
+        if (outcome != TAutoDimensions::Added) {
+            TellAutoDimensionsRefusal(site, outcome);
+            site.AbandonTool();
+            return;
+        }
         State().objects.MakeDrawingTitles(edit);
         if (!edit.Commit()) {
             // The user has been told; the repaint shows the drawing as its file holds it.

@@ -159,9 +159,8 @@ void PlaceFixedRoom(TToolSite& site)
 
     // Walls, name and sizes are one change of the drawing.
     TDrawingEdit edit;
-    if (!tool->BuildRoom(edit, width, length))
+    if (!tool->BuildRoom(edit, width, length) || !tool->AutoDimension(edit, sizeDisplay, width, length))
         return;
-    tool->AutoDimension(edit, sizeDisplay, width, length);
     edit.Commit();
     site.Refresh(15);
 }

@@ -105,14 +105,27 @@ public:
         site.SetPrompt(TYPING_PROMPT);
         // A second ENTER in a row finishes the text.
         if (character == CHAR_ENTER && tool->lineEnded) {
-            tool->kind = KIND_TYPED_TEXT_DONE;
-            site.SetToolName("None");
-            site.SetPrompt("select tool or function");
+            Finish(site, *tool);
             return;
         }
         site.CallTool([character](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.Char(dc, rect, character); });
-        if (character == CHAR_ENTER)
-            site.CallTool([tool](TDrawingtool&, Canvas& dc, const TRect& rect) { tool->StartNextLine(dc, rect); });
+        if (character != CHAR_ENTER)
+            return;
+        bool started = true;
+        site.CallTool([tool, &started](TDrawingtool&, Canvas& dc, const TRect& rect) {
+            started = tool->StartNextLine(dc, rect);
+        });
+        // A next line the drawing file could not hold ends the text (the user has been told).
+        if (!started)
+            Finish(site, *tool);
+    }
+
+private:
+    static void Finish(TToolSite& site, TTexttool& tool)
+    {
+        tool.kind = KIND_TYPED_TEXT_DONE;
+        site.SetToolName("None");
+        site.SetPrompt("select tool or function");
     }
 };
 

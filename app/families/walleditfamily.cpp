@@ -158,8 +158,13 @@ void EditExternalWall(TToolSite& site, int index, int edit, TPoint picked)
         static_cast<TExtwallobjtool&>(tool).EditWall(change, 0, picked.x, picked.y);
         if (ReportRefusal(site, tool))
             break;
-        AddWallDimensions(change, tool, ReadSettings<TOffsetSettings>());
-        change.Commit();
+        if (AddWallDimensions(change, tool, ReadSettings<TOffsetSettings>()) < 0) {
+            // Dimensions the drawing file could not store refuse the split with them.
+            change.Drop();
+            site.Message(DIMENSIONS_REFUSED, DIMENSIONS_REFUSED_TITLE);
+        } else {
+            change.Commit();
+        }
         site.Refresh(0);
         break;
     }

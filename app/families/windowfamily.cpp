@@ -94,7 +94,8 @@ public:
             tool->KeyDown(dc, rect, VK_ENTER, cursor, 0);
         });
         ShowMessages(site, tool->outcome);
-        if (tool->outcome == TPlaceOutcome::Placed)
+        // A refused opening's parts already drawn are repainted away.
+        if (tool->outcome == TPlaceOutcome::Placed || tool->outcome == TPlaceOutcome::Unstorable)
             site.InvalidateModelArea(tool->repaintArea);
         // One opening per command, placed or refused.
         site.SetPickTool();

@@ -182,6 +182,7 @@ TEST_F(Builder, MetricLabelAboveTheOuterFace)
 
 TEST_F(Builder, LabelPlacesOnEveryFace)
 {
+    TDerivedPoints points;
     struct Case {
         int side, x, y, escapement, alignment, direction;
     };
@@ -190,15 +191,15 @@ TEST_F(Builder, LabelPlacesOnEveryFace)
                           {FACE_MINUS_Y, 3050, 6000, 2700, 4, 1800},
                           {FACE_PLUS_Y, 2950, 6000, 2700, 6, 0}};
     for (const Case& c : cases) {
-        const TLabelPlacement place = OpeningLabelPlacement(c.side, {3000, 6000}, 1, 0);
+        const TLabelPlacement place = OpeningLabelPlacement(c.side, {3000, 6000}, 1, 0, points);
         EXPECT_EQ(place.anchor, (TPoint{c.x, c.y})) << c.side;
         EXPECT_EQ(place.escapement, c.escapement);
         EXPECT_EQ(place.alignment, c.alignment);
         EXPECT_EQ(place.direction, c.direction);
     }
     // Imperial drawings keep 48 units (2 inches) off the face, 96 with the cill.
-    EXPECT_EQ(OpeningLabelPlacement(FACE_PLUS_X, {3000, 6000}, 0, 0).anchor, (TPoint{3000, 6048}));
-    EXPECT_EQ(OpeningLabelPlacement(FACE_PLUS_X, {3000, 6000}, 0, 1).anchor, (TPoint{3000, 6096}));
+    EXPECT_EQ(OpeningLabelPlacement(FACE_PLUS_X, {3000, 6000}, 0, 0, points).anchor, (TPoint{3000, 6048}));
+    EXPECT_EQ(OpeningLabelPlacement(FACE_PLUS_X, {3000, 6000}, 0, 1, points).anchor, (TPoint{3000, 6096}));
 }
 
 TEST_F(Builder, ImperialLabels)

@@ -31,7 +31,9 @@ class OpeningsWindow : public TToolWindow {
 public:
     TPoint GetCursorPos() const override { return cursor; }
     void SetCursorPos(TPoint clientDevice) override { cursor = clientDevice; }
+    void Message(const std::string& text, const std::string& title) override { messages.push_back(title + ": " + text); }
     TPoint cursor;
+    std::vector<std::string> messages;  // "TITLE: text" of every message the tool gave
 };
 
 // The window tool with its protected steps open to the tests.

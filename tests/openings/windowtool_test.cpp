@@ -3,6 +3,7 @@
 #include "tests/openings/openingfixture.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -659,4 +660,32 @@ TEST_F(WindowTool, AToolWaitingForItsEnterTakesMovesAgainAfterAnotherToolsWhile)
     dc.Clear();
     Move(3500, 3000);
     EXPECT_TRUE(dc.Records().empty());
+}
+
+TEST_F(WindowTool, AnOpeningWithAPartPastTheRangesTopIsRefusedWhole)
+{
+    // A wall running down 22 below the top, its lines to the left: a window's size label stands
+    // 50 outside the outer face, 28 past the top, where the file would hold it cut to the top.
+    constexpr int top = std::numeric_limits<std::int32_t>::max();
+    AddWall(top - 22, 6000, top - 22, 1000, 1800, 300, 0, 0, 31);
+    ASSERT_TRUE(objects().WriteDrawing());
+    const std::string file = DrawingFile();
+    const int before = Count();
+    WriteCfg("WIND.CFG", "1 900 1200 2100 1 9 0 0");
+    tool.Setup(0, 0, 0);
+    Enter(top - 122, 3000);
+    EXPECT_EQ(tool.outcome, TPlaceOutcome::Unstorable);
+    EXPECT_TRUE(WindowToolMessages(tool.outcome).empty());
+    EXPECT_EQ(Count(), before);
+    EXPECT_EQ(DrawingFile(), file);
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].find("POINT OUT OF RANGE"), std::string::npos);
+
+    // Without the label everything lies in, and the window is placed.
+    WriteCfg("WIND.CFG", "1 900 1200 2100 0 9 0 0");
+    tool.Setup(0, 0, 0);
+    Enter(top - 122, 3000);
+    EXPECT_EQ(tool.outcome, TPlaceOutcome::Placed);
+    EXPECT_EQ(Count(), before + 2);
+    EXPECT_EQ(window.messages.size(), 1u);
 }

@@ -6,6 +6,7 @@
 #include "walls/finishdesignrooms.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -323,6 +324,35 @@ TEST_F(FinishTest, TheInternalWallToolFinishesThroughTheInstalledHook)
     AddDesignRoom(6000, 5000, 8000, 2000, "den");
     tool.Setup(0, 0, 0);
     EXPECT_EQ(DesignRooms(), 1);
+}
+
+TEST_F(FinishTest, AFinishWithALabelPastTheRangesTopChangesNothing)
+{
+    // A room 300 wide against an internal wall whose far face is the range's top: its length
+    // label stands 600 right of its left edge, 200 past the top, where the file would hold it cut
+    // to the top.
+    constexpr int top = std::numeric_limits<std::int32_t>::max();
+    AddIntWall(top - 100, 1000, top - 100, 6000, 0, 100, top, 1000, top, 6000);
+    AddDesignRoom(top - 400, 5000, top - 100, 2000, "hall", 4, "300", "3000");
+    ASSERT_TRUE(objects().WriteDrawing());
+    const int before = objects().count();
+    TDrawingEdit edit;
+    EXPECT_EQ(FinishDesignRooms(edit, tool), -1);
+    EXPECT_EQ(objects().count(), before);
+    EXPECT_EQ(DesignRooms(), 1);
+    EXPECT_EQ(ReadBack().size(), std::size_t(before));
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].find("POINT OUT OF RANGE"), std::string::npos);
+
+    // Without the label its walls are finished, the right one left to the wall that is there (the
+    // list was read back from the file: the room is taken from it afresh).
+    static_cast<TRoomobj&>(*objects()[before - 1]).sizeDisplay = 0;
+    ASSERT_TRUE(objects().WriteDrawing());
+    firstNew = before - 1;
+    EXPECT_EQ(Finish(), 1);
+    EXPECT_EQ(DesignRooms(), 0);
+    EXPECT_EQ(Walls().size(), 3u);
+    EXPECT_EQ(window.messages.size(), 1u);
 }
 
 }  // namespace

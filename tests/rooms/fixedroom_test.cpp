@@ -4,6 +4,8 @@
 #include "model/drawingedit.h"
 #include "tests/rooms/fixedroomfixture.h"
 
+#include <limits>
+
 namespace {
 
 constexpr TColor WHITE = MakeColour(255, 255, 255);
@@ -341,6 +343,42 @@ TEST_F(FixedRoomTest, TheSlotsBuildAndLabelThroughTheFile)
     const auto back = ReadBack();
     ASSERT_EQ(int(back.size()), objects().count());
     EXPECT_EQ(DumpObject(0, *back.back()), DumpObject(0, *objects()[objects().count() - 1]));
+}
+
+TEST_F(FixedRoomTest, ARoomOrLabelPastTheRangesTopIsRefusedWhole)
+{
+    // A box of internal walls whose room-side faces lie at x top - 4100 and top - 100: a room
+    // 4100 wide from its left face has its right wall 100 past the top.
+    constexpr int top = std::numeric_limits<std::int32_t>::max();
+    const int left = top - 4100;
+    AddIntWall(left - 100, 1000, left - 100, 6000, 0, 100, left, 1000, left, 6000);
+    AddIntWall(top - 100, 1000, top - 100, 6000, 0, 100, top, 1000, top, 6000);
+    AddIntWall(left - 500, 2000, top, 2000, 900, 100, left - 500, 1900, top, 1900);
+    AddIntWall(left - 500, 5000, top, 5000, 900, 100, left - 500, 5100, top, 5100);
+    ASSERT_TRUE(objects().WriteDrawing());
+    const int before = objects().count();
+    Click(left + 500, 4500);
+    ASSERT_FALSE(room.NoRoomFound());
+    TDrawingEdit edit;
+    EXPECT_FALSE(room.BuildRoom(edit, 4100, 3000));
+    EXPECT_EQ(objects().count(), before);
+    EXPECT_EQ(ReadBack().size(), std::size_t(before));
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].find("POINT OUT OF RANGE"), std::string::npos);
+
+    // 4000 wide it fits; its width label stands 600 right of its left face, inside. A length
+    // label 600 in from a room 300 wide against the right wall would stand past the top.
+    Room(left + 500, 4500, 4000, 3000);
+    Labels(2, 4000, 3000);
+    EXPECT_EQ(window.messages.size(), 1u);
+    const int built = objects().count();
+    Click(top - 200, 4500);
+    ASSERT_FALSE(room.NoRoomFound());
+    TDrawingEdit narrow;
+    ASSERT_TRUE(room.BuildRoom(narrow, 300, 3000));
+    EXPECT_FALSE(room.AutoDimension(narrow, 4, 300, 3000));
+    EXPECT_EQ(objects().count(), built);
+    EXPECT_EQ(window.messages.size(), 2u);
 }
 
 }  // namespace

@@ -179,15 +179,22 @@ TEST_F(AnnotationBuilders, AngledArrowHeadPointsAreOrderedByQuadrant)
     }
 }
 
-TEST_F(AnnotationBuilders, ArrowsNearTheEndsOfTheRangeAreHeldInIt)
+TEST_F(AnnotationBuilders, ArrowsReachingPastWhatTheFileHoldsAreNotBuilt)
 {
     state().unitsPerLogical = 5;
     TDrawingEdit edit;
     constexpr auto highest = std::numeric_limits<std::int32_t>::max();
-    AddArrow(edit, tool, highest - 10, 1000, TArrowDirection::Left);
+    const int before = objects().count();
+    tool.x1 = 7;
+    // The shaft, 200 long, would end 190 past the range's top: nothing is added, the tool keeps
+    // its shaft.
+    EXPECT_EQ(AddArrow(edit, tool, highest - 10, 1000, TArrowDirection::Left), -1);
+    EXPECT_EQ(AddAngledArrow(edit, tool, highest, highest, 450, 1, 2, highest), -1);
+    EXPECT_EQ(objects().count(), before);
+    EXPECT_EQ(tool.x1, 7);
+    // Ending on the top itself, it is built as computed.
+    EXPECT_EQ(AddArrow(edit, tool, highest - 200, 1000, TArrowDirection::Left), before);
     EXPECT_EQ(PointsOf(Last()).tail, (XY{highest, 1000}));
-    AddAngledArrow(edit, tool, highest, highest, 450, 1, 2, highest);
-    EXPECT_EQ(PointsOf(Last()).tip[1], highest);
 }
 
 TEST_F(AnnotationBuilders, LineObjectKeepsNoGroupId)

@@ -4,9 +4,12 @@
 #include "tests/tools/selectionfixture.h"
 
 #include "model/lineobj.h"
+#include "model/settingsrecords.h"
+#include "tools/arcobjtool.h"
 #include "tools/circleobjtool.h"
 #include "tools/lineobjtool.h"
 #include "tools/rectangleobjtool.h"
+#include "tools/textobjtool.h"
 
 #include <limits>
 
@@ -100,8 +103,10 @@ TEST_F(ExtremePoints, CentreFindsTheMiddleOfMarksAtOppositeEndsOfTheRange)
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
-// Points derived from an accepted one: a circle's box, a moved or turned selection. A change
-// that would put any of them beyond what the drawing file can store is refused whole.
+// Points derived from an accepted one: a circle's or an arc's box, a moved or turned selection, a
+// typed text's next line, a line's label. A change that would put any of them beyond what the
+// drawing file can store is refused whole. At the range's top the file itself cannot tell: the
+// offset from the sheet centre of a point held there still fits.
 
 namespace {
 
@@ -197,6 +202,82 @@ TEST_F(ExtremeChanges, AMoveOrTurnThatWouldCarryAPointPastTheRangeIsRefusedWhole
     RightClick(tool, {reference, 4000}, 90);
     EXPECT_EQ(objects()[4]->x1, reference - 2000);
     EXPECT_EQ(objects()[4]->y1, 4000);
+    EXPECT_EQ(window.messages.size(), 3u);
+}
+
+TEST_F(ExtremeChanges, FiguresWithADerivedPointPastTheRangesTopAreRefusedWhole)
+{
+    const std::string told = "POINT OUT OF RANGE: This point lies too far outside the sheet for the drawing file to"
+                             " hold it - it has not been taken";
+    const std::string before = Dump();
+
+    // An arc on a level chord at y 2147470000: a height of 30000 puts its box's top past the range.
+    TArcobjtool arc;
+    arc.kind = KIND_ARC;
+    Attach(arc);
+    const std::int32_t chordY = 2147470000;
+    Key(arc, VK_ENTER, Far(1000, chordY));
+    Key(arc, VK_ENTER, Far(3000, chordY), 30000);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(window.messages, std::vector<std::string>{told});
+    Key(arc, VK_ENTER, Far(1000, chordY));
+    Key(arc, VK_ENTER, Far(3000, chordY), TOP - 2 - chordY);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(objects()[4]->y2, TOP - 2);
+    EXPECT_EQ(ReadBack()[4]->y2, TOP - 2);
+    EXPECT_EQ(window.messages.size(), 1u);
+
+    // Upright typed text steps right by a line (250) for its next line: from 100 below the top
+    // the next line does not start, and the text already typed is kept.
+    TTextobjtool text;
+    text.kind = KIND_TYPED_TEXT;
+    text.escapement() = 2700;
+    Attach(text);
+    const TPoint typedAt = Far(TOP - 102, 3000);
+    text.LButtonDown(dc, client, typedAt.x, typedAt.y);
+    text.Char(dc, client, 'U');
+    text.Char(dc, client, CHAR_ENTER);
+    text.StartNextLine(dc, client);
+    EXPECT_EQ(text.x1, TOP - 102);
+    EXPECT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(window.messages.back(), told);
+    ASSERT_EQ(objects().count(), 6);
+    EXPECT_EQ(ReadBack().size(), 6u);
+
+    // Line + Text: a level line 2 below the top has its label 56 above it. Neither the line nor
+    // the label is stored, and the tool holds nothing more.
+    TLineTextSettings label;
+    label.side = 1;
+    label.text = "FENCE";
+    ASSERT_TRUE(WriteLineTextSettings(label));
+    TLineobjtool line;
+    line.kind = KIND_LINE;
+    line.step = STEP_LINETEXT_READY;
+    Attach(line);
+    const std::string six = Dump();
+    auto drag = [&](std::int32_t y) {
+        const TPoint start = Far(1000, y), end = Far(3000, y);
+        line.LButtonDown(dc, client, start.x, start.y);
+        line.MouseMove(dc, client, end.x, end.y);
+        TPoint release = end;
+        line.LButtonUp(dc, client, release);
+        ASSERT_TRUE(line.HoldsFigure());
+        line.ObjectsAdded(dc, client, 0, 0);
+    };
+    drag(TOP - 2);
+    EXPECT_EQ(Dump(), six);
+    EXPECT_EQ(ReadBack().size(), 6u);
+    EXPECT_FALSE(line.HoldsFigure());
+    EXPECT_TRUE(line.heldNotStored);
+    EXPECT_EQ(window.messages.size(), 3u);
+    EXPECT_EQ(window.messages.back(), told);
+    // 60 lower, both are stored, the label 1 below the top.
+    line.heldNotStored = false;
+    line.step = STEP_LINETEXT_READY;
+    drag(TOP - 57);
+    ASSERT_EQ(objects().count(), 8);
+    EXPECT_EQ(objects()[7]->y1, TOP - 1);
+    EXPECT_EQ(ReadBack().size(), 8u);
     EXPECT_EQ(window.messages.size(), 3u);
 }
 

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 namespace {
 
@@ -310,6 +311,35 @@ TEST_F(WallDimensions, ShortSlopedWallGetsItsTextTwiceAsFarOut)
     Run();
     ASSERT_EQ(Dimensions().size(), 1u);
     EXPECT_EQ(Dimensions()[0].at, (XY{1015 - 2 * 424, 1015 + 2 * 424}));
+}
+
+TEST_F(WallDimensions, ARunWithADimensionPastTheRangesTopChangesNothing)
+{
+    // A wall running right 100 below the top gets its line 600 above it, past the range: the file
+    // could hold the line cut to the range's top, so the run itself refuses.
+    constexpr std::int32_t top = std::numeric_limits<std::int32_t>::max();
+    Attach(tool);
+    Outline(RECTANGLE);
+    Run();
+    const int dimensioned = objects().count();
+    TExtwallobj& far = Wall(0, top - 100, 4000, top - 100, 900, 4000);
+    const int groups = state().groupIdCounter;
+    const int lastGroup = tool.groupId;
+    Run();
+    EXPECT_EQ(objects().count(), dimensioned + 1);
+    EXPECT_EQ(Dimensions().size(), 4u);
+    EXPECT_EQ(state().groupIdCounter, groups);
+    EXPECT_EQ(tool.groupId, lastGroup);
+    EXPECT_EQ(window.messages, std::vector<std::string>{std::string(DIMENSIONS_REFUSED_TITLE) + ": " +
+                                                        DIMENSIONS_REFUSED});
+    // 700 below the top its ticks end on the top itself: the run goes through.
+    far.y1 = far.y2 = top - 700;
+    Run();
+    const std::vector<Dimension> after = Dimensions();
+    EXPECT_TRUE(std::any_of(after.begin(), after.end(), [](const Dimension& d) {
+        return d.first == XY{0, top - 100} && d.second == XY{4000, top - 100};
+    }));
+    EXPECT_EQ(window.messages.size(), 1u);
 }
 
 TEST_F(WallDimensions, ManualDimensionsAndOtherLabelsSurvive)

@@ -5,8 +5,12 @@
 #include "platform/recordingcanvas.h"
 #include "resources/shippeddefaults.h"
 #include "tests/walls/wallfixture.h"
+#include "tools/toolwindow.h"
 
 #include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
 #include <filesystem>
 
 namespace {
@@ -455,4 +459,54 @@ TEST_F(Commit, AWallSpanningTheWholeRangeIsNotKeptAndTheToolKeepsTheEndsAsTyped)
     // Nothing was exchanged, so the tool goes on from the end reached.
     EXPECT_EQ(tool.x1, -2147483000);
     EXPECT_EQ(tool.x2, 2147483000);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Derived points at the range's top, where the drawing file would hold a point cut to the top:
+// the builder itself refuses.
+
+namespace {
+
+class MessageWindow : public TToolWindow {
+public:
+    TPoint GetCursorPos() const override { return {}; }
+    void SetCursorPos(TPoint) override {}
+    void Message(const std::string& text, const std::string& title) override { messages.push_back(title + ": " + text); }
+    std::vector<std::string> messages;
+};
+
+}  // namespace
+
+TEST_F(Commit, AWallSnappedOrLinedPastTheRangesTopIsRefusedAndTheWallItMeetsKeepsItsLines)
+{
+    constexpr int top = std::numeric_limits<std::int32_t>::max();
+    MessageWindow window;
+    tool.window = &window;
+    WriteCfg("EXTWALLM.CFG", "300 0 0 25 2550 2400 2400 0 0 0\n");
+    const int met = AddTopWall(*this);
+    ASSERT_TRUE(objects().WriteDrawing());
+    const auto lines = WallAt(met).wallLines;
+
+    // Continuing the wall from 10 short of its end to 5 below the top: the snap onto its end moves
+    // the far end 5 past the top.
+    Segment(4990, 1000, top - 5, 1000, 900);
+    tool.CreateObject(dc, client);
+    EXPECT_EQ(objects().count(), met + 1);
+    EXPECT_EQ(WallAt(met).wallLines, lines);
+    EXPECT_EQ(tool.x1, 4990);  // the segment stays as typed
+    EXPECT_EQ(tool.x2, top - 5);
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].find("POINT OUT OF RANGE"), std::string::npos);
+
+    // A free wall running up 100 below the top has its line 300 to its right, past the top.
+    Segment(top - 100, 2000, top - 100, 5000, 0);
+    tool.CreateObject(dc, client);
+    EXPECT_EQ(objects().count(), met + 1);
+    EXPECT_EQ(window.messages.size(), 2u);
+    // 300 below the top its line lies on the top itself, and the wall is stored.
+    Segment(top - 300, 2000, top - 300, 5000, 0);
+    tool.CreateObject(dc, client);
+    ASSERT_EQ(objects().count(), met + 2);
+    EXPECT_EQ(LineOf(WallAt(met + 1), 0), (Line{top, 2000, top, 5000}));
+    EXPECT_EQ(window.messages.size(), 2u);
 }

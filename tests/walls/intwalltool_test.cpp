@@ -440,4 +440,36 @@ TEST_F(IntwallKeys, ATypedLengthEndingWhereTheFileCannotStoreIsRefusedNotCut)
     EXPECT_EQ(objects()[4]->x2, std::numeric_limits<std::int32_t>::max());
 }
 
+TEST_F(IntwallKeys, AWallWhoseFaceWouldPassTheRangesTopIsRefusedAndTheWallItMeetsKeepsItsFace)
+{
+    constexpr std::int32_t top = std::numeric_limits<std::int32_t>::max();
+    // A wall running right to 52 below the top, its face below it.
+    EnterAt(1000, 1000);
+    tool.x1 = top - 2452;
+    Key(tool, VK_RIGHT, window.cursor, 2400);
+    ASSERT_EQ(objects().count(), 5);
+    const std::string met = DumpObject(4, IntWallAt(4));
+    // Turning up from its end, the new wall's face lies 100 to its right, 48 past the top; the
+    // corner would carry the met wall's face there too. Neither wall changes.
+    Key(tool, VK_UP, window.cursor, 2400);
+    EXPECT_EQ(objects().count(), 5);
+    EXPECT_EQ(DumpObject(4, IntWallAt(4)), met);
+    ASSERT_EQ(ReadBack().size(), 5u);
+    EXPECT_EQ(DumpObject(4, *ReadBack()[4]), met);
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].find("POINT OUT OF RANGE"), std::string::npos);
+
+    // The start stays for another wall; one clear of the first, 100 below the top, has its face
+    // on the top itself, as computed.
+    EXPECT_EQ(tool.lineDrawn, 1);
+    EXPECT_EQ(tool.x1, top - 52);
+    EXPECT_EQ(tool.y1, 1000);
+    tool.x1 = top - 100;
+    tool.y1 = 5000;
+    Key(tool, VK_UP, window.cursor, 2400);
+    ASSERT_EQ(objects().count(), 6);
+    EXPECT_EQ(IntWallAt(5).face2StartX, top);
+    EXPECT_EQ(window.messages.size(), 1u);
+}
+
 }  // namespace
