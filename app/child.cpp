@@ -472,7 +472,7 @@ bool TChild::HandleScrollKey(int key)
 
 void TChild::Undo()
 {
-    undo.Run(*this);
+    undo.Run(*this, loadFailureReported);
 }
 
 // Edit/Paste and the rotation check: the selection family's
@@ -499,7 +499,7 @@ void TChild::RotateMirrorDrawings()
 void TChild::SaveAs()
 {
     TDrawingState& state = State();
-    if (state.objects.count() > 0)
+    if (state.objects.count() > 0 && !state.objects.DrawingUnreadable())
         state.objects.WriteDrawing();
     TSavedlg dialog(this, 9020);
     if (dialog.Execute() == IDOK && IsDrawingName(dialog.clientName)) {
@@ -507,7 +507,7 @@ void TChild::SaveAs()
         // The same name in another case is this drawing; any other existing name asks first.
         const bool sameDrawing = SameDrawingName(name, state.drawingName);
         if (state.objects.DrawingUnreadable()) {
-            // The list is empty: saving it would make a drawing of nothing under the new name.
+            // The list may not hold what the file does: it is not saved under the new name.
             Message("The drawing " + state.drawingName +
                         " could not be read, so there is nothing to save under another name",
                     "SAVE AS");

@@ -242,7 +242,8 @@ void TClient::SaveOpenDrawing()
 {
     StoreHeldFigure(currentTool.get());
     TDrawingState& state = State();
-    if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
+    // A drawing whose file could not be read is left as it is, and its refusal not told again.
+    if (active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor) && !state.objects.DrawingUnreadable())
         state.objects.WriteDrawing();
 }
 

@@ -19,7 +19,8 @@ bool IsDrawingName(const std::string& name);
 bool SameDrawingName(const std::string& a, const std::string& b);
 
 // The names (file stems) of the drawings in DWGS/ that can be opened (the extension .DB0 as the
-// program writes it), sorted.
+// program writes it), sorted. A pipe, a socket or a device of such a name is listed as well (opening
+// it says why it cannot be opened); a folder is not.
 std::vector<std::string> DrawingNames();
 
 // The name of the openable drawing in DWGS/ that is the same drawing as `name`, spelt as its file
