@@ -85,7 +85,7 @@ std::string OpenableDrawingName(const std::string& name)
 std::string ExistingDrawingName(const std::string& name)
 {
     for (const TDrawingFile& file : DrawingFiles())
-        if (SameDrawingName(file.stem, name))
+        if (file.regular && SameDrawingName(file.stem, name))
             return file.stem;
     return {};
 }

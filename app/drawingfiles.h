@@ -28,7 +28,8 @@ std::vector<std::string> DrawingNames();
 std::string OpenableDrawingName(const std::string& name);
 
 // The name of the drawing in DWGS/ that is the same drawing as `name`, spelt as its file is,
-// whatever the case of its extension; empty when there is none.
+// whatever the case of its extension; empty when there is none (a pipe, a socket or a device is
+// none: writing there is refused with the reason).
 std::string ExistingDrawingName(const std::string& name);
 
 // When a drawing of this name exists, asks "A drawing named NAME already exists. Replace it?"
