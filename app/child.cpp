@@ -474,7 +474,7 @@ bool TChild::HandleScrollKey(int key)
 
 void TChild::Undo()
 {
-    undo.Run(*this);
+    undo.Run(*this, loadFailureReported);
 }
 
 // Edit/Paste, the rotation check and File/Rotate/Mirror: in their own files
@@ -500,7 +500,7 @@ void TChild::SaveAs()
 {
     TDrawingState& state = State();
     // A figure in progress is stored only when Save As goes ahead; cancelled, it stays held.
-    if (!client.HoldsFigure() && state.objects.count() > 0)
+    if (!client.HoldsFigure() && state.objects.count() > 0 && !state.objects.DrawingUnreadable())
         state.objects.WriteDrawing();
     TSavedlg dialog(this, 9020);
     if (dialog.Execute() == IDOK && IsDrawingName(dialog.clientName) && client.StoreHeldFigure()) {
@@ -508,7 +508,7 @@ void TChild::SaveAs()
         // The same name in another case is this drawing; any other existing name asks first.
         const bool sameDrawing = SameDrawingName(name, state.drawingName);
         if (state.objects.DrawingUnreadable()) {
-            // The list is empty: saving it would make a drawing of nothing under the new name.
+            // The list may not hold what the file does: it is not saved under the new name.
             Message("The drawing " + state.drawingName +
                         " could not be read, so there is nothing to save under another name",
                     "SAVE AS");

@@ -190,7 +190,8 @@ private:
     std::unique_ptr<WindowHost> host;
     TUndo undo;
     TWindowView view;
-    // A drawing file that failed to load is reported once, not at every repaint.
+    // A drawing file that failed to load is reported once, not at every repaint (nor at the
+    // repaints after Undo told it).
     bool loadFailureReported = false;
     // The last button press was refused (its point beyond what the drawing file can store): its
     // release is dropped without a second message.

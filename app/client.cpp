@@ -202,7 +202,9 @@ bool TClient::SaveOpenDrawing()
     // Storing a figure writes the file: it is written once either way, and a failure told once.
     const THeldStore held = StoreHeld();
     TDrawingState& state = State();
-    if (held == THeldStore::NothingHeld && active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor))
+    // A drawing whose file could not be read is left as it is, and its refusal not told again.
+    if (held == THeldStore::NothingHeld && active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor)
+        && !state.objects.DrawingUnreadable())
         state.objects.WriteDrawing();
     return held != THeldStore::NotWritten;
 }

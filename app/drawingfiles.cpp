@@ -21,24 +21,28 @@ struct TDrawingFile {
     std::string fileName;
     std::string stem;
     bool openable;  // the extension is .DB0 exactly, as the program writes and reads it
+    bool regular;   // a regular file (a link's target); else a pipe, a socket or a device
 };
 
-// Every drawing file in DWGS/, sorted by file name.
+// Every drawing file in DWGS/, sorted by file name. A pipe, a socket or a device under a drawing's
+// name is listed too, so that opening it says why it cannot be opened; a folder is not.
 std::vector<TDrawingFile> DrawingFiles()
 {
+    namespace fs = std::filesystem;
     std::vector<TDrawingFile> files;
     std::error_code error;
-    std::filesystem::directory_iterator it(DwgsPath(""), error);
+    fs::directory_iterator it(DwgsPath(""), error);
     if (error)
         return files;
     for (const auto& entry : it) {
         std::string fileName = entry.path().filename().string();
-        if (!entry.is_regular_file(error) || fileName.size() <= 4 ||
-            Lower(fileName.substr(fileName.size() - 4)) != ".db0")
+        const fs::file_type type = entry.status(error).type();
+        if (type == fs::file_type::none || type == fs::file_type::not_found || type == fs::file_type::directory ||
+            fileName.size() <= 4 || Lower(fileName.substr(fileName.size() - 4)) != ".db0")
             continue;
         std::string stem = fileName.substr(0, fileName.size() - 4);
         const bool openable = fileName.compare(fileName.size() - 4, 4, ".DB0") == 0;
-        files.push_back({std::move(fileName), std::move(stem), openable});
+        files.push_back({std::move(fileName), std::move(stem), openable, type == fs::file_type::regular});
     }
     std::sort(files.begin(), files.end(),
               [](const TDrawingFile& a, const TDrawingFile& b) { return a.fileName < b.fileName; });
@@ -81,7 +85,7 @@ std::string OpenableDrawingName(const std::string& name)
 std::string ExistingDrawingName(const std::string& name)
 {
     for (const TDrawingFile& file : DrawingFiles())
-        if (SameDrawingName(file.stem, name))
+        if (file.regular && SameDrawingName(file.stem, name))
             return file.stem;
     return {};
 }
@@ -96,10 +100,11 @@ bool ConfirmReplace(TWindow& parent, const std::string& name)
 
 void RemoveOtherCaseFiles(const std::string& name)
 {
-    // The file just written is DWGS/<name>.DB0; any other spelling, extension included, goes.
+    // The file just written is DWGS/<name>.DB0; any other spelling, extension included, goes. A
+    // pipe, a socket or a device is never taken away.
     const std::string kept = name + ".DB0";
     for (const TDrawingFile& file : DrawingFiles()) {
-        if (SameDrawingName(file.stem, name) && file.fileName != kept) {
+        if (SameDrawingName(file.stem, name) && file.fileName != kept && file.regular) {
             std::error_code ignored;
             std::filesystem::remove(DwgsPath(file.fileName), ignored);
         }

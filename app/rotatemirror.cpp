@@ -53,9 +53,11 @@ void TransformAsNewDrawing(TClient& client, TChild& window, int rotation, const 
     const int floor = state.currentFloor;
     state.drawingName = name;
     if (!TurnWholeDrawing(window, rotation)) {
-        // Told already; the open drawing is the original as its file holds it.
+        // Told already; the open drawing is the original as its file holds it (nothing, rather
+        // than the turned drawing, when the file cannot be read back).
         state.drawingName = original;
-        objects.ReadDrawing();
+        if (!objects.ReadDrawing().ok)
+            objects.Clear();
         window.Refresh(0);
         return;
     }

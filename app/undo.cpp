@@ -6,6 +6,7 @@
 #include "model/list.h"
 #include "model/selectionlist.h"
 #include "model/typecodes.h"
+#include "platform/dialogrunner.h"
 
 namespace {
 
@@ -14,13 +15,17 @@ constexpr int MAX_UNDO = 3;
 
 }  // namespace
 
-void TUndo::Run(TToolSite& window)
+void TUndo::Run(TToolSite& window, bool& readFailureTold)
 {
     TDrawingState& state = State();
     TList& objects = state.objects;
-    // Undo works on the drawing as stored (a file that cannot be read was reported at the repaint).
-    if (!objects.ReadDrawing().ok)
+    // Undo works on the drawing as stored. A file that cannot be read is told, and nothing is taken
+    // back: the list keeps what it held.
+    if (const TLoadResult loaded = objects.ReadDrawing(); !loaded.ok) {
+        window.Message(loaded.message, ApplicationName);
+        readFailureTold = true;
         return;
+    }
     // Any change committed since the last undo starts a new run.
     if (objects.EditCount() != editCount)
         count = 0;

@@ -6,7 +6,9 @@ class TToolSite;
 
 class TUndo {
 public:
-    void Run(TToolSite& window);
+    // Reads the drawing file first. One that cannot be read is told, and `readFailureTold` set
+    // (the window's repaints then tell it no more).
+    void Run(TToolSite& window, bool& readFailureTold);
 
 private:
     int count = 0;       // objects taken back in a row

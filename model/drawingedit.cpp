@@ -107,9 +107,10 @@ bool TDrawingEdit::Commit()
     if (failure.empty())
         return false;  // no drawing to write to
     // The file still holds the drawing as it was before the change: so does the list again, before
-    // anything (the report's message box among them) can look at it.
-    if (changed)
-        objects.ReadDrawing();
+    // anything (the report's message box among them) can look at it. A file that cannot be read
+    // back leaves the list empty rather than holding the change.
+    if (changed && !objects.ReadDrawing().ok)
+        objects.Clear();
     if (State().reportWriteFailure)
         State().reportWriteFailure(failure + "; the change is not saved");
     return false;

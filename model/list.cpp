@@ -125,12 +125,11 @@ TLoadResult TList::ReadDrawingFile(const std::string& path, TLoadedDrawing& draw
 {
     TLoadResult result;
     std::string text;
-    std::string refusal;
-    if (!ReadTextFile(path, text, &refusal)) {
+    std::string reason;
+    if (!ReadTextFile(path, text, &reason)) {
         result.ok = false;
         result.opened = false;
-        result.message =
-            "The drawing file " + path + " cannot be opened" + (refusal.empty() ? "" : ": " + refusal) + ".";
+        result.message = "The drawing file " + path + " cannot be opened: " + reason + ".";
         return result;
     }
     TFileHeader header;
@@ -180,9 +179,15 @@ TLoadResult TList::ReadDrawing()
     TLoadResult result = ReadDrawingFile(path, drawing, &last);
     if (!result.ok) {
         // A file that is there but cannot be opened or does not parse is never written over: the
-        // list is empty now, and writing it would put the next change alone in its place.
-        if (result.opened || ::access(path.c_str(), F_OK) == 0)
+        // list may not hold what it holds, and writing it would put the list in its place.
+        const bool there = result.opened || ::access(path.c_str(), F_OK) == 0;
+        if (there)
             failedPath = path;
+        // A file that is there but could not be opened left the objects untouched: the list keeps
+        // what the file held when it was last read or written. One that does not parse was read
+        // into them; a missing file holds nothing.
+        if (there && !result.opened)
+            items = std::move(last);
         return result;
     }
     Adopt(path, std::move(drawing));
@@ -337,11 +342,11 @@ TLoadResult TList::LoadLibraryFile(const std::string& fileName, std::vector<std:
     const std::string path = LibsPath(fileName);
     TLoadResult result;
     std::string text;
-    std::string refusal;
-    if (!ReadTextFile(path, text, &refusal)) {
+    std::string reason;
+    if (!ReadTextFile(path, text, &reason)) {
         result.ok = false;
         result.opened = false;
-        result.message = "The file " + path + " cannot be opened" + (refusal.empty() ? "" : ": " + refusal) + ".";
+        result.message = "The file " + path + " cannot be opened: " + reason + ".";
         return result;
     }
 

@@ -72,8 +72,9 @@ public:
     // Writes the list to the drawing file at path, whole and atomically, and reports nothing: false
     // with the reason when it could not be written (Save As tells the user itself).
     bool WriteDrawingTo(const std::string& path, std::string& reason);
-    // Empties the list and reads the drawing file into it. On failure the list stays empty and
-    // the file, when it is there at all, is marked so that WriteDrawing never overwrites it.
+    // Reads the drawing file into the list. When the file is there but cannot be opened the list
+    // keeps what it held; when it does not parse, or is missing, the list is left empty. A file that
+    // is there but failed to load is marked so that WriteDrawing never overwrites it.
     TLoadResult ReadDrawing();
     // Reads a drawing file without touching the list or the drawing state (to check a drawing
     // before it replaces the open one). The message names the file on failure. `recycled`: the

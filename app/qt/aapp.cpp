@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -35,36 +34,44 @@
 #include <QToolBar>
 
 #include <algorithm>
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// A print job on the frame's printer, or into a PDF file.
+// A print job on the frame's printer, or into a PDF file. A PDF file is opened by the caller and
+// handed to the printer by the name of its descriptor (/proc/self/fd/N): the PDF writer opens that
+// very file, whatever has taken its name meanwhile. Once the job ends the printer is given the
+// file's own name again, so that no later job is sent to that descriptor.
 class PrinterJob : public PrintTarget {
 public:
-    PrinterJob(QPrinter& printer, std::string fileName) : canvas(printer), fileName(std::move(fileName)) {}
-    bool IsActive() const { return canvas.IsActive(); }
-    Canvas& PageCanvas() override { return canvas; }
-    bool NewPage() override { return canvas.NewPage(); }
+    PrinterJob(QPrinter& printer, std::string fileName, int descriptor)
+        : printer(printer), fileName(std::move(fileName))
+    {
+        if (descriptor >= 0)
+            printer.setOutputFileName(QString("/proc/self/fd/%1").arg(descriptor));
+        canvas.emplace(printer);
+    }
+    ~PrinterJob() override
+    {
+        canvas.reset();
+        if (!fileName.empty())
+            printer.setOutputFileName(QString::fromStdString(fileName));
+    }
+    bool IsActive() const { return canvas->IsActive(); }
+    Canvas& PageCanvas() override { return *canvas; }
+    bool NewPage() override { return canvas->NewPage(); }
     std::string FileName() const override { return fileName; }
 
 private:
-    PrinterCanvas canvas;
+    QPrinter& printer;
     std::string fileName;
+    std::optional<PrinterCanvas> canvas;
 };
-
-// Why a file cannot be written, as the system says it.
-std::string WriteFailure(const QString& path)
-{
-    const bool existed = QFile::exists(path);
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        return probe.errorString().toStdString();
-    probe.close();
-    if (!existed)
-        QFile::remove(path);
-    return "the PDF writer could not start";
-}
 
 // Width of a gadget of `chars` average characters, with its frame.
 int GadgetWidth(const QWidget& widget, int chars)
@@ -320,29 +327,36 @@ std::unique_ptr<PrintTarget> TAApp::StartPrinting(const std::string& title)
 {
     QPrinter& job = Printer();
     job.setDocName(QString::fromStdString(title));
-    // A PDF file is named after the drawing and lies beside it.
-    std::string fileName;
-    if (job.outputFormat() == QPrinter::PdfFormat) {
-        fileName = DwgsPath(title + ".PDF");
-        // A pipe or a device there (a link's target) is never opened: the writer would wait on it
-        // or write into it.
-        std::error_code error;
-        const auto status = std::filesystem::status(fileName, error);
-        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-            runner->MessageBox("The PDF file " + fileName + " could not be written: " + NOT_A_REGULAR_FILE,
-                               ApplicationName, MB_OK | MB_ICONEXCLAMATION);
-            return nullptr;
-        }
-        job.setOutputFileName(QString::fromStdString(fileName));
-    }
-    auto started = std::make_unique<PrinterJob>(job, fileName);
-    if (!started->IsActive()) {
-        const std::string text = fileName.empty() ? std::string("The printer could not be started")
-                                                  : "The PDF file " + fileName + " could not be written: " +
-                                                        WriteFailure(QString::fromStdString(fileName));
-        runner->MessageBox(text, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+    if (job.outputFormat() != QPrinter::PdfFormat) {
+        auto started = std::make_unique<PrinterJob>(job, std::string(), -1);
+        if (started->IsActive())
+            return started;
+        runner->MessageBox("The printer could not be started", ApplicationName, MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
+    // A PDF file is named after the drawing and lies beside it. Only a regular file (a link's
+    // target) is written, and opening it never waits: a pipe, a device or a folder there is refused
+    // with the reason.
+    const std::string fileName = DwgsPath(title + ".PDF");
+    struct stat before {};
+    const bool existed = ::lstat(fileName.c_str(), &before) == 0;
+    bool notRegular = false;
+    const int descriptor = OpenRegularFile(fileName, O_WRONLY | O_CREAT, notRegular);
+    std::string reason = notRegular ? NOT_A_REGULAR_FILE : descriptor < 0 ? std::strerror(errno) : "";
+    std::unique_ptr<PrinterJob> started;
+    if (descriptor >= 0) {
+        started = std::make_unique<PrinterJob>(job, fileName, descriptor);
+        ::close(descriptor);
+        if (!started->IsActive()) {
+            started.reset();
+            reason = "the PDF writer could not start";
+            if (!existed)
+                ::unlink(fileName.c_str());
+        }
+    }
+    if (!started)
+        runner->MessageBox("The PDF file " + fileName + " could not be written: " + reason, ApplicationName,
+                           MB_OK | MB_ICONEXCLAMATION);
     return started;
 }
 

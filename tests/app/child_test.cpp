@@ -292,7 +292,8 @@ TEST_F(ChildTest, ADrawingThatCannotBeReReadIsNotSavedAsAnEmptyDrawing)
     Answer("message ok");
     Repaint();
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/TEST.DB0") + " cannot be opened.");
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/TEST.DB0") +
+                            " cannot be opened: Permission denied.");
 
     Answer("dialog 9020 set 9021 COPY ok");
     Answer("message ok");

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -172,16 +173,45 @@ TEST_F(PdfPrintTest, AMeasuredShortTestLengthPrintsOnePercentLonger)
     EXPECT_NEAR(WallLength(PdfPath()), Dots(202.0), 1.0);
 }
 
-TEST_F(PdfPrintTest, APdfFileThatCannotBeWrittenIsToldByName)
+// A folder, a pipe or a link to nothing at the PDF file's name: printing says why, at once, with
+// the system's reason, and leaves what is there as it was (nothing is made at the link's target).
+TEST_F(PdfPrintTest, APdfFileThatCannotBeWrittenIsToldByNameWithTheReason)
 {
-    std::filesystem::create_directory(PdfPath());
-    std::string told;
-    QTimer::singleShot(0, frame.get(), [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        told = box->text().toStdString();
-        box->accept();
-    });
-    EXPECT_EQ(frame->Client().PrintFloors(2, false, {{1, 100, 50}}), 0);
-    EXPECT_EQ(told.rfind("The PDF file " + PdfPath() + " could not be written: ", 0), 0u) << told;
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        const char* reason;
+    };
+    const fs::path nowhere = dir.path() / "NOWHERE.PDF";
+    const Case cases[] = {
+        {"folder", [&] { fs::create_directory(PdfPath()); }, "Is a directory"},
+        {"pipe", [&] { MakePipe(PdfPath()); }, "it is not a regular file"},
+        {"link to nothing", [&] { fs::create_symlink(nowhere, PdfPath()); }, "No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(PdfPath());
+        c.make();
+        const fs::file_type before = fs::symlink_status(PdfPath()).type();
+        std::string told;
+        QTimer::singleShot(0, frame.get(), [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            told = box->text().toStdString();
+            box->accept();
+        });
+        int pages = -1;
+        EXPECT_TRUE(ReturnsPromptly([&] { pages = frame->Client().PrintFloors(2, false, {{1, 100, 50}}); }));
+        EXPECT_EQ(pages, 0);
+        EXPECT_EQ(told, "The PDF file " + PdfPath() + " could not be written: " + c.reason);
+        EXPECT_EQ(fs::symlink_status(PdfPath()).type(), before);
+        EXPECT_FALSE(fs::exists(nowhere));
+    }
+
+    // Printing to the file works again once it is a file; the printer keeps the file's own name.
+    fs::remove(PdfPath());
+    EXPECT_EQ(frame->Client().PrintFloors(2, false, {{1, 100, 50}}), 1);
+    EXPECT_TRUE(fs::is_regular_file(PdfPath()));
+    EXPECT_EQ(frame->Printer().outputFileName().toStdString(), PdfPath());
 }

@@ -149,7 +149,8 @@ TEST_F(LibraryDialogs, EachSelectionReplacesThePreviewWithEntryObjectsOfNewIds)
     auto* list = static_cast<TListBox*>(dialog.FindControl(15501));
     EXPECT_EQ(list->Items(), (std::vector<std::string>{"BED", "CHAIR", "DESK"}));
     ASSERT_EQ(Transcript().size(), 1u);
-    EXPECT_EQ(Transcript()[0], "message Arkweld 4.0 | The file " + dir.prefix() + "LIBS/BED.FUM cannot be opened.");
+    EXPECT_EQ(Transcript()[0], "message Arkweld 4.0 | The file " + dir.prefix() +
+                                   "LIBS/BED.FUM cannot be opened: No such file or directory.");
     EXPECT_EQ(repaints, 3);
     // Only the last entry is in the drawing, and in its file, after the line that was there.
     EXPECT_EQ(dialog.previewStart, 1);

@@ -10,70 +10,10 @@
 #include "tests/model/modelfixture.h"
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
-#include <csignal>
 #include <filesystem>
-#include <functional>
-#include <mutex>
-#include <pthread.h>
 #include <sys/stat.h>
-#include <thread>
+#include <unistd.h>
 #include <vector>
-
-namespace {
-
-// Runs `action` on this thread and says whether it came back within two seconds. Past that, the
-// thread is interrupted by a signal every tenth of a second, so an open() waiting on a pipe gives
-// up (EINTR) and the test fails rather than hangs.
-bool ReturnsPromptly(const std::function<void()>& action)
-{
-    struct sigaction interrupt {};
-    interrupt.sa_handler = [](int) {};
-    sigemptyset(&interrupt.sa_mask);
-    interrupt.sa_flags = 0;  // no SA_RESTART: a waiting system call returns
-    struct sigaction previous {};
-    sigaction(SIGUSR1, &interrupt, &previous);
-
-    const pthread_t self = pthread_self();
-    std::mutex mutex;
-    std::condition_variable finished;
-    bool done = false;
-    bool late = false;
-    std::thread watchdog([&] {
-        std::unique_lock lock(mutex);
-        if (finished.wait_for(lock, std::chrono::seconds(2), [&] { return done; }))
-            return;
-        late = true;
-        while (!done) {
-            pthread_kill(self, SIGUSR1);
-            finished.wait_for(lock, std::chrono::milliseconds(100), [&] { return done; });
-        }
-    });
-    action();
-    {
-        std::lock_guard lock(mutex);
-        done = true;
-    }
-    finished.notify_all();
-    watchdog.join();
-    sigaction(SIGUSR1, &previous, nullptr);
-    return !late;
-}
-
-bool IsPipe(const std::filesystem::path& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
-}
-
-void MakePipe(const std::filesystem::path& path)
-{
-    std::filesystem::remove(path);
-    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
-}
-
-}  // namespace
 
 using NonRegularFiles = ModelTest;
 
@@ -178,4 +118,60 @@ TEST_F(NonRegularFiles, DrawingAndLibraryFilesThatArePipesAreRefusedAtOnce)
     EXPECT_TRUE(IsPipe(DwgFile()));
     EXPECT_TRUE(IsPipe(Libs("PIPE.FUM")));
     EXPECT_EQ(FilesIn(dir.path() / "DWGS"), std::vector<std::string>{"SMITH.DB0"});
+}
+
+// Something standing already at the name of a write's temporary file (<target>.tmp<pid>): a link
+// to another file, a link to nowhere, a pipe. The write neither goes through the link nor waits on
+// the pipe: it makes a temporary file of its own and stores the text whole, the target stays a
+// regular file, and what stood there is left as it was. The selection list's append does not follow
+// a link to nowhere to make a file at its target either.
+TEST_F(NonRegularFiles, AWriteMakesItsOwnTemporaryFileAndFollowsNoLinkToMakeOne)
+{
+    namespace fs = std::filesystem;
+    const std::string pid = std::to_string(::getpid());
+    const fs::path elsewhere = dir.path() / "ELSEWHERE";
+    WriteWholeFile(elsewhere, "kept\n");
+    fs::create_symlink(elsewhere, DwgFile() + ".tmp" + pid);
+    fs::create_symlink(dir.path() / "NOWHERE", Cfg("LTEXT.CFG") + ".tmp" + pid);
+    MakePipe(Cfg("TEXT.CFG") + ".tmp" + pid);
+    // What CFG/ holds after the writes: what it held, and the two files written.
+    std::vector<std::string> cfgAfter = FilesIn(dir.path() / "CFG");
+    for (const char* name : {"LTEXT.CFG", "TEXT.CFG"})
+        if (std::find(cfgAfter.begin(), cfgAfter.end(), name) == cfgAfter.end())
+            cfgAfter.push_back(name);
+    std::sort(cfgAfter.begin(), cfgAfter.end());
+
+    struct Case {
+        std::string path;
+        std::string text;
+        bool written = false;
+        std::string reason;
+    };
+    std::vector<Case> cases = {{DwgFile(), "drawing\n"}, {Cfg("LTEXT.CFG"), "label\n"}, {Cfg("TEXT.CFG"), "font\n"}};
+    EXPECT_TRUE(ReturnsPromptly([&] {
+        for (Case& c : cases)
+            c.written = WriteTextFileAtomic(c.path, c.text, &c.reason);
+    }));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_TRUE(c.written) << c.reason;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(c.path)));
+        EXPECT_EQ(ReadWholeFile(c.path), c.text);
+    }
+    EXPECT_EQ(ReadWholeFile(elsewhere), "kept\n");
+    EXPECT_EQ(fs::read_symlink(DwgFile() + ".tmp" + pid), elsewhere);
+    EXPECT_FALSE(fs::exists(dir.path() / "NOWHERE"));
+    EXPECT_TRUE(fs::is_symlink(Cfg("LTEXT.CFG") + ".tmp" + pid));
+    EXPECT_TRUE(IsPipe(Cfg("TEXT.CFG") + ".tmp" + pid));
+    // Nothing left beside them but what stood there.
+    EXPECT_EQ(FilesIn(dir.path() / "DWGS"), (std::vector<std::string>{"SMITH.DB0", "SMITH.DB0.tmp" + pid}));
+    EXPECT_EQ(FilesIn(dir.path() / "CFG"), cfgAfter);
+
+    // COPY.CFG a link to a file that is not there: the append fails and makes nothing at its target.
+    fs::remove(Cfg("COPY.CFG"));
+    fs::create_symlink(dir.path() / "COPYOUT.CFG", Cfg("COPY.CFG"));
+    EXPECT_FALSE(AppendCopyRecord(3, 0, 0));
+    EXPECT_FALSE(fs::exists(dir.path() / "COPYOUT.CFG"));
+    EXPECT_TRUE(fs::is_symlink(Cfg("COPY.CFG")));
+    EXPECT_EQ(ReadCopyCount(), 0);
 }

@@ -1,0 +1,254 @@
+#include "model/textfile.h"
+
+#include "model/drawingstate.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// True (with errno set as an unreadable file would) when an injected read failure strikes this path.
+bool InjectedReadFailure(const std::string& path)
+{
+    TDrawingState& state = State();
+    const std::string& end = state.injectedReadPath;
+    if (state.injectedReadFailures <= 0 || !path.ends_with(end))
+        return false;
+    --state.injectedReadFailures;
+    errno = EACCES;
+    return true;
+}
+
+}  // namespace
+
+const char* const NOT_A_REGULAR_FILE = "it is not a regular file";
+
+int OpenRegularFile(const std::string& path, int flags, bool& notRegular)
+{
+    notRegular = false;
+    // Looked at before it is opened: opening a named pipe waits for its other end, and opening a
+    // device can act on it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        notRegular = !S_ISDIR(info.st_mode);
+        errno = notRegular ? EINVAL : EISDIR;
+        return -1;
+    }
+    // Should a pipe take the file's place meanwhile, O_NONBLOCK keeps the open from waiting; the
+    // descriptor says what was opened.
+    const int opening = (flags & ~O_CREAT) | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(path.c_str(), opening);
+    // A missing file is made only where nothing stands: O_EXCL follows no link, so a link whose
+    // target is missing fails (EEXIST) rather than making a file wherever it points. What stands
+    // there then is opened as it is, and a link still dangling leaves ENOENT.
+    if (fd < 0 && errno == ENOENT && (flags & O_CREAT) != 0) {
+        fd = ::open(path.c_str(), opening | O_CREAT | O_EXCL, 0666);
+        if (fd < 0 && errno == EEXIST)
+            fd = ::open(path.c_str(), opening);
+    }
+    if (fd < 0)
+        return -1;
+    const bool known = ::fstat(fd, &info) == 0;
+    if (!known || !S_ISREG(info.st_mode)) {
+        const int error = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        notRegular = known && !S_ISDIR(info.st_mode);
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text, std::string* reason)
+{
+    text.clear();
+    auto fail = [&](const char* why) {
+        text.clear();
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (InjectedReadFailure(path))
+        return fail(std::strerror(errno));
+    bool notRegular = false;
+    const int fd = OpenRegularFile(path, O_RDONLY, notRegular);
+    if (fd < 0)
+        return fail(notRegular ? NOT_A_REGULAR_FILE : std::strerror(errno));
+    // Reserve what the file holds now; a file that grows meanwhile still reads whole.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        text.reserve(std::size_t(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            return fail(std::strerror(error));
+        }
+        if (got == 0)
+            break;
+        text.append(buffer, std::size_t(got));
+    }
+    ::close(fd);
+    if (reason)
+        reason->clear();
+    return true;
+}
+
+namespace {
+
+// True (with errno set as the real failure would) when an injected failure strikes at this stage.
+bool InjectedFailure(WriteStage stage)
+{
+    TDrawingState& state = State();
+    if (state.injectedWriteFailures <= 0 || state.injectedWriteStage != int(stage))
+        return false;
+    --state.injectedWriteFailures;
+    errno = stage == WriteStage::Write ? ENOSPC : stage == WriteStage::Sync ? EIO : EACCES;
+    return true;
+}
+
+}  // namespace
+
+void FailNextWrites(int count, WriteStage stage)
+{
+    State().injectedWriteFailures = std::max(count, 0);
+    State().injectedWriteStage = int(stage);
+}
+
+void FailNextReads(int count, const std::string& pathEnd)
+{
+    State().injectedReadFailures = std::max(count, 0);
+    State().injectedReadPath = pathEnd;
+}
+
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+namespace {
+
+// The file a path names once symbolic links are followed, the last link's target when it does not
+// exist yet. False (errno set) for a loop of links.
+bool FollowLinks(const std::string& path, std::string& target)
+{
+    target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return true;
+        std::string link(std::size_t(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+        if (length < 0)
+            return false;
+        link.resize(std::size_t(length));
+        // A relative link is relative to the folder that holds it.
+        const std::size_t slash = target.find_last_of('/');
+        target = link.starts_with('/') || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// Makes the temporary file a write goes through, in the folder of `target` so that the rename
+// cannot cross file systems. The file is this call's own: O_EXCL makes it afresh, never opening a
+// file, a pipe or a link that stands at the name already (nor following a link), and O_NONBLOCK
+// keeps the open from ever waiting. A name that is taken gets a numbered one after it. The
+// descriptor (its name in `temporary`), or -1 with errno set.
+int CreateTemporaryBeside(const std::string& target, std::string& temporary)
+{
+    const std::string first = target + ".tmp" + std::to_string(::getpid());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = attempt == 0 ? first : first + "." + std::to_string(attempt);
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+}  // namespace
+
+bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)
+{
+    auto fail = [reason](int error) {
+        if (reason)
+            *reason = std::strerror(error);
+        return false;
+    };
+    // A link is written through: its target is replaced, and the link stays a link.
+    std::string target;
+    if (!FollowLinks(path, target))
+        return fail(errno);
+    // A file this process may not write (no write bit, or another user's) is not replaced, whoever
+    // runs the program: the rename would ignore its mode and owner. The replacement keeps the mode
+    // of the file it replaces.
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A named pipe, a device or a folder is never replaced by a file.
+    if (replacing && S_ISDIR(old.st_mode))
+        return fail(EISDIR);
+    if (replacing && !S_ISREG(old.st_mode)) {
+        if (reason)
+            *reason = NOT_A_REGULAR_FILE;
+        return false;
+    }
+    if (replacing && IsReadOnlyFile(target))
+        return fail(EACCES);
+
+    std::string temporary;
+    const int fd = CreateTemporaryBeside(target, temporary);
+    if (fd < 0)
+        return fail(errno);
+
+    int error = 0;
+    if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
+        error = errno;
+    std::size_t written = 0;
+    while (error == 0 && written < text.size()) {
+        const ssize_t put = InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
+        if (put < 0) {
+            if (errno != EINTR)
+                error = errno;
+        } else {
+            written += std::size_t(put);
+        }
+    }
+    // An empty file is written too: the injected write failure strikes there as well.
+    if (error == 0 && text.empty() && InjectedFailure(WriteStage::Write))
+        error = errno;
+    if (error == 0 && (InjectedFailure(WriteStage::Sync) || ::fsync(fd) != 0))
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && (InjectedFailure(WriteStage::Rename) || ::rename(temporary.c_str(), target.c_str()) != 0))
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return fail(error);
+    }
+
+    // Make the rename itself durable; a failure here leaves a complete file either way.
+    const std::size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
