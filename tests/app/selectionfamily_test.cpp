@@ -256,8 +256,9 @@ TEST_F(SelectionFamilyTest, ZoomUpChosenTwiceStillReturnsToTheFirstTool)
 
 // A repaint in the middle of a move, by pictures (2000 lines) and object by object (40 lines): what
 // the window shows after it and just before Enter is what a fresh paint of what Enter stores shows,
-// and the reference point carries the whole move. A refresh repaints the window while the move tool
-// is current; Zoom Up left without a zoom repaints it from the file while the move tool waits.
+// and the reference point carries the whole move. A refresh and a resize repaint the window while
+// the move tool is current; Zoom Up left without a zoom repaints it from the file while the move
+// tool waits.
 TEST_F(SelectionFamilyTest, ARepaintInTheMiddleOfAMoveShowsWhatEnterStores)
 {
     // The line i runs from (1000 + 60 (i mod 50), 1000 + 25 (i div 50)), 40 right and 20 up.
@@ -353,6 +354,24 @@ TEST_F(SelectionFamilyTest, ARepaintInTheMiddleOfAMoveShowsWhatEnterStores)
         EXPECT_EQ(CountDifferent(beforeThirdEnter, storedLast), 0);
         EXPECT_EQ(CountDifferent(afterThirdEnter, storedLast), 0);
         EXPECT_EQ(storedMisplaced({500, 0}), 0);
+
+        // Moved, the window made twice as large (the sheet fitted to it anew), moved again.
+        selectAll({2000, 1500});
+        Click({2500, 2000});
+        Window().Resize(2000, 1400);
+        frame.ProcessEvents();
+        const TPoint at = Child().DevicePointOf({2500, 1500});
+        Child().EvLButtonDown(at);
+        Child().EvLButtonUp(at);
+        const QImage beforeFourthEnter = shown();
+        enter();
+        const QImage afterFourthEnter = shown();
+        const QImage storedResized = freshPaint();
+        EXPECT_EQ(CountDifferent(beforeFourthEnter, storedResized), 0);
+        EXPECT_EQ(CountDifferent(afterFourthEnter, storedResized), 0);
+        EXPECT_EQ(storedMisplaced({1000, 0}), 0);
+        Window().Resize(1000, 700);
+        frame.ProcessEvents();
     }
 }
 
