@@ -99,8 +99,9 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     dc.FillDeviceRect(area, state.currentFillColour);
     if (state.drawingState < 2 || state.drawingName.empty() || !IsPlanFloor(state.currentFloor))
         return;
-    // The drawing file is read afresh, but for the repaint File/Open makes from its own reading.
-    TLoadResult loaded = state.objects.ReadForRepaint();
+    // The file is read afresh, but for File/Open's own repaint and while the tool's change is in the list only.
+    TDrawingtool* const tool = this->client.currentTool.get();
+    TLoadResult loaded = tool && tool->RepaintsFromList() ? TLoadResult{} : state.objects.ReadForRepaint();
     if (!loaded.ok) {
         // Reported once; the file is left as it is and nothing is drawn.
         if (!loadFailureReported) {
@@ -115,7 +116,7 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     const TFloorToPaint floor = FloorInView();
     dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); });
     // A figure the tool holds (a multiline's first line) is not in the file: drawn over the floor.
-    if (TDrawingtool* tool = this->client.currentTool.get(); tool && tool->window == this)
+    if (tool && tool->window == this)
         tool->DrawHeld(dc, client);
     dc.ResetMapping();
 }

@@ -149,6 +149,7 @@ void TList::Adopt(const std::string& path, TLoadedDrawing drawing)
 {
     TDrawingState& state = State();
     items = std::move(drawing.objects);
+    ++readings;
     if (failedPath == path)
         failedPath.clear();
     state.unitSystem = drawing.unitSystem;
@@ -174,6 +175,7 @@ TLoadResult TList::ReadDrawing()
     // the last one read).
     std::vector<std::unique_ptr<TObject>> last = std::move(items);
     items.clear();
+    ++readings;
     const std::string path = DrawingPath();
     TLoadedDrawing drawing;
     TLoadResult result = ReadDrawingFile(path, drawing, &last);

@@ -85,11 +85,15 @@ public:
     void Adopt(const std::string& path, TLoadedDrawing drawing);
     // File/Open shows the drawing it has just read without parsing the file a second time: between
     // these two calls, which Open puts around the one repaint it makes, ReadForRepaint takes the
-    // list as it is. Every other repaint reads the file.
+    // list as it is. Every other repaint reads the file, but while the current tool holds a change
+    // of the list not yet stored (TChild::Paint).
     void BeginOpenRepaint() { openRepaint = true; }
     void EndOpenRepaint() { openRepaint = false; }
     // The reading of a repaint: ReadDrawing, but inside Open's own repaint.
     TLoadResult ReadForRepaint();
+    // Counts the times the list was filled from a drawing file (ReadDrawing, Adopt): a change
+    // made to the objects in place is gone once this has moved on.
+    std::uint64_t Readings() const { return readings; }
     // True while WriteDrawing refuses to overwrite the file that failed to load.
     bool LoadFailed() const { return !failedPath.empty(); }
     // True while the open drawing's own file is the one that failed to load.
@@ -160,4 +164,5 @@ private:
     std::string failedPath;  // the drawing file that failed to load
     int editCount = 0;
     bool openRepaint = false;  // inside the repaint File/Open makes
+    std::uint64_t readings = 0;
 };

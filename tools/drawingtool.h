@@ -138,6 +138,11 @@ public:
     virtual void RestartFigure();
     // Forgets the held figure: the action that drew it was given up.
     void DropHeld();
+    // Asked by a repaint of the window before it reads the drawing file. True while the object
+    // list holds a change the tool has made and not stored yet (a selection moved or turned and
+    // not locked): the repaint then paints the list as it stands, which is what finishing the
+    // change stores, and the tool lets go of feedback kept for the pixels painted over.
+    virtual bool RepaintsFromList() { return false; }
 
 protected:
     // Model point of a client device point under the window's view mapping (the mapping is left on

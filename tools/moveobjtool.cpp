@@ -6,8 +6,6 @@
 #include "model/list.h"
 #include "model/modelunits.h"
 #include "model/object.h"
-#include "model/paintextent.h"
-#include "model/polyobj.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
@@ -83,6 +81,7 @@ void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y
         }
         return;
     case STEP_SELECTION_MOVING:
+        FollowList();
         if (!TakesMoveTo(dc, clientRect, x, y))
             return;
         MoveSelectionStep(dc, clientRect, x, y);
@@ -168,6 +167,7 @@ void TMoveobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     default:
         return;
     }
+    FollowList();
     if (!TakesMoveTo(dc, clientRect, cursor.x, cursor.y))
         return;
     MoveSelectionStep(dc, clientRect, cursor.x, cursor.y);
@@ -263,11 +263,42 @@ void TMoveobjtool::ForgetChanges()
     movedFromKnown = false;
     movedX = 0;
     movedY = 0;
+    referenceMovedX = 0;
+    referenceMovedY = 0;
+}
+
+bool TMoveobjtool::ListHoldsChange() const
+{
+    return changed && State().objects.Readings() == changeReading;
+}
+
+void TMoveobjtool::FollowList()
+{
+    if (!changed || ListHoldsChange())
+        return;
+    currentX = ClampToInt32(currentX - referenceMovedX);
+    currentY = ClampToInt32(currentY - referenceMovedY);
+    DropPictures();
+    ForgetChanges();
+}
+
+bool TMoveobjtool::RepaintsFromList()
+{
+    FollowList();
+    if (!changed)
+        return false;
+    // The repaint draws the selection where it stands, exactly: pictures put down by whole pixels
+    // may lie a pixel off it, so they are made again from the repainted window.
+    DropPictures();
+    return true;
 }
 
 void TMoveobjtool::NoteMove(std::int64_t dx, std::int64_t dy)
 {
     changed = true;
+    changeReading = State().objects.Readings();
+    referenceMovedX += dx;
+    referenceMovedY += dy;
     if (movedFromKnown)
         return;
     movedX += dx;
@@ -280,6 +311,7 @@ void TMoveobjtool::NoteTurn(Canvas& dc)
         movedFrom = Shifted(SelectionArea(dc), -movedX, -movedY);
     movedFromKnown = true;
     changed = true;
+    changeReading = State().objects.Readings();
 }
 
 TModelBox TMoveobjtool::SelectionArea(Canvas& dc) const
@@ -296,9 +328,10 @@ TModelBox TMoveobjtool::ChangedArea(Canvas& dc) const
     if (!changed)
         return {};
     // A selection moved as pictures changed no pixel outside the window: the window is the area,
-    // and its texts need not be measured.
+    // and its texts need not be measured. So it is once the list has been read again: where the
+    // selection was shown is no longer known.
     const std::optional<TRect> window = dc.PaintableArea();
-    if (PicturesFit(dc) && window) {
+    if ((PicturesFit(dc) || !ListHoldsChange()) && window) {
         TModelBox shown;
         for (const TPoint corner : {TPoint{window->left, window->top}, TPoint{window->right, window->bottom}}) {
             const TPoint model = LogicalToModel(dc.DPtoLP(corner));
@@ -313,6 +346,7 @@ TModelBox TMoveobjtool::ChangedArea(Canvas& dc) const
 
 void TMoveobjtool::LockSelection(TDrawingEdit& edit)
 {
+    FollowList();
     if (!changed)
         return;
     for (int index : SelectedIndices())
@@ -345,6 +379,7 @@ bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y
 
 void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x, int y)
 {
+    FollowList();
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     targetX = target.x;
     targetY = target.y;
@@ -411,6 +446,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     // A turn by nothing changes nothing; arcs, ellipses and rectangles only take quarter turns.
     if (turn.IsNone() || (!turn.IsQuarter() && NeedsQuarterTurns()))
         return;
+    FollowList();
 
     SetupViewMapping(dc, clientRect);
     const TList& objects = State().objects;
@@ -435,114 +471,6 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     for (int index : indices)
         TurnObject(*objects[index], turn, dc);
     DrawSelectionOutlines(dc, indices, false);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Painting
-
-void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase)
-{
-    const TDrawingState& state = State();
-    const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
-    const TList& objects = state.objects;
-    // Each band (or the canvas itself, run once) paints, in list order, the objects that can
-    // change its pixels. An object left out would have changed none, so painting out restores
-    // exactly what drawing changed, wherever the bands fall.
-    auto paint = [&](Canvas& band) {
-        const std::optional<TRect> paintable = band.PaintableArea();
-        const std::optional<TPaintArea> area =
-            paintable ? std::optional<TPaintArea>(std::in_place, band, *paintable, scale) : std::nullopt;
-        for (int index : indices) {
-            const TObject& object = *objects[index];
-            if (area) {
-                TPaintExtent extent(*area, std::max(object.penWidth, 1));
-                object.PaintExtent(extent, scale);
-                if (!extent.Touches())
-                    continue;
-            }
-            if (erase)
-                DrawSelectionOutline(band, object, state.currentFillColour, PS_SOLID, true);
-            else
-                DrawSelectionOutline(band, object, TColor(object.colour),
-                                     IsTextType(object.typeCode) ? PS_SOLID : object.penStyle, false);
-        }
-    };
-    // The outline is drawn over what is there: bands may share the work only with that raster
-    // operation set.
-    const RasterOp oldRop = dc.SetROP2(RasterOp::Copy);
-    const TPen oldPen = dc.Pen();
-    const TBrush oldBrush = dc.Brush();
-    const TFont oldFont = dc.Font();
-    dc.PaintInBands(paint);
-    dc.SelectFont(oldFont);
-    dc.SelectBrush(oldBrush);
-    dc.SelectPen(oldPen);
-    dc.SetROP2(oldRop);
-}
-
-bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
-{
-    DropPictures();
-    const std::optional<TRect> area = dc.PaintableArea();
-    if (!area)
-        return false;
-    // Half the window more on every side, so that moves of up to that much need no new pictures.
-    const TRect cover = area->Inflated(area->Width() / 2, area->Height() / 2);
-    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); });
-    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); });
-    if (!paintedOut || !drawn) {
-        DropPictures();
-        return false;
-    }
-    picturesMapping = dc.Mapping();
-    picturesAt = ReferenceOnDevice(dc);
-    picturesShown = {0, 0};
-    return true;
-}
-
-bool TMoveobjtool::PicturesFit(Canvas& dc) const
-{
-    return paintedOut && drawn && dc.Mapping() == picturesMapping;
-}
-
-void TMoveobjtool::DropPictures()
-{
-    paintedOut.reset();
-    drawn.reset();
-}
-
-TPoint TMoveobjtool::ReferenceOnDevice(Canvas& dc) const
-{
-    return dc.LPtoDP(ModelToLogical({currentX, currentY}));
-}
-
-void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int style, bool erase)
-{
-    const TDrawingState& state = State();
-    const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
-    const RasterOp oldRop = dc.SetROP2(RasterOp::Copy);
-    const TPen oldPen = dc.SelectPen(TPen{colour, std::max(object.penWidth, 1), style});
-    if (const auto* polygon = dynamic_cast<const TPolyobj*>(&object)) {
-        // A polygon is painted out with its inside; at its new place it is filled with the
-        // background while the outline fill mode is 1.
-        TBrush brush;
-        if (erase || outlineFillMode() == 1) {
-            brush.kind = BrushKind::Solid;
-            brush.colour = state.currentFillColour;
-        }
-        const TBrush oldBrush = dc.SelectBrush(brush);
-        std::vector<TPoint> points;
-        for (int i = 0; i < polygon->UsedVertices(); ++i)
-            points.push_back({ToWindow(polygon->vertexX[std::size_t(i)], scale),
-                              ToWindow(polygon->vertexY[std::size_t(i)], scale)});
-        dc.Polygon(points);
-        dc.SelectBrush(oldBrush);
-    } else {
-        object.Render(dc, scale, TFillStyle::None);
-    }
-    dc.Flush();
-    dc.SelectPen(oldPen);
-    dc.SetROP2(oldRop);
 }
 
 void TMoveobjtool::TakeBandOff(Canvas& dc, const TRect& clientRect)

@@ -66,6 +66,9 @@ public:
     TModelBox ChangedArea(Canvas& dc) const;
     // Enter: hands the moved and turned objects to the edit that writes the drawing file.
     void LockSelection(TDrawingEdit& edit);
+    // A repaint in the middle of a move paints the list, where the moved selection stands, and
+    // the pictures are made again at the next step.
+    bool RepaintsFromList() override;
 
     // The drag rectangle on the screen, taken off (the tool is replaced mid-drag).
     bool BandShown() const { return bandShown; }
@@ -73,6 +76,8 @@ public:
 
     // Selections of at least this many objects are painted out and drawn once as two pictures,
     // which each later move puts down again by whole pixels (where the canvas keeps pictures).
+    // The pictures reach past the window by a margin that keeps the two within three window
+    // images.
     int pictureSelection = 2000;
 
     // Other names of inherited words.
@@ -111,6 +116,12 @@ private:
     TModelBox SelectionArea(Canvas& dc) const;
     // Forgets every change: the selection stands where it was made.
     void ForgetChanges();
+    // True while the object list still holds the selection's change: it has not been read from
+    // the file again since.
+    bool ListHoldsChange() const;
+    // Once the list has been read again, the selection stands where the file holds it: the move
+    // starts over from there, the reference point back where it was set, pictures made anew.
+    void FollowList();
     // True when moving the reference point onto the device point keeps every point of the
     // selection where the drawing file can store it; otherwise the user is told and nothing moves.
     bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y);
@@ -137,4 +148,7 @@ private:
     bool movedFromKnown = false;
     std::int64_t movedX = 0;       // the moves since then, while it is not
     std::int64_t movedY = 0;
+    std::int64_t referenceMovedX = 0;  // every move of the reference point since the first change
+    std::int64_t referenceMovedY = 0;
+    std::uint64_t changeReading = 0;   // the list's reading the change was made in
 };

@@ -5,13 +5,27 @@
 #include <QImage>
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 namespace {
 
+std::atomic<std::int64_t> picturePixels{0};
+
+// A picture's pixels, transparent where nothing is drawn; counted while it is kept.
 class ImagePicture : public TCanvasPicture {
 public:
-    using TCanvasPicture::TCanvasPicture;
+    explicit ImagePicture(const TRect& device)
+        : TCanvasPicture(device), image(device.Width(), device.Height(), QImage::Format_ARGB32_Premultiplied)
+    {
+        picturePixels += Pixels();
+    }
+    ~ImagePicture() override { picturePixels -= Pixels(); }
+    ImagePicture(const ImagePicture&) = delete;
+    ImagePicture& operator=(const ImagePicture&) = delete;
+
+    std::int64_t Pixels() const { return std::int64_t(image.width()) * image.height(); }
+
     QImage image;
 };
 
@@ -68,7 +82,8 @@ std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, co
         return nullptr;
     Flush();
     auto picture = std::make_unique<ImagePicture>(device);
-    picture->image = QImage(device.Width(), device.Height(), QImage::Format_ARGB32_Premultiplied);
+    if (picture->image.isNull())
+        return nullptr;
     picture->image.fill(Qt::transparent);
     {
         ImageCanvas canvas(picture->image);
@@ -107,4 +122,9 @@ void ImageCanvas::PutPicture(const TCanvasPicture& picture, TPoint offset, std::
                 out[x] = solid ? fill : (pixel | 0xFF000000u);
         }
     }
+}
+
+std::int64_t ImageCanvas::PicturePixels()
+{
+    return picturePixels;
 }

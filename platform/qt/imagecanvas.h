@@ -3,6 +3,8 @@
 // QImage::Format_RGB32, on which exclusive-or drawing is exact.
 #include "platform/qt/qtcanvas.h"
 
+#include <cstdint>
+
 class QImage;
 
 class ImageCanvas : public QtCanvas {
@@ -24,6 +26,8 @@ public:
     std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device,
                                                 const std::function<void(Canvas&)>& paint) override;
     void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid) override;
+    // The pixels all pictures kept now hold together (what their memory follows).
+    static std::int64_t PicturePixels();
 
 private:
     QImage& image;

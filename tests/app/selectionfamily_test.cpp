@@ -1,7 +1,8 @@
 // The selection family in the drawing window: the right button and its angle prompt, Enter, the
-// copy's status texts, Paste, the rotation check, and the selection list emptied when its indices
-// go stale.
+// copy's status texts, Paste, the rotation check, the selection list emptied when its indices go
+// stale, and repaints in the middle of a move.
 #include "tests/app/appfixture.h"
+#include "tests/platform/pixelhelpers.h"
 
 #include "app/families/selectionfamily.h"
 #include "model/arcobj.h"
@@ -251,6 +252,127 @@ TEST_F(SelectionFamilyTest, ZoomUpChosenTwiceStillReturnsToTheFirstTool)
     Drag({500, 500}, {2500, 1500});
     EXPECT_EQ(client->currentTool.get(), line);
     EXPECT_EQ(client->ToolName(), "Line");
+}
+
+// A repaint in the middle of a move, by pictures (2000 lines) and object by object (40 lines): what
+// the window shows after it and just before Enter is what a fresh paint of what Enter stores shows,
+// and the reference point carries the whole move. A refresh and a resize repaint the window while
+// the move tool is current; Zoom Up left without a zoom repaints it from the file while the move
+// tool waits.
+TEST_F(SelectionFamilyTest, ARepaintInTheMiddleOfAMoveShowsWhatEnterStores)
+{
+    // The line i runs from (1000 + 60 (i mod 50), 1000 + 25 (i div 50)), 40 right and 20 up.
+    auto lineStart = [](int i) { return TPoint{1000 + 60 * (i % 50), 1000 + 25 * (i / 50)}; };
+    for (const int count : {2000, 40}) {
+        SCOPED_TRACE(count);
+        const std::string name = "MOVE" + std::to_string(count);
+        NewDrawing(name);
+        const int first = objects().count();
+        {
+            TDrawingEdit edit(objects());
+            for (int i = 0; i < count; ++i) {
+                auto line = std::make_unique<TLineobj>(1);
+                line->floor = 50;
+                const TPoint at = lineStart(i);
+                line->x1 = at.x;
+                line->y1 = at.y;
+                line->x2 = at.x + 40;
+                line->y2 = at.y + 20;
+                edit.Add(std::move(line));
+            }
+            edit.Commit();
+        }
+        Child().Refresh(9);
+        // Where every line stands in the file, against where it started: the moves stored.
+        auto storedMisplaced = [&](TPoint moved) {
+            const auto stored = ReadBack(name);
+            int misplaced = 0;
+            for (int i = 0; i < count; ++i) {
+                const TObject& line = *stored.at(std::size_t(first + i));
+                const TPoint at = lineStart(i);
+                if (line.x1 != at.x + moved.x || line.y1 != at.y + moved.y || line.x2 != at.x + 40 + moved.x ||
+                    line.y2 != at.y + 20 + moved.y)
+                    ++misplaced;
+            }
+            return misplaced;
+        };
+        auto shown = [&] { return Window().BackingImage().copy(); };
+        auto freshPaint = [&] {
+            Child().Refresh(9);
+            return shown();
+        };
+        auto enter = [&] {
+            Child().EvKeyDown(VK_ENTER);
+            frame.ProcessEvents();
+            EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+        };
+        auto selectAll = [&](TPoint reference) {
+            Command(CM_MOVEROTATE);
+            Drag({200, 200}, {4995, 3495});
+            EXPECT_EQ(Tool().selectionCount(), count);
+            Click(reference);
+        };
+
+        // Moved, refreshed, locked.
+        selectAll({1500, 1500});
+        Click({2000, 2500});
+        Child().Refresh(9);
+        const QImage afterRefresh = shown();
+        enter();
+        const QImage afterEnter = shown();
+        const QImage stored = freshPaint();
+        EXPECT_EQ(CountDifferent(afterRefresh, stored), 0);
+        EXPECT_EQ(CountDifferent(afterEnter, stored), 0);
+        EXPECT_EQ(storedMisplaced({500, 1000}), 0);
+
+        // Moved, refreshed, moved again, locked.
+        selectAll({2000, 2500});
+        Click({2500, 2000});
+        Child().Refresh(9);
+        Click({1500, 2000});
+        const QImage beforeEnter = shown();
+        enter();
+        const QImage afterSecondEnter = shown();
+        const QImage storedAgain = freshPaint();
+        EXPECT_EQ(CountDifferent(beforeEnter, storedAgain), 0);
+        EXPECT_EQ(CountDifferent(afterSecondEnter, storedAgain), 0);
+        EXPECT_EQ(storedMisplaced({0, 500}), 0);
+
+        // Moved, Zoom Up chosen and left with a click (the window is repainted from the file), moved
+        // again: the move starts over from where the file holds the lines.
+        selectAll({1500, 2000});
+        Click({3000, 3000});
+        Command(CM_ZOOMUP);
+        Drag({1000, 1000}, {1000, 1000});
+        ASSERT_EQ(client->currentTool->kind, KIND_MOVE);
+        EXPECT_EQ(Tool().step, STEP_SELECTION_MOVING);
+        Click({2000, 1500});
+        const QImage beforeThirdEnter = shown();
+        enter();
+        const QImage afterThirdEnter = shown();
+        const QImage storedLast = freshPaint();
+        EXPECT_EQ(CountDifferent(beforeThirdEnter, storedLast), 0);
+        EXPECT_EQ(CountDifferent(afterThirdEnter, storedLast), 0);
+        EXPECT_EQ(storedMisplaced({500, 0}), 0);
+
+        // Moved, the window made twice as large (the sheet fitted to it anew), moved again.
+        selectAll({2000, 1500});
+        Click({2500, 2000});
+        Window().Resize(2000, 1400);
+        frame.ProcessEvents();
+        const TPoint at = Child().DevicePointOf({2500, 1500});
+        Child().EvLButtonDown(at);
+        Child().EvLButtonUp(at);
+        const QImage beforeFourthEnter = shown();
+        enter();
+        const QImage afterFourthEnter = shown();
+        const QImage storedResized = freshPaint();
+        EXPECT_EQ(CountDifferent(beforeFourthEnter, storedResized), 0);
+        EXPECT_EQ(CountDifferent(afterFourthEnter, storedResized), 0);
+        EXPECT_EQ(storedMisplaced({1000, 0}), 0);
+        Window().Resize(1000, 700);
+        frame.ProcessEvents();
+    }
 }
 
 }  // namespace

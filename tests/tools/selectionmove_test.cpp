@@ -445,4 +445,48 @@ TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOu
     EXPECT_EQ(asPicturesOut, white);
 }
 
+// The pictures of a large selection hold at most three window images of pixels together, in a
+// wide window and in thin ones, after clicks, nudges and a move past their reach; Enter lets them go.
+TEST_F(SelectionMove, ThePicturesOfALargeSelectionHoldAtMostThreeWindowImages)
+{
+    AddLine(1000, 1000, 3000, 1600);
+    AddText(1500, 2000, "KITCHEN");
+    AddBox<TCircleobj>(TYPE_CIRCLE, 2700, 1100, 3100, 1500);
+    objects().WriteDrawing();
+    for (const QSize size : {QSize(1000, 700), QSize(1000, 60), QSize(50, 700)}) {
+        SCOPED_TRACE(size.width() * 10000 + size.height());
+        objects().ReadDrawing();
+        TMoveobjtool mover;
+        mover.pictureSelection = 1;
+        Drag(mover, {500, 500}, {4500, 3300});
+        ASSERT_EQ(mover.selectionCount(), 3);
+        const std::int64_t window = std::int64_t(size.width()) * size.height();
+        QImage image = PlainImage(size.width(), size.height(), 0xFFFFFF);
+        ImageCanvas canvas(image);
+        auto held = [&] { return ImageCanvas::PicturePixels(); };
+        auto device = [&](TPoint model) { return ViewMapping(client).ToDevice(ModelToLogical(model)); };
+        auto click = [&](TPoint model) {
+            TPoint at = device(model);
+            mover.LButtonDown(canvas, client, at.x, at.y);
+            mover.LButtonUp(canvas, client, at);
+        };
+        click({25, 3475});
+        click({30, 3470});
+        EXPECT_GT(held(), 0);
+        EXPECT_LE(held(), 3 * window);
+        TPoint cursor = device({30, 3470});
+        for (int key : {VK_RIGHT, VK_DOWN, VK_RIGHT}) {
+            mover.KeyDown(canvas, client, key, cursor, 1);
+            EXPECT_GT(held(), 0);
+            EXPECT_LE(held(), 3 * window);
+        }
+        click({4900, 100});
+        EXPECT_GT(held(), 0);
+        EXPECT_LE(held(), 3 * window);
+        TDrawingEdit edit;
+        mover.LockSelection(edit);
+        EXPECT_EQ(held(), 0);
+    }
+}
+
 }  // namespace
