@@ -471,14 +471,12 @@ bool TChild::HandleScrollKey(int key)
     return true;
 }
 
-// Edit/Undo
+// Edit/Undo, Edit/Paste, the rotation check and File/Rotate/Mirror: in their own files
 
 void TChild::Undo()
 {
     undo.Run(*this, loadFailureReported);
 }
-
-// Edit/Paste, the rotation check and File/Rotate/Mirror: in their own files
 
 void TChild::Paste()
 {
