@@ -44,6 +44,10 @@ bool LeftOut(int id)
 // Names of drawings the session makes and opens; few, so that it comes back to them.
 const char* const DRAWING_NAMES[] = {"A", "B", "HOUSE", "PLAN2"};
 
+// Doubling stops once a drawing holds this many objects: large enough for every path that large
+// selections take, small enough for the sanitized build.
+constexpr int LARGE_DRAWING = 2500;
+
 // Window sizes: the metric and imperial sheets at whole pixels, and the default.
 const int CLIENT_SIZES[][2] = {{1200, 840}, {1152, 768}, {1000, 700}, {640, 480}};
 
@@ -329,7 +333,7 @@ void Session::Doubling()
     // objects, and moves of selections that large.
     const int width = interpreter.Frame()->ClientWidth();
     const int height = interpreter.Frame()->ClientHeight();
-    for (int round = Between(3, 7); round > 0 && WindowOpen(); --round) {
+    for (int round = Between(3, 7); round > 0 && WindowOpen() && State().objects.count() < LARGE_DRAWING; --round) {
         const std::string corner = std::to_string(width - 1) + " " + std::to_string(height - 1);
         for (const std::string& line : {"command " + std::to_string(CM_COPY) + " # " + MenuPathOf(CM_COPY), std::string("ldown 0 0"),
                                         "move " + corner, "lup " + corner, "command " + std::to_string(CM_PASTE) + " # " + MenuPathOf(CM_PASTE),
