@@ -74,6 +74,11 @@ private:
     std::vector<int> commands;            // the commands drawn from
     const TDialog* lastDialog = nullptr;  // the dialog answered last, and how often in a row
     int dialogRounds = 0;
+    std::vector<std::string> plannedInputs;  // lengths the next text inputs take, in order
+    struct Outline {
+        int x, y, width, height;  // model units: a corner and the sides typed from it
+    };
+    std::vector<Outline> outlines;        // outlines typed from the keyboard, to aim at their walls
     int heldPoints = 0;                   // recent device points, for figures that close
     int recentX[4] = {};
     int recentY[4] = {};
@@ -94,6 +99,8 @@ private:
     void Open();
     void Drag();
     void Doubling();
+    void TypedOutline();
+    void AtAWall();
     std::string DevicePoint();
     std::string Key();
     ScriptAnswer Answer(const OpenedBox& box);
@@ -266,7 +273,10 @@ ScriptAnswer Session::Answer(const OpenedBox& box)
     case OpenedBox::Kind::Input: {
         InputAnswer input;
         const int pick = int(Below(100));
-        if (pick < 35)
+        if (!plannedInputs.empty()) {
+            input.text = plannedInputs.front();
+            plannedInputs.erase(plannedInputs.begin());
+        } else if (pick < 35)
             input.keep = true;
         else if (pick < 50)
             input.cancel = true;
@@ -301,6 +311,9 @@ void Session::Command()
 {
     const int id = commands[Below(std::uint32_t(commands.size()))];
     Statement("command " + std::to_string(id) + " # " + MenuPathOf(id));
+    // Many tools act on a wall: often the next point is on one.
+    if (!outlines.empty() && WindowOpen() && Chance(40))
+        AtAWall();
 }
 
 void Session::Open()
@@ -345,6 +358,60 @@ void Session::Doubling()
     }
 }
 
+void Session::TypedOutline()
+{
+    // A tool's outline typed from the keyboard, as the user draws walls: Enter at a point, then
+    // arrow keys, each length given in the box it opens; mostly a closed rectangle.
+    static const int tools[] = {CM_EXTWALL, CM_EXTWALL, CM_INTWALL, CM_LINE, CM_MULTILINE, CM_LINETEXT};
+    if (Chance(70)) {
+        const int tool = tools[Below(6)];
+        Statement("command " + std::to_string(tool) + " # " + MenuPathOf(tool));
+    }
+    if (!WindowOpen())
+        return;
+    const TPoint corner = Client().ActiveChild()->ModelPointOf(
+        {int(Below(std::uint32_t(interpreter.Frame()->ClientWidth()))),
+         int(Below(std::uint32_t(interpreter.Frame()->ClientHeight())))});
+    const int width = 100 * Between(20, 120);
+    const int height = 100 * Between(20, 120);
+    const bool closed = Chance(75);
+    const bool up = Chance(50);
+    const std::vector<std::string> keys = closed ? std::vector<std::string>{"RIGHT", up ? "UP" : "DOWN", "LEFT", up ? "DOWN" : "UP"}
+                                                 : std::vector<std::string>{Key(), Key(), Key()};
+    Statement("at " + std::to_string(corner.x) + " " + std::to_string(corner.y));
+    Statement("key ENTER");
+    for (std::size_t side = 0; side < keys.size() && WindowOpen(); ++side) {
+        plannedInputs.assign(1, std::to_string(side % 2 == 0 ? width : height));
+        Statement("key " + keys[side]);
+    }
+    plannedInputs.clear();
+    if (closed)
+        outlines.push_back({corner.x, up ? corner.y : corner.y - height, width, height});
+}
+
+void Session::AtAWall()
+{
+    // A point on or near a side of an outline typed earlier: where windows, doors, openings,
+    // wall edits and rooms take their walls.
+    const Outline& outline = outlines[Below(std::uint32_t(outlines.size()))];
+    const int along = Between(0, 100);
+    const int across = Between(-40, 400) * (Chance(50) ? 1 : -1) / 2;
+    int x = 0;
+    int y = 0;
+    switch (Below(4)) {
+    case 0: x = outline.x + outline.width * along / 100; y = outline.y + across; break;
+    case 1: x = outline.x + outline.width * along / 100; y = outline.y + outline.height - across; break;
+    case 2: x = outline.x + across; y = outline.y + outline.height * along / 100; break;
+    default: x = outline.x + outline.width - across; y = outline.y + outline.height * along / 100; break;
+    }
+    const std::string point = std::to_string(x) + " " + std::to_string(y);
+    switch (Below(3)) {
+    case 0: Statement("click @" + point); break;
+    case 1: Statement("at " + point); Statement("key ENTER"); break;
+    default: Statement("at " + point); break;
+    }
+}
+
 void Session::DrawStatement()
 {
     if (!WindowOpen()) {
@@ -363,6 +430,10 @@ void Session::DrawStatement()
     const int pick = int(Below(1000));
     if (pick < 150)
         Command();
+    else if (pick < 180)
+        TypedOutline();
+    else if (pick < 260 && !outlines.empty())
+        AtAWall();
     else if (pick < 330)
         Statement("click " + DevicePoint());
     else if (pick < 420)
