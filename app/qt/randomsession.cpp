@@ -8,11 +8,9 @@
 #include "model/list.h"
 #include "model/listfilecheck.h"
 #include "model/programdirectory.h"
-#include "platform/checkbox.h"
 #include "platform/dialog.h"
 #include "platform/listbox.h"
 #include "platform/messagebuttons.h"
-#include "platform/radiobutton.h"
 #include "resources/dialogtemplates.h"
 #include "resources/menus.h"
 
@@ -50,6 +48,20 @@ constexpr int LARGE_DRAWING = 2500;
 
 // Window sizes: the metric and imperial sheets at whole pixels, and the default.
 const int CLIENT_SIZES[][2] = {{1200, 840}, {1152, 768}, {1000, 700}, {640, 480}};
+
+// The drawings in DWGS/, by name, sorted.
+std::vector<std::string> DrawingNames()
+{
+    std::vector<std::string> names;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(DwgsPath(""), ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".DB0") == 0)
+            names.push_back(name.substr(0, name.size() - 4));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class Session {
 public:
@@ -166,10 +178,13 @@ std::string Session::DevicePoint()
         y = recentY[at] + Between(-2, 2);
     } else if (pick < 32) {
         // On or past the window's edge.
-        x = Chance(50) ? Between(-3, 3) : width - 1 + Between(-3, 3);
-        y = Between(-3, height + 3);
-        if (Chance(50))
-            std::swap(x, y), x = Between(-3, width + 3), y = Chance(50) ? Between(-3, 3) : height - 1 + Between(-3, 3);
+        if (Chance(50)) {
+            x = Chance(50) ? Between(-3, 3) : width - 1 + Between(-3, 3);
+            y = Between(-3, height + 3);
+        } else {
+            x = Between(-3, width + 3);
+            y = Chance(50) ? Between(-3, 3) : height - 1 + Between(-3, 3);
+        }
     } else {
         x = int(Below(std::uint32_t(width)));
         y = int(Below(std::uint32_t(height)));
@@ -318,14 +333,7 @@ void Session::Command()
 
 void Session::Open()
 {
-    std::vector<std::string> names;
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(DwgsPath(""), ignored)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".DB0") == 0)
-            names.push_back(name.substr(0, name.size() - 4));
-    }
-    std::sort(names.begin(), names.end());
+    std::vector<std::string> names = DrawingNames();
     if (names.empty() || Chance(10))
         names.assign(1, DRAWING_NAMES[Below(4)]);
     Statement("open " + names[Below(std::uint32_t(names.size()))]);
@@ -476,14 +484,7 @@ void Session::ReopenAll()
 {
     Statement("failwrites 0");
     Statement("failreads 0");
-    std::vector<std::string> names;
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(DwgsPath(""), ignored)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".DB0") == 0)
-            names.push_back(name.substr(0, name.size() - 4));
-    }
-    std::sort(names.begin(), names.end());
+    std::vector<std::string> names = DrawingNames();
     for (const std::string& name : names) {
         const std::string problem = DrawingFileProblem(DwgsPath(name + ".DB0"));
         if (!problem.empty())
