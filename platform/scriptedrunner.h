@@ -29,6 +29,7 @@ struct OpenedBox {
     enum class Kind { Dialog, Input, Colour, Message };
     Kind kind = Kind::Message;
     TDialog* dialog = nullptr;  // Dialog: bound to its template and set up
+    int round = 0;              // Dialog: answers it has taken already (it refused them)
     unsigned flags = 0;         // Message: its buttons
 };
 
@@ -75,6 +76,6 @@ private:
 
     void Report(const std::string& line);
     ScriptAnswer TakeAnswer(const std::string& opening, const OpenedBox& box);
-    DialogAnswer TakeDialogAnswer(TDialog& dialog);
+    DialogAnswer TakeDialogAnswer(TDialog& dialog, int round);
     void Perform(TDialog& dialog, const DialogAction& action, TEdit*& lastSet);
 };

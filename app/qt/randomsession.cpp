@@ -84,8 +84,6 @@ private:
     std::ofstream log;
     int number = 0;                       // statements run
     std::vector<int> commands;            // the commands drawn from
-    const TDialog* lastDialog = nullptr;  // the dialog answered last, and how often in a row
-    int dialogRounds = 0;
     std::vector<std::string> plannedInputs;  // lengths the next text inputs take, in order
     struct Outline {
         int x, y, width, height;  // model units: a corner and the sides typed from it
@@ -116,7 +114,7 @@ private:
     std::string DevicePoint();
     std::string Key();
     ScriptAnswer Answer(const OpenedBox& box);
-    ScriptAnswer DialogAnswerFor(TDialog& dialog);
+    ScriptAnswer DialogAnswerFor(TDialog& dialog, int round);
     std::string TypedLength();
     void ReopenAll();
     [[noreturn]] void Fail(const std::string& reason);
@@ -218,22 +216,17 @@ std::string Session::TypedLength()
     }
 }
 
-ScriptAnswer Session::DialogAnswerFor(TDialog& dialog)
+ScriptAnswer Session::DialogAnswerFor(TDialog& dialog, int round)
 {
     // A dialog that asks again has refused what it was given: it gets one more try as it stands,
     // then Cancel, so that no session waits on a dialog for ever.
-    if (&dialog == lastDialog)
-        ++dialogRounds;
-    else
-        dialogRounds = 0;
-    lastDialog = &dialog;
     DialogAnswer answer;
     answer.resourceId = dialog.ResourceId();
-    if (dialogRounds >= 2 || Chance(15)) {
+    if (round >= 2 || Chance(15)) {
         answer.actions.push_back({DialogAction::Kind::Cancel, 0, {}});
         return answer;
     }
-    if (dialogRounds == 0 && Chance(40)) {
+    if (round == 0 && Chance(40)) {
         // The user changes a few fields: typed numbers and names, radio buttons, check boxes and
         // list items, each within what the dialog offers.
         const DialogTemplate& shape = *dialog.Template();
@@ -283,7 +276,7 @@ ScriptAnswer Session::Answer(const OpenedBox& box)
     ScriptAnswer answer;
     switch (box.kind) {
     case OpenedBox::Kind::Dialog:
-        answer = DialogAnswerFor(*box.dialog);
+        answer = DialogAnswerFor(*box.dialog, box.round);
         break;
     case OpenedBox::Kind::Input: {
         InputAnswer input;
