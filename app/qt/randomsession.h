@@ -16,7 +16,8 @@
 
 struct RandomSessionOptions {
     unsigned seed = 1;
-    int statements = 400;      // statements drawn (a drag or a doubling counts as one)
+    int statements = 400;      // statements run before the drawings are reopened (a drag or a
+                               // doubling under way is finished first)
     std::string directory;     // the program directory, made when missing
 };
 
