@@ -232,12 +232,15 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
         statement.key = code;
         return true;
     }
-    if (keyword == "paint" || keyword == "status" || keyword == "dump") {
+    if (keyword == "paint" || keyword == "status" || keyword == "dump" || keyword == "check") {
         if (words.size() != 1) {
             error = keyword + " takes no argument";
             return false;
         }
-        statement.kind = keyword == "paint" ? Kind::Paint : keyword == "status" ? Kind::Status : Kind::Dump;
+        statement.kind = keyword == "paint"    ? Kind::Paint
+                         : keyword == "status" ? Kind::Status
+                         : keyword == "dump"   ? Kind::Dump
+                                               : Kind::Check;
         return true;
     }
     if (keyword == "failwrites") {

@@ -16,6 +16,8 @@
 //   char C                   a character: one character, ENTER, SPACE, BACKSPACE, or a decimal
 //                            code of two or more digits
 //   paint | status | dump
+//   check                    fails unless the object list holds what the drawing file holds;
+//                            nothing while the tool holds a figure or a moved selection
 //   failwrites N [write|sync|rename]   the next N file writes fail at that stage (default write),
 //                            as a full disk, a failing device or a refused rename would; 0 ends it
 //   failreads N [NAME]       the next N reads of a file whose path ends in NAME (any file when none
@@ -44,6 +46,7 @@ struct ScriptStatement {
         Paint,
         Status,
         Dump,
+        Check,
         FailWrites,
         FailReads,
     };

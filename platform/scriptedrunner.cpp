@@ -37,8 +37,10 @@ void ScriptedRunner::Report(const std::string& line)
         sink(line);
 }
 
-ScriptAnswer ScriptedRunner::TakeAnswer(const std::string& opening)
+ScriptAnswer ScriptedRunner::TakeAnswer(const std::string& opening, const OpenedBox& box)
 {
+    if (answers.empty() && answerSource)
+        return answerSource(box);
     if (answers.empty())
         throw ScriptFailure(opening + " opened with no answer left");
     ScriptAnswer answer = std::move(answers.front());
@@ -46,14 +48,15 @@ ScriptAnswer ScriptedRunner::TakeAnswer(const std::string& opening)
     return answer;
 }
 
-DialogAnswer ScriptedRunner::TakeDialogAnswer(int resourceId)
+DialogAnswer ScriptedRunner::TakeDialogAnswer(TDialog& dialog, int round)
 {
+    const int resourceId = dialog.ResourceId();
     std::string opening = "dialog " + std::to_string(resourceId);
-    ScriptAnswer answer = TakeAnswer(opening);
-    auto* dialog = std::get_if<DialogAnswer>(&answer);
-    if (!dialog || dialog->resourceId != resourceId)
+    ScriptAnswer answer = TakeAnswer(opening, {OpenedBox::Kind::Dialog, &dialog, round, 0});
+    auto* given = std::get_if<DialogAnswer>(&answer);
+    if (!given || given->resourceId != resourceId)
         throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));
-    return std::move(*dialog);
+    return std::move(*given);
 }
 
 int ScriptedRunner::RunDialog(TDialog& dialog)
@@ -64,8 +67,8 @@ int ScriptedRunner::RunDialog(TDialog& dialog)
     dialog.Bind(*dialogTemplate);
     dialog.SetupWindow();
     TEdit* lastSet = nullptr;
-    while (!dialog.IsEnded()) {
-        DialogAnswer answer = TakeDialogAnswer(dialog.ResourceId());
+    for (int round = 0; !dialog.IsEnded(); ++round) {
+        DialogAnswer answer = TakeDialogAnswer(dialog, round);
         for (const auto& action : answer.actions) {
             if (dialog.IsEnded())
                 throw ScriptFailure("dialog " + std::to_string(dialog.ResourceId()) +
@@ -156,7 +159,7 @@ int ScriptedRunner::RunInput(TInputDialog& dialog)
 {
     inputsShown.push_back({dialog.Title(), dialog.Prompt(), dialog.GetBuffer()});
     std::string opening = "input \"" + dialog.Title() + "\"";
-    ScriptAnswer answer = TakeAnswer(opening);
+    ScriptAnswer answer = TakeAnswer(opening, {OpenedBox::Kind::Input, nullptr, 0, 0});
     auto* input = std::get_if<InputAnswer>(&answer);
     if (!input)
         throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));
@@ -170,7 +173,7 @@ int ScriptedRunner::RunInput(TInputDialog& dialog)
 int ScriptedRunner::RunColour(TColourDialog& dialog)
 {
     std::string opening = "colour \"" + dialog.Title() + "\"";
-    ScriptAnswer answer = TakeAnswer(opening);
+    ScriptAnswer answer = TakeAnswer(opening, {OpenedBox::Kind::Colour, nullptr, 0, 0});
     auto* colour = std::get_if<ColourAnswer>(&answer);
     if (!colour)
         throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));
@@ -184,7 +187,7 @@ int ScriptedRunner::MessageBox(const std::string& text, const std::string& capti
 {
     Report("message " + caption + " | " + text);
     std::string opening = "message box \"" + caption + "\"";
-    ScriptAnswer answer = TakeAnswer(opening);
+    ScriptAnswer answer = TakeAnswer(opening, {OpenedBox::Kind::Message, nullptr, 0, flags});
     auto* message = std::get_if<MessageAnswer>(&answer);
     if (!message)
         throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));

@@ -7,6 +7,7 @@
 // Each message box shown is reported as "message CAPTION | TEXT" and each help request as
 // "help N", in order, to the line sink and the transcript. Any mismatch (no answer left, an answer
 // of the wrong kind or id, an action the dialog cannot take) throws ScriptFailure with the reason.
+// With an answer source set, a box that opens when the queue is empty takes its answer from it.
 #include "platform/dialogrunner.h"
 #include "platform/scriptanswer.h"
 
@@ -23,15 +24,27 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A box that opened with no answer queued, as the answer source sees it.
+struct OpenedBox {
+    enum class Kind { Dialog, Input, Colour, Message };
+    Kind kind = Kind::Message;
+    TDialog* dialog = nullptr;  // Dialog: bound to its template and set up
+    int round = 0;              // Dialog: answers it has taken already (it refused them)
+    unsigned flags = 0;         // Message: its buttons
+};
+
 class ScriptedRunner : public DialogRunner {
 public:
     using LineSink = std::function<void(const std::string& line)>;
+    using AnswerSource = std::function<ScriptAnswer(const OpenedBox& box)>;
 
     explicit ScriptedRunner(LineSink sink = {});
 
     void AddAnswer(ScriptAnswer answer) { answers.push_back(std::move(answer)); }
     // Parses and queues one answer line; throws ScriptFailure when it is malformed.
     void AddAnswer(const std::string& line);
+    // Answers the boxes that open when no answer is queued (none: such a box is a failure).
+    void SetAnswerSource(AnswerSource source) { answerSource = std::move(source); }
     std::size_t PendingAnswers() const { return answers.size(); }
     // Throws ScriptFailure naming the first answer left unused.
     void CheckAllAnswersUsed() const;
@@ -55,13 +68,14 @@ public:
 
 private:
     std::deque<ScriptAnswer> answers;
+    AnswerSource answerSource;
     LineSink sink;
     std::vector<std::string> transcript;
     std::vector<int> helpRequests;
     std::vector<ShownInput> inputsShown;
 
     void Report(const std::string& line);
-    ScriptAnswer TakeAnswer(const std::string& opening);
-    DialogAnswer TakeDialogAnswer(int resourceId);
+    ScriptAnswer TakeAnswer(const std::string& opening, const OpenedBox& box);
+    DialogAnswer TakeDialogAnswer(TDialog& dialog, int round);
     void Perform(TDialog& dialog, const DialogAction& action, TEdit*& lastSet);
 };

@@ -195,8 +195,11 @@ public:
             unlocked = tool->ChangedArea(dc);
         });
         // Moves and turns not locked with Enter are not in the drawing file: the repaint shows
-        // the drawing as the file holds it.
+        // the drawing as the file holds it, and the list holds it again at once, also when
+        // nothing of the selection is in view and no repaint comes.
         site.InvalidateModelArea(unlocked);
+        if (tool->SelectionChanged())
+            State().objects.ReadDrawing();
     }
 };
 

@@ -6,9 +6,12 @@
 #include "app/qt/headlesswindow.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/listfilecheck.h"
 #include "model/object.h"
 #include "model/programdirectory.h"
 #include "resources/menus.h"
+#include "tools/drawingtool.h"
+#include "tools/moveobjtool.h"
 
 #include <fstream>
 #include <istream>
@@ -50,15 +53,7 @@ int ScriptInterpreter::Run(std::istream& script)
     try {
         while (std::getline(script, line)) {
             ++number;
-            ScriptStatement statement;
-            std::string error;
-            if (!ParseScriptStatement(line, statement, error))
-                throw BadStatement(error);
-            if (statement.kind == ScriptStatement::Kind::Empty)
-                continue;
-            Execute(statement);
-            if (frame)
-                frame->ProcessEvents();
+            RunStatement(line);
         }
         ++number;
         if (frame)
@@ -70,6 +65,19 @@ int ScriptInterpreter::Run(std::istream& script)
     }
     out.flush();
     return 0;
+}
+
+void ScriptInterpreter::RunStatement(const std::string& line)
+{
+    ScriptStatement statement;
+    std::string error;
+    if (!ParseScriptStatement(line, statement, error))
+        throw BadStatement(error);
+    if (statement.kind == ScriptStatement::Kind::Empty)
+        return;
+    Execute(statement);
+    if (frame)
+        frame->ProcessEvents();
 }
 
 void ScriptInterpreter::SetDirectory(const std::string& directory)
@@ -104,6 +112,17 @@ void ScriptInterpreter::StartProgram()
     frame->SetClientSize(clientWidth, clientHeight);
     client = std::make_unique<TClient>(*frame);
     client->SetPrompt(OPENING_PROMPT);
+}
+
+bool ScriptInterpreter::ActionInProgress() const
+{
+    const TDrawingtool* tool = client ? client->currentTool.get() : nullptr;
+    if (!tool)
+        return false;
+    if (tool->HoldsFigure())
+        return true;
+    const auto* move = dynamic_cast<const TMoveobjtool*>(tool);
+    return move && move->SelectionChanged();
 }
 
 HeadlessWindow& ScriptInterpreter::ActiveWindow()
@@ -222,6 +241,15 @@ void ScriptInterpreter::Execute(const ScriptStatement& statement)
         StartProgram();
         out << "status " << client->Prompt() << " | " << client->ToolName() << "\n";
         return;
+    case Kind::Check: {
+        StartProgram();
+        if (ActionInProgress())
+            return;
+        const std::string difference = ListFileDifference(State().objects);
+        if (!difference.empty())
+            throw BadStatement("the object list differs from the drawing file: " + difference);
+        return;
+    }
     case Kind::FailWrites:
         FailNextWrites(statement.failCount, statement.failStage);
         return;

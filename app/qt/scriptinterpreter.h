@@ -26,6 +26,14 @@ public:
     // Runs a whole script; 0 on success, 1 at the first failure.
     int Run(std::istream& script);
     int RunFile(const std::string& path);
+    // Runs one statement line and the work the event loop does after it; throws std::exception
+    // with the reason when it fails.
+    void RunStatement(const std::string& line);
+    // Starts the program in its directory unless it runs already.
+    void StartProgram();
+    // True while the current tool holds a figure or a moved selection waiting for its Enter: the
+    // object list may then stand apart from the drawing file.
+    bool ActionInProgress() const;
 
     // For tests: the frame and the client once the program has started.
     HeadlessFrame* Frame() const { return frame.get(); }
@@ -42,7 +50,6 @@ private:
 
     void Execute(const ScriptStatement& statement);
     void SetDirectory(const std::string& directory);
-    void StartProgram();
     HeadlessWindow& ActiveWindow();
     void MoveMouse(HeadlessWindow& window, TPoint device);
     TPoint DevicePoint(HeadlessWindow& window, const ScriptStatement& statement);

@@ -1,7 +1,9 @@
 #include "app/qt/startup.h"
 
 #include "app/qt/aapp.h"
+#include "app/qt/randomsession.h"
 #include "app/qt/scriptinterpreter.h"
+#include "app/qt/scriptreducer.h"
 #include "model/drawingstate.h"
 #include "model/programdirectory.h"
 #include "platform/dialogrunner.h"
@@ -10,6 +12,7 @@
 #include <QMessageBox>
 
 #include <cstdlib>
+#include <filesystem>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -53,20 +56,38 @@ int RunArkweldScript(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::string directory;
     std::string script;
+    RandomSessionOptions random;
+    std::string reduce;
+    bool randomSession = false;
     bool usable = true;
     for (int i = 1; i < argc && usable; ++i) {
         if (std::strcmp(argv[i], "--dir") == 0 && i + 1 < argc)
             directory = argv[++i];
+        else if (std::strcmp(argv[i], "--random") == 0 && i + 1 < argc) {
+            randomSession = true;
+            random.seed = unsigned(std::strtoul(argv[++i], nullptr, 10));
+        } else if (std::strcmp(argv[i], "--reduce") == 0 && i + 1 < argc)
+            reduce = argv[++i];
+        else if (std::strcmp(argv[i], "--statements") == 0 && i + 1 < argc)
+            random.statements = std::atoi(argv[++i]);
         else if (script.empty() && (argv[i][0] != '-' || std::strcmp(argv[i], "-") == 0))
             script = argv[i];
         else
             usable = false;
     }
-    if (!usable || script.empty()) {
-        std::cerr << "usage: arkweld-script [--dir PATH] SCRIPT\n";
+    if (usable && !reduce.empty() && !script.empty() && !directory.empty())
+        return ReduceScript(std::filesystem::read_symlink("/proc/self/exe").string(), script, directory, reduce, std::cout);
+    if (!usable || (script.empty() == !randomSession) || (randomSession && directory.empty())) {
+        std::cerr << "usage: arkweld-script [--dir PATH] SCRIPT\n"
+                     "       arkweld-script --dir PATH --random SEED [--statements N]\n"
+                     "       arkweld-script --dir WORK --reduce REDUCED SCRIPT\n";
         return 2;
     }
     QApplication application(argc, argv);
+    if (randomSession) {
+        random.directory = directory;
+        return RunRandomSession(random, std::cout, std::cerr);
+    }
     ScriptInterpreter interpreter(std::cout, std::cerr);
     interpreter.SetDefaultDirectory(directory);
     if (script == "-")

@@ -9,8 +9,11 @@ int RunArkweld(int argc, char** argv);
 
 // arkweld-script, the headless driver of the end-to-end tests:
 //   arkweld-script [--dir PATH] SCRIPT
+//   arkweld-script --dir PATH --random SEED [--statements N]
+//   arkweld-script --dir WORK --reduce REDUCED SCRIPT
 // --dir gives the program directory when the script has no `dir` statement; SCRIPT "-" reads the
-// standard input. Exit status 0 when every statement ran and every answer was used, 1 at the first
+// standard input. --random runs a random session of N statements (randomsession.h) instead; --reduce writes to REDUCED
+// a shorter script that fails as SCRIPT does (scriptreducer.h), trying each in a folder below WORK. Exit status 0 when every statement ran and every answer was used, 1 at the first
 // failure (its reason on stderr), 2 for a bad command line.
 int RunArkweldScript(int argc, char** argv);
 

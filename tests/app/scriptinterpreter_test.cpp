@@ -1,9 +1,12 @@
 // arkweld-script runs: what it prints, and how it fails.
 #include "app/commandtable.h"
+#include "app/qt/randomsession.h"
 #include "app/qt/scriptinterpreter.h"
 #include "app/qt/startup.h"
 
 #include "model/drawingstate.h"
+#include "model/list.h"
+#include "model/textobj.h"
 #include "resources/menus.h"
 #include "tests/support/tempdir.h"
 #include "tools/linetool.h"
@@ -141,6 +144,47 @@ TEST_F(ScriptRun, OpenChoosesTheDrawingAndTheClientSizeHolds)
     // A drawing that is not there is reported in a message box.
     EXPECT_EQ(Run("message ok\nopen NONE\n"), 0) << err.str();
     EXPECT_EQ(out.str(), "message Arkweld 4.0 | Cannot open the drawing NONE\n");
+}
+
+TEST_F(ScriptRun, CheckFailsOnlyWhenTheListStandsApartFromTheFile)
+{
+    ScriptInterpreter interpreter(out, err);
+    interpreter.SetDefaultDirectory(dir.prefix());
+    for (const char* line : {"dialog 2024 set 2027 ONE check 2026 ok", "dialog 2480 check 2481 ok", "dialog 4200 ok",
+                             "command file/new", "check"})
+        interpreter.RunStatement(line);
+    TList& objects = State().objects;
+    ASSERT_EQ(objects.count(), 4);
+    // An object in the list that the file lacks, then one that differs from the file's.
+    objects.Add(std::make_unique<TTextobj>(4));
+    EXPECT_THROW(interpreter.RunStatement("check"), std::exception);
+    objects.CutBack(4);
+    interpreter.RunStatement("check");
+    objects[1]->floor = 50;
+    try {
+        interpreter.RunStatement("check");
+        ADD_FAILURE() << "a changed object passed the check";
+    } catch (const std::exception& failure) {
+        EXPECT_NE(std::string(failure.what()).find("object 1 differs"), std::string::npos) << failure.what();
+    }
+}
+
+TEST_F(ScriptRun, ARandomSessionDependsOnItsSeedAlone)
+{
+    auto session = [this](unsigned seed, const std::string& name) {
+        FreshDrawingState state;
+        RandomSessionOptions options;
+        options.seed = seed;
+        options.statements = 60;
+        options.directory = dir.prefix() + name;
+        std::ostringstream report;
+        EXPECT_EQ(RunRandomSession(options, report, report), 0) << report.str();
+        return ReadWholeFile(options.directory + "/random.aws");
+    };
+    const std::string first = session(5, "one");
+    EXPECT_GT(std::count(first.begin(), first.end(), '\n'), 60) << first;
+    EXPECT_EQ(session(5, "two"), first);
+    EXPECT_NE(session(6, "three"), first);
 }
 
 TEST(StartUp, FoldersThatCannotBeMadeStopTheProgramWithAMessage)

@@ -136,6 +136,8 @@ TEST(ScriptParser, ClientSizeAndPlainStatements)
     EXPECT_EQ(Parse("paint").kind, Kind::Paint);
     EXPECT_EQ(Parse("dump").kind, Kind::Dump);
     Refused("dump all");
+    EXPECT_EQ(Parse("check").kind, Kind::Check);
+    Refused("check 1");
     EXPECT_NE(Refused("draw a house").find("unknown statement"), std::string::npos);
 }
 
