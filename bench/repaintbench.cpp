@@ -9,6 +9,8 @@
 //    thirty-sixth of the sheet shows, zoomed in twice (a quarter of the sheet), and at the normal
 //    view with the whole sheet and every object; the ...OneThread cases paint on the calling
 //    thread alone;
+//  - ReadPaintSheetTall: the normal view in a window 1000 x 1000, where the sheet fills the lower
+//    700 rows and the rows above it show nothing;
 //  - OpenPaint: File/Open of the drawing and the repaint that shows it;
 //  - Commit: one edit committed (a line added or taken away and the drawing file rewritten);
 //  - ReadPaintSheetManyNames, ReadPaintSheetFewNames (200,000 objects only): the whole sheet again,
@@ -120,11 +122,13 @@ void BM_Read(benchmark::State& state)
 
 // Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet), painted in
 // bands on at most `threads` threads (0: as many as the process may use cores), of the plan whose
-// texts are `roomNames` different room names (0: the plan's own texts).
-void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomNames = 0)
+// texts are `roomNames` different room names (0: the plan's own texts), in a window 1000 pixels
+// wide and `height` high.
+void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomNames = 0, int height = 700)
 {
     const BandWorkers::ScopedLimit limit(threads);
     PlanWindow& plan = Plan(int(state.range(0)), roomNames);
+    plan.Window().Resize(1000, height);
     plan.Zoom(times);
     plan.Child().Refresh(9);
     if (plan.DrawnPixels() < 10000)
@@ -134,6 +138,7 @@ void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomName
         if (plan.State().objects.count() != plan.count)
             state.SkipWithError("the drawing did not read back");
     }
+    plan.Window().Resize(1000, 700);
 }
 
 void BM_ReadPaintZoomed(benchmark::State& state) { ReadPaint(state, 6); }
@@ -141,6 +146,7 @@ void BM_ReadPaintQuarter(benchmark::State& state) { ReadPaint(state, 2); }
 void BM_ReadPaintSheet(benchmark::State& state) { ReadPaint(state, 1); }
 void BM_ReadPaintZoomedOneThread(benchmark::State& state) { ReadPaint(state, 6, 1); }
 void BM_ReadPaintSheetOneThread(benchmark::State& state) { ReadPaint(state, 1, 1); }
+void BM_ReadPaintSheetTall(benchmark::State& state) { ReadPaint(state, 1, 0, 0, 1000); }
 void BM_ReadPaintSheetManyNames(benchmark::State& state) { ReadPaint(state, 1, 0, 19512); }
 void BM_ReadPaintSheetFewNames(benchmark::State& state) { ReadPaint(state, 1, 0, 4); }
 void BM_ReadPaintSheetManyNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, 19512); }
@@ -200,6 +206,7 @@ BENCHMARK(BM_ReadPaintQuarter)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintSheet)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintSheetTall)->Apply(Sizes);
 BENCHMARK(BM_OpenPaint)->Apply(Sizes);
 BENCHMARK(BM_Commit)->Apply(Sizes);
 BENCHMARK(BM_PlainParse)->Apply(LargeSizes);
@@ -209,6 +216,7 @@ BENCHMARK(BM_ReadPaintQuarter)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheet)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetTall)->Apply(LargeSizes);
 BENCHMARK(BM_OpenPaint)->Apply(LargeSizes);
 BENCHMARK(BM_Commit)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheetManyNames)->Apply(LargeSizes);

@@ -8,6 +8,7 @@
 #include "model/object.h"
 #include "model/paintextent.h"
 #include "model/polyobj.h"
+#include "model/rowwork.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
@@ -47,6 +48,18 @@ int ArrowStep()
     if (state.unitsPerLogicalF >= 5.0 || state.unitsPerLogicalF <= 0.0)
         return 1;
     return std::max(1, int(TruncToInt32(double(state.unitsPerLogical) / state.unitsPerLogicalF)));
+}
+
+// Where on a canvas's rows drawing the objects at `indices` does its work: bands painting them are
+// cut by this, so that they share it equally wherever the selection lies.
+TRowWork SelectionRowWork(const std::vector<int>& indices)
+{
+    return [&indices](const Canvas& dc, const TRect& area, std::vector<double>& rows) {
+        const TDrawingState& state = State();
+        TRowWorkTally tally(dc.Mapping(), area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, rows);
+        for (int index : indices)
+            tally.Add(*state.objects[index]);
+    };
 }
 
 }  // namespace
@@ -315,8 +328,8 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
 {
     if (!changed)
         return;
-    for (int index : SelectedIndices())
-        edit.Modify(index);
+    // The selection has moved and turned in place already: the edit takes it whole.
+    edit.ModifiedAll(SelectedIndices());
     DropPictures();
     ForgetChanges();
 }
@@ -473,7 +486,7 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
     const TPen oldPen = dc.Pen();
     const TBrush oldBrush = dc.Brush();
     const TFont oldFont = dc.Font();
-    dc.PaintInBands(paint);
+    dc.PaintInBands(paint, SelectionRowWork(indices));
     dc.SelectFont(oldFont);
     dc.SelectBrush(oldBrush);
     dc.SelectPen(oldPen);
@@ -488,8 +501,9 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
         return false;
     // Half the window more on every side, so that moves of up to that much need no new pictures.
     const TRect cover = area->Inflated(area->Width() / 2, area->Height() / 2);
-    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); });
-    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); });
+    const TRowWork work = SelectionRowWork(indices);
+    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); }, work);
+    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); }, work);
     if (!paintedOut || !drawn) {
         DropPictures();
         return false;
