@@ -142,7 +142,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
 TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor)
 {
     return [clientRect, &list, &floor](const Canvas&, const TRect& area, std::vector<double>& rows) {
-        TRowWorkTally tally(ViewMapping(clientRect), area, State().unitsPerLogical, rows);
+        TRowWorkTally tally(ViewMapping(clientRect), area, State().unitsPerLogical, rows, list.Items().size());
         auto add = [&tally](const TObject& object) { tally.Add(object); };
         ForEachPainted(list, floor, add, add);
     };

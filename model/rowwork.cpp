@@ -6,8 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
-TRowWorkTally::TRowWorkTally(const TMapping& mapping, const TRect& area, int scale, std::vector<double>& rows)
-    : rows(rows), steps(std::size_t(std::max(0, area.Height())) + 1, 0.0), height(std::max(0, area.Height()))
+TRowWorkTally::TRowWorkTally(const TMapping& mapping, const TRect& area, int scale, std::vector<double>& rows,
+                             std::size_t objects)
+    : rows(rows),
+      steps(std::size_t(std::max(0, area.Height())) + 1, 0.0),
+      height(std::max(0, area.Height())),
+      stride(std::max<std::size_t>(1, objects / kSample)),
+      skipped(stride - 1)
 {
     // Model to device rows is a straight map: model / scale to logical, then the mapping's.
     const double perLogical = mapping.DeviceY(1.0) - mapping.DeviceY(0.0);
@@ -27,6 +32,9 @@ TRowWorkTally::~TRowWorkTally()
 
 void TRowWorkTally::Add(const TObject& object)
 {
+    if (++skipped < stride)
+        return;
+    skipped = 0;
     const TModelBox box = object.Bounds();
     if (box.empty)
         return;
@@ -36,7 +44,7 @@ void TRowWorkTally::Add(const TObject& object)
     const double bottom = std::floor(std::max(a, b)) + 1;  // one past its last row
     if (!(bottom > 0 && top < height))
         return;  // no row of the area (or no number at all)
-    const double share = 1.0 / (bottom - top);
+    const double share = double(stride) / (bottom - top);
     const int first = int(std::max(top, 0.0));
     const int last = int(std::min(bottom, double(height)));
     steps[std::size_t(first)] += share;

@@ -56,7 +56,8 @@ TRowWork SelectionRowWork(const std::vector<int>& indices)
 {
     return [&indices](const Canvas& dc, const TRect& area, std::vector<double>& rows) {
         const TDrawingState& state = State();
-        TRowWorkTally tally(dc.Mapping(), area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, rows);
+        TRowWorkTally tally(dc.Mapping(), area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, rows,
+                            indices.size());
         for (int index : indices)
             tally.Add(*state.objects[index]);
     };
