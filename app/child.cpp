@@ -111,10 +111,11 @@ void TChild::Paint(Canvas& dc, const TRect& area)
         return;
     }
     loadFailureReported = false;
-    // Painted in bands at once where the canvas can: each band paints the floor clipped to itself.
+    // Painted in bands at once where the canvas can, cut at equal work: each clipped to itself.
     const TRect client = ClientRect();
     const TFloorToPaint floor = FloorInView();
-    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); });
+    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); },
+                    FloorRowWork(client, state.objects, floor));
     // A figure the tool holds (a multiline's first line) is not in the file: drawn over the floor.
     if (tool && tool->window == this)
         tool->DrawHeld(dc, client);

@@ -10,7 +10,12 @@
 //    target click ten pixels on, three arrow-key nudges and the Enter;
 //  - EraseHalf: Edit/Erase dragged over the left half of the sheet (the drawing is put back,
 //    untimed, after each);
-//  - AutoDimensions: Other/Auto Dimensions, which first centres the whole floor on the sheet.
+//  - AutoDimensions: Other/Auto Dimensions, which first centres the whole floor on the sheet;
+//  - WholePlanMoveVsOpen: in a 1000 x 1000 window, where the sheet fills the lower 700 rows, the
+//    whole plan selected, the reference and target clicks, Enter and the repaint that follows,
+//    each step with the work its event leaves; then File/Open of the drawing with its repaint.
+//    The time is the move's; the counters give each step's and the open's milliseconds and the
+//    move's time over the open's (move_per_open).
 // Times are wall-clock times.
 #include <benchmark/benchmark.h>
 
@@ -24,22 +29,30 @@
 #include "resources/menus.h"
 #include "tools/drawingtool.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 
 namespace {
 
-// The drawing window on the house plan of `count` objects; one plan at a time.
-BenchWindow& House(int count)
+// The drawing window, `height` rows high, on the house plan of `count` objects; one plan at a time.
+BenchWindow& House(int count, int height = 700)
 {
     static std::unique_ptr<BenchWindow> house;
     static int made = 0;
-    if (!house || made != count) {
+    static int madeHeight = 0;
+    if (!house || made != count || madeHeight != height) {
         house.reset();
         house = std::make_unique<BenchWindow>("HOUSE", [count] {
             WritePlanDrawing(count, {.houseOutline = true});
         });
+        if (height != 700) {
+            house->Frame().SetClientSize(1000, height);
+            house->State().objects.Clear();
+            house->Reopen();
+        }
         made = count;
+        madeHeight = height;
     }
     return *house;
 }
@@ -166,6 +179,66 @@ void BM_AutoDimensions(benchmark::State& state)
         state.SkipWithError("the dimensions were not made");
 }
 
+void BM_WholePlanMoveVsOpen(benchmark::State& state)
+{
+    using Clock = std::chrono::steady_clock;
+    const int count = int(state.range(0));
+    BenchWindow& house = House(count, 1000);
+    double steps[4] = {};  // select, first move, Enter, repaint
+    double moves = 0;
+    double opens = 0;
+    int step = 10;
+    for (auto _ : state) {
+        // Each event with the work it leaves, as the event loop does it.
+        auto event = [&](double& total, const auto& send) {
+            const Clock::time_point start = Clock::now();
+            send();
+            house.Window().ProcessPending();
+            total += std::chrono::duration<double>(Clock::now() - start).count();
+        };
+        double select = 0, first = 0, enter = 0;
+        event(select, [&] { house.Client().Command(CM_MOVEROTATE); });
+        event(select, [&] { house.Child().EvLButtonDown({0, 0}); });
+        event(select, [&] { house.Child().EvMouseMove({999, 999}); });
+        event(select, [&] { house.Child().EvLButtonUp({999, 999}); });
+        event(first, [&] { Click(house, {500, 500}); });
+        event(first, [&] { Click(house, {500 + step, 500}); });
+        step = -step;
+        // The Enter, then its repaint apart.
+        const Clock::time_point start = Clock::now();
+        house.Child().EvKeyDown(VK_ENTER);
+        const Clock::time_point locked = Clock::now();
+        house.Window().ProcessPending();
+        const Clock::time_point shown = Clock::now();
+        enter = std::chrono::duration<double>(locked - start).count();
+        const double repaint = std::chrono::duration<double>(shown - locked).count();
+        const double move = select + first + enter + repaint;
+        steps[0] += select;
+        steps[1] += first;
+        steps[2] += enter;
+        steps[3] += repaint;
+        moves += move;
+        state.SetIterationTime(move);
+
+        // Nothing to save before the drawing is opened again (as in the repaint benchmarks).
+        house.State().objects.Clear();
+        const Clock::time_point openStart = Clock::now();
+        if (!house.Reopen())
+            state.SkipWithError("the drawing did not open");
+        opens += std::chrono::duration<double>(Clock::now() - openStart).count();
+    }
+    CheckCount(state, house, count);
+    const double runs = double(state.iterations());
+    if (runs > 0 && opens > 0) {
+        state.counters["select_ms"] = 1000 * steps[0] / runs;
+        state.counters["move_ms"] = 1000 * steps[1] / runs;
+        state.counters["enter_ms"] = 1000 * steps[2] / runs;
+        state.counters["repaint_ms"] = 1000 * steps[3] / runs;
+        state.counters["open_ms"] = 1000 * opens / runs;
+        state.counters["move_per_open"] = moves / opens;
+    }
+}
+
 // Grouped by size, so that each plan is made once.
 BENCHMARK(BM_RotateInPlace)->Apply(Sizes);
 BENCHMARK(BM_MirrorInPlace)->Apply(Sizes);
@@ -173,11 +246,13 @@ BENCHMARK(BM_MoveAndLock)->Apply(Sizes);
 BENCHMARK(BM_WholeMove)->Apply(Sizes);
 BENCHMARK(BM_EraseHalf)->Apply(Sizes);
 BENCHMARK(BM_AutoDimensions)->Apply(Sizes);
+BENCHMARK(BM_WholePlanMoveVsOpen)->Arg(20000)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_RotateInPlace)->Apply(LargeSizes);
 BENCHMARK(BM_MirrorInPlace)->Apply(LargeSizes);
 BENCHMARK(BM_MoveAndLock)->Apply(LargeSizes);
 BENCHMARK(BM_WholeMove)->Apply(LargeSizes);
 BENCHMARK(BM_EraseHalf)->Apply(LargeSizes);
 BENCHMARK(BM_AutoDimensions)->Apply(LargeSizes);
+BENCHMARK(BM_WholePlanMoveVsOpen)->Arg(200000)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 }  // namespace

@@ -9,17 +9,25 @@
 //    thirty-sixth of the sheet shows, zoomed in twice (a quarter of the sheet), and at the normal
 //    view with the whole sheet and every object; the ...OneThread cases paint on the calling
 //    thread alone;
+//  - ReadPaintSheetTall: the normal view in a window 1000 x 1000, where the sheet fills the lower
+//    700 rows and the rows above it show nothing;
 //  - OpenPaint: File/Open of the drawing and the repaint that shows it;
 //  - Commit: one edit committed (a line added or taken away and the drawing file rewritten);
 //  - ReadPaintSheetManyNames, ReadPaintSheetFewNames (200,000 objects only): the whole sheet again,
 //    on the same plan with its 20,000 texts all room names of ten letters, 19,512 different ones
 //    (more than the laid-out text cache holds at first), and only four different ones.
-// Times are wall-clock times: the calling thread's processor time would leave the bands out.
+//  - PaintSheet, PaintSheetTall: the repaints of ReadPaintSheet and ReadPaintSheetTall from the
+//    list as it is, as File/Open's own repaint paints (the file is not read): the bands alone.
+// Times are wall-clock times: the calling thread's processor time would leave the bands out. The
+// repaints also count the processor time of the busiest thread (busiest_ms) and of all (cpu_ms)
+// per repaint; for PaintSheet and PaintSheetTall the first is about what the repaint would take
+// on cores of its own, however busy the machine is.
 #include <benchmark/benchmark.h>
 
 #include "bench/support/benchdrawing.h"
 #include "bench/support/benchwindow.h"
 #include "bench/support/plansizes.h"
+#include "bench/support/threadcpu.h"
 #include "model/drawingedit.h"
 #include "model/drawingstate.h"
 #include "model/lineobj.h"
@@ -120,20 +128,34 @@ void BM_Read(benchmark::State& state)
 
 // Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet), painted in
 // bands on at most `threads` threads (0: as many as the process may use cores), of the plan whose
-// texts are `roomNames` different room names (0: the plan's own texts).
-void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomNames = 0)
+// texts are `roomNames` different room names (0: the plan's own texts), in a window 1000 pixels
+// wide and `height` high.
+void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomNames = 0, int height = 700,
+               bool read = true)
 {
     const BandWorkers::ScopedLimit limit(threads);
     PlanWindow& plan = Plan(int(state.range(0)), roomNames);
+    plan.Window().Resize(1000, height);
     plan.Zoom(times);
     plan.Child().Refresh(9);
     if (plan.DrawnPixels() < 10000)
         state.SkipWithError("the floor was not painted");
+    const ThreadCpu start;
+    TList& objects = plan.State().objects;
     for (auto _ : state) {
+        if (!read)
+            objects.BeginOpenRepaint();
         plan.Child().Refresh(9);
+        objects.EndOpenRepaint();
         if (plan.State().objects.count() != plan.count)
             state.SkipWithError("the drawing did not read back");
     }
+    const ThreadCpu end;
+    if (state.iterations() > 0) {
+        state.counters["busiest_ms"] = double(end.BusiestSince(start)) / 1e6 / double(state.iterations());
+        state.counters["cpu_ms"] = double(end.TotalSince(start)) / 1e6 / double(state.iterations());
+    }
+    plan.Window().Resize(1000, 700);
 }
 
 void BM_ReadPaintZoomed(benchmark::State& state) { ReadPaint(state, 6); }
@@ -141,6 +163,9 @@ void BM_ReadPaintQuarter(benchmark::State& state) { ReadPaint(state, 2); }
 void BM_ReadPaintSheet(benchmark::State& state) { ReadPaint(state, 1); }
 void BM_ReadPaintZoomedOneThread(benchmark::State& state) { ReadPaint(state, 6, 1); }
 void BM_ReadPaintSheetOneThread(benchmark::State& state) { ReadPaint(state, 1, 1); }
+void BM_ReadPaintSheetTall(benchmark::State& state) { ReadPaint(state, 1, 0, 0, 1000); }
+void BM_PaintSheet(benchmark::State& state) { ReadPaint(state, 1, 0, 0, 700, false); }
+void BM_PaintSheetTall(benchmark::State& state) { ReadPaint(state, 1, 0, 0, 1000, false); }
 void BM_ReadPaintSheetManyNames(benchmark::State& state) { ReadPaint(state, 1, 0, 19512); }
 void BM_ReadPaintSheetFewNames(benchmark::State& state) { ReadPaint(state, 1, 0, 4); }
 void BM_ReadPaintSheetManyNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, 19512); }
@@ -200,6 +225,9 @@ BENCHMARK(BM_ReadPaintQuarter)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintSheet)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintSheetTall)->Apply(Sizes);
+BENCHMARK(BM_PaintSheet)->Apply(Sizes);
+BENCHMARK(BM_PaintSheetTall)->Apply(Sizes);
 BENCHMARK(BM_OpenPaint)->Apply(Sizes);
 BENCHMARK(BM_Commit)->Apply(Sizes);
 BENCHMARK(BM_PlainParse)->Apply(LargeSizes);
@@ -209,6 +237,9 @@ BENCHMARK(BM_ReadPaintQuarter)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheet)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetTall)->Apply(LargeSizes);
+BENCHMARK(BM_PaintSheet)->Apply(LargeSizes);
+BENCHMARK(BM_PaintSheetTall)->Apply(LargeSizes);
 BENCHMARK(BM_OpenPaint)->Apply(LargeSizes);
 BENCHMARK(BM_Commit)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheetManyNames)->Apply(LargeSizes);

@@ -43,6 +43,22 @@ TObject& TDrawingEdit::Modify(int index)
     return object;
 }
 
+void TDrawingEdit::ModifiedAll(const std::vector<int>& indices)
+{
+    const int count = objects.count();
+    bool any = false;
+    for (int index : indices) {
+        if (index < 0 || index >= count)
+            continue;
+        before.Add(objects[index]->Bounds());
+        any = true;
+    }
+    if (!any)
+        return;
+    changed = true;
+    committed = false;
+}
+
 void TDrawingEdit::Remove(int index)
 {
     if (index < 0 || index >= objects.count())

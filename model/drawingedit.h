@@ -35,6 +35,11 @@ public:
     void Replace(int index, std::unique_ptr<TObject> object);
     // The object at index, to be changed in place: its extent before the change counts to the area.
     TObject& Modify(int index);
+    // The objects at these indices have been changed in place already and change no more (a whole
+    // selection moved or turned): they are measured once, here, as they stand, for the area, in
+    // one pass. Indices out of range are ignored. An edit of the whole drawing takes them all at
+    // once, without asking for each whether it has met it before.
+    void ModifiedAll(const std::vector<int>& indices);
     // Deletes the object at index; the later entries move down one place.
     void Remove(int index);
     // Deletes the objects at these indices (any order, duplicates and indices out of range
@@ -72,7 +77,7 @@ private:
     bool changed = false;
     bool committed = false;
     TModelBox committedArea;               // Area() when committed
-    TModelBox before;                      // extents of what went away
+    TModelBox before;                      // extents of what went away, and of what ModifiedAll took
     // Objects added, replaced or modified and still in the list: a set, so that an edit of many
     // objects asks whether it has each in the same time however many it has.
     TObjectSet touched;

@@ -3,6 +3,7 @@
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/paintextent.h"
+#include "model/rowwork.h"
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
@@ -17,6 +18,33 @@ constexpr int OVERLAY_FLOORS[5] = {53, 50, 51, 52, 54};
 bool IsAutomaticDimension(int typeCode)
 {
     return typeCode == TYPE_DIMENSION_LINE || typeCode == TYPE_DIMENSION_TEXT;
+}
+
+// Calls overlaid(object) for each object of the overlay floors a painting of `floor` draws, then
+// own(object) for each of the floor's own, each in list order.
+template <class Overlaid, class Own>
+void ForEachPainted(const TList& list, const TFloorToPaint& floor, Overlaid overlaid, Own own)
+{
+    const int floorCode = floor.floorCode;
+    // The other floors chosen for the overlay view go underneath, without their automatic
+    // dimensions.
+    if (floor.overlay) {
+        const TOverlayFloors& overlay = *floor.overlay;
+        for (const auto& object : list.Items()) {
+            if (object->floor == floorCode || !overlay.Shows(object->floor) || IsFloorRecordType(object->typeCode) ||
+                IsAutomaticDimension(object->typeCode))
+                continue;
+            overlaid(*object);
+        }
+    }
+    const bool hideDimensions = HidesDimensions(State().displayMode);
+    for (const auto& object : list.Items()) {
+        if (object->floor != floorCode || IsFloorRecordType(object->typeCode))
+            continue;
+        if (hideDimensions && IsAutomaticDimension(object->typeCode))
+            continue;
+        own(*object);
+    }
 }
 
 }  // namespace
@@ -77,7 +105,6 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
                 TPlanCulling culling)
 {
     const TDrawingState& state = State();
-    const int floorCode = floor.floorCode;
     const int scale = state.unitsPerLogical;
     SetupViewMapping(dc, clientRect);
     const std::optional<TRect> paintable = culling == TPlanCulling::On ? dc.PaintableArea() : std::nullopt;
@@ -97,30 +124,26 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
         object.Render(dc, scale, fill);
     };
 
-    // The other floors chosen for the overlay view go underneath, lighter and without their
-    // automatic dimensions, each with its own pen width and style.
-    if (floor.overlay) {
-        const TOverlayFloors& overlay = *floor.overlay;
-        const int factor = state.printLineFactor > 0 ? state.printLineFactor : 1;
-        for (const auto& object : list.Items()) {
-            if (object->floor == floorCode || !overlay.Shows(object->floor) || IsFloorRecordType(object->typeCode) ||
-                IsAutomaticDimension(object->typeCode))
-                continue;
+    // The overlay floors go underneath, lighter, each object with its own pen width and style.
+    const int factor = state.printLineFactor > 0 ? state.printLineFactor : 1;
+    ForEachPainted(
+        list, floor,
+        [&](const TObject& object) {
             TPen pen;
-            pen.colour = OverlayColour(TColor(object->colour), state.currentFillColour);
-            pen.width = object->penWidth * factor;
-            pen.style = object->penStyle;
-            paint(*object, pen, TFillStyle::None);
-        }
-    }
-
-    const bool hideDimensions = HidesDimensions(state.displayMode);
-    for (const auto& object : list.Items()) {
-        if (object->floor != floorCode || IsFloorRecordType(object->typeCode))
-            continue;
-        if (hideDimensions && IsAutomaticDimension(object->typeCode))
-            continue;
-        paint(*object, object->PlanPen(0), object->PlanFill());
-    }
+            pen.colour = OverlayColour(TColor(object.colour), state.currentFillColour);
+            pen.width = object.penWidth * factor;
+            pen.style = object.penStyle;
+            paint(object, pen, TFillStyle::None);
+        },
+        [&](const TObject& object) { paint(object, object.PlanPen(0), object.PlanFill()); });
     dc.SelectPen(callerPen);
+}
+
+TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor)
+{
+    return [clientRect, &list, &floor](const Canvas&, const TRect& area, std::vector<double>& rows) {
+        TRowWorkTally tally(ViewMapping(clientRect), area, State().unitsPerLogical, rows, list.Items().size());
+        auto add = [&tally](const TObject& object) { tally.Add(object); };
+        ForEachPainted(list, floor, add, add);
+    };
 }

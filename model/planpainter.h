@@ -49,3 +49,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
                 TPlanCulling culling = TPlanCulling::On);
 void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode,
                 TPlanCulling culling = TPlanCulling::On);
+// Where on the window's rows painting that floor does its work (the objects it draws, by where
+// they lie under the view mapping of `clientRect`): the bands of a PaintInBands that paints it
+// are cut by this. `list` and `floor` must outlive the result's use.
+TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor);

@@ -268,7 +268,7 @@ std::optional<TRect> Canvas::TextDeviceBox(TPoint, const std::string&, const TFo
     return std::nullopt;
 }
 
-void Canvas::PaintInBands(const std::function<void(Canvas&)>& paint)
+void Canvas::PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork&)
 {
     paint(*this);
 }
@@ -286,7 +286,7 @@ void Canvas::CopyStateTo(Canvas& other) const
     other.MoveTo(position.x, position.y);
 }
 
-std::unique_ptr<TCanvasPicture> Canvas::DrawPicture(const TRect&, const std::function<void(Canvas&)>&)
+std::unique_ptr<TCanvasPicture> Canvas::DrawPicture(const TRect&, const std::function<void(Canvas&)>&, const TRowWork&)
 {
     return nullptr;
 }

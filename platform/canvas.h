@@ -97,6 +97,14 @@ private:
     TRect device;
 };
 
+class Canvas;
+
+// Where the work of a paint lies, for cutting it into bands of equal work (Canvas::PaintInBands):
+// adds to rows[y - area.top] the work of drawing device row y of `area` on `dc`, the canvas
+// painted on, under its mapping; `rows` comes as one zero per row of the area. Any guess serves:
+// it decides only where the bands are cut, never what they show. It reads dc and changes nothing.
+using TRowWork = std::function<void(const Canvas& dc, const TRect& area, std::vector<double>& rows)>;
+
 // The isotropic view mapping: logical window (origin, extent) onto the device viewport
 // (origin, extent). A negative viewport y extent makes y grow upwards. Both scales are made equal
 // by shrinking the viewport extent whose scale is larger, keeping its sign.
@@ -213,14 +221,17 @@ public:
     // each start with this canvas's state and clip to one horizontal band of the paintable area:
     // the pixels are those one run on this canvas gives. `paint` draws only through the canvas it
     // is given and changes nothing else. The state `paint` leaves is not brought back here: set
-    // again what is needed afterwards. The default runs it once, on this canvas.
-    virtual void PaintInBands(const std::function<void(Canvas&)>& paint);
+    // again what is needed afterwards. The default runs it once, on this canvas. With `work`,
+    // bands are cut where they share the work it tells equally; without, at equal heights.
+    virtual void PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work = {});
 
     // A picture kept to be put down again moved by whole device pixels: what `paint` draws, with
-    // this canvas's mapping and state, on a transparent surface over the device area `device`.
-    // None where the canvas keeps no pictures (the default: a printer, a recording).
+    // this canvas's mapping and state, on a transparent surface over the device area `device`
+    // (in bands cut by `work`, as PaintInBands). None where the canvas keeps no pictures (the
+    // default: a printer, a recording).
     virtual std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device,
-                                                        const std::function<void(Canvas&)>& paint);
+                                                        const std::function<void(Canvas&)>& paint,
+                                                        const TRowWork& work = {});
     // Puts a picture of this canvas down `offset` device pixels from where it was drawn, within the
     // paintable area: its drawn pixels as they were drawn, or every one in `solid` when given.
     virtual void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid);

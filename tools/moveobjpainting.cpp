@@ -8,6 +8,7 @@
 #include "model/object.h"
 #include "model/paintextent.h"
 #include "model/polyobj.h"
+#include "model/rowwork.h"
 #include "model/typecodes.h"
 #include "model/viewmapping.h"
 #include "platform/canvas.h"
@@ -34,6 +35,19 @@ int PictureMargin(const TRect& window)
     while (m > 0 && !fits(m))
         --m;
     return int(m);
+}
+
+// Where on a canvas's rows drawing the objects at `indices` does its work: bands painting them are
+// cut by this, so that they share it equally wherever the selection lies.
+TRowWork SelectionRowWork(const std::vector<int>& indices)
+{
+    return [&indices](const Canvas& dc, const TRect& area, std::vector<double>& rows) {
+        const TDrawingState& state = State();
+        TRowWorkTally tally(dc.Mapping(), area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, rows,
+                            indices.size());
+        for (int index : indices)
+            tally.Add(*state.objects[index]);
+    };
 }
 
 }  // namespace
@@ -71,7 +85,7 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
     const TPen oldPen = dc.Pen();
     const TBrush oldBrush = dc.Brush();
     const TFont oldFont = dc.Font();
-    dc.PaintInBands(paint);
+    dc.PaintInBands(paint, SelectionRowWork(indices));
     dc.SelectFont(oldFont);
     dc.SelectBrush(oldBrush);
     dc.SelectPen(oldPen);
@@ -87,8 +101,9 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
     // A margin on every side, so that moves of up to that much need no new pictures.
     const int margin = PictureMargin(*area);
     const TRect cover = area->Inflated(margin, margin);
-    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); });
-    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); });
+    const TRowWork work = SelectionRowWork(indices);
+    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); }, work);
+    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); }, work);
     if (!paintedOut || !drawn) {
         DropPictures();
         return false;

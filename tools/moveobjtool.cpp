@@ -349,8 +349,8 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
     FollowList();
     if (!changed)
         return;
-    for (int index : SelectedIndices())
-        edit.Modify(index);
+    // The selection has moved and turned in place already: the edit takes it whole.
+    edit.ModifiedAll(SelectedIndices());
     DropPictures();
     ForgetChanges();
 }

@@ -25,11 +25,11 @@ EventCanvas::~EventCanvas()
         view->update(changed.left, changed.top, changed.Width(), changed.Height());
 }
 
-void EventCanvas::PaintInBands(const std::function<void(Canvas&)>& paint)
+void EventCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work)
 {
     if (const std::optional<TRect> area = PaintableArea())
         TouchDevice(*area);
-    ImageCanvas::PaintInBands(paint);
+    ImageCanvas::PaintInBands(paint, work);
 }
 
 void EventCanvas::PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid)

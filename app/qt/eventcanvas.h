@@ -19,7 +19,7 @@ public:
     const TRect& ChangedArea() const { return changed; }
 
     // The bands draw on canvases of their own: the whole area they may draw on counts as changed.
-    void PaintInBands(const std::function<void(Canvas&)>& paint) override;
+    void PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work = {}) override;
     // A picture put down counts as changed where it lands.
     void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid) override;
 

@@ -1,5 +1,6 @@
 #include "platform/qt/imagecanvas.h"
 
+#include "platform/bandsplit.h"
 #include "platform/qt/bandworkers.h"
 
 #include <QImage>
@@ -43,7 +44,7 @@ ImageCanvas::~ImageCanvas()
     Finish();
 }
 
-void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint)
+void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work)
 {
     const std::optional<TRect> area = PaintableArea();
     const int most = BandWorkers::Available();
@@ -57,10 +58,15 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint)
     // What is waiting goes first, as it would on this canvas.
     Flush();
     const int count = std::min(most, area->Height() / kMinBandRows);
+    std::vector<double> rows;
+    if (work) {
+        rows.assign(std::size_t(area->Height()), 0.0);
+        work(*this, *area, rows);
+    }
+    const std::vector<int> edges = BandEdges(*area, count, kMinBandRows, rows);
     std::vector<TRect> bands;
     for (int i = 0; i < count; ++i)
-        bands.push_back({area->left, area->top + area->Height() * i / count, area->right,
-                         area->top + area->Height() * (i + 1) / count});
+        bands.push_back({area->left, edges[std::size_t(i)], area->right, edges[std::size_t(i) + 1]});
     uchar* const pixels = image.bits();
     const int width = image.width();
     const int height = image.height();
@@ -76,7 +82,8 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint)
     });
 }
 
-std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint)
+std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint,
+                                                         const TRowWork& work)
 {
     if (!IsActive() || !HasWholePixels(image) || device.IsEmpty())
         return nullptr;
@@ -94,7 +101,7 @@ std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, co
         moved.viewportOrg.x -= device.left;
         moved.viewportOrg.y -= device.top;
         canvas.SetMapping(moved);
-        canvas.PaintInBands(paint);
+        canvas.PaintInBands(paint, work);
     }
     return picture;
 }

@@ -13,18 +13,18 @@ public:
     ~ImageCanvas() override;
 
     // Under copy, an area of at least two bands of kMinBandRows rows is painted in bands at once,
-    // as many as BandWorkers has threads. Each band's canvas draws on an image of its own over the
-    // same pixels, so it has the whole image's size and clips to its band: every figure is placed
-    // and cut exactly as on this canvas.
-    void PaintInBands(const std::function<void(Canvas&)>& paint) override;
+    // as many as BandWorkers has threads, cut at equal work where `work` tells it (BandEdges).
+    // Each band's canvas draws on an image of its own over the same pixels, so it has the whole
+    // image's size and clips to its band: every figure is placed and cut exactly as on this canvas.
+    void PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work = {}) override;
 
     static constexpr int kMinBandRows = 32;
 
     // Pictures are kept on a transparent image of their own, drawn as on this canvas (in bands
     // too) with the mapping moved to the picture's corner, so that each figure lands on the
     // pixels it would have here, shifted. Only for images of 32-bit pixels.
-    std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device,
-                                                const std::function<void(Canvas&)>& paint) override;
+    std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint,
+                                                const TRowWork& work = {}) override;
     void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid) override;
     // The pixels all pictures kept now hold together (what their memory follows).
     static std::int64_t PicturePixels();

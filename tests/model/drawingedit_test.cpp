@@ -197,6 +197,44 @@ TEST_F(DrawingEdit, RemovingManyAtOnceLeavesTheListFileAndAreaThatRemovingOneByO
     EXPECT_EQ(std::tuple(owners, area, file), edited(false));
 }
 
+TEST_F(DrawingEdit, ObjectsMovedFirstAndTakenAtOnceLeaveTheFileAndAreaThatModifyingOneByOneLeaves)
+{
+    // Lines 0 and 2 moved, then handed to the edit: at once (with repeats and indices that name
+    // nothing), or one by one.
+    auto moved = [&](bool atOnce) {
+        EXPECT_TRUE(objects().ReadDrawing().ok);
+        TDrawingEdit edit;
+        for (int index : {0, 2}) {
+            objects()[index]->x1 += 700;
+            objects()[index]->y2 -= 9000;
+        }
+        if (atOnce) {
+            edit.ModifiedAll({2, 0, 2, -1, 3});
+        } else {
+            edit.Modify(0);
+            edit.Modify(2);
+        }
+        EXPECT_TRUE(edit.Changed());
+        EXPECT_TRUE(edit.Commit());
+        const auto result = std::tuple{edit.Area(), ReadWholeFile(DwgFile())};
+        // Back as they were, for the other way.
+        for (int index : {0, 2}) {
+            objects()[index]->x1 -= 700;
+            objects()[index]->y2 += 9000;
+        }
+        EXPECT_TRUE(objects().WriteDrawing());
+        return result;
+    };
+    const auto [area, file] = moved(true);
+    EXPECT_EQ(area, Box(1700, -8400, 6000, 1000));
+    EXPECT_EQ(std::tuple(area, file), moved(false));
+
+    TDrawingEdit none;
+    none.ModifiedAll({-1, 3});
+    EXPECT_FALSE(none.Changed());
+    EXPECT_TRUE(none.Area().empty);
+}
+
 TEST(ObjectSet, HoldsEachObjectOnceWhileItGrowsAndLosesObjects)
 {
     std::vector<TLineobj> lines(5000);

@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -403,4 +404,43 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
             EXPECT_GT(Drawn(once, frame), 500);
         }
     }
+}
+
+// A plan that fills only the lower third of the window: the repaint's bands are cut where its
+// objects lie, so that every band has its share of them rather than the upper ones none, and the
+// pixels are still those of one paint.
+TEST_F(PlanCulling, APlanFillingPartOfTheWindowIsCutWhereItLiesAndPaintsAsOnce)
+{
+    const BandWorkers::ScopedLimit limit(3);
+    UseView(VIEWS[1]);
+    const TRect plan{0, 200, W, H};
+    for (int y = plan.top + 5; y < plan.bottom - 5; y += 6)
+        for (int x = 10; x < W - 20; x += 20)
+            AddLine(At(x, y), At(x + 12, y + 3), 1, MakeColour(0, 0, 0));
+    AddStraddlers(plan);
+    const QImage once = Painted(TPlanCulling::On, std::nullopt);
+
+    QImage image = PlainImage(W, H, 0xFFFFFF);
+    std::mutex lock;
+    std::vector<TRect> clips;
+    const TFloorToPaint floor = FloorToPaint(50);
+    {
+        ImageCanvas dc(image);
+        dc.PaintInBands(
+            [&](Canvas& band) {
+                {
+                    const std::lock_guard<std::mutex> hold(lock);
+                    clips.push_back(band.DeviceClip());
+                }
+                PaintFloor(band, CLIENT, objects(), floor, TPlanCulling::On);
+            },
+            FloorRowWork(CLIENT, objects(), floor));
+    }
+    EXPECT_TRUE(SamePixels(once, image));
+    ASSERT_EQ(clips.size(), 3u);
+    std::sort(clips.begin(), clips.end(), [](const TRect& a, const TRect& b) { return a.top < b.top; });
+    // The band above the plan reaches into it; the two others share the rest.
+    EXPECT_GT(clips[0].bottom, plan.top);
+    EXPECT_LT(clips[1].Height(), H / 3);
+    EXPECT_LT(clips[2].Height(), H / 3);
 }
