@@ -101,7 +101,8 @@ void TChild::Paint(Canvas& dc, const TRect& area)
         return;
     // The file is read afresh, but for File/Open's own repaint and while the tool's change is in the list only.
     TDrawingtool* const tool = this->client.currentTool.get();
-    TLoadResult loaded = tool && tool->RepaintsFromList() ? TLoadResult{} : state.objects.ReadForRepaint();
+    const bool fromList = tool && tool->RepaintsFromList();
+    TLoadResult loaded = fromList ? TLoadResult{} : state.objects.ReadForRepaint();
     if (!loaded.ok) {
         // Reported once; the file is left as it is and nothing is drawn.
         if (!loadFailureReported) {
@@ -110,15 +111,14 @@ void TChild::Paint(Canvas& dc, const TRect& area)
         }
         return;
     }
-    loadFailureReported = false;
+    loadFailureReported = loadFailureReported && fromList;
     // Painted in bands at once where the canvas can, cut at equal work: each clipped to itself.
     const TRect client = ClientRect();
     const TFloorToPaint floor = FloorInView();
     dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); },
                     FloorRowWork(client, state.objects, floor));
-    // A figure the tool holds (a multiline's first line) is not in the file: drawn over the floor.
-    if (tool && tool->window == this)
-        tool->DrawHeld(dc, client);
+    // A figure a tool holds (a multiline's first line) is not in the file: drawn over the floor.
+    this->client.DrawHeldFigures(dc, client, this);
     dc.ResetMapping();
 }
 

@@ -85,9 +85,10 @@ void TClient::Help()
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
     // The tool going takes its feedback off the screen first; the tool kept for after a zoom goes
-    // too. A figure either held was settled before.
+    // too, and what either still holds is stored.
     if (currentTool && active)
         Family().Leaving(*active);
+    StoreHeld();
     currentTool = std::move(tool);
     currentFamily = &family;
     kept = TKeptTool();
@@ -200,6 +201,8 @@ TChild& TClient::CreateChild()
 bool TClient::SaveOpenDrawing()
 {
     // Storing a figure writes the file: it is written once either way, and a failure told once.
+    // A move not locked with Enter is not saved.
+    DropPendingMove();
     const THeldStore held = StoreHeld();
     TDrawingState& state = State();
     // A drawing whose file could not be read is left as it is, and its refusal not told again.

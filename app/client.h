@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class Canvas;
+struct TRect;
 class TChild;
 class TDrawingtool;
 class TToolFamily;
@@ -61,8 +63,9 @@ public:
     void SetToolForKind(int kind);
     // Deletes the current tool and installs this one, driven by this family; without a family,
     // by the family of its kind. The family of the tool it replaces takes its feedback off first.
-    // It stores nothing: a figure the tool going holds is settled before (Command, AbandonTool,
-    // the family that gives the figure up).
+    // A figure the tool going holds is settled before (Command, AbandonTool, the family that gives
+    // the figure up); one still held when a key replaces the tool (Enter during Zoom UP) is stored
+    // here, so that no figure goes unstored with its tool.
     void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
     // Installs a tool for a while (the zoom rectangle) and keeps the current one whole, with its
@@ -80,6 +83,11 @@ public:
     // Edit/Undo while a figure is held: the figure in progress is taken back (its tool starts it
     // again) and the window repainted without it. False when nothing is held.
     bool TakeBackHeldFigure();
+    // A move or turn of the selection not locked with Enter is dropped: the list is read back from
+    // the file and the window repainted. False when none is pending.
+    bool DropPendingMove();
+    // Draws the figures the current and the kept tool hold for this window, over a repaint.
+    void DrawHeldFigures(Canvas& dc, const TRect& clientRect, const TChild* window) const;
     // The family of the current tool.
     const TToolFamily& Family() const;
 

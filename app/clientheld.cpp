@@ -17,6 +17,10 @@ bool TClient::Command(int id)
         MessageBox(PLAN_VIEW_REFUSAL, "", MB_OK | MB_ICONEXCLAMATION);
         return true;
     }
+    // A move or turn not locked with Enter is not in the file: dropped, so that the command runs on
+    // the list as the file holds it (Edit/Undo then takes back nothing else).
+    if (row->held != THeldFigure::Keep && DropPendingMove() && row->held == THeldFigure::TakeBack)
+        return true;
     switch (row->held) {
     case THeldFigure::Store:
         // The command runs on a list and file that hold the figure; one the file could not take
@@ -49,6 +53,22 @@ bool TClient::Command(int id)
     if (row->run)
         row->run(*this);
     return true;
+}
+
+bool TClient::DropPendingMove()
+{
+    if (!active || !currentTool || !currentTool->RepaintsFromList())
+        return false;
+    Family().Leaving(*active);
+    return true;
+}
+
+void TClient::DrawHeldFigures(Canvas& dc, const TRect& clientRect, const TChild* window) const
+{
+    // The kept tool's figure too: a zoom in between does not hide what its last Enter stores.
+    for (const TDrawingtool* tool : {currentTool.get(), kept.tool.get()})
+        if (tool && tool->window == window)
+            tool->DrawHeld(dc, clientRect);
 }
 
 bool TClient::HoldsFigure() const

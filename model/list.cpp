@@ -175,7 +175,6 @@ TLoadResult TList::ReadDrawing()
     // the last one read).
     std::vector<std::unique_ptr<TObject>> last = std::move(items);
     items.clear();
-    ++readings;
     const std::string path = DrawingPath();
     TLoadedDrawing drawing;
     TLoadResult result = ReadDrawingFile(path, drawing, &last);
@@ -190,6 +189,8 @@ TLoadResult TList::ReadDrawing()
         // into them; a missing file holds nothing.
         if (there && !result.opened)
             items = std::move(last);
+        else
+            ++readings;
         return result;
     }
     Adopt(path, std::move(drawing));
