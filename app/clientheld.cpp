@@ -87,15 +87,16 @@ TClient::THeldStore TClient::StoreHeld(int before)
     // floor, written once; its tool starts the figure afresh. A figure the file could not take
     // (told) stays held, and the window shows the file with the figure over it.
     THeldStore result = THeldStore::NothingHeld;
+    if (!active)
+        return result;
     for (TDrawingtool* tool : {currentTool.get(), kept.tool.get()}) {
-        if (!active || !tool || !tool->HoldsFigure() || result == THeldStore::NotWritten)
+        if (!tool || !tool->HoldsFigure())
             continue;
-        tool->heldNotStored = false;
         if (!tool->StoreHeld(before)) {
+            // Told by the failed write; the caller answers for it, not the tool's family.
             tool->heldNotStored = false;
-            result = THeldStore::NotWritten;
             active->Refresh(0);
-            continue;
+            return THeldStore::NotWritten;
         }
         result = THeldStore::Stored;
         tool->RestartFigure();
