@@ -52,32 +52,62 @@ TRowWork SelectionRowWork(const std::vector<int>& indices)
 
 }  // namespace
 
+bool TMoveobjtool::PaintsOutBeyondItsDrawing(const TObject& object)
+{
+    // Painting out strokes every figure solid and fills polygons; drawn, a figure keeps its own
+    // pen style (texts are solid either way) and a polygon is filled only in outline fill mode 1.
+    if (!IsTextType(object.typeCode) && object.penStyle != PS_SOLID)
+        return true;
+    return dynamic_cast<const TPolyobj*>(&object) && outlineFillMode() != 1;
+}
+
 void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase)
 {
     const TDrawingState& state = State();
     const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
     const TList& objects = state.objects;
+    // A polygon is painted out with its inside; at its new place it is filled with the
+    // background while the outline fill mode is 1.
+    TBrush polygonBrush;
+    if (erase || outlineFillMode() == 1) {
+        polygonBrush.kind = BrushKind::Solid;
+        polygonBrush.colour = state.currentFillColour;
+    }
     // Each band (or the canvas itself, run once) paints, in list order, the objects that can
     // change its pixels. An object left out would have changed none, so painting out restores
-    // exactly what drawing changed, wherever the bands fall.
+    // exactly what drawing changed, wherever the bands fall. The pen is set per object and
+    // changes only where it differs, so runs of lines with one pen go out together.
     auto paint = [&](Canvas& band) {
         const std::optional<TRect> paintable = band.PaintableArea();
         const std::optional<TPaintArea> area =
             paintable ? std::optional<TPaintArea>(std::in_place, band, *paintable, scale) : std::nullopt;
+        band.SetROP2(RasterOp::Copy);
+        const TBrush bandBrush = band.Brush();
         for (int index : indices) {
             const TObject& object = *objects[index];
+            const int width = std::max(object.penWidth, 1);
             if (area) {
-                TPaintExtent extent(*area, std::max(object.penWidth, 1));
+                TPaintExtent extent(*area, width);
                 object.PaintExtent(extent, scale);
                 if (!extent.Touches())
                     continue;
             }
-            if (erase)
-                DrawSelectionOutline(band, object, state.currentFillColour, PS_SOLID, true);
-            else
-                DrawSelectionOutline(band, object, TColor(object.colour),
-                                     IsTextType(object.typeCode) ? PS_SOLID : object.penStyle, false);
+            const bool solid = erase || IsTextType(object.typeCode);
+            band.SelectPen(TPen{erase ? state.currentFillColour : TColor(object.colour), width,
+                                solid ? PS_SOLID : object.penStyle});
+            if (const auto* polygon = dynamic_cast<const TPolyobj*>(&object)) {
+                std::vector<TPoint> points;
+                for (int i = 0; i < polygon->UsedVertices(); ++i)
+                    points.push_back({ToWindow(polygon->vertexX[std::size_t(i)], scale),
+                                      ToWindow(polygon->vertexY[std::size_t(i)], scale)});
+                band.SelectBrush(polygonBrush);
+                band.Polygon(points);
+                band.SelectBrush(bandBrush);
+            } else {
+                object.Render(band, scale, TFillStyle::None);
+            }
         }
+        band.Flush();
     };
     // The outline is drawn over what is there: bands may share the work only with that raster
     // operation set.
@@ -101,10 +131,20 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
     // A margin on every side, so that moves of up to that much need no new pictures.
     const int margin = PictureMargin(*area);
     const TRect cover = area->Inflated(margin, margin);
-    const TRowWork work = SelectionRowWork(indices);
-    paintedOut = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, true); }, work);
-    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); }, work);
-    if (!paintedOut || !drawn) {
+    // Painting out an object takes off the pixels its drawing covers, whatever their colour: the
+    // drawn picture's pixels serve for both, and only objects whose painting out reaches beyond
+    // their drawing (a dashed pen, a hollow polygon) are painted out into a picture of their own.
+    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); },
+                           SelectionRowWork(indices));
+    std::vector<int> beyond;
+    const TList& objects = State().objects;
+    for (int index : indices)
+        if (PaintsOutBeyondItsDrawing(*objects[index]))
+            beyond.push_back(index);
+    if (drawn && !beyond.empty())
+        paintedOutBeyond = dc.DrawPicture(
+            cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, beyond, true); }, SelectionRowWork(beyond));
+    if (!drawn || (!beyond.empty() && !paintedOutBeyond)) {
         DropPictures();
         return false;
     }
@@ -114,47 +154,26 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
     return true;
 }
 
+void TMoveobjtool::PaintOutPictures(Canvas& dc)
+{
+    const TColor background = State().currentFillColour;
+    dc.PutPicture(*drawn, picturesShown, background);
+    if (paintedOutBeyond)
+        dc.PutPicture(*paintedOutBeyond, picturesShown, background);
+}
+
 bool TMoveobjtool::PicturesFit(Canvas& dc) const
 {
-    return paintedOut && drawn && dc.Mapping() == picturesMapping;
+    return drawn && dc.Mapping() == picturesMapping;
 }
 
 void TMoveobjtool::DropPictures()
 {
-    paintedOut.reset();
+    paintedOutBeyond.reset();
     drawn.reset();
 }
 
 TPoint TMoveobjtool::ReferenceOnDevice(Canvas& dc) const
 {
     return dc.LPtoDP(ModelToLogical({currentX, currentY}));
-}
-
-void TMoveobjtool::DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int style, bool erase)
-{
-    const TDrawingState& state = State();
-    const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
-    const RasterOp oldRop = dc.SetROP2(RasterOp::Copy);
-    const TPen oldPen = dc.SelectPen(TPen{colour, std::max(object.penWidth, 1), style});
-    if (const auto* polygon = dynamic_cast<const TPolyobj*>(&object)) {
-        // A polygon is painted out with its inside; at its new place it is filled with the
-        // background while the outline fill mode is 1.
-        TBrush brush;
-        if (erase || outlineFillMode() == 1) {
-            brush.kind = BrushKind::Solid;
-            brush.colour = state.currentFillColour;
-        }
-        const TBrush oldBrush = dc.SelectBrush(brush);
-        std::vector<TPoint> points;
-        for (int i = 0; i < polygon->UsedVertices(); ++i)
-            points.push_back({ToWindow(polygon->vertexX[std::size_t(i)], scale),
-                              ToWindow(polygon->vertexY[std::size_t(i)], scale)});
-        dc.Polygon(points);
-        dc.SelectBrush(oldBrush);
-    } else {
-        object.Render(dc, scale, TFillStyle::None);
-    }
-    dc.Flush();
-    dc.SelectPen(oldPen);
-    dc.SetROP2(oldRop);
 }

@@ -390,8 +390,8 @@ void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x,
         if (int(indices.size()) >= pictureSelection)
             MakePictures(dc, indices);
     }
-    if (paintedOut) {
-        dc.PutPicture(*paintedOut, picturesShown, State().currentFillColour);
+    if (drawn) {
+        PaintOutPictures(dc);
         return;
     }
     DrawSelectionOutlines(dc, indices, true);
@@ -463,7 +463,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     }
     // Turned objects are drawn one by one: pictures only move.
     if (PicturesFit(dc))
-        dc.PutPicture(*paintedOut, picturesShown, State().currentFillColour);
+        PaintOutPictures(dc);
     else
         DrawSelectionOutlines(dc, indices, true);
     DropPictures();

@@ -74,10 +74,9 @@ public:
     bool BandShown() const { return bandShown; }
     void TakeBandOff(Canvas& dc, const TRect& clientRect);
 
-    // Selections of at least this many objects are painted out and drawn once as two pictures,
-    // which each later move puts down again by whole pixels (where the canvas keeps pictures).
-    // The pictures reach past the window by a margin that keeps the two within three window
-    // images.
+    // Selections of at least this many objects are drawn once as pictures, which each later
+    // move puts down again by whole pixels (where the canvas keeps pictures). The pictures reach
+    // past the window by a margin that keeps the two within three window images.
     int pictureSelection = 2000;
 
     // Other names of inherited words.
@@ -95,9 +94,6 @@ public:
 protected:
     // Replaces the selection and writes the selection list.
     void SetSelection(std::vector<TCopyEntry> entries);
-    // Paints one object of the selection at its place: in `colour` as an outline, texts with
-    // their own font.
-    void DrawSelectionOutline(Canvas& dc, const TObject& object, TColor colour, int penStyle, bool erase);
     // Paints the objects at `indices` so, painted out in the background colour (`erase`) or in
     // their own colours and pens. Objects whose painting lies wholly outside the pixels dc can
     // change are left out: the picture is the same, and the cost follows what can be seen.
@@ -133,8 +129,12 @@ private:
     bool PicturesFit(Canvas& dc) const;
     void DropPictures();
     TPoint ReferenceOnDevice(Canvas& dc) const;
-    std::unique_ptr<TCanvasPicture> paintedOut;
+    // Painting the selection out puts the background on the drawn picture's pixels and on those
+    // of the objects painted out beyond their drawing (none when no object is).
+    bool PaintsOutBeyondItsDrawing(const TObject& object);
+    void PaintOutPictures(Canvas& dc);
     std::unique_ptr<TCanvasPicture> drawn;
+    std::unique_ptr<TCanvasPicture> paintedOutBeyond;
     TMapping picturesMapping;
     TPoint picturesAt;
     TPoint picturesShown;

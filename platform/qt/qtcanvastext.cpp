@@ -12,6 +12,7 @@
 #include <climits>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -33,6 +34,33 @@ bool LaysOutItself(const std::string& text)
         const unsigned char u = static_cast<unsigned char>(c);
         return u < 0x20 || (u >= 0x7F && u <= 0x9F);
     });
+}
+
+// The device direction of a text's baseline (a unit vector): the escapement turns it from
+// logical +x towards logical -y, mapped to the device, where the letters stand upright whatever
+// the mapping does to the axes.
+std::pair<double, double> BaselineDirection(int escapement, double scaleX, double scaleY)
+{
+    int e = ((escapement % 3600) + 3600) % 3600;
+    double c, sn;
+    switch (e) {
+    case 0:
+        c = 1, sn = 0;
+        break;
+    case 900:
+        c = 0, sn = 1;
+        break;
+    case 1800:
+        c = -1, sn = 0;
+        break;
+    case 2700:
+        c = 0, sn = -1;
+        break;
+    default:
+        c = std::cos(e * std::numbers::pi / 1800.0), sn = std::sin(e * std::numbers::pi / 1800.0);
+        break;
+    }
+    return {c * (scaleX < 0 ? -1 : 1), -sn * (scaleY < 0 ? -1 : 1)};
 }
 
 }  // namespace
@@ -174,30 +202,7 @@ QtCanvas::TextPlacement QtCanvas::PlaceText(TPoint at, const std::string& text, 
     }
     place.offset = QPointF(RoundToPixel(x), RoundToPixel(y));
 
-    // The escapement turns the baseline from logical +x towards logical -y; map that direction
-    // to the device, where the letters stand upright whatever the mapping does to the axes.
-    int e = ((f.escapement % 3600) + 3600) % 3600;
-    double c, sn;
-    switch (e) {
-    case 0:
-        c = 1, sn = 0;
-        break;
-    case 900:
-        c = 0, sn = 1;
-        break;
-    case 1800:
-        c = -1, sn = 0;
-        break;
-    case 2700:
-        c = 0, sn = -1;
-        break;
-    default:
-        c = std::cos(e * std::numbers::pi / 1800.0), sn = std::sin(e * std::numbers::pi / 1800.0);
-        break;
-    }
-    double dx = c * (scaleX < 0 ? -1 : 1);
-    double dy = -sn * (scaleY < 0 ? -1 : 1);
-
+    const auto [dx, dy] = BaselineDirection(f.escapement, scaleX, scaleY);
     TPoint anchor = LPtoDP(at);
     place.upright = dx == 1 && dy == 0;
     place.turn = QTransform(dx, dy, -dy, dx, anchor.x, anchor.y);
@@ -212,19 +217,23 @@ std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text,
         return std::nullopt;
     auto held = [](double v) { return int(std::clamp(v, double(INT_MIN / 2), double(INT_MAX / 2))); };
 
-    // A text far from what can show is left out before it is laid out: no letter reaches beyond
-    // its count of the widest advance (or two ems) from the anchor, in whatever direction it runs,
-    // with two cells and the margin to spare.
+    // A text far from what can show is left out before it is laid out: along its baseline no
+    // letter reaches beyond its count of the widest advance (or two ems) from the anchor, and
+    // across it none beyond the cell on either side, each with a cell and the margin to spare.
+    // Turned, that box's device bounds are its two half-lengths projected on each axis.
     if (const std::optional<TRect> area = PaintableArea()) {
         const FaceMetrics& face = FaceOf(font);
         const int pixels = TextPixels(face, font.height);
         const DeviceFont& device = DeviceFontFor(face, pixels);
         const double cellHeight = device.ascent + device.descent;
-        const double reach = double(text.size()) * std::max(device.maxWidth, 2.0 * pixels) +
-                             2 * cellHeight + pixels / 2 + 2;
+        const double across = 2 * cellHeight + pixels / 2 + 2;
+        const double along = double(text.size()) * std::max(device.maxWidth, 2.0 * pixels) + across;
+        const auto [dx, dy] = BaselineDirection(font.escapement, MappingScaleX(), Mapping().ScaleY());
+        const double reachX = std::fabs(dx) * along + std::fabs(dy) * across + 1;
+        const double reachY = std::fabs(dy) * along + std::fabs(dx) * across + 1;
         const TPoint anchor = LPtoDP(at);
-        const TRect rough{held(anchor.x - reach), held(anchor.y - reach), held(anchor.x + reach) + 1,
-                          held(anchor.y + reach) + 1};
+        const TRect rough{held(anchor.x - reachX), held(anchor.y - reachY), held(anchor.x + reachX) + 1,
+                          held(anchor.y + reachY) + 1};
         if (rough.Intersect(*area).IsEmpty())
             return rough;
     }
