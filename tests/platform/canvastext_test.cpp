@@ -157,6 +157,52 @@ TEST_F(CanvasText, ATextFarOutsideTheSurfaceHasABoxOutsideItAndIsNotLaidOut)
     EXPECT_GT(near->right, 410);
 }
 
+// A band of a paint leaves a text out by a rough reach before measuring it: along the baseline
+// its length, across it a few cells. Every text whose letters reach into a thin band, in a row
+// band or a column band, at every turn, has a box meeting the band; a level text a few cells
+// beside a row band is left out unmeasured, however long.
+TEST_F(CanvasText, ATextBesideABandIsLeftOutOnlyWhenNoLetterReachesIt)
+{
+    QImage image = PlainImage(W, H, 0xFFFFFF);
+    const TRect bands[] = {{0, 140, W, 160}, {190, 0, 210, H}};
+    for (const TRect& band : bands) {
+        const bool rows = band.Width() == W;
+        for (const TextCase& text : TextCases()) {
+            for (int step = 0; step <= 20; ++step) {
+                const TPoint at = rows ? TPoint{2000, step * 150} : TPoint{step * 200, 1500};
+                image.fill(0xFFFFFFFF);
+                std::optional<TRect> box;
+                {
+                    ImageCanvas dc(image);
+                    dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+                    dc.SelectFont(text.font);
+                    dc.SetTextAlign(text.align);
+                    dc.TextOut(at.x, at.y, text.text);
+                    dc.SetDeviceClip(band);
+                    box = dc.TextDeviceBox(at, text.text, text.font, text.align);
+                }
+                ASSERT_TRUE(box.has_value());
+                if (image.copy(band.left, band.top, band.Width(), band.Height()) ==
+                    PlainImage(band.Width(), band.Height(), 0xFFFFFF))
+                    continue;
+                EXPECT_FALSE(box->Intersect(band).IsEmpty())
+                    << text.text << " " << text.font.height << "/" << text.font.escapement << " at " << at.x << ","
+                    << at.y;
+            }
+        }
+    }
+    ImageCanvas dc(image);
+    dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+    dc.SetDeviceClip(bands[0]);
+    const std::size_t shaped = ShapedTextCache::Instance().Shaped();
+    const TFont level{"Arial", 100, 0, 400};
+    const std::optional<TRect> below =
+        dc.TextDeviceBox({2000, 800}, "a long room name written along the band", level, TA_CENTER | TA_BOTTOM);
+    ASSERT_TRUE(below.has_value());
+    EXPECT_TRUE(below->Intersect(bands[0]).IsEmpty());
+    EXPECT_EQ(ShapedTextCache::Instance().Shaped(), shaped);
+}
+
 TEST_F(CanvasText, ATextIsShapedOnceThoughMeasuredAndDrawnInManyRepaints)
 {
     QImage image = PlainImage(W, H, 0xFFFFFF);
