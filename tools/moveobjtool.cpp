@@ -81,11 +81,7 @@ void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y
         }
         return;
     case STEP_SELECTION_MOVING:
-        FollowList();
-        if (!TakesMoveTo(dc, clientRect, x, y))
-            return;
-        MoveSelectionStep(dc, clientRect, x, y);
-        MoveSelection(dc, clientRect, x, y);
+        MoveSelectionTo(dc, clientRect, x, y);
         return;
     default:
         return;
@@ -167,11 +163,7 @@ void TMoveobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     default:
         return;
     }
-    FollowList();
-    if (!TakesMoveTo(dc, clientRect, cursor.x, cursor.y))
-        return;
-    MoveSelectionStep(dc, clientRect, cursor.x, cursor.y);
-    MoveSelection(dc, clientRect, cursor.x, cursor.y);
+    MoveSelectionTo(dc, clientRect, cursor.x, cursor.y);
 }
 
 void TMoveobjtool::ObjectsAdded(Canvas&, const TRect&, int firstIndex, int)
@@ -218,6 +210,7 @@ void TMoveobjtool::SelectObjectsInRect()
 
     std::vector<TCopyEntry> entries;
     const TList& objects = state.objects;
+    entries.reserve(std::size_t(objects.count()));
     for (int i = 0; i < objects.count(); ++i) {
         const TObject& object = *objects[i];
         if (object.floor == state.currentFloor && LiesInside(object, rect))
@@ -233,16 +226,33 @@ std::vector<int> TMoveobjtool::SelectedIndices() const
 {
     const TDrawingState& state = State();
     const TList& objects = state.objects;
+    const int count = objects.count();
     std::vector<int> indices;
-    std::vector<bool> taken(std::size_t(objects.count()), false);
+    indices.reserve(selection.size());
+    // An entry past every index taken so far cannot repeat one (a drag makes them all so): the
+    // indices taken are marked only once an entry comes out of that order.
+    std::vector<bool> taken;
+    int last = -1;
     for (const TCopyEntry& entry : selection) {
-        if (entry.index < 0 || entry.index >= objects.count() || taken[std::size_t(entry.index)])
+        const int index = entry.index;
+        if (index < 0 || index >= count)
             continue;
-        const TObject& object = *objects[entry.index];
+        if (index <= last) {
+            if (taken.empty()) {
+                taken.assign(std::size_t(count), false);
+                for (int earlier : indices)
+                    taken[std::size_t(earlier)] = true;
+            }
+            if (taken[std::size_t(index)])
+                continue;
+        }
+        const TObject& object = *objects[index];
         if (object.floor != state.currentFloor || !IsSelectableType(object.typeCode))
             continue;
-        taken[std::size_t(entry.index)] = true;
-        indices.push_back(entry.index);
+        if (!taken.empty())
+            taken[std::size_t(index)] = true;
+        indices.push_back(index);
+        last = std::max(last, index);
     }
     return indices;
 }
@@ -358,33 +368,48 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
 // ---------------------------------------------------------------------------------------------
 // Moving and turning
 
-bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y)
+void TMoveobjtool::MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    FollowList();
+    // The selection is looked up once for the whole step: nothing in it changes which objects it
+    // holds.
+    const std::vector<int> indices = SelectedIndices();
+    if (!TakesMoveTo(dc, clientRect, x, y, indices))
+        return;
+    PaintSelectionOut(dc, clientRect, x, y, indices);
+    ShiftSelection(dc, clientRect, x, y, indices);
+}
+
+bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices)
 {
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     const std::int64_t dx = std::int64_t(target.x) - currentX;
     const std::int64_t dy = std::int64_t(target.y) - currentY;
-    const TList& objects = State().objects;
+    // The points the drawing file can store form a box (a range for x, another for y): every point
+    // of the selection stays in it when the corners of the box around them all do.
+    const TModelBox points = PointBox(State().objects, indices);
     const TStorableRange range;
-    for (int index : SelectedIndices()) {
-        if (ShiftStaysStorable(*objects[index], dx, dy, range))
-            continue;
-        if (window)
-            window->Message("This move would carry the selection too far outside the sheet for the drawing file to"
-                            " hold it - it has not been moved",
-                            OUT_OF_RANGE);
-        return false;
-    }
-    return true;
+    if (points.empty || (range.Holds(points.minX + dx, points.minY + dy) && range.Holds(points.maxX + dx, points.maxY + dy)))
+        return true;
+    if (window)
+        window->Message("This move would carry the selection too far outside the sheet for the drawing file to"
+                        " hold it - it has not been moved",
+                        OUT_OF_RANGE);
+    return false;
 }
 
 void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x, int y)
 {
     FollowList();
+    PaintSelectionOut(dc, clientRect, x, y, SelectedIndices());
+}
+
+void TMoveobjtool::PaintSelectionOut(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices)
+{
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     targetX = target.x;
     targetY = target.y;
     SetupViewMapping(dc, clientRect);
-    const std::vector<int> indices = SelectedIndices();
     if (!PicturesFit(dc)) {
         DropPictures();
         if (int(indices.size()) >= pictureSelection)
@@ -399,6 +424,11 @@ void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x,
 
 void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y)
 {
+    ShiftSelection(dc, clientRect, x, y, SelectedIndices());
+}
+
+void TMoveobjtool::ShiftSelection(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices)
+{
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     targetX = target.x;
     targetY = target.y;
@@ -409,9 +439,7 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
 
     NoteMove(dx, dy);
     const TList& objects = State().objects;
-    const std::vector<int> indices = SelectedIndices();
-    for (int index : indices)
-        ShiftObject(*objects[index], dx, dy);
+    ShiftObjects(objects, indices, dx, dy);
     if (PicturesFit(dc)) {
         // The pictures move as the reference point did on the screen while they still cover the
         // window; past that they are drawn again here. Where a move is not whole pixels for

@@ -122,9 +122,16 @@ private:
     // Once the list has been read again, the selection stands where the file holds it: the move
     // starts over from there, the reference point back where it was set, pictures made anew.
     void FollowList();
+    // A click or arrow key while moving: the selection moves so that the reference point lands
+    // on the device point, unless TakesMoveTo refuses it.
+    void MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, int y);
     // True when moving the reference point onto the device point keeps every point of the
-    // selection where the drawing file can store it; otherwise the user is told and nothing moves.
-    bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y);
+    // selection (`indices`, SelectedIndices) where the drawing file can store it; otherwise the
+    // user is told and nothing moves.
+    bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
+    // MoveSelectionStep and MoveSelection for the objects at `indices`, SelectedIndices.
+    void PaintSelectionOut(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
+    void ShiftSelection(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
 
     // The pictures of a large selection: drawn where the reference point stood at `picturesAt`
     // (device) under `picturesMapping`, and on the screen `picturesShown` pixels from there.

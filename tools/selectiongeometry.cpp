@@ -3,6 +3,7 @@
 #include "model/arcobj.h"
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
+#include "model/list.h"
 #include "model/modelunits.h"
 #include "model/object.h"
 #include "model/polyobj.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 bool IsSelectableType(int typeCode)
@@ -89,6 +91,29 @@ void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy)
         x = std::int32_t(x + dx);
         y = std::int32_t(y + dy);
     });
+}
+
+void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::int64_t dx, std::int64_t dy)
+{
+    // One visitor for them all: a large selection would otherwise make one for each object.
+    const std::function<void(std::int32_t&, std::int32_t&)> shift = [dx, dy](std::int32_t& x, std::int32_t& y) {
+        x = std::int32_t(x + dx);
+        y = std::int32_t(y + dy);
+    };
+    for (int index : indices)
+        objects[index]->ForEachPoint(shift);
+}
+
+TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
+{
+    TModelBox box;
+    // ForEachPoint only reads through the references here.
+    const std::function<void(std::int32_t&, std::int32_t&)> add = [&box](std::int32_t& x, std::int32_t& y) {
+        box.Add(x, y);
+    };
+    for (int index : indices)
+        objects[index]->ForEachPoint(add);
+    return box;
 }
 
 bool TurnsOnlyByQuarters(int typeCode)
