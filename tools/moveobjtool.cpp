@@ -269,6 +269,7 @@ bool TMoveobjtool::NeedsQuarterTurns() const
 void TMoveobjtool::ForgetChanges()
 {
     changed = false;
+    changedIndicesKnown = false;
     movedFrom = TModelBox();
     movedFromKnown = false;
     movedX = 0;
@@ -280,6 +281,23 @@ void TMoveobjtool::ForgetChanges()
 bool TMoveobjtool::ListHoldsChange() const
 {
     return changed && State().objects.Readings() == changeReading;
+}
+
+void TMoveobjtool::KeepChangedIndices(const std::vector<int>& indices)
+{
+    changedIndices = indices;
+    changedIndicesFloor = State().currentFloor;
+    changedIndicesCount = State().objects.count();
+    changedIndicesKnown = true;
+}
+
+std::vector<int> TMoveobjtool::ChangedIndices() const
+{
+    const TDrawingState& state = State();
+    if (changedIndicesKnown && ListHoldsChange() && changedIndicesFloor == state.currentFloor &&
+        changedIndicesCount == state.objects.count())
+        return changedIndices;
+    return SelectedIndices();
 }
 
 void TMoveobjtool::FollowList()
@@ -328,7 +346,7 @@ TModelBox TMoveobjtool::SelectionArea(Canvas& dc) const
 {
     TModelBox area;
     const TList& objects = State().objects;
-    for (int index : SelectedIndices())
+    for (int index : ChangedIndices())
         area.Add(PaintedBounds(*objects[index], dc));
     return area;
 }
@@ -360,7 +378,7 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
     if (!changed)
         return;
     // The selection has moved and turned in place already: the edit takes it whole.
-    edit.ModifiedAll(SelectedIndices());
+    edit.ModifiedAll(ChangedIndices());
     DropPictures();
     ForgetChanges();
 }
@@ -373,7 +391,7 @@ void TMoveobjtool::MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, i
     FollowList();
     // The selection is looked up once for the whole step: nothing in it changes which objects it
     // holds.
-    const std::vector<int> indices = SelectedIndices();
+    const std::vector<int> indices = ChangedIndices();
     if (!TakesMoveTo(dc, clientRect, x, y, indices))
         return;
     PaintSelectionOut(dc, clientRect, x, y, indices);
@@ -438,8 +456,8 @@ void TMoveobjtool::ShiftSelection(Canvas& dc, const TRect& clientRect, int x, in
     currentY = targetY;
 
     NoteMove(dx, dy);
-    const TList& objects = State().objects;
-    ShiftObjects(objects, indices, dx, dy);
+    KeepChangedIndices(indices);
+    ShiftObjects(State().objects, indices, dx, dy);
     if (PicturesFit(dc)) {
         // The pictures move as the reference point did on the screen while they still cover the
         // window; past that they are drawn again here. Where a move is not whole pixels for
@@ -478,7 +496,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
 
     SetupViewMapping(dc, clientRect);
     const TList& objects = State().objects;
-    const std::vector<int> indices = SelectedIndices();
+    const std::vector<int> indices = ChangedIndices();
     const TStorableRange range;
     for (int index : indices) {
         if (TurnStaysStorable(*objects[index], turn, dc, range))
@@ -496,6 +514,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
         DrawSelectionOutlines(dc, indices, true);
     DropPictures();
     NoteTurn(dc);
+    KeepChangedIndices(indices);
     for (int index : indices)
         TurnObject(*objects[index], turn, dc);
     DrawSelectionOutlines(dc, indices, false);

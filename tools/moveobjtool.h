@@ -119,6 +119,12 @@ private:
     // True while the object list still holds the selection's change: it has not been read from
     // the file again since.
     bool ListHoldsChange() const;
+    // The objects the last move or turn changed, kept with the floor in view and the object count
+    // then. While the list holds that change nothing else has touched the list (a command that
+    // reads or changes the drawing drops the change first), so ChangedIndices gives them without
+    // looking every entry up again; otherwise SelectedIndices.
+    void KeepChangedIndices(const std::vector<int>& indices);
+    std::vector<int> ChangedIndices() const;
     // Once the list has been read again, the selection stands where the file holds it: the move
     // starts over from there, the reference point back where it was set, pictures made anew.
     void FollowList();
@@ -158,4 +164,8 @@ private:
     std::int64_t referenceMovedX = 0;  // every move of the reference point since the first change
     std::int64_t referenceMovedY = 0;
     std::uint64_t changeReading = 0;   // the list's reading the change was made in
+    std::vector<int> changedIndices;   // KeepChangedIndices
+    int changedIndicesFloor = 0;
+    int changedIndicesCount = 0;
+    bool changedIndicesKnown = false;
 };

@@ -302,6 +302,27 @@ TEST_F(SelectionMove, AMoveCarryingAnyPointOfTheSelectionPastTheFileRangeIsRefus
     EXPECT_LT(std::int64_t(low.y1) - 5, lowY);
 }
 
+TEST_F(SelectionMove, OnceTheListIsReadAgainTheSelectionIsLookedUpAfresh)
+{
+    TLineobj& first = AddLine(2000, 2000, 3000, 2000);
+    AddLine(2000, 4000, 3000, 4000);
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2500, 2000});
+    // The file, read again, holds both moved and the first line on another floor: the move starts
+    // over from the reference point as set, and only the second line moves on.
+    first.floor = FIRST_FLOOR;
+    objects().WriteDrawing();
+    objects().ReadDrawing();
+    Click(tool, {2500, 2500});
+    EXPECT_EQ(objects()[4]->x1, 2500);
+    EXPECT_EQ(objects()[4]->y1, 2000);
+    EXPECT_EQ(objects()[5]->x1, 3000);
+    EXPECT_EQ(objects()[5]->y1, 4500);
+    TDrawingEdit edit;
+    tool.LockSelection(edit);
+    EXPECT_EQ(edit.Area(), (TModelBox{false, 3000, 4500, 4000, 4500}));
+}
+
 TEST_F(SelectionMove, OnlyTheMoveToolTakesAReferencePoint)
 {
     AddLine(2000, 2000, 3000, 2000);
