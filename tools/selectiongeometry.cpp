@@ -106,14 +106,27 @@ void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::in
 
 TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
 {
-    TModelBox box;
+    // The extremes start past every value, so that each point only takes minima and maxima.
+    struct {
+        std::int32_t minX = INT32_MAX;
+        std::int32_t minY = INT32_MAX;
+        std::int32_t maxX = INT32_MIN;
+        std::int32_t maxY = INT32_MIN;
+        bool any = false;
+    } seen;
     // ForEachPoint only reads through the references here.
-    const std::function<void(std::int32_t&, std::int32_t&)> add = [&box](std::int32_t& x, std::int32_t& y) {
-        box.Add(x, y);
+    const std::function<void(std::int32_t&, std::int32_t&)> add = [&seen](std::int32_t& x, std::int32_t& y) {
+        seen.minX = std::min(seen.minX, x);
+        seen.minY = std::min(seen.minY, y);
+        seen.maxX = std::max(seen.maxX, x);
+        seen.maxY = std::max(seen.maxY, y);
+        seen.any = true;
     };
     for (int index : indices)
         objects[index]->ForEachPoint(add);
-    return box;
+    if (!seen.any)
+        return {};
+    return {false, seen.minX, seen.minY, seen.maxX, seen.maxY};
 }
 
 bool TurnsOnlyByQuarters(int typeCode)
