@@ -270,6 +270,7 @@ void TMoveobjtool::ForgetChanges()
 {
     changed = false;
     changedIndicesKnown = false;
+    changedPointsKnown = false;
     movedFrom = TModelBox();
     movedFromKnown = false;
     movedX = 0;
@@ -289,13 +290,19 @@ void TMoveobjtool::KeepChangedIndices(const std::vector<int>& indices)
     changedIndicesFloor = State().currentFloor;
     changedIndicesCount = State().objects.count();
     changedIndicesKnown = true;
+    changedPointsKnown = false;
+}
+
+bool TMoveobjtool::ChangedIndicesStand() const
+{
+    const TDrawingState& state = State();
+    return changedIndicesKnown && ListHoldsChange() && changedIndicesFloor == state.currentFloor &&
+           changedIndicesCount == state.objects.count();
 }
 
 std::vector<int> TMoveobjtool::ChangedIndices() const
 {
-    const TDrawingState& state = State();
-    if (changedIndicesKnown && ListHoldsChange() && changedIndicesFloor == state.currentFloor &&
-        changedIndicesCount == state.objects.count())
+    if (ChangedIndicesStand())
         return changedIndices;
     return SelectedIndices();
 }
@@ -392,20 +399,25 @@ void TMoveobjtool::MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, i
     // The selection is looked up once for the whole step: nothing in it changes which objects it
     // holds.
     const std::vector<int> indices = ChangedIndices();
-    if (!TakesMoveTo(dc, clientRect, x, y, indices))
+    const TModelBox points = changedPointsKnown && ChangedIndicesStand() ? changedPoints : PointBox(State().objects, indices);
+    if (!TakesMoveTo(dc, clientRect, x, y, points))
         return;
+    const std::int64_t fromX = currentX;
+    const std::int64_t fromY = currentY;
     PaintSelectionOut(dc, clientRect, x, y, indices);
     ShiftSelection(dc, clientRect, x, y, indices);
+    // The points moved as the reference point did, each to where the file can store it.
+    changedPoints = Shifted(points, currentX - fromX, currentY - fromY);
+    changedPointsKnown = true;
 }
 
-bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices)
+bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const TModelBox& points)
 {
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     const std::int64_t dx = std::int64_t(target.x) - currentX;
     const std::int64_t dy = std::int64_t(target.y) - currentY;
     // The points the drawing file can store form a box (a range for x, another for y): every point
     // of the selection stays in it when the corners of the box around them all do.
-    const TModelBox points = PointBox(State().objects, indices);
     const TStorableRange range;
     if (points.empty || (range.Holds(points.minX + dx, points.minY + dy) && range.Holds(points.maxX + dx, points.maxY + dy)))
         return true;

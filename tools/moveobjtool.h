@@ -123,7 +123,9 @@ private:
     // then. While the list holds that change nothing else has touched the list (a command that
     // reads or changes the drawing drops the change first), so ChangedIndices gives them without
     // looking every entry up again; otherwise SelectedIndices.
+    // The box of their points is kept too after a move (MoveSelectionTo), shifted with them.
     void KeepChangedIndices(const std::vector<int>& indices);
+    bool ChangedIndicesStand() const;
     std::vector<int> ChangedIndices() const;
     // Once the list has been read again, the selection stands where the file holds it: the move
     // starts over from there, the reference point back where it was set, pictures made anew.
@@ -132,9 +134,9 @@ private:
     // on the device point, unless TakesMoveTo refuses it.
     void MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, int y);
     // True when moving the reference point onto the device point keeps every point of the
-    // selection (`indices`, SelectedIndices) where the drawing file can store it; otherwise the
-    // user is told and nothing moves.
-    bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
+    // selection (within `points`, the box of them all) where the drawing file can store it;
+    // otherwise the user is told and nothing moves.
+    bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const TModelBox& points);
     // MoveSelectionStep and MoveSelection for the objects at `indices`, SelectedIndices.
     void PaintSelectionOut(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
     void ShiftSelection(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
@@ -168,4 +170,6 @@ private:
     int changedIndicesFloor = 0;
     int changedIndicesCount = 0;
     bool changedIndicesKnown = false;
+    TModelBox changedPoints;           // the box of their points, where changedPointsKnown
+    bool changedPointsKnown = false;
 };

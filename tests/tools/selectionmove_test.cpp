@@ -300,6 +300,15 @@ TEST_F(SelectionMove, AMoveCarryingAnyPointOfTheSelectionPastTheFileRangeIsRefus
     EXPECT_EQ(low.y1, 1600 + downIn - 3000);
     EXPECT_GT(std::int64_t(high.x2) + 5, highX);
     EXPECT_LT(std::int64_t(low.y1) - 5, lowY);
+    // From there each step is measured from where the selection stands.
+    Click(tool, {rightIn + 5, downIn});
+    EXPECT_EQ(window.messages.size(), 1u);
+    Click(tool, {rightIn - 5, downIn});
+    EXPECT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(high.x2, 5500 + rightIn - 5 - 3000);
+    Click(tool, {rightIn - 5, downIn - 5});
+    EXPECT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(low.y1, 1600 + downIn - 3000);
 }
 
 TEST_F(SelectionMove, OnceTheListIsReadAgainTheSelectionIsLookedUpAfresh)
