@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <unistd.h>
@@ -41,6 +42,33 @@ bool ReportFailedWrite(const char* name, const std::string& reason)
     if (state.reportWriteFailure)
         state.reportWriteFailure("The selection list CFG/" + std::string(name) + " could not be written: " + reason);
     return false;
+}
+
+// The characters of a line of COPY.CFG after the index (" baseX baseY\n") for the run of entries
+// from `first` on.
+struct Tail {
+    Tail(const TCopyEntry& entry, std::size_t first) : first(first)
+    {
+        char* end = text;
+        *end++ = ' ';
+        end = std::to_chars(end, end + 11, entry.baseX).ptr;
+        *end++ = ' ';
+        end = std::to_chars(end, end + 11, entry.baseY).ptr;
+        *end++ = '\n';
+        length = std::size_t(end - text);
+    }
+    std::size_t first;
+    char text[24];
+    std::size_t length;
+};
+
+// The number of characters std::to_chars writes for the value.
+std::size_t DecimalLength(int32_t value)
+{
+    std::size_t length = value < 0 ? 2 : 1;
+    for (int64_t rest = value < 0 ? -int64_t(value) : value; rest >= 10; rest /= 10)
+        ++length;
+    return length;
 }
 
 }  // namespace
@@ -101,17 +129,27 @@ bool WriteCopyList(const std::vector<TCopyEntry>& entries)
         return true;
     // The lines FormatSettings writes (COPY_CFG_FORMAT: three whole numbers), formatted here
     // directly: the selection of a whole large plan has hundreds of thousands of them.
-    std::string text(entries.size() * 36, '\0');
-    char* out = text.data();
-    for (const TCopyEntry& entry : entries) {
-        out = std::to_chars(out, out + 11, entry.index).ptr;
-        *out++ = ' ';
-        out = std::to_chars(out, out + 11, entry.baseX).ptr;
-        *out++ = ' ';
-        out = std::to_chars(out, out + 11, entry.baseY).ptr;
-        *out++ = '\n';
+    // The text after the index is formatted once for each run of entries with one base point (a
+    // selection made by dragging has one for all). The text is measured first: a string of the
+    // exact length costs the least memory to fill.
+    std::vector<Tail> tails;
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const TCopyEntry& entry = entries[i];
+        if (i == 0 || entry.baseX != entries[i - 1].baseX || entry.baseY != entries[i - 1].baseY)
+            tails.push_back(Tail(entry, i));
+        length += DecimalLength(entry.index) + tails.back().length;
     }
-    text.resize(std::size_t(out - text.data()));
+    std::string text(length, '\0');
+    char* out = text.data();
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        out = std::to_chars(out, out + 11, entries[i].index).ptr;
+        if (next + 1 < tails.size() && tails[next + 1].first == i)
+            ++next;
+        std::memcpy(out, tails[next].text, tails[next].length);
+        out += tails[next].length;
+    }
     if (!WriteSettingsFile("COPY.CFG", text, &reason))
         return ReportFailedWrite("COPY.CFG", reason);
     if (!WriteCopyCount(int(entries.size()), reason))

@@ -81,11 +81,7 @@ void TMoveobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y
         }
         return;
     case STEP_SELECTION_MOVING:
-        FollowList();
-        if (!TakesMoveTo(dc, clientRect, x, y))
-            return;
-        MoveSelectionStep(dc, clientRect, x, y);
-        MoveSelection(dc, clientRect, x, y);
+        MoveSelectionTo(dc, clientRect, x, y);
         return;
     default:
         return;
@@ -167,11 +163,7 @@ void TMoveobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&
     default:
         return;
     }
-    FollowList();
-    if (!TakesMoveTo(dc, clientRect, cursor.x, cursor.y))
-        return;
-    MoveSelectionStep(dc, clientRect, cursor.x, cursor.y);
-    MoveSelection(dc, clientRect, cursor.x, cursor.y);
+    MoveSelectionTo(dc, clientRect, cursor.x, cursor.y);
 }
 
 void TMoveobjtool::ObjectsAdded(Canvas&, const TRect&, int firstIndex, int)
@@ -218,6 +210,7 @@ void TMoveobjtool::SelectObjectsInRect()
 
     std::vector<TCopyEntry> entries;
     const TList& objects = state.objects;
+    entries.reserve(std::size_t(objects.count()));
     for (int i = 0; i < objects.count(); ++i) {
         const TObject& object = *objects[i];
         if (object.floor == state.currentFloor && LiesInside(object, rect))
@@ -233,16 +226,33 @@ std::vector<int> TMoveobjtool::SelectedIndices() const
 {
     const TDrawingState& state = State();
     const TList& objects = state.objects;
+    const int count = objects.count();
     std::vector<int> indices;
-    std::vector<bool> taken(std::size_t(objects.count()), false);
+    indices.reserve(selection.size());
+    // An entry past every index taken so far cannot repeat one (a drag makes them all so): the
+    // indices taken are marked only once an entry comes out of that order.
+    std::vector<bool> taken;
+    int last = -1;
     for (const TCopyEntry& entry : selection) {
-        if (entry.index < 0 || entry.index >= objects.count() || taken[std::size_t(entry.index)])
+        const int index = entry.index;
+        if (index < 0 || index >= count)
             continue;
-        const TObject& object = *objects[entry.index];
+        if (index <= last) {
+            if (taken.empty()) {
+                taken.assign(std::size_t(count), false);
+                for (int earlier : indices)
+                    taken[std::size_t(earlier)] = true;
+            }
+            if (taken[std::size_t(index)])
+                continue;
+        }
+        const TObject& object = *objects[index];
         if (object.floor != state.currentFloor || !IsSelectableType(object.typeCode))
             continue;
-        taken[std::size_t(entry.index)] = true;
-        indices.push_back(entry.index);
+        if (!taken.empty())
+            taken[std::size_t(index)] = true;
+        indices.push_back(index);
+        last = std::max(last, index);
     }
     return indices;
 }
@@ -259,6 +269,8 @@ bool TMoveobjtool::NeedsQuarterTurns() const
 void TMoveobjtool::ForgetChanges()
 {
     changed = false;
+    changedIndicesKnown = false;
+    changedPointsKnown = false;
     movedFrom = TModelBox();
     movedFromKnown = false;
     movedX = 0;
@@ -270,6 +282,29 @@ void TMoveobjtool::ForgetChanges()
 bool TMoveobjtool::ListHoldsChange() const
 {
     return changed && State().objects.Readings() == changeReading;
+}
+
+void TMoveobjtool::KeepChangedIndices(const std::vector<int>& indices)
+{
+    changedIndices = indices;
+    changedIndicesFloor = State().currentFloor;
+    changedIndicesCount = State().objects.count();
+    changedIndicesKnown = true;
+    changedPointsKnown = false;
+}
+
+bool TMoveobjtool::ChangedIndicesStand() const
+{
+    const TDrawingState& state = State();
+    return changedIndicesKnown && ListHoldsChange() && changedIndicesFloor == state.currentFloor &&
+           changedIndicesCount == state.objects.count();
+}
+
+std::vector<int> TMoveobjtool::ChangedIndices() const
+{
+    if (ChangedIndicesStand())
+        return changedIndices;
+    return SelectedIndices();
 }
 
 void TMoveobjtool::FollowList()
@@ -318,7 +353,7 @@ TModelBox TMoveobjtool::SelectionArea(Canvas& dc) const
 {
     TModelBox area;
     const TList& objects = State().objects;
-    for (int index : SelectedIndices())
+    for (int index : ChangedIndices())
         area.Add(PaintedBounds(*objects[index], dc));
     return area;
 }
@@ -350,7 +385,7 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
     if (!changed)
         return;
     // The selection has moved and turned in place already: the edit takes it whole.
-    edit.ModifiedAll(SelectedIndices());
+    edit.ModifiedAll(ChangedIndices());
     DropPictures();
     ForgetChanges();
 }
@@ -358,33 +393,53 @@ void TMoveobjtool::LockSelection(TDrawingEdit& edit)
 // ---------------------------------------------------------------------------------------------
 // Moving and turning
 
-bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y)
+void TMoveobjtool::MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    FollowList();
+    // The selection is looked up once for the whole step: nothing in it changes which objects it
+    // holds.
+    const std::vector<int> indices = ChangedIndices();
+    const TModelBox points = changedPointsKnown && ChangedIndicesStand() ? changedPoints : PointBox(State().objects, indices);
+    if (!TakesMoveTo(dc, clientRect, x, y, points))
+        return;
+    const std::int64_t fromX = currentX;
+    const std::int64_t fromY = currentY;
+    PaintSelectionOut(dc, clientRect, x, y, indices);
+    ShiftSelection(dc, clientRect, x, y, indices);
+    // The points moved as the reference point did, each to where the file can store it.
+    changedPoints = Shifted(points, currentX - fromX, currentY - fromY);
+    changedPointsKnown = true;
+}
+
+bool TMoveobjtool::TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const TModelBox& points)
 {
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     const std::int64_t dx = std::int64_t(target.x) - currentX;
     const std::int64_t dy = std::int64_t(target.y) - currentY;
-    const TList& objects = State().objects;
+    // The points the drawing file can store form a box (a range for x, another for y): every point
+    // of the selection stays in it when the corners of the box around them all do.
     const TStorableRange range;
-    for (int index : SelectedIndices()) {
-        if (ShiftStaysStorable(*objects[index], dx, dy, range))
-            continue;
-        if (window)
-            window->Message("This move would carry the selection too far outside the sheet for the drawing file to"
-                            " hold it - it has not been moved",
-                            OUT_OF_RANGE);
-        return false;
-    }
-    return true;
+    if (points.empty || (range.Holds(points.minX + dx, points.minY + dy) && range.Holds(points.maxX + dx, points.maxY + dy)))
+        return true;
+    if (window)
+        window->Message("This move would carry the selection too far outside the sheet for the drawing file to"
+                        " hold it - it has not been moved",
+                        OUT_OF_RANGE);
+    return false;
 }
 
 void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x, int y)
 {
     FollowList();
+    PaintSelectionOut(dc, clientRect, x, y, SelectedIndices());
+}
+
+void TMoveobjtool::PaintSelectionOut(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices)
+{
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     targetX = target.x;
     targetY = target.y;
     SetupViewMapping(dc, clientRect);
-    const std::vector<int> indices = SelectedIndices();
     if (!PicturesFit(dc)) {
         DropPictures();
         if (int(indices.size()) >= pictureSelection)
@@ -399,6 +454,11 @@ void TMoveobjtool::MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x,
 
 void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y)
 {
+    ShiftSelection(dc, clientRect, x, y, SelectedIndices());
+}
+
+void TMoveobjtool::ShiftSelection(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices)
+{
     const TPoint target = ModelPoint(dc, clientRect, x, y);
     targetX = target.x;
     targetY = target.y;
@@ -408,10 +468,8 @@ void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int
     currentY = targetY;
 
     NoteMove(dx, dy);
-    const TList& objects = State().objects;
-    const std::vector<int> indices = SelectedIndices();
-    for (int index : indices)
-        ShiftObject(*objects[index], dx, dy);
+    KeepChangedIndices(indices);
+    ShiftObjects(State().objects, indices, dx, dy);
     if (PicturesFit(dc)) {
         // The pictures move as the reference point did on the screen while they still cover the
         // window; past that they are drawn again here. Where a move is not whole pixels for
@@ -450,7 +508,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
 
     SetupViewMapping(dc, clientRect);
     const TList& objects = State().objects;
-    const std::vector<int> indices = SelectedIndices();
+    const std::vector<int> indices = ChangedIndices();
     const TStorableRange range;
     for (int index : indices) {
         if (TurnStaysStorable(*objects[index], turn, dc, range))
@@ -468,6 +526,7 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
         DrawSelectionOutlines(dc, indices, true);
     DropPictures();
     NoteTurn(dc);
+    KeepChangedIndices(indices);
     for (int index : indices)
         TurnObject(*objects[index], turn, dc);
     DrawSelectionOutlines(dc, indices, false);

@@ -115,12 +115,27 @@ private:
     // True while the object list still holds the selection's change: it has not been read from
     // the file again since.
     bool ListHoldsChange() const;
+    // The objects the last move or turn changed, kept with the floor in view and the object count
+    // then. While the list holds that change nothing else has touched the list (a command that
+    // reads or changes the drawing drops the change first), so ChangedIndices gives them without
+    // looking every entry up again; otherwise SelectedIndices.
+    // The box of their points is kept too after a move (MoveSelectionTo), shifted with them.
+    void KeepChangedIndices(const std::vector<int>& indices);
+    bool ChangedIndicesStand() const;
+    std::vector<int> ChangedIndices() const;
     // Once the list has been read again, the selection stands where the file holds it: the move
     // starts over from there, the reference point back where it was set, pictures made anew.
     void FollowList();
+    // A click or arrow key while moving: the selection moves so that the reference point lands
+    // on the device point, unless TakesMoveTo refuses it.
+    void MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, int y);
     // True when moving the reference point onto the device point keeps every point of the
-    // selection where the drawing file can store it; otherwise the user is told and nothing moves.
-    bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y);
+    // selection (within `points`, the box of them all) where the drawing file can store it;
+    // otherwise the user is told and nothing moves.
+    bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const TModelBox& points);
+    // MoveSelectionStep and MoveSelection for the objects at `indices`, SelectedIndices.
+    void PaintSelectionOut(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
+    void ShiftSelection(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
 
     // The pictures of a large selection: drawn where the reference point stood at `picturesAt`
     // (device) under `picturesMapping`, and on the screen `picturesShown` pixels from there.
@@ -151,4 +166,10 @@ private:
     std::int64_t referenceMovedX = 0;  // every move of the reference point since the first change
     std::int64_t referenceMovedY = 0;
     std::uint64_t changeReading = 0;   // the list's reading the change was made in
+    std::vector<int> changedIndices;   // KeepChangedIndices
+    int changedIndicesFloor = 0;
+    int changedIndicesCount = 0;
+    bool changedIndicesKnown = false;
+    TModelBox changedPoints;           // the box of their points, where changedPointsKnown
+    bool changedPointsKnown = false;
 };

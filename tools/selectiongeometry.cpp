@@ -3,6 +3,7 @@
 #include "model/arcobj.h"
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
+#include "model/list.h"
 #include "model/modelunits.h"
 #include "model/object.h"
 #include "model/polyobj.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 bool IsSelectableType(int typeCode)
@@ -89,6 +91,42 @@ void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy)
         x = std::int32_t(x + dx);
         y = std::int32_t(y + dy);
     });
+}
+
+void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::int64_t dx, std::int64_t dy)
+{
+    // One visitor for them all: a large selection would otherwise make one for each object.
+    const std::function<void(std::int32_t&, std::int32_t&)> shift = [dx, dy](std::int32_t& x, std::int32_t& y) {
+        x = std::int32_t(x + dx);
+        y = std::int32_t(y + dy);
+    };
+    for (int index : indices)
+        objects[index]->ForEachPoint(shift);
+}
+
+TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
+{
+    // The extremes start past every value, so that each point only takes minima and maxima.
+    struct {
+        std::int32_t minX = INT32_MAX;
+        std::int32_t minY = INT32_MAX;
+        std::int32_t maxX = INT32_MIN;
+        std::int32_t maxY = INT32_MIN;
+        bool any = false;
+    } seen;
+    // ForEachPoint only reads through the references here.
+    const std::function<void(std::int32_t&, std::int32_t&)> add = [&seen](std::int32_t& x, std::int32_t& y) {
+        seen.minX = std::min(seen.minX, x);
+        seen.minY = std::min(seen.minY, y);
+        seen.maxX = std::max(seen.maxX, x);
+        seen.maxY = std::max(seen.maxY, y);
+        seen.any = true;
+    };
+    for (int index : indices)
+        objects[index]->ForEachPoint(add);
+    if (!seen.any)
+        return {};
+    return {false, seen.minX, seen.minY, seen.maxX, seen.maxY};
 }
 
 bool TurnsOnlyByQuarters(int typeCode)

@@ -5,8 +5,10 @@
 #include "platform/geometry.h"
 
 #include <cstdint>
+#include <vector>
 
 class Canvas;
+class TList;
 class TObject;
 class TStorableRange;
 
@@ -43,6 +45,12 @@ void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy);
 // True when every point ShiftObject would move lands where the drawing file can store it. The
 // object is only read.
 bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, const TStorableRange& range);
+
+// ShiftObject for the objects at these indices, each in range.
+void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::int64_t dx, std::int64_t dy);
+// The box of every point ShiftObject would move, over the objects at these indices (each in
+// range); empty when they have none.
+TModelBox PointBox(const TList& objects, const std::vector<int>& indices);
 
 // Arcs, ellipses, rectangles and rounded rectangles keep their shape only when turned by a
 // multiple of 90 degrees.

@@ -71,8 +71,12 @@ bool InsideDesignRoom(TPoint model)
 {
     const TDrawingState& state = State();
     for (const auto& object : state.objects.Items()) {
+        // The type code rules out nearly every object of a large plan before any cast: this runs
+        // at every click.
+        if (!IsDesignRoomOn(*object, state.currentFloor))
+            continue;
         const auto* room = dynamic_cast<const TRoomobj*>(object.get());
-        if (room && IsDesignRoomOn(*room, state.currentFloor) && room->HoldsStrictly(model.x, model.y))
+        if (room && room->HoldsStrictly(model.x, model.y))
             return true;
     }
     return false;

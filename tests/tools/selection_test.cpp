@@ -204,6 +204,12 @@ TEST_F(Selection, ObjectsAddedBecomeTheSelectionWithBasePointZero)
     EXPECT_EQ(ReadWholeFile(Cfg("TEMP.CFG")), "2\n");
 }
 
+// A move tool whose selection a test can set directly.
+class ListedSelection : public TMoveobjtool {
+public:
+    using TMoveobjtool::SetSelection;
+};
+
 TEST_F(Selection, StaleOrRepeatedEntriesAreSkipped)
 {
     AddLine(1500, 2500, 2500, 3500);  // 4
@@ -213,6 +219,19 @@ TEST_F(Selection, StaleOrRepeatedEntriesAreSkipped)
     EXPECT_EQ(tool.SelectedIndices(), std::vector<int>{4});
     objects().Remove(4);
     EXPECT_TRUE(tool.SelectedIndices().empty());
+}
+
+TEST_F(Selection, EntriesOutOfOrderOrRepeatedAreTakenOnceWhereTheyFirstCome)
+{
+    for (int x : {1000, 2000, 3000})
+        AddLine(x, 3000, x + 100, 3000);           // 4, 5, 6
+    AddLine(4000, 3000, 4100, 3000, FIRST_FLOOR);  // 7
+    AddLine(5000, 3000, 5100, 3000);               // 8
+    ListedSelection tool;
+    Attach(tool);
+    tool.SetSelection({{5, 0, 0}, {6, 0, 0}, {7, 0, 0}, {5, 0, 0}, {4, 0, 0}, {8, 0, 0}, {6, 0, 0}, {4, 0, 0},
+                       {8, 0, 0}, {9, 0, 0}});
+    EXPECT_EQ(tool.SelectedIndices(), (std::vector<int>{5, 6, 4, 8}));
 }
 
 TEST_F(Selection, AListThatCannotBeWrittenIsReportedAndReadsEmpty)

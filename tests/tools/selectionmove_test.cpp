@@ -3,6 +3,7 @@
 #include "tests/tools/selectionfixture.h"
 
 #include "model/drawingedit.h"
+#include "model/drawingfile.h"
 #include "model/viewmapping.h"
 #include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
@@ -257,6 +258,78 @@ TEST_F(SelectionMove, EnterWithoutAMoveChangesNothing)
     tool.LockSelection(edit);
     EXPECT_FALSE(edit.Changed());
     EXPECT_TRUE(tool.ChangedArea(dc).empty);
+}
+
+TEST_F(SelectionMove, AMoveCarryingAnyPointOfTheSelectionPastTheFileRangeIsRefusedWhole)
+{
+    // The range the drawing file stores: the int32 range, also measured from its centre.
+    const TPoint centre = DrawingFileCentre(state().unitSystem);
+    const std::int64_t highX = std::min<std::int64_t>(INT32_MAX, std::int64_t(INT32_MAX) + centre.x);
+    const std::int64_t lowX = std::max<std::int64_t>(INT32_MIN, std::int64_t(INT32_MIN) + centre.x);
+    const std::int64_t highY = std::min<std::int64_t>(INT32_MAX, std::int64_t(INT32_MAX) + centre.y);
+    const std::int64_t lowY = std::max<std::int64_t>(INT32_MIN, std::int64_t(INT32_MIN) + centre.y);
+    // One line holds the selection's lowest point in x and y, the other its highest.
+    TLineobj& low = AddLine(1500, 1600, 2000, 1700);
+    TLineobj& high = AddLine(4000, 5400, 5500, 5500);
+    SelectAndSetReference({3000, 3000});
+    // Targets of the reference point, multiples of 5, that carry the extreme point `from` just
+    // inside the limit or 1 to 5 past it.
+    auto inside = [](std::int64_t limit, int from, bool up) {
+        const std::int64_t exact = 3000 + limit - from;
+        return int(up ? exact - ((exact % 5) + 5) % 5 : exact + ((5 - exact % 5) % 5));
+    };
+    const int rightIn = inside(highX, 5500, true);
+    const int leftIn = inside(lowX, 1500, false);
+    const int upIn = inside(highY, 5500, true);
+    const int downIn = inside(lowY, 1600, false);
+    for (const TPoint past : {TPoint{rightIn + 5, 3000}, TPoint{leftIn - 5, 3000}, TPoint{3000, upIn + 5},
+                              TPoint{3000, downIn - 5}}) {
+        window.messages.clear();
+        Click(tool, past);
+        EXPECT_EQ(window.messages.size(), 1u) << past.x << " " << past.y;
+        EXPECT_EQ(low.x1, 1500);
+        EXPECT_EQ(low.y1, 1600);
+        EXPECT_EQ(high.x2, 5500);
+        EXPECT_EQ(high.y2, 5500);
+    }
+    // Up to the limits the selection moves whole.
+    window.messages.clear();
+    Click(tool, {rightIn, downIn});
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(high.x2, 5500 + rightIn - 3000);
+    EXPECT_EQ(low.y1, 1600 + downIn - 3000);
+    EXPECT_GT(std::int64_t(high.x2) + 5, highX);
+    EXPECT_LT(std::int64_t(low.y1) - 5, lowY);
+    // From there each step is measured from where the selection stands.
+    Click(tool, {rightIn + 5, downIn});
+    EXPECT_EQ(window.messages.size(), 1u);
+    Click(tool, {rightIn - 5, downIn});
+    EXPECT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(high.x2, 5500 + rightIn - 5 - 3000);
+    Click(tool, {rightIn - 5, downIn - 5});
+    EXPECT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(low.y1, 1600 + downIn - 3000);
+}
+
+TEST_F(SelectionMove, OnceTheListIsReadAgainTheSelectionIsLookedUpAfresh)
+{
+    TLineobj& first = AddLine(2000, 2000, 3000, 2000);
+    AddLine(2000, 4000, 3000, 4000);
+    SelectAndSetReference({2000, 2000});
+    Click(tool, {2500, 2000});
+    // The file, read again, holds both moved and the first line on another floor: the move starts
+    // over from the reference point as set, and only the second line moves on.
+    first.floor = FIRST_FLOOR;
+    objects().WriteDrawing();
+    objects().ReadDrawing();
+    Click(tool, {2500, 2500});
+    EXPECT_EQ(objects()[4]->x1, 2500);
+    EXPECT_EQ(objects()[4]->y1, 2000);
+    EXPECT_EQ(objects()[5]->x1, 3000);
+    EXPECT_EQ(objects()[5]->y1, 4500);
+    TDrawingEdit edit;
+    tool.LockSelection(edit);
+    EXPECT_EQ(edit.Area(), (TModelBox{false, 3000, 4500, 4000, 4500}));
 }
 
 TEST_F(SelectionMove, OnlyTheMoveToolTakesAReferencePoint)
