@@ -109,6 +109,11 @@ std::string UnstorableEntryReason(int typeCode, const std::string& where);
 // header's centre to be stored exactly: `out` must not be written then, and `reason` (when given)
 // names the object and its coordinate.
 bool FormatDrawing(const TList& list, const TFileHeader& header, std::string& out, std::string* reason = nullptr);
+// The same text in pieces to be written one after another, the header in the first: a long list
+// is cut into runs of objects formatted at once on several threads. False as FormatDrawing, with
+// `pieces` emptied.
+bool FormatDrawingPieces(const TList& list, const TFileHeader& header, std::vector<std::string>& pieces,
+                         std::string* reason = nullptr);
 
 // Reads a drawing file's text. For a library or paste file pass library = true: the header's
 // second to fifth numbers are not used and (originX, originY) is added to every coordinate

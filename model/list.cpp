@@ -112,8 +112,8 @@ bool TList::WriteDrawingTo(const std::string& path, std::string& reason)
     header.centreY = centre.y;
     header.unitSystem = state.unitSystem;
     header.groupIdCounter = state.groupIdCounter;
-    std::string text;
-    if (!FormatDrawing(*this, header, text, &reason) || !WriteTextFileAtomic(path, text, &reason))
+    std::vector<std::string> text;
+    if (!FormatDrawingPieces(*this, header, text, &reason) || !WriteTextFileAtomic(path, text, &reason))
         return false;
     if (!items.empty())
         state.drawingState = 2;

@@ -6,8 +6,9 @@
 // (Exact() turns false, UnstorableAxis() and UnstorableValue() say which) and what it wrote must not be kept, for a
 // value held at the range's end would read back as another point.
 //
-// The numbers of a line are gathered in a small buffer of the writer's own and appended to the
-// output together, at the line's end, before counted text, and when the writer goes away.
+// What is written is gathered in a buffer of the writer's own and appended to the output a few
+// thousand characters at a time, and when the writer goes away: one writer may write many
+// records, and the output holds them all only once it is gone.
 #include "model/modelunits.h"
 
 #include <charconv>
@@ -65,7 +66,7 @@ private:
     bool lineStart = true;
     char unstorableAxis = 0;
     int32_t unstorableValue = 0;
-    char pending[256];
+    char pending[4096];
     std::size_t used = 0;
 };
 

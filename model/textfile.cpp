@@ -185,6 +185,11 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary)
 
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)
 {
+    return WriteTextFileAtomic(path, std::span<const std::string>(&text, 1), reason);
+}
+
+bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> pieces, std::string* reason)
+{
     auto fail = [reason](int error) {
         if (reason)
             *reason = std::strerror(error);
@@ -218,18 +223,23 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
     int error = 0;
     if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
-    std::size_t written = 0;
-    while (error == 0 && written < text.size()) {
-        const ssize_t put = InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
-        if (put < 0) {
-            if (errno != EINTR)
-                error = errno;
-        } else {
-            written += std::size_t(put);
+    std::size_t size = 0;
+    for (const std::string& text : pieces) {
+        size += text.size();
+        std::size_t written = 0;
+        while (error == 0 && written < text.size()) {
+            const ssize_t put =
+                InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
+            if (put < 0) {
+                if (errno != EINTR)
+                    error = errno;
+            } else {
+                written += std::size_t(put);
+            }
         }
     }
     // An empty file is written too: the injected write failure strikes there as well.
-    if (error == 0 && text.empty() && InjectedFailure(WriteStage::Write))
+    if (error == 0 && size == 0 && InjectedFailure(WriteStage::Write))
         error = errno;
     if (error == 0 && (InjectedFailure(WriteStage::Sync) || ::fsync(fd) != 0))
         error = errno;

@@ -1,6 +1,7 @@
 #pragma once
 // Whole text files: read without ever waiting on a pipe, written whole through a temporary file
 // renamed over the old one, and failures injected for tests.
+#include <span>
 #include <string>
 
 // True when the file (a link's target) is there but may not be written: no write permission for
@@ -34,6 +35,8 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string* reaso
 // refused, never replaced. False when it could not be written; `reason`, when given, then says why
 // ("No space left on device", NOT_A_REGULAR_FILE).
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason = nullptr);
+// The same for a text held in pieces, written one after another.
+bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> pieces, std::string* reason = nullptr);
 
 // The stage of a file write at which an injected failure strikes.
 enum class WriteStage { Write, Sync, Rename };
