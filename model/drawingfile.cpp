@@ -127,16 +127,16 @@ std::string UnstorableEntryReason(int typeCode, const std::string& where)
            where + "), so nothing was written";
 }
 
-bool FormatDrawingPieces(const TList& list, const TFileHeader& header, std::vector<std::string>& pieces,
-                         std::string* reason)
+bool StreamDrawing(const TList& list, const TFileHeader& header, const std::function<bool(std::string&)>& put,
+                   std::string& unstorable)
 {
+    unstorable.clear();
     const int count = list.count();
     const int pieceCount = std::max(1, (count + PIECE_OBJECTS - 1) / PIECE_OBJECTS);
-    pieces.resize(std::size_t(pieceCount));
-    std::vector<TUnstorable> unstorable(static_cast<std::size_t>(pieceCount));
-    PieceWork::Run(pieceCount, [&](int piece) {
+    std::vector<std::string> pieces(static_cast<std::size_t>(pieceCount));
+    std::vector<TUnstorable> failures(static_cast<std::size_t>(pieceCount));
+    auto format = [&](int piece) {
         std::string& out = pieces[std::size_t(piece)];
-        out.clear();
         const int begin = piece * PIECE_OBJECTS;
         const int end = std::min(count, begin + PIECE_OBJECTS);
         // Most records take well under 96 characters; polygons take more and grow the piece once.
@@ -146,20 +146,41 @@ bool FormatDrawingPieces(const TList& list, const TFileHeader& header, std::vect
             written.count = count;
             AppendHeader(out, written);
         }
-        AppendRecords(list, begin, end, header.centreX, header.centreY, out, unstorable[std::size_t(piece)]);
-    });
-    // The first object in list order that cannot be stored is the one named.
-    for (const TUnstorable& first : unstorable) {
-        if (first.index < 0)
-            continue;
-        if (reason)
-            *reason = std::string(ObjectKindInWords(list[first.index]->typeCode)) +
-                      " lies too far outside the sheet to be stored exactly (" + first.where +
-                      "), so the file is kept as it was";
-        pieces.clear();
-        return false;
-    }
-    return true;
+        AppendRecords(list, begin, end, header.centreX, header.centreY, out, failures[std::size_t(piece)]);
+    };
+    // Handed in list order, so the first object that cannot be stored is the one named.
+    auto hand = [&](int piece) {
+        const TUnstorable& first = failures[std::size_t(piece)];
+        if (first.index >= 0) {
+            unstorable = std::string(ObjectKindInWords(list[first.index]->typeCode)) +
+                         " lies too far outside the sheet to be stored exactly (" + first.where +
+                         "), so the file is kept as it was";
+            return false;
+        }
+        const bool taken = put(pieces[std::size_t(piece)]);
+        std::string().swap(pieces[std::size_t(piece)]);
+        return taken;
+    };
+    return PieceWork::RunInOrder(pieceCount, format, hand);
+}
+
+bool FormatDrawingPieces(const TList& list, const TFileHeader& header, std::vector<std::string>& pieces,
+                         std::string* reason)
+{
+    pieces.clear();
+    std::string unstorable;
+    if (StreamDrawing(
+            list, header,
+            [&pieces](std::string& piece) {
+                pieces.push_back(std::move(piece));
+                return true;
+            },
+            unstorable))
+        return true;
+    if (reason)
+        *reason = unstorable;
+    pieces.clear();
+    return false;
 }
 
 bool FormatDrawing(const TList& list, const TFileHeader& header, std::string& out, std::string* reason)

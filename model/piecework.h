@@ -14,4 +14,10 @@ int Usable();
 // the others. An exception thrown by a piece is thrown again here once all have ended.
 void Run(int count, const std::function<void(int)>& work);
 
+// Runs the pieces as Run does and hands each to done(i) on the calling thread, in order, as soon as
+// it and every piece before it have ended; while the next is not ready the calling thread runs a
+// piece itself. The pieces are started in order. done returning false stops the run: no piece is
+// started after that, and done is called no more. True when done took every piece.
+bool RunInOrder(int count, const std::function<void(int)>& work, const std::function<bool(int)>& done);
+
 }  // namespace PieceWork

@@ -190,6 +190,19 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
 
 bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> pieces, std::string* reason)
 {
+    return WriteTextFileAtomic(
+        path,
+        [pieces](const TTextSink& put) {
+            for (const std::string& text : pieces)
+                if (!put(text))
+                    return false;
+            return true;
+        },
+        reason);
+}
+
+bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason)
+{
     auto fail = [reason](int error) {
         if (reason)
             *reason = std::strerror(error);
@@ -224,8 +237,7 @@ bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> p
     if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
     std::size_t size = 0;
-    for (const std::string& text : pieces) {
-        size += text.size();
+    auto put = [fd, &error, &size](std::string_view text) {
         std::size_t written = 0;
         while (error == 0 && written < text.size()) {
             const ssize_t put =
@@ -237,10 +249,29 @@ bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> p
                 written += std::size_t(put);
             }
         }
-    }
+        if (error != 0)
+            return false;
+#ifdef SYNC_FILE_RANGE_WRITE
+        // The piece starts on its way to the disk while the next is made: the sync below then
+        // waits for little more than the last.
+        if (!text.empty())
+            ::sync_file_range(fd, off64_t(size), off64_t(text.size()), SYNC_FILE_RANGE_WRITE);
+#endif
+        size += text.size();
+        return true;
+    };
+    const bool whole = error == 0 && produce(put);
     // An empty file is written too: the injected write failure strikes there as well.
-    if (error == 0 && size == 0 && InjectedFailure(WriteStage::Write))
+    if (error == 0 && whole && size == 0 && InjectedFailure(WriteStage::Write))
         error = errno;
+    // A text its source gave up is not written at all.
+    if (error == 0 && !whole) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        if (reason)
+            reason->clear();
+        return false;
+    }
     if (error == 0 && (InjectedFailure(WriteStage::Sync) || ::fsync(fd) != 0))
         error = errno;
     if (::close(fd) != 0 && error == 0)

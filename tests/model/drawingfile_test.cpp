@@ -456,6 +456,9 @@ TEST_F(DrawingFile, ALongDrawingIsWrittenInListOrderAcrossItsPieces)
     EXPECT_NE(reports[0].find("(y -2147483641)"), std::string::npos) << reports[0];
     EXPECT_NE(reports[1].find("(x -2147483643)"), std::string::npos) << reports[1];
     EXPECT_TRUE(ReadWholeFile(DwgFile()) == expected);
+    // The pieces before the refused one were written already: the temporary file is gone too.
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "DWGS"))
+        EXPECT_EQ(entry.path().filename(), "SMITH.DB0");
 }
 
 TEST_F(DrawingFile, CoordinatesAreStoredRelativeToTheSheetCentre)
