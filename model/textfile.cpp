@@ -4,7 +4,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -181,6 +186,48 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary)
     return -1;
 }
 
+// A replaced file at least this large is let go on the closing thread.
+constexpr off_t LARGE_FILE = 1 << 20;
+
+// The last close of a large file that a rename has replaced frees its blocks and its cached pages,
+// milliseconds a write need not wait for: such a descriptor is closed on a thread kept for it,
+// started when first needed. Its queue lives as long as the process, as the thread does.
+void CloseLater(int fd)
+{
+    struct Closing {
+        std::mutex guard;
+        std::condition_variable waiting;
+        std::vector<int> queue;
+        bool started = false;
+    };
+    static Closing* const closing = new Closing;
+    std::unique_lock<std::mutex> lock(closing->guard);
+    if (!closing->started) {
+        try {
+            std::thread([] {
+                for (;;) {
+                    std::vector<int> fds;
+                    {
+                        std::unique_lock<std::mutex> lock(closing->guard);
+                        closing->waiting.wait(lock, [] { return !closing->queue.empty(); });
+                        fds.swap(closing->queue);
+                    }
+                    for (const int fd : fds)
+                        ::close(fd);
+                }
+            }).detach();
+            closing->started = true;
+        } catch (const std::system_error&) {
+            lock.unlock();
+            ::close(fd);
+            return;
+        }
+    }
+    closing->queue.push_back(fd);
+    lock.unlock();
+    closing->waiting.notify_one();
+}
+
 }  // namespace
 
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)
@@ -276,9 +323,16 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
+    // A large file being replaced is held open over the rename, so that the rename only unlinks it
+    // and the close that frees it can come later, on the closing thread.
+    const int replaced = error == 0 && replacing && old.st_size >= LARGE_FILE
+                             ? ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                             : -1;
     if (error == 0 && (InjectedFailure(WriteStage::Rename) || ::rename(temporary.c_str(), target.c_str()) != 0))
         error = errno;
     if (error != 0) {
+        if (replaced >= 0)
+            ::close(replaced);
         ::unlink(temporary.c_str());
         return fail(error);
     }
@@ -291,5 +345,7 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
         ::fsync(dir);
         ::close(dir);
     }
+    if (replaced >= 0)
+        CloseLater(replaced);
     return true;
 }

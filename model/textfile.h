@@ -35,7 +35,8 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string* reaso
 // target); the new file keeps the old one's mode, and a file
 // without write permission or one that is not a regular file (a named pipe, a device, a folder) is
 // refused, never replaced. False when it could not be written; `reason`, when given, then says why
-// ("No space left on device", NOT_A_REGULAR_FILE).
+// ("No space left on device", NOT_A_REGULAR_FILE). A large file replaced is freed after the call
+// returns.
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason = nullptr);
 // The same for a text held in pieces, written one after another.
 bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> pieces, std::string* reason = nullptr);
