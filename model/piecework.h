@@ -10,14 +10,12 @@ namespace PieceWork {
 int Usable();
 
 // Runs work(0) .. work(count - 1), each once, up to Usable() at once, the calling thread among
-// them; returns when every piece has ended. Threads that cannot be started leave their share to
-// the others. An exception thrown by a piece is thrown again here once all have ended.
-void Run(int count, const std::function<void(int)>& work);
-
-// Runs the pieces as Run does and hands each to done(i) on the calling thread, in order, as soon as
-// it and every piece before it have ended; while the next is not ready the calling thread runs a
-// piece itself. The pieces are started in order. done returning false stops the run: no piece is
-// started after that, and done is called no more. True when done took every piece.
+// them, and hands each piece to done(i) on the calling thread, in order, as soon as it and every
+// piece before it have ended; while the next is not ready the calling thread runs a piece itself.
+// The pieces are started in order. done returning false stops the run: no piece is started after
+// that, and done is called no more. Returns once every piece started has ended: true when done took
+// every piece. Threads that cannot be started leave their share to the others. An exception thrown
+// by a piece is thrown again here once all started have ended.
 bool RunInOrder(int count, const std::function<void(int)>& work, const std::function<bool(int)>& done);
 
 }  // namespace PieceWork

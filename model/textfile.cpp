@@ -307,7 +307,14 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
         size += text.size();
         return true;
     };
-    const bool whole = error == 0 && produce(put);
+    bool whole = false;
+    try {
+        whole = error == 0 && produce(put);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
+    }
     // An empty file is written too: the injected write failure strikes there as well.
     if (error == 0 && whole && size == 0 && InjectedFailure(WriteStage::Write))
         error = errno;
