@@ -112,7 +112,8 @@ inline char* Append(char* at, uint32_t value)
 
 }  // namespace RecordDigits
 
-// Every number of a drawing file comes through here: kept small enough to be written in place.
+// Every number of a drawing file comes through here: written into the records' own code, with no
+// call per number.
 [[gnu::always_inline]] inline TRecordWriter& TRecordWriter::Int(int32_t value)
 {
     if (used + FIELD_SIZE > sizeof pending)

@@ -232,20 +232,7 @@ void CloseLater(int fd)
 
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)
 {
-    return WriteTextFileAtomic(path, std::span<const std::string>(&text, 1), reason);
-}
-
-bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> pieces, std::string* reason)
-{
-    return WriteTextFileAtomic(
-        path,
-        [pieces](const TTextSink& put) {
-            for (const std::string& text : pieces)
-                if (!put(text))
-                    return false;
-            return true;
-        },
-        reason);
+    return WriteTextFileAtomic(path, [&text](const TTextSink& sink) { return sink(text); }, reason);
 }
 
 bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason)
@@ -284,7 +271,7 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
     if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
     std::size_t size = 0;
-    auto put = [fd, &error, &size](std::string_view text) {
+    auto sink = [fd, &error, &size](std::string_view text) {
         std::size_t written = 0;
         while (error == 0 && written < text.size()) {
             const ssize_t put =
@@ -309,7 +296,7 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
     };
     bool whole = false;
     try {
-        whole = error == 0 && produce(put);
+        whole = error == 0 && produce(sink);
     } catch (...) {
         ::close(fd);
         ::unlink(temporary.c_str());

@@ -2,7 +2,6 @@
 // Whole text files: read without ever waiting on a pipe, written whole through a temporary file
 // renamed over the old one, and failures injected for tests.
 #include <functional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,12 +37,10 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string* reaso
 // ("No space left on device", NOT_A_REGULAR_FILE). A large file replaced is freed after the call
 // returns.
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason = nullptr);
-// The same for a text held in pieces, written one after another.
-bool WriteTextFileAtomic(const std::string& path, std::span<const std::string> pieces, std::string* reason = nullptr);
 // The same for a text made while it is written: the source hands each piece in turn to the sink it
 // is given, which writes it at once and returns false when the write has failed (the source
 // should stop then). A source that returns false gives the write up: nothing is written, and
-// `reason` is left empty for the caller to say why.
+// `reason` is emptied for the caller to say why.
 using TTextSink = std::function<bool(std::string_view)>;
 using TTextSource = std::function<bool(const TTextSink&)>;
 bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason = nullptr);
