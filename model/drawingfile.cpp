@@ -3,11 +3,14 @@
 #include "model/drawingstate.h"
 #include "model/modelunits.h"
 #include "model/object.h"
+#include "model/piecework.h"
 #include "model/recordreader.h"
 #include "model/recordwriter.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
 #include "model/typecodes.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +32,43 @@ TLoadResult FailureAt(int line, const std::string& reason)
     result.line = line;
     result.message = "line " + std::to_string(line) + ": " + reason;
     return result;
+}
+
+// Objects to a piece of a drawing file's text that is formatted on a thread of its own: enough
+// that starting the thread is a small part of the piece's work.
+constexpr int PIECE_OBJECTS = 8192;
+
+void WriteObject(TRecordWriter& writer, const TObject& object)
+{
+    writer.Int(object.typeCode);
+    writer.EndLine();
+    object.WriteRecord(writer);
+}
+
+// The first coordinate the writer could not store, e.g. "x -2147483000".
+std::string UnstorableWhere(const TRecordWriter& writer)
+{
+    return std::string(1, writer.UnstorableAxis()) + " " + std::to_string(writer.UnstorableValue());
+}
+
+// The first object of a piece that cannot be stored (index -1: none) and its coordinate.
+struct TUnstorable {
+    int index = -1;
+    std::string where;
+};
+
+// Appends the records of list[begin] .. list[end - 1]; stops at the first that cannot be stored.
+void AppendRecords(const TList& list, int begin, int end, int32_t originX, int32_t originY, std::string& out,
+                   TUnstorable& unstorable)
+{
+    TRecordWriter writer(out, originX, originY);
+    for (int i = begin; i < end; ++i) {
+        WriteObject(writer, *list[i]);
+        if (!writer.Exact()) {
+            unstorable = {i, UnstorableWhere(writer)};
+            return;
+        }
+    }
 }
 
 TLoadResult Failure(const TRecordReader& reader) { return FailureAt(reader.ErrorLine(), reader.Error()); }
@@ -66,13 +106,11 @@ bool AppendObjectRecord(std::string& out, const TObject& object, int32_t originX
                         std::string* where)
 {
     TRecordWriter writer(out, originX, originY);
-    writer.Int(object.typeCode);
-    writer.EndLine();
-    object.WriteRecord(writer);
+    WriteObject(writer, object);
     if (writer.Exact())
         return true;
     if (where)
-        *where = std::string(1, writer.UnstorableAxis()) + " " + std::to_string(writer.UnstorableValue());
+        *where = UnstorableWhere(writer);
     return false;
 }
 
@@ -89,25 +127,74 @@ std::string UnstorableEntryReason(int typeCode, const std::string& where)
            where + "), so nothing was written";
 }
 
+bool StreamDrawing(const TList& list, const TFileHeader& header, const std::function<bool(std::string&)>& put,
+                   std::string& unstorable)
+{
+    unstorable.clear();
+    const int count = list.count();
+    const int pieceCount = std::max(1, (count + PIECE_OBJECTS - 1) / PIECE_OBJECTS);
+    std::vector<std::string> pieces(static_cast<std::size_t>(pieceCount));
+    std::vector<TUnstorable> failures(static_cast<std::size_t>(pieceCount));
+    auto format = [&](int piece) {
+        std::string& out = pieces[std::size_t(piece)];
+        const int begin = piece * PIECE_OBJECTS;
+        const int end = std::min(count, begin + PIECE_OBJECTS);
+        // Most records take well under 96 characters; polygons take more and grow the piece once.
+        out.reserve(std::size_t(end - begin) * 96 + 64);
+        if (piece == 0) {
+            TFileHeader written = header;
+            written.count = count;
+            AppendHeader(out, written);
+        }
+        AppendRecords(list, begin, end, header.centreX, header.centreY, out, failures[std::size_t(piece)]);
+    };
+    // Handed in list order, so the first object that cannot be stored is the one named.
+    auto hand = [&](int piece) {
+        const TUnstorable& first = failures[std::size_t(piece)];
+        if (first.index >= 0) {
+            unstorable = std::string(ObjectKindInWords(list[first.index]->typeCode)) +
+                         " lies too far outside the sheet to be stored exactly (" + first.where +
+                         "), so the file is kept as it was";
+            return false;
+        }
+        const bool taken = put(pieces[std::size_t(piece)]);
+        std::string().swap(pieces[std::size_t(piece)]);
+        return taken;
+    };
+    return PieceWork::RunInOrder(pieceCount, format, hand);
+}
+
+bool FormatDrawingPieces(const TList& list, const TFileHeader& header, std::vector<std::string>& pieces,
+                         std::string* reason)
+{
+    pieces.clear();
+    std::string unstorable;
+    if (StreamDrawing(
+            list, header,
+            [&pieces](std::string& piece) {
+                pieces.push_back(std::move(piece));
+                return true;
+            },
+            unstorable))
+        return true;
+    if (reason)
+        *reason = unstorable;
+    pieces.clear();
+    return false;
+}
+
 bool FormatDrawing(const TList& list, const TFileHeader& header, std::string& out, std::string* reason)
 {
     out.clear();
-    // Most records take well under 160 characters; polygons take more and grow the buffer once.
-    out.reserve(std::size_t(list.count()) * 160 + 64);
-    TFileHeader written = header;
-    written.count = list.count();
-    AppendHeader(out, written);
-    std::string where;
-    for (int i = 0; i < list.count(); ++i) {
-        if (!AppendObjectRecord(out, *list[i], header.centreX, header.centreY, &where)) {
-            if (reason)
-                *reason = std::string(ObjectKindInWords(list[i]->typeCode)) +
-                          " lies too far outside the sheet to be stored exactly (" + where +
-                          "), so the file is kept as it was";
-            out.clear();
-            return false;
-        }
-    }
+    std::vector<std::string> pieces;
+    if (!FormatDrawingPieces(list, header, pieces, reason))
+        return false;
+    std::size_t size = 0;
+    for (const std::string& piece : pieces)
+        size += piece.size();
+    out.reserve(size);
+    for (const std::string& piece : pieces)
+        out += piece;
     return true;
 }
 

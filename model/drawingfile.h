@@ -58,6 +58,7 @@
 #include "model/list.h"
 #include "platform/geometry.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,6 +110,18 @@ std::string UnstorableEntryReason(int typeCode, const std::string& where);
 // header's centre to be stored exactly: `out` must not be written then, and `reason` (when given)
 // names the object and its coordinate.
 bool FormatDrawing(const TList& list, const TFileHeader& header, std::string& out, std::string* reason = nullptr);
+// The same text in pieces to be written one after another, the header in the first: a long list
+// is cut into runs of objects formatted at once on several threads. False as FormatDrawing, with
+// `pieces` emptied.
+bool FormatDrawingPieces(const TList& list, const TFileHeader& header, std::vector<std::string>& pieces,
+                         std::string* reason = nullptr);
+// Formats the same pieces and hands each, in order, to `put` as soon as it is ready (the piece may
+// be taken from; the next ones are being formatted meanwhile). Stops when `put` returns false or
+// at the piece of the first object that cannot be stored, before `put` sees it: `unstorable` then
+// names the object as FormatDrawing's reason does (and is empty otherwise). True when every piece
+// was put.
+bool StreamDrawing(const TList& list, const TFileHeader& header, const std::function<bool(std::string&)>& put,
+                   std::string& unstorable);
 
 // Reads a drawing file's text. For a library or paste file pass library = true: the header's
 // second to fifth numbers are not used and (originX, originY) is added to every coordinate

@@ -13,6 +13,7 @@
 #include "model/selectionlist.h"
 #include "model/settingsfile.h"
 #include "model/settingsrecords.h"
+#include "model/textfile.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
 
@@ -112,9 +113,20 @@ bool TList::WriteDrawingTo(const std::string& path, std::string& reason)
     header.centreY = centre.y;
     header.unitSystem = state.unitSystem;
     header.groupIdCounter = state.groupIdCounter;
-    std::string text;
-    if (!FormatDrawing(*this, header, text, &reason) || !WriteTextFileAtomic(path, text, &reason))
+    // The text is written piece by piece while the later pieces are still being formatted.
+    std::string unstorable;
+    bool formatted = false;
+    auto produce = [&](const TTextSink& sink) {
+        formatted = StreamDrawing(*this, header, [&sink](std::string& piece) { return sink(piece); }, unstorable);
+        return formatted;
+    };
+    if (!WriteTextFileAtomic(path, produce, &reason)) {
+        // A drawing the file cannot hold is named as such, also when the write failed first.
+        std::vector<std::string> pieces;
+        if (!unstorable.empty() || (!formatted && !FormatDrawingPieces(*this, header, pieces, &unstorable)))
+            reason = unstorable;
         return false;
+    }
     if (!items.empty())
         state.drawingState = 2;
     return true;

@@ -6,13 +6,14 @@
 // (Exact() turns false, UnstorableAxis() and UnstorableValue() say which) and what it wrote must not be kept, for a
 // value held at the range's end would read back as another point.
 //
-// The numbers of a line are gathered in a small buffer of the writer's own and appended to the
-// output together, at the line's end, before counted text, and when the writer goes away.
+// What is written is gathered in a buffer of the writer's own and appended to the output a few
+// thousand characters at a time, and when the writer goes away: one writer may write many
+// records, and the output holds them all only once it is gone.
 #include "model/modelunits.h"
 
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 class TRecordWriter {
@@ -65,18 +66,67 @@ private:
     bool lineStart = true;
     char unstorableAxis = 0;
     int32_t unstorableValue = 0;
-    char pending[256];
+    char pending[4096];
     std::size_t used = 0;
 };
 
-inline TRecordWriter& TRecordWriter::Int(int32_t value)
+namespace RecordDigits {
+
+// "00" "01" .. "99": two digits at a time.
+inline constexpr char PAIRS[] = "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+                                "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
+// Writes `value` in decimal at `at`; returns the end.
+inline char* Append(char* at, uint32_t value)
+{
+    if (value < 10) {
+        *at = char('0' + value);
+        return at + 1;
+    }
+    if (value < 100) {
+        std::memcpy(at, PAIRS + 2 * value, 2);
+        return at + 2;
+    }
+    const int length = value < 1000        ? 3
+                       : value < 10000     ? 4
+                       : value < 100000    ? 5
+                       : value < 1000000   ? 6
+                       : value < 10000000  ? 7
+                       : value < 100000000 ? 8
+                       : value < 1000000000 ? 9
+                                            : 10;
+    char* const end = at + length;
+    char* digits = end;
+    while (value >= 100) {
+        digits -= 2;
+        std::memcpy(digits, PAIRS + 2 * (value % 100), 2);
+        value /= 100;
+    }
+    if (value >= 10) {
+        std::memcpy(digits - 2, PAIRS + 2 * value, 2);
+    } else {
+        digits[-1] = char('0' + value);
+    }
+    return end;
+}
+
+}  // namespace RecordDigits
+
+// Every number of a drawing file comes through here: written into the records' own code, with no
+// call per number.
+[[gnu::always_inline]] inline TRecordWriter& TRecordWriter::Int(int32_t value)
 {
     if (used + FIELD_SIZE > sizeof pending)
         Flush();
-    if (!lineStart)
-        pending[used++] = ' ';
+    char* at = pending + used;
+    *at = ' ';
+    at += lineStart ? 0 : 1;
     lineStart = false;
-    char* const at = pending + used;
-    used += std::size_t(std::to_chars(at, pending + sizeof pending, value).ptr - at);
+    uint32_t magnitude = uint32_t(value);
+    if (value < 0) {
+        *at++ = '-';
+        magnitude = 0u - magnitude;
+    }
+    used = std::size_t(RecordDigits::Append(at, magnitude) - pending);
     return *this;
 }

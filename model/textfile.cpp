@@ -4,7 +4,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -181,9 +186,56 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary)
     return -1;
 }
 
+// A replaced file at least this large is let go on the closing thread.
+constexpr off_t LARGE_FILE = 1 << 20;
+
+// The last close of a large file that a rename has replaced frees its blocks and its cached pages,
+// milliseconds a write need not wait for: such a descriptor is closed on a thread kept for it,
+// started when first needed. Its queue lives as long as the process, as the thread does.
+void CloseLater(int fd)
+{
+    struct Closing {
+        std::mutex guard;
+        std::condition_variable waiting;
+        std::vector<int> queue;
+        bool started = false;
+    };
+    static Closing* const closing = new Closing;
+    std::unique_lock<std::mutex> lock(closing->guard);
+    if (!closing->started) {
+        try {
+            std::thread([] {
+                for (;;) {
+                    std::vector<int> fds;
+                    {
+                        std::unique_lock<std::mutex> lock(closing->guard);
+                        closing->waiting.wait(lock, [] { return !closing->queue.empty(); });
+                        fds.swap(closing->queue);
+                    }
+                    for (const int fd : fds)
+                        ::close(fd);
+                }
+            }).detach();
+            closing->started = true;
+        } catch (const std::system_error&) {
+            lock.unlock();
+            ::close(fd);
+            return;
+        }
+    }
+    closing->queue.push_back(fd);
+    lock.unlock();
+    closing->waiting.notify_one();
+}
+
 }  // namespace
 
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason)
+{
+    return WriteTextFileAtomic(path, [&text](const TTextSink& sink) { return sink(text); }, reason);
+}
+
+bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason)
 {
     auto fail = [reason](int error) {
         if (reason)
@@ -218,26 +270,63 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
     int error = 0;
     if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
-    std::size_t written = 0;
-    while (error == 0 && written < text.size()) {
-        const ssize_t put = InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
-        if (put < 0) {
-            if (errno != EINTR)
-                error = errno;
-        } else {
-            written += std::size_t(put);
+    std::size_t size = 0;
+    auto sink = [fd, &error, &size](std::string_view text) {
+        std::size_t written = 0;
+        while (error == 0 && written < text.size()) {
+            const ssize_t put =
+                InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
+            if (put < 0) {
+                if (errno != EINTR)
+                    error = errno;
+            } else {
+                written += std::size_t(put);
+            }
         }
+        if (error != 0)
+            return false;
+#ifdef SYNC_FILE_RANGE_WRITE
+        // The piece starts on its way to the disk while the next is made: the sync below then
+        // waits for little more than the last.
+        if (!text.empty())
+            ::sync_file_range(fd, off64_t(size), off64_t(text.size()), SYNC_FILE_RANGE_WRITE);
+#endif
+        size += text.size();
+        return true;
+    };
+    bool whole = false;
+    try {
+        whole = error == 0 && produce(sink);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
     }
     // An empty file is written too: the injected write failure strikes there as well.
-    if (error == 0 && text.empty() && InjectedFailure(WriteStage::Write))
+    if (error == 0 && whole && size == 0 && InjectedFailure(WriteStage::Write))
         error = errno;
+    // A text its source gave up is not written at all.
+    if (error == 0 && !whole) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        if (reason)
+            reason->clear();
+        return false;
+    }
     if (error == 0 && (InjectedFailure(WriteStage::Sync) || ::fsync(fd) != 0))
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
+    // A large file being replaced is held open over the rename, so that the rename only unlinks it
+    // and the close that frees it can come later, on the closing thread.
+    const int replaced = error == 0 && replacing && old.st_size >= LARGE_FILE
+                             ? ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                             : -1;
     if (error == 0 && (InjectedFailure(WriteStage::Rename) || ::rename(temporary.c_str(), target.c_str()) != 0))
         error = errno;
     if (error != 0) {
+        if (replaced >= 0)
+            ::close(replaced);
         ::unlink(temporary.c_str());
         return fail(error);
     }
@@ -250,5 +339,7 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
         ::fsync(dir);
         ::close(dir);
     }
+    if (replaced >= 0)
+        CloseLater(replaced);
     return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Whole text files: read without ever waiting on a pipe, written whole through a temporary file
 // renamed over the old one, and failures injected for tests.
+#include <functional>
 #include <string>
+#include <string_view>
 
 // True when the file (a link's target) is there but may not be written: no write permission for
 // anyone, or none for this user. Root may write anything, so the mode alone decides for root.
@@ -32,8 +34,16 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string* reaso
 // target); the new file keeps the old one's mode, and a file
 // without write permission or one that is not a regular file (a named pipe, a device, a folder) is
 // refused, never replaced. False when it could not be written; `reason`, when given, then says why
-// ("No space left on device", NOT_A_REGULAR_FILE).
+// ("No space left on device", NOT_A_REGULAR_FILE). A large file replaced is freed after the call
+// returns.
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason = nullptr);
+// The same for a text made while it is written: the source hands each piece in turn to the sink it
+// is given, which writes it at once and returns false when the write has failed (the source
+// should stop then). A source that returns false gives the write up: nothing is written, and
+// `reason` is emptied for the caller to say why.
+using TTextSink = std::function<bool(std::string_view)>;
+using TTextSource = std::function<bool(const TTextSink&)>;
+bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason = nullptr);
 
 // The stage of a file write at which an injected failure strikes.
 enum class WriteStage { Write, Sync, Rename };

@@ -20,6 +20,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -423,6 +424,45 @@ TEST_F(DrawingFile, RoundTripKeepsEveryStoredFieldAndIsByteIdentical)
 
     ASSERT_TRUE(objects().WriteDrawing());
     EXPECT_EQ(ReadWholeFile(DwgFile()), first);
+}
+
+// A long drawing is formatted in pieces (runs of a few thousand objects, on several threads): the
+// file is the header and every object's record in list order, as each alone is written, and an
+// object the file cannot hold is named first in list order, whichever piece it falls in.
+TEST_F(DrawingFile, ALongDrawingIsWrittenInListOrderAcrossItsPieces)
+{
+    Counter v;
+    constexpr int COUNT = 30011;
+    std::string expected = std::to_string(COUNT) + " 30000 21000 0 1 0\n";
+    for (int i = 0; i < COUNT; ++i) {
+        std::unique_ptr<TObject> object = FullObject(ALL_TYPES[i % std::size(ALL_TYPES)], 50 + i % 3, v);
+        expected += Record(*object, 30000, 21000);
+        objects().Add(std::move(object));
+    }
+    ASSERT_TRUE(objects().WriteDrawing());
+    EXPECT_TRUE(ReadWholeFile(DwgFile()) == expected);
+    // Written again over itself, a file this large is let go after the write returns.
+    ASSERT_GT(expected.size(), std::size_t(1) << 20);
+    ASSERT_TRUE(objects().WriteDrawing());
+    EXPECT_TRUE(ReadWholeFile(DwgFile()) == expected);
+    std::string formatted;
+    ASSERT_TRUE(FormatDrawing(objects(), {0, 30000, 21000, 0, 1, 0}, formatted));
+    EXPECT_TRUE(formatted == expected);
+
+    std::vector<std::string> reports;
+    state().reportWriteFailure = [&](const std::string& message) { reports.push_back(message); };
+    objects()[COUNT - 5]->x1 = std::numeric_limits<int32_t>::min() + 5;
+    objects()[12345]->y1 = std::numeric_limits<int32_t>::min() + 7;
+    EXPECT_FALSE(objects().WriteDrawing());
+    objects()[12345]->y1 = 0;
+    EXPECT_FALSE(objects().WriteDrawing());
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[0].find("(y -2147483641)"), std::string::npos) << reports[0];
+    EXPECT_NE(reports[1].find("(x -2147483643)"), std::string::npos) << reports[1];
+    EXPECT_TRUE(ReadWholeFile(DwgFile()) == expected);
+    // The pieces before the refused one were written already: the temporary file is gone too.
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "DWGS"))
+        EXPECT_EQ(entry.path().filename(), "SMITH.DB0");
 }
 
 TEST_F(DrawingFile, CoordinatesAreStoredRelativeToTheSheetCentre)

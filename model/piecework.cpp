@@ -1,0 +1,95 @@
+#include "model/piecework.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <sched.h>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+int PieceWork::Usable()
+{
+    cpu_set_t cores;
+    CPU_ZERO(&cores);
+    const int count = ::sched_getaffinity(0, sizeof cores, &cores) == 0 ? CPU_COUNT(&cores) : 1;
+    return std::clamp(count, 1, 8);
+}
+
+bool PieceWork::RunInOrder(int count, const std::function<void(int)>& work, const std::function<bool(int)>& done)
+{
+    if (count <= 0)
+        return true;
+    std::atomic<int> next{0};
+    std::atomic<bool> stopped{false};
+    std::mutex guard;
+    std::condition_variable ended;
+    const std::unique_ptr<bool[]> finished(new bool[std::size_t(count)]());  // under guard
+    std::exception_ptr failure;                                              // under guard
+    auto runPiece = [&](int piece) {
+        std::exception_ptr thrown;
+        try {
+            work(piece);
+        } catch (...) {
+            thrown = std::current_exception();
+        }
+        {
+            const std::lock_guard<std::mutex> lock(guard);
+            finished[std::size_t(piece)] = true;
+            if (thrown && !failure)
+                failure = thrown;
+        }
+        if (thrown)
+            stopped = true;
+        ended.notify_all();
+    };
+    auto take = [&] {
+        while (!stopped) {
+            const int piece = next++;
+            if (piece >= count)
+                return;
+            runPiece(piece);
+        }
+    };
+    std::vector<std::thread> helpers;
+    const int wanted = std::min(count, Usable()) - 1;
+    helpers.reserve(std::size_t(std::max(wanted, 0)));
+    for (int i = 0; i < wanted; ++i) {
+        try {
+            helpers.emplace_back(take);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    int handed = 0;
+    while (handed < count && !stopped) {
+        bool ready = false;
+        {
+            const std::lock_guard<std::mutex> lock(guard);
+            ready = finished[std::size_t(handed)] && !failure;
+        }
+        if (ready) {
+            if (!done(handed))
+                stopped = true;
+            else
+                ++handed;
+            continue;
+        }
+        const int piece = next++;
+        if (piece < count) {
+            runPiece(piece);
+            continue;
+        }
+        std::unique_lock<std::mutex> lock(guard);
+        ended.wait(lock, [&] { return finished[std::size_t(handed)] || failure; });
+    }
+    stopped = true;
+    for (std::thread& helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return handed == count;
+}
