@@ -72,7 +72,16 @@ bool PieceWork::RunInOrder(int count, const std::function<void(int)>& work, cons
             ready = finished[std::size_t(handed)] && !failure;
         }
         if (ready) {
-            if (!done(handed))
+            // What done throws goes on once the helpers have ended, as a piece's would.
+            bool taken = false;
+            try {
+                taken = done(handed);
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(guard);
+                if (!failure)
+                    failure = std::current_exception();
+            }
+            if (!taken)
                 stopped = true;
             else
                 ++handed;

@@ -58,7 +58,7 @@ struct Tail {
         length = std::size_t(end - text);
     }
     std::size_t first;
-    char text[24];
+    char text[25];  // a blank, 11 characters, a blank, 11 characters and the line end
     std::size_t length;
 };
 

@@ -274,8 +274,7 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
     auto sink = [fd, &error, &size](std::string_view text) {
         std::size_t written = 0;
         while (error == 0 && written < text.size()) {
-            const ssize_t put =
-                InjectedFailure(WriteStage::Write) ? -1 : ::write(fd, text.data() + written, text.size() - written);
+            const ssize_t put = ::write(fd, text.data() + written, text.size() - written);
             if (put < 0) {
                 if (errno != EINTR)
                     error = errno;
@@ -302,8 +301,9 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
         ::unlink(temporary.c_str());
         throw;
     }
-    // An empty file is written too: the injected write failure strikes there as well.
-    if (error == 0 && whole && size == 0 && InjectedFailure(WriteStage::Write))
+    // An injected write failure strikes once the whole text is there (an empty one too), so that a
+    // text its source gives up uses none.
+    if (error == 0 && whole && InjectedFailure(WriteStage::Write))
         error = errno;
     // A text its source gave up is not written at all.
     if (error == 0 && !whole) {
@@ -319,9 +319,17 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
         error = errno;
     // A large file being replaced is held open over the rename, so that the rename only unlinks it
     // and the close that frees it can come later, on the closing thread.
-    const int replaced = error == 0 && replacing && old.st_size >= LARGE_FILE
-                             ? ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
-                             : -1;
+    int replaced = error == 0 && replacing && old.st_size >= LARGE_FILE
+                       ? ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                       : -1;
+    // Only the very file looked at before the write is held: anything else put there meanwhile is
+    // let go at once.
+    struct stat held {};
+    if (replaced >= 0 && (::fstat(replaced, &held) != 0 || !S_ISREG(held.st_mode) || held.st_dev != old.st_dev ||
+                          held.st_ino != old.st_ino)) {
+        ::close(replaced);
+        replaced = -1;
+    }
     if (error == 0 && (InjectedFailure(WriteStage::Rename) || ::rename(temporary.c_str(), target.c_str()) != 0))
         error = errno;
     if (error != 0) {

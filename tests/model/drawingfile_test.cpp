@@ -9,11 +9,13 @@
 #include "model/intwallobj.h"
 #include "model/lineobj.h"
 #include "model/openingobj.h"
+#include "model/piecework.h"
 #include "model/polyobj.h"
 #include "model/rectangleobj.h"
 #include "model/rndrectobj.h"
 #include "model/roomobj.h"
 #include "model/settingsfile.h"
+#include "model/textfile.h"
 #include "model/textobj.h"
 #include "model/typecodes.h"
 #include "tests/model/modelfixture.h"
@@ -21,6 +23,10 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -463,6 +469,36 @@ TEST_F(DrawingFile, ALongDrawingIsWrittenInListOrderAcrossItsPieces)
     // The pieces before the refused one were written already: the temporary file is gone too.
     for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "DWGS"))
         EXPECT_EQ(entry.path().filename(), "SMITH.DB0");
+    // A write failure armed before a refused drawing strikes the next real write.
+    FailNextWrites(1, WriteStage::Write);
+    EXPECT_FALSE(objects().WriteDrawing());
+    objects()[COUNT - 5]->x1 = 0;
+    EXPECT_FALSE(objects().WriteDrawing());
+    ASSERT_EQ(reports.size(), 4u);
+    EXPECT_NE(reports[3].find(std::strerror(ENOSPC)), std::string::npos) << reports[3];
+    EXPECT_TRUE(ReadWholeFile(DwgFile()) == expected);
+    EXPECT_TRUE(objects().WriteDrawing());
+}
+
+// What the hand-over of a finished piece throws goes on to the caller once every piece started has
+// ended; no later piece is handed over.
+TEST(PieceWork, WhatTheHandOverThrowsGoesOnOnceThePiecesHaveEnded)
+{
+    std::atomic<int> ran{0};
+    std::vector<int> handed;
+    auto run = [&] {
+        return PieceWork::RunInOrder(
+            64, [&](int) { ++ran; },
+            [&](int piece) {
+                if (piece == 3)
+                    throw std::runtime_error("piece 3");
+                handed.push_back(piece);
+                return true;
+            });
+    };
+    EXPECT_THROW(run(), std::runtime_error);
+    EXPECT_EQ(handed, (std::vector<int>{0, 1, 2}));
+    EXPECT_GE(ran.load(), 4);
 }
 
 TEST_F(DrawingFile, CoordinatesAreStoredRelativeToTheSheetCentre)

@@ -223,7 +223,8 @@ TEST_F(TypedSettings, AListWithRunsOfOneBasePointIsWrittenEntryByEntry)
     // Entries sharing a base point with the one before, and runs that change back and forth.
     const std::vector<TCopyEntry> entries{{0, 5, 5},    {1, 5, 5},      {2, -70, 5},
                                           {-3, -70, 5}, {999999, -70, 5}, {11, 5, 5},
-                                          {12, 5, -5},  {2147483647, -2147483647 - 1, 2147483647}};
+                                          {12, 5, -5},  {2147483647, -2147483647 - 1, 2147483647},
+                                          {13, -2147483647 - 1, -2147483647 - 1}};
     ASSERT_TRUE(WriteCopyList(entries));
     std::string formatted;
     for (const TCopyEntry& entry : entries)
