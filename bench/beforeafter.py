@@ -10,12 +10,14 @@ arkweld_bench target is built in both first. For every round, set of cores and b
 programs run one after the other (the first one changing each time), each as one process with
 --benchmark_repetitions=REPS. The one-minute load average is noted before every run. Printed per
 benchmark and set of cores: the median over all repetitions of each tree, their ratio, and the
-loads seen; BM_WholePlanMoveVsOpen also gets a row for its move_per_open counter.
+loads seen (and the smallest repetition of each, for a loaded machine); the move_per_open and
+cpu_ms counters get rows of their own.
 
 --checkout REF first puts AFTER_TREE on REF, detached (for instance main, to time the newest).
 --sync-bench first copies AFTER_TREE's benchmark sources (bench/*.cpp, bench/support/*,
 bench/CMakeLists.txt) into BEFORE_TREE, so that both time the same benchmarks; the older tree is
 meant to be a throwaway worktree for that.
+--filter TEXT times only the benchmarks whose name (as in the table) holds TEXT.
 The raw Google Benchmark JSON of every run and the table (summary.md) are kept in --out.
 """
 import argparse, glob, json, os, shutil, statistics, subprocess, sys, time
@@ -23,6 +25,9 @@ import argparse, glob, json, os, shutil, statistics, subprocess, sys, time
 EDITS = ["RotateInPlace", "MirrorInPlace", "MoveAndLock", "WholeMove", "EraseHalf",
          "AutoDimensions"]
 REPAINTS = ["ReadPaintSheetTall", "PaintSheetTall", "ReadPaintSheet", "PaintSheet"]
+# Counters given rows of their own: the move's time over the open's, and the processor time of
+# all painting threads (less swayed than the wall-clock time when other work shares the cores).
+COUNTERS = {"move_per_open": "move/open", "cpu_ms": "cpu_ms"}
 BENCHMARKS = ([f"WholePlanMoveVsOpen/{n}" for n in (20000, 200000)]
               + [f"{e}/200000" for e in EDITS]
               + [f"{r}/{n}" for r in REPAINTS for n in (20000, 200000)])
@@ -98,7 +103,8 @@ def main():
                         f"--benchmark_filter=^BM_{name}/",
                         f"--benchmark_repetitions={args.reps}",
                         f"--benchmark_out={out}", "--benchmark_out_format=json"]
-                    subprocess.run(command, env=env, check=True, stdout=subprocess.DEVNULL)
+                    with open(os.path.join(args.out, tag + ".log"), "w") as log:
+                        subprocess.run(command, env=env, check=True, stdout=log, stderr=log)
                     key = (name, cores, side)
                     loads.setdefault((name, cores), []).append(load)
                     for run in json.load(open(out))["benchmarks"]:
@@ -107,18 +113,19 @@ def main():
                         if run.get("run_type") != "iteration":
                             continue
                         values.setdefault(key, []).append(run["real_time"])
-                        if "move_per_open" in run:
-                            values.setdefault((name + " move/open", cores, side), []).append(
-                                run["move_per_open"])
+                        for counter, label in COUNTERS.items():
+                            if counter in run:
+                                values.setdefault((f"{name} {label}", cores, side), []).append(
+                                    run[counter])
                     print(f"{tag} load {load:.1f}", file=sys.stderr)
     lines = [f"before: {trees['before']}: {describe(trees['before'])}",
              f"after:  {trees['after']}: {describe(trees['after'])}",
              f"{args.rounds} round(s) x {args.reps} repetitions; medians; times in ms", "",
-             "| benchmark | cores | before | after | after/before | load (1 min) |",
-             "| --- | --- | ---: | ---: | ---: | --- |"]
+             "| benchmark | cores | before | after | after/before | min before | min after | load |",
+             "| --- | --- | ---: | ---: | ---: | ---: | ---: | --- |"]
     for cores in cpus:
         for name in benchmarks:
-            rows = [name] + ([name + " move/open"] if name.startswith("WholePlanMove") else [])
+            rows = [name] + [f"{name} {label}" for label in COUNTERS.values()]
             for row in rows:
                 before = values.get((row, cores, "before"))
                 after = values.get((row, cores, "after"))
@@ -127,6 +134,7 @@ def main():
                 b, a = statistics.median(before), statistics.median(after)
                 seen = loads[(name, cores)]
                 lines.append(f"| {row} | {cores} | {b:.3g} | {a:.3g} | {a / b:.2f} | "
+                             f"{min(before):.3g} | {min(after):.3g} | "
                              f"{min(seen):.1f}-{max(seen):.1f} |")
     lines += [f"error: {e}" for e in errors]
     text = "\n".join(lines) + "\n"
