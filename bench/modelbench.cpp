@@ -143,18 +143,26 @@ BENCHMARK(BM_RotateDrawing20000)->Unit(benchmark::kMillisecond);
 // formatted alone, in the pieces a commit writes, and the drawing file written whole as a commit
 // writes it (formatted, written through a temporary file, synced and renamed). The plan is made
 // afresh for each run, untimed.
-void BM_FormatPlan200000(benchmark::State& state)
-{
+struct HousePlan200000 {
+    HousePlan200000()
+    {
+        if (!PrepareProgramDirectory(dir.prefix()))
+            throw std::runtime_error("cannot prepare the program directory");
+        fresh.state().programDirectory = dir.prefix();
+        fresh.state().drawingName = "HOUSE";
+        WritePlanDrawing(200000, {.houseOutline = true});
+    }
     FreshDrawingState fresh;
     TempDir dir;
-    if (!PrepareProgramDirectory(dir.prefix()))
-        throw std::runtime_error("cannot prepare the program directory");
-    fresh.state().programDirectory = dir.prefix();
-    fresh.state().drawingName = "HOUSE";
-    WritePlanDrawing(200000, {.houseOutline = true});
-    const TList& objects = fresh.state().objects;
-    const TPoint centre = DrawingFileCentre(fresh.state().unitSystem);
-    const TFileHeader header{0, centre.x, centre.y, 0, fresh.state().unitSystem, 0};
+};
+
+void BM_FormatPlan200000(benchmark::State& state)
+{
+    HousePlan200000 plan;
+    const TDrawingState& drawing = plan.fresh.state();
+    const TList& objects = drawing.objects;
+    const TPoint centre = DrawingFileCentre(drawing.unitSystem);
+    const TFileHeader header{0, centre.x, centre.y, 0, drawing.unitSystem, 0};
     std::vector<std::string> pieces;
     for (auto _ : state) {
         if (!FormatDrawingPieces(objects, header, pieces))
@@ -170,14 +178,8 @@ BENCHMARK(BM_FormatPlan200000)->Unit(benchmark::kMillisecond);
 
 void BM_WritePlan200000(benchmark::State& state)
 {
-    FreshDrawingState fresh;
-    TempDir dir;
-    if (!PrepareProgramDirectory(dir.prefix()))
-        throw std::runtime_error("cannot prepare the program directory");
-    fresh.state().programDirectory = dir.prefix();
-    fresh.state().drawingName = "HOUSE";
-    WritePlanDrawing(200000, {.houseOutline = true});
-    TList& objects = fresh.state().objects;
+    HousePlan200000 plan;
+    TList& objects = plan.fresh.state().objects;
     for (auto _ : state)
         if (!objects.WriteDrawing())
             state.SkipWithError("the drawing was not written");

@@ -452,11 +452,6 @@ void TMoveobjtool::PaintSelectionOut(Canvas& dc, const TRect& clientRect, int x,
     DrawSelectionOutlines(dc, indices, true);
 }
 
-void TMoveobjtool::MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y)
-{
-    ShiftSelection(dc, clientRect, x, y, SelectedIndices());
-}
-
 void TMoveobjtool::ShiftSelection(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices)
 {
     const TPoint target = ModelPoint(dc, clientRect, x, y);

@@ -36,12 +36,11 @@ public:
 
     // The steps of the selection: the drag, the selection, the selection moving and turning.
     // SelectObjectsInRect fills the selection from the drag rectangle (only with a floor in
-    // view), MoveSelectionStep paints the selection out in the background colour, MoveSelection
-    // shifts it so that the reference point lands on a device point, RotateSelection turns it by
-    // the rotation step about the reference point.
+    // view), MoveSelectionStep paints the selection out in the background colour (a click or
+    // arrow key then shifts it, MoveSelectionTo), RotateSelection turns it by the rotation step
+    // about the reference point.
     void SelectObjectsInRect();
     void MoveSelectionStep(Canvas& dc, const TRect& clientRect, int x, int y);
-    void MoveSelection(Canvas& dc, const TRect& clientRect, int x, int y);
     void RotateSelection(Canvas& dc, const TRect& clientRect, int x, int y);
 
     // The selection: the number of objects in it, and its entries (object index and base point).
@@ -133,7 +132,8 @@ private:
     // selection (within `points`, the box of them all) where the drawing file can store it;
     // otherwise the user is told and nothing moves.
     bool TakesMoveTo(Canvas& dc, const TRect& clientRect, int x, int y, const TModelBox& points);
-    // MoveSelectionStep and MoveSelection for the objects at `indices`, SelectedIndices.
+    // Painting out, and shifting so that the reference point lands on the device point, for the
+    // objects at `indices` (SelectedIndices).
     void PaintSelectionOut(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
     void ShiftSelection(Canvas& dc, const TRect& clientRect, int x, int y, const std::vector<int>& indices);
 
