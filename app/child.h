@@ -70,6 +70,7 @@ public:
     // Repaints a device area, or the device area of a model box, from the drawing file.
     void InvalidateArea(const TRect& device) override;
     void InvalidateModelArea(const TModelBox& area) override;
+    void RepaintNow() override { host->UpdateWindow(); }
 
     // Event handlers; points are client device coordinates. Each does the part every tool shares
     // and hands the rest to the family of the current tool.

@@ -389,9 +389,8 @@ bool TClient::OpenDrawing(const std::string& name, bool saveOpen)
     SetPickTool();
     // The window shows the drawing now, painted from the reading above: the file is parsed once.
     // Every later repaint reads it again.
-    State().objects.BeginOpenRepaint();
+    const TList::TRepaintFromList fromReading(State().objects);
     child.Refresh(9);
-    State().objects.EndOpenRepaint();
     return true;
 }
 

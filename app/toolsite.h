@@ -57,6 +57,8 @@ public:
     virtual void Refresh(int mode) = 0;
     virtual void InvalidateArea(const TRect& device) = 0;
     virtual void InvalidateModelArea(const TModelBox& area) = 0;
+    // Repaints every area marked so far, now, rather than once the event is handled.
+    virtual void RepaintNow() = 0;
 
     // Status texts and the help context of F1.
     virtual void SetPrompt(const std::string& text) = 0;

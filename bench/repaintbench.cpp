@@ -38,6 +38,7 @@
 #include <charconv>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -143,10 +144,10 @@ void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomName
     const ThreadCpu start;
     TList& objects = plan.State().objects;
     for (auto _ : state) {
+        std::optional<TList::TRepaintFromList> fromList;
         if (!read)
-            objects.BeginOpenRepaint();
+            fromList.emplace(objects);
         plan.Child().Refresh(9);
-        objects.EndOpenRepaint();
         if (plan.State().objects.count() != plan.count)
             state.SkipWithError("the drawing did not read back");
     }

@@ -173,7 +173,7 @@ void TList::Adopt(const std::string& path, TLoadedDrawing drawing)
 
 TLoadResult TList::ReadForRepaint()
 {
-    if (!openRepaint)
+    if (!repaintFromList)
         return ReadDrawing();
     TLoadResult result;
     result.added = count();

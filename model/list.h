@@ -83,13 +83,22 @@ public:
                                        std::vector<std::unique_ptr<TObject>>* recycled = nullptr);
     // Makes a drawing read with ReadDrawingFile the list's contents, as ReadDrawing would.
     void Adopt(const std::string& path, TLoadedDrawing drawing);
-    // File/Open shows the drawing it has just read without parsing the file a second time: between
-    // these two calls, which Open puts around the one repaint it makes, ReadForRepaint takes the
-    // list as it is. Every other repaint reads the file, but while the current tool holds a change
-    // of the list not yet stored (TChild::Paint).
-    void BeginOpenRepaint() { openRepaint = true; }
-    void EndOpenRepaint() { openRepaint = false; }
-    // The reading of a repaint: ReadDrawing, but inside Open's own repaint.
+    // File/Open shows the drawing it has just read, and Enter the moved selection it has just
+    // written, without parsing the file again: the list holds what the file holds. While a
+    // TRepaintFromList made for the one repaint each makes lives, ReadForRepaint takes the list as
+    // it is. Every other repaint reads the file, but while the current tool holds a change of the
+    // list not yet stored (TChild::Paint).
+    class TRepaintFromList {
+    public:
+        explicit TRepaintFromList(TList& list) : list(list) { list.repaintFromList = true; }
+        ~TRepaintFromList() { list.repaintFromList = false; }
+        TRepaintFromList(const TRepaintFromList&) = delete;
+        TRepaintFromList& operator=(const TRepaintFromList&) = delete;
+
+    private:
+        TList& list;
+    };
+    // The reading of a repaint: ReadDrawing, but inside a TRepaintFromList.
     TLoadResult ReadForRepaint();
     // Counts the times the list was filled from a drawing file (ReadDrawing, Adopt): a change
     // made to the objects in place is gone once this has moved on.
@@ -163,6 +172,6 @@ private:
     double floorArea = 0.0;
     std::string failedPath;  // the drawing file that failed to load
     int editCount = 0;
-    bool openRepaint = false;  // inside the repaint File/Open makes
+    bool repaintFromList = false;  // inside a TRepaintFromList
     std::uint64_t readings = 0;
 };

@@ -29,6 +29,8 @@ enum class TFillStyle { None, Solid, Hatched };
 constexpr int HIT_WALLS = 1;
 constexpr int HIT_TEXTS = 4;
 
+class TPolyobj;
+
 class TObject {
 public:
     explicit TObject(int32_t typeCode = 0);
@@ -76,6 +78,9 @@ public:
 
     // The fill a plan view gives this object in the current display mode (walls only).
     virtual TFillStyle PlanFill() const { return TFillStyle::None; }
+    // The object as a polygon (TPolyobj), without a cast: code walking every object of a large
+    // plan asks this of each.
+    virtual const TPolyobj* AsPolygon() const { return nullptr; }
 
     // Calls visit(x, y) for every point the object places in the plan (the coordinates the drawing
     // file stores relative to the sheet centre); heights and directions are not points.

@@ -102,3 +102,17 @@ bool PieceWork::RunInOrder(int count, const std::function<void(int)>& work, cons
         std::rethrow_exception(failure);
     return handed == count;
 }
+
+void PieceWork::ForRanges(std::size_t count, std::size_t least,
+                          const std::function<void(std::size_t, std::size_t, std::size_t)>& work)
+{
+    const std::size_t pieces = std::min(count / std::max<std::size_t>(least, 1), std::size_t(Usable()));
+    if (pieces <= 1) {
+        work(0, 0, count);
+        return;
+    }
+    auto first = [&](int piece) { return count * std::size_t(piece) / pieces; };
+    RunInOrder(
+        int(pieces), [&](int piece) { work(std::size_t(piece), first(piece), first(piece + 1)); },
+        [](int) { return true; });
+}

@@ -2,6 +2,7 @@
 // Runs the pieces of one job at once on threads started for the job: for work on a whole large
 // drawing (formatting its file) that splits into pieces each of which writes only its own output,
 // so the result is the same however many threads share it and in whatever order they finish.
+#include <cstddef>
 #include <functional>
 
 namespace PieceWork {
@@ -17,5 +18,11 @@ int Usable();
 // every piece. Threads that cannot be started leave their share to the others. An exception thrown
 // by a piece is thrown again here once all started have ended.
 bool RunInOrder(int count, const std::function<void(int)>& work, const std::function<bool(int)>& done);
+
+// Runs work(piece, first, end) over the items [0, count), split into at most Usable() pieces of at
+// least `least` items each, at once (RunInOrder); fewer items than two pieces need run in one
+// piece on the calling thread. Pieces are numbered from 0, below Usable().
+void ForRanges(std::size_t count, std::size_t least,
+               const std::function<void(std::size_t piece, std::size_t first, std::size_t end)>& work);
 
 }  // namespace PieceWork

@@ -24,6 +24,7 @@ public:
 
     // vertexCount limited to 0..16, for walking the vertex arrays.
     int UsedVertices() const;
+    const TPolyobj* AsPolygon() const override { return this; }
 
     void DumpFields(std::string& out) const override;
     void ForEachPoint(const std::function<void(int32_t& x, int32_t& y)>& visit) override;

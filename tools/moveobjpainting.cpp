@@ -58,7 +58,7 @@ bool TMoveobjtool::PaintsOutBeyondItsDrawing(const TObject& object)
     // pen style (texts are solid either way) and a polygon is filled only in outline fill mode 1.
     if (!IsTextType(object.typeCode) && object.penStyle != PS_SOLID)
         return true;
-    return dynamic_cast<const TPolyobj*>(&object) && outlineFillMode() != 1;
+    return outlineFillMode() != 1 && object.AsPolygon();
 }
 
 void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase)
@@ -95,7 +95,7 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
             const bool solid = erase || IsTextType(object.typeCode);
             band.SelectPen(TPen{erase ? state.currentFillColour : TColor(object.colour), width,
                                 solid ? PS_SOLID : object.penStyle});
-            if (const auto* polygon = dynamic_cast<const TPolyobj*>(&object)) {
+            if (const TPolyobj* polygon = object.AsPolygon()) {
                 std::vector<TPoint> points;
                 for (int i = 0; i < polygon->UsedVertices(); ++i)
                     points.push_back({ToWindow(polygon->vertexX[std::size_t(i)], scale),

@@ -208,14 +208,11 @@ void TMoveobjtool::SelectObjectsInRect()
         dragStartY = ClampToInt32(dragStartY + (std::int64_t(rect.maxY) - rect.minY) / 2);
     }
 
+    const std::vector<int> inside = ObjectsInside(state.objects, state.currentFloor, rect);
     std::vector<TCopyEntry> entries;
-    const TList& objects = state.objects;
-    entries.reserve(std::size_t(objects.count()));
-    for (int i = 0; i < objects.count(); ++i) {
-        const TObject& object = *objects[i];
-        if (object.floor == state.currentFloor && LiesInside(object, rect))
-            entries.push_back({i, dragStartX, dragStartY});
-    }
+    entries.reserve(inside.size());
+    for (int index : inside)
+        entries.push_back({index, dragStartX, dragStartY});
     SetSelection(std::move(entries));
     step = STEP_SELECTION_MADE;
     lineDrawn = 0;

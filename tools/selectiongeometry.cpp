@@ -5,6 +5,7 @@
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/modelunits.h"
+#include "model/piecework.h"
 #include "model/object.h"
 #include "model/polyobj.h"
 #include "model/textobj.h"
@@ -93,37 +94,71 @@ void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy)
     });
 }
 
+// Lists at least this long are looked through in pieces at once.
+constexpr std::size_t kPiece = 16384;
+
+std::vector<int> ObjectsInside(const TList& objects, int floor, const TSelectionRect& rect)
+{
+    std::vector<std::vector<int>> pieces(std::size_t(std::max(PieceWork::Usable(), 1)));
+    PieceWork::ForRanges(std::size_t(objects.count()), kPiece, [&](std::size_t piece, std::size_t first, std::size_t end) {
+        for (std::size_t i = first; i < end; ++i) {
+            const TObject& object = *objects[int(i)];
+            if (object.floor == floor && LiesInside(object, rect))
+                pieces[piece].push_back(int(i));
+        }
+    });
+    std::vector<int> inside = std::move(pieces[0]);
+    for (std::size_t p = 1; p < pieces.size(); ++p)
+        inside.insert(inside.end(), pieces[p].begin(), pieces[p].end());
+    return inside;
+}
+
 void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::int64_t dx, std::int64_t dy)
 {
-    // One visitor for them all: a large selection would otherwise make one for each object.
+    // One visitor for them all: a large selection would otherwise make one for each object. The
+    // indices are distinct, so pieces of them shift objects of their own.
     const std::function<void(std::int32_t&, std::int32_t&)> shift = [dx, dy](std::int32_t& x, std::int32_t& y) {
         x = std::int32_t(x + dx);
         y = std::int32_t(y + dy);
     };
-    for (int index : indices)
-        objects[index]->ForEachPoint(shift);
+    PieceWork::ForRanges(indices.size(), kPiece, [&](std::size_t, std::size_t first, std::size_t end) {
+        for (std::size_t i = first; i < end; ++i)
+            objects[indices[i]]->ForEachPoint(shift);
+    });
 }
 
 TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
 {
     // The extremes start past every value, so that each point only takes minima and maxima.
-    struct {
+    struct TSeen {
         std::int32_t minX = INT32_MAX;
         std::int32_t minY = INT32_MAX;
         std::int32_t maxX = INT32_MIN;
         std::int32_t maxY = INT32_MIN;
         bool any = false;
-    } seen;
-    // ForEachPoint only reads through the references here.
-    const std::function<void(std::int32_t&, std::int32_t&)> add = [&seen](std::int32_t& x, std::int32_t& y) {
-        seen.minX = std::min(seen.minX, x);
-        seen.minY = std::min(seen.minY, y);
-        seen.maxX = std::max(seen.maxX, x);
-        seen.maxY = std::max(seen.maxY, y);
-        seen.any = true;
+        void Add(const TSeen& other)
+        {
+            minX = std::min(minX, other.minX);
+            minY = std::min(minY, other.minY);
+            maxX = std::max(maxX, other.maxX);
+            maxY = std::max(maxY, other.maxY);
+            any = any || other.any;
+        }
     };
-    for (int index : indices)
-        objects[index]->ForEachPoint(add);
+    // Each piece of the indices gathers its own extremes; they are put together after.
+    std::vector<TSeen> pieces(std::size_t(std::max(PieceWork::Usable(), 1)));
+    PieceWork::ForRanges(indices.size(), kPiece, [&](std::size_t piece, std::size_t first, std::size_t end) {
+        TSeen& seen = pieces[piece];
+        // ForEachPoint only reads through the references here.
+        const std::function<void(std::int32_t&, std::int32_t&)> add = [&seen](std::int32_t& x, std::int32_t& y) {
+            seen.Add({x, y, x, y, true});
+        };
+        for (std::size_t i = first; i < end; ++i)
+            objects[indices[i]]->ForEachPoint(add);
+    });
+    TSeen seen;
+    for (const TSeen& piece : pieces)
+        seen.Add(piece);
     if (!seen.any)
         return {};
     return {false, seen.minX, seen.minY, seen.maxX, seen.maxY};

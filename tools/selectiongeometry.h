@@ -33,6 +33,9 @@ bool IsSelectableType(int typeCode);
 // two ends of its shaft, every other figure by its two points. A polygon without vertices is
 // never inside.
 bool LiesInside(const TObject& object, const TSelectionRect& rect);
+// The indices of the objects of a floor that lie inside the rectangle, in list order (a large
+// list is looked through in pieces at once).
+std::vector<int> ObjectsInside(const TList& objects, int floor, const TSelectionRect& rect);
 
 // The model box an object covers on the screen: the box of its points, and for a text the box
 // of its letters, measured with its own font on dc and turned by its escapement.
@@ -46,7 +49,8 @@ void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy);
 // object is only read.
 bool ShiftStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, const TStorableRange& range);
 
-// ShiftObject for the objects at these indices, each in range.
+// ShiftObject for the objects at these indices, each in range and each once (pieces of them are
+// shifted at once).
 void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::int64_t dx, std::int64_t dy);
 // The box of every point ShiftObject would move, over the objects at these indices (each in
 // range); empty when they have none.

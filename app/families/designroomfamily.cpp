@@ -11,6 +11,7 @@
 #include "dialogs/troomdlg.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/piecework.h"
 #include "model/roomobj.h"
 #include "model/settingsrecords.h"
 #include "platform/colourdialog.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <climits>
 #include <memory>
 
@@ -70,16 +72,21 @@ bool ClickReachesTool(int step)
 bool InsideDesignRoom(TPoint model)
 {
     const TDrawingState& state = State();
-    for (const auto& object : state.objects.Items()) {
-        // The type code rules out nearly every object of a large plan before any cast: this runs
-        // at every click.
-        if (!IsDesignRoomOn(*object, state.currentFloor))
-            continue;
-        const auto* room = dynamic_cast<const TRoomobj*>(object.get());
-        if (room && room->HoldsStrictly(model.x, model.y))
-            return true;
-    }
-    return false;
+    const auto& objects = state.objects.Items();
+    // The type code rules out nearly every object of a large plan before any cast: this runs at
+    // every click, and a large plan is looked through in pieces at once.
+    std::atomic<bool> inside{false};
+    PieceWork::ForRanges(objects.size(), 16384, [&](std::size_t, std::size_t first, std::size_t end) {
+        for (std::size_t i = first; i < end && !inside.load(std::memory_order_relaxed); ++i) {
+            const TObject& object = *objects[i];
+            if (!IsDesignRoomOn(object, state.currentFloor))
+                continue;
+            const auto* room = dynamic_cast<const TRoomobj*>(&object);
+            if (room && room->HoldsStrictly(model.x, model.y))
+                inside = true;
+        }
+    });
+    return inside;
 }
 
 // Before the first design room of a floor: the thickness its rooms' walls will have. Its result

@@ -85,7 +85,9 @@ bool AskRotation(TToolSite& site, int& degrees)
 }
 
 // Enter: the moves and turns go into the drawing file through one edit, the area they touched is
-// shown from it, and the pick tool takes over.
+// shown from it, and the pick tool takes over. Once written, the list holds what the file holds:
+// the area is painted from the list, as File/Open paints what it has just read, and the file is
+// not parsed back. A write that failed has read the file back into the list already.
 void LockSelection(TToolSite& site, TMoveobjtool& tool)
 {
     TModelBox area;
@@ -97,9 +99,13 @@ void LockSelection(TToolSite& site, TMoveobjtool& tool)
     });
     TDrawingEdit edit;
     tool.LockSelection(edit);
-    edit.Commit();
+    const bool written = edit.Commit();
     site.SetPickTool();
     site.InvalidateModelArea(area);
+    if (written) {
+        const TList::TRepaintFromList asWritten(State().objects);
+        site.RepaintNow();
+    }
 }
 
 class TSelectionFamily : public TToolFamily {

@@ -6,6 +6,7 @@
 #include "app/families/designroomfamily.h"
 #include "app/toolfamily.h"
 #include "model/extwallobj.h"
+#include "model/lineobj.h"
 #include "model/roomobj.h"
 #include "rooms/droomobjtool.h"
 
@@ -167,6 +168,29 @@ TEST_F(DesignRoomWindowTest, AClickInARoomTakesItOverAnotherToolAndDragsIt)
     EXPECT_EQ(Tool()->step, STEP_READY);
     EXPECT_EQ(Child().datumMode, DATUM_OFF);
     EXPECT_EQ(Rect(*ReadBack("HOUSE")[5]), Rect(RoomAt(5)));
+}
+
+// A large plan is looked through in pieces: a room at either end of the list is found.
+TEST_F(DesignRoomWindowTest, AClickInARoomOfALargePlanTakesItWhereverTheRoomStandsInTheList)
+{
+    StoreRoom(0, 5000, 4000, 2000);
+    for (int i = 0; i < 40000; ++i) {
+        auto line = std::make_unique<TLineobj>(1);
+        line->floor = GROUND_FLOOR;
+        line->x1 = 500 + i % 9000;
+        line->y1 = 6500;
+        line->x2 = line->x1 + 100;
+        line->y2 = 6600;
+        objects().Add(std::move(line));
+    }
+    StoreRoom(5000, 6000, 8000, 3000);
+    for (const TPoint at : {TPoint{1000, 3000}, TPoint{7000, 4000}}) {
+        client->SetPickTool();
+        Click(4500, 1000);
+        EXPECT_EQ(client->currentTool->kind, KIND_PICK) << "outside every room";
+        Click(at.x, at.y);
+        EXPECT_NE(Tool(), nullptr) << at.x;
+    }
 }
 
 TEST_F(DesignRoomWindowTest, RotateAndDeleteActOnOneClickEach)

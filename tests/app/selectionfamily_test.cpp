@@ -89,6 +89,52 @@ TEST_F(SelectionFamilyTest, EnterLocksTheMoveRepaintsAndReturnsToThePickTool)
     EXPECT_EQ(Pixel(300, 500), WHITE);
 }
 
+// Enter shows what it has just written from the list, without parsing the file back; a write
+// that fails leaves the list and the window as the file holds the drawing, told once.
+TEST_F(SelectionFamilyTest, EnterShowsWhatItWroteAndAFailedWriteShowsTheFileAsItWas)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    AddLine(50, 3000, 3000, 4000, 3000);
+    Child().Refresh(9);
+    auto moveFirstLineUp = [&] {
+        Command(CM_MOVEROTATE);
+        Drag({500, 500}, {2500, 1500});
+        Click({1000, 1000});
+        Click({1000, 2000});
+        Child().EvKeyDown(VK_ENTER);
+        frame.ProcessEvents();
+        EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    };
+    auto fileAsShown = [&] {
+        const QImage shown = Window().BackingImage().copy();
+        Child().Refresh(9);
+        return CountDifferent(shown, Window().BackingImage());
+    };
+    const auto readings = objects().Readings();
+    moveFirstLineUp();
+    EXPECT_EQ(objects().Readings(), readings) << "the file was parsed back";
+    EXPECT_EQ(ReadBack("TEST").at(4)->y1, 2000);
+    EXPECT_EQ(fileAsShown(), 0);
+    EXPECT_EQ(Pixel(300, 300), BLACK);
+    EXPECT_EQ(Pixel(300, 500), WHITE);
+
+    Command(CM_MOVEROTATE);
+    Drag({500, 1500}, {2500, 2500});
+    Click({1000, 2000});
+    Click({1000, 3000});
+    Answer("message ok");
+    FailNextWrites(1, WriteStage::Write);
+    Child().EvKeyDown(VK_ENTER);
+    frame.ProcessEvents();
+    FailNextWrites(0);
+    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_EQ(objects()[4]->y1, 2000) << "the list holds what the file holds";
+    EXPECT_EQ(ReadBack("TEST").at(4)->y1, 2000);
+    EXPECT_EQ(Pixel(300, 300), BLACK);
+    EXPECT_EQ(Pixel(300, 100), WHITE);
+    EXPECT_EQ(fileAsShown(), 0);
+}
+
 TEST_F(SelectionFamilyTest, AnotherToolDropsMovesNotLocked)
 {
     AddLine(50, 1000, 1000, 2000, 1000);

@@ -6,6 +6,7 @@
 #include "model/settingsfile.h"
 #include "tools/copyobjtool.h"
 #include "tools/eraseobjtool.h"
+#include "tools/selectiongeometry.h"
 
 namespace {
 
@@ -38,6 +39,50 @@ TEST_F(Selection, ADragSelectsTheObjectsStrictlyInsideAndWritesTheList)
     EXPECT_EQ(tool.rectMaxX(), 3000);
     EXPECT_EQ(tool.rectMinY(), 2000);
     EXPECT_EQ(tool.rectMaxY(), 4000);
+}
+
+// A list long enough to be looked through in pieces at once: what lies inside, the box of the
+// points and the shift are those of one pass over it, each object taken once and in list order.
+TEST_F(Selection, ALongListIsSelectedMeasuredAndShiftedAsOnePassWould)
+{
+    constexpr int kCount = 140000;
+    for (int i = 0; i < kCount; ++i) {
+        const int x = 100 + (i * 37) % 9000;
+        const int y = 100 + (i * 91) % 7000;
+        if (i % 7 == 0)
+            AddText(x, y, "T", i % 5 == 0 ? FIRST_FLOOR : GROUND_FLOOR);
+        else
+            AddLine(x, y, x + 50 + i % 400, y + i % 300, i % 5 == 0 ? FIRST_FLOOR : GROUND_FLOOR);
+    }
+    const TSelectionRect rect{1000, 1000, 8000, 6000};
+    std::vector<int> expected;
+    for (int i = 0; i < objects().count(); ++i)
+        if (objects()[i]->floor == GROUND_FLOOR && LiesInside(*objects()[i], rect))
+            expected.push_back(i);
+    ASSERT_GT(expected.size(), 40000u);  // two pieces at least
+    ASSERT_LT(expected.size(), std::size_t(kCount));
+    EXPECT_EQ(ObjectsInside(objects(), GROUND_FLOOR, rect), expected);
+
+    TModelBox box;
+    for (int index : expected)
+        objects()[index]->ForEachPoint([&box](std::int32_t& x, std::int32_t& y) { box.Add(x, y); });
+    EXPECT_EQ(PointBox(objects(), expected), box);
+
+    std::vector<std::unique_ptr<TObject>> before;
+    for (const auto& object : objects().Items())
+        before.push_back(object->Clone());
+    ShiftObjects(objects(), expected, -700, 1300);
+    std::size_t next = 0;
+    int wrong = 0;
+    for (int i = 0; i < objects().count(); ++i) {
+        const bool shifted = next < expected.size() && expected[next] == i;
+        next += shifted ? 1 : 0;
+        TObject& object = *before[std::size_t(i)];
+        if (shifted)
+            ShiftObject(object, -700, 1300);
+        wrong += DumpObject(i, object) != DumpObject(i, *objects()[i]) ? 1 : 0;
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(Selection, ADragFromTheUpperRightSelectsWhatTheOppositeDragSelects)
