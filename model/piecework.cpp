@@ -103,10 +103,14 @@ bool PieceWork::RunInOrder(int count, const std::function<void(int)>& work, cons
     return handed == count;
 }
 
-void PieceWork::ForRanges(std::size_t count, std::size_t least,
+std::size_t PieceWork::RangesFor(std::size_t count, std::size_t least)
+{
+    return std::clamp<std::size_t>(count / std::max<std::size_t>(least, 1), 1, std::size_t(Usable()));
+}
+
+void PieceWork::ForRanges(std::size_t count, std::size_t pieces,
                           const std::function<void(std::size_t, std::size_t, std::size_t)>& work)
 {
-    const std::size_t pieces = std::min(count / std::max<std::size_t>(least, 1), std::size_t(Usable()));
     if (pieces <= 1) {
         work(0, 0, count);
         return;

@@ -19,10 +19,12 @@ int Usable();
 // by a piece is thrown again here once all started have ended.
 bool RunInOrder(int count, const std::function<void(int)>& work, const std::function<bool(int)>& done);
 
-// Runs work(piece, first, end) over the items [0, count), split into at most Usable() pieces of at
-// least `least` items each, at once (RunInOrder); fewer items than two pieces need run in one
-// piece on the calling thread. Pieces are numbered from 0, below Usable().
-void ForRanges(std::size_t count, std::size_t least,
+// How many pieces ForRanges splits `count` items into: at most Usable(), each of at least `least`
+// items, and 1 when there are fewer than two pieces' worth.
+std::size_t RangesFor(std::size_t count, std::size_t least);
+// Runs work(piece, first, end) over the items [0, count) in `pieces` pieces of about equal size
+// (RangesFor), numbered from 0, at once (RunInOrder); one piece runs on the calling thread alone.
+void ForRanges(std::size_t count, std::size_t pieces,
                const std::function<void(std::size_t piece, std::size_t first, std::size_t end)>& work);
 
 }  // namespace PieceWork

@@ -99,13 +99,18 @@ constexpr std::size_t kPiece = 16384;
 
 std::vector<int> ObjectsInside(const TList& objects, int floor, const TSelectionRect& rect)
 {
-    std::vector<std::vector<int>> pieces(std::size_t(std::max(PieceWork::Usable(), 1)));
-    PieceWork::ForRanges(std::size_t(objects.count()), kPiece, [&](std::size_t piece, std::size_t first, std::size_t end) {
+    // Each piece gathers its own indices apart and hands them over once, put together in order.
+    const std::size_t count = std::size_t(objects.count());
+    const std::size_t slots = PieceWork::RangesFor(count, kPiece);
+    std::vector<std::vector<int>> pieces(slots);
+    PieceWork::ForRanges(count, slots, [&](std::size_t piece, std::size_t first, std::size_t end) {
+        std::vector<int> inside;
         for (std::size_t i = first; i < end; ++i) {
             const TObject& object = *objects[int(i)];
             if (object.floor == floor && LiesInside(object, rect))
-                pieces[piece].push_back(int(i));
+                inside.push_back(int(i));
         }
+        pieces[piece] = std::move(inside);
     });
     std::vector<int> inside = std::move(pieces[0]);
     for (std::size_t p = 1; p < pieces.size(); ++p)
@@ -121,10 +126,11 @@ void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::in
         x = std::int32_t(x + dx);
         y = std::int32_t(y + dy);
     };
-    PieceWork::ForRanges(indices.size(), kPiece, [&](std::size_t, std::size_t first, std::size_t end) {
+    auto shiftPiece = [&](std::size_t, std::size_t first, std::size_t end) {
         for (std::size_t i = first; i < end; ++i)
             objects[indices[i]]->ForEachPoint(shift);
-    });
+    };
+    PieceWork::ForRanges(indices.size(), PieceWork::RangesFor(indices.size(), kPiece), shiftPiece);
 }
 
 TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
@@ -145,16 +151,19 @@ TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
             any = any || other.any;
         }
     };
-    // Each piece of the indices gathers its own extremes; they are put together after.
-    std::vector<TSeen> pieces(std::size_t(std::max(PieceWork::Usable(), 1)));
-    PieceWork::ForRanges(indices.size(), kPiece, [&](std::size_t piece, std::size_t first, std::size_t end) {
-        TSeen& seen = pieces[piece];
+    // Each piece of the indices gathers its own extremes apart and hands them over once; they are
+    // put together after.
+    const std::size_t slots = PieceWork::RangesFor(indices.size(), kPiece);
+    std::vector<TSeen> pieces(slots);
+    PieceWork::ForRanges(indices.size(), slots, [&](std::size_t piece, std::size_t first, std::size_t end) {
+        TSeen seen;
         // ForEachPoint only reads through the references here.
         const std::function<void(std::int32_t&, std::int32_t&)> add = [&seen](std::int32_t& x, std::int32_t& y) {
             seen.Add({x, y, x, y, true});
         };
         for (std::size_t i = first; i < end; ++i)
             objects[indices[i]]->ForEachPoint(add);
+        pieces[piece] = seen;
     });
     TSeen seen;
     for (const TSeen& piece : pieces)

@@ -76,7 +76,7 @@ bool InsideDesignRoom(TPoint model)
     // The type code rules out nearly every object of a large plan before any cast: this runs at
     // every click, and a large plan is looked through in pieces at once.
     std::atomic<bool> inside{false};
-    PieceWork::ForRanges(objects.size(), 16384, [&](std::size_t, std::size_t first, std::size_t end) {
+    auto look = [&](std::size_t, std::size_t first, std::size_t end) {
         for (std::size_t i = first; i < end && !inside.load(std::memory_order_relaxed); ++i) {
             const TObject& object = *objects[i];
             if (!IsDesignRoomOn(object, state.currentFloor))
@@ -85,7 +85,8 @@ bool InsideDesignRoom(TPoint model)
             if (room && room->HoldsStrictly(model.x, model.y))
                 inside = true;
         }
-    });
+    };
+    PieceWork::ForRanges(objects.size(), PieceWork::RangesFor(objects.size(), 16384), look);
     return inside;
 }
 

@@ -89,9 +89,10 @@ TEST_F(SelectionFamilyTest, EnterLocksTheMoveRepaintsAndReturnsToThePickTool)
     EXPECT_EQ(Pixel(300, 500), WHITE);
 }
 
-// Enter shows what it has just written from the list, without parsing the file back; a write
-// that fails leaves the list and the window as the file holds the drawing, told once.
-TEST_F(SelectionFamilyTest, EnterShowsWhatItWroteAndAFailedWriteShowsTheFileAsItWas)
+// Enter shows what it has just written from the list, without parsing the file back, and the
+// window is what a repaint from the file shows; after a lock whose write fails, told once, the
+// list and the window hold the drawing as the file still has it.
+TEST_F(SelectionFamilyTest, EnterShowsWhatItWroteWithoutParsingItAndAFailedLockShowsTheFile)
 {
     AddLine(50, 1000, 1000, 2000, 1000);
     AddLine(50, 3000, 3000, 4000, 3000);
