@@ -3,9 +3,11 @@
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/object.h"
+#include "model/piecework.h"
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 TDrawingEdit::TDrawingEdit() : TDrawingEdit(State().objects) {}
 
@@ -45,13 +47,29 @@ TObject& TDrawingEdit::Modify(int index)
 
 void TDrawingEdit::ModifiedAll(const std::vector<int>& indices)
 {
+    // Each piece of a long selection gathers the extent of its objects apart; they are put
+    // together after.
     const int count = objects.count();
+    const std::size_t slots = PieceWork::RangesFor(indices.size(), 16384);
+    std::vector<TModelBox> extents(slots);
+    std::vector<char> met(slots, 0);
+    PieceWork::ForRanges(indices.size(), slots, [&](std::size_t piece, std::size_t first, std::size_t end) {
+        TModelBox extent;
+        bool any = false;
+        for (std::size_t i = first; i < end; ++i) {
+            const int index = indices[i];
+            if (index < 0 || index >= count)
+                continue;
+            extent.Add(objects[index]->Bounds());
+            any = true;
+        }
+        extents[piece] = extent;
+        met[piece] = any;
+    });
     bool any = false;
-    for (int index : indices) {
-        if (index < 0 || index >= count)
-            continue;
-        before.Add(objects[index]->Bounds());
-        any = true;
+    for (std::size_t piece = 0; piece < slots; ++piece) {
+        before.Add(extents[piece]);
+        any = any || met[piece] != 0;
     }
     if (!any)
         return;

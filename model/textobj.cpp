@@ -35,12 +35,15 @@ bool TextSize(const TTextobj& text, int scale, double& width, double& height)
 
 void MakeTextFrame(const TTextobj& text, double width, double height, TTextFrame& frame)
 {
-    // The baseline turns clockwise by the escapement.
+    // The baseline turns clockwise by the escapement; most texts are not turned at all, which
+    // needs no sine or cosine (they would give exactly these).
     const double radians = text.escapement * 3.14159265358979 / 1800.0;
-    frame.alongX = std::cos(radians);
-    frame.alongY = -std::sin(radians);
-    frame.upX = std::sin(radians);
-    frame.upY = std::cos(radians);
+    const double sine = text.escapement == 0 ? 0.0 : std::sin(radians);
+    const double cosine = text.escapement == 0 ? 1.0 : std::cos(radians);
+    frame.alongX = cosine;
+    frame.alongY = -sine;
+    frame.upX = sine;
+    frame.upY = cosine;
     const unsigned flags = text.AlignFlags(TA_LEFT | TA_TOP);
     frame.u0 = (flags & TA_CENTER) == TA_CENTER ? -width / 2 : (flags & TA_RIGHT) ? -width : 0.0;
     frame.v0 = (flags & TA_BOTTOM) ? 0.0 : -height;

@@ -286,7 +286,8 @@ void Canvas::CopyStateTo(Canvas& other) const
     other.MoveTo(position.x, position.y);
 }
 
-std::unique_ptr<TCanvasPicture> Canvas::DrawPicture(const TRect&, const std::function<void(Canvas&)>&, const TRowWork&)
+std::unique_ptr<TCanvasPicture> Canvas::DrawPicture(const TRect&, const std::function<void(Canvas&)>&, const TRowWork&,
+                                                    const std::function<void(Canvas&)>&)
 {
     return nullptr;
 }

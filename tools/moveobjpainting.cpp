@@ -16,12 +16,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace {
 
-// The widest margin around a window that keeps a picture within one and a half window images, so
-// that the two pictures of a move hold at most three.
+// The widest margin around a window that keeps a picture within one and a half window images.
 int PictureMargin(const TRect& window)
 {
     const std::int64_t w = window.Width();
@@ -132,22 +132,21 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
     const int margin = PictureMargin(*area);
     const TRect cover = area->Inflated(margin, margin);
     // Painting out an object takes off the pixels its drawing covers, whatever their colour: the
-    // drawn picture's pixels serve for both, and only objects whose painting out reaches beyond
-    // their drawing (a dashed pen, a hollow polygon) are painted out into a picture of their own.
-    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); },
-                           SelectionRowWork(indices));
+    // picture's drawn pixels serve for both, and only objects whose painting out reaches beyond
+    // their drawing (a dashed pen, a hollow polygon) are painted out into it first, as pixels it
+    // covers without showing them.
     std::vector<int> beyond;
     const TList& objects = State().objects;
     for (int index : indices)
         if (PaintsOutBeyondItsDrawing(*objects[index]))
             beyond.push_back(index);
-    if (drawn && !beyond.empty())
-        paintedOutBeyond = dc.DrawPicture(
-            cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, beyond, true); }, SelectionRowWork(beyond));
-    if (!drawn || (!beyond.empty() && !paintedOutBeyond)) {
-        DropPictures();
+    std::function<void(Canvas&)> paintOutBeyond;
+    if (!beyond.empty())
+        paintOutBeyond = [&](Canvas& canvas) { DrawSelectionOutlines(canvas, beyond, true); };
+    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); },
+                           SelectionRowWork(indices), paintOutBeyond);
+    if (!drawn)
         return false;
-    }
     picturesMapping = dc.Mapping();
     picturesAt = ReferenceOnDevice(dc);
     picturesShown = {0, 0};
@@ -156,10 +155,7 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
 
 void TMoveobjtool::PaintOutPictures(Canvas& dc)
 {
-    const TColor background = State().currentFillColour;
-    dc.PutPicture(*drawn, picturesShown, background);
-    if (paintedOutBeyond)
-        dc.PutPicture(*paintedOutBeyond, picturesShown, background);
+    dc.PutPicture(*drawn, picturesShown, State().currentFillColour);
 }
 
 bool TMoveobjtool::PicturesFit(Canvas& dc) const
@@ -169,7 +165,6 @@ bool TMoveobjtool::PicturesFit(Canvas& dc) const
 
 void TMoveobjtool::DropPictures()
 {
-    paintedOutBeyond.reset();
     drawn.reset();
 }
 

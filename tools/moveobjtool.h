@@ -73,9 +73,9 @@ public:
     bool BandShown() const { return bandShown; }
     void TakeBandOff(Canvas& dc, const TRect& clientRect);
 
-    // Selections of at least this many objects are drawn once as pictures, which each later
-    // move puts down again by whole pixels (where the canvas keeps pictures). The pictures reach
-    // past the window by a margin that keeps the two within three window images.
+    // Selections of at least this many objects are drawn once as a picture, which each later
+    // move puts down again by whole pixels (where the canvas keeps pictures). The picture reaches
+    // past the window by a margin that keeps it within one and a half window images.
     int pictureSelection = 2000;
 
     // Other names of inherited words.
@@ -144,12 +144,11 @@ private:
     bool PicturesFit(Canvas& dc) const;
     void DropPictures();
     TPoint ReferenceOnDevice(Canvas& dc) const;
-    // Painting the selection out puts the background on the drawn picture's pixels and on those
-    // of the objects painted out beyond their drawing (none when no object is).
+    // Painting the selection out puts the background on the picture's drawn pixels and on those
+    // it covers where objects are painted out beyond their drawing (none when no object is).
     bool PaintsOutBeyondItsDrawing(const TObject& object);
     void PaintOutPictures(Canvas& dc);
     std::unique_ptr<TCanvasPicture> drawn;
-    std::unique_ptr<TCanvasPicture> paintedOutBeyond;
     TMapping picturesMapping;
     TPoint picturesAt;
     TPoint picturesShown;

@@ -30,16 +30,16 @@ public:
     QImage image;
 };
 
-// Puts a row of a picture on a row of another image: where the picture has a drawn pixel, what
-// `put` makes of it. Every pixel is read and written again, without a branch, so that the loop
-// runs several pixels at a time; the two rows never share memory.
-template <class Put>
-void PutRow(const QRgb* __restrict in, QRgb* __restrict out, int width, Put put)
+// Puts a row of a picture on a row of another image: where `takes` a picture's pixel, what `put`
+// makes of it. Every pixel is read and written again, without a branch, so that the loop runs
+// several pixels at a time; the two rows never share memory.
+template <class Takes, class Put>
+void PutRow(const QRgb* __restrict in, QRgb* __restrict out, int width, Takes takes, Put put)
 {
     for (int x = 0; x < width; ++x) {
         const QRgb pixel = in[x];
         const QRgb there = out[x];
-        out[x] = qAlpha(pixel) != 0 ? put(pixel) : there;
+        out[x] = takes(pixel) ? put(pixel) : there;
     }
 }
 
@@ -96,7 +96,8 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
 }
 
 std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint,
-                                                         const TRowWork& work)
+                                                         const TRowWork& work,
+                                                         const std::function<void(Canvas&)>& coverOnly)
 {
     if (!IsActive() || !HasWholePixels(image) || device.IsEmpty())
         return nullptr;
@@ -105,7 +106,7 @@ std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, co
     if (picture->image.isNull())
         return nullptr;
     picture->image.fill(Qt::transparent);
-    {
+    auto draw = [&](const std::function<void(Canvas&)>& figures, const TRowWork& figuresWork) {
         ImageCanvas canvas(picture->image);
         CopyStateTo(canvas);
         TMapping moved = Mapping();
@@ -114,8 +115,19 @@ std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, co
         moved.viewportOrg.x -= device.left;
         moved.viewportOrg.y -= device.top;
         canvas.SetMapping(moved);
-        canvas.PaintInBands(paint, work);
+        canvas.PaintInBands(figures, figuresWork);
+    };
+    if (coverOnly) {
+        draw(coverOnly, {});
+        // What it drew is covered, not shown: every such pixel takes the one value that says so.
+        QImage& pixels = picture->image;
+        for (int y = 0; y < pixels.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+            for (int x = 0; x < pixels.width(); ++x)
+                row[x] = row[x] != 0 ? kCoveredOnly : 0;
+        }
     }
+    draw(paint, work);
     return picture;
 }
 
@@ -139,9 +151,10 @@ void ImageCanvas::PutPicture(const TCanvasPicture& picture, TPoint offset, std::
                          (placed.left - offset.x - from.left);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y)) + placed.left;
         if (solid)
-            PutRow(in, out, width, [fill](QRgb) { return fill; });
+            PutRow(in, out, width, [](QRgb pixel) { return pixel != 0; }, [fill](QRgb) { return fill; });
         else
-            PutRow(in, out, width, [](QRgb pixel) { return pixel | 0xFF000000u; });
+            PutRow(in, out, width, [](QRgb pixel) { return pixel != 0 && pixel != kCoveredOnly; },
+                   [](QRgb pixel) { return pixel | 0xFF000000u; });
     }
 }
 

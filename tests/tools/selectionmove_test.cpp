@@ -4,6 +4,7 @@
 
 #include "model/drawingedit.h"
 #include "model/drawingfile.h"
+#include "model/planpainter.h"
 #include "model/viewmapping.h"
 #include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
@@ -430,6 +431,46 @@ TEST_F(SelectionMove, TheSelectionIsPaintedOnlyWhereTheWindowCanShowIt)
         }
         EXPECT_EQ(quarter, PlainImage(1000, 700, 0xFFFFFF)) << bands;
     }
+}
+
+// Painting a dashed line out strokes it solid, taking off what shows in its gaps too (here a line
+// left out of the selection, drawn along it): a picture covers those gaps without showing them,
+// so that a move by picture paints out and shows what a move object by object does.
+TEST_F(SelectionMove, APictureCoversTheGapsOfADashedLineItPaintsOut)
+{
+    AddLine(1000, 1000, 3000, 1600).penStyle = PS_DASH;
+    AddLine(2200, 1200, 2230, 3000);
+    AddLine(400, 820, 3000, 1600);  // along the dashed line, from outside the selection
+    objects().WriteDrawing();
+    auto device = [&](TPoint model) { return ViewMapping(client).ToDevice(ModelToLogical(model)); };
+    auto moveOnFloor = [&](int pictureSelection) {
+        objects().ReadDrawing();
+        TMoveobjtool mover;
+        mover.pictureSelection = pictureSelection;
+        Drag(mover, {500, 500}, {4500, 3300});
+        EXPECT_EQ(mover.selectionCount(), 2);
+        QImage image = PlainImage(1000, 700, 0xFFFFFF);
+        ImageCanvas canvas(image);
+        PaintFloor(canvas, client);
+        for (const TPoint model : {TPoint{2000, 2000}, TPoint{2000, 3000}}) {
+            TPoint at = device(model);
+            mover.LButtonDown(canvas, client, at.x, at.y);
+            mover.LButtonUp(canvas, client, at);
+        }
+        canvas.Flush();
+        return image.copy();
+    };
+    const QImage byObject = moveOnFloor(1000);
+    const QImage byPicture = moveOnFloor(1);
+    EXPECT_EQ(CountDifferent(byPicture, byObject), 0);
+    // The line left out lost the pixels in the dashed line's gaps.
+    objects().ReadDrawing();
+    QImage floor = PlainImage(1000, 700, 0xFFFFFF);
+    {
+        ImageCanvas canvas(floor);
+        PaintFloor(canvas, client);
+    }
+    EXPECT_GT(CountDifferent(byObject, floor), 0);
 }
 
 TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOutExactly)
