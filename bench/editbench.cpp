@@ -2,7 +2,8 @@
 // on the large plan of the repaint benchmarks (20,000 and 200,000 objects) with the outline of a
 // house round most of it. Each is timed from the command, click or key to the drawing file
 // written; the repaint that follows is not timed (the repaint benchmarks measure it), but for the
-// moves, whose Enter may repaint at once: their time runs to the window showing what was written.
+// moves, whose Enter repaints at once (or, in older builds, left its repaint to the events after
+// it): their time runs to the window showing what was written, with the events Enter leaves.
 //  - RotateInPlace, MirrorInPlace: File/Rotate/Mirror under the drawing's own name, a half turn
 //    and the mirror left to right (two of either give the plan back);
 //  - MoveAndLock: Edit/Move or Rotate over the whole sheet, the selection moved ten pixels, then

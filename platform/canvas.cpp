@@ -287,7 +287,7 @@ void Canvas::CopyStateTo(Canvas& other) const
 }
 
 std::unique_ptr<TCanvasPicture> Canvas::DrawPicture(const TRect&, const std::function<void(Canvas&)>&, const TRowWork&,
-                                                    const std::function<void(Canvas&)>&)
+                                                    const std::function<void(Canvas&)>&, const TRowWork&)
 {
     return nullptr;
 }

@@ -227,13 +227,14 @@ public:
 
     // A picture kept to be put down again moved by whole device pixels: what `paint` draws, with
     // this canvas's mapping and state, on a transparent surface over the device area `device`
-    // (in bands cut by `work`, as PaintInBands). What `coverOnly` draws first, the same way, the
-    // picture covers without showing it. None where the canvas keeps no pictures (the default: a
-    // printer, a recording).
+    // (in bands cut by `work`, as PaintInBands). What `coverOnly` draws first, the same way (in
+    // bands cut by `coverWork`), the picture covers without showing it. None where the canvas
+    // keeps no pictures (the default: a printer, a recording).
     virtual std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device,
                                                         const std::function<void(Canvas&)>& paint,
                                                         const TRowWork& work = {},
-                                                        const std::function<void(Canvas&)>& coverOnly = {});
+                                                        const std::function<void(Canvas&)>& coverOnly = {},
+                                                        const TRowWork& coverWork = {});
     // Puts a picture of this canvas down `offset` device pixels from where it was drawn, within the
     // paintable area: its drawn pixels as they were drawn, or every pixel it covers (drawn or
     // covered only) in `solid` when given.

@@ -144,7 +144,7 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
     if (!beyond.empty())
         paintOutBeyond = [&](Canvas& canvas) { DrawSelectionOutlines(canvas, beyond, true); };
     drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); },
-                           SelectionRowWork(indices), paintOutBeyond);
+                           SelectionRowWork(indices), paintOutBeyond, SelectionRowWork(beyond));
     if (!drawn)
         return false;
     picturesMapping = dc.Mapping();

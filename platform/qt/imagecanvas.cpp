@@ -97,7 +97,8 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
 
 std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint,
                                                          const TRowWork& work,
-                                                         const std::function<void(Canvas&)>& coverOnly)
+                                                         const std::function<void(Canvas&)>& coverOnly,
+                                                         const TRowWork& coverWork)
 {
     if (!IsActive() || !HasWholePixels(image) || device.IsEmpty())
         return nullptr;
@@ -118,14 +119,21 @@ std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, co
         canvas.PaintInBands(figures, figuresWork);
     };
     if (coverOnly) {
-        draw(coverOnly, {});
-        // What it drew is covered, not shown: every such pixel takes the one value that says so.
+        // What it draws is covered, not shown: each band gives every such pixel of its own the
+        // one value that says so, once it has drawn.
         QImage& pixels = picture->image;
-        for (int y = 0; y < pixels.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-            for (int x = 0; x < pixels.width(); ++x)
-                row[x] = row[x] != 0 ? kCoveredOnly : 0;
-        }
+        draw(
+            [&](Canvas& band) {
+                coverOnly(band);
+                band.Flush();
+                const std::optional<TRect> rows = band.PaintableArea();
+                for (int y = rows ? rows->top : 0; rows && y < rows->bottom; ++y) {
+                    auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+                    for (int x = rows->left; x < rows->right; ++x)
+                        row[x] = row[x] != 0 ? kCoveredOnly : 0;
+                }
+            },
+            coverWork);
     }
     draw(paint, work);
     return picture;
@@ -153,7 +161,7 @@ void ImageCanvas::PutPicture(const TCanvasPicture& picture, TPoint offset, std::
         if (solid)
             PutRow(in, out, width, [](QRgb pixel) { return pixel != 0; }, [fill](QRgb) { return fill; });
         else
-            PutRow(in, out, width, [](QRgb pixel) { return pixel != 0 && pixel != kCoveredOnly; },
+            PutRow(in, out, width, [](QRgb pixel) { return qAlpha(pixel) != 0; },
                    [](QRgb pixel) { return pixel | 0xFF000000u; });
     }
 }

@@ -22,13 +22,15 @@ public:
 
     // Pictures are kept on a transparent image of their own, drawn as on this canvas (in bands
     // too) with the mapping moved to the picture's corner, so that each figure lands on the
-    // pixels it would have here, shifted. A pixel covered only holds the one value kCoveredOnly,
-    // which no drawing leaves (antialiasing is off: drawn pixels are opaque). Only for images of
-    // 32-bit pixels.
+    // pixels it would have here, shifted. A pixel covered only holds the one value kCoveredOnly:
+    // no alpha but a colour, which no drawing leaves (whatever is drawn over it raises its alpha),
+    // so that drawn pixels are those with alpha and covered ones all that are not zero. Only for
+    // images of 32-bit pixels.
     std::unique_ptr<TCanvasPicture> DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint,
                                                 const TRowWork& work = {},
-                                                const std::function<void(Canvas&)>& coverOnly = {}) override;
-    static constexpr std::uint32_t kCoveredOnly = 0x01000000u;
+                                                const std::function<void(Canvas&)>& coverOnly = {},
+                                                const TRowWork& coverWork = {}) override;
+    static constexpr std::uint32_t kCoveredOnly = 0x00000001u;
     void PutPicture(const TCanvasPicture& picture, TPoint offset, std::optional<TColor> solid) override;
     // The pixels all pictures kept now hold together (what their memory follows).
     static std::int64_t PicturePixels();

@@ -235,6 +235,34 @@ TEST_F(DrawingEdit, ObjectsMovedFirstAndTakenAtOnceLeaveTheFileAndAreaThatModify
     EXPECT_TRUE(none.Area().empty);
 }
 
+// A long selection's extent is gathered in pieces at once: the edit covers every object of it,
+// the first piece's and the last's alike.
+TEST_F(DrawingEdit, ALongSelectionTakenAtOnceIsCoveredWhole)
+{
+    constexpr int kCount = 70000;
+    TDrawingEdit adding;
+    for (int i = 0; i < kCount; ++i) {
+        auto line = std::make_unique<TLineobj>(1);
+        line->x1 = i;
+        line->y1 = -i;
+        line->x2 = i + 5;
+        line->y2 = -i - 5;
+        adding.Add(std::move(line));
+    }
+    std::vector<int> all;
+    for (int i = 0; i < objects().count(); ++i)
+        all.push_back(i);
+    TModelBox expected;
+    for (int index : all)
+        expected.Add(objects()[index]->Bounds());
+    TDrawingEdit edit;
+    edit.ModifiedAll(all);
+    EXPECT_TRUE(edit.Changed());
+    EXPECT_EQ(edit.Area(), expected);
+    EXPECT_EQ(edit.Area().maxX, kCount - 1 + 5);
+    EXPECT_EQ(edit.Area().minY, -(kCount - 1) - 5);
+}
+
 TEST(ObjectSet, HoldsEachObjectOnceWhileItGrowsAndLosesObjects)
 {
     std::vector<TLineobj> lines(5000);
