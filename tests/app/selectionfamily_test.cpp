@@ -74,24 +74,9 @@ TEST_F(SelectionFamilyTest, ACancelledAngleSetsTheReferencePointAndTurnsNothing)
     EXPECT_EQ(client->Prompt(), "input degrees to rotate,then if needed, use + - keys to finetune. press Enter to Lock");
 }
 
-TEST_F(SelectionFamilyTest, EnterLocksTheMoveRepaintsAndReturnsToThePickTool)
-{
-    AddLine(50, 1000, 1000, 2000, 1000);
-    Command(CM_MOVEROTATE);
-    Drag({500, 500}, {2500, 1500});
-    Click({1000, 1000});
-    Click({1000, 2000});
-    Child().EvKeyDown(VK_ENTER);
-    frame.ProcessEvents();
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
-    EXPECT_EQ(ReadBack("TEST").at(4)->y1, 2000);
-    EXPECT_EQ(Pixel(300, 300), BLACK);
-    EXPECT_EQ(Pixel(300, 500), WHITE);
-}
-
-// Enter shows what it has just written from the list, without parsing the file back, and the
-// window is what a repaint from the file shows; after a lock whose write fails, told once, the
-// list and the window hold the drawing as the file still has it.
+// Enter locks the move, returns to the pick tool and shows what it has just written from the list,
+// without parsing the file back: the window is what a repaint from the file shows. After a lock
+// whose write fails, told once, the list and the window hold the drawing as the file still has it.
 TEST_F(SelectionFamilyTest, EnterShowsWhatItWroteWithoutParsingItAndAFailedLockShowsTheFile)
 {
     AddLine(50, 1000, 1000, 2000, 1000);

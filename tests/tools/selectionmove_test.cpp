@@ -24,6 +24,21 @@ protected:
         dc.Clear();
         window.placed.clear();
     }
+    // The drawing read afresh and everything inside (500, 500)-(4500, 3300) selected, moving as
+    // pictures from `pictureSelection` objects on.
+    void SelectFromFile(TMoveobjtool& mover, int pictureSelection)
+    {
+        objects().ReadDrawing();
+        mover.pictureSelection = pictureSelection;
+        Drag(mover, {500, 500}, {4500, 3300});
+    }
+    // A click at a model point on a canvas of the window.
+    void ClickOn(TMoveobjtool& mover, Canvas& canvas, TPoint model)
+    {
+        TPoint at = ViewMapping(client).ToDevice(ModelToLogical(model));
+        mover.LButtonDown(canvas, client, at.x, at.y);
+        mover.LButtonUp(canvas, client, at);
+    }
     TMoveobjtool tool;
 };
 
@@ -446,19 +461,14 @@ TEST_F(SelectionMove, APictureCoversTheGapsOfADashedLineItPaintsOut)
     objects().WriteDrawing();
     auto device = [&](TPoint model) { return ViewMapping(client).ToDevice(ModelToLogical(model)); };
     auto moveOnFloor = [&](int pictureSelection) {
-        objects().ReadDrawing();
         TMoveobjtool mover;
-        mover.pictureSelection = pictureSelection;
-        Drag(mover, {500, 500}, {4500, 3300});
+        SelectFromFile(mover, pictureSelection);
         EXPECT_EQ(mover.selectionCount(), 2);
         QImage image = PlainImage(1000, 700, 0xFFFFFF);
         ImageCanvas canvas(image);
         PaintFloor(canvas, client);
-        for (const TPoint model : {TPoint{2000, 2000}, TPoint{2000, 3000}}) {
-            TPoint at = device(model);
-            mover.LButtonDown(canvas, client, at.x, at.y);
-            mover.LButtonUp(canvas, client, at);
-        }
+        for (const TPoint model : {TPoint{2000, 2000}, TPoint{2000, 3000}})
+            ClickOn(mover, canvas, model);
         canvas.Flush();
         return image.copy();
     };
@@ -497,19 +507,13 @@ TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOu
     auto device = [&](TPoint model) { return ViewMapping(client).ToDevice(ModelToLogical(model)); };
     TModelBox changedArea;
     auto moveOnImage = [&](int pictureSelection, QImage& moved, QImage& paintedOut) {
-        objects().ReadDrawing();
         TMoveobjtool mover;
-        mover.pictureSelection = pictureSelection;
-        Drag(mover, {500, 500}, {4500, 3300});
+        SelectFromFile(mover, pictureSelection);
         EXPECT_EQ(mover.selectionCount(), 8);
         QImage image = PlainImage(1000, 700, 0xFFFFFF);
         {
             ImageCanvas canvas(image);
-            auto click = [&](TPoint model) {
-                TPoint at = device(model);
-                mover.LButtonDown(canvas, client, at.x, at.y);
-                mover.LButtonUp(canvas, client, at);
-            };
+            auto click = [&](TPoint model) { ClickOn(mover, canvas, model); };
             click({2000, 2000});
             click({2600, 1500});
             TPoint cursor = device({2600, 1500});
