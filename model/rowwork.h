@@ -26,7 +26,7 @@ public:
     void Add(const TObject& object);
 
     // Objects measured at most, about.
-    static constexpr std::size_t kSample = 16384;
+    static constexpr std::size_t kSample = 4096;
 
 private:
     std::vector<double>& rows;

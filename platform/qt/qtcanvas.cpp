@@ -102,11 +102,6 @@ QtCanvas::QtCanvas(QPaintDevice& device, bool printer) : printer(printer)
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.setBackgroundMode(Qt::TransparentMode);
-        // A font of the painter's own: every text drawn copies the painter's font, and the
-        // application's, which all painters start with, is shared by every thread painting.
-        QFont own = painter.font();
-        own.setStyleStrategy(QFont::NoAntialias);
-        painter.setFont(own);
     }
 }
 
