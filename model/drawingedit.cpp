@@ -50,7 +50,7 @@ void TDrawingEdit::ModifiedAll(const std::vector<int>& indices)
     // Each piece of a long selection gathers the extent of its objects apart; they are put
     // together after.
     const int count = objects.count();
-    const std::size_t slots = PieceWork::RangesFor(indices.size(), 16384);
+    const std::size_t slots = PieceWork::RangesFor(indices.size());
     std::vector<TModelBox> extents(slots);
     std::vector<char> met(slots, 0);
     PieceWork::ForRanges(indices.size(), slots, [&](std::size_t piece, std::size_t first, std::size_t end) {

@@ -19,9 +19,13 @@ int Usable();
 // by a piece is thrown again here once all started have ended.
 bool RunInOrder(int count, const std::function<void(int)>& work, const std::function<bool(int)>& done);
 
+// Items a piece of a pass over the objects of a large plan takes at least: fewer are not worth
+// a thread of their own.
+constexpr std::size_t kLeastPiece = 16384;
+
 // How many pieces ForRanges splits `count` items into: at most Usable(), each of at least `least`
 // items, and 1 when there are fewer than two pieces' worth.
-std::size_t RangesFor(std::size_t count, std::size_t least);
+std::size_t RangesFor(std::size_t count, std::size_t least = kLeastPiece);
 // Runs work(piece, first, end) over the items [0, count) in `pieces` pieces of about equal size
 // (RangesFor), numbered from 0, at once (RunInOrder); one piece runs on the calling thread alone.
 void ForRanges(std::size_t count, std::size_t pieces,

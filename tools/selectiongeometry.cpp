@@ -94,14 +94,11 @@ void ShiftObject(TObject& object, std::int64_t dx, std::int64_t dy)
     });
 }
 
-// Lists at least this long are looked through in pieces at once.
-constexpr std::size_t kPiece = 16384;
-
 std::vector<int> ObjectsInside(const TList& objects, int floor, const TSelectionRect& rect)
 {
     // Each piece gathers its own indices apart and hands them over once, put together in order.
     const std::size_t count = std::size_t(objects.count());
-    const std::size_t slots = PieceWork::RangesFor(count, kPiece);
+    const std::size_t slots = PieceWork::RangesFor(count);
     std::vector<std::vector<int>> pieces(slots);
     PieceWork::ForRanges(count, slots, [&](std::size_t piece, std::size_t first, std::size_t end) {
         std::vector<int> inside;
@@ -130,7 +127,7 @@ void ShiftObjects(const TList& objects, const std::vector<int>& indices, std::in
         for (std::size_t i = first; i < end; ++i)
             objects[indices[i]]->ForEachPoint(shift);
     };
-    PieceWork::ForRanges(indices.size(), PieceWork::RangesFor(indices.size(), kPiece), shiftPiece);
+    PieceWork::ForRanges(indices.size(), PieceWork::RangesFor(indices.size()), shiftPiece);
 }
 
 TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
@@ -153,7 +150,7 @@ TModelBox PointBox(const TList& objects, const std::vector<int>& indices)
     };
     // Each piece of the indices gathers its own extremes apart and hands them over once; they are
     // put together after.
-    const std::size_t slots = PieceWork::RangesFor(indices.size(), kPiece);
+    const std::size_t slots = PieceWork::RangesFor(indices.size());
     std::vector<TSeen> pieces(slots);
     PieceWork::ForRanges(indices.size(), slots, [&](std::size_t piece, std::size_t first, std::size_t end) {
         TSeen seen;

@@ -86,7 +86,7 @@ bool InsideDesignRoom(TPoint model)
                 inside = true;
         }
     };
-    PieceWork::ForRanges(objects.size(), PieceWork::RangesFor(objects.size(), 16384), look);
+    PieceWork::ForRanges(objects.size(), PieceWork::RangesFor(objects.size()), look);
     return inside;
 }
 
