@@ -90,81 +90,6 @@ void TChild::Message(const std::string& text, const std::string& title)
     MessageBox(text, title, MB_OK | MB_ICONEXCLAMATION);
 }
 
-// Painting
-
-void TChild::Paint(Canvas& dc, const TRect& area)
-{
-    TDrawingState& state = State();
-    dc.ResetMapping();
-    dc.FillDeviceRect(area, state.currentFillColour);
-    if (state.drawingState < 2 || state.drawingName.empty() || !IsPlanFloor(state.currentFloor))
-        return;
-    // The file is read afresh, but for File/Open's own repaint and while the tool's change is in the list only.
-    TDrawingtool* const tool = this->client.currentTool.get();
-    const bool fromList = tool && tool->RepaintsFromList();
-    TLoadResult loaded = fromList ? TLoadResult{} : state.objects.ReadForRepaint();
-    if (!loaded.ok) {
-        // Reported once; the file is left as it is and nothing is drawn.
-        if (!loadFailureReported) {
-            loadFailureReported = true;
-            MessageBox(loaded.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
-        }
-        return;
-    }
-    loadFailureReported = loadFailureReported && fromList;
-    // Painted in bands at once where the canvas can, cut at equal work: each clipped to itself.
-    const TRect client = ClientRect();
-    const TFloorToPaint floor = FloorInView();
-    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); },
-                    FloorRowWork(client, state.objects, floor));
-    // A figure a tool holds (a multiline's first line) is not in the file: drawn over the floor.
-    this->client.DrawHeldFigures(dc, client, this);
-    dc.ResetMapping();
-}
-
-void TChild::InvalidateArea(const TRect& device)
-{
-    TRect area = device.Normalized().Intersect(ClientRect());
-    if (!area.IsEmpty())
-        host->Invalidate(area);
-}
-
-void TChild::Refresh(int mode)
-{
-    TRect client = ClientRect();
-    switch (mode) {
-    case 3:
-        InvalidateArea({0, client.Height() / 3, client.Width() / 4, client.Height()});
-        break;
-    case 9:
-        InvalidateArea(client);
-        host->UpdateWindow();
-        break;
-    case 15: {
-        TDrawingtool& tool = Tool();
-        int u = std::max(1, State().unitsPerLogical);
-        TMapping mapping = ViewMapping(client);
-        TPoint a = mapping.ToDevice({tool.editLeft / u, tool.editTop / u});
-        TPoint b = mapping.ToDevice({tool.editRight / u, tool.editBottom / u});
-        InvalidateArea(TRect{a.x, a.y, b.x, b.y}.Normalized().Inflated(1, 1));
-        break;
-    }
-    default:
-        InvalidateArea(client);
-        break;
-    }
-}
-
-void TChild::InvalidateModelArea(const TModelBox& area)
-{
-    if (area.empty)
-        return;
-    // Pens and text reach a little beyond the points: a few pixels of margin.
-    const TPoint a = DevicePointOf({area.minX, area.maxY});
-    const TPoint b = DevicePointOf({area.maxX, area.minY});
-    InvalidateArea(TRect{a.x, a.y, b.x, b.y}.Normalized().Inflated(4, 4));
-}
-
 // Coordinates
 
 TPoint TChild::ModelPointOf(TPoint device) const
@@ -210,9 +135,15 @@ void TChild::EvLButtonDown(TPoint point)
     }
     if (datumMode == DATUM_REQUESTED)
         SetDatum(DATUM_SET, ModelPointOf(point));
-    for (const TToolFamily* family : Families())
-        if (family != &client.Family() && family->ClaimsClick(*this, point))
-            return;
+    for (const TToolFamily* family : Families()) {
+        if (family == &client.Family() || !family->ClaimsClick(*this, point))
+            continue;
+        // The tool going is given up as a tool command gives it up; a figure it holds that the
+        // file could not take stays with it (told), and the click goes no further.
+        if (client.SettleForNewTool())
+            family->TakeClaimedClick(*this, point);
+        return;
+    }
     client.Family().LButtonDown(*this, point);
 }
 
@@ -320,7 +251,7 @@ void TChild::DrawMergePreview()
 void TChild::AbandonTool()
 {
     // What the tool holds of a figure (a multiline's first line) is kept, stored as a command would.
-    client.StoreHeldFigure();
+    client.SettleForNewTool();
     Refresh(0);
     client.SetPickTool();
 }
@@ -380,6 +311,11 @@ void TChild::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const
 void TChild::RestoreKeptTool()
 {
     client.RestoreKeptTool();
+}
+
+bool TChild::EndZoomAndKeptTool()
+{
+    return client.EndZoomAndKeptTool();
 }
 
 // The datum and the cursor-distance read-out

@@ -175,6 +175,7 @@ public:
     void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
     void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
     void RestoreKeptTool() override;
+    bool EndZoomAndKeptTool() override;
     // A cancelled or refused input: the window is repainted and the pick tool installed.
     void AbandonTool() override;
 

@@ -84,20 +84,21 @@ void TClient::Help()
 
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
-    // The tool going takes its feedback off the screen first; the tool kept for after a zoom goes
-    // too, and what either still holds is stored.
+    // A tool kept over a zoom goes with the zoom: back first, so that its own family takes its
+    // feedback off. The tool going takes its feedback off the screen; what it held has been
+    // settled by whatever replaces it (clientheld.cpp).
+    if (kept.tool)
+        RestoreKeptTool();
     if (currentTool && active)
         Family().Leaving(*active);
-    StoreHeld();
     currentTool = std::move(tool);
     currentFamily = &family;
-    kept = TKeptTool();
 }
 
 void TClient::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
-    if (currentTool && active)
-        Family().Leaving(*active);
+    // The tool kept stays whole, its feedback on the screen (every repaint draws it again) and a
+    // move not locked in the list.
     TKeptTool keep{std::move(currentTool), currentFamily, helpContext, toolName, prompt};
     currentTool = std::move(tool);
     currentFamily = &family;
@@ -113,7 +114,6 @@ void TClient::RestoreKeptTool()
     TKeptTool back = std::move(kept);
     if (currentTool && active)
         Family().Leaving(*active);
-    back.tool->active = 0;
     currentTool = std::move(back.tool);
     currentFamily = back.family;
     helpContext = back.helpContext;

@@ -62,18 +62,18 @@ public:
     // pick tool when no tool belongs to it.
     void SetToolForKind(int kind);
     // Deletes the current tool and installs this one, driven by this family; without a family,
-    // by the family of its kind. The family of the tool it replaces takes its feedback off first.
-    // A figure the tool going holds is settled before (Command, AbandonTool, the family that gives
-    // the figure up); one still held when a key replaces the tool (Enter during Zoom UP) is stored
-    // here, so that no figure goes unstored with its tool.
+    // by the family of its kind. The family of the tool it replaces takes its feedback off first;
+    // a tool kept over a zoom goes too. It stores nothing: what the tools going hold has been
+    // settled before (SettleForNewTool, by a command's row, a click another family claims, Enter
+    // during Zoom UP).
     void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
     // Installs a tool for a while (the zoom rectangle) and keeps the current one whole, with its
     // family, help context and status texts, to return to with RestoreKeptTool. Any other tool
     // installed since drops the kept one.
     void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
-    // Puts the kept tool back as it was, its feedback flags cleared (the view it drew its feedback
-    // in is gone); the pick tool when none is kept.
+    // Puts the kept tool back as it was, its feedback and a move not locked with it; the pick tool
+    // when none is kept.
     void RestoreKeptTool();
     // True while a tool is kept to return to.
     bool HasKeptTool() const { return kept.tool != nullptr; }
@@ -83,11 +83,25 @@ public:
     // Edit/Undo while a figure is held: the figure in progress is taken back (its tool starts it
     // again) and the window repainted without it. False when nothing is held.
     bool TakeBackHeldFigure();
-    // A move or turn of the selection not locked with Enter is dropped: the list is read back from
-    // the file and the window repainted. False when none is pending.
-    bool DropPendingMove();
-    // Draws the figures the current and the kept tool hold for this window, over a repaint.
+    // True while the current or the kept tool has moved or turned the selection in the list and
+    // not locked it with Enter.
+    bool PendingMove() const;
+    // Drops such a move: the list is read back from the file and the window repainted where it
+    // was (a kept tool comes back from the zoom first).
+    void DropPendingMove();
+    // The tools going are given up as a tool command gives them up: a move not locked dropped, a
+    // figure held stored. False when the figure could not be stored (told; still held).
+    bool SettleForNewTool();
+    // Enter during Zoom UP: the zoom ends with the tool it kept, which is given up as by
+    // SettleForNewTool; false as there.
+    bool EndZoomAndKeptTool();
+    // What a repaint of a window asks of the tools working in it: whether the list holds a change
+    // of theirs (then it is painted as it stands), a notice before it paints (Repainting), the
+    // figures they hold and the feedback they show, drawn again over the floor.
+    bool PaintsFromList(const TChild* window) const;
+    void Repainting(const TChild* window);
     void DrawHeldFigures(Canvas& dc, const TRect& clientRect, const TChild* window) const;
+    void DrawShownFeedback(Canvas& dc, const TRect& clientRect, const TChild* window) const;
     // The family of the current tool.
     const TToolFamily& Family() const;
 

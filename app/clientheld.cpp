@@ -19,13 +19,17 @@ bool TClient::Command(int id)
     }
     // A move or turn not locked with Enter is not in the file: dropped, so that the command runs on
     // the list as the file holds it (Edit/Undo then takes back nothing else).
-    if (row->held != THeldFigure::Keep && DropPendingMove() && row->held == THeldFigure::TakeBack)
-        return true;
+    if (row->held != THeldFigure::Keep) {
+        const bool moveDropped = PendingMove();
+        DropPendingMove();
+        if (moveDropped && row->held == THeldFigure::TakeBack)
+            return true;
+    }
     switch (row->held) {
     case THeldFigure::Store:
         // The command runs on a list and file that hold the figure; one the file could not take
         // has been told, and the command runs no further (it would be told again).
-        if (StoreHeld() == THeldStore::NotWritten)
+        if (!SettleForNewTool())
             return true;
         break;
     case THeldFigure::TakeBack:
@@ -55,12 +59,52 @@ bool TClient::Command(int id)
     return true;
 }
 
-bool TClient::DropPendingMove()
+bool TClient::SettleForNewTool()
 {
-    if (!active || !currentTool || !currentTool->RepaintsFromList())
+    DropPendingMove();
+    return StoreHeld() != THeldStore::NotWritten;
+}
+
+bool TClient::EndZoomAndKeptTool()
+{
+    if (kept.tool)
+        RestoreKeptTool();
+    return SettleForNewTool();
+}
+
+bool TClient::PendingMove() const
+{
+    if (!active)
         return false;
+    for (const TDrawingtool* tool : {currentTool.get(), kept.tool.get()})
+        if (tool && tool->HoldsListChange())
+            return true;
+    return false;
+}
+
+void TClient::DropPendingMove()
+{
+    if (!PendingMove())
+        return;
+    // The tool kept over a zoom comes back first, so that its own family takes its change off.
+    if (kept.tool && kept.tool->HoldsListChange())
+        RestoreKeptTool();
     Family().Leaving(*active);
-    return true;
+}
+
+bool TClient::PaintsFromList(const TChild* window) const
+{
+    for (const TDrawingtool* tool : {currentTool.get(), kept.tool.get()})
+        if (tool && tool->window == window && tool->HoldsListChange())
+            return true;
+    return false;
+}
+
+void TClient::Repainting(const TChild* window)
+{
+    for (TDrawingtool* tool : {currentTool.get(), kept.tool.get()})
+        if (tool && tool->window == window)
+            tool->Repainting();
 }
 
 void TClient::DrawHeldFigures(Canvas& dc, const TRect& clientRect, const TChild* window) const
@@ -69,6 +113,23 @@ void TClient::DrawHeldFigures(Canvas& dc, const TRect& clientRect, const TChild*
     for (const TDrawingtool* tool : {currentTool.get(), kept.tool.get()})
         if (tool && tool->window == window)
             tool->DrawHeld(dc, clientRect);
+}
+
+void TClient::DrawShownFeedback(Canvas& dc, const TRect& clientRect, const TChild* window) const
+{
+    for (TDrawingtool* tool : {kept.tool.get(), currentTool.get()}) {
+        if (!tool || tool->window != window)
+            continue;
+        // Each starts from the canvas's first state, as on a canvas made for one of its events.
+        dc.ResetMapping();
+        dc.SetROP2(RasterOp::Copy);
+        dc.SelectPen(TPen{});
+        dc.SelectBrush(TBrush{});
+        dc.SetBkColor(Canvas::kFirstBkColour);
+        tool->DrawShownFeedback(dc, clientRect);
+    }
+    dc.ResetMapping();
+    dc.SetROP2(RasterOp::Copy);
 }
 
 bool TClient::HoldsFigure() const

@@ -67,26 +67,11 @@ void TToolFamily::Leaving(TToolSite& site) const
     auto* line = dynamic_cast<TLinetool*>(&site.Tool());
     if (!line)
         return;
-    const bool band = line->active == 1 && (line->x2 != line->x1 || line->y2 != line->y1);
-    const bool marker = line->markerState == 2;
-    if (!band && !marker)
-        return;
-    site.CallTool([line, band, marker](TDrawingtool&, Canvas& dc, const TRect& rect) {
-        SetupViewMapping(dc, rect);
-        if (band) {
-            dc.SetROP2(RasterOp::Xor);
-            const TPen previous = dc.SelectPen(line->RubberBandPen());
-            line->DrawFeedback(dc, 0);
-            dc.SelectPen(previous);
-        }
-        if (marker)
-            line->DrawMarker(dc, line->markerCode);
-        dc.SetROP2(RasterOp::Copy);
-    });
+    site.CallTool([line](TDrawingtool&, Canvas& dc, const TRect& rect) { line->DrawShownFeedback(dc, rect); });
     line->x2 = line->x1;
     line->y2 = line->y1;
     line->active = 0;
-    if (marker)
+    if (line->markerState == 2)
         line->markerState = 0;
 }
 
@@ -94,6 +79,8 @@ bool TToolFamily::ClaimsClick(TToolSite&, TPoint) const
 {
     return false;
 }
+
+void TToolFamily::TakeClaimedClick(TToolSite&, TPoint) const {}
 
 const TToolFamily& PlainFamily()
 {

@@ -38,8 +38,10 @@ public:
     virtual void Leaving(TToolSite& site) const;
 
     // A click that this family takes over whatever tool is current (a click inside a design room,
-    // say): true when it did. Asked of every family before the current one gets the click.
+    // say): asked of every family before the current one gets the click. The window then gives
+    // the current tool up as a tool command would, and hands the click to TakeClaimedClick.
     virtual bool ClaimsClick(TToolSite& site, TPoint point) const;
+    virtual void TakeClaimedClick(TToolSite& site, TPoint point) const;
 };
 
 // The family of tools that need nothing beyond the defaults (the pick tool among them).

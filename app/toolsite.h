@@ -84,9 +84,12 @@ public:
     virtual void SetToolForKind(int kind) = 0;
     virtual void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
     // Installs a tool for a while (the zoom rectangle), keeping the current one whole; puts the
-    // kept one back as it was, its feedback flags cleared (the pick tool when none is kept).
+    // kept one back as it was (the pick tool when none is kept).
     virtual void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
     virtual void RestoreKeptTool() = 0;
+    // Enter during Zoom UP: the zoom ends with the tool it kept, given up as a tool command gives
+    // a tool up; false when a figure it held could not be stored (told; the kept tool is back).
+    virtual bool EndZoomAndKeptTool() = 0;
     // A cancelled or refused input: the window is repainted and the pick tool installed.
     virtual void AbandonTool() = 0;
 };

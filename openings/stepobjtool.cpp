@@ -128,6 +128,15 @@ void TStepobjtool::DrawFeedback(Canvas& dc, int)
     dc.SelectPen(previousPen);
 }
 
+void TStepobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
+{
+    if (outlineShown <= 0)
+        return;
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+    dc.SetROP2(RasterOp::Copy);
+}
+
 void TStepobjtool::EraseOutline(Canvas& dc, const TRect& clientRect)
 {
     if (outlineShown <= 0)

@@ -45,6 +45,8 @@ public:
     // The outline at (x1, y1) in exclusive-or with a dotted pen: drawn once it shows, twice it is
     // gone. Expects the view mapping on dc.
     void DrawFeedback(Canvas& dc, int flag) override;
+    // The outline, while it is on the screen.
+    void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
     // ENTER, once set up: the stair at the cursor on the floor in view and the floor above, in one
     // edit. currentFloor is the floor in view again afterwards. Other keys do nothing.
     void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;

@@ -235,6 +235,15 @@ void TWindowobjtool::DrawFeedback(Canvas& dc, int)
     dc.SetROP2(oldRop);
 }
 
+void TWindowobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
+{
+    if (!previewShown)
+        return;
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+    dc.SetROP2(RasterOp::Copy);
+}
+
 void TWindowobjtool::HidePreview(Canvas& dc, const TRect& clientRect)
 {
     if (!previewShown)

@@ -32,6 +32,8 @@ public:
     // The preview at (x1, y1) in exclusive-or: a door leaf with its tick for hinged doors (kind 60,
     // types 6 and 16), a circle for the door tool's other kinds, a circle with a cross for windows.
     void DrawFeedback(Canvas& dc, int flag) override;
+    // The preview, while it is on the screen.
+    void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
     // Enter: marks the point, finds the wall and places the opening (value 4: mark and check only).
     // The result is in `outcome`; an opening narrower than 1 (a tool never set up) is refused.
     void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;

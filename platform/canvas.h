@@ -169,6 +169,7 @@ public:
     // between the dashes with it, so a band stays visible whatever the pen colour (black on white
     // would otherwise change nothing). White unless set; text is always transparent.
     TColor SetBkColor(TColor colour);
+    static constexpr TColor kFirstBkColour = 0xFFFFFF;
     TColor BkColor() const { return bkColour; }
 
     // Figures, in logical units. Boxes may come in any corner order.
@@ -277,7 +278,7 @@ private:
     TFont font;
     unsigned textAlign = TA_LEFT | TA_TOP;
     TColor textColour = 0;
-    TColor bkColour = 0xFFFFFF;
+    TColor bkColour = kFirstBkColour;
     // True when MoveTo may leave the chains drawn so far waiting (see the senses above).
     bool BatchesChains() const { return rop == RasterOp::Copy && !IsPrinter(); }
 

@@ -288,6 +288,25 @@ void TDRoomobjtool::DrawFeedback(Canvas& dc, int mode)
     dc.SetROP2(oldRop);
 }
 
+void TDRoomobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
+{
+    const std::int32_t shown = feedbackState();
+    const TRoomobj* room = SelectedRoom();
+    if ((shown != 1 && shown != 10) || !room)
+        return;
+    SetupViewMapping(dc, clientRect);
+    const std::int32_t rect[4] = {x1, y1, x2, y2};
+    TakeRoomRectangle(*room);
+    DrawFeedback(dc, 0);
+    x1 = rect[0];
+    y1 = rect[1];
+    x2 = rect[2];
+    y2 = rect[3];
+    // 10: the drag came in from outside the window and has no outline out yet.
+    if (shown == 1)
+        DrawFeedback(dc, 1);
+}
+
 // The keyboard
 
 void TDRoomobjtool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint&, int value)

@@ -47,6 +47,9 @@ public:
     // Mode 1: the dotted exclusive-or outline of the tool rectangle; mode 0: covers it in the
     // window's background colour.
     void DrawFeedback(Canvas& dc, int mode) override;
+    // While a room is dragged or nudged: the room where the list holds it covered again, and the
+    // outline where the tool rectangle stands.
+    void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
     // An arrow key at steps 20, 21, 55 (by `value` model units) and 65 (by the nudge).
     void KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cursor, int value) override;
     // Makes a new room `width` by `length` at the lower-left corner of the view and commits it.

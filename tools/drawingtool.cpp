@@ -234,6 +234,8 @@ void TDrawingtool::DropHeld()
 
 void TDrawingtool::RestartFigure() {}
 
+void TDrawingtool::DrawShownFeedback(Canvas&, const TRect&) {}
+
 bool TDrawingtool::StoreHeld(int before)
 {
     if (held.empty())

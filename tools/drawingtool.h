@@ -68,6 +68,8 @@ public:
     // Other names of shared words.
     std::int32_t& alignment() { return markerX; }            // text tools, 1..6
     std::int32_t& escapement() { return objectIndex; }       // text tools, 0 or 2700
+    std::int32_t alignment() const { return markerX; }
+    std::int32_t escapement() const { return objectIndex; }
     std::int32_t& dimensionVertical() { return markerCode; } // manual dimension
     std::int32_t& measureDirection() { return markerState; } // external-wall tool, 1..4
     std::int32_t& faceNumber() { return markerX; }           // tools that keep a face number
@@ -123,6 +125,7 @@ public:
     // measurement is confirmed) is on the screen and held here, not in the object list: it is
     // stored whole when it is finished, or settled by the client before a command runs.
     bool HoldsFigure() const { return !held.empty(); }
+    const std::vector<std::unique_ptr<TObject>>& HeldObjects() const { return held; }
     // Draws the held figure again, over a repaint from the drawing file.
     void DrawHeld(Canvas& dc, const TRect& clientRect) const;
     // Moves the held figure into an edit; the tool holds nothing then.
@@ -138,11 +141,20 @@ public:
     virtual void RestartFigure();
     // Forgets the held figure: the action that drew it was given up.
     void DropHeld();
-    // Asked by a repaint of the window before it reads the drawing file. True while the object
-    // list holds a change the tool has made and not stored yet (a selection moved or turned and
-    // not locked): the repaint then paints the list as it stands, which is what finishing the
-    // change stores, and the tool lets go of feedback kept for the pixels painted over.
-    virtual bool RepaintsFromList() { return false; }
+    // True while the object list holds a change the tool has made and not stored yet (a selection
+    // moved or turned and not locked): a repaint then paints the list as it stands, which is what
+    // finishing the change stores, and a command drops the change first.
+    virtual bool HoldsListChange() const { return false; }
+    // Told by a repaint of the window before it paints: the tool lets go of what it kept of the
+    // pixels about to be painted over (the move's pictures), and of a change the list no longer
+    // holds (read from the file since).
+    virtual void Repainting() {}
+    // Draws again, over a repaint that wiped it, the feedback the tool's flags say is on the
+    // screen (a rubber band, a preview, a guide line), exactly as the tool's own events drew it,
+    // so that the tool's next erase takes it off. dc is the repaint's, clipped to the area
+    // repainted and in its first state; the view may have changed since the feedback was drawn,
+    // and it is drawn where the tool's points now lie.
+    virtual void DrawShownFeedback(Canvas& dc, const TRect& clientRect);
 
 protected:
     // Model point of a client device point under the window's view mapping (the mapping is left on

@@ -70,6 +70,11 @@ void TLinetool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
     if (step == STEP_LINETEXT_READY)
         step = STEP_LINETEXT_DRAWING;
     if (step < STEP_CENTRE_FIRST) {
+        // A band still out (a multiline's first line) goes with the points it was drawn from.
+        if ((kind == KIND_LINE || kind == KIND_ELLIPSE) && BandShown()) {
+            SetupViewMapping(dc, clientRect);
+            XorBand(dc);
+        }
         x1 = 0;
         y1 = 0;
         x2 = 0;
@@ -140,6 +145,29 @@ void TLinetool::DrawFeedback(Canvas& dc, int)
     dc.MoveTo(from.x, from.y);
     dc.LineTo(to.x, to.y);
     dc.Flush();
+}
+
+void TLinetool::XorBand(Canvas& dc)
+{
+    dc.SetROP2(RasterOp::Xor);
+    const TPen previous = dc.SelectPen(RubberBandPen());
+    DrawFeedback(dc, 0);
+    dc.SelectPen(previous);
+    dc.SetROP2(RasterOp::Copy);
+}
+
+void TLinetool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
+{
+    const bool band = BandShown();
+    const bool marker = markerState == 2;
+    if (!band && !marker)
+        return;
+    SetupViewMapping(dc, clientRect);
+    if (band)
+        XorBand(dc);
+    if (marker)
+        DrawMarker(dc, markerCode);
+    dc.SetROP2(RasterOp::Copy);
 }
 
 void TLinetool::DrawMarker(Canvas& dc, int code)

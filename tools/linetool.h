@@ -23,6 +23,15 @@ public:
 
     // The dotted pen of the rubber band, drawn and erased with exclusive-or.
     TPen RubberBandPen() const;
+    // True while a dragged or keyboard rubber band is on the screen.
+    bool BandShown() const { return active == 1 && kind != KIND_PLAN_RESIZE && (x2 != x1 || y2 != y1); }
+    // The rubber band and the plan resize's guide line, each when on the screen (both
+    // exclusive-or: drawn once more, they go).
+    void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
+
+protected:
+    // The rubber band drawn once with exclusive-or in its dotted pen: on, or off again.
+    void XorBand(Canvas& dc);
 
 private:
     // Draws the segment of a typed length from the start; false (nothing drawn, the user told)

@@ -314,15 +314,17 @@ void TMoveobjtool::FollowList()
     ForgetChanges();
 }
 
-bool TMoveobjtool::RepaintsFromList()
+bool TMoveobjtool::HoldsListChange() const
+{
+    return changed && ListHoldsChange();
+}
+
+void TMoveobjtool::Repainting()
 {
     FollowList();
-    if (!changed)
-        return false;
     // The repaint draws the selection where it stands, exactly: pictures put down by whole pixels
     // may lie a pixel off it, so they are made again from the repainted window.
     DropPictures();
-    return true;
 }
 
 void TMoveobjtool::NoteMove(std::int64_t dx, std::int64_t dy)
@@ -522,6 +524,14 @@ void TMoveobjtool::RotateSelection(Canvas& dc, const TRect& clientRect, int, int
     for (int index : indices)
         TurnObject(*objects[index], turn, dc);
     DrawSelectionOutlines(dc, indices, false);
+}
+
+void TMoveobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
+{
+    if (!bandShown)
+        return;
+    SetupViewMapping(dc, clientRect);
+    DrawDragBand(dc);
 }
 
 void TMoveobjtool::TakeBandOff(Canvas& dc, const TRect& clientRect)

@@ -65,10 +65,18 @@ public:
     TModelBox ChangedArea(Canvas& dc) const;
     // Enter: hands the moved and turned objects to the edit that writes the drawing file.
     void LockSelection(TDrawingEdit& edit);
-    // A repaint in the middle of a move paints the list, where the moved selection stands, and
-    // the pictures are made again at the next step.
-    bool RepaintsFromList() override;
+    // A move or turn not locked, which the list still holds: a repaint paints the list, where the
+    // moved selection stands.
+    bool HoldsListChange() const override;
+    // A repaint drops the pictures (made again at the next step from the repainted window); once
+    // the list has been read again, the move starts over from where the file holds the selection.
+    void Repainting() override;
+    // After the list has been read from the file again (a move dropped): the selection stands where
+    // the file holds it, the reference point back where it was set, nothing kept of the move.
+    void FollowList();
 
+    // The drag rectangle, while it is on the screen.
+    void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
     // The drag rectangle on the screen, taken off (the tool is replaced mid-drag).
     bool BandShown() const { return bandShown; }
     void TakeBandOff(Canvas& dc, const TRect& clientRect);
@@ -122,9 +130,6 @@ private:
     void KeepChangedIndices(const std::vector<int>& indices);
     bool ChangedIndicesStand() const;
     std::vector<int> ChangedIndices() const;
-    // Once the list has been read again, the selection stands where the file holds it: the move
-    // starts over from there, the reference point back where it was set, pictures made anew.
-    void FollowList();
     // A click or arrow key while moving: the selection moves so that the reference point lands
     // on the device point, unless TakesMoveTo refuses it.
     void MoveSelectionTo(Canvas& dc, const TRect& clientRect, int x, int y);

@@ -3,6 +3,7 @@
 #include "model/drawingstate.h"
 #include "model/modelunits.h"
 #include "model/viewmapping.h"
+#include "model/object.h"
 #include "platform/canvas.h"
 
 namespace {
@@ -68,6 +69,7 @@ void TTexttool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
     if (kind != KIND_TYPED_TEXT)
         return;
     lineEnded = false;
+    startGiven = true;
     const TPoint p = ModelPoint(dc, clientRect, x, y);
     if (typedCount > 0) {
         // The line begun moves to the click.
@@ -76,6 +78,7 @@ void TTexttool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
         y1 = p.y;
         SetupViewMapping(dc, clientRect);
         DrawFeedback(dc, 0);
+        HoldLine(dc);
         return;
     }
     x1 = p.x;
@@ -116,6 +119,8 @@ void TTexttool::PlaceText(Canvas& dc, const TRect& clientRect, TPoint& point, co
 void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
 {
     const TDrawingState& state = State();
+    if (WaitsForStart())
+        return;
     if (character == CHAR_BACKSPACE) {
         // Nothing to take back at the start of a line.
         if (typedCount <= 0)
@@ -125,6 +130,7 @@ void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
         text.resize(std::size_t(typedCount));
         SetupViewMapping(dc, clientRect);
         DrawFeedback(dc, 0);
+        HoldLine(dc);
         return;
     }
     if (character == CHAR_ENTER) {
@@ -132,7 +138,11 @@ void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
         // Only the characters typed into this line are committed: an empty line commits nothing.
         text.resize(std::size_t(typedCount > 0 ? typedCount : 0));
         textLength = std::int32_t(text.size());
-        CreateObject(dc, clientRect);
+        // The line on the screen is the text held: stored as it is. One the file could not take
+        // has been told and stays typed (heldNotStored).
+        HoldLine(dc);
+        if (!StoreHeld())
+            return;
         text.clear();
         textLength = 0;
         typedCount = 0;
@@ -149,6 +159,31 @@ void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
     typedCount = std::int32_t(text.size());
     SetupViewMapping(dc, clientRect);
     DrawFeedback(dc, 0);
+    HoldLine(dc);
+}
+
+void TTexttool::RestartFigure()
+{
+    text.clear();
+    textLength = 0;
+    typedCount = 0;
+    lineEnded = false;
+    held.clear();
+    startGiven = false;
+}
+
+std::unique_ptr<TObject> TTexttool::LineObject(Canvas&) const
+{
+    return nullptr;
+}
+
+void TTexttool::HoldLine(Canvas& dc)
+{
+    held.clear();
+    if (kind != KIND_TYPED_TEXT || typedCount <= 0)
+        return;
+    if (std::unique_ptr<TObject> line = LineObject(dc))
+        held.push_back(std::move(line));
 }
 
 bool TTexttool::StartNextLine(Canvas& dc, const TRect& clientRect)

@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 #include "tools/drawingtool.h"
 
+#include <memory>
 #include <string>
 
 // The characters Char handles itself.
@@ -27,8 +28,13 @@ public:
     void PlaceText(Canvas& dc, const TRect& clientRect, TPoint& point, const std::string& text) override;
     // One typed character: Backspace takes the last one back, ENTER commits the line (an empty line
     // commits nothing), a printable character is added and shown. Characters beyond the text's
-    // capacity, and other control characters, are refused.
+    // capacity, and other control characters, are refused, as is every character before the
+    // starting click.
     void Char(Canvas& dc, const TRect& clientRect, int character) override;
+    // The line typed and not yet ended with ENTER is held as the text ENTER would store; stored or
+    // taken back from outside, the tool waits for a new starting click.
+    void RestartFigure() override;
+    bool WaitsForStart() const { return kind == KIND_TYPED_TEXT && !startGiven; }
 
     // After ENTER: the next line starts one line height below the line just ended (right of it for
     // vertical text), and the cursor is put there. The line height is measured if no character has
@@ -47,6 +53,8 @@ public:
     bool lineEnded = false;
 
 protected:
+    // The text object the line typed so far commits; none for an empty line.
+    virtual std::unique_ptr<TObject> LineObject(Canvas& dc) const;
     // The font texts are shown in while they are typed.
     TFont FeedbackFont() const;
     // Height of a line of the feedback font, model units.
@@ -55,4 +63,9 @@ protected:
 private:
     // Redraws the line in progress in the window's background colour, rubbing it out.
     void EraseLine(Canvas& dc, const TRect& clientRect);
+    // Holds the line as typed so far (held empty when nothing is typed).
+    void HoldLine(Canvas& dc);
+
+    // A click has given the line its starting point.
+    bool startGiven = false;
 };

@@ -177,6 +177,24 @@ void TIntwallobjtool::DrawFeedback(Canvas& dc, int)
     dc.SelectPen(previous);
 }
 
+void TIntwallobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
+{
+    if (kind != KIND_INTWALL || active != 1 || feedbackShown != 1)
+        return;
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+    dc.SetROP2(RasterOp::Copy);
+}
+
+void TIntwallobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    if (step < STEP_CENTRE_FIRST) {
+        DrawShownFeedback(dc, clientRect);
+        feedbackShown = 0;
+    }
+    TLineobjtool::LButtonDown(dc, clientRect, x, y);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Keys
 

@@ -42,6 +42,10 @@ public:
     // The rubber band from the start point to the cursor while `active` is 1 (kind KIND_INTWALL).
     void MouseMove(Canvas& dc, const TRect& clientRect, int x, int y) override;
     void DrawFeedback(Canvas& dc, int flag) override;
+    // The band, while it is on the screen.
+    void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
+    // A click ends the run: the band goes with it.
+    void LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y) override;
     // ENTER marks the start, builds an angled piece or closes the run; an arrow key builds a piece
     // of `value` model units. In the delete kind ENTER deletes the wall under the cursor; no value
     // selects the delete.

@@ -240,15 +240,17 @@ public:
 
     bool ClaimsClick(TToolSite& site, TPoint point) const override
     {
-        if (State().drawingState < 2 || !InsideDesignRoom(site.ModelPointOf(point)))
-            return false;
+        return State().drawingState >= 2 && InsideDesignRoom(site.ModelPointOf(point));
+    }
+
+    void TakeClaimedClick(TToolSite& site, TPoint point) const override
+    {
         auto tool = std::make_unique<TDRoomobjtool>();
         tool->step = STEP_READY;
         site.InstallTool(std::move(tool), *this);
         site.SetToolName(TOOL_NAME);
         site.SetHelpContext(HELP_DESIGN_ROOMS);
         LButtonDown(site, point);
-        return true;
     }
 };
 

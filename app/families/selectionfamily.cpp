@@ -173,6 +173,12 @@ public:
         if (!tool || tool->kind != KIND_MOVE)
             return;
         if (key == VK_ENTER) {
+            // Enter while zooming ends the zoom and the tool kept for after it.
+            if (tool->step == STEP_ZOOM_START || tool->step == STEP_ZOOM_DRAG) {
+                if (site.EndZoomAndKeptTool())
+                    site.SetPickTool();
+                return;
+            }
             LockSelection(site, *tool);
             return;
         }
@@ -204,8 +210,10 @@ public:
         // the drawing as the file holds it, and the list holds it again at once, also when
         // nothing of the selection is in view and no repaint comes.
         site.InvalidateModelArea(unlocked);
-        if (tool->SelectionChanged())
+        if (tool->HoldsListChange()) {
             State().objects.ReadDrawing();
+            tool->FollowList();
+        }
     }
 };
 

@@ -11,7 +11,10 @@
 #include "platform/inputdialog.h"
 #include "resources/menus.h"
 #include "tools/changetext.h"
+#include "tools/selectiongeometry.h"
 #include "tools/textobjtool.h"
+
+#include <utility>
 
 namespace {
 
@@ -73,6 +76,21 @@ void ChangeTextAt(TToolSite& site, TPoint point)
     site.Refresh(0);
 }
 
+// A call to the typing tool that may rub its line out in the background colour (Backspace, a
+// click that moves the line): what the line covered is repainted from the file afterwards, so
+// nothing under it is left rubbed out; the repaint draws the line as it is held now.
+void RubbingOut(TToolSite& site, const TToolSite::ToolCall& call)
+{
+    TModelBox covered;
+    site.CallTool([&](TDrawingtool& tool, Canvas& dc, const TRect& rect) {
+        SetupViewMapping(dc, rect);
+        for (const auto& line : tool.HeldObjects())
+            covered.Add(PaintedBounds(*line, dc));
+        call(tool, dc, rect);
+    });
+    site.InvalidateModelArea(covered);
+}
+
 class TTextFamily : public TToolFamily {
 public:
     void LButtonDown(TToolSite& site, TPoint point) const override
@@ -82,35 +100,42 @@ public:
             PlaceTextAt(site, point);
         else if (tool.kind == KIND_CHANGE_TEXT)
             ChangeTextAt(site, point);
+        else if (tool.kind == KIND_TYPED_TEXT)
+            RubbingOut(site, [point](TDrawingtool& t, Canvas& dc, const TRect& rect) {
+                t.LButtonDown(dc, rect, point.x, point.y);
+            });
         else
             TToolFamily::LButtonDown(site, point);
     }
 
     bool TypesText(const TDrawingtool& tool) const override { return tool.kind == KIND_TYPED_TEXT; }
 
-    // A line typed but not ended with ENTER is not in the drawing: the window shows the drawing
-    // without it.
-    void Leaving(TToolSite& site) const override
-    {
-        const auto* tool = dynamic_cast<const TTexttool*>(&site.Tool());
-        if (tool && tool->kind == KIND_TYPED_TEXT && tool->typedCount > 0)
-            site.Refresh(0);
-    }
-
     void Char(TToolSite& site, int character) const override
     {
         auto* tool = dynamic_cast<TTexttool*>(&site.Tool());
         if (!tool || tool->kind != KIND_TYPED_TEXT)
             return;
-        site.SetPrompt(TYPING_PROMPT);
+        // A line stored or taken back from outside: the next line starts where the user clicks.
+        site.SetPrompt(tool->WaitsForStart() ? TYPED_TEXT_PROMPT : TYPING_PROMPT);
         // A second ENTER in a row finishes the text.
         if (character == CHAR_ENTER && tool->lineEnded) {
             Finish(site, *tool);
             return;
         }
-        site.CallTool([character](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.Char(dc, rect, character); });
-        if (character != CHAR_ENTER)
+        const TToolSite::ToolCall typed = [character](TDrawingtool& t, Canvas& dc, const TRect& rect) {
+            t.Char(dc, rect, character);
+        };
+        if (character == CHAR_BACKSPACE)
+            RubbingOut(site, typed);
+        else
+            site.CallTool(typed);
+        if (character != CHAR_ENTER || tool->WaitsForStart())
             return;
+        // A line the file could not take has been told: it stays typed, over the file's picture.
+        if (std::exchange(tool->heldNotStored, false)) {
+            site.Refresh(0);
+            return;
+        }
         bool started = true;
         site.CallTool([tool, &started](TDrawingtool&, Canvas& dc, const TRect& rect) {
             started = tool->StartNextLine(dc, rect);

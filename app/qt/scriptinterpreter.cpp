@@ -116,13 +116,8 @@ void ScriptInterpreter::StartProgram()
 
 bool ScriptInterpreter::ActionInProgress() const
 {
-    const TDrawingtool* tool = client ? client->currentTool.get() : nullptr;
-    if (!tool)
-        return false;
-    if (tool->HoldsFigure())
-        return true;
-    const auto* move = dynamic_cast<const TMoveobjtool*>(tool);
-    return move && move->SelectionChanged();
+    // The tool kept over a zoom counts as well as the current one.
+    return client && (client->HoldsFigure() || client->PendingMove());
 }
 
 HeadlessWindow& ScriptInterpreter::ActiveWindow()

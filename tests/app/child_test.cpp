@@ -412,7 +412,7 @@ TEST_F(ChildTest, ReleasingTheZoomRectangleRestoresTheToolAndShowsTheNewView)
     client->SetToolForKind(7);
     TDrawingtool* before = client->currentTool.get();
     before->x1 = 1234;  // the tool's state comes back with it
-    before->active = 1;
+    before->libraryFlag = 77;
     client->SetPrompt("drawing a rectangle");
     Command(CM_ZOOMUP);
     EXPECT_EQ(client->currentTool->kind, KIND_MOVE);
@@ -427,7 +427,7 @@ TEST_F(ChildTest, ReleasingTheZoomRectangleRestoresTheToolAndShowsTheNewView)
     EXPECT_EQ(client->currentTool.get(), before);
     EXPECT_EQ(client->currentTool->kind, 7);
     EXPECT_EQ(client->currentTool->x1, 1234);
-    EXPECT_EQ(client->currentTool->active, 0);
+    EXPECT_EQ(client->currentTool->libraryFlag, 77);
     EXPECT_EQ(client->Prompt(), "drawing a rectangle");
     EXPECT_EQ(Child().datumMode, DATUM_OFF);
     // 300 logical units across 1000 pixels: the line spans device x 333 to 667 at y 700 - 50 x 10 / 3.

@@ -164,7 +164,7 @@ TEST_F(TextCommandsTest, AnEnterOnAnEmptyFirstLineCommitsNothing)
     EXPECT_EQ(TextAt(4).text, "B");
 }
 
-TEST_F(TextCommandsTest, ALineLeftUnendedGoesWithTheTool)
+TEST_F(TextCommandsTest, ALineLeftUnendedIsStoredWhereItWasTypedWhenAnotherToolIsChosen)
 {
     auto inked = [this] {
         int count = 0;
@@ -181,9 +181,13 @@ TEST_F(TextCommandsTest, ALineLeftUnendedGoesWithTheTool)
     Type("HALL");
     frame.ProcessEvents();
     EXPECT_GT(inked(), 0) << "the characters show as they are typed";
+    const int typed = inked();
     Command(CM_LINE);
-    EXPECT_EQ(inked(), 0);
-    EXPECT_EQ(objects().count(), 4);
+    frame.ProcessEvents();
+    EXPECT_EQ(inked(), typed) << "what was shown is what is stored";
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(TextAt(4).text, "HALL");
+    EXPECT_EQ(ReadBack("TEXTS").size(), 5u);
 }
 
 TEST_F(TextCommandsTest, ChangeTextReplacesTheWordsOfTheTextClicked)
