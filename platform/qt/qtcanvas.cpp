@@ -235,13 +235,20 @@ const QPolygon& QtCanvas::DevicePoints(std::span<const TPoint> points)
 template <typename Draw>
 void QtCanvas::ThroughLayer(const QRect& bounds, int margin, Draw draw)
 {
-    QRect device(0, 0, painter.device()->width(), painter.device()->height());
+    const QRect whole(0, 0, painter.device()->width(), painter.device()->height());
+    QRect device = whole;
     if (HasDeviceClip())
         device = device.intersected(ToQRect(DeviceClip()));
-    // Cut far-off figures down to the device before widening them, so nothing overflows.
-    QRect area = bounds.intersected(device.adjusted(-margin, -margin, margin, margin))
+    if (!bounds.intersects(device.adjusted(-margin, -margin, margin, margin)))
+        return;
+    // The layer holds the figure as it would be drawn on the whole device (cut far-off figures
+    // down to it before widening them, so nothing overflows), and only the part within the clip is
+    // combined with the device: a figure cut at the layer's edge steps its pixels and its dashes
+    // from there, so a figure drawn on a clipped canvas gives inside the clip exactly the pixels
+    // the same figure drawn whole gives.
+    QRect area = bounds.intersected(whole.adjusted(-margin, -margin, margin, margin))
                      .adjusted(-margin, -margin, margin, margin)
-                     .intersected(device);
+                     .intersected(whole);
     if (area.isEmpty())
         return;
     if (layer.width() < area.width() || layer.height() < area.height())
@@ -258,7 +265,9 @@ void QtCanvas::ThroughLayer(const QRect& bounds, int margin, Draw draw)
         p.translate(-area.left(), -area.top());
         draw(p);
     }
-    painter.drawImage(area.topLeft(), part);
+    const QRect shown = area.intersected(device);
+    if (!shown.isEmpty())
+        painter.drawImage(shown.topLeft(), part, shown.translated(-area.topLeft()));
 }
 
 template <typename Draw>

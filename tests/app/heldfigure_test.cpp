@@ -1,17 +1,20 @@
-// A figure in progress (a multiline's first line, held by its tool until the last Enter) against
-// every command: each menu command, toolbar button and window key that acts as a command runs
-// while the figure is held, then the drawing is read back as another run would read it. The row
-// says what became of the figure: still held (the command only changed the view, or was cancelled
-// with nothing changed), stored once where it was drawn before the command ran, or taken back
-// (Edit/Undo). Nothing else of the drawing changes, and the user is told at most once.
+// Every figure in progress that a command can meet (a multiline's first line, held by its tool until
+// the last Enter; a typed text's line, held until ENTER) against every command: each menu command,
+// toolbar button and window key that acts as a command runs while the figure is held, then the
+// drawing is read back as another run would read it. The row says what became of the figure:
+// still held (the command only changed the view, or was cancelled with nothing changed), stored
+// once where it was drawn before the command ran, or taken back (Edit/Undo). Nothing else of the
+// drawing changes, and the user is told at most once.
 #include "tests/app/appfixture.h"
 
 #include "app/child.h"
 #include "model/typecodes.h"
 #include "resources/toolbar.h"
 #include "tests/support/tempdir.h"
+#include "model/textobj.h"
 #include "tools/drawingtool.h"
 #include "tools/moveobjtool.h"
+#include "tools/texttool.h"
 
 #include <algorithm>
 #include <set>
@@ -31,6 +34,7 @@ struct THeldRow {
     bool copyFirst = false;             // the line drawn before the figure is copied for a paste
     std::vector<std::string> library = {};  // LIBS and CFG files for a library pick
     bool failingDisk = false;               // every write fails from the command on
+    bool zoomFirst = false;                 // Zoom UP is chosen first: the figure's tool is kept
 };
 
 std::string Dump(const std::vector<std::unique_ptr<TObject>>& objects)
@@ -85,6 +89,12 @@ const THeldRow ROWS[] = {
     // Zoom
     {"ZoomUp", CM_ZOOMUP, TFate::Held},
     {"NormalSize", CM_NORMALSIZE, TFate::Held},
+    // While Zoom UP keeps the figure's tool: a view command keeps the figure, Enter ends the zoom
+    // and the tool kept, a tool command and Undo settle it as without the zoom.
+    {"ZoomUpThenNormalSize", CM_NORMALSIZE, TFate::Held, {}, 0, nullptr, false, false, {}, false, true},
+    {"ZoomUpThenEnter", 0, TFate::Stored, {}, VK_ENTER, nullptr, false, false, {}, false, true},
+    {"ZoomUpThenLine", CM_LINE, TFate::Stored, {}, 0, nullptr, false, false, {}, false, true},
+    {"ZoomUpThenUndo", CM_UNDO, TFate::TakenBack, {}, 0, nullptr, false, false, {}, false, true},
     // Tools
     {"Line", CM_LINE, TFate::Stored},
     {"Multiline", CM_MULTILINE, TFate::Stored, {"input cancel"}},
@@ -156,16 +166,33 @@ void PrintTo(const THeldRow& row, std::ostream* out)
     *out << row.name;
 }
 
-// The multiline's first line, from (1000, 1000) to (1000, 2000) on the ground floor.
-bool IsTheFigure(const TObject& object)
+// The figures a tool holds from one event to another, each drawn on the ground floor.
+enum class THolder { MultilineFirstLine, TypedTextLine };
+
+const THolder HOLDERS[] = {THolder::MultilineFirstLine, THolder::TypedTextLine};
+
+std::string HolderName(THolder holder)
 {
-    return object.typeCode == 1 && object.floor == GROUND_FLOOR && object.x1 == 1000 && object.y1 == 1000 &&
-           object.x2 == 1000 && object.y2 == 2000;
+    return holder == THolder::MultilineFirstLine ? "MultilineFirstLine" : "TypedTextLine";
 }
+
+// The multiline's first line, from (1000, 1000) to (1000, 2000); the text "KIT" typed at
+// (1000, 1000).
+bool IsTheFigure(THolder holder, const TObject& object)
+{
+    if (object.floor != GROUND_FLOOR || object.x1 != 1000 || object.y1 != 1000)
+        return false;
+    if (holder == THolder::MultilineFirstLine)
+        return object.typeCode == 1 && object.x2 == 1000 && object.y2 == 2000;
+    const auto* text = dynamic_cast<const TTextobj*>(&object);
+    return text && text->typeCode == KIND_TYPED_TEXT && text->text == "KIT";
+}
+
+using THeldCase = std::tuple<THolder, THeldRow>;
 
 }  // namespace
 
-class HeldFigureTable : public AppTest, public ::testing::WithParamInterface<THeldRow> {
+class HeldFigureTable : public AppTest, public ::testing::WithParamInterface<THeldCase> {
 protected:
     void KeyAt(int key, TPoint device)
     {
@@ -174,9 +201,9 @@ protected:
         frame.ProcessEvents();
     }
 
-    // A drawing with one line drawn before the multiline (the last object Undo would take back),
-    // then the multiline's first line drawn and held.
-    void DrawHeldFigure(const THeldRow& row)
+    // A drawing with one line drawn before the figure (the last object Undo would take back),
+    // then the figure drawn and held.
+    void DrawHeldFigure(THolder holder, const THeldRow& row)
     {
         NewDrawing("HELD");
         AddLine(GROUND_FLOOR, 3000, 3000, 4000, 3000);
@@ -186,21 +213,49 @@ protected:
             Command(CM_COPY);
             DragModel({2500, 2500}, {4500, 3500});
         }
-        Answer("input 3");
-        Command(CM_MULTILINE);
-        KeyAt(VK_ENTER, DeviceOfModel(1000, 1000));
-        Window().PlaceCursor(DeviceOfModel(1000, 2000));
-        Child().EvMouseMove(DeviceOfModel(1000, 2000));
-        KeyAt(VK_ENTER, DeviceOfModel(1000, 2000));
+        if (holder == THolder::MultilineFirstLine) {
+            Answer("input 3");
+            Command(CM_MULTILINE);
+            KeyAt(VK_ENTER, DeviceOfModel(1000, 1000));
+            Window().PlaceCursor(DeviceOfModel(1000, 2000));
+            Child().EvMouseMove(DeviceOfModel(1000, 2000));
+            KeyAt(VK_ENTER, DeviceOfModel(1000, 2000));
+        } else {
+            Answer("dialog 2300 check 2302 ok");
+            Command(CM_TEXT);
+            ClickModel({1000, 1000});
+            for (char c : std::string("KIT")) {
+                Child().EvKeyDown(c);
+                Child().EvChar(c);
+            }
+        }
+        frame.ProcessEvents();
         ASSERT_TRUE(client->HoldsFigure());
         ASSERT_TRUE(lines.empty());
+        if (row.zoomFirst) {
+            Command(CM_ZOOMUP);
+            ASSERT_TRUE(client->HasKeptTool());
+        }
+    }
+
+    // A tool that no longer holds its figure starts it afresh: a multiline waits for a new start,
+    // not for a last Enter that would draw nothing; a typed text for a new starting click.
+    void ExpectFigureStartsAfresh(THolder holder)
+    {
+        const TDrawingtool& tool = *client->currentTool;
+        if (holder == THolder::MultilineFirstLine) {
+            EXPECT_NE(tool.step, STEP_MULTILINE_LAST);
+        } else if (const auto* text = dynamic_cast<const TTexttool*>(&tool); text && tool.kind == KIND_TYPED_TEXT) {
+            EXPECT_TRUE(text->WaitsForStart());
+            EXPECT_EQ(text->typedCount, 0);
+        }
     }
 };
 
 TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNothingElse)
 {
-    const THeldRow& row = GetParam();
-    DrawHeldFigure(row);
+    const auto& [holder, row] = GetParam();
+    DrawHeldFigure(holder, row);
     if (HasFatalFailure())
         return;
     const auto before = ReadBack("HELD");
@@ -227,11 +282,8 @@ TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNoth
     });
     EXPECT_LE(told, 1) << "told more than once";
 
-    // A multiline tool that no longer holds its first line waits for a new start, not for a last
-    // Enter that would draw nothing.
-    if (!client->HoldsFigure()) {
-        EXPECT_NE(client->currentTool->step, STEP_MULTILINE_LAST);
-    }
+    if (!client->HoldsFigure())
+        ExpectFigureStartsAfresh(holder);
 
     // The drawing reopened: the objects it held before stay as they were, in their places; the
     // program holds what its file holds.
@@ -239,7 +291,8 @@ TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNoth
     if (client->DrawingOpen() && state().drawingName == "HELD") {
         EXPECT_EQ(Dump(objects().Items()), Dump(after)) << "the list is not what the file holds";
     }
-    const auto figures = std::count_if(after.begin(), after.end(), [](const auto& o) { return IsTheFigure(*o); });
+    const auto figures =
+        std::count_if(after.begin(), after.end(), [holder](const auto& o) { return IsTheFigure(holder, *o); });
     switch (row.fate) {
     case TFate::Held:
         EXPECT_EQ(ReadWholeFile(Path("DWGS/HELD.DB0")), beforeFile);
@@ -257,7 +310,7 @@ TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNoth
         for (std::size_t i = 0; i < before.size(); ++i)
             kept.push_back(after[i]->Clone());
         EXPECT_EQ(Dump(kept), Dump(before)) << "the objects drawn before stay as they were";
-        EXPECT_TRUE(IsTheFigure(*after[before.size()])) << "stored before the command ran";
+        EXPECT_TRUE(IsTheFigure(holder, *after[before.size()])) << "stored before the command ran";
         // What a paste or a library pick hands on to be placed is its own objects only.
         const auto* move = dynamic_cast<const TMoveobjtool*>(client->currentTool.get());
         if (move && move->step == STEP_SELECTION_MADE) {
@@ -270,8 +323,10 @@ TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNoth
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCommand, HeldFigureTable, ::testing::ValuesIn(ROWS),
-                         [](const ::testing::TestParamInfo<THeldRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryCommand, HeldFigureTable, ::testing::Combine(::testing::ValuesIn(HOLDERS), ::testing::ValuesIn(ROWS)),
+                         [](const ::testing::TestParamInfo<THeldCase>& info) {
+                             return HolderName(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
+                         });
 
 // Every menu command and toolbar button has its row: a command added later must say what it does
 // with a figure in progress.
