@@ -408,3 +408,20 @@ TEST_F(SelectionFamilyTest, ARepaintInTheMiddleOfAMoveShowsWhatEnterStores)
 }
 
 }  // namespace
+
+// A tool chosen while a move waits for Enter drops the move: the drawing is read from the file once,
+// and nothing of the move is measured or read again when the tool is replaced.
+TEST_F(SelectionFamilyTest, AToolChosenInTheMiddleOfAMoveReadsTheDrawingOnce)
+{
+    AddLine(50, 1000, 1000, 2000, 1000);
+    Command(CM_MOVEROTATE);
+    Drag({500, 500}, {2500, 1500});
+    Click({1000, 1000});
+    Click({1500, 2000});
+    ASSERT_TRUE(Tool().HoldsListChange());
+    const std::uint64_t before = objects().Readings();
+    client->Command(CM_LINE);
+    EXPECT_EQ(objects().Readings(), before + 1);
+    EXPECT_EQ(objects()[4]->x1, 1000) << "the move is dropped";
+    EXPECT_FALSE(client->PendingMove());
+}

@@ -344,3 +344,22 @@ TEST_F(TextStartUpTest, TheClientLoadsTheFontOfNewTexts)
 }
 
 }  // namespace
+
+// A click inside a design room takes it over whatever tool is current: a line typed and not ended
+// is stored where it was typed first, then the room is taken.
+TEST_F(TextCommandsTest, AClickInADesignRoomStoresTheLineTypedBeforeTakingTheRoom)
+{
+    Answer("dialog 21000 ok");
+    Answer("dialog 22000 set 22001 lounge set 22002 4000 set 22003 3500 check 22005 ok");
+    Command(CM_NEWDESIGNROOM);
+    ASSERT_EQ(objects().count(), 5);
+    Answer("dialog 2300 check 2302 ok");
+    Command(CM_TEXT);
+    Click({900, 200});  // model (4500, 2500), right of the room
+    Type("KIT");
+    Click({200, 600});  // model (1000, 500), inside the room
+    EXPECT_EQ(Tool().kind, KIND_DESIGN_ROOM);
+    ASSERT_EQ(objects().count(), 6);
+    EXPECT_EQ(TextAt(5).text, "KIT");
+    EXPECT_EQ(ReadBack("TEXTS").size(), 6u);
+}
