@@ -139,11 +139,8 @@ void TStepobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
 
 void TStepobjtool::EraseOutline(Canvas& dc, const TRect& clientRect)
 {
-    if (outlineShown <= 0)
-        return;
-    SetupViewMapping(dc, clientRect);
-    DrawFeedback(dc, 0);
-    dc.SetROP2(RasterOp::Copy);
+    // Drawn once more, the outline goes.
+    DrawShownFeedback(dc, clientRect);
     outlineShown = 0;
 }
 
