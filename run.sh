@@ -4,4 +4,5 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/scripts/setup.sh" "$here/build"
 cmake --build "$here/build" --target arkweld
-exec "$here/build/bin/arkweld" "$@"
+. "$here/scripts/runtime-dir.sh"
+"$here/build/bin/arkweld" "$@"

@@ -4,7 +4,6 @@
 #include "app/distancereadout.h"
 #include "app/drawingfiles.h"
 #include "app/families/designroomfamily.h"
-#include "app/families/dimensionfamily.h"
 #include "app/families/doorfamily.h"
 #include "app/families/figurefamily.h"
 #include "app/families/linefamily.h"
@@ -216,11 +215,6 @@ void TChild::RunLineStyleDialog()
 void TChild::InputMeasurement()
 {
     ::InputMeasurement(*this);
-}
-
-void TChild::AutoDimensions()
-{
-    ::AutoDimensions(*this);
 }
 
 bool TChild::ReadExtWallConfig()

@@ -91,6 +91,11 @@ public:
     void NormalSize();
     // After the view extents and origin changed (zoom rectangle): repaint and resync scroll bars.
     void ApplyView() override;
+    void MoveViewWithPlan(std::int64_t dx, std::int64_t dy) override
+    {
+        if (view.MoveWithPlan(dx, dy))
+            host->ViewChanged();
+    }
 
     // Scrolling, in logical units. The range is the sheet (and the part of the view outside it).
     using TScrollInfo = TWindowView::TScrollInfo;
@@ -141,10 +146,6 @@ public:
     // one, becomes the tool's length and the tool goes on to step 22; a cancel or a length below 1
     // installs the pick tool.
     void InputMeasurement();
-    // The automatic dimensions of the floor in view, run by the current tool: the plan centred on
-    // the ground floor, the area worked out and kept in the floor's record, the dimensions renewed,
-    // written as one change.
-    void AutoDimensions();
     // The type change of a picked external wall: the wall type dialogs, the spacings kept in the
     // external-wall settings and handed to the current tool's Setup; false when cancelled.
     bool ReadExtWallConfig();

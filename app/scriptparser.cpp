@@ -140,7 +140,8 @@ bool ParseScriptStatement(const std::string& line, ScriptStatement& statement, s
     const std::string keyword = words[0].text;
     using Kind = ScriptStatement::Kind;
 
-    if (keyword == "dialog" || keyword == "input" || keyword == "message" || keyword == "colour") {
+    if (keyword == "dialog" || keyword == "input" || keyword == "message" || keyword == "colour" ||
+        keyword == "choose") {
         ScriptAnswer answer;
         if (!ParseScriptAnswer(words, answer, error))
             return false;

@@ -6,6 +6,7 @@
 #include "model/modelbox.h"
 #include "platform/geometry.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -78,6 +79,9 @@ public:
     // The view: after its extents or origin changed (a zoom rectangle), repaint and resync the
     // scroll bars.
     virtual void ApplyView() = 0;
+    // A zoomed view moved with the whole plan, which a command has just moved by (dx, dy) model
+    // units, so that the plan stays where it was in the window (within the sheet, as a scroll).
+    virtual void MoveViewWithPlan(std::int64_t dx, std::int64_t dy) = 0;
 
     // The next tool: the pick tool; the tool that belongs to a kind; a tool made here.
     virtual void SetPickTool() = 0;

@@ -3,6 +3,7 @@
 #include "model/drawingstate.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -98,6 +99,21 @@ bool TWindowView::ScrollTo(int orgX, int orgY)
     state.viewOrgX = orgX;
     state.viewOrgY = orgY;
     return true;
+}
+
+bool TWindowView::MoveWithPlan(std::int64_t dx, std::int64_t dy)
+{
+    if (normalView)
+        return false;
+    const TDrawingState& state = State();
+    const std::int64_t scale = std::max(1, state.unitsPerLogical);
+    // The origin is held in whole logical units: the nearest one, kept in the int range for the
+    // clamp below.
+    auto moved = [scale](int origin, std::int64_t shift) {
+        const std::int64_t logical = (shift + (shift < 0 ? -scale : scale) / 2) / scale;
+        return int(std::clamp<std::int64_t>(origin + logical, INT_MIN, INT_MAX));
+    };
+    return ScrollTo(moved(state.viewOrgX, dx), moved(state.viewOrgY, dy));
 }
 
 bool TWindowView::ScrollKeyTarget(int key, int& orgX, int& orgY) const

@@ -6,6 +6,8 @@
 #include "model/settingsrecords.h"
 #include "platform/geometry.h"
 
+#include <cstdint>
+
 class TWindowView {
 public:
     // Scrolling, in logical units. The range is the sheet (and the part of the view outside it).
@@ -30,6 +32,10 @@ public:
     TScrollInfo ScrollInfo() const;
     // Moves the view origin, clamped to the scroll range; true when it moved.
     bool ScrollTo(int orgX, int orgY);
+    // A zoomed view goes with the plan when a command moved the whole plan by (dx, dy) model units
+    // (the centring of Auto Dimensions), so that the plan stays where it was in the window; clamped
+    // as a scroll is. The normal view shows the whole sheet and stays. True when the origin moved.
+    bool MoveWithPlan(std::int64_t dx, std::int64_t dy);
     // The origin a scroll key (Page Up, Page Down, Home, End) asks for; false for any other key.
     bool ScrollKeyTarget(int key, int& orgX, int& orgY) const;
 

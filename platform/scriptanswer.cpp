@@ -138,7 +138,7 @@ static bool ParseRgb(const std::string& text, unsigned& colour)
 bool ParseScriptAnswer(const std::vector<ScriptWord>& words, ScriptAnswer& answer, std::string& error)
 {
     if (words.empty() || words[0].quoted) {
-        error = "an answer starts with dialog, input, colour or message";
+        error = "an answer starts with dialog, input, colour, message or choose";
         return false;
     }
     const std::string& kind = words[0].text;
@@ -193,6 +193,19 @@ bool ParseScriptAnswer(const std::vector<ScriptWord>& words, ScriptAnswer& answe
             return false;
         }
         answer = message;
+        return true;
+    }
+    if (kind == "choose") {
+        if (words.size() != 2) {
+            error = "choose takes one name (quote a name with blanks) or cancel";
+            return false;
+        }
+        ChoiceAnswer choice;
+        if (!words[1].quoted && words[1].text == "cancel")
+            choice.cancel = true;
+        else
+            choice.name = words[1].text;
+        answer = std::move(choice);
         return true;
     }
     error = "unknown answer \"" + kind + "\"";
@@ -250,6 +263,8 @@ std::string DescribeAnswer(const ScriptAnswer& answer)
         std::snprintf(hex, sizeof hex, "%06X", rgb);
         return std::string("colour ") + hex;
     }
+    if (auto* choice = std::get_if<ChoiceAnswer>(&answer))
+        return choice->cancel ? "choose cancel" : "choose " + Quoted(choice->name);
     const MessageAnswer& message = std::get<MessageAnswer>(answer);
     if (message.enter)
         return "message enter";

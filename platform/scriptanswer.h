@@ -13,9 +13,12 @@
 //   colour RRGGBB        the colour chooser ends with OK on that colour (hexadecimal red, green,
 //                        blue);  colour cancel: it is cancelled
 //   message ok|cancel|yes|no   that button;  message enter: the box's default button
+//   choose NAME          the choice of a drawing ends with OK on NAME, one of the names it offers;
+//                        choose cancel: it is cancelled
 //
-// Words are separated by blanks; a TEXT holding blanks (or empty, or the word cancel or ok after input)
-// goes in double quotes, inside which \" stands for a quote and \\ for a backslash.
+// Words are separated by blanks; a TEXT holding blanks (or empty, or the word cancel or ok after input,
+// cancel after choose) goes in double quotes, inside which \" stands for a quote and \\ for a
+// backslash.
 #include <string>
 #include <variant>
 #include <vector>
@@ -48,7 +51,12 @@ struct MessageAnswer {
     bool enter = false;  // Enter: the default button, whichever it is (result unused)
 };
 
-using ScriptAnswer = std::variant<DialogAnswer, InputAnswer, MessageAnswer, ColourAnswer>;
+struct ChoiceAnswer {
+    bool cancel = false;
+    std::string name;
+};
+
+using ScriptAnswer = std::variant<DialogAnswer, InputAnswer, MessageAnswer, ColourAnswer, ChoiceAnswer>;
 
 struct ScriptWord {
     std::string text;

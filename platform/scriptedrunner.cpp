@@ -199,6 +199,21 @@ int ScriptedRunner::MessageBox(const std::string& text, const std::string& capti
     return message->result;
 }
 
+bool ScriptedRunner::ChooseDrawing(const std::vector<std::string>& names, std::string& chosen)
+{
+    const std::string opening = "the File/Open choice";
+    ScriptAnswer answer = TakeAnswer(opening, {OpenedBox::Kind::Choice, nullptr, 0, 0, &names});
+    auto* choice = std::get_if<ChoiceAnswer>(&answer);
+    if (!choice)
+        throw ScriptFailure(opening + " opened but the answer is: " + DescribeAnswer(answer));
+    if (choice->cancel)
+        return false;
+    if (std::find(names.begin(), names.end(), choice->name) == names.end())
+        throw ScriptFailure(opening + " offers no drawing " + choice->name);
+    chosen = choice->name;
+    return true;
+}
+
 void ScriptedRunner::Help(int contextId)
 {
     helpRequests.push_back(contextId);

@@ -1,8 +1,9 @@
 #pragma once
-// The headless dialog runner. Every dialog, text input or message box that opens takes the answer
-// at the head of one first-in-first-out queue; the answer must be of its kind (and, for a dialog,
-// carry its resource id). A dialog runs its own SetupWindow and CmOk exactly as under the Qt
-// runner; the answer's actions stand for the user's typing, clicks and keys.
+// The headless dialog runner. Every dialog, text input, message box or choice of a drawing that
+// opens takes the answer at the head of one first-in-first-out queue; the answer must be of its
+// kind (and, for a dialog, carry its resource id). A dialog runs its own SetupWindow and CmOk
+// exactly as under the Qt runner; the answer's actions stand for the user's typing, clicks and
+// keys.
 //
 // Each message box shown is reported as "message CAPTION | TEXT" and each help request as
 // "help N", in order, to the line sink and the transcript. Any mismatch (no answer left, an answer
@@ -26,11 +27,12 @@ public:
 
 // A box that opened with no answer queued, as the answer source sees it.
 struct OpenedBox {
-    enum class Kind { Dialog, Input, Colour, Message };
+    enum class Kind { Dialog, Input, Colour, Message, Choice };
     Kind kind = Kind::Message;
     TDialog* dialog = nullptr;  // Dialog: bound to its template and set up
     int round = 0;              // Dialog: answers it has taken already (it refused them)
     unsigned flags = 0;         // Message: its buttons
+    const std::vector<std::string>* names = nullptr;  // Choice: the names it offers
 };
 
 class ScriptedRunner : public DialogRunner {
@@ -54,6 +56,9 @@ public:
     int RunColour(TColourDialog& dialog) override;
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     void Help(int contextId) override;
+    // The choice of a drawing among names (the frame's File/Open choice): false when the answer
+    // cancels it; an answer naming a drawing it does not offer is a failure.
+    bool ChooseDrawing(const std::vector<std::string>& names, std::string& chosen);
 
     const std::vector<std::string>& Transcript() const { return transcript; }
     const std::vector<int>& HelpRequests() const { return helpRequests; }

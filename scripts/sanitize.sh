@@ -23,14 +23,12 @@ if [ ! -f "$build/build.ninja" ]; then
     -DCMAKE_SHARED_LINKER_FLAGS_SANITIZE="$sanitizers" \
     -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON >/dev/null
 fi
-cmake --build "$build"
+quiet=()
+[ -t 1 ] || quiet=(-- --quiet)
+cmake --build "$build" "${quiet[@]}"
 
 # ctest hands its environment to the test programs, to the test discovery that runs each program
 # before its tests, and to the end-to-end runner's arkweld-script.
 export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1:halt_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-chmod 700 "$XDG_RUNTIME_DIR"
-cd "$build"
-ctest --output-on-failure -j"$(nproc)" "$@"
+"$here/scripts/runtests.sh" "$build" "$@"

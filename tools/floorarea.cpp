@@ -168,8 +168,10 @@ bool CentringStaysStorable(TObject& object, std::int64_t dx, std::int64_t dy, co
     return MoveStaysStorable(object, dx, dy, range);
 }
 
-bool CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
+bool CentreFloorplan(TDrawingtool&, TDrawingEdit& edit, TModelShift* moved)
 {
+    if (moved)
+        *moved = {};
     TList& objects = edit.Objects();
     const int floor = State().currentFloor;
 
@@ -197,12 +199,16 @@ bool CentreFloorplan(TDrawingtool&, TDrawingEdit& edit)
     for (int i = 0; i < objects.count(); ++i)
         if (RuleFor(objects[i]->typeCode) != MoveRule::Nothing)
             MoveObject(edit.Modify(i), dx, dy);
+    if (moved)
+        *moved = {dx, dy};
     return true;
 }
 
-bool CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit)
+bool CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit, TModelShift* moved)
 {
-    if (State().currentFloor == GROUND_FLOOR && !CentreFloorplan(tool, edit))
+    if (moved)
+        *moved = {};
+    if (State().currentFloor == GROUND_FLOOR && !CentreFloorplan(tool, edit, moved))
         return false;
     ComputeFloorArea(tool);
     return true;

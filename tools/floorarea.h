@@ -10,6 +10,12 @@ class TDrawingtool;
 class TObject;
 class TStorableRange;
 
+// A move of the whole plan, model units.
+struct TModelShift {
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+};
+
 // Works out the area enclosed by the external walls of the current floor and stores it in the
 // object list as whole square metres (metric) or square feet (imperial), truncated. The sums are
 // taken in strips against a reference level over the walls running +x and -x; the outline may be
@@ -25,13 +31,14 @@ void ComputeFloorArea(TDrawingtool& tool);
 // used.
 bool CentreFloorplan(TDrawingtool& tool);
 // The same moves made through an edit that the caller commits; false, with the list and the edit
-// untouched, as above.
-bool CentreFloorplan(TDrawingtool& tool, TDrawingEdit& edit);
+// untouched, as above. With `moved`, it is given the move made (zero when nothing moved).
+bool CentreFloorplan(TDrawingtool& tool, TDrawingEdit& edit, TModelShift* moved = nullptr);
 
 // The floor service of the external-wall tool, into an edit the caller commits: on the ground floor
 // the plan is centred first; on every floor the floor area is then worked out. False, with nothing
-// changed, when the centring is refused.
-bool CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit);
+// changed, when the centring is refused. With `moved`, it is given the centring's move (zero off the
+// ground floor).
+bool CentreAndMeasureFloor(TDrawingtool& tool, TDrawingEdit& edit, TModelShift* moved = nullptr);
 
 // The move that puts the middle of a plan whose external walls span the box on the middle of the
 // sheet, rounded toward the box's larger edges.

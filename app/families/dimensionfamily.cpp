@@ -124,12 +124,15 @@ TFamilyRows DimensionFamilyRows()
 void AutoDimensions(TToolSite& site)
 {
     TDrawingEdit edit;
-    const TAutoDimensions outcome = AddAutoDimensions(edit, site.Tool());
+    TModelShift centring;
+    const TAutoDimensions outcome = AddAutoDimensions(edit, site.Tool(), &centring);
     if (outcome != TAutoDimensions::Added) {
         TellAutoDimensionsRefusal(site, outcome);
         return;
     }
-    edit.Commit();
+    // A plan whose move the file did not take has not moved.
+    if (edit.Commit())
+        site.MoveViewWithPlan(centring.dx, centring.dy);
 }
 
 void TellAutoDimensionsRefusal(TToolSite& site, TAutoDimensions outcome)
@@ -140,7 +143,7 @@ void TellAutoDimensionsRefusal(TToolSite& site, TAutoDimensions outcome)
         site.Message(DIMENSIONS_REFUSED, DIMENSIONS_REFUSED_TITLE);
 }
 
-TAutoDimensions AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
+TAutoDimensions AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool, TModelShift* centring)
 {
     TList& objects = edit.Objects();
     // A floor without walls to measure keeps the area its record holds, not another floor's.
@@ -149,7 +152,7 @@ TAutoDimensions AddAutoDimensions(TDrawingEdit& edit, TDrawingtool& tool)
     if (const TInfoobj* floorRecord = FloorRecord(record))
         objects.SetFloorArea(floorRecord->infoValue);
 
-    if (!CentreAndMeasureFloor(tool, edit)) {
+    if (!CentreAndMeasureFloor(tool, edit, centring)) {
         objects.SetFloorArea(areaBefore);
         edit.Drop();
         return TAutoDimensions::CentringRefused;

@@ -65,8 +65,9 @@ std::unique_ptr<WindowHost> HeadlessFrame::CreateWindowHost(TChild& child)
 
 bool HeadlessFrame::ChooseDrawing(const std::vector<std::string>& names, std::string& chosen)
 {
+    // Any other opening of the choice (File/Print without a drawing) takes an answer.
     if (!nextChoice)
-        throw ScriptFailure("the File/Open choice opened without an open statement");
+        return runner.ChooseDrawing(names, chosen);
     chosen = *nextChoice;
     nextChoice.reset();
     return true;

@@ -1,7 +1,8 @@
 #pragma once
 // The frame without a screen: status texts kept as strings, dialogs answered by the scripted
 // runner, drawing windows as HeadlessWindows of a set client size. The File/Open choice takes the
-// name the driver gave beforehand; the printer set-up dialog cannot be answered headless.
+// name the driver gave beforehand for File/Open, and otherwise the runner's answer (`choose`); the
+// printer set-up dialog cannot be answered headless.
 #include "app/framehost.h"
 #include "platform/recordingcanvas.h"
 #include "platform/scriptedrunner.h"

@@ -300,6 +300,16 @@ ScriptAnswer Session::Answer(const OpenedBox& box)
         answer = colour;
         break;
     }
+    case OpenedBox::Kind::Choice: {
+        // The choice of a drawing that File/Print opens without one: mostly one it offers.
+        ChoiceAnswer choice;
+        const std::vector<std::string>& names = *box.names;
+        choice.cancel = names.empty() || Chance(20);
+        if (!choice.cancel)
+            choice.name = names[Below(std::uint32_t(names.size()))];
+        answer = choice;
+        break;
+    }
     case OpenedBox::Kind::Message: {
         MessageAnswer message;
         const std::vector<int> buttons = MessageButtons(box.flags);

@@ -316,6 +316,63 @@ TEST_F(DimensionWindowTest, AutoDimensionsOnTheGroundFloorMoveTheWholeBuildingIn
     EXPECT_EQ(lines.size(), 1u);
 }
 
+// In a zoomed view the window moves with the centred plan: a wall end keeps its place on the screen.
+// A write that fails moves neither; the normal view (the whole sheet) stays as it is; a view that
+// would leave the sheet stops where a scroll would.
+TEST_F(DimensionWindowTest, AutoDimensionsInAZoomedViewKeepThePlanWhereItWasInTheWindow)
+{
+    NewDrawing("HOUSE");
+    Outline(GROUND_FLOOR, 3000, 2500, 2000, 1000);
+    Command(CM_ZOOMUP);
+    DragModel({2500, 2000}, {5000, 3750});
+    ASSERT_EQ((std::array<int, 4>{state().viewOrgX, state().viewOrgY, state().viewExtX, state().viewExtY}),
+              (std::array<int, 4>{500, 400, 500, 350}));
+    const TPoint corner = Child().DevicePointOf({3000, 2500});
+    EXPECT_EQ(corner, (TPoint{200, 500}));
+
+    Answer("message ok");
+    FailNextWrites(20);
+    Command(CM_AUTODIMENSIONS);
+    FailNextWrites(0);
+    EXPECT_EQ(objects()[4]->x1, 3000);
+    EXPECT_EQ((TPoint{state().viewOrgX, state().viewOrgY}), (TPoint{500, 400}));
+
+    // The outline's middle (4000, 3000) goes to the sheet's (2500, 1750), the view by the same.
+    Command(CM_AUTODIMENSIONS);
+    ASSERT_EQ((TPoint{objects()[4]->x1, objects()[4]->y1}), (TPoint{1500, 1250}));
+    EXPECT_EQ((TPoint{state().viewOrgX, state().viewOrgY}), (TPoint{200, 150}));
+    EXPECT_EQ(Child().DevicePointOf({1500, 1250}), corner);
+    EXPECT_EQ(state().viewExtX, 500);
+
+    // The first floor is not centred: its view stays.
+    Answer("message no");
+    Command(CM_FIRSTFLOOR);
+    Outline(FIRST_FLOOR, 1000, 1000, 2000, 1000);
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ((TPoint{state().viewOrgX, state().viewOrgY}), (TPoint{200, 150}));
+
+    NewDrawing("FLAT");
+    Outline(GROUND_FLOOR, 3000, 2500, 2000, 1000);
+    Command(CM_AUTODIMENSIONS);
+    EXPECT_EQ(objects()[4]->x1, 1500);
+    EXPECT_EQ((std::array<int, 4>{state().viewOrgX, state().viewOrgY, state().viewExtX, state().viewExtY}),
+              (std::array<int, 4>{0, 0, 1000, 700}));
+
+    // A plan wider than the sheet, seen from past the sheet's left edge: centring moves it 100
+    // logical units left and 50 up; the view may go no further left than where it is.
+    NewDrawing("WIDE");
+    Outline(GROUND_FLOOR, -1000, 1000, 8000, 1000);
+    state().viewOrgX = -150;
+    state().viewOrgY = 150;
+    state().viewExtX = 500;
+    state().viewExtY = 350;
+    Child().ApplyView();
+    Command(CM_AUTODIMENSIONS);
+    ASSERT_EQ(objects()[4]->x1, -1500);
+    EXPECT_EQ((TPoint{state().viewOrgX, state().viewOrgY}), (TPoint{-150, 200}));
+    EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
+}
+
 TEST_F(DimensionWindowTest, AutoDimensionsThatCannotCentreThePlanChangeNothing)
 {
     NewDrawing("HOUSE");

@@ -275,3 +275,41 @@ TEST(ScriptedRunner, ColourTakesOnlyColourAnswers)
     window.runner.AddAnswer("dialog 2024 ok");
     EXPECT_THROW(chooser.Execute(), ScriptFailure);
 }
+
+TEST(ScriptAnswerText, ChoiceAnswersNameADrawingOrCancel)
+{
+    EXPECT_EQ(std::get<ChoiceAnswer>(Parse("choose HOUSE")).name, "HOUSE");
+    EXPECT_TRUE(std::get<ChoiceAnswer>(Parse("choose cancel")).cancel);
+    const auto quoted = std::get<ChoiceAnswer>(Parse("choose \"cancel\""));
+    EXPECT_FALSE(quoted.cancel);
+    EXPECT_EQ(quoted.name, "cancel");
+    for (const char* line : {"choose HOUSE", "choose cancel", "choose \"cancel\"", "choose \"MY HOUSE\""})
+        EXPECT_EQ(DescribeAnswer(Parse(line)), line);
+    EXPECT_NE(ParseError("choose").find("one name"), std::string::npos);
+    EXPECT_NE(ParseError("choose MY HOUSE").find("one name"), std::string::npos);
+}
+
+TEST(ScriptedRunner, TheChoiceOfADrawingTakesOnlyANameItOffers)
+{
+    ScriptWindow window;
+    const std::vector<std::string> names{"A", "HOUSE"};
+    std::string chosen = "none";
+    window.runner.AddAnswer("choose cancel");
+    EXPECT_FALSE(window.runner.ChooseDrawing(names, chosen));
+    EXPECT_EQ(chosen, "none");
+    window.runner.AddAnswer("choose HOUSE");
+    EXPECT_TRUE(window.runner.ChooseDrawing(names, chosen));
+    EXPECT_EQ(chosen, "HOUSE");
+    window.runner.AddAnswer("choose PLAN2");
+    EXPECT_THROW(window.runner.ChooseDrawing(names, chosen), ScriptFailure);
+    window.runner.AddAnswer("message ok");
+    EXPECT_THROW(window.runner.ChooseDrawing(names, chosen), ScriptFailure);
+    EXPECT_THROW(window.runner.ChooseDrawing(names, chosen), ScriptFailure);
+    // With an answer source, it answers a choice that opens with nothing queued, seeing the names.
+    window.runner.SetAnswerSource([](const OpenedBox& box) -> ScriptAnswer {
+        EXPECT_EQ(box.kind, OpenedBox::Kind::Choice);
+        return ChoiceAnswer{false, box.names->back()};
+    });
+    EXPECT_TRUE(window.runner.ChooseDrawing(names, chosen));
+    EXPECT_EQ(chosen, "HOUSE");
+}
