@@ -138,7 +138,7 @@ void FailNextReads(int count, const std::string& pathEnd)
 bool IsReadOnlyFile(const std::string& path)
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }

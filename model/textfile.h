@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-// True when the file (a link's target) is there but may not be written: no write permission for
-// anyone, or none for this user. Root may write anything, so the mode alone decides for root.
+// True when the file (a link's target) is a regular file that may not be written: no write
+// permission for anyone, or none for this user. Root may write anything, so the mode alone decides
+// for root. A folder, a pipe or a device is refused for what it is, not for its mode.
 bool IsReadOnlyFile(const std::string& path);
 
 // Why a file that is there (a link's target) is refused for reading and writing when it is a

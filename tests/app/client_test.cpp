@@ -278,6 +278,27 @@ TEST_F(AppTest, FileOpenOfABrokenDrawingReportsItAndLeavesTheFileAlone)
     EXPECT_EQ(ReadWholeFile(Path("DWGS/BROKEN.DB0")), "this is not a drawing\n");
 }
 
+// A folder under a drawing's name is offered as a pipe is, and opening it says why it cannot be
+// opened, whatever its mode (a folder is no read-only drawing); the open drawing stays open.
+TEST_F(AppTest, FileOpenOfAFolderSaysWhyItCannotBeOpened)
+{
+    namespace fs = std::filesystem;
+    NewDrawing("PLAN");
+    fs::create_directories(Path("DWGS/HOUSE.DB0"));
+    fs::permissions(Path("DWGS/HOUSE.DB0"), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(DrawingNames(), (std::vector<std::string>{"HOUSE", "PLAN"}));
+    EXPECT_EQ(ExistingDrawingName("HOUSE"), "");
+    lines.clear();
+    Answer("message ok");
+    frame.SetNextChoice("HOUSE");
+    Command(CM_FILEOPEN);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") +
+                            " cannot be opened: Is a directory.");
+    EXPECT_EQ(state().drawingName, "PLAN");
+    EXPECT_TRUE(fs::is_directory(Path("DWGS/HOUSE.DB0")));
+}
+
 TEST_F(AppTest, AReadOnlyDrawingIsNotOpenedAndKeepsItsMode)
 {
     NewDrawing("LOCKED");
