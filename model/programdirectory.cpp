@@ -120,12 +120,14 @@ bool PrepareProgramDirectory(const std::string& directory, std::string* problem)
     for (const char* folder : {"CFG", "DWGS", "LIBS"})
         RemoveStaleTemporaryFiles(root + folder);
 
-    // Only missing defaults are laid down: a file the user has changed stays as it is.
+    // Only missing defaults are laid down: a file the user has changed stays as it is, and so does
+    // anything else that stands at the name (a link to a missing file is not written through; the
+    // setting reads as the shipped default, as any unreadable file does).
     std::string unwritten;
     for (const TShippedDefault& file : ShippedDefaults()) {
         const std::string path = root + "CFG/" + file.name;
         std::error_code error;
-        if (std::filesystem::exists(path, error) || error)
+        if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found)
             continue;
         std::string reason;
         if (!WriteTextFileAtomic(path, std::string(file.bytes), &reason) && unwritten.empty())

@@ -2,6 +2,8 @@
 
 #include "model/drawingstate.h"
 #include "model/settingsfile.h"
+#include "model/settingsrecords.h"
+#include "model/typedsettings.h"
 #include "resources/shippeddefaults.h"
 #include "tests/support/tempdir.h"
 
@@ -121,4 +123,29 @@ TEST(ProgramDirectory, StaleTemporaryFilesOfEndedRunsGo)
     WriteWholeFile(root / "DWGS" / ("PLAN.DB0.tmp" + parent), "being written");
     WriteWholeFile(root / "DWGS" / ("PLAN.DB0.tmp" + parent + ".1"), "being written");
     EXPECT_EQ(RemoveStaleTemporaryFiles((root / "DWGS").string()), 0);
+}
+
+// A link to a missing file where a shipped settings file belongs stands as it is: nothing is made
+// where it points, the start-up has nothing to tell (no box at every start), and the setting reads
+// as the shipped default, as an unreadable file does.
+TEST(ProgramDirectory, PrepareLeavesALinkToAMissingFileAlone)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const fs::path root = dir.path() / "program";
+    const fs::path elsewhere = dir.path() / "ELSEWHERE";
+    fs::create_directories(root / "CFG");
+    fs::create_directory(elsewhere);
+    for (const TShippedDefault& file : ShippedDefaults())
+        fs::create_symlink(elsewhere / file.name, root / "CFG" / file.name);
+    std::string problem;
+    EXPECT_TRUE(PrepareProgramDirectory(root.string(), &problem));
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(FilesIn(elsewhere), std::vector<std::string>{});
+    for (const TShippedDefault& file : ShippedDefaults())
+        EXPECT_TRUE(fs::is_symlink(root / "CFG" / file.name)) << file.name;
+
+    FreshDrawingState fresh;
+    State().programDirectory = root.string() + "/";
+    EXPECT_EQ(FormatSettings(ReadSettings<TTextSettings>()), *ShippedDefault("TEXT.CFG"));
 }
