@@ -21,11 +21,11 @@ struct TDrawingFile {
     std::string fileName;
     std::string stem;
     bool openable;  // the extension is .DB0 exactly, as the program writes and reads it
-    bool regular;   // a regular file (a link's target); else a pipe, a socket or a device
+    bool regular;   // a regular file (a link's target); else a folder, a pipe, a socket or a device
 };
 
-// Every drawing file in DWGS/, sorted by file name. A pipe, a socket or a device under a drawing's
-// name is listed too, so that opening it says why it cannot be opened; a folder is not.
+// Every drawing file in DWGS/, sorted by file name. A folder, a pipe, a socket or a device under a
+// drawing's name is listed too, so that opening it says why it cannot be opened.
 std::vector<TDrawingFile> DrawingFiles()
 {
     namespace fs = std::filesystem;
@@ -37,8 +37,7 @@ std::vector<TDrawingFile> DrawingFiles()
     for (const auto& entry : it) {
         std::string fileName = entry.path().filename().string();
         const fs::file_type type = entry.status(error).type();
-        if (type == fs::file_type::none || type == fs::file_type::not_found || type == fs::file_type::directory ||
-            fileName.size() <= 4 || Lower(fileName.substr(fileName.size() - 4)) != ".db0")
+        if (type == fs::file_type::none || type == fs::file_type::not_found || fileName.size() <= 4 || Lower(fileName.substr(fileName.size() - 4)) != ".db0")
             continue;
         std::string stem = fileName.substr(0, fileName.size() - 4);
         const bool openable = fileName.compare(fileName.size() - 4, 4, ".DB0") == 0;

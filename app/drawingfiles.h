@@ -19,8 +19,8 @@ bool IsDrawingName(const std::string& name);
 bool SameDrawingName(const std::string& a, const std::string& b);
 
 // The names (file stems) of the drawings in DWGS/ that can be opened (the extension .DB0 as the
-// program writes it), sorted. A pipe, a socket or a device of such a name is listed as well (opening
-// it says why it cannot be opened); a folder is not.
+// program writes it), sorted. A folder, a pipe, a socket or a device of such a name is listed as
+// well: opening it says why it cannot be opened.
 std::vector<std::string> DrawingNames();
 
 // The name of the openable drawing in DWGS/ that is the same drawing as `name`, spelt as its file
@@ -28,8 +28,8 @@ std::vector<std::string> DrawingNames();
 std::string OpenableDrawingName(const std::string& name);
 
 // The name of the drawing in DWGS/ that is the same drawing as `name`, spelt as its file is,
-// whatever the case of its extension; empty when there is none (a pipe, a socket or a device is
-// none: writing there is refused with the reason).
+// whatever the case of its extension; empty when there is none (a folder, a pipe, a socket or a
+// device is none: writing there is refused with the reason).
 std::string ExistingDrawingName(const std::string& name);
 
 // When a drawing of this name exists, asks "A drawing named NAME already exists. Replace it?"

@@ -43,7 +43,10 @@ void TLiblistdlg::ListSelectionChanged(int id)
         if (!result.ok)
             MessageBox(result.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
     }
-    edit.Commit();
+    // A choice that changes nothing (none shown before, and the entry not read or empty) writes
+    // nothing: on a failing disk its failure would be told again.
+    if (edit.Changed() && edit.Commit())
+        previewWritten = true;
     if (showPreview)
         showPreview();
 }

@@ -23,8 +23,12 @@ public:
     int libraryKind;           // 1 plumbing, 2 electrical, 3 furniture, 4 miscellaneous
     int previewStart = 0;      // the object count when the list opened: the preview follows it
     std::string selectedName;  // the selected entry; while previewing, with its file's extension
+    // True once a preview has been written to the drawing file: only then does the file differ
+    // from the drawing the list opened on, and taking the preview away has to write it again.
+    bool PreviewWritten() const { return previewWritten; }
 
 private:
     TListBox* list;
     std::function<void()> showPreview;
+    bool previewWritten = false;
 };

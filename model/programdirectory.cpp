@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <string_view>
 #include <unistd.h>
 #include <system_error>
 
@@ -37,19 +38,29 @@ std::string WithSlash(const std::string& directory)
     return root;
 }
 
-// The process id at the end of a temporary file's name (".tmp" and digits), or 0.
+// The process id in a temporary file's name: ".tmp" and its digits at the end, or followed by "."
+// and the digits of a numbered name (made when the plain one was taken); else 0.
 pid_t TemporaryFileOwner(const std::string& name)
 {
-    const std::size_t at = name.rfind(".tmp");
-    if (at == std::string::npos || at + 4 >= name.size())
-        return 0;
-    pid_t pid = 0;
-    for (std::size_t i = at + 4; i < name.size(); ++i) {
-        if (name[i] < '0' || name[i] > '9' || pid > 99999999)
+    auto number = [](std::string_view digits) {
+        if (digits.empty() || digits.size() > 9)
             return 0;
-        pid = pid * 10 + (name[i] - '0');
-    }
-    return pid;
+        int value = 0;
+        for (const char c : digits) {
+            if (c < '0' || c > '9')
+                return 0;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    const std::size_t at = name.rfind(".tmp");
+    if (at == std::string::npos)
+        return 0;
+    const std::string_view rest = std::string_view(name).substr(at + 4);
+    const std::size_t dot = rest.find('.');
+    if (dot != std::string_view::npos && number(rest.substr(dot + 1)) <= 0)
+        return 0;
+    return number(rest.substr(0, dot));
 }
 
 // True while a process of that id runs (one we may not signal runs too).
@@ -67,7 +78,9 @@ int RemoveStaleTemporaryFiles(const std::string& folder)
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
         const pid_t owner = TemporaryFileOwner(name);
-        if (owner <= 0 || owner == ::getpid() || ProcessRuns(owner) || !entry.is_regular_file(error))
+        // A link is never taken for the file: only the file itself is removed.
+        if (owner <= 0 || owner == ::getpid() || ProcessRuns(owner) ||
+            entry.symlink_status(error).type() != std::filesystem::file_type::regular)
             continue;
         if (std::filesystem::remove(entry.path(), error))
             ++removed;
@@ -107,12 +120,14 @@ bool PrepareProgramDirectory(const std::string& directory, std::string* problem)
     for (const char* folder : {"CFG", "DWGS", "LIBS"})
         RemoveStaleTemporaryFiles(root + folder);
 
-    // Only missing defaults are laid down: a file the user has changed stays as it is.
+    // Only missing defaults are laid down: a file the user has changed stays as it is, and so does
+    // anything else that stands at the name (a link to a missing file is not written through; the
+    // setting reads as the shipped default, as any unreadable file does).
     std::string unwritten;
     for (const TShippedDefault& file : ShippedDefaults()) {
         const std::string path = root + "CFG/" + file.name;
         std::error_code error;
-        if (std::filesystem::exists(path, error) || error)
+        if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found)
             continue;
         std::string reason;
         if (!WriteTextFileAtomic(path, std::string(file.bytes), &reason) && unwritten.empty())

@@ -21,6 +21,7 @@ bool PrepareProgramDirectory(const std::string& directory, std::string* problem 
 // True when the folders CFG/, DWGS/ and LIBS/ stand below the directory.
 bool ProgramFoldersExist(const std::string& directory);
 
-// Removes the temporary files of atomic writes (NAME.tmpPID) in a folder whose writing process is
-// no longer running. Returns how many it removed.
+// Removes the temporary files of atomic writes (NAME.tmpPID, or NAME.tmpPID.N when that name was
+// taken) in a folder whose writing process is no longer running: regular files only, never a link
+// or a folder of such a name. Returns how many it removed.
 int RemoveStaleTemporaryFiles(const std::string& folder);

@@ -19,8 +19,7 @@ bool AppendToFile(const std::string& path, const std::string& text, bool startAf
     // Only a regular file is written into: a named pipe would keep the write waiting, and a device
     // would take the bytes. It is emptied only once it is known to be one. A missing file is made
     // here only, never at the target of a link that points to nothing.
-    bool notRegular = false;
-    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_APPEND, notRegular);
+    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0)
         return false;
     bool ok = !startAfresh || ::ftruncate(fd, 0) == 0;

@@ -257,8 +257,7 @@ namespace {
 // the program makes of its settings: no injected read failure strikes it.
 bool HoldsBytes(const std::string& path, const std::string& text)
 {
-    bool notRegular = false;
-    const int fd = OpenRegularFile(path, O_RDONLY, notRegular);
+    const int fd = OpenRegularFile(path, O_RDONLY);
     if (fd < 0)
         return false;
     struct stat info {};

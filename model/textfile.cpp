@@ -31,39 +31,50 @@ bool InjectedReadFailure(const std::string& path)
 }  // namespace
 
 const char* const NOT_A_REGULAR_FILE = "it is not a regular file";
+const char* const LINK_TO_MISSING_FILE = "it is a link to a missing file";
 
-int OpenRegularFile(const std::string& path, int flags, bool& notRegular)
+int OpenRegularFile(const std::string& path, int flags, std::string* reason)
 {
-    notRegular = false;
+    // -1 with errno set to `error`, and the reason for the user (the system's, when not given).
+    auto refuse = [reason](int error, const char* why) {
+        if (reason)
+            *reason = why ? why : std::strerror(error);
+        errno = error;
+        return -1;
+    };
+    auto refuseAs = [&refuse](const struct stat& info) {
+        return S_ISDIR(info.st_mode) ? refuse(EISDIR, nullptr) : refuse(EINVAL, NOT_A_REGULAR_FILE);
+    };
     // Looked at before it is opened: opening a named pipe waits for its other end, and opening a
     // device can act on it.
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        notRegular = !S_ISDIR(info.st_mode);
-        errno = notRegular ? EINVAL : EISDIR;
-        return -1;
-    }
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return refuseAs(info);
     // Should a pipe take the file's place meanwhile, O_NONBLOCK keeps the open from waiting; the
     // descriptor says what was opened.
     const int opening = (flags & ~O_CREAT) | O_NONBLOCK | O_CLOEXEC;
     int fd = ::open(path.c_str(), opening);
     // A missing file is made only where nothing stands: O_EXCL follows no link, so a link whose
     // target is missing fails (EEXIST) rather than making a file wherever it points. What stands
-    // there then is opened as it is, and a link still dangling leaves ENOENT.
+    // there then is opened as it is, and a link still dangling is refused.
     if (fd < 0 && errno == ENOENT && (flags & O_CREAT) != 0) {
         fd = ::open(path.c_str(), opening | O_CREAT | O_EXCL, 0666);
-        if (fd < 0 && errno == EEXIST)
+        if (fd < 0 && errno == EEXIST) {
             fd = ::open(path.c_str(), opening);
+            if (fd < 0 && errno == ENOENT)
+                return refuse(ENOENT, LINK_TO_MISSING_FILE);
+        }
     }
     if (fd < 0)
-        return -1;
-    const bool known = ::fstat(fd, &info) == 0;
-    if (!known || !S_ISREG(info.st_mode)) {
-        const int error = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        notRegular = known && !S_ISDIR(info.st_mode);
+        return refuse(errno, nullptr);
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
         ::close(fd);
-        errno = error;
-        return -1;
+        return refuse(error, nullptr);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return refuseAs(info);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
@@ -80,10 +91,10 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string* reaso
     };
     if (InjectedReadFailure(path))
         return fail(std::strerror(errno));
-    bool notRegular = false;
-    const int fd = OpenRegularFile(path, O_RDONLY, notRegular);
+    std::string refusal;
+    const int fd = OpenRegularFile(path, O_RDONLY, &refusal);
     if (fd < 0)
-        return fail(notRegular ? NOT_A_REGULAR_FILE : std::strerror(errno));
+        return fail(refusal.c_str());
     // Reserve what the file holds now; a file that grows meanwhile still reads whole.
     struct stat info {};
     if (::fstat(fd, &info) == 0 && info.st_size > 0)
@@ -138,7 +149,7 @@ void FailNextReads(int count, const std::string& pathEnd)
 bool IsReadOnlyFile(const std::string& path)
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
@@ -237,11 +248,12 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
 
 bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason)
 {
-    auto fail = [reason](int error) {
+    auto refuse = [reason](const char* why) {
         if (reason)
-            *reason = std::strerror(error);
+            *reason = why;
         return false;
     };
+    auto fail = [&refuse](int error) { return refuse(std::strerror(error)); };
     // A link is written through: its target is replaced, and the link stays a link.
     std::string target;
     if (!FollowLinks(path, target))
@@ -251,14 +263,14 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
     // of the file it replaces.
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A link whose target is not there is not followed to make a file wherever it points.
+    if (!replacing && errno == ENOENT && target != path)
+        return refuse(LINK_TO_MISSING_FILE);
     // A named pipe, a device or a folder is never replaced by a file.
     if (replacing && S_ISDIR(old.st_mode))
         return fail(EISDIR);
-    if (replacing && !S_ISREG(old.st_mode)) {
-        if (reason)
-            *reason = NOT_A_REGULAR_FILE;
-        return false;
-    }
+    if (replacing && !S_ISREG(old.st_mode))
+        return refuse(NOT_A_REGULAR_FILE);
     if (replacing && IsReadOnlyFile(target))
         return fail(EACCES);
 

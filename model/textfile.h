@@ -5,22 +5,26 @@
 #include <string>
 #include <string_view>
 
-// True when the file (a link's target) is there but may not be written: no write permission for
-// anyone, or none for this user. Root may write anything, so the mode alone decides for root.
+// True when the file (a link's target) is a regular file that may not be written: no write
+// permission for anyone, or none for this user. Root may write anything, so the mode alone decides
+// for root. A folder, a pipe or a device is refused for what it is, not for its mode.
 bool IsReadOnlyFile(const std::string& path);
 
 // Why a file that is there (a link's target) is refused for reading and writing when it is a
 // named pipe, a device or a socket: opening a pipe waits for a writer, and replacing a device
 // would take it away. (A folder gets the system's own reason, "Is a directory".)
 extern const char* const NOT_A_REGULAR_FILE;
+// Why a file is not made through a symbolic link whose target is not there: a file is made only
+// where nothing stands, never wherever such a link points (outside the program's folders, maybe).
+extern const char* const LINK_TO_MISSING_FILE;
 
 // Opens a regular file (a link's target) with `flags` (O_RDONLY, O_WRONLY | O_APPEND, with or
 // without O_CREAT) without ever waiting: a file that is there but is not a regular file is not
 // opened at all. O_CREAT makes a file only where nothing stands: a link whose target is missing
-// is not followed to make one wherever it points (ENOENT). The descriptor, or -1 with errno set
-// (EISDIR for a folder); `notRegular` says whether the file was refused as a pipe, a device or a
-// socket.
-int OpenRegularFile(const std::string& path, int flags, bool& notRegular);
+// is not followed to make one (ENOENT, LINK_TO_MISSING_FILE). The descriptor, or -1 with errno set
+// (EISDIR for a folder) and `reason`, when given, saying why: NOT_A_REGULAR_FILE for a pipe, a
+// device or a socket, LINK_TO_MISSING_FILE, else the system's reason ("Is a directory").
+int OpenRegularFile(const std::string& path, int flags, std::string* reason = nullptr);
 
 // Reads a whole file. False (and `text` emptied) when it cannot be opened or read or is not a
 // regular file; `reason`, when given, then says why: NOT_A_REGULAR_FILE for a pipe, a device or a
@@ -31,10 +35,11 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string* reaso
 // crash or a full disk never leaves half a file. The temporary file is made afresh by the write,
 // never opened through a link or where a file, a link or a pipe stands already (another name is
 // taken then). A symbolic link is written through to its target (the temporary file beside the
-// target); the new file keeps the old one's mode, and a file
-// without write permission or one that is not a regular file (a named pipe, a device, a folder) is
-// refused, never replaced. False when it could not be written; `reason`, when given, then says why
-// ("No space left on device", NOT_A_REGULAR_FILE). A large file replaced is freed after the call
+// target), but a link whose target is not there is refused: the file is not made wherever it
+// points. The new file keeps the old one's mode, and a file without write permission or one that
+// is not a regular file (a named pipe, a device, a folder) is refused, never replaced. False when
+// it could not be written; `reason`, when given, then says why ("No space left on device",
+// NOT_A_REGULAR_FILE, LINK_TO_MISSING_FILE). A large file replaced is freed after the call
 // returns.
 bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::string* reason = nullptr);
 // The same for a text made while it is written: the source hands each piece in turn to the sink it

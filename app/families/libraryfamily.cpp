@@ -134,11 +134,14 @@ void PickLibraryItem(TCommandContext& context, TToolSite& site, int libraryKind)
         return;
     }
     // Nothing to place: the drawing goes back to what it was, the ids the previews took unused.
+    // A file no preview reached holds it as it was already, and is not written again (on a
+    // failing disk that would tell the preview's failure twice).
     TDrawingEdit edit(objects);
     edit.CutBack(first);
     state.currentFloor = floor;
     state.groupIdCounter = counter;
-    edit.Commit();
+    if (edit.Changed() || dialog.PreviewWritten())
+        edit.Commit();
     if (!holding)
         site.SetPickTool();
     site.Refresh(3);

@@ -335,14 +335,13 @@ std::unique_ptr<PrintTarget> TAApp::StartPrinting(const std::string& title)
         return nullptr;
     }
     // A PDF file is named after the drawing and lies beside it. Only a regular file (a link's
-    // target) is written, and opening it never waits: a pipe, a device or a folder there is refused
-    // with the reason.
+    // target) is written, and opening it never waits: a pipe, a device, a folder or a link to a
+    // missing file there is refused with the reason.
     const std::string fileName = DwgsPath(title + ".PDF");
     struct stat before {};
     const bool existed = ::lstat(fileName.c_str(), &before) == 0;
-    bool notRegular = false;
-    const int descriptor = OpenRegularFile(fileName, O_WRONLY | O_CREAT, notRegular);
-    std::string reason = notRegular ? NOT_A_REGULAR_FILE : descriptor < 0 ? std::strerror(errno) : "";
+    std::string reason;
+    const int descriptor = OpenRegularFile(fileName, O_WRONLY | O_CREAT, &reason);
     std::unique_ptr<PrinterJob> started;
     if (descriptor >= 0) {
         started = std::make_unique<PrinterJob>(job, fileName, descriptor);

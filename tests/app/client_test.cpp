@@ -278,7 +278,37 @@ TEST_F(AppTest, FileOpenOfABrokenDrawingReportsItAndLeavesTheFileAlone)
     EXPECT_EQ(ReadWholeFile(Path("DWGS/BROKEN.DB0")), "this is not a drawing\n");
 }
 
-TEST_F(AppTest, AReadOnlyDrawingIsNotOpenedAndKeepsItsMode)
+// File/Open of a drawing it refuses: the one box that says why.
+class RefusedOpen : public AppTest {
+protected:
+    std::string Told(const std::string& name)
+    {
+        lines.clear();
+        Answer("message ok");
+        frame.SetNextChoice(name);
+        Command(CM_FILEOPEN);
+        EXPECT_EQ(lines.size(), 1u);
+        return lines.empty() ? std::string() : lines[0];
+    }
+};
+
+// A folder under a drawing's name is offered as a pipe is, and opening it says why it cannot be
+// opened, whatever its mode (a folder is no read-only drawing); the open drawing stays open.
+TEST_F(RefusedOpen, AFolderSaysWhyItCannotBeOpened)
+{
+    namespace fs = std::filesystem;
+    NewDrawing("PLAN");
+    fs::create_directories(Path("DWGS/HOUSE.DB0"));
+    fs::permissions(Path("DWGS/HOUSE.DB0"), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(DrawingNames(), (std::vector<std::string>{"HOUSE", "PLAN"}));
+    EXPECT_EQ(ExistingDrawingName("HOUSE"), "");
+    EXPECT_EQ(Told("HOUSE"), "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") +
+                                 " cannot be opened: Is a directory.");
+    EXPECT_EQ(state().drawingName, "PLAN");
+    EXPECT_TRUE(fs::is_directory(Path("DWGS/HOUSE.DB0")));
+}
+
+TEST_F(RefusedOpen, AReadOnlyDrawingIsNotOpenedAndKeepsItsMode)
 {
     NewDrawing("LOCKED");
     AddLine(50, 1000, 1000, 2000, 1000);
@@ -288,12 +318,8 @@ TEST_F(AppTest, AReadOnlyDrawingIsNotOpenedAndKeepsItsMode)
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     fs::permissions(Path("DWGS/LOCKED.DB0"), readOnly);
 
-    Answer("message ok");
-    frame.SetNextChoice("LOCKED");
-    Command(CM_FILEOPEN);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/LOCKED.DB0") +
-                            " is read-only and cannot be opened: make it writable first");
+    EXPECT_EQ(Told("LOCKED"), "message Arkweld 4.0 | The drawing file " + Path("DWGS/LOCKED.DB0") +
+                                  " is read-only and cannot be opened: make it writable first");
     EXPECT_EQ(state().drawingName, "OTHER");
     EXPECT_EQ(fs::status(Path("DWGS/LOCKED.DB0")).permissions(), readOnly);
     EXPECT_EQ(ReadWholeFile(Path("DWGS/LOCKED.DB0")), file);

@@ -2,6 +2,8 @@
 
 #include "model/drawingstate.h"
 #include "model/settingsfile.h"
+#include "model/settingsrecords.h"
+#include "model/typedsettings.h"
 #include "resources/shippeddefaults.h"
 #include "tests/support/tempdir.h"
 
@@ -85,21 +87,65 @@ TEST(ProgramDirectory, PrepareSaysWhyTheFoldersCannotBeMade)
 
 TEST(ProgramDirectory, StaleTemporaryFilesOfEndedRunsGo)
 {
+    namespace fs = std::filesystem;
     TempDir dir;
-    const std::filesystem::path root = dir.path() / "program";
+    const fs::path root = dir.path() / "program";
     ASSERT_TRUE(PrepareProgramDirectory(root.string()));
-    // A process id no process has (beyond the kernel's largest), this process's own, and names
-    // that only look alike.
+    const std::string own = std::to_string(::getpid());
+    // A process id no process has (beyond the kernel's largest), plain and numbered (the name a
+    // write takes when the plain one is taken); this process's own; names that only look alike;
+    // and a link and a folder of a temporary file's name.
     WriteWholeFile(root / "DWGS" / "HOUSE.DB0.tmp99999999", "half a drawing");
-    WriteWholeFile(root / "CFG" / ("CLR.CFG.tmp" + std::to_string(::getpid())), "in progress");
+    WriteWholeFile(root / "DWGS" / "HOUSE.DB0.tmp99999999.1", "half a drawing");
+    WriteWholeFile(root / "LIBS" / "BED.FUM.tmp99999999.42", "half an entry");
+    WriteWholeFile(root / "CFG" / ("CLR.CFG.tmp" + own), "in progress");
+    WriteWholeFile(root / "CFG" / ("CLR.CFG.tmp" + own + ".2"), "in progress");
     WriteWholeFile(root / "LIBS" / "CHAIR.FUM.tmp", "no process id");
     WriteWholeFile(root / "DWGS" / "NOTES.tmpx1", "not a temporary file");
+    WriteWholeFile(root / "DWGS" / "NOTES.tmp99999999.", "not a temporary file");
+    WriteWholeFile(root / "DWGS" / "NOTES.tmp99999999.x", "not a temporary file");
+    WriteWholeFile(root / "DWGS" / "NOTES.tmp.1", "not a temporary file");
+    WriteWholeFile(dir.path() / "KEPT.DB0", "the user's file");
+    fs::create_symlink(dir.path() / "KEPT.DB0", root / "DWGS" / "LINK.DB0.tmp99999999");
+    fs::create_symlink(dir.path() / "KEPT.DB0", root / "DWGS" / "LINK.DB0.tmp99999999.3");
+    fs::create_directory(root / "DWGS" / "FOLDER.DB0.tmp99999999.1");
     ASSERT_TRUE(PrepareProgramDirectory(root.string()));
-    EXPECT_FALSE(std::filesystem::exists(root / "DWGS" / "HOUSE.DB0.tmp99999999"));
-    EXPECT_TRUE(std::filesystem::exists(root / "CFG" / ("CLR.CFG.tmp" + std::to_string(::getpid()))));
-    EXPECT_TRUE(std::filesystem::exists(root / "LIBS" / "CHAIR.FUM.tmp"));
-    EXPECT_TRUE(std::filesystem::exists(root / "DWGS" / "NOTES.tmpx1"));
-    // A run still going keeps its file: the parent of this test runs.
-    WriteWholeFile(root / "DWGS" / ("PLAN.DB0.tmp" + std::to_string(::getppid())), "being written");
+    EXPECT_EQ(FilesIn(root / "DWGS"),
+              (std::vector<std::string>{"FOLDER.DB0.tmp99999999.1", "LINK.DB0.tmp99999999", "LINK.DB0.tmp99999999.3",
+                                        "NOTES.tmp.1", "NOTES.tmp99999999.", "NOTES.tmp99999999.x", "NOTES.tmpx1"}));
+    EXPECT_FALSE(fs::exists(root / "LIBS" / "BED.FUM.tmp99999999.42"));
+    EXPECT_TRUE(fs::exists(root / "LIBS" / "CHAIR.FUM.tmp"));
+    EXPECT_TRUE(fs::exists(root / "CFG" / ("CLR.CFG.tmp" + own)));
+    EXPECT_TRUE(fs::exists(root / "CFG" / ("CLR.CFG.tmp" + own + ".2")));
+    EXPECT_EQ(ReadWholeFile(dir.path() / "KEPT.DB0"), "the user's file");
+    // A run still going keeps its files: the parent of this test runs.
+    const std::string parent = std::to_string(::getppid());
+    WriteWholeFile(root / "DWGS" / ("PLAN.DB0.tmp" + parent), "being written");
+    WriteWholeFile(root / "DWGS" / ("PLAN.DB0.tmp" + parent + ".1"), "being written");
     EXPECT_EQ(RemoveStaleTemporaryFiles((root / "DWGS").string()), 0);
+}
+
+// A link to a missing file where a shipped settings file belongs stands as it is: nothing is made
+// where it points, the start-up has nothing to tell (no box at every start), and the setting reads
+// as the shipped default, as an unreadable file does.
+TEST(ProgramDirectory, PrepareLeavesALinkToAMissingFileAlone)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const fs::path root = dir.path() / "program";
+    const fs::path elsewhere = dir.path() / "ELSEWHERE";
+    fs::create_directories(root / "CFG");
+    fs::create_directory(elsewhere);
+    for (const TShippedDefault& file : ShippedDefaults())
+        fs::create_symlink(elsewhere / file.name, root / "CFG" / file.name);
+    std::string problem;
+    EXPECT_TRUE(PrepareProgramDirectory(root.string(), &problem));
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(FilesIn(elsewhere), std::vector<std::string>{});
+    for (const TShippedDefault& file : ShippedDefaults())
+        EXPECT_TRUE(fs::is_symlink(root / "CFG" / file.name)) << file.name;
+
+    FreshDrawingState fresh;
+    State().programDirectory = root.string() + "/";
+    EXPECT_EQ(FormatSettings(ReadSettings<TTextSettings>()), *ShippedDefault("TEXT.CFG"));
 }

@@ -310,8 +310,8 @@ TEST(WriteTextFileAtomic, ReplacesTheFileRatherThanWritingIntoIt)
 }
 
 // A file reached through a symbolic link is replaced where it lies: the link stays a link, the
-// temporary file is made beside the target, and relative links, chains and a link whose target is
-// not there yet all lead to the same place.
+// temporary file is made beside the target, and relative links and chains lead to the same place.
+// A link whose target is not there makes no file there.
 TEST(WriteTextFileAtomic, WritesThroughSymbolicLinksToTheirTarget)
 {
     TempDir dir;
@@ -341,12 +341,18 @@ TEST(WriteTextFileAtomic, WritesThroughSymbolicLinksToTheirTarget)
     }
     EXPECT_EQ(FilesIn(dir.path() / "DWGS"), (std::vector<std::string>{"A.DB0", "C.DB0", "R.DB0"}));
 
-    // A link to a file not made yet makes it.
+    // A link to a file not made yet is refused, directly or at the end of a chain, and nothing is
+    // made where it points.
     const fs::path dangling = dir.path() / "DWGS" / "NEW.DB0";
     fs::create_symlink(dir.path() / "STORE" / "NEW.DB0", dangling);
-    ASSERT_TRUE(WriteTextFileAtomic(dangling.string(), "made\n"));
+    fs::create_symlink("NEW.DB0", dir.path() / "DWGS" / "TONEW.DB0");
+    for (const char* name : {"NEW.DB0", "TONEW.DB0"}) {
+        std::string refusal;
+        EXPECT_FALSE(WriteTextFileAtomic((dir.path() / "DWGS" / name).string(), "made\n", &refusal)) << name;
+        EXPECT_EQ(refusal, LINK_TO_MISSING_FILE) << name;
+    }
     EXPECT_TRUE(fs::is_symlink(dangling));
-    EXPECT_EQ(ReadWholeFile(dir.path() / "STORE" / "NEW.DB0"), "made\n");
+    EXPECT_EQ(FilesIn(dir.path() / "STORE"), std::vector<std::string>{"HOUSE.DB0"});
 
     // A loop of links is refused.
     fs::create_symlink("LOOP2", dir.path() / "DWGS" / "LOOP1");
