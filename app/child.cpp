@@ -244,8 +244,12 @@ void TChild::DrawMergePreview()
 
 void TChild::AbandonTool()
 {
-    // What the tool holds of a figure (a multiline's first line) is kept, stored as a command would.
-    client.SettleForNewTool();
+    // What the tool holds of a figure (a multiline's first line) is kept, stored as a command would;
+    // one the file could not take (told) stays held, with its tool.
+    if (!client.SettleForNewTool()) {
+        Refresh(0);
+        return;
+    }
     Refresh(0);
     client.SetPickTool();
 }

@@ -203,6 +203,9 @@ private:
     // (TDrawingtool::StoreHeld), ahead of the list's objects from `before` on; each tool then
     // starts its figure again. A failed write is told and the window repainted from the file.
     THeldStore StoreHeld(int before = -1);
+    // A tool whose figure was stored or taken back from outside starts it afresh; the current
+    // tool's family says so in the prompt.
+    void RestartFigure(TDrawingtool& tool);
     // The drawing state of a drawing just opened or begun: its name, the ground floor in view at
     // normal size, single-floor display, the action counter at 0.
     void ResetDrawingState(const std::string& name);

@@ -59,6 +59,13 @@ bool TClient::Command(int id)
     return true;
 }
 
+void TClient::RestartFigure(TDrawingtool& tool)
+{
+    tool.RestartFigure();
+    if (&tool == currentTool.get() && active)
+        Family().FigureRestarted(*active);
+}
+
 bool TClient::SettleForNewTool()
 {
     DropPendingMove();
@@ -160,7 +167,7 @@ TClient::THeldStore TClient::StoreHeld(int before)
             return THeldStore::NotWritten;
         }
         result = THeldStore::Stored;
-        tool->RestartFigure();
+        RestartFigure(*tool);
     }
     return result;
 }
@@ -172,7 +179,7 @@ bool TClient::TakeBackHeldFigure()
         if (!tool || !tool->HoldsFigure())
             continue;
         tool->DropHeld();
-        tool->RestartFigure();
+        RestartFigure(*tool);
         taken = true;
     }
     // Never written: the repaint from the file takes it off the screen.

@@ -82,6 +82,8 @@ bool TToolFamily::ClaimsClick(TToolSite&, TPoint) const
 
 void TToolFamily::TakeClaimedClick(TToolSite&, TPoint) const {}
 
+void TToolFamily::FigureRestarted(TToolSite&) const {}
+
 const TToolFamily& PlainFamily()
 {
     static const TToolFamily plain;

@@ -41,6 +41,9 @@ public:
     // say): asked of every family before the current one gets the click. The window then gives
     // the current tool up as a tool command would, and hands the click to TakeClaimedClick.
     virtual bool ClaimsClick(TToolSite& site, TPoint point) const;
+    // The figure the tool held was stored or taken back from outside, and the tool starts it
+    // afresh (RestartFigure): the prompt says what it waits for.
+    virtual void FigureRestarted(TToolSite& site) const;
     virtual void TakeClaimedClick(TToolSite& site, TPoint point) const;
 };
 

@@ -44,7 +44,9 @@ then press ENTER. <b>Erase</b> deletes the items you drag over; walls stay (dele
 wall commands).</p>
 <h2>Zoom up</h2>
 <p>Drag over the area to enlarge. The tool you were using comes back as it was, so you can go on
-drawing; Zoom/Normal Size shows the whole sheet again.</p>)"},
+drawing; Zoom/Normal Size shows the whole sheet again. ENTER before you drag ends the zoom and that
+tool, as choosing another tool would: a figure begun is kept in the drawing, a move not locked is
+dropped.</p>)"},
     {242, "Text and line text",
      R"(<h2>Text</h2>
 <p><b>Text details.</b> Choose whether a text is centred on the point you click or starts at it,

@@ -69,12 +69,13 @@ void TLinetool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
 {
     if (step == STEP_LINETEXT_READY)
         step = STEP_LINETEXT_DRAWING;
+    // A band still out (a multiline's first line) goes before the click ends it, also a click of
+    // CENTRE.
+    if ((kind == KIND_LINE || kind == KIND_ELLIPSE) && BandShown()) {
+        SetupViewMapping(dc, clientRect);
+        XorBand(dc);
+    }
     if (step < STEP_CENTRE_FIRST) {
-        // A band still out (a multiline's first line) goes with the points it was drawn from.
-        if ((kind == KIND_LINE || kind == KIND_ELLIPSE) && BandShown()) {
-            SetupViewMapping(dc, clientRect);
-            XorBand(dc);
-        }
         x1 = 0;
         y1 = 0;
         x2 = 0;

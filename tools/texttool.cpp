@@ -4,6 +4,8 @@
 #include "model/modelunits.h"
 #include "model/viewmapping.h"
 #include "model/object.h"
+#include "tools/selectiongeometry.h"
+#include "tools/toolwindow.h"
 #include "platform/canvas.h"
 
 namespace {
@@ -119,7 +121,8 @@ void TTexttool::PlaceText(Canvas& dc, const TRect& clientRect, TPoint& point, co
 void TTexttool::Char(Canvas& dc, const TRect& clientRect, int character)
 {
     const TDrawingState& state = State();
-    if (WaitsForStart())
+    // Nor while CENTRE takes its clicks: they are to give the line its start.
+    if (WaitsForStart() || IsAnyCentreStep(step))
         return;
     if (character == CHAR_BACKSPACE) {
         // Nothing to take back at the start of a line.
@@ -208,6 +211,45 @@ void TTexttool::EraseLine(Canvas& dc, const TRect& clientRect)
     const TColor kept = colour;
     colour = State().currentFillColour;
     SetupViewMapping(dc, clientRect);
+    // What the line covered is repainted from the file afterwards, so nothing under it stays
+    // rubbed out; that repaint draws the line as it is held by then.
+    TModelBox covered;
+    for (const auto& line : held)
+        covered.Add(PaintedBounds(*line, dc));
     DrawFeedback(dc, 0);
     colour = kept;
+    if (window)
+        window->InvalidateModelArea(covered);
+}
+
+void TTexttool::CentreStep(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    TDrawingtool::CentreStep(dc, clientRect, x, y);
+    CentreTaken(dc, clientRect);
+}
+
+void TTexttool::CentreCentreStep(Canvas& dc, const TRect& clientRect, int x, int y)
+{
+    TDrawingtool::CentreCentreStep(dc, clientRect, x, y);
+    CentreTaken(dc, clientRect);
+}
+
+void TTexttool::CentreTaken(Canvas& dc, const TRect& clientRect)
+{
+    if (kind != KIND_TYPED_TEXT || IsAnyCentreStep(step))
+        return;
+    // The centre found is the starting click: a line begun moves there.
+    startGiven = true;
+    lineEnded = false;
+    if (held.empty())
+        return;
+    const TPoint centre{x1, y1};
+    x1 = held.front()->x1;
+    y1 = held.front()->y1;
+    EraseLine(dc, clientRect);
+    x1 = centre.x;
+    y1 = centre.y;
+    SetupViewMapping(dc, clientRect);
+    DrawFeedback(dc, 0);
+    HoldLine(dc);
 }

@@ -35,6 +35,10 @@ public:
     // taken back from outside, the tool waits for a new starting click.
     void RestartFigure() override;
     bool WaitsForStart() const { return kind == KIND_TYPED_TEXT && !startGiven; }
+    // CENTRE and CENTRE CENTRE: once they have found their point, it is where the typed line
+    // starts (a line begun moves there).
+    void CentreStep(Canvas& dc, const TRect& clientRect, int x, int y) override;
+    void CentreCentreStep(Canvas& dc, const TRect& clientRect, int x, int y) override;
 
     // After ENTER: the next line starts one line height below the line just ended (right of it for
     // vertical text), and the cursor is put there. The line height is measured if no character has
@@ -65,6 +69,7 @@ private:
     void EraseLine(Canvas& dc, const TRect& clientRect);
     // Holds the line as typed so far (held empty when nothing is typed).
     void HoldLine(Canvas& dc);
+    void CentreTaken(Canvas& dc, const TRect& clientRect);
 
     // A click has given the line its starting point.
     bool startGiven = false;

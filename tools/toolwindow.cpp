@@ -3,3 +3,5 @@
 TToolWindow::~TToolWindow() = default;
 
 void TToolWindow::Message(const std::string&, const std::string&) {}
+
+void TToolWindow::InvalidateModelArea(const TModelBox&) {}

@@ -2,6 +2,7 @@
 // What a tool needs of the drawing window it works in: the window's own cursor, in client device
 // coordinates. The drawing window implements it and stores itself in the tool's `window` field
 // before every call to the tool; tests implement a fake.
+#include "model/modelbox.h"
 #include "platform/geometry.h"
 
 #include <string>
@@ -16,4 +17,7 @@ public:
     // Tells the user why the tool refused what was entered (a message box); a window that shows
     // no messages ignores it.
     virtual void Message(const std::string& text, const std::string& title);
+    // Repaints what lies in a model area from the drawing file, with what the tools hold over it,
+    // once the event is handled; a window that keeps no picture ignores it.
+    virtual void InvalidateModelArea(const TModelBox& area);
 };

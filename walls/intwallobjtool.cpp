@@ -188,10 +188,12 @@ void TIntwallobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
 
 void TIntwallobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
 {
-    if (step < STEP_CENTRE_FIRST) {
-        DrawShownFeedback(dc, clientRect);
-        feedbackShown = 0;
-    }
+    // Every click ends the band (a click of CENTRE too); one outside CENTRE ends the run, and the
+    // next ENTER marks a new start.
+    DrawShownFeedback(dc, clientRect);
+    feedbackShown = 0;
+    if (step < STEP_CENTRE_FIRST)
+        lineDrawn = 0;
     TLineobjtool::LButtonDown(dc, clientRect, x, y);
 }
 

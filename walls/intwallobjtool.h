@@ -44,7 +44,7 @@ public:
     void DrawFeedback(Canvas& dc, int flag) override;
     // The band, while it is on the screen.
     void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
-    // A click ends the run: the band goes with it.
+    // A click ends the band, and outside CENTRE the run: the next ENTER marks a new start.
     void LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y) override;
     // ENTER marks the start, builds an angled piece or closes the run; an arrow key builds a piece
     // of `value` model units. In the delete kind ENTER deletes the wall under the cursor; no value

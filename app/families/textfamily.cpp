@@ -11,7 +11,6 @@
 #include "platform/inputdialog.h"
 #include "resources/menus.h"
 #include "tools/changetext.h"
-#include "tools/selectiongeometry.h"
 #include "tools/textobjtool.h"
 
 #include <utility>
@@ -76,21 +75,6 @@ void ChangeTextAt(TToolSite& site, TPoint point)
     site.Refresh(0);
 }
 
-// A call to the typing tool that may rub its line out in the background colour (Backspace, a
-// click that moves the line): what the line covered is repainted from the file afterwards, so
-// nothing under it is left rubbed out; the repaint draws the line as it is held now.
-void RubbingOut(TToolSite& site, const TToolSite::ToolCall& call)
-{
-    TModelBox covered;
-    site.CallTool([&](TDrawingtool& tool, Canvas& dc, const TRect& rect) {
-        SetupViewMapping(dc, rect);
-        for (const auto& line : tool.HeldObjects())
-            covered.Add(PaintedBounds(*line, dc));
-        call(tool, dc, rect);
-    });
-    site.InvalidateModelArea(covered);
-}
-
 class TTextFamily : public TToolFamily {
 public:
     void LButtonDown(TToolSite& site, TPoint point) const override
@@ -100,15 +84,17 @@ public:
             PlaceTextAt(site, point);
         else if (tool.kind == KIND_CHANGE_TEXT)
             ChangeTextAt(site, point);
-        else if (tool.kind == KIND_TYPED_TEXT)
-            RubbingOut(site, [point](TDrawingtool& t, Canvas& dc, const TRect& rect) {
-                t.LButtonDown(dc, rect, point.x, point.y);
-            });
         else
             TToolFamily::LButtonDown(site, point);
     }
 
     bool TypesText(const TDrawingtool& tool) const override { return tool.kind == KIND_TYPED_TEXT; }
+
+    void FigureRestarted(TToolSite& site) const override
+    {
+        if (site.Tool().kind == KIND_TYPED_TEXT)
+            site.SetPrompt(TYPED_TEXT_PROMPT);
+    }
 
     void Char(TToolSite& site, int character) const override
     {
@@ -122,13 +108,7 @@ public:
             Finish(site, *tool);
             return;
         }
-        const TToolSite::ToolCall typed = [character](TDrawingtool& t, Canvas& dc, const TRect& rect) {
-            t.Char(dc, rect, character);
-        };
-        if (character == CHAR_BACKSPACE)
-            RubbingOut(site, typed);
-        else
-            site.CallTool(typed);
+        site.CallTool([character](TDrawingtool& t, Canvas& dc, const TRect& rect) { t.Char(dc, rect, character); });
         if (character != CHAR_ENTER || tool->WaitsForStart())
             return;
         // A line the file could not take has been told: it stays typed, over the file's picture.

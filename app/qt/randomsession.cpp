@@ -487,6 +487,10 @@ void Session::ReopenAll()
 {
     Statement("failwrites 0");
     Statement("failreads 0");
+    // A drawing whose last read failed keeps a figure held over it from being stored, and so the
+    // next drawing from opening, until a repaint has read it again.
+    if (WindowOpen())
+        Statement("paint");
     std::vector<std::string> names = DrawingNames();
     for (const std::string& name : names) {
         const std::string problem = DrawingFileProblem(DwgsPath(name + ".DB0"));

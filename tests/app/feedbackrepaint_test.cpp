@@ -61,6 +61,13 @@ const TFeedbackCase CASES[] = {
     {"EllipseDrag", {"command tools/ellipse", "at 260 260", "ldown", "move 280 280"}, {"move 290 300"}, {"lup 290 300"}},
     {"MultilineBand", {"input 3", "command tools/draw multilines", "at 250 250", "key ENTER", "move 280 280"},
      {"move 300 290"}, {"command tools/line"}},
+    // A band that CENTRE's clicks end (command 300 is the toolbar's CENTRE).
+    {"MultilineBandCentred", {"input 3", "command tools/draw multilines", "at 250 250", "key ENTER", "move 280 280"},
+     {"command 300", "click 400 400", "click 500 500"}, {"command tools/line"}},
+    {"InternalWallBandCentred",
+     {"dialog 7000 check 7004 ok", "command walls & base/internal walls/draw internal wall", "at 250 250", "key ENTER",
+      "move 300 270"},
+     {"command 300", "click 400 400", "click 500 500"}, {"command tools/line"}},
     {"InternalWallBand",
      {"dialog 7000 check 7004 ok", "command walls & base/internal walls/draw internal wall", "at 250 250", "key ENTER",
       "move 300 270"},

@@ -83,6 +83,30 @@ TEST_F(IntWallWindowTest, EachKeySetsTheDatumAndPutsTheCursorOnTheNewStart)
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
 }
 
+// A click in the middle of a run ends it, band and start: the next ENTER marks a new start, from
+// which an arrow builds the wall asked for.
+TEST_F(IntWallWindowTest, AClickEndsTheRunAndEnterStartsAnother)
+{
+    NewDrawing("HOUSE");
+    InternalWalls(7004);
+    KeyAt(VK_ENTER, At(1000, 1000));
+    MoveTo(At(2000, 2000));
+    const TPoint click = At(2000, 2000);
+    Child().EvLButtonDown(click);
+    Child().EvLButtonUp(click);
+    frame.ProcessEvents();
+    EXPECT_EQ(Tool()->lineDrawn, 0);
+    const TPoint onBand = At(1500, 1500);
+    EXPECT_EQ(Pixel(onBand.x, onBand.y), WHITE) << "the band goes with the click";
+    KeyAt(VK_ENTER, At(1000, 3000));
+    Answer("input 1500");
+    Key(VK_RIGHT);
+    ASSERT_EQ(objects().count(), 5);
+    EXPECT_EQ(objects()[4]->x1, 1000);
+    EXPECT_EQ(objects()[4]->y1, 3000);
+    EXPECT_EQ(ReadBack("HOUSE").size(), 5u);
+}
+
 TEST_F(IntWallWindowTest, TheProposalIsTheDistanceAndNoneIsAnEmptyBox)
 {
     NewDrawing("HOUSE");

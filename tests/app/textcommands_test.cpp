@@ -363,3 +363,42 @@ TEST_F(TextCommandsTest, AClickInADesignRoomStoresTheLineTypedBeforeTakingTheRoo
     EXPECT_EQ(TextAt(5).text, "KIT");
     EXPECT_EQ(ReadBack("TEXTS").size(), 6u);
 }
+
+// CENTRE's point is where the typed line starts: given before the first character, or moving a
+// line already typed; the line is stored there, and the window shows what is stored.
+TEST_F(TextCommandsTest, CentreGivesTheTypedLineItsStart)
+{
+    Answer("dialog 2300 check 2302 ok");
+    Command(CM_TEXT);
+    Command(CM_CENTRE);
+    Click({700, 400});
+    Click({800, 500});  // the centre: device (750, 450), model (3750, 1250)
+    Type("AB");
+    Enter();
+    Click({600, 300});  // a new start: model (3000, 2000)
+    Type("CD");
+    Command(CM_CENTRE);
+    Click({700, 400});
+    Click({800, 500});
+    Enter();
+    frame.ProcessEvents();
+    ASSERT_EQ(objects().count(), 6);
+    EXPECT_EQ(TextAt(4).text, "AB");
+    EXPECT_EQ(TextAt(5).text, "CD");
+    for (int i : {4, 5}) {
+        EXPECT_EQ(TextAt(i).x1, 3750);
+        EXPECT_EQ(TextAt(i).y1, 1250);
+    }
+    EXPECT_EQ(ReadBack("TEXTS").size(), 6u);
+    std::vector<TColor> shown;
+    for (int y = 0; y < 700; ++y)
+        for (int x = 0; x < 1000; ++x)
+            shown.push_back(Pixel(x, y));
+    Child().Refresh(9);
+    frame.ProcessEvents();
+    int stale = 0;
+    for (int y = 0, i = 0; y < 700; ++y)
+        for (int x = 0; x < 1000; ++x, ++i)
+            stale += shown[std::size_t(i)] != Pixel(x, y);
+    EXPECT_EQ(stale, 0) << "pixels the file does not hold";
+}
