@@ -114,9 +114,7 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     loadFailureReported = loadFailureReported && fromList;
     // Painted in bands at once where the canvas can, cut at equal work: each clipped to itself.
     const TRect client = ClientRect();
-    const TFloorToPaint floor = FloorInView();
-    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); },
-                    FloorRowWork(client, state.objects, floor));
+    PaintFloorInBands(dc, client, state.objects, FloorInView());
     // A figure a tool holds (a multiline's first line) is not in the file: drawn over the floor.
     this->client.DrawHeldFigures(dc, client, this);
     dc.ResetMapping();

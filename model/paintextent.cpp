@@ -56,7 +56,10 @@ bool TPaintArea::MayTouch(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY
     return maxX + pen >= left && minX - pen <= right && maxY + pen >= bottom && minY - pen <= top;
 }
 
-TPaintExtent::TPaintExtent(const TPaintArea& area, int penWidth) : area(area), penWidth(penWidth) {}
+TPaintExtent::TPaintExtent(const TPaintArea& area, int penWidth, bool rows)
+    : area(area), penWidth(penWidth), measuresRows(rows)
+{
+}
 
 void TPaintExtent::Point(int32_t x, int32_t y)
 {
@@ -74,6 +77,20 @@ void TPaintExtent::Point(int32_t x, int32_t y)
 
 void TPaintExtent::Text(TPoint logical, const std::string& text, const TFont& font, unsigned align)
 {
+    if (measuresRows && !unbounded) {
+        const std::optional<TRect> reach = area.Dc().TextReachBox(logical, text, font);
+        if (!reach) {
+            unbounded = true;
+            return;
+        }
+        if (reach->IsEmpty())
+            return;
+        textTop = anyText ? std::min<int64_t>(textTop, reach->top) : reach->top;
+        textBottom = anyText ? std::max<int64_t>(textBottom, reach->bottom) : reach->bottom;
+        anyText = true;
+        textTouches = textTouches || !reach->Intersect(area.Device()).IsEmpty();
+        return;
+    }
     if (unbounded || textTouches)
         return;
     // A text anchored in the area is drawn without being measured first: drawing one that turns
@@ -89,6 +106,32 @@ void TPaintExtent::Text(TPoint logical, const std::string& text, const TFont& fo
         unbounded = true;
     else if (!box->Intersect(area.Device()).IsEmpty())
         textTouches = true;
+}
+
+TDeviceRows TPaintExtent::Rows() const
+{
+    const TRect& device = area.Device();
+    if (unbounded)
+        return {device.top, device.bottom, true};
+    if (!Touches())
+        return {};
+    int64_t top = anyText ? textTop : INT64_MAX;
+    int64_t bottom = anyText ? textBottom : INT64_MIN;
+    if (anyPoint) {
+        // As Touches takes the points' device box: the rows of its two corners' images, and the pen.
+        Canvas& dc = area.Dc();
+        const int scale = area.Scale();
+        const TPoint a = dc.LPtoDP({ToWindow(minX, scale), ToWindow(minY, scale)});
+        const TPoint b = dc.LPtoDP({ToWindow(maxX, scale), ToWindow(maxY, scale)});
+        const int64_t margin = PenMarginPixels(penWidth, dc.MappingScaleX());
+        top = std::min(top, int64_t(std::min(a.y, b.y)) - margin);
+        bottom = std::max(bottom, int64_t(std::max(a.y, b.y)) + margin + 1);
+    }
+    top = std::max<int64_t>(top, device.top);
+    bottom = std::min<int64_t>(bottom, device.bottom);
+    if (top >= bottom)
+        return {};
+    return {int(top), int(bottom), false};
 }
 
 bool TPaintExtent::Touches() const
