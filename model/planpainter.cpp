@@ -37,18 +37,19 @@ TPainted HowPainted(const TObject& object, const TFloorToPaint& floor, bool hide
 }
 
 // Calls overlaid(i, object) for each object of the overlay floors a painting of `floor` draws,
-// then own(i, object) for each of the floor's own, each in list order (i: its list index).
-template <class Overlaid, class Own>
-void ForEachPainted(const TList& list, const TFloorToPaint& floor, Overlaid overlaid, Own own)
+// then own(i, object) for each of the floor's own, each in list order (i: its list index), but
+// for those skip(i) leaves out before they are looked at.
+template <class Skip, class Overlaid, class Own>
+void ForEachPainted(const TList& list, const TFloorToPaint& floor, Skip skip, Overlaid overlaid, Own own)
 {
     const bool hideDimensions = HidesDimensions(State().displayMode);
     const auto& items = list.Items();
     if (floor.overlay)
         for (std::size_t i = 0; i < items.size(); ++i)
-            if (HowPainted(*items[i], floor, hideDimensions) == TPainted::Overlaid)
+            if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Overlaid)
                 overlaid(i, *items[i]);
     for (std::size_t i = 0; i < items.size(); ++i)
-        if (HowPainted(*items[i], floor, hideDimensions) == TPainted::Own)
+        if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Own)
             own(i, *items[i]);
 }
 
@@ -124,18 +125,16 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
         paintable ? std::optional<TPaintArea>(std::in_place, dc, *paintable, scale) : std::nullopt;
     const TPen callerPen = dc.Pen();
 
+    // What the band does with each object, as measured for all the bands: one lying outside it
+    // is left out before it is looked at.
+    auto in = [&](std::size_t i) { return rows && area ? rows->In(i, *paintable) : TPaintRows::TInBand::Measure; };
     // Draws one object with a pen, unless nothing of it can show.
     auto paint = [&](std::size_t i, const TObject& object, const TPen& pen, TFillStyle fill) {
-        if (area) {
-            const TPaintRows::TInBand in = rows ? rows->In(i, *paintable) : TPaintRows::TInBand::Measure;
-            if (in == TPaintRows::TInBand::Leave)
+        if (area && in(i) == TPaintRows::TInBand::Measure) {
+            TPaintExtent extent(*area, pen.width);
+            object.PaintExtent(extent, scale);
+            if (!extent.Touches())
                 return;
-            if (in == TPaintRows::TInBand::Measure) {
-                TPaintExtent extent(*area, pen.width);
-                object.PaintExtent(extent, scale);
-                if (!extent.Touches())
-                    return;
-            }
         }
         dc.SelectPen(pen);
         object.Render(dc, scale, fill);
@@ -143,7 +142,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
 
     // The overlay floors go underneath, lighter, each object with its own pen width and style.
     ForEachPainted(
-        list, floor,
+        list, floor, [&](std::size_t i) { return in(i) == TPaintRows::TInBand::Leave; },
         [&](std::size_t i, const TObject& object) {
             TPen pen;
             pen.colour = OverlayColour(TColor(object.colour), state.currentFillColour);

@@ -98,18 +98,17 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
         band.SetROP2(RasterOp::Copy);
         const TBrush bandBrush = band.Brush();
         for (std::size_t i = 0; i < indices.size(); ++i) {
+            // One lying outside the band is left out before it is looked at.
+            const TPaintRows::TInBand in = area ? rows.In(i, *paintable) : TPaintRows::TInBand::Draw;
+            if (in == TPaintRows::TInBand::Leave)
+                continue;
             const TObject& object = *objects[indices[i]];
             const int width = SelectionPenWidth(object);
-            if (area) {
-                const TPaintRows::TInBand in = rows.In(i, *paintable);
-                if (in == TPaintRows::TInBand::Leave)
+            if (in == TPaintRows::TInBand::Measure) {
+                TPaintExtent extent(*area, width);
+                object.PaintExtent(extent, scale);
+                if (!extent.Touches())
                     continue;
-                if (in == TPaintRows::TInBand::Measure) {
-                    TPaintExtent extent(*area, width);
-                    object.PaintExtent(extent, scale);
-                    if (!extent.Touches())
-                        continue;
-                }
             }
             const bool solid = erase || IsTextType(object.typeCode);
             band.SelectPen(TPen{erase ? state.currentFillColour : TColor(object.colour), width,
