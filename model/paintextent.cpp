@@ -3,6 +3,7 @@
 #include "model/object.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 
@@ -29,6 +30,8 @@ TPaintArea::TPaintArea(Canvas& dc, const TRect& device, int scale)
     const double pixels = std::fabs(dc.MappingScaleX());
     const int64_t slack = (pixels > 0 ? int64_t(std::min(std::ceil(4.0 / pixels), 1e9)) : int64_t(1e9)) + 3;
     modelPerLogical = this->scale;
+    rowAtZero = dc.Mapping().DeviceY(0.0);
+    rowsPerLogical = dc.Mapping().DeviceY(1.0) - rowAtZero;
     left = (int64_t(std::min(a.x, b.x)) - slack) * modelPerLogical;
     right = (int64_t(std::max(a.x, b.x)) + slack) * modelPerLogical;
     bottom = (int64_t(std::min(a.y, b.y)) - slack) * modelPerLogical;
@@ -47,6 +50,11 @@ bool TPaintArea::Meets(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY) c
 {
     return maxX >= innerLeft && minX <= innerRight && maxY >= innerBottom && minY <= innerTop &&
            innerLeft <= innerRight && innerBottom <= innerTop;
+}
+
+double TPaintArea::Row(int32_t modelY) const
+{
+    return rowAtZero + rowsPerLogical * double(ToWindow(modelY, scale));
 }
 
 bool TPaintArea::MayTouch(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY, int penWidth) const
@@ -118,14 +126,15 @@ TDeviceRows TPaintExtent::Rows() const
     int64_t top = anyText ? textTop : INT64_MAX;
     int64_t bottom = anyText ? textBottom : INT64_MIN;
     if (anyPoint) {
-        // As Touches takes the points' device box: the rows of its two corners' images, and the pen.
-        Canvas& dc = area.Dc();
-        const int scale = area.Scale();
-        const TPoint a = dc.LPtoDP({ToWindow(minX, scale), ToWindow(minY, scale)});
-        const TPoint b = dc.LPtoDP({ToWindow(maxX, scale), ToWindow(maxY, scale)});
-        const int64_t margin = PenMarginPixels(penWidth, dc.MappingScaleX());
-        top = std::min(top, int64_t(std::min(a.y, b.y)) - margin);
-        bottom = std::max(bottom, int64_t(std::max(a.y, b.y)) + margin + 1);
+        // As Touches takes the points' device box (the rows of its two corners' images, and the
+        // pen), with a row more on either side for the rounding of the images.
+        const double a = area.Row(minY);
+        const double b = area.Row(maxY);
+        const int64_t margin = PenMarginPixels(penWidth, area.Dc().MappingScaleX()) + 1;
+        const double low = std::clamp(std::floor(std::min(a, b)), double(INT_MIN), double(INT_MAX));
+        const double high = std::clamp(std::ceil(std::max(a, b)), double(INT_MIN), double(INT_MAX));
+        top = std::min(top, int64_t(low) - margin);
+        bottom = std::max(bottom, int64_t(high) + margin + 1);
     }
     top = std::max<int64_t>(top, device.top);
     bottom = std::min<int64_t>(bottom, device.bottom);

@@ -25,6 +25,8 @@ public:
     // True when a box of points in model units surely meets the area (its device box, which the
     // exact test takes, then does).
     bool Meets(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY) const;
+    // The device row (not rounded) of a model y coordinate, as Render places it.
+    double Row(int32_t modelY) const;
 
 private:
     Canvas& dc;
@@ -36,6 +38,9 @@ private:
     // The area's box in model units narrowed as much (empty when that leaves nothing).
     int64_t innerLeft = 0, innerRight = -1, innerBottom = 0, innerTop = -1;
     int64_t modelPerLogical = 1;
+    // Device rows of logical y 0 and per logical unit.
+    double rowAtZero = 0;
+    double rowsPerLogical = 0;
 };
 
 // Device rows [top, bottom) a drawing may change; `all` when any row may.

@@ -6,18 +6,6 @@
 
 TPaintRows::TPaintRows(std::size_t count) : spans(count, TDeviceRows{0, 0, true}) {}
 
-TPaintRows::TInBand TPaintRows::In(std::size_t i, const TRect& band) const
-{
-    const TDeviceRows& rows = spans[i];
-    if (rows.all)
-        return TInBand::Measure;
-    if (rows.top >= rows.bottom || rows.bottom <= band.top || rows.top >= band.bottom)
-        return TInBand::Leave;
-    if (rows.top >= band.top && rows.bottom <= band.bottom)
-        return TInBand::Draw;
-    return TInBand::Measure;
-}
-
 void TPaintRows::Measure(Canvas& dc, const TRect& area, int scale, std::vector<double>& rows, TPiece piece,
                          const std::function<const TObject*(std::size_t i, int& penWidth)>& item)
 {

@@ -26,7 +26,15 @@ public:
     // What a band does with an object.
     enum class TInBand { Leave, Draw, Measure };
     // What the band of device rows [band.top, band.bottom) does with object `i`.
-    TInBand In(std::size_t i, const TRect& band) const;
+    TInBand In(std::size_t i, const TRect& band) const
+    {
+        const TDeviceRows& rows = spans[i];
+        if (rows.all)
+            return TInBand::Measure;
+        if (rows.top >= rows.bottom || rows.bottom <= band.top || rows.top >= band.bottom)
+            return TInBand::Leave;
+        return rows.top >= band.top && rows.bottom <= band.bottom ? TInBand::Draw : TInBand::Measure;
+    }
 
     // The row work of a piece: measures the objects of its share on `dc` over `area`, each as
     // `item` gives it (its object and the width of the pen it is drawn with, or none for an
