@@ -253,8 +253,15 @@ std::unique_ptr<ShapedText> ShapedTextCache::MakeShaped(const Key& key, std::siz
                                                         QPaintDevice* device)
 {
     const bool keepLayout = KeepsLayout(key.pixelSize, key.escapement);
-    // The text's own font on this thread, as the layout takes it for the device.
-    auto own = [&] { return QRawFont::fromFont(QFont(font, device)); };
+    // The text's own font on this thread, as the layout takes it for the device; texts in a row
+    // mostly share one.
+    auto own = [&]() -> const QRawFont& {
+        if (!(rawFor == Key{key.face, {}, key.pixelSize, key.weight, 0, key.dpiX, key.dpiY})) {
+            rawFor = Key{key.face, {}, key.pixelSize, key.weight, 0, key.dpiX, key.dpiY};
+            raw = QRawFont::fromFont(QFont(font, device));
+        }
+        return raw;
+    };
     if (shared && !keepLayout)
         if (const std::shared_ptr<const PlainLayout> plain = shared->Find(key, hash))
             return std::make_unique<ShapedText>(*plain, own());

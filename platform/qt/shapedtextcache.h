@@ -138,6 +138,10 @@ private:
     void Append(Chain& chain, int32_t entry);
 
     SharedLayouts* shared;
+    // The font the last text made from another thread's layout, or shared, was in (its key
+    // without text or turn).
+    Key rawFor;
+    QRawFont raw;
     std::size_t capacity = kCapacity;
     std::vector<Entry> entries;
     std::vector<Slot> table;  // twice the capacity long, a power of two

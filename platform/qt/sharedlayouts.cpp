@@ -21,12 +21,13 @@ const SharedLayouts::Entry* SharedLayouts::In(const Generation& generation, cons
 
 std::shared_ptr<const PlainLayout> SharedLayouts::Find(const ShapedTextKey& key, std::size_t hash)
 {
-    const std::lock_guard<std::mutex> hold(lock);
-    if (const Entry* entry = In(newer, key, hash))
+    Shard& shard = ShardOf(hash);
+    const std::lock_guard<std::mutex> hold(shard.lock);
+    if (const Entry* entry = In(shard.newer, key, hash))
         return entry->layout;
-    if (const Entry* entry = In(older, key, hash)) {
+    if (const Entry* entry = In(shard.older, key, hash)) {
         std::shared_ptr<const PlainLayout> layout = entry->layout;
-        Add(key, hash, layout);
+        shard.Add(key, hash, layout);
         return layout;
     }
     return nullptr;
@@ -34,12 +35,13 @@ std::shared_ptr<const PlainLayout> SharedLayouts::Find(const ShapedTextKey& key,
 
 void SharedLayouts::Keep(const ShapedTextKey& key, std::size_t hash, std::shared_ptr<const PlainLayout> layout)
 {
-    const std::lock_guard<std::mutex> hold(lock);
-    if (!In(newer, key, hash))
-        Add(key, hash, std::move(layout));
+    Shard& shard = ShardOf(hash);
+    const std::lock_guard<std::mutex> hold(shard.lock);
+    if (!In(shard.newer, key, hash))
+        shard.Add(key, hash, std::move(layout));
 }
 
-void SharedLayouts::Add(const ShapedTextKey& key, std::size_t hash, std::shared_ptr<const PlainLayout> layout)
+void SharedLayouts::Shard::Add(const ShapedTextKey& key, std::size_t hash, std::shared_ptr<const PlainLayout> layout)
 {
     if (newer.size() >= kGeneration) {
         older = std::move(newer);

@@ -2,9 +2,10 @@
 // Texts laid out by one painting thread, kept as plain numbers (each run's glyphs, their places
 // and box) for every other: a thread that meets a text another has laid out makes its glyphs with
 // a font of its own from them rather than laying the text out again, as fonts cannot be shared
-// between threads. Only layouts whose glyphs all come from the text's own font are kept. It holds
-// the texts found or kept lately: once kGeneration have been, those not found again since the
-// generation before are let go.
+// between threads. Only layouts whose glyphs all come from the text's own font are kept. The texts
+// are spread by their hash over kShards parts, each with a lock of its own, so that threads laying
+// out a plan's texts at once seldom wait for each other. Each part holds the texts found or kept
+// lately: once kGeneration have been, those not found again since the generation before go.
 #include <QGlyphRun>
 #include <QPointF>
 #include <QRectF>
@@ -43,7 +44,8 @@ struct PlainLayout {
 
 class SharedLayouts {
 public:
-    static constexpr std::size_t kGeneration = 32768;
+    static constexpr std::size_t kShards = 64;
+    static constexpr std::size_t kGeneration = 512;  // texts of one part
 
     // The one the painting threads share.
     static SharedLayouts& Painting();
@@ -58,11 +60,15 @@ private:
         std::shared_ptr<const PlainLayout> layout;
     };
     using Generation = std::unordered_multimap<std::size_t, Entry>;
+    struct alignas(64) Shard {
+        std::mutex lock;
+        Generation newer;
+        Generation older;
+        // Under the lock: into the newer generation, which becomes the older one when full.
+        void Add(const ShapedTextKey& key, std::size_t hash, std::shared_ptr<const PlainLayout> layout);
+    };
     static const Entry* In(const Generation& generation, const ShapedTextKey& key, std::size_t hash);
-    // Under the lock: into the newer generation, which becomes the older one when full.
-    void Add(const ShapedTextKey& key, std::size_t hash, std::shared_ptr<const PlainLayout> layout);
+    Shard& ShardOf(std::size_t hash) { return shards[(hash ^ (hash >> 29)) % kShards]; }
 
-    std::mutex lock;
-    Generation newer;
-    Generation older;
+    Shard shards[kShards];
 };
