@@ -5,11 +5,13 @@
 
 #include <QImage>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
 #include "platform/qt/shapedtextcache.h"
 #include "tests/platform/pixelhelpers.h"
@@ -117,14 +119,24 @@ TEST_F(CanvasText, ATextLaidOutOnOnePaintingThreadIsNotLaidOutAgainOnAnother)
     ShapedTextCache::SetEnabled(false);
     const QImage laidOutAfresh = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
     ShapedTextCache::SetEnabled(true);
+    // Laid out first on a band worker's thread (the caller waits in its own piece meanwhile).
     QImage elsewhere;
     std::size_t shapedElsewhere = 0;
-    std::thread painter([&] {
-        ShapedTextCache::KeepOneForThisThread();
-        elsewhere = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
-        shapedElsewhere = ShapedTextCache::Instance().Shaped();
-    });
-    painter.join();
+    std::atomic<bool> drawn{false};
+    {
+        const BandWorkers::ScopedLimit limit(2);
+        BandWorkers::Run(2, [&](int piece) {
+            if (piece == 0) {
+                while (!drawn)
+                    std::this_thread::yield();
+                return;
+            }
+            const std::size_t before = ShapedTextCache::Instance().Shaped();
+            elsewhere = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
+            shapedElsewhere = ShapedTextCache::Instance().Shaped() - before;
+            drawn = true;
+        });
+    }
     const std::size_t before = ShapedTextCache::Instance().Shaped();
     const QImage here = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
     EXPECT_EQ(ShapedTextCache::Instance().Shaped(), before);
