@@ -44,11 +44,12 @@ void ForEachPainted(const TList& list, const TFloorToPaint& floor, Skip skip, Ov
 {
     const bool hideDimensions = HidesDimensions(State().displayMode);
     const auto& items = list.Items();
+    const std::size_t count = items.size();
     if (floor.overlay)
-        for (std::size_t i = 0; i < items.size(); ++i)
+        for (std::size_t i = 0; i < count; ++i)
             if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Overlaid)
                 overlaid(i, *items[i]);
-    for (std::size_t i = 0; i < items.size(); ++i)
+    for (std::size_t i = 0; i < count; ++i)
         if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Own)
             own(i, *items[i]);
 }
@@ -127,10 +128,11 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
 
     // What the band does with each object, as measured for all the bands: one lying outside it
     // is left out before it is looked at.
-    auto in = [&](std::size_t i) { return rows && area ? rows->In(i, *paintable) : TPaintRows::TInBand::Measure; };
+    const TPaintRows* const measured = area ? rows : nullptr;
+    const TRect band = paintable ? *paintable : TRect{};
     // Draws one object with a pen, unless nothing of it can show.
     auto paint = [&](std::size_t i, const TObject& object, const TPen& pen, TFillStyle fill) {
-        if (area && in(i) == TPaintRows::TInBand::Measure) {
+        if (area && (!measured || measured->In(i, band) == TPaintRows::TInBand::Measure)) {
             TPaintExtent extent(*area, pen.width);
             object.PaintExtent(extent, scale);
             if (!extent.Touches())
@@ -142,7 +144,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
 
     // The overlay floors go underneath, lighter, each object with its own pen width and style.
     ForEachPainted(
-        list, floor, [&](std::size_t i) { return in(i) == TPaintRows::TInBand::Leave; },
+        list, floor, [&](std::size_t i) { return measured && measured->In(i, band) == TPaintRows::TInBand::Leave; },
         [&](std::size_t i, const TObject& object) {
             TPen pen;
             pen.colour = OverlayColour(TColor(object.colour), state.currentFillColour);
