@@ -36,9 +36,7 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     loadFailureReported = loadFailureReported && fromList;
     // Painted in bands at once where the canvas can, cut at equal work: each clipped to itself.
     const TRect client = ClientRect();
-    const TFloorToPaint floor = FloorInView();
-    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, client, state.objects, floor); },
-                    FloorRowWork(client, state.objects, floor));
+    PaintFloorInBands(dc, client, state.objects, FloorInView());
     // A figure a tool holds (a multiline's first line) is not in the file: drawn over the floor,
     // and the feedback the tools show (a rubber band) again over that, where their next erase
     // takes it off.

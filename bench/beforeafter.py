@@ -9,9 +9,10 @@ Each tree is a checkout with its own build/ (RelWithDebInfo, configured here whe
 arkweld_bench target is built in both first. For every round, set of cores and benchmark, the two
 programs run one after the other (the first one changing each time), each as one process with
 --benchmark_repetitions=REPS. The one-minute load average is noted before every run. Printed per
-benchmark and set of cores: the median over all repetitions of each tree, their ratio, and the
-loads seen (and the smallest repetition of each, for a loaded machine); the move_per_open and
-cpu_ms counters get rows of their own.
+benchmark row (each number of threads a row of its own, as ".../threads:4") and set of cores:
+the median over all repetitions of each tree, their ratio, and the loads seen (and the smallest
+repetition of each, for a loaded machine); the move_per_open, cpu_ms, move_cpu_ms and open_cpu_ms
+counters get rows of their own.
 
 --checkout REF first puts AFTER_TREE on REF, detached (for instance main, to time the newest).
 --sync-bench first copies AFTER_TREE's benchmark sources (bench/*.cpp, bench/support/*,
@@ -27,7 +28,8 @@ EDITS = ["RotateInPlace", "MirrorInPlace", "MoveAndLock", "WholeMove", "EraseHal
 REPAINTS = ["ReadPaintSheetTall", "PaintSheetTall", "ReadPaintSheet", "PaintSheet"]
 # Counters given rows of their own: the move's time over the open's, and the processor time of
 # all painting threads (less swayed than the wall-clock time when other work shares the cores).
-COUNTERS = {"move_per_open": "move/open", "cpu_ms": "cpu_ms"}
+COUNTERS = {"move_per_open": "move/open", "cpu_ms": "cpu_ms", "move_cpu_ms": "move_cpu_ms",
+            "open_cpu_ms": "open_cpu_ms"}
 BENCHMARKS = ([f"WholePlanMoveVsOpen/{n}" for n in (20000, 200000)]
               + [f"{e}/200000" for e in EDITS]
               + [f"{r}/{n}" for r in REPAINTS for n in (20000, 200000)])
@@ -88,6 +90,7 @@ def main():
     benchmarks = [b for b in BENCHMARKS if args.filter in b]
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     values, loads, errors = {}, {}, []
+    rows = {name: [] for name in benchmarks}
     turn = 0
     for round_ in range(args.rounds):
         for cores in cpus:
@@ -105,17 +108,20 @@ def main():
                         f"--benchmark_out={out}", "--benchmark_out_format=json"]
                     with open(os.path.join(args.out, tag + ".log"), "w") as log:
                         subprocess.run(command, env=env, check=True, stdout=log, stderr=log)
-                    key = (name, cores, side)
-                    loads.setdefault((name, cores), []).append(load)
                     for run in json.load(open(out))["benchmarks"]:
                         if run.get("error_occurred"):
                             errors.append(f"{tag}: {run.get('error_message')}")
                         if run.get("run_type") != "iteration":
                             continue
-                        values.setdefault(key, []).append(run["real_time"])
+                        # The row: the benchmark's name as run, its number of threads included.
+                        row = run["run_name"].removeprefix("BM_")
+                        if row not in rows[name]:
+                            rows[name].append(row)
+                        loads.setdefault((row, cores), []).append(load)
+                        values.setdefault((row, cores, side), []).append(run["real_time"])
                         for counter, label in COUNTERS.items():
                             if counter in run:
-                                values.setdefault((f"{name} {label}", cores, side), []).append(
+                                values.setdefault((f"{row} {label}", cores, side), []).append(
                                     run[counter])
                     print(f"{tag} load {load:.1f}", file=sys.stderr)
     lines = [f"before: {trees['before']}: {describe(trees['before'])}",
@@ -123,16 +129,16 @@ def main():
              f"{args.rounds} round(s) x {args.reps} repetitions; medians; times in ms", "",
              "| benchmark | cores | before | after | after/before | min before | min after | load |",
              "| --- | --- | ---: | ---: | ---: | ---: | ---: | --- |"]
+    table_rows = [row for name in benchmarks for row in rows[name]]
     for cores in cpus:
-        for name in benchmarks:
-            rows = [name] + [f"{name} {label}" for label in COUNTERS.values()]
-            for row in rows:
+        for run_row in table_rows:
+            for row in [run_row] + [f"{run_row} {label}" for label in COUNTERS.values()]:
                 before = values.get((row, cores, "before"))
                 after = values.get((row, cores, "after"))
                 if not before or not after:
                     continue
                 b, a = statistics.median(before), statistics.median(after)
-                seen = loads[(name, cores)]
+                seen = loads[(run_row, cores)]
                 lines.append(f"| {row} | {cores} | {b:.3g} | {a:.3g} | {a / b:.2f} | "
                              f"{min(before):.3g} | {min(after):.3g} | "
                              f"{min(seen):.1f}-{max(seen):.1f} |")

@@ -17,13 +17,18 @@
 //    whole plan selected, the reference and target clicks, Enter and the repaint that follows,
 //    each step with the work its event leaves; then File/Open of the drawing with its repaint.
 //    The time is the move's; the counters give each step's and the open's milliseconds and the
-//    move's time over the open's (move_per_open).
+//    move's time over the open's (move_per_open), and the processor time of the whole process (all
+//    its threads) in the first move, where the pictures are drawn (move_cpu_ms), and in the open
+//    (open_cpu_ms).
+// Each runs with 2, 4 and 8 threads, a row for each (".../threads:4"): the bands of a paint or a
+// picture and the pieces of a pass over the list use that many at once.
 // Times are wall-clock times.
 #include <benchmark/benchmark.h>
 
 #include "bench/support/benchdrawing.h"
 #include "bench/support/benchwindow.h"
 #include "bench/support/plansizes.h"
+#include "bench/support/threadcpu.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "model/settingsfile.h"
@@ -32,6 +37,7 @@
 #include "tools/drawingtool.h"
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -76,6 +82,7 @@ void CheckCount(benchmark::State& state, BenchWindow& house, int count)
 // File/Rotate/Mirror in place with the dialog's radio `choice`.
 void TurnInPlace(benchmark::State& state, const char* choice)
 {
+    const BenchThreads threads(state);
     const int count = int(state.range(0));
     BenchWindow& house = House(count);
     for (auto _ : state) {
@@ -105,6 +112,7 @@ void Click(BenchWindow& house, TPoint at)
 
 void BM_MoveAndLock(benchmark::State& state)
 {
+    const BenchThreads threads(state);
     const int count = int(state.range(0));
     BenchWindow& house = House(count);
     int step = 10;
@@ -124,6 +132,7 @@ void BM_MoveAndLock(benchmark::State& state)
 
 void BM_WholeMove(benchmark::State& state)
 {
+    const BenchThreads threads(state);
     const int count = int(state.range(0));
     BenchWindow& house = House(count);
     int step = 10;
@@ -147,6 +156,7 @@ void BM_WholeMove(benchmark::State& state)
 
 void BM_EraseHalf(benchmark::State& state)
 {
+    const BenchThreads threads(state);
     const int count = int(state.range(0));
     BenchWindow& house = House(count);
     TList& objects = house.State().objects;
@@ -169,6 +179,7 @@ void BM_EraseHalf(benchmark::State& state)
 
 void BM_AutoDimensions(benchmark::State& state)
 {
+    const BenchThreads threads(state);
     const int count = int(state.range(0));
     BenchWindow& house = House(count);
     TList& objects = house.State().objects;
@@ -183,12 +194,15 @@ void BM_AutoDimensions(benchmark::State& state)
 
 void BM_WholePlanMoveVsOpen(benchmark::State& state)
 {
+    const BenchThreads threads(state);
     using Clock = std::chrono::steady_clock;
     const int count = int(state.range(0));
     BenchWindow& house = House(count, 1000);
     double steps[4] = {};  // select, first move, Enter, repaint
     double moves = 0;
     double opens = 0;
+    std::uint64_t firstCpu = 0;
+    std::uint64_t openCpu = 0;
     int step = 10;
     for (auto _ : state) {
         // Each event with the work it leaves, as the event loop does it.
@@ -203,8 +217,10 @@ void BM_WholePlanMoveVsOpen(benchmark::State& state)
         event(select, [&] { house.Child().EvLButtonDown({0, 0}); });
         event(select, [&] { house.Child().EvMouseMove({999, 999}); });
         event(select, [&] { house.Child().EvLButtonUp({999, 999}); });
+        const std::uint64_t firstStart = ProcessCpu();
         event(first, [&] { Click(house, {500, 500}); });
         event(first, [&] { Click(house, {500 + step, 500}); });
+        firstCpu += ProcessCpu() - firstStart;
         step = -step;
         // The Enter, then its repaint apart.
         const Clock::time_point start = Clock::now();
@@ -225,8 +241,10 @@ void BM_WholePlanMoveVsOpen(benchmark::State& state)
         // Nothing to save before the drawing is opened again (as in the repaint benchmarks).
         house.State().objects.Clear();
         const Clock::time_point openStart = Clock::now();
+        const std::uint64_t openCpuStart = ProcessCpu();
         if (!house.Reopen())
             state.SkipWithError("the drawing did not open");
+        openCpu += ProcessCpu() - openCpuStart;
         opens += std::chrono::duration<double>(Clock::now() - openStart).count();
     }
     CheckCount(state, house, count);
@@ -238,23 +256,33 @@ void BM_WholePlanMoveVsOpen(benchmark::State& state)
         state.counters["repaint_ms"] = 1000 * steps[3] / runs;
         state.counters["open_ms"] = 1000 * opens / runs;
         state.counters["move_per_open"] = moves / opens;
+        state.counters["move_cpu_ms"] = double(firstCpu) / 1e6 / runs;
+        state.counters["open_cpu_ms"] = double(openCpu) / 1e6 / runs;
     }
 }
 
 // Grouped by size, so that each plan is made once.
-BENCHMARK(BM_RotateInPlace)->Apply(Sizes);
-BENCHMARK(BM_MirrorInPlace)->Apply(Sizes);
-BENCHMARK(BM_MoveAndLock)->Apply(Sizes);
-BENCHMARK(BM_WholeMove)->Apply(Sizes);
-BENCHMARK(BM_EraseHalf)->Apply(Sizes);
-BENCHMARK(BM_AutoDimensions)->Apply(Sizes);
-BENCHMARK(BM_WholePlanMoveVsOpen)->Arg(20000)->Unit(benchmark::kMillisecond)->UseManualTime();
-BENCHMARK(BM_RotateInPlace)->Apply(LargeSizes);
-BENCHMARK(BM_MirrorInPlace)->Apply(LargeSizes);
-BENCHMARK(BM_MoveAndLock)->Apply(LargeSizes);
-BENCHMARK(BM_WholeMove)->Apply(LargeSizes);
-BENCHMARK(BM_EraseHalf)->Apply(LargeSizes);
-BENCHMARK(BM_AutoDimensions)->Apply(LargeSizes);
-BENCHMARK(BM_WholePlanMoveVsOpen)->Arg(200000)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_RotateInPlace)->Apply(ThreadedSizes);
+BENCHMARK(BM_MirrorInPlace)->Apply(ThreadedSizes);
+BENCHMARK(BM_MoveAndLock)->Apply(ThreadedSizes);
+BENCHMARK(BM_WholeMove)->Apply(ThreadedSizes);
+BENCHMARK(BM_EraseHalf)->Apply(ThreadedSizes);
+BENCHMARK(BM_AutoDimensions)->Apply(ThreadedSizes);
+BENCHMARK(BM_WholePlanMoveVsOpen)
+    ->ArgsProduct({{20000}, {2, 4, 8}})
+    ->ArgNames({"", "threads"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
+BENCHMARK(BM_RotateInPlace)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_MirrorInPlace)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_MoveAndLock)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_WholeMove)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_EraseHalf)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_AutoDimensions)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_WholePlanMoveVsOpen)
+    ->ArgsProduct({{200000}, {2, 4, 8}})
+    ->ArgNames({"", "threads"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 }  // namespace

@@ -18,6 +18,8 @@
 //    (more than the laid-out text cache holds at first), and only four different ones.
 //  - PaintSheet, PaintSheetTall: the repaints of ReadPaintSheet and ReadPaintSheetTall from the
 //    list as it is, as File/Open's own repaint paints (the file is not read): the bands alone.
+// Each but PlainParse, Read and the ...OneThread cases runs with 2, 4 and 8 threads, a row for
+// each (".../threads:4"): the bands of a paint and the pieces of a write use that many at once.
 // Times are wall-clock times: the calling thread's processor time would leave the bands out. The
 // repaints also count the processor time of the busiest thread (busiest_ms) and of all (cpu_ms)
 // per repaint; for PaintSheet and PaintSheetTall the first is about what the repaint would take
@@ -128,13 +130,18 @@ void BM_Read(benchmark::State& state)
 }
 
 // Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet), painted in
-// bands on at most `threads` threads (0: as many as the process may use cores), of the plan whose
+// bands on at most `threads` threads (0: the benchmark's number of threads), of the plan whose
 // texts are `roomNames` different room names (0: the plan's own texts), in a window 1000 pixels
 // wide and `height` high.
 void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomNames = 0, int height = 700,
                bool read = true)
 {
-    const BandWorkers::ScopedLimit limit(threads);
+    std::optional<BandWorkers::ScopedLimit> limit;
+    std::optional<BenchThreads> rowThreads;
+    if (threads > 0)
+        limit.emplace(threads);
+    else
+        rowThreads.emplace(state);
     PlanWindow& plan = Plan(int(state.range(0)), roomNames);
     plan.Window().Resize(1000, height);
     plan.Zoom(times);
@@ -174,6 +181,7 @@ void BM_ReadPaintSheetFewNamesOneThread(benchmark::State& state) { ReadPaint(sta
 
 void BM_OpenPaint(benchmark::State& state)
 {
+    const BenchThreads threads(state);
     PlanWindow& plan = Plan(int(state.range(0)));
     TDrawingState& drawing = plan.State();
     for (auto _ : state) {
@@ -190,6 +198,7 @@ void BM_OpenPaint(benchmark::State& state)
 
 void BM_Commit(benchmark::State& state)
 {
+    const BenchThreads threads(state);
     PlanWindow& plan = Plan(int(state.range(0)));
     TList& objects = plan.State().objects;
     objects.ReadDrawing();
@@ -221,31 +230,31 @@ void BM_Commit(benchmark::State& state)
 // Grouped by size, so that each plan is made once.
 BENCHMARK(BM_PlainParse)->Apply(Sizes);
 BENCHMARK(BM_Read)->Apply(Sizes);
-BENCHMARK(BM_ReadPaintZoomed)->Apply(Sizes);
-BENCHMARK(BM_ReadPaintQuarter)->Apply(Sizes);
-BENCHMARK(BM_ReadPaintSheet)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintZoomed)->Apply(ThreadedSizes);
+BENCHMARK(BM_ReadPaintQuarter)->Apply(ThreadedSizes);
+BENCHMARK(BM_ReadPaintSheet)->Apply(ThreadedSizes);
 BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(Sizes);
 BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(Sizes);
-BENCHMARK(BM_ReadPaintSheetTall)->Apply(Sizes);
-BENCHMARK(BM_PaintSheet)->Apply(Sizes);
-BENCHMARK(BM_PaintSheetTall)->Apply(Sizes);
-BENCHMARK(BM_OpenPaint)->Apply(Sizes);
-BENCHMARK(BM_Commit)->Apply(Sizes);
+BENCHMARK(BM_ReadPaintSheetTall)->Apply(ThreadedSizes);
+BENCHMARK(BM_PaintSheet)->Apply(ThreadedSizes);
+BENCHMARK(BM_PaintSheetTall)->Apply(ThreadedSizes);
+BENCHMARK(BM_OpenPaint)->Apply(ThreadedSizes);
+BENCHMARK(BM_Commit)->Apply(ThreadedSizes);
 BENCHMARK(BM_PlainParse)->Apply(LargeSizes);
 BENCHMARK(BM_Read)->Apply(LargeSizes);
-BENCHMARK(BM_ReadPaintZoomed)->Apply(LargeSizes);
-BENCHMARK(BM_ReadPaintQuarter)->Apply(LargeSizes);
-BENCHMARK(BM_ReadPaintSheet)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintZoomed)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_ReadPaintQuarter)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_ReadPaintSheet)->Apply(LargeThreadedSizes);
 BENCHMARK(BM_ReadPaintZoomedOneThread)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheetOneThread)->Apply(LargeSizes);
-BENCHMARK(BM_ReadPaintSheetTall)->Apply(LargeSizes);
-BENCHMARK(BM_PaintSheet)->Apply(LargeSizes);
-BENCHMARK(BM_PaintSheetTall)->Apply(LargeSizes);
-BENCHMARK(BM_OpenPaint)->Apply(LargeSizes);
-BENCHMARK(BM_Commit)->Apply(LargeSizes);
-BENCHMARK(BM_ReadPaintSheetManyNames)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetTall)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_PaintSheet)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_PaintSheetTall)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_OpenPaint)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_Commit)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_ReadPaintSheetManyNames)->Apply(LargeThreadedSizes);
 BENCHMARK(BM_ReadPaintSheetManyNamesOneThread)->Apply(LargeSizes);
-BENCHMARK(BM_ReadPaintSheetFewNames)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetFewNames)->Apply(LargeThreadedSizes);
 BENCHMARK(BM_ReadPaintSheetFewNamesOneThread)->Apply(LargeSizes);
 
 }  // namespace

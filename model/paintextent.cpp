@@ -3,6 +3,7 @@
 #include "model/object.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 
@@ -29,6 +30,8 @@ TPaintArea::TPaintArea(Canvas& dc, const TRect& device, int scale)
     const double pixels = std::fabs(dc.MappingScaleX());
     const int64_t slack = (pixels > 0 ? int64_t(std::min(std::ceil(4.0 / pixels), 1e9)) : int64_t(1e9)) + 3;
     modelPerLogical = this->scale;
+    rowAtZero = dc.Mapping().DeviceY(0.0);
+    rowsPerLogical = dc.Mapping().DeviceY(1.0) - rowAtZero;
     left = (int64_t(std::min(a.x, b.x)) - slack) * modelPerLogical;
     right = (int64_t(std::max(a.x, b.x)) + slack) * modelPerLogical;
     bottom = (int64_t(std::min(a.y, b.y)) - slack) * modelPerLogical;
@@ -49,6 +52,11 @@ bool TPaintArea::Meets(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY) c
            innerLeft <= innerRight && innerBottom <= innerTop;
 }
 
+double TPaintArea::Row(int32_t modelY) const
+{
+    return rowAtZero + rowsPerLogical * double(ToWindow(modelY, scale));
+}
+
 bool TPaintArea::MayTouch(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY, int penWidth) const
 {
     // The pen reaches at most its width (and the pixels the slack allows for) beyond the figure.
@@ -56,7 +64,10 @@ bool TPaintArea::MayTouch(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY
     return maxX + pen >= left && minX - pen <= right && maxY + pen >= bottom && minY - pen <= top;
 }
 
-TPaintExtent::TPaintExtent(const TPaintArea& area, int penWidth) : area(area), penWidth(penWidth) {}
+TPaintExtent::TPaintExtent(const TPaintArea& area, int penWidth, bool rows)
+    : area(area), penWidth(penWidth), measuresRows(rows)
+{
+}
 
 void TPaintExtent::Point(int32_t x, int32_t y)
 {
@@ -74,6 +85,20 @@ void TPaintExtent::Point(int32_t x, int32_t y)
 
 void TPaintExtent::Text(TPoint logical, const std::string& text, const TFont& font, unsigned align)
 {
+    if (measuresRows && !unbounded) {
+        const std::optional<TRect> reach = area.Dc().TextReachBox(logical, text, font);
+        if (!reach) {
+            unbounded = true;
+            return;
+        }
+        if (reach->IsEmpty())
+            return;
+        textTop = anyText ? std::min<int64_t>(textTop, reach->top) : reach->top;
+        textBottom = anyText ? std::max<int64_t>(textBottom, reach->bottom) : reach->bottom;
+        anyText = true;
+        textTouches = textTouches || !reach->Intersect(area.Device()).IsEmpty();
+        return;
+    }
     if (unbounded || textTouches)
         return;
     // A text anchored in the area is drawn without being measured first: drawing one that turns
@@ -89,6 +114,33 @@ void TPaintExtent::Text(TPoint logical, const std::string& text, const TFont& fo
         unbounded = true;
     else if (!box->Intersect(area.Device()).IsEmpty())
         textTouches = true;
+}
+
+TDeviceRows TPaintExtent::Rows() const
+{
+    const TRect& device = area.Device();
+    if (unbounded)
+        return {device.top, device.bottom, true};
+    if (!Touches())
+        return {};
+    int64_t top = anyText ? textTop : INT64_MAX;
+    int64_t bottom = anyText ? textBottom : INT64_MIN;
+    if (anyPoint) {
+        // As Touches takes the points' device box (the rows of its two corners' images, and the
+        // pen), with a row more on either side for the rounding of the images.
+        const double a = area.Row(minY);
+        const double b = area.Row(maxY);
+        const int64_t margin = PenMarginPixels(penWidth, area.Dc().MappingScaleX()) + 1;
+        const double low = std::clamp(std::floor(std::min(a, b)), double(INT_MIN), double(INT_MAX));
+        const double high = std::clamp(std::ceil(std::max(a, b)), double(INT_MIN), double(INT_MAX));
+        top = std::min(top, int64_t(low) - margin);
+        bottom = std::max(bottom, int64_t(high) + margin + 1);
+    }
+    top = std::max<int64_t>(top, device.top);
+    bottom = std::min<int64_t>(bottom, device.bottom);
+    if (top >= bottom)
+        return {};
+    return {int(top), int(bottom), false};
 }
 
 bool TPaintExtent::Touches() const

@@ -25,6 +25,8 @@ public:
     // True when a box of points in model units surely meets the area (its device box, which the
     // exact test takes, then does).
     bool Meets(int32_t minX, int32_t minY, int32_t maxX, int32_t maxY) const;
+    // The device row (not rounded) of a model y coordinate, as Render places it.
+    double Row(int32_t modelY) const;
 
 private:
     Canvas& dc;
@@ -36,12 +38,24 @@ private:
     // The area's box in model units narrowed as much (empty when that leaves nothing).
     int64_t innerLeft = 0, innerRight = -1, innerBottom = 0, innerTop = -1;
     int64_t modelPerLogical = 1;
+    // Device rows of logical y 0 and per logical unit.
+    double rowAtZero = 0;
+    double rowsPerLogical = 0;
+};
+
+// Device rows [top, bottom) a drawing may change; `all` when any row may.
+struct TDeviceRows {
+    int top = 0;
+    int bottom = 0;
+    bool all = false;
 };
 
 class TPaintExtent {
 public:
-    // One object's drawing, its figures stroked with a pen `penWidth` logical units wide.
-    TPaintExtent(const TPaintArea& area, int penWidth);
+    // One object's drawing, its figures stroked with a pen `penWidth` logical units wide. For
+    // `rows`, a text counts with the reach of its letters, found without laying it out, so that
+    // Rows() can tell where it lies.
+    TPaintExtent(const TPaintArea& area, int penWidth, bool rows = false);
 
     Canvas& Dc() const { return area.Dc(); }
 
@@ -54,12 +68,18 @@ public:
 
     // True when the drawing may change a pixel of the area.
     bool Touches() const;
+    // The rows of the area the drawing may change (none when it touches none); made with `rows`.
+    TDeviceRows Rows() const;
 
 private:
     const TPaintArea& area;
     int penWidth;
+    bool measuresRows;
     bool unbounded = false;
     bool textTouches = false;
+    // The rows the texts' letters may reach, while any.
+    bool anyText = false;
+    int64_t textTop = 0, textBottom = 0;
     // The points' box in model units, while any.
     bool anyPoint = false;
     int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;

@@ -1,22 +1,20 @@
 #include "model/piecework.h"
 
+#include "platform/threadcount.h"
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <memory>
 #include <mutex>
-#include <sched.h>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 int PieceWork::Usable()
 {
-    cpu_set_t cores;
-    CPU_ZERO(&cores);
-    const int count = ::sched_getaffinity(0, sizeof cores, &cores) == 0 ? CPU_COUNT(&cores) : 1;
-    return std::clamp(count, 1, 8);
+    return ThreadCount::Usable();
 }
 
 bool PieceWork::RunInOrder(int count, const std::function<void(int)>& work, const std::function<bool(int)>& done)

@@ -7,7 +7,8 @@
 
 namespace PieceWork {
 
-// Threads one job may use: the cores the process may run on, at most 8 (at least 1).
+// Threads one job may use: ThreadCount::Usable(), the cores the process may run on, at most 8 (at
+// least 1).
 int Usable();
 
 // Runs work(0) .. work(count - 1), each once, up to Usable() at once, the calling thread among

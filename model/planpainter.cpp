@@ -20,31 +20,45 @@ bool IsAutomaticDimension(int typeCode)
     return typeCode == TYPE_DIMENSION_LINE || typeCode == TYPE_DIMENSION_TEXT;
 }
 
-// Calls overlaid(object) for each object of the overlay floors a painting of `floor` draws, then
-// own(object) for each of the floor's own, each in list order.
-template <class Overlaid, class Own>
-void ForEachPainted(const TList& list, const TFloorToPaint& floor, Overlaid overlaid, Own own)
+// How a painting of `floor` draws an object: not at all, underneath as an overlay floor's (the
+// other floors chosen for the overlay view, without their automatic dimensions), or as the
+// floor's own.
+enum class TPainted { No, Overlaid, Own };
+
+TPainted HowPainted(const TObject& object, const TFloorToPaint& floor, bool hideDimensions)
 {
-    const int floorCode = floor.floorCode;
-    // The other floors chosen for the overlay view go underneath, without their automatic
-    // dimensions.
-    if (floor.overlay) {
-        const TOverlayFloors& overlay = *floor.overlay;
-        for (const auto& object : list.Items()) {
-            if (object->floor == floorCode || !overlay.Shows(object->floor) || IsFloorRecordType(object->typeCode) ||
-                IsAutomaticDimension(object->typeCode))
-                continue;
-            overlaid(*object);
-        }
-    }
+    if (IsFloorRecordType(object.typeCode))
+        return TPainted::No;
+    if (object.floor == floor.floorCode)
+        return hideDimensions && IsAutomaticDimension(object.typeCode) ? TPainted::No : TPainted::Own;
+    if (floor.overlay && floor.overlay->Shows(object.floor) && !IsAutomaticDimension(object.typeCode))
+        return TPainted::Overlaid;
+    return TPainted::No;
+}
+
+// Calls overlaid(i, object) for each object of the overlay floors a painting of `floor` draws,
+// then own(i, object) for each of the floor's own, each in list order (i: its list index), but
+// for those skip(i) leaves out before they are looked at.
+template <class Skip, class Overlaid, class Own>
+void ForEachPainted(const TList& list, const TFloorToPaint& floor, Skip skip, Overlaid overlaid, Own own)
+{
     const bool hideDimensions = HidesDimensions(State().displayMode);
-    for (const auto& object : list.Items()) {
-        if (object->floor != floorCode || IsFloorRecordType(object->typeCode))
-            continue;
-        if (hideDimensions && IsAutomaticDimension(object->typeCode))
-            continue;
-        own(*object);
-    }
+    const auto& items = list.Items();
+    const std::size_t count = items.size();
+    if (floor.overlay)
+        for (std::size_t i = 0; i < count; ++i)
+            if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Overlaid)
+                overlaid(i, *items[i]);
+    for (std::size_t i = 0; i < count; ++i)
+        if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Own)
+            own(i, *items[i]);
+}
+
+// The width of the pen an overlay floor's object is drawn with.
+int OverlayPenWidth(const TObject& object)
+{
+    const int factor = State().printLineFactor > 0 ? State().printLineFactor : 1;
+    return object.penWidth * factor;
 }
 
 }  // namespace
@@ -102,7 +116,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floo
 }
 
 void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TFloorToPaint& floor,
-                TPlanCulling culling)
+                TPlanCulling culling, const TPaintRows* rows)
 {
     const TDrawingState& state = State();
     const int scale = state.unitsPerLogical;
@@ -112,9 +126,13 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
         paintable ? std::optional<TPaintArea>(std::in_place, dc, *paintable, scale) : std::nullopt;
     const TPen callerPen = dc.Pen();
 
+    // What the band does with each object, as measured for all the bands: one lying outside it
+    // is left out before it is looked at.
+    const TPaintRows* const measured = area ? rows : nullptr;
+    const TRect band = paintable ? *paintable : TRect{};
     // Draws one object with a pen, unless nothing of it can show.
-    auto paint = [&](const TObject& object, const TPen& pen, TFillStyle fill) {
-        if (area) {
+    auto paint = [&](std::size_t i, const TObject& object, const TPen& pen, TFillStyle fill) {
+        if (area && (!measured || measured->In(i, band) == TPaintRows::TInBand::Measure)) {
             TPaintExtent extent(*area, pen.width);
             object.PaintExtent(extent, scale);
             if (!extent.Touches())
@@ -125,25 +143,46 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
     };
 
     // The overlay floors go underneath, lighter, each object with its own pen width and style.
-    const int factor = state.printLineFactor > 0 ? state.printLineFactor : 1;
     ForEachPainted(
-        list, floor,
-        [&](const TObject& object) {
+        list, floor, [&](std::size_t i) { return measured && measured->In(i, band) == TPaintRows::TInBand::Leave; },
+        [&](std::size_t i, const TObject& object) {
             TPen pen;
             pen.colour = OverlayColour(TColor(object.colour), state.currentFillColour);
-            pen.width = object.penWidth * factor;
+            pen.width = OverlayPenWidth(object);
             pen.style = object.penStyle;
-            paint(object, pen, TFillStyle::None);
+            paint(i, object, pen, TFillStyle::None);
         },
-        [&](const TObject& object) { paint(object, object.PlanPen(0), object.PlanFill()); });
+        [&](std::size_t i, const TObject& object) { paint(i, object, object.PlanPen(0), object.PlanFill()); });
     dc.SelectPen(callerPen);
 }
 
-TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor)
+TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor, TPaintRows& rows)
 {
-    return [clientRect, &list, &floor](const Canvas&, const TRect& area, std::vector<double>& rows) {
-        TRowWorkTally tally(ViewMapping(clientRect), area, State().unitsPerLogical, rows, list.Items().size());
-        auto add = [&tally](const TObject& object) { tally.Add(object); };
-        ForEachPainted(list, floor, add, add);
+    return [clientRect, &list, &floor, &rows](Canvas& dc, const TRect& area, std::vector<double>& work,
+                                              TPiece piece) {
+        SetupViewMapping(dc, clientRect);
+        const bool hideDimensions = HidesDimensions(State().displayMode);
+        const auto& items = list.Items();
+        rows.Measure(dc, area, State().unitsPerLogical, work, piece,
+                     [&](std::size_t i, int& penWidth) -> const TObject* {
+                         const TObject& object = *items[i];
+                         switch (HowPainted(object, floor, hideDimensions)) {
+                         case TPainted::Overlaid:
+                             penWidth = OverlayPenWidth(object);
+                             return &object;
+                         case TPainted::Own:
+                             penWidth = object.PlanPen(0).width;
+                             return &object;
+                         default:
+                             return nullptr;
+                         }
+                     });
     };
+}
+
+void PaintFloorInBands(Canvas& dc, const TRect& clientRect, const TList& list, const TFloorToPaint& floor)
+{
+    TPaintRows rows(list.Items().size());
+    dc.PaintInBands([&](Canvas& band) { PaintFloor(band, clientRect, list, floor, TPlanCulling::On, &rows); },
+                    FloorRowWork(clientRect, list, floor, rows));
 }

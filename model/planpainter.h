@@ -7,6 +7,7 @@
 // The view mapping is set once; each object's pen is selected only where it differs from the one
 // before. An object whose drawing lies wholly outside the area the canvas can change (its extent,
 // TObject::PaintExtent) is not drawn at all.
+#include "model/rowwork.h"
 #include "platform/canvas.h"
 
 #include <array>
@@ -45,11 +46,17 @@ TFloorToPaint FloorInView();
 // Paints the floor in view of `objects`.
 void PaintFloor(Canvas& dc, const TRect& clientRect);
 // Paints the given floor of a list. The view mapping is left on dc; the pen is the caller's again.
+// `rows`: where each object (by list index) lies, as the paint's row work measured it for its
+// bands (FloorRowWork).
 void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TFloorToPaint& floor,
-                TPlanCulling culling = TPlanCulling::On);
+                TPlanCulling culling = TPlanCulling::On, const TPaintRows* rows = nullptr);
 void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, int floorCode,
                 TPlanCulling culling = TPlanCulling::On);
 // Where on the window's rows painting that floor does its work (the objects it draws, by where
 // they lie under the view mapping of `clientRect`): the bands of a PaintInBands that paints it
-// are cut by this. `list` and `floor` must outlive the result's use.
-TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor);
+// are cut by this, and it keeps in `rows` (sized for the list) where each object lies, for the
+// bands' PaintFloor. `list`, `floor` and `rows` must outlive the result's use.
+TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor, TPaintRows& rows);
+// Paints the floor as PaintFloor does, in bands at once where the canvas can (PaintInBands), cut
+// at equal work by FloorRowWork, each object measured once for every band.
+void PaintFloorInBands(Canvas& dc, const TRect& clientRect, const TList& list, const TFloorToPaint& floor);

@@ -1,52 +1,45 @@
 #include "model/rowwork.h"
 
-#include "model/modelbox.h"
 #include "model/object.h"
 
 #include <algorithm>
-#include <cmath>
 
-TRowWorkTally::TRowWorkTally(const TMapping& mapping, const TRect& area, int scale, std::vector<double>& rows,
-                             std::size_t objects)
-    : rows(rows),
-      steps(std::size_t(std::max(0, area.Height())) + 1, 0.0),
-      height(std::max(0, area.Height())),
-      stride(std::max<std::size_t>(1, objects / kSample)),
-      skipped(stride - 1)
-{
-    // Model to device rows is a straight map: model / scale to logical, then the mapping's.
-    const double perLogical = mapping.DeviceY(1.0) - mapping.DeviceY(0.0);
-    rowsPerModel = perLogical / double(scale > 0 ? scale : 1);
-    rowAtZero = mapping.DeviceY(0.0) - area.top;
-}
+TPaintRows::TPaintRows(std::size_t count) : spans(count, TDeviceRows{0, 0, true}) {}
 
-TRowWorkTally::~TRowWorkTally()
+void TPaintRows::Measure(Canvas& dc, const TRect& area, int scale, std::vector<double>& rows, TPiece piece,
+                         const std::function<const TObject*(std::size_t i, int& penWidth)>& item)
 {
+    const std::size_t count = spans.size();
+    const std::size_t pieces = std::size_t(std::max(piece.count, 1));
+    const std::size_t first = count * std::size_t(piece.index) / pieces;
+    const std::size_t end = count * std::size_t(piece.index + 1) / pieces;
+    const int height = std::max(0, area.Height());
+    // The change of work from each row to the next, added up into the rows at the end.
+    std::vector<double> steps(std::size_t(height) + 1, 0.0);
+    const TPaintArea paintArea(dc, area, scale);
+    for (std::size_t i = first; i < end; ++i) {
+        int penWidth = 0;
+        const TObject* object = item(i, penWidth);
+        if (!object) {
+            spans[i] = {};
+            continue;
+        }
+        TPaintExtent extent(paintArea, std::max(penWidth, 1), true);
+        object->PaintExtent(extent, scale);
+        const TDeviceRows span = extent.Rows();
+        spans[i] = span;
+        const int top = std::clamp(span.top - area.top, 0, height);
+        const int bottom = std::clamp(span.bottom - area.top, 0, height);
+        if (top >= bottom)
+            continue;
+        const double share = 1.0 / double(bottom - top);
+        steps[std::size_t(top)] += share;
+        steps[std::size_t(bottom)] -= share;
+    }
     double work = 0.0;
     const std::size_t n = std::min(rows.size(), std::size_t(height));
     for (std::size_t y = 0; y < n; ++y) {
         work += steps[y];
         rows[y] += std::max(work, 0.0);
     }
-}
-
-void TRowWorkTally::Add(const TObject& object)
-{
-    if (++skipped < stride)
-        return;
-    skipped = 0;
-    const TModelBox box = object.Bounds();
-    if (box.empty)
-        return;
-    const double a = rowAtZero + rowsPerModel * box.minY;
-    const double b = rowAtZero + rowsPerModel * box.maxY;
-    const double top = std::floor(std::min(a, b));
-    const double bottom = std::floor(std::max(a, b)) + 1;  // one past its last row
-    if (!(bottom > 0 && top < height))
-        return;  // no row of the area (or no number at all)
-    const double share = double(stride) / (bottom - top);
-    const int first = int(std::max(top, 0.0));
-    const int last = int(std::min(bottom, double(height)));
-    steps[std::size_t(first)] += share;
-    steps[std::size_t(last)] -= share;
 }

@@ -1,39 +1,51 @@
 #pragma once
-// Where on the device rows of an area the drawing of objects falls: the guess of a paint's work
-// (TRowWork) by which a plan painted in bands is cut at equal work. Each object counts as one
-// piece of work spread evenly over the rows its box spans under the canvas's mapping. Of many
-// objects only an even sample is measured (every n-th given, counting n times): enough to share
-// the work within a few hundredths, at a small part of the cost of looking at every one.
+// Where on the device rows of a paint in bands each of its objects may change pixels, measured
+// once for all the bands: by the paint's row work (TRowWork), in pieces at once before the bands,
+// each piece measuring its share of the objects on a canvas of its own over the whole area. Each
+// object counts as one unit of work spread evenly over its rows, and the bands are cut at equal
+// work by that. A band then draws the objects lying wholly within its rows without measuring them
+// again, leaves out those lying outside them, and measures against itself only those that cross
+// its edges, so that the work of leaving objects out does not grow with the number of bands.
+// Objects are numbered as the painter numbers them (list indices, places in a selection). Where
+// nothing was measured (a paint not split into bands) every object is measured by the band, as
+// against any canvas.
+#include "model/paintextent.h"
 #include "platform/canvas.h"
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 class TObject;
 
-class TRowWorkTally {
+class TPaintRows {
 public:
-    // The rows of `area` (device) under `mapping`, objects drawn at `scale` model units per
-    // logical unit; `rows` holds one entry per row of the area from its top and is added to.
-    // `objects`: about how many objects will be added (it sets the sample).
-    TRowWorkTally(const TMapping& mapping, const TRect& area, int scale, std::vector<double>& rows,
-                  std::size_t objects);
-    TRowWorkTally(const TRowWorkTally&) = delete;
-    TRowWorkTally& operator=(const TRowWorkTally&) = delete;
-    // Adds the work of the rows counted.
-    ~TRowWorkTally();
+    // Objects 0 .. count - 1, none measured.
+    explicit TPaintRows(std::size_t count = 0);
 
-    void Add(const TObject& object);
+    // What a band does with an object.
+    enum class TInBand { Leave, Draw, Measure };
+    // What the band of device rows [band.top, band.bottom) does with object `i`.
+    TInBand In(std::size_t i, const TRect& band) const
+    {
+        const TDeviceRows& rows = spans[i];
+        if (rows.all)
+            return TInBand::Measure;
+        if (rows.top >= rows.bottom || rows.bottom <= band.top || rows.top >= band.bottom)
+            return TInBand::Leave;
+        return rows.top >= band.top && rows.bottom <= band.bottom ? TInBand::Draw : TInBand::Measure;
+    }
 
-    // Objects measured at most, about.
-    static constexpr std::size_t kSample = 4096;
+    // The row work of a piece: measures the objects of its share on `dc` over `area`, each as
+    // `item` gives it (its object and the width of the pen it is drawn with, or none for an
+    // object the paint leaves out), and adds their work to `rows`. Only this piece's objects are
+    // written.
+    void Measure(Canvas& dc, const TRect& area, int scale, std::vector<double>& rows, TPiece piece,
+                 const std::function<const TObject*(std::size_t i, int& penWidth)>& item);
+
+    std::size_t Count() const { return spans.size(); }
 
 private:
-    std::vector<double>& rows;
-    std::vector<double> steps;  // change of work per row from the row before, while counting
-    int height;
-    std::size_t stride;   // every stride-th object added is measured
-    std::size_t skipped;  // objects added since the last one measured
-    double rowAtZero;     // device row of model y 0, less the area's top
-    double rowsPerModel;  // device rows per model unit (signed)
+    // Unmeasured: every row.
+    std::vector<TDeviceRows> spans;
 };

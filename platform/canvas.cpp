@@ -268,6 +268,11 @@ std::optional<TRect> Canvas::TextDeviceBox(TPoint, const std::string&, const TFo
     return std::nullopt;
 }
 
+std::optional<TRect> Canvas::TextReachBox(TPoint, const std::string&, const TFont&)
+{
+    return std::nullopt;
+}
+
 void Canvas::PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork&)
 {
     paint(*this);

@@ -99,11 +99,21 @@ private:
 
 class Canvas;
 
+// One share of a job split among threads: piece `index` of `count` (from 0).
+struct TPiece {
+    int index = 0;
+    int count = 1;
+};
+
 // Where the work of a paint lies, for cutting it into bands of equal work (Canvas::PaintInBands):
-// adds to rows[y - area.top] the work of drawing device row y of `area` on `dc`, the canvas
-// painted on, under its mapping; `rows` comes as one zero per row of the area. Any guess serves:
-// it decides only where the bands are cut, never what they show. It reads dc and changes nothing.
-using TRowWork = std::function<void(const Canvas& dc, const TRect& area, std::vector<double>& rows)>;
+// adds to rows[y - area.top] the work of drawing device row y of `area`; `rows` comes as one zero
+// per row of the area. It runs in pieces at once, before the bands, each piece on a canvas of its
+// own that starts with the painted canvas's state and clips to the whole area (as a band's does
+// to its band) and on rows of its own, added up afterwards; a piece takes its share of what is
+// painted. Any guess serves: it decides only where the bands are cut, never what they show. It
+// draws nothing, and may keep for the bands what it measures of its own share (where each object
+// lies), writing nothing another piece writes.
+using TRowWork = std::function<void(Canvas& dc, const TRect& area, std::vector<double>& rows, TPiece piece)>;
 
 // The isotropic view mapping: logical window (origin, extent) onto the device viewport
 // (origin, extent). A negative viewport y extent makes y grow upwards. Both scales are made equal
@@ -197,6 +207,9 @@ public:
     // tell. The canvas's own font and alignment are left as they are.
     virtual std::optional<TRect> TextDeviceBox(TPoint at, const std::string& text, const TFont& font,
                                                unsigned align);
+    // A device box no letter of TextOut(at.x, at.y, text) in this font reaches beyond, found
+    // without laying the text out (wider than TextDeviceBox's); none when the canvas cannot tell.
+    virtual std::optional<TRect> TextReachBox(TPoint at, const std::string& text, const TFont& font);
 
     // Draws anything still pending (an unfinished LineTo chain). Backends call it before output.
     void Flush();

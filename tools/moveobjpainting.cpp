@@ -37,16 +37,25 @@ int PictureMargin(const TRect& window)
     return int(m);
 }
 
-// Where on a canvas's rows drawing the objects at `indices` does its work: bands painting them are
-// cut by this, so that they share it equally wherever the selection lies.
-TRowWork SelectionRowWork(const std::vector<int>& indices)
+// The width of the pen an object of the selection is drawn or painted out with.
+int SelectionPenWidth(const TObject& object)
 {
-    return [&indices](const Canvas& dc, const TRect& area, std::vector<double>& rows) {
+    return std::max(object.penWidth, 1);
+}
+
+// Where on a canvas's rows drawing the objects at `indices` does its work: bands painting them are
+// cut by this, so that they share it equally wherever the selection lies; `rows` keeps where each
+// lies (by its place in `indices`) for the bands.
+TRowWork SelectionRowWork(const std::vector<int>& indices, TPaintRows& rows)
+{
+    return [&indices, &rows](Canvas& dc, const TRect& area, std::vector<double>& work, TPiece piece) {
         const TDrawingState& state = State();
-        TRowWorkTally tally(dc.Mapping(), area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, rows,
-                            indices.size());
-        for (int index : indices)
-            tally.Add(*state.objects[index]);
+        rows.Measure(dc, area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, work, piece,
+                     [&](std::size_t i, int& penWidth) -> const TObject* {
+                         const TObject& object = *state.objects[indices[i]];
+                         penWidth = SelectionPenWidth(object);
+                         return &object;
+                     });
     };
 }
 
@@ -61,7 +70,8 @@ bool TMoveobjtool::PaintsOutBeyondItsDrawing(const TObject& object)
     return outlineFillMode() != 1 && object.AsPolygon();
 }
 
-void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase)
+void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase,
+                                         const TPaintRows* measured)
 {
     const TDrawingState& state = State();
     const int scale = state.unitsPerLogical > 0 ? state.unitsPerLogical : 1;
@@ -73,6 +83,10 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
         polygonBrush.kind = BrushKind::Solid;
         polygonBrush.colour = state.currentFillColour;
     }
+    // Where each object lies, as the bands' row work measures it (here, or for a picture by the
+    // caller); none measured, each band measures every object against itself.
+    TPaintRows own(measured ? 0 : indices.size());
+    const TPaintRows& rows = measured ? *measured : own;
     // Each band (or the canvas itself, run once) paints, in list order, the objects that can
     // change its pixels. An object left out would have changed none, so painting out restores
     // exactly what drawing changed, wherever the bands fall. The pen is set per object and
@@ -83,10 +97,14 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
             paintable ? std::optional<TPaintArea>(std::in_place, band, *paintable, scale) : std::nullopt;
         band.SetROP2(RasterOp::Copy);
         const TBrush bandBrush = band.Brush();
-        for (int index : indices) {
-            const TObject& object = *objects[index];
-            const int width = std::max(object.penWidth, 1);
-            if (area) {
+        for (std::size_t i = 0; i < indices.size(); ++i) {
+            // One lying outside the band is left out before it is looked at.
+            const TPaintRows::TInBand in = area ? rows.In(i, *paintable) : TPaintRows::TInBand::Draw;
+            if (in == TPaintRows::TInBand::Leave)
+                continue;
+            const TObject& object = *objects[indices[i]];
+            const int width = SelectionPenWidth(object);
+            if (in == TPaintRows::TInBand::Measure) {
                 TPaintExtent extent(*area, width);
                 object.PaintExtent(extent, scale);
                 if (!extent.Touches())
@@ -115,7 +133,7 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
     const TPen oldPen = dc.Pen();
     const TBrush oldBrush = dc.Brush();
     const TFont oldFont = dc.Font();
-    dc.PaintInBands(paint, SelectionRowWork(indices));
+    dc.PaintInBands(paint, measured ? TRowWork{} : SelectionRowWork(indices, own));
     dc.SelectFont(oldFont);
     dc.SelectBrush(oldBrush);
     dc.SelectPen(oldPen);
@@ -140,11 +158,15 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
     for (int index : indices)
         if (PaintsOutBeyondItsDrawing(*objects[index]))
             beyond.push_back(index);
+    // Each measured once for the picture's bands.
+    TPaintRows rows(indices.size());
+    TPaintRows beyondRows(beyond.size());
     std::function<void(Canvas&)> paintOutBeyond;
     if (!beyond.empty())
-        paintOutBeyond = [&](Canvas& canvas) { DrawSelectionOutlines(canvas, beyond, true); };
-    drawn = dc.DrawPicture(cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false); },
-                           SelectionRowWork(indices), paintOutBeyond, SelectionRowWork(beyond));
+        paintOutBeyond = [&](Canvas& canvas) { DrawSelectionOutlines(canvas, beyond, true, &beyondRows); };
+    drawn = dc.DrawPicture(
+        cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false, &rows); },
+        SelectionRowWork(indices, rows), paintOutBeyond, SelectionRowWork(beyond, beyondRows));
     if (!drawn)
         return false;
     picturesMapping = dc.Mapping();

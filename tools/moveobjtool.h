@@ -20,6 +20,7 @@
 
 class TDrawingEdit;
 class TObject;
+class TPaintRows;
 
 class TMoveobjtool : public TDrawingtool {
 public:
@@ -104,7 +105,9 @@ protected:
     // Paints the objects at `indices` so, painted out in the background colour (`erase`) or in
     // their own colours and pens. Objects whose painting lies wholly outside the pixels dc can
     // change are left out: the picture is the same, and the cost follows what can be seen.
-    void DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase);
+    // `measured`: where each object lies, as the row work of the picture's bands measured it.
+    void DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase,
+                               const TPaintRows* measured = nullptr);
 
 private:
     // The drag rectangle, from the drag start to the moving corner, drawn and erased with

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include <time.h>
+
 ThreadCpu::ThreadCpu()
 {
     std::error_code error;
@@ -41,4 +43,11 @@ std::uint64_t ThreadCpu::TotalSince(const ThreadCpu& before) const
     for (const auto& [thread, ns] : ran)
         total += Delta(before.ran, thread, ns);
     return total;
+}
+
+std::uint64_t ProcessCpu()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return std::uint64_t(now.tv_sec) * 1000000000u + std::uint64_t(now.tv_nsec);
 }

@@ -17,3 +17,7 @@ public:
 private:
     std::map<int, std::uint64_t> ran;  // by thread id
 };
+
+// Nanoseconds of processor time the whole process has run, its ended threads included (those a
+// pass over a large list starts for itself end with it).
+std::uint64_t ProcessCpu();

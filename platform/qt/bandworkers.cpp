@@ -1,6 +1,7 @@
 #include "platform/qt/bandworkers.h"
 
 #include "platform/qt/shapedtextcache.h"
+#include "platform/threadcount.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -10,37 +11,10 @@
 #include <thread>
 #include <vector>
 
-#include <sched.h>
-
 namespace {
-
-constexpr int kMostThreads = 8;
-
-// The cores this process may run on (a process held to fewer cores than the machine has gains
-// nothing from more bands than it may use at once).
-int UsableCores()
-{
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    if (sched_getaffinity(0, sizeof set, &set) == 0)
-        return CPU_COUNT(&set);
-    return int(std::thread::hardware_concurrency());
-}
 
 class Pool {
 public:
-    int Available() const
-    {
-        const std::lock_guard<std::mutex> hold(lock);
-        return Wanted();
-    }
-
-    void Limit(int count)
-    {
-        const std::lock_guard<std::mutex> hold(lock);
-        limit = std::max(0, count);
-    }
-
     void Run(int count, const std::function<void(int)>& work)
     {
         const std::lock_guard<std::mutex> oneRun(running);
@@ -49,7 +23,7 @@ public:
             return;
         // Threads beyond the calling one: as many as may run at once, fewer when the system gives
         // no more (the pieces are then shared among those there are).
-        const int helpers = std::min(count, Wanted()) - 1;
+        const int helpers = std::min(count, ThreadCount::Usable()) - 1;
         while (started < helpers) {
             try {
                 std::thread(&Pool::Serve, this, started).detach();
@@ -85,14 +59,6 @@ public:
     }
 
 private:
-    int Wanted() const
-    {
-        if (limit > 0)
-            return std::min(limit, kMostThreads);
-        static const int cores = UsableCores();
-        return std::clamp(cores, 1, kMostThreads);
-    }
-
     // The piece a thread takes next, under the lock: its own piece `home` while no one has taken
     // it, else the first one left; -1 when none are. Each thread keeping to its own piece keeps
     // the same band on the same thread from one repaint to the next, and with it the texts that
@@ -157,7 +123,6 @@ private:
     std::condition_variable wake;
     std::condition_variable finished;
     const std::function<void(int)>* job = nullptr;
-    int limit = 0;
     int started = 0;
     int active = 0;  // kept threads that help with this run
     int pieces = 0;
@@ -182,7 +147,7 @@ namespace BandWorkers {
 
 int Available()
 {
-    return ThePool().Available();
+    return ThreadCount::Usable();
 }
 
 void Run(int count, const std::function<void(int)>& work)
@@ -192,7 +157,7 @@ void Run(int count, const std::function<void(int)>& work)
 
 void Limit(int count)
 {
-    ThePool().Limit(count);
+    ThreadCount::Limit(count);
 }
 
 }  // namespace BandWorkers

@@ -7,8 +7,8 @@
 
 namespace BandWorkers {
 
-// How many pieces of work may run at once, the calling thread's included: the cores the process
-// may run on when it first asks, at most 8 (at least 1).
+// How many pieces of work may run at once, the calling thread's included: ThreadCount::Usable(),
+// the cores the process may run on when first asked, at most 8 (at least 1).
 int Available();
 
 // Runs work(0) .. work(count - 1), each once, at most Available() at once: work(0) on the calling
@@ -17,8 +17,9 @@ int Available();
 // once all have ended.
 void Run(int count, const std::function<void(int)>& work);
 
-// At most `count` pieces at once from now on; 0 goes back to the usable cores. For tests, which
-// need several bands whatever the machine has, and benchmarks.
+// At most `count` pieces at once from now on, here and in PieceWork (ThreadCount::Limit); 0 goes
+// back to the usable cores. For tests, which need several bands whatever the machine has, and
+// benchmarks.
 void Limit(int count);
 
 // Limit(count) while it lives, then the usable cores again.

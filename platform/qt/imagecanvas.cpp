@@ -71,28 +71,39 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
     // What is waiting goes first, as it would on this canvas.
     Flush();
     const int count = std::min(most, area->Height() / kMinBandRows);
-    std::vector<double> rows;
-    if (work) {
-        rows.assign(std::size_t(area->Height()), 0.0);
-        work(*this, *area, rows);
-    }
-    const std::vector<int> edges = BandEdges(*area, count, kMinBandRows, rows);
-    std::vector<TRect> bands;
-    for (int i = 0; i < count; ++i)
-        bands.push_back({area->left, edges[std::size_t(i)], area->right, edges[std::size_t(i) + 1]});
+    // The pixels are taken here, once: a band's canvas draws on an image of its own over them, so
+    // that no band touches this image (whose taking of its pixels may copy them).
     uchar* const pixels = image.bits();
     const int width = image.width();
     const int height = image.height();
     const qsizetype rowBytes = image.bytesPerLine();
     const QImage::Format format = image.format();
-    BandWorkers::Run(count, [&](int band) {
+    // Runs `job` on a canvas of its own over the pixels, with this canvas's state, clipped to `clip`.
+    auto onOwnCanvas = [&](const TRect& clip, const std::function<void(Canvas&)>& job) {
         QImage view(pixels, width, height, rowBytes, format);
         ImageCanvas canvas(view);
         canvas.isBand = true;
         CopyStateTo(canvas);
-        canvas.SetDeviceClip(bands[std::size_t(band)]);
-        paint(canvas);
-    });
+        canvas.SetDeviceClip(clip);
+        job(canvas);
+    };
+    std::vector<double> rows;
+    if (work) {
+        // Measured in pieces at once, each on rows of its own.
+        std::vector<std::vector<double>> shares(std::size_t(count), std::vector<double>(std::size_t(area->Height())));
+        BandWorkers::Run(count, [&](int piece) {
+            onOwnCanvas(*area, [&](Canvas& canvas) { work(canvas, *area, shares[std::size_t(piece)], {piece, count}); });
+        });
+        rows.assign(std::size_t(area->Height()), 0.0);
+        for (const std::vector<double>& share : shares)
+            for (std::size_t y = 0; y < rows.size(); ++y)
+                rows[y] += share[y];
+    }
+    const std::vector<int> edges = BandEdges(*area, count, kMinBandRows, rows);
+    std::vector<TRect> bands;
+    for (int i = 0; i < count; ++i)
+        bands.push_back({area->left, edges[std::size_t(i)], area->right, edges[std::size_t(i) + 1]});
+    BandWorkers::Run(count, [&](int band) { onOwnCanvas(bands[std::size_t(band)], paint); });
 }
 
 std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint,
@@ -120,15 +131,17 @@ std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, co
     };
     if (coverOnly) {
         // What it draws is covered, not shown: each band gives every such pixel of its own the
-        // one value that says so, once it has drawn.
-        QImage& pixels = picture->image;
+        // one value that says so, once it has drawn. The pixels are taken here, once: a band
+        // touches no member of the image, whose taking of its pixels may copy them.
+        uchar* const pixels = picture->image.bits();
+        const qsizetype rowBytes = picture->image.bytesPerLine();
         draw(
             [&](Canvas& band) {
                 coverOnly(band);
                 band.Flush();
                 const std::optional<TRect> rows = band.PaintableArea();
                 for (int y = rows ? rows->top : 0; rows && y < rows->bottom; ++y) {
-                    auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+                    auto* row = reinterpret_cast<QRgb*>(pixels + qsizetype(y) * rowBytes);
                     for (int x = rows->left; x < rows->right; ++x)
                         row[x] = row[x] != 0 ? kCoveredOnly : 0;
                 }

@@ -13,7 +13,8 @@ public:
     ~ImageCanvas() override;
 
     // Under copy, an area of at least two bands of kMinBandRows rows is painted in bands at once,
-    // as many as BandWorkers has threads, cut at equal work where `work` tells it (BandEdges).
+    // as many as BandWorkers has threads, cut at equal work where `work` tells it (BandEdges);
+    // `work` runs first, as many pieces at once, each on a canvas of its own over the whole area.
     // Each band's canvas draws on an image of its own over the same pixels, so it has the whole
     // image's size and clips to its band: every figure is placed and cut exactly as on this canvas.
     void PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work = {}) override;

@@ -37,6 +37,7 @@ public:
     TPoint GetTextExtent(const std::string& text) override;
     std::optional<TRect> TextDeviceBox(TPoint at, const std::string& text, const TFont& font,
                                        unsigned align) override;
+    std::optional<TRect> TextReachBox(TPoint at, const std::string& text, const TFont& font) override;
     bool IsPrinter() const override { return printer; }
     TPoint DeviceSize() const override;
     TPoint DeviceResolution() const override;

@@ -209,6 +209,31 @@ QtCanvas::TextPlacement QtCanvas::PlaceText(TPoint at, const std::string& text, 
     return place;
 }
 
+std::optional<TRect> QtCanvas::TextReachBox(TPoint at, const std::string& text, const TFont& font)
+{
+    if (!painter.isActive() || text.empty())
+        return TRect{};  // nothing is drawn
+    if (!LaysOutItself(text) || !ShapedTextCache::Enabled())
+        return std::nullopt;
+    auto held = [](double v) { return int(std::clamp(v, double(INT_MIN / 2), double(INT_MAX / 2))); };
+    // Along its baseline no letter reaches beyond its count of the widest advance (or two ems)
+    // from the anchor, and across it none beyond the cell on either side, each with a cell and
+    // the margin to spare. Turned, that box's device bounds are its two half-lengths projected
+    // on each axis.
+    const FaceMetrics& face = FaceOf(font);
+    const int pixels = TextPixels(face, font.height);
+    const DeviceFont& device = DeviceFontFor(face, pixels);
+    const double cellHeight = device.ascent + device.descent;
+    const double across = 2 * cellHeight + pixels / 2 + 2;
+    const double along = double(text.size()) * std::max(device.maxWidth, 2.0 * pixels) + across;
+    const auto [dx, dy] = BaselineDirection(font.escapement, MappingScaleX(), Mapping().ScaleY());
+    const double reachX = std::fabs(dx) * along + std::fabs(dy) * across + 1;
+    const double reachY = std::fabs(dy) * along + std::fabs(dx) * across + 1;
+    const TPoint anchor = LPtoDP(at);
+    return TRect{held(anchor.x - reachX), held(anchor.y - reachY), held(anchor.x + reachX) + 1,
+                 held(anchor.y + reachY) + 1};
+}
+
 std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text, const TFont& font, unsigned align)
 {
     if (!painter.isActive() || text.empty())
@@ -217,24 +242,10 @@ std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text,
         return std::nullopt;
     auto held = [](double v) { return int(std::clamp(v, double(INT_MIN / 2), double(INT_MAX / 2))); };
 
-    // A text far from what can show is left out before it is laid out: along its baseline no
-    // letter reaches beyond its count of the widest advance (or two ems) from the anchor, and
-    // across it none beyond the cell on either side, each with a cell and the margin to spare.
-    // Turned, that box's device bounds are its two half-lengths projected on each axis.
+    // A text far from what can show is left out before it is laid out, by its reach.
     if (const std::optional<TRect> area = PaintableArea()) {
-        const FaceMetrics& face = FaceOf(font);
-        const int pixels = TextPixels(face, font.height);
-        const DeviceFont& device = DeviceFontFor(face, pixels);
-        const double cellHeight = device.ascent + device.descent;
-        const double across = 2 * cellHeight + pixels / 2 + 2;
-        const double along = double(text.size()) * std::max(device.maxWidth, 2.0 * pixels) + across;
-        const auto [dx, dy] = BaselineDirection(font.escapement, MappingScaleX(), Mapping().ScaleY());
-        const double reachX = std::fabs(dx) * along + std::fabs(dy) * across + 1;
-        const double reachY = std::fabs(dy) * along + std::fabs(dx) * across + 1;
-        const TPoint anchor = LPtoDP(at);
-        const TRect rough{held(anchor.x - reachX), held(anchor.y - reachY), held(anchor.x + reachX) + 1,
-                          held(anchor.y + reachY) + 1};
-        if (rough.Intersect(*area).IsEmpty())
+        const std::optional<TRect> rough = TextReachBox(at, text, font);
+        if (rough && rough->Intersect(*area).IsEmpty())
             return rough;
     }
 

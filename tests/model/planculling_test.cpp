@@ -386,20 +386,37 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
 
             const QImage once = Painted(TPlanCulling::On, area);
             std::atomic<int> painted{0};
-            auto inBands = [&] {
+            // Each band measuring every object against itself, or (`measured`) the objects measured
+            // once by the row work for all the bands, as the window's repaint does: a band then
+            // draws without measuring those lying within it. The bands are of equal height either
+            // way, so that their edges fall where the straddlers lie.
+            auto inBands = [&](bool measured) {
                 QImage image = PlainImage(W, H, 0xFFFFFF);
                 ImageCanvas dc(image);
                 if (area)
                     dc.SetDeviceClip(*area);
                 painted = 0;
-                dc.PaintInBands([&](Canvas& band) {
-                    PaintFloor(band, CLIENT, objects(), 50, TPlanCulling::On);
-                    ++painted;
-                });
+                const TFloorToPaint floor = FloorToPaint(50);
+                TPaintRows rows(objects().Items().size());
+                const TRowWork measure = FloorRowWork(CLIENT, objects(), floor, rows);
+                auto equalHeights = [&](Canvas& c, const TRect& a, std::vector<double>& work, TPiece piece) {
+                    std::vector<double> measuredWork(work.size());
+                    measure(c, a, measuredWork, piece);
+                    std::fill(work.begin(), work.end(), 1.0);
+                };
+                dc.PaintInBands(
+                    [&](Canvas& band) {
+                        PaintFloor(band, CLIENT, objects(), floor, TPlanCulling::On, measured ? &rows : nullptr);
+                        ++painted;
+                    },
+                    measured ? TRowWork(equalHeights) : TRowWork());
                 return image;
             };
-            EXPECT_TRUE(SamePixels(once, inBands()));
-            EXPECT_TRUE(SamePixels(once, inBands()));
+            EXPECT_TRUE(SamePixels(once, inBands(false)));
+            EXPECT_TRUE(SamePixels(once, inBands(false)));
+            EXPECT_EQ(painted, bands);
+            EXPECT_TRUE(SamePixels(once, inBands(true)));
+            EXPECT_TRUE(SamePixels(once, inBands(true)));
             EXPECT_EQ(painted, bands);
             EXPECT_GT(Drawn(once, frame), 500);
         }
@@ -426,15 +443,16 @@ TEST_F(PlanCulling, APlanFillingPartOfTheWindowIsCutWhereItLiesAndPaintsAsOnce)
     const TFloorToPaint floor = FloorToPaint(50);
     {
         ImageCanvas dc(image);
+        TPaintRows rows(objects().Items().size());
         dc.PaintInBands(
             [&](Canvas& band) {
                 {
                     const std::lock_guard<std::mutex> hold(lock);
                     clips.push_back(band.DeviceClip());
                 }
-                PaintFloor(band, CLIENT, objects(), floor, TPlanCulling::On);
+                PaintFloor(band, CLIENT, objects(), floor, TPlanCulling::On, &rows);
             },
-            FloorRowWork(CLIENT, objects(), floor));
+            FloorRowWork(CLIENT, objects(), floor, rows));
     }
     EXPECT_TRUE(SamePixels(once, image));
     ASSERT_EQ(clips.size(), 3u);
