@@ -18,6 +18,7 @@
 
 class TDrawingEdit;
 class TExtwallobj;
+struct TModelShift;
 
 class TExtwallobjtool : public TLineobjtool {
 public:
@@ -77,7 +78,7 @@ public:
     // external-wall tool again, the plan is resized (ResizeFloorPlan) and then centred. False, with
     // the reason in resizeRefusal, when the resize was refused and nothing changed; so is a resize
     // after which the plan could not be centred (CENTRING_REFUSED).
-    bool ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y);
+    bool ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y, TModelShift* centring = nullptr);
     // Enlarges (step 8) or shrinks (step 9) the plan of the current floor by `distance` across a
     // cut line through (x, y), model units, on the side in objectIndex (1 up, 2 right, 3 down,
     // 4 left): every point of the floor beyond the cut moves away from it or towards it, and the

@@ -319,7 +319,7 @@ std::string TExtwallobjtool::ResizeFloorPlan(TDrawingEdit& edit, int distance, i
     return ResizePlan(edit, distance, x, y, false);
 }
 
-bool TExtwallobjtool::ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y)
+bool TExtwallobjtool::ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int y, TModelShift* centring)
 {
     active = 0;
     lineDrawn = 0;
@@ -329,7 +329,7 @@ bool TExtwallobjtool::ResizeAndCentre(TDrawingEdit& edit, int amount, int x, int
         return false;
     // ResizePlan has checked the centring against the plan as it will be; should the two ever
     // differ, the resize is refused all the same (the caller's repaint takes back what moved).
-    if (!CentreFloorplan(*this, edit)) {
+    if (!CentreFloorplan(*this, edit, centring)) {
         resizeRefusal = CENTRING_REFUSED;
         return false;
     }

@@ -9,6 +9,7 @@
 #include "model/drawingstate.h"
 #include "model/list.h"
 #include "resources/menus.h"
+#include "tools/floorarea.h"
 #include "tools/toolkinds.h"
 #include "walls/extwallobjtool.h"
 
@@ -100,7 +101,8 @@ private:
         // The resize, the centring, the renewed dimensions and area and the floor's title are one
         // change of the drawing, written once.
         TDrawingEdit edit;
-        if (!tool->ResizeAndCentre(edit, distance, cut.x, cut.y)) {
+        TModelShift centring;
+        if (!tool->ResizeAndCentre(edit, distance, cut.x, cut.y, &centring)) {
             // Nothing moved: the plan, its dimensions and its title stay as they were.
             site.Message(tool->resizeRefusal, shrink ? SHRINK_REFUSAL_TITLE : ENLARGE_REFUSAL_TITLE);
             site.AbandonTool();
@@ -108,7 +110,8 @@ private:
         }
         // Centred already; the new dimensions may still lie where the drawing file cannot store
         // them, and then the resize is refused whole.
-        const TAutoDimensions outcome = AddAutoDimensions(edit, *tool);
+        TModelShift again;
+        const TAutoDimensions outcome = AddAutoDimensions(edit, *tool, &again);
         if (outcome != TAutoDimensions::Added) {
             TellAutoDimensionsRefusal(site, outcome);
             site.AbandonTool();
@@ -120,6 +123,8 @@ private:
             site.AbandonTool();
             return;
         }
+        // A zoomed view moves with the centred plan, as after Auto Dimensions.
+        site.MoveViewWithPlan(centring.dx + again.dx, centring.dy + again.dy);
         site.Refresh(0);
         site.SetPickTool();
     }

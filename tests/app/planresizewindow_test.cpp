@@ -192,6 +192,24 @@ TEST_F(PlanResizeWindowTest, EnlargeThenShrinkBackAcrossAVerticalCut)
     EXPECT_EQ(Tool().kind, KIND_PICK);
 }
 
+// In a zoomed view the view moves with the plan that the resize centres again, so the wall not
+// moved by the resize stays where it was in the window.
+TEST_F(PlanResizeWindowTest, AZoomedViewMovesWithThePlanCentredAgain)
+{
+    DimensionedHouse();
+    Command(CM_ZOOMUP);
+    DragModel({1500, 1000}, {4000, 2750});
+    ASSERT_EQ(state().viewExtX, 500);
+    const TPoint corner = Child().DevicePointOf({500, 250});
+    Command(CM_EXPANDFLOORPLAN);
+    KeyAt(VK_RIGHT, At(2500, 1750));
+    Answer("input 1000");
+    KeyAt(VK_ENTER, At(2500, 1750));
+    ASSERT_EQ(Wall(4).x1, 0);
+    EXPECT_EQ(Child().DevicePointOf({0, 250}), corner);
+    EXPECT_EQ(state().viewExtX, 500);
+}
+
 TEST_F(PlanResizeWindowTest, CancelWaitsForAnotherEnter)
 {
     DimensionedHouse();
