@@ -127,12 +127,12 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
     const TPen callerPen = dc.Pen();
 
     // What the band does with each object, as measured for all the bands: one lying outside it
-    // is left out before it is looked at.
+    // is left out before it is looked at, one whose rows meet it is drawn.
     const TPaintRows* const measured = area ? rows : nullptr;
     const TRect band = paintable ? *paintable : TRect{};
     // Draws one object with a pen, unless nothing of it can show.
     auto paint = [&](std::size_t i, const TObject& object, const TPen& pen, TFillStyle fill) {
-        if (area && (!measured || measured->In(i, band) == TPaintRows::TInBand::Measure)) {
+        if (area && (!measured || measured->Unmeasured(i))) {
             TPaintExtent extent(*area, pen.width);
             object.PaintExtent(extent, scale);
             if (!extent.Touches())
@@ -144,7 +144,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
 
     // The overlay floors go underneath, lighter, each object with its own pen width and style.
     ForEachPainted(
-        list, floor, [&](std::size_t i) { return measured && measured->In(i, band) == TPaintRows::TInBand::Leave; },
+        list, floor, [&](std::size_t i) { return measured && measured->Leaves(i, band); },
         [&](std::size_t i, const TObject& object) {
             TPen pen;
             pen.colour = OverlayColour(TColor(object.colour), state.currentFillColour);

@@ -3,9 +3,10 @@
 // once for all the bands: by the paint's row work (TRowWork), in pieces at once before the bands,
 // each piece measuring its share of the objects on a canvas of its own over the whole area. Each
 // object counts as one unit of work spread evenly over its rows, and the bands are cut at equal
-// work by that. A band then draws the objects lying wholly within its rows without measuring them
-// again, leaves out those lying outside them, and measures against itself only those that cross
-// its edges, so that the work of leaving objects out does not grow with the number of bands.
+// work by that. A band then draws the objects whose rows meet its own without measuring them
+// again (those crossing its edges too: one that turns out to miss it is clipped away, as the rows
+// never fall short of what the drawing changes) and leaves out the others, so that the work of
+// leaving objects out does not grow with the number of bands.
 // Objects are numbered as the painter numbers them (list indices, places in a selection). Where
 // nothing was measured (a paint not split into bands) every object is measured by the band, as
 // against any canvas.
@@ -23,18 +24,15 @@ public:
     // Objects 0 .. count - 1, none measured.
     explicit TPaintRows(std::size_t count = 0);
 
-    // What a band does with an object.
-    enum class TInBand { Leave, Draw, Measure };
-    // What the band of device rows [band.top, band.bottom) does with object `i`.
-    TInBand In(std::size_t i, const TRect& band) const
+    // True when the band of device rows [band.top, band.bottom) leaves object `i` out: its rows
+    // miss the band.
+    bool Leaves(std::size_t i, const TRect& band) const
     {
         const TDeviceRows& rows = spans[i];
-        if (rows.all)
-            return TInBand::Measure;
-        if (rows.top >= rows.bottom || rows.bottom <= band.top || rows.top >= band.bottom)
-            return TInBand::Leave;
-        return rows.top >= band.top && rows.bottom <= band.bottom ? TInBand::Draw : TInBand::Measure;
+        return !rows.all && (rows.top >= rows.bottom || rows.bottom <= band.top || rows.top >= band.bottom);
     }
+    // True when object `i` was not measured (or may change any row): a band measures it.
+    bool Unmeasured(std::size_t i) const { return spans[i].all; }
 
     // The row work of a piece: measures the objects of its share on `dc` over `area`, each as
     // `item` gives it (its object and the width of the pen it is drawn with, or none for an

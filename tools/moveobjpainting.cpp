@@ -98,13 +98,13 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
         band.SetROP2(RasterOp::Copy);
         const TBrush bandBrush = band.Brush();
         for (std::size_t i = 0; i < indices.size(); ++i) {
-            // One lying outside the band is left out before it is looked at.
-            const TPaintRows::TInBand in = area ? rows.In(i, *paintable) : TPaintRows::TInBand::Draw;
-            if (in == TPaintRows::TInBand::Leave)
+            // One lying outside the band is left out before it is looked at, one whose rows meet
+            // it is drawn, one not measured is measured against the band.
+            if (area && rows.Leaves(i, *paintable))
                 continue;
             const TObject& object = *objects[indices[i]];
             const int width = SelectionPenWidth(object);
-            if (in == TPaintRows::TInBand::Measure) {
+            if (area && rows.Unmeasured(i)) {
                 TPaintExtent extent(*area, width);
                 object.PaintExtent(extent, scale);
                 if (!extent.Touches())
