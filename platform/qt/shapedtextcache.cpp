@@ -75,39 +75,6 @@ ShapedText::ShapedText(const QString& text, const QFont& font, QPaintDevice* dev
         layout = std::move(made);
 }
 
-ShapedText::ShapedText(const PlainLayout& plain, const QRawFont& font)
-    : advance(plain.advance), lineAscent(plain.lineAscent)
-{
-    for (const PlainLayout::Run& made : plain.runs) {
-        QGlyphRun run;
-        run.setRawFont(font);
-        run.setGlyphIndexes(QList<quint32>(made.glyphs.begin(), made.glyphs.end()));
-        run.setPositions(QList<QPointF>(made.positions.begin(), made.positions.end()));
-        run.setFlags(made.flags);
-        run.setBoundingRect(made.bounds);
-        runs.append(run);
-    }
-}
-
-std::shared_ptr<const PlainLayout> ShapedText::Plain(const QRawFont& own) const
-{
-    if (layout)
-        return nullptr;
-    auto plain = std::make_shared<PlainLayout>();
-    plain->advance = advance;
-    plain->lineAscent = lineAscent;
-    for (const QGlyphRun& run : runs) {
-        if (run.rawFont() != own)
-            return nullptr;
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        plain->runs.push_back({std::vector<quint32>(glyphs.begin(), glyphs.end()),
-                               std::vector<QPointF>(positions.begin(), positions.end()), run.flags(),
-                               run.boundingRect()});
-    }
-    return plain;
-}
-
 const QRectF& ShapedText::Ink()
 {
     if (!inkKnown) {
@@ -130,7 +97,7 @@ void ShapedText::Draw(QPainter& painter, QPointF baseline) const
         painter.drawGlyphRun(top, run);
 }
 
-ShapedTextCache::ShapedTextCache(SharedLayouts* shared) : shared(shared), table(2 * kCapacity)
+ShapedTextCache::ShapedTextCache() : table(2 * kCapacity)
 {
     entries.reserve(kCapacity);
 }
@@ -140,7 +107,7 @@ ShapedTextCache& ShapedTextCache::Instance()
     if (ShapedTextCache* own = ThreadCache())
         return *own;
     if (!ProgramCache()) {
-        ProgramCache() = new ShapedTextCache(&SharedLayouts::Painting());
+        ProgramCache() = new ShapedTextCache;
         qAddPostRoutine(ClearProgramCache);
     }
     return *ProgramCache();
@@ -149,7 +116,7 @@ ShapedTextCache& ShapedTextCache::Instance()
 void ShapedTextCache::KeepOneForThisThread()
 {
     if (!ThreadCache())
-        ThreadCache() = new ShapedTextCache(&SharedLayouts::Painting());
+        ThreadCache() = new ShapedTextCache;
 }
 
 bool ShapedTextCache::Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,
@@ -249,30 +216,6 @@ void ShapedTextCache::Rebuild()
         table[FreeSlot(entries[i].hash)] = Slot{entries[i].hash, int32_t(i)};
 }
 
-std::unique_ptr<ShapedText> ShapedTextCache::MakeShaped(const Key& key, std::size_t hash, const QFont& font,
-                                                        QPaintDevice* device)
-{
-    const bool keepLayout = KeepsLayout(key.pixelSize, key.escapement);
-    // The text's own font on this thread, as the layout takes it for the device; texts in a row
-    // mostly share one.
-    auto own = [&]() -> const QRawFont& {
-        if (!(rawFor == Key{key.face, {}, key.pixelSize, key.weight, 0, key.dpiX, key.dpiY})) {
-            rawFor = Key{key.face, {}, key.pixelSize, key.weight, 0, key.dpiX, key.dpiY};
-            raw = QRawFont::fromFont(QFont(font, device));
-        }
-        return raw;
-    };
-    if (shared && !keepLayout)
-        if (const std::shared_ptr<const PlainLayout> plain = shared->Find(key, hash))
-            return std::make_unique<ShapedText>(*plain, own());
-    auto made = std::make_unique<ShapedText>(ToQString(key.text), font, device, keepLayout);
-    ++shaped;
-    if (shared && !keepLayout)
-        if (std::shared_ptr<const PlainLayout> plain = made->Plain(own()))
-            shared->Keep(key, hash, std::move(plain));
-    return made;
-}
-
 ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int weight, int escapement,
                                  const std::string& text, TPoint dpi, const QFont& font, QPaintDevice* device)
 {
@@ -298,8 +241,10 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
         }
     }
 
-    Entry made{Key{face, text, pixelSize, weight, escapement, dpi.x, dpi.y}, hash, nullptr, generation, kNone, kNone};
-    made.shaped = MakeShaped(made.key, hash, font, device);
+    Entry made{Key{face, text, pixelSize, weight, escapement, dpi.x, dpi.y}, hash,
+               std::make_unique<ShapedText>(ToQString(text), font, device, KeepsLayout(pixelSize, escapement)),
+               generation, kNone, kNone};
+    ++shaped;
     int32_t place;
     if (entries.size() == capacity && unused.first == kNone && capacity < kMost)
         Grow();

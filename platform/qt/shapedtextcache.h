@@ -11,17 +11,11 @@
 // and drawing it still shape it once): the cache keeps the texts it took first and lays out the
 // rest afresh, rather than putting out each text just before it is asked for again. Finding,
 // keeping and putting out a text take the same time however many the cache holds.
-//
-// The painting threads' caches (the program's and each band worker's) share what they lay out
-// through SharedLayouts: a text another thread has laid out is made from its glyphs with this
-// thread's font, not laid out again.
 #include "platform/geometry.h"
-#include "platform/qt/sharedlayouts.h"
 
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
-#include <QRawFont>
 #include <QRectF>
 #include <QTextLayout>
 
@@ -50,11 +44,6 @@ struct ShapedText {
 
     // keepLayout: drawn from the layout rather than its glyphs.
     ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout);
-    // The glyphs of a text laid out before (on any thread), in `font`, this thread's own.
-    ShapedText(const PlainLayout& plain, const QRawFont& font);
-    // The layout as plain numbers for other threads; none when it is drawn from its layout or a
-    // glyph comes from another font than `own` (the text's own font on this thread).
-    std::shared_ptr<const PlainLayout> Plain(const QRawFont& own) const;
     // The box of the letters, relative to the start of the baseline.
     const QRectF& Ink();
     // Draws the text with its baseline starting at `baseline`, with the painter's pen.
@@ -66,8 +55,7 @@ public:
     static constexpr std::size_t kCapacity = 16384;
     static constexpr std::size_t kMost = 4 * kCapacity;
 
-    // `shared`: where layouts are shared with other threads' caches (none for a cache of its own).
-    explicit ShapedTextCache(SharedLayouts* shared = nullptr);
+    ShapedTextCache();
 
     // The cache of the calling thread: the program's (emptied when the application object goes),
     // or the thread's own on a thread that asked for one.
@@ -90,12 +78,19 @@ public:
     std::size_t Size() const { return entries.size(); }
     // The texts it may hold before it must put one out or grow.
     std::size_t Capacity() const { return capacity; }
-    // Layouts made so far, for tests: a text found in the cache, or made from one another
-    // thread laid out, makes none.
+    // Layouts made so far, for tests: a text found in the cache makes none.
     std::size_t Shaped() const { return shaped; }
 
 private:
-    using Key = ShapedTextKey;
+    struct Key {
+        std::string face;
+        std::string text;
+        int pixelSize = 0;
+        int weight = 0;
+        int escapement = 0;
+        int dpiX = 0;
+        int dpiY = 0;
+    };
     struct Entry {
         Key key;
         std::size_t hash = 0;
@@ -127,8 +122,6 @@ private:
     // Takes the entry that has gone longest unused, of those no one used since the repaint began;
     // -1 when all have been.
     int32_t TakeUnused();
-    // The text laid out, or made from the glyphs another thread laid out.
-    std::unique_ptr<ShapedText> MakeShaped(const Key& key, std::size_t hash, const QFont& font, QPaintDevice* device);
     // Holds twice as many texts from now on.
     void Grow();
     void Rebuild();
@@ -137,11 +130,6 @@ private:
     void Unlink(Chain& chain, int32_t entry);
     void Append(Chain& chain, int32_t entry);
 
-    SharedLayouts* shared;
-    // The font the last text made from another thread's layout, or shared, was in (its key
-    // without text or turn).
-    Key rawFor;
-    QRawFont raw;
     std::size_t capacity = kCapacity;
     std::vector<Entry> entries;
     std::vector<Slot> table;  // twice the capacity long, a power of two

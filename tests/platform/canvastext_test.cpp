@@ -5,13 +5,10 @@
 
 #include <QImage>
 
-#include <atomic>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
 #include "platform/qt/shapedtextcache.h"
 #include "tests/platform/pixelhelpers.h"
@@ -102,47 +99,6 @@ TEST_F(CanvasText, KeptLayoutsDrawAsDrawTextUnderEveryPen)
         // Drawn again from what the cache kept.
         EXPECT_TRUE(SamePixels(DrawTexts(cases, pen, RasterOp::Copy, background), laidOutAfresh));
     }
-}
-
-// A painting thread that meets a text another has laid out makes it from that layout's glyphs
-// with its own font: it lays out none of them again, and draws the pixels drawText draws. (Turned
-// texts other than by quarter turns are left out: a large one keeps a layout of its own.)
-TEST_F(CanvasText, ATextLaidOutOnOnePaintingThreadIsNotLaidOutAgainOnAnother)
-{
-    std::vector<TextCase> cases;
-    for (TextCase text : TextCases())
-        if (text.font.escapement % 900 == 0) {
-            text.text += " shared";  // texts no other test draws
-            cases.push_back(text);
-        }
-    const QImage background = PlainImage(W, H, 0xFFFFFF);
-    ShapedTextCache::SetEnabled(false);
-    const QImage laidOutAfresh = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
-    ShapedTextCache::SetEnabled(true);
-    // Laid out first on a band worker's thread (the caller waits in its own piece meanwhile).
-    QImage elsewhere;
-    std::size_t shapedElsewhere = 0;
-    std::atomic<bool> drawn{false};
-    {
-        const BandWorkers::ScopedLimit limit(2);
-        BandWorkers::Run(2, [&](int piece) {
-            if (piece == 0) {
-                while (!drawn)
-                    std::this_thread::yield();
-                return;
-            }
-            const std::size_t before = ShapedTextCache::Instance().Shaped();
-            elsewhere = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
-            shapedElsewhere = ShapedTextCache::Instance().Shaped() - before;
-            drawn = true;
-        });
-    }
-    const std::size_t before = ShapedTextCache::Instance().Shaped();
-    const QImage here = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
-    EXPECT_EQ(ShapedTextCache::Instance().Shaped(), before);
-    EXPECT_GT(shapedElsewhere, cases.size() / 2);
-    EXPECT_TRUE(SamePixels(elsewhere, laidOutAfresh)) << CountDifferent(elsewhere, laidOutAfresh) << " differ";
-    EXPECT_TRUE(SamePixels(here, laidOutAfresh)) << CountDifferent(here, laidOutAfresh) << " differ";
 }
 
 TEST_F(CanvasText, KeptLayoutsDrawAsDrawTextUnderExclusiveOr)
