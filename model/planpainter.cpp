@@ -38,20 +38,33 @@ TPainted HowPainted(const TObject& object, const TFloorToPaint& floor, bool hide
 
 // Calls overlaid(i, object) for each object of the overlay floors a painting of `floor` draws,
 // then own(i, object) for each of the floor's own, each in list order (i: its list index), but
-// for those skip(i) leaves out before they are looked at.
-template <class Skip, class Overlaid, class Own>
-void ForEachPainted(const TList& list, const TFloorToPaint& floor, Skip skip, Overlaid overlaid, Own own)
+// for those `rows` (where measured) leaves out of `band` before they are looked at. How a
+// measured object is painted is read from `rows` too, so that a band looks at no object it does
+// not draw.
+template <class Overlaid, class Own>
+void ForEachPainted(const TList& list, const TFloorToPaint& floor, const TPaintRows* rows, const TRect& band,
+                    Overlaid overlaid, Own own)
 {
     const bool hideDimensions = HidesDimensions(State().displayMode);
     const auto& items = list.Items();
     const std::size_t count = items.size();
+    auto painted = [&](std::size_t i, TPainted how) {
+        if (!rows)
+            return HowPainted(*items[i], floor, hideDimensions) == how;
+        if (rows->Leaves(i, band))
+            return false;
+        if (rows->Unmeasured(i))
+            return HowPainted(*items[i], floor, hideDimensions) == how;
+        return TPainted(rows->Pass(i)) == how;
+    };
+    auto object = [&](std::size_t i) { return items[i].get(); };
     if (floor.overlay)
-        for (std::size_t i = 0; i < count; ++i)
-            if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Overlaid)
-                overlaid(i, *items[i]);
-    for (std::size_t i = 0; i < count; ++i)
-        if (!skip(i) && HowPainted(*items[i], floor, hideDimensions) == TPainted::Own)
-            own(i, *items[i]);
+        VisitFetchingAhead(
+            count, [&](std::size_t i) { return painted(i, TPainted::Overlaid); }, object,
+            [&](std::size_t i) { overlaid(i, *items[i]); });
+    VisitFetchingAhead(
+        count, [&](std::size_t i) { return painted(i, TPainted::Own); }, object,
+        [&](std::size_t i) { own(i, *items[i]); });
 }
 
 // The width of the pen an overlay floor's object is drawn with.
@@ -144,7 +157,7 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
 
     // The overlay floors go underneath, lighter, each object with its own pen width and style.
     ForEachPainted(
-        list, floor, [&](std::size_t i) { return measured && measured->Leaves(i, band); },
+        list, floor, measured, band,
         [&](std::size_t i, const TObject& object) {
             TPen pen;
             pen.colour = OverlayColour(TColor(object.colour), state.currentFillColour);
@@ -164,9 +177,11 @@ TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorTo
         const bool hideDimensions = HidesDimensions(State().displayMode);
         const auto& items = list.Items();
         rows.Measure(dc, area, State().unitsPerLogical, work, piece,
-                     [&](std::size_t i, int& penWidth) -> const TObject* {
+                     [&](std::size_t i, int& penWidth, int& pass) -> const TObject* {
                          const TObject& object = *items[i];
-                         switch (HowPainted(object, floor, hideDimensions)) {
+                         const TPainted how = HowPainted(object, floor, hideDimensions);
+                         pass = int(how);
+                         switch (how) {
                          case TPainted::Overlaid:
                              penWidth = OverlayPenWidth(object);
                              return &object;

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-TPaintRows::TPaintRows(std::size_t count) : spans(count, TDeviceRows{0, 0, true}) {}
+TPaintRows::TPaintRows(std::size_t count) : spans(count, TDeviceRows{0, 0, true}), passes(count, 0) {}
 
 void TPaintRows::Measure(Canvas& dc, const TRect& area, int scale, std::vector<double>& rows, TPiece piece,
-                         const std::function<const TObject*(std::size_t i, int& penWidth)>& item)
+                         const std::function<const TObject*(std::size_t i, int& penWidth, int& pass)>& item)
 {
     const std::size_t count = spans.size();
     const std::size_t pieces = std::size_t(std::max(piece.count, 1));
@@ -19,11 +19,13 @@ void TPaintRows::Measure(Canvas& dc, const TRect& area, int scale, std::vector<d
     const TPaintArea paintArea(dc, area, scale);
     for (std::size_t i = first; i < end; ++i) {
         int penWidth = 0;
-        const TObject* object = item(i, penWidth);
+        int pass = 0;
+        const TObject* object = item(i, penWidth, pass);
         if (!object) {
             spans[i] = {};
             continue;
         }
+        passes[i] = std::uint8_t(std::clamp(pass, 0, 255));
         TPaintExtent extent(paintArea, std::max(penWidth, 1), true);
         object->PaintExtent(extent, scale);
         const TDeviceRows span = extent.Rows();

@@ -51,7 +51,7 @@ TRowWork SelectionRowWork(const std::vector<int>& indices, TPaintRows& rows)
     return [&indices, &rows](Canvas& dc, const TRect& area, std::vector<double>& work, TPiece piece) {
         const TDrawingState& state = State();
         rows.Measure(dc, area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, work, piece,
-                     [&](std::size_t i, int& penWidth) -> const TObject* {
+                     [&](std::size_t i, int& penWidth, int&) -> const TObject* {
                          const TObject& object = *state.objects[indices[i]];
                          penWidth = SelectionPenWidth(object);
                          return &object;
@@ -97,18 +97,18 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
             paintable ? std::optional<TPaintArea>(std::in_place, band, *paintable, scale) : std::nullopt;
         band.SetROP2(RasterOp::Copy);
         const TBrush bandBrush = band.Brush();
-        for (std::size_t i = 0; i < indices.size(); ++i) {
-            // One lying outside the band is left out before it is looked at, one whose rows meet
-            // it is drawn, one not measured is measured against the band.
-            if (area && rows.Leaves(i, *paintable))
-                continue;
+        // One lying outside the band is left out before it is looked at, one whose rows meet it
+        // is drawn, one not measured is measured against the band.
+        auto takes = [&](std::size_t i) { return !area || !rows.Leaves(i, *paintable); };
+        auto at = [&](std::size_t i) { return objects[indices[i]]; };
+        VisitFetchingAhead(indices.size(), takes, at, [&](std::size_t i) {
             const TObject& object = *objects[indices[i]];
             const int width = SelectionPenWidth(object);
             if (area && rows.Unmeasured(i)) {
                 TPaintExtent extent(*area, width);
                 object.PaintExtent(extent, scale);
                 if (!extent.Touches())
-                    continue;
+                    return;
             }
             const bool solid = erase || IsTextType(object.typeCode);
             band.SelectPen(TPen{erase ? state.currentFillColour : TColor(object.colour), width,
@@ -124,7 +124,7 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
             } else {
                 object.Render(band, scale, TFillStyle::None);
             }
-        }
+        });
         band.Flush();
     };
     // The outline is drawn over what is there: bands may share the work only with that raster
