@@ -322,16 +322,16 @@ void QtCanvas::DoPolylines(const std::vector<TPoint>& points, const std::vector<
     }
     if (!penVisible)
         return;
-    // As DrawFigure draws one polyline under copy, for every one of them.
+    // As DrawFigure draws one polyline under copy, for every one of them. A polyline is stroked,
+    // never filled: the brush stays as it is (setting none counts a reference on Qt's one empty
+    // brush, which every painting thread shares).
     RestorePen();
-    painter.setBrush(Qt::NoBrush);
     for (std::size_t i = 0; i < starts.size(); ++i) {
         const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : points.size();
         if (end - starts[i] < 2)
             continue;
         painter.drawPolyline(DevicePoints(std::span(points).subspan(starts[i], end - starts[i])));
     }
-    painter.setBrush(brush);
 }
 
 void QtCanvas::DoPolygon(const std::vector<TPoint>& points)
