@@ -264,10 +264,13 @@ protected:
             ImageCanvas dc(image);
             if (area)
                 dc.SetDeviceClip(*area);
-            PaintFloor(dc, CLIENT, objects(), 50, culling);
+            PaintFloor(dc, CLIENT, objects(), floorCode, culling);
         }
         return image;
     }
+
+    // The floor Painted paints.
+    int floorCode = 50;
 
     int Calls(TPlanCulling culling, const std::optional<TRect>& area)
     {
@@ -368,14 +371,17 @@ TEST_F(PlanCulling, ExclusiveOrFeedbackOverThePaintedPlanErasesExactly)
 // The window's repaint paints the floor in bands at once (each band a canvas of its own, clipped to
 // it, culling against it): with objects straddling every band's edges as well as the window's or
 // the repaint's, the pixels are those of one paint, and stay so when the bands' threads paint again
-// with the texts they kept.
+// with the texts they kept. So they are with an overlay floor underneath, whose objects, straddling
+// too, a band tells from the floor's own by their measured rows.
 TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
 {
     const BandWorkers::ScopedLimit limit(3);
+    WriteWholeFile(Cfg("OVERLAY.CFG"), "0 1 0 0 0");
+    for (const bool overlay : {false, true})
     for (const TView& view : VIEWS) {
         for (const std::optional<TRect>& area : AREAS) {
             SCOPED_TRACE(testing::Message() << "view " << view.ext.x << " area " << (area ? area->left : -1) << ","
-                                            << (area ? area->top : -1));
+                                            << (area ? area->top : -1) << (overlay ? " overlay" : ""));
             objects().Clear();
             UseView(view);
             const TRect frame = area ? *area : CLIENT;
@@ -383,6 +389,12 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
             for (int i = 0; i < bands; ++i)
                 AddStraddlers({frame.left, frame.top + frame.Height() * i / bands, frame.right,
                                frame.top + frame.Height() * (i + 1) / bands});
+            // Floor 51 painted over floor 50: every other object is the floor's own.
+            state().displayMode = overlay ? 12 : 10;
+            floorCode = overlay ? 51 : 50;
+            if (overlay)
+                for (std::size_t i = 1; i < objects().Items().size(); i += 2)
+                    objects().Items()[i]->floor = 51;
 
             const QImage once = Painted(TPlanCulling::On, area);
             std::atomic<int> painted{0};
@@ -396,7 +408,7 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
                 if (area)
                     dc.SetDeviceClip(*area);
                 painted = 0;
-                const TFloorToPaint floor = FloorToPaint(50);
+                const TFloorToPaint floor = FloorToPaint(floorCode);
                 TPaintRows rows(objects().Items().size());
                 const TRowWork measure = FloorRowWork(CLIENT, objects(), floor, rows);
                 auto equalHeights = [&](Canvas& c, const TRect& a, std::vector<double>& work, TPiece piece) {
