@@ -203,8 +203,8 @@ private:
     // (TDrawingtool::StoreHeld), ahead of the list's objects from `before` on; each tool then
     // starts its figure again. A failed write is told and the window repainted from the file.
     THeldStore StoreHeld(int before = -1);
-    // A tool whose figure was stored or taken back from outside starts it afresh; the current
-    // tool's family says so in the prompt.
+    // A tool whose figure was stored or taken back from outside starts it afresh; its family says
+    // so in the prompt (the kept tool's, once it is back).
     void RestartFigure(TDrawingtool& tool);
     // The drawing state of a drawing just opened or begun: its name, the ground floor in view at
     // normal size, single-floor display, the action counter at 0.

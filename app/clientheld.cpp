@@ -62,8 +62,16 @@ bool TClient::Command(int id)
 void TClient::RestartFigure(TDrawingtool& tool)
 {
     tool.RestartFigure();
-    if (&tool == currentTool.get() && active)
-        Family().FigureRestarted(*active);
+    // The prompt of a tool kept over a zoom is the one it comes back with.
+    const bool isKept = &tool == kept.tool.get();
+    const TToolFamily& family = isKept ? (kept.family ? *kept.family : PlainFamily()) : Family();
+    const char* restartPrompt = family.RestartPrompt(tool);
+    if (!restartPrompt)
+        return;
+    if (isKept)
+        kept.prompt = restartPrompt;
+    else
+        SetPrompt(restartPrompt);
 }
 
 bool TClient::SettleForNewTool()

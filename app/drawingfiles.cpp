@@ -75,10 +75,15 @@ std::vector<std::string> DrawingNames()
 
 std::string OpenableDrawingName(const std::string& name)
 {
-    for (const TDrawingFile& file : DrawingFiles())
-        if (file.openable && SameDrawingName(file.stem, name))
-            return file.stem;
-    return {};
+    // The spelling asked for first, then a drawing file, and only then a folder, pipe or device of
+    // another spelling: none of those hides a drawing whose name differs from it in case alone.
+    const std::vector<TDrawingFile> files = DrawingFiles();
+    const TDrawingFile* best = nullptr;
+    auto rank = [&name](const TDrawingFile& file) { return (file.stem == name ? 2 : 0) + (file.regular ? 1 : 0); };
+    for (const TDrawingFile& file : files)
+        if (file.openable && SameDrawingName(file.stem, name) && (!best || rank(file) > rank(*best)))
+            best = &file;
+    return best ? best->stem : std::string();
 }
 
 std::string ExistingDrawingName(const std::string& name)

@@ -82,7 +82,10 @@ bool TToolFamily::ClaimsClick(TToolSite&, TPoint) const
 
 void TToolFamily::TakeClaimedClick(TToolSite&, TPoint) const {}
 
-void TToolFamily::FigureRestarted(TToolSite&) const {}
+const char* TToolFamily::RestartPrompt(const TDrawingtool&) const
+{
+    return nullptr;
+}
 
 const TToolFamily& PlainFamily()
 {

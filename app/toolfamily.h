@@ -41,9 +41,9 @@ public:
     // say): asked of every family before the current one gets the click. The window then gives
     // the current tool up as a tool command would, and hands the click to TakeClaimedClick.
     virtual bool ClaimsClick(TToolSite& site, TPoint point) const;
-    // The figure the tool held was stored or taken back from outside, and the tool starts it
-    // afresh (RestartFigure): the prompt says what it waits for.
-    virtual void FigureRestarted(TToolSite& site) const;
+    // The prompt for a tool whose figure was stored or taken back from outside and which starts it
+    // afresh (RestartFigure): what it waits for. None: the prompt stays.
+    virtual const char* RestartPrompt(const TDrawingtool& tool) const;
     virtual void TakeClaimedClick(TToolSite& site, TPoint point) const;
 };
 

@@ -238,8 +238,11 @@ void TTexttool::CentreTaken(Canvas& dc, const TRect& clientRect)
 {
     if (kind != KIND_TYPED_TEXT || IsAnyCentreStep(step))
         return;
-    // The centre found is the starting click: a line begun moves there.
+    // The centre found is the starting click: a line begun moves there. The marks CENTRE kept go,
+    // so that the text stored is the one a click would store.
     startGiven = true;
+    x2 = 0;
+    y2 = 0;
     lineEnded = false;
     if (held.empty())
         return;

@@ -90,16 +90,16 @@ public:
 
     bool TypesText(const TDrawingtool& tool) const override { return tool.kind == KIND_TYPED_TEXT; }
 
-    void FigureRestarted(TToolSite& site) const override
+    const char* RestartPrompt(const TDrawingtool& tool) const override
     {
-        if (site.Tool().kind == KIND_TYPED_TEXT)
-            site.SetPrompt(TYPED_TEXT_PROMPT);
+        return tool.kind == KIND_TYPED_TEXT ? TYPED_TEXT_PROMPT : nullptr;
     }
 
     void Char(TToolSite& site, int character) const override
     {
         auto* tool = dynamic_cast<TTexttool*>(&site.Tool());
-        if (!tool || tool->kind != KIND_TYPED_TEXT)
+        // Characters wait while CENTRE takes its clicks.
+        if (!tool || tool->kind != KIND_TYPED_TEXT || IsAnyCentreStep(tool->step))
             return;
         // A line stored or taken back from outside: the next line starts where the user clicks.
         site.SetPrompt(tool->WaitsForStart() ? TYPED_TEXT_PROMPT : TYPING_PROMPT);

@@ -12,8 +12,8 @@
 #include <QMessageBox>
 
 #include <cstdlib>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -50,10 +50,43 @@ int RunArkweld(int argc, char** argv)
     return application.exec();
 }
 
+namespace {
+
+// Qt wants a private runtime directory and warns without one: when none is set, the driver makes
+// a fresh one (mode 700) for its run and removes it when the run ends.
+class TPrivateRuntimeDirectory {
+public:
+    TPrivateRuntimeDirectory()
+    {
+        const char* set = std::getenv("XDG_RUNTIME_DIR");
+        if (set && *set)
+            return;
+        std::string pattern = (std::filesystem::temp_directory_path() / "arkweld-runtime-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            return;
+        made = pattern;
+        setenv("XDG_RUNTIME_DIR", made.c_str(), 1);
+    }
+    ~TPrivateRuntimeDirectory()
+    {
+        std::error_code ignored;
+        if (!made.empty())
+            std::filesystem::remove_all(made, ignored);
+    }
+    TPrivateRuntimeDirectory(const TPrivateRuntimeDirectory&) = delete;
+    TPrivateRuntimeDirectory& operator=(const TPrivateRuntimeDirectory&) = delete;
+
+private:
+    std::string made;
+};
+
+}  // namespace
+
 int RunArkweldScript(int argc, char** argv)
 {
     // No screen: Qt draws into images only.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const TPrivateRuntimeDirectory runtime;
     std::string directory;
     std::string script;
     RandomSessionOptions random;

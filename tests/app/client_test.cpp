@@ -308,6 +308,21 @@ TEST_F(RefusedOpen, AFolderSaysWhyItCannotBeOpened)
     EXPECT_TRUE(fs::is_directory(Path("DWGS/HOUSE.DB0")));
 }
 
+// A drawing whose name differs from a folder's in case alone is not hidden by it.
+TEST_F(RefusedOpen, AFolderHidesNoDrawingOfAnotherCase)
+{
+    std::filesystem::create_directories(Path("DWGS/FOLD.DB0"));
+    NewDrawing("fold");
+    AddLine(50, 1000, 1000, 2000, 1000);
+    NewDrawing("PLAN");
+    EXPECT_EQ(OpenableDrawingName("fold"), "fold");
+    EXPECT_EQ(OpenableDrawingName("Fold"), "fold") << "a drawing before a folder of another spelling";
+    EXPECT_EQ(OpenableDrawingName("FOLD"), "FOLD") << "the spelling asked for first";
+    client->OpenDrawing("fold");
+    EXPECT_EQ(state().drawingName, "fold");
+    EXPECT_EQ(objects().count(), 5);
+}
+
 TEST_F(RefusedOpen, AReadOnlyDrawingIsNotOpenedAndKeepsItsMode)
 {
     NewDrawing("LOCKED");

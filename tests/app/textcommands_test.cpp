@@ -379,6 +379,10 @@ TEST_F(TextCommandsTest, CentreGivesTheTypedLineItsStart)
     Type("CD");
     Command(CM_CENTRE);
     Click({700, 400});
+    Type("X");  // characters and ENTER wait while CENTRE takes its clicks
+    Enter();
+    EXPECT_EQ(client->Prompt(), "CENTRE - mark both endpoints with LEFT Button - cursor will move to centre")
+        << "CENTRE's prompt stays";
     Click({800, 500});
     Enter();
     frame.ProcessEvents();
@@ -401,4 +405,20 @@ TEST_F(TextCommandsTest, CentreGivesTheTypedLineItsStart)
         for (int x = 0; x < 1000; ++x, ++i)
             stale += shown[std::size_t(i)] != Pixel(x, y);
     EXPECT_EQ(stale, 0) << "pixels the file does not hold";
+}
+
+// A line taken back while Zoom UP keeps the typing tool: the tool comes back waiting for a click,
+// and its prompt says so.
+TEST_F(TextCommandsTest, ALineTakenBackDuringAZoomComesBackAskingForAClick)
+{
+    Answer("dialog 2300 check 2302 ok");
+    Command(CM_TEXT);
+    Click({600, 300});
+    Type("AB");
+    Command(CM_ZOOMUP);
+    Command(CM_UNDO);
+    Drag({100, 100}, {500, 400});
+    ASSERT_EQ(Tool().kind, KIND_TYPED_TEXT);
+    EXPECT_EQ(client->Prompt(), "click LEFT button on TEXT starting point - then type away - press Enter when finished ");
+    EXPECT_EQ(ReadBack("TEXTS").size(), 4u);
 }
