@@ -38,9 +38,9 @@ TPainted HowPainted(const TObject& object, const TFloorToPaint& floor, bool hide
 
 // Calls overlaid(i, object) for each object of the overlay floors a painting of `floor` draws,
 // then own(i, object) for each of the floor's own, each in list order (i: its list index), but
-// for those `rows` (where measured) leaves out of `band` before they are looked at. How a
-// measured object is painted is read from `rows` too, so that a band looks at no object it does
-// not draw.
+// for those `rows` (where measured) leaves out of `band` before they are looked at: where `rows`
+// were sorted by band, only the band's own objects are gone through. How a measured object is
+// painted is read from `rows` too, so that a band looks at no object it does not draw.
 template <class Overlaid, class Own>
 void ForEachPainted(const TList& list, const TFloorToPaint& floor, const TPaintRows* rows, const TRect& band,
                     Overlaid overlaid, Own own)
@@ -58,13 +58,19 @@ void ForEachPainted(const TList& list, const TFloorToPaint& floor, const TPaintR
         return TPainted(rows->Pass(i)) == how;
     };
     auto object = [&](std::size_t i) { return items[i].get(); };
+    auto pass = [&](TPainted how, auto&& call) {
+        auto visit = [&](std::size_t i) {
+            if (painted(i, how))
+                call(i, *items[i]);
+        };
+        if (!rows || !rows->ForEachInBand(band, object, visit))
+            VisitFetchingAhead(
+                count, [&](std::size_t i) { return painted(i, how); }, object,
+                [&](std::size_t i) { call(i, *items[i]); });
+    };
     if (floor.overlay)
-        VisitFetchingAhead(
-            count, [&](std::size_t i) { return painted(i, TPainted::Overlaid); }, object,
-            [&](std::size_t i) { overlaid(i, *items[i]); });
-    VisitFetchingAhead(
-        count, [&](std::size_t i) { return painted(i, TPainted::Own); }, object,
-        [&](std::size_t i) { own(i, *items[i]); });
+        pass(TPainted::Overlaid, overlaid);
+    pass(TPainted::Own, own);
 }
 
 // The width of the pen an overlay floor's object is drawn with.
@@ -171,8 +177,9 @@ void PaintFloor(Canvas& dc, const TRect& clientRect, const TList& list, const TF
 
 TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorToPaint& floor, TPaintRows& rows)
 {
-    return [clientRect, &list, &floor, &rows](Canvas& dc, const TRect& area, std::vector<double>& work,
-                                              TPiece piece) {
+    TRowWork work;
+    work.measure = [clientRect, &list, &floor, &rows](Canvas& dc, const TRect& area, std::vector<double>& work,
+                                                      TPiece piece) {
         SetupViewMapping(dc, clientRect);
         const bool hideDimensions = HidesDimensions(State().displayMode);
         const auto& items = list.Items();
@@ -193,6 +200,8 @@ TRowWork FloorRowWork(const TRect& clientRect, const TList& list, const TFloorTo
                          }
                      });
     };
+    work.sort = [&rows](const std::vector<int>& edges, TPiece piece) { rows.Sort(edges, piece); };
+    return work;
 }
 
 void PaintFloorInBands(Canvas& dc, const TRect& clientRect, const TList& list, const TFloorToPaint& floor)

@@ -105,15 +105,26 @@ struct TPiece {
     int count = 1;
 };
 
-// Where the work of a paint lies, for cutting it into bands of equal work (Canvas::PaintInBands):
-// adds to rows[y - area.top] the work of drawing device row y of `area`; `rows` comes as one zero
-// per row of the area. It runs in pieces at once, before the bands, each piece on a canvas of its
-// own that starts with the painted canvas's state and clips to the whole area (as a band's does
-// to its band) and on rows of its own, added up afterwards; a piece takes its share of what is
-// painted. Any guess serves: it decides only where the bands are cut, never what they show. It
-// draws nothing, and may keep for the bands what it measures of its own share (where each object
-// lies), writing nothing another piece writes.
-using TRowWork = std::function<void(Canvas& dc, const TRect& area, std::vector<double>& rows, TPiece piece)>;
+// Where the work of a paint lies, for cutting it into bands of equal work (Canvas::PaintInBands),
+// and what each band then draws.
+struct TRowWork {
+    // Adds to rows[y - area.top] the work of drawing device row y of `area`; `rows` comes as one
+    // zero per row of the area. It runs in pieces at once, before the bands, each piece on a canvas
+    // of its own that starts with the painted canvas's state and clips to the whole area (as a
+    // band's does to its band) and on rows of its own, added up afterwards; a piece takes its share
+    // of what is painted. Any guess serves: it decides only where the bands are cut, never what
+    // they show. It draws nothing, and may keep for the bands what it measures of its own share
+    // (where each object lies), writing nothing another piece writes.
+    std::function<void(Canvas& dc, const TRect& area, std::vector<double>& rows, TPiece piece)> measure;
+    // Optional: once the bands are cut, told where (count + 1 device rows, band i running from
+    // edges[i] to edges[i + 1]), in the same pieces at once, so that each piece can sort what it
+    // measured of its share by the bands that draw it: a band then looks only at its own objects,
+    // and the work of finding them does not grow with the number of bands. Not called where the
+    // paint is not split.
+    std::function<void(const std::vector<int>& edges, TPiece piece)> sort;
+
+    explicit operator bool() const { return bool(measure); }
+};
 
 // The isotropic view mapping: logical window (origin, extent) onto the device viewport
 // (origin, extent). A negative viewport y extent makes y grow upwards. Both scales are made equal

@@ -48,7 +48,8 @@ int SelectionPenWidth(const TObject& object)
 // lies (by its place in `indices`) for the bands.
 TRowWork SelectionRowWork(const std::vector<int>& indices, TPaintRows& rows)
 {
-    return [&indices, &rows](Canvas& dc, const TRect& area, std::vector<double>& work, TPiece piece) {
+    TRowWork work;
+    work.measure = [&indices, &rows](Canvas& dc, const TRect& area, std::vector<double>& work, TPiece piece) {
         const TDrawingState& state = State();
         rows.Measure(dc, area, state.unitsPerLogical > 0 ? state.unitsPerLogical : 1, work, piece,
                      [&](std::size_t i, int& penWidth, int&) -> const TObject* {
@@ -57,6 +58,8 @@ TRowWork SelectionRowWork(const std::vector<int>& indices, TPaintRows& rows)
                          return &object;
                      });
     };
+    work.sort = [&rows](const std::vector<int>& edges, TPiece piece) { rows.Sort(edges, piece); };
+    return work;
 }
 
 }  // namespace
@@ -101,7 +104,7 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
         // is drawn, one not measured is measured against the band.
         auto takes = [&](std::size_t i) { return !area || !rows.Leaves(i, *paintable); };
         auto at = [&](std::size_t i) { return objects[indices[i]]; };
-        VisitFetchingAhead(indices.size(), takes, at, [&](std::size_t i) {
+        auto draw = [&](std::size_t i) {
             const TObject& object = *objects[indices[i]];
             const int width = SelectionPenWidth(object);
             if (area && rows.Unmeasured(i)) {
@@ -124,7 +127,10 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
             } else {
                 object.Render(band, scale, TFillStyle::None);
             }
-        });
+        };
+        // Where sorted by band, only the band's own are gone through.
+        if (!area || !rows.ForEachInBand(*paintable, at, draw))
+            VisitFetchingAhead(indices.size(), takes, at, draw);
         band.Flush();
     };
     // The outline is drawn over what is there: bands may share the work only with that raster

@@ -92,7 +92,8 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
         // Measured in pieces at once, each on rows of its own.
         std::vector<std::vector<double>> shares(std::size_t(count), std::vector<double>(std::size_t(area->Height())));
         BandWorkers::Run(count, [&](int piece) {
-            onOwnCanvas(*area, [&](Canvas& canvas) { work(canvas, *area, shares[std::size_t(piece)], {piece, count}); });
+            onOwnCanvas(*area,
+                        [&](Canvas& canvas) { work.measure(canvas, *area, shares[std::size_t(piece)], {piece, count}); });
         });
         rows.assign(std::size_t(area->Height()), 0.0);
         for (const std::vector<double>& share : shares)
@@ -100,6 +101,9 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
                 rows[y] += share[y];
     }
     const std::vector<int> edges = BandEdges(*area, count, kMinBandRows, rows);
+    // Each piece sorts its share by the bands that draw it, where the work can.
+    if (work && work.sort)
+        BandWorkers::Run(count, [&](int piece) { work.sort(edges, {piece, count}); });
     std::vector<TRect> bands;
     for (int i = 0; i < count; ++i)
         bands.push_back({area->left, edges[std::size_t(i)], area->right, edges[std::size_t(i) + 1]});

@@ -199,7 +199,10 @@ void QtCanvas::ApplyState()
         return;
     penDeviceWidth = width;
     pen = MakePen();
-    brush = MakeBrush();
+    // The brush is made again only when it changed: most changes are of the pen, and making an
+    // empty brush counts a reference on the one Qt keeps for every painting thread.
+    if (!stateApplied || !(Brush() == appliedBrush) || ROP2() != appliedRop)
+        brush = MakeBrush();
     penVisible = PenVisible();
     if (!painter.isActive())
         return;
@@ -289,16 +292,17 @@ void QtCanvas::DrawFigure(const QRect& bounds, bool filled, Draw draw)
                 p.setBackground(Effective(BkColor()));
             }
             p.setPen(pen);
-            p.setBrush(filled ? brush : QBrush(Qt::NoBrush));
+            p.setBrush(filled ? brush : noBrush);
             draw(p);
         });
         return;
     }
     RestorePen();
-    if (!filled)
-        painter.setBrush(Qt::NoBrush);
+    const bool unfill = !filled && brush.style() != Qt::NoBrush;
+    if (unfill)
+        painter.setBrush(noBrush);
     draw(painter);
-    if (!filled)
+    if (unfill)
         painter.setBrush(brush);
 }
 
@@ -456,7 +460,7 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
         return;
     }
     // Setting a font makes the painter look its glyphs up again; texts in a row mostly share one.
-    if (!place.shaped && !painterFont.isCopyOf(font.font)) {
+    if (!place.shaped && (!painterFont || !painterFont->isCopyOf(font.font))) {
         painter.setFont(font.font);
         painterFont = font.font;
     }

@@ -69,22 +69,23 @@ private:
     void RestorePen();
 
     // Metrics of one face and weight, measured once at a large size without hinting so that the
-    // logical metrics do not depend on the zoom.
+    // logical metrics do not depend on the zoom. Made whole from the font (never from a default
+    // font, whose making takes the application font under a lock every painting thread shares).
     struct FaceMetrics {
         std::string face;
         int weight = 0;
         QFont font;
-        QFontMetricsF metrics{QFont()};
+        QFontMetricsF metrics;
         double cellPerEm = 1.0;  // (ascent + descent) / em
     };
-    // A font at one device pixel size, as the painter draws it.
+    // A font at one device pixel size, as the painter draws it; made whole as FaceMetrics.
     struct DeviceFont {
         std::string face;
         int weight = 0;
         int pixelSize = 0;
         unsigned lastUse = 0;
         QFont font;
-        QFontMetricsF metrics{QFont()};
+        QFontMetricsF metrics;
         // The metrics' ascent, descent and widest advance, asked once: each asking looks the font
         // up under a lock all threads share.
         double ascent = 0;
@@ -146,9 +147,14 @@ private:
     RasterOp appliedRop = RasterOp::Copy;
     QPen pen;
     QBrush brush;
+    // An empty brush of this canvas's own, for figures drawn unfilled: Qt's one empty brush counts
+    // references from every painting thread (a colour of its own gives this one data of its own).
+    QBrush noBrush{QColor(0, 0, 0, 0), Qt::NoBrush};
     bool penVisible = true;
     int penDeviceWidth = 1;
-    QFont painterFont;  // the device font last given to the painter
+    // The device font last given to the painter (none yet: a default font would be made under the
+    // application font's lock).
+    std::optional<QFont> painterFont;
     // True while the painter holds the pen of the last text (painterTextColour) rather than `pen`.
     bool painterHasTextPen = false;
     QColor painterTextColour;

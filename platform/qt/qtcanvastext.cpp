@@ -79,14 +79,11 @@ const QtCanvas::FaceMetrics& QtCanvas::FaceOf(const TFont& f)
             return faces[i];
         }
     }
-    FaceMetrics m;
-    m.face = f.face;
-    m.weight = weight;
-    m.font = QFont(ToQString(f.face));
-    m.font.setPixelSize(kReferencePixels);
-    m.font.setWeight(QFont::Weight(weight));
-    m.font.setHintingPreference(QFont::PreferNoHinting);
-    m.metrics = QFontMetricsF(m.font);
+    QFont font(ToQString(f.face));
+    font.setPixelSize(kReferencePixels);
+    font.setWeight(QFont::Weight(weight));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    FaceMetrics m{f.face, weight, font, QFontMetricsF(font)};
     double cell = m.metrics.ascent() + m.metrics.descent();
     m.cellPerEm = cell > 0 ? cell / kReferencePixels : 1.0;
     faces.push_back(m);
@@ -118,16 +115,11 @@ const QtCanvas::DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int
         if (!oldest || f.lastUse < oldest->lastUse)
             oldest = &f;
     }
-    DeviceFont f;
-    f.face = face.face;
-    f.weight = face.weight;
-    f.pixelSize = pixelSize;
-    f.lastUse = fontUse;
-    f.font = QFont(ToQString(face.face));
-    f.font.setPixelSize(pixelSize);
-    f.font.setWeight(QFont::Weight(face.weight));
-    f.font.setStyleStrategy(QFont::NoAntialias);
-    f.metrics = QFontMetricsF(f.font, painter.device());
+    QFont font(ToQString(face.face));
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Weight(face.weight));
+    font.setStyleStrategy(QFont::NoAntialias);
+    DeviceFont f{face.face, face.weight, pixelSize, fontUse, font, QFontMetricsF(font, painter.device())};
     f.ascent = f.metrics.ascent();
     f.descent = f.metrics.descent();
     f.maxWidth = f.metrics.maxWidth();

@@ -413,7 +413,7 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
                 const TRowWork measure = FloorRowWork(CLIENT, objects(), floor, rows);
                 auto equalHeights = [&](Canvas& c, const TRect& a, std::vector<double>& work, TPiece piece) {
                     std::vector<double> measuredWork(work.size());
-                    measure(c, a, measuredWork, piece);
+                    measure.measure(c, a, measuredWork, piece);
                     std::fill(work.begin(), work.end(), 1.0);
                 };
                 dc.PaintInBands(
@@ -421,7 +421,7 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
                         PaintFloor(band, CLIENT, objects(), floor, TPlanCulling::On, measured ? &rows : nullptr);
                         ++painted;
                     },
-                    measured ? TRowWork(equalHeights) : TRowWork());
+                    measured ? TRowWork{equalHeights, measure.sort} : TRowWork());
                 return image;
             };
             EXPECT_TRUE(SamePixels(once, inBands(false)));
@@ -473,4 +473,51 @@ TEST_F(PlanCulling, APlanFillingPartOfTheWindowIsCutWhereItLiesAndPaintsAsOnce)
     EXPECT_GT(clips[0].bottom, plan.top);
     EXPECT_LT(clips[1].Height(), H / 3);
     EXPECT_LT(clips[2].Height(), H / 3);
+}
+
+// Once the bands are cut, each band goes through exactly the objects whose measured rows meet it
+// (those crossing its edges in every band they touch), in list order, whichever piece measured
+// them; a band not cut there goes through none of the sorted lists. Sorted again at other edges,
+// the lists follow the new bands.
+TEST_F(PlanCulling, EachBandGoesThroughTheObjectsMeetingItInOrder)
+{
+    UseView(VIEWS[1]);
+    for (int y = 5; y < H - 5; y += 9)
+        for (int x = 10; x < W - 20; x += 40)
+            AddLine(At(x, y), At(x + 12, y + (x % 3) * 4), 1, MakeColour(0, 0, 0));
+    AddStraddlers(CLIENT);
+    const std::size_t count = objects().Items().size();
+    const TFloorToPaint floor = FloorToPaint(50);
+    TPaintRows rows(count);
+    const TRowWork work = FloorRowWork(CLIENT, objects(), floor, rows);
+    QImage image = PlainImage(W, H, 0xFFFFFF);
+    ImageCanvas dc(image);
+    const TRect area{0, 0, W, H};
+    constexpr int kPieces = 3;
+    std::vector<double> measured(static_cast<std::size_t>(H));
+    for (int p = 0; p < kPieces; ++p)
+        work.measure(dc, area, measured, {p, kPieces});
+
+    for (const std::vector<int>& edges : {std::vector<int>{0, H / 3, H / 2, H}, std::vector<int>{0, 17, H}}) {
+        for (int p = 0; p < kPieces; ++p)
+            work.sort(edges, {p, kPieces});
+        std::size_t visits = 0;
+        for (std::size_t b = 0; b + 1 < edges.size(); ++b) {
+            const TRect band{0, edges[b], W, edges[b + 1]};
+            std::vector<std::size_t> seen;
+            EXPECT_TRUE(rows.ForEachInBand(band, [&](std::size_t i) { return objects().Items()[i].get(); },
+                                           [&](std::size_t i) { seen.push_back(i); }));
+            std::vector<std::size_t> expected;
+            for (std::size_t i = 0; i < count; ++i)
+                if (!rows.Leaves(i, band))
+                    expected.push_back(i);
+            EXPECT_EQ(seen, expected) << "band " << b;
+            EXPECT_LT(seen.size(), count);
+            visits += seen.size();
+        }
+        // Every object was drawn somewhere, the straddlers in more than one band.
+        EXPECT_GE(visits, count);
+        EXPECT_FALSE(rows.ForEachInBand(TRect{0, 1, W, H}, [&](std::size_t i) { return objects().Items()[i].get(); },
+                                        [&](std::size_t) { ADD_FAILURE() << "visited a band not cut"; }));
+    }
 }
