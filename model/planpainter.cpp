@@ -63,10 +63,17 @@ void ForEachPainted(const TList& list, const TFloorToPaint& floor, const TPaintR
             if (painted(i, how))
                 call(i, *items[i]);
         };
-        if (!rows || !rows->ForEachInBand(band, object, visit))
+        if (rows && rows->ForEachInBand(band, object, visit))
+            return;
+        if (rows && rows->Measured()) {
             VisitFetchingAhead(
                 count, [&](std::size_t i) { return painted(i, how); }, object,
                 [&](std::size_t i) { call(i, *items[i]); });
+            return;
+        }
+        // Nothing measured: each object is looked at once, where it lies in the list.
+        for (std::size_t i = 0; i < count; ++i)
+            visit(i);
     };
     if (floor.overlay)
         pass(TPainted::Overlaid, overlaid);

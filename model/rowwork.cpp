@@ -3,9 +3,10 @@
 #include "model/object.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
-TPaintRows::TPaintRows(std::size_t count) : spans(count, TDeviceRows{0, 0, true}), passes(count, 0) {}
+TPaintRows::TPaintRows(std::size_t count) : count(count) {}
 
 // Object `i` of `count` falls in piece `index` of `pieces` when first <= i < end: shares of
 // nearly equal size, in order.
@@ -18,7 +19,14 @@ static std::pair<std::size_t, std::size_t> ShareOf(std::size_t count, TPiece pie
 void TPaintRows::Measure(Canvas& dc, const TRect& area, int scale, std::vector<double>& rows, TPiece piece,
                          const std::function<const TObject*(std::size_t i, int& penWidth, int& pass)>& item)
 {
-    const auto [first, end] = ShareOf(spans.size(), piece);
+    {
+        const std::lock_guard<std::mutex> hold(sizing);
+        if (spans.size() != count) {
+            spans.assign(count, TDeviceRows{0, 0, true});
+            passes.assign(count, 0);
+        }
+    }
+    const auto [first, end] = ShareOf(count, piece);
     const int height = std::max(0, area.Height());
     // The change of work from each row to the next, added up into the rows at the end.
     std::vector<double> steps(std::size_t(height) + 1, 0.0);
@@ -56,6 +64,9 @@ void TPaintRows::Sort(const std::vector<int>& cut, TPiece piece)
 {
     const std::size_t pieces = std::size_t(std::max(piece.count, 1));
     const std::size_t bands = cut.size() >= 2 ? cut.size() - 1 : 0;
+    // Lists number objects in 32 bits; a longer list (or one not measured) is gone through whole.
+    if (spans.size() != count || count > std::numeric_limits<std::uint32_t>::max())
+        return;
     {
         const std::lock_guard<std::mutex> hold(sizing);
         if (edges != cut || sorted.size() != pieces) {
@@ -66,7 +77,7 @@ void TPaintRows::Sort(const std::vector<int>& cut, TPiece piece)
     if (bands == 0)
         return;
     std::vector<std::vector<std::uint32_t>>& lists = sorted[std::size_t(piece.index)];
-    const auto [first, end] = ShareOf(spans.size(), piece);
+    const auto [first, end] = ShareOf(count, piece);
     for (std::vector<std::uint32_t>& list : lists) {
         list.clear();
         list.reserve((end - first) / std::max<std::size_t>(bands, 1));

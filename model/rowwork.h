@@ -52,20 +52,25 @@ void VisitFetchingAhead(std::size_t count, Takes takes, Object object, Visit vis
     }
 }
 
+// One serves one paint: measured, sorted, then read by the bands.
 class TPaintRows {
 public:
-    // Objects 0 .. count - 1, none measured.
+    // Objects 0 .. count - 1, none measured (nothing is kept for them until a piece measures).
     explicit TPaintRows(std::size_t count = 0);
 
+    // True once measured: otherwise every object is unmeasured and none is left out.
+    bool Measured() const { return !spans.empty(); }
     // True when the band of device rows [band.top, band.bottom) leaves object `i` out: its rows
     // miss the band.
     bool Leaves(std::size_t i, const TRect& band) const
     {
+        if (spans.empty())
+            return false;
         const TDeviceRows& rows = spans[i];
         return !rows.all && (rows.top >= rows.bottom || rows.bottom <= band.top || rows.top >= band.bottom);
     }
     // True when object `i` was not measured (or may change any row): a band measures it.
-    bool Unmeasured(std::size_t i) const { return spans[i].all; }
+    bool Unmeasured(std::size_t i) const { return spans.empty() || spans[i].all; }
     // The pass of the paint that draws object `i`, as the row work's `item` told it, for a band to
     // tell without looking at the object (which, for a large list, costs a fetch from memory each
     // time). Only for a measured object the band does not leave out.
@@ -108,19 +113,20 @@ public:
         return true;
     }
 
-    std::size_t Count() const { return spans.size(); }
+    std::size_t Count() const { return count; }
 
 private:
     static constexpr std::size_t kNoBand = std::size_t(-1);
     // The band cut at exactly `band`'s rows when sorted, or kNoBand.
     std::size_t BandAt(const TRect& band) const;
 
-    // Unmeasured: every row.
+    std::size_t count;
+    // Unmeasured: every row. Sized by the first piece to measure.
     std::vector<TDeviceRows> spans;
     std::vector<std::uint8_t> passes;
     // Where the bands were cut, and each piece's objects by band, once sorted.
     std::vector<int> edges;
     std::vector<std::vector<std::vector<std::uint32_t>>> sorted;
-    // Taken by the first piece to sort, which sizes the lists for all.
+    // Taken by the first piece to measure and to sort, which sizes the rows and lists for all.
     std::mutex sizing;
 };

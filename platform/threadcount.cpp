@@ -33,7 +33,7 @@ int ThreadCount::Usable()
     return cores;
 }
 
-void ThreadCount::Limit(int count)
+int ThreadCount::Limit(int count)
 {
-    limit.store(std::max(0, count), std::memory_order_relaxed);
+    return limit.exchange(std::max(0, count), std::memory_order_relaxed);
 }

@@ -7,8 +7,8 @@ namespace ThreadCount {
 int Usable();
 
 // At most `count` threads a job from now on (more than the cores too, at most 8); 0 goes back to
-// the usable cores. For tests, which need several threads whatever the machine has, and benchmarks,
-// which time each number of threads.
-void Limit(int count);
+// the usable cores. Returns the limit it replaces. For tests, which need several threads whatever
+// the machine has, and benchmarks, which time each number of threads.
+int Limit(int count);
 
 }  // namespace ThreadCount

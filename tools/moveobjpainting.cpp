@@ -129,8 +129,12 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
             }
         };
         // Where sorted by band, only the band's own are gone through.
-        if (!area || !rows.ForEachInBand(*paintable, at, draw))
+        const bool sorted = area && rows.ForEachInBand(*paintable, at, draw);
+        if (!sorted && area && rows.Measured())
             VisitFetchingAhead(indices.size(), takes, at, draw);
+        else if (!sorted)
+            for (std::size_t i = 0; i < indices.size(); ++i)
+                draw(i);
         band.Flush();
     };
     // The outline is drawn over what is there: bands may share the work only with that raster
@@ -170,9 +174,12 @@ bool TMoveobjtool::MakePictures(Canvas& dc, const std::vector<int>& indices)
     std::function<void(Canvas&)> paintOutBeyond;
     if (!beyond.empty())
         paintOutBeyond = [&](Canvas& canvas) { DrawSelectionOutlines(canvas, beyond, true, &beyondRows); };
+    // Drawn under copy, as the outlines are: a picture's bands share the work only under it.
+    const RasterOp oldRop = dc.SetROP2(RasterOp::Copy);
     drawn = dc.DrawPicture(
         cover, [&](Canvas& canvas) { DrawSelectionOutlines(canvas, indices, false, &rows); },
         SelectionRowWork(indices, rows), paintOutBeyond, SelectionRowWork(beyond, beyondRows));
+    dc.SetROP2(oldRop);
     if (!drawn)
         return false;
     picturesMapping = dc.Mapping();

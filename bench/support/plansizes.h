@@ -33,10 +33,13 @@ class BenchThreads {
 public:
     explicit BenchThreads(benchmark::State& state)
     {
-        ThreadCount::Limit(int(state.range(1)));
+        replaced = ThreadCount::Limit(int(state.range(1)));
         state.counters["threads"] = ThreadCount::Usable();
     }
-    ~BenchThreads() { ThreadCount::Limit(0); }
+    ~BenchThreads() { ThreadCount::Limit(replaced); }
     BenchThreads(const BenchThreads&) = delete;
     BenchThreads& operator=(const BenchThreads&) = delete;
+
+private:
+    int replaced = 0;
 };

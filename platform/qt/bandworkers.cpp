@@ -155,9 +155,9 @@ void Run(int count, const std::function<void(int)>& work)
     ThePool().Run(count, work);
 }
 
-void Limit(int count)
+int Limit(int count)
 {
-    ThreadCount::Limit(count);
+    return ThreadCount::Limit(count);
 }
 
 }  // namespace BandWorkers

@@ -18,17 +18,20 @@ int Available();
 void Run(int count, const std::function<void(int)>& work);
 
 // At most `count` pieces at once from now on, here and in PieceWork (ThreadCount::Limit); 0 goes
-// back to the usable cores. For tests, which need several bands whatever the machine has, and
-// benchmarks.
-void Limit(int count);
+// back to the usable cores. Returns the limit it replaces. For tests, which need several bands
+// whatever the machine has, and benchmarks.
+int Limit(int count);
 
-// Limit(count) while it lives, then the usable cores again.
+// Limit(count) while it lives, then the limit it replaced.
 class ScopedLimit {
 public:
-    explicit ScopedLimit(int count) { Limit(count); }
-    ~ScopedLimit() { Limit(0); }
+    explicit ScopedLimit(int count) : replaced(Limit(count)) {}
+    ~ScopedLimit() { Limit(replaced); }
     ScopedLimit(const ScopedLimit&) = delete;
     ScopedLimit& operator=(const ScopedLimit&) = delete;
+
+private:
+    int replaced;
 };
 
 }  // namespace BandWorkers

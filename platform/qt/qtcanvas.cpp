@@ -154,7 +154,7 @@ QPen QtCanvas::MakePen() const
 {
     const TPen& p = Pen();
     if (p.style == PS_NULL)
-        return QPen(Qt::NoPen);
+        return noPen;
     QPen q(Effective(p.colour));
     QList<qreal> dashes = DashPattern(p.style);
     if (penDeviceWidth <= 1) {
@@ -179,13 +179,13 @@ QBrush QtCanvas::MakeBrush() const
     const TBrush& b = Brush();
     switch (b.kind) {
     case BrushKind::Hollow:
-        return QBrush(Qt::NoBrush);
+        return noBrush;
     case BrushKind::Solid:
         return QBrush(Effective(b.colour));
     case BrushKind::Hatched:
         return QBrush(Effective(b.colour), HatchPattern(b.hatch));
     }
-    return QBrush(Qt::NoBrush);
+    return noBrush;
 }
 
 void QtCanvas::ApplyState()

@@ -147,9 +147,11 @@ private:
     RasterOp appliedRop = RasterOp::Copy;
     QPen pen;
     QBrush brush;
-    // An empty brush of this canvas's own, for figures drawn unfilled: Qt's one empty brush counts
-    // references from every painting thread (a colour of its own gives this one data of its own).
+    // An empty brush and pen of this canvas's own, for figures drawn unfilled or with no pen: Qt's
+    // one empty brush and pen count references from every painting thread (a colour of its own
+    // gives this brush data of its own; a pen made with a brush always has its own).
     QBrush noBrush{QColor(0, 0, 0, 0), Qt::NoBrush};
+    QPen noPen{QBrush(), 1.0, Qt::NoPen};
     bool penVisible = true;
     int penDeviceWidth = 1;
     // The device font last given to the painter (none yet: a default font would be made under the

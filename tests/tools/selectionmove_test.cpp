@@ -534,16 +534,20 @@ TEST_F(SelectionMove, ALargeSelectionMovesAsPicturesThatShowItsObjectsAndPaintOu
         paintedOut = image;
     };
     QImage byObject, byObjectOut, asPictures, asPicturesOut;
-    moveOnImage(1000, byObject, byObjectOut);
-    moveOnImage(1, asPictures, asPicturesOut);
-    // Pictures change no pixel outside the window: the window, model (0, 0) to (5000, 3500), is
-    // what Enter repaints.
-    EXPECT_EQ(changedArea, (TModelBox{false, 0, 0, 5000, 3500}));
     const QImage white = PlainImage(1000, 700, 0xFFFFFF);
-    EXPECT_NE(byObject, white);
-    EXPECT_EQ(asPictures, byObject);
-    EXPECT_EQ(byObjectOut, white);
-    EXPECT_EQ(asPicturesOut, white);
+    // On one thread, and in three bands at once (the pictures' objects sorted by band).
+    for (int bands : {1, 3}) {
+        const BandWorkers::ScopedLimit limit(bands);
+        moveOnImage(1000, byObject, byObjectOut);
+        moveOnImage(1, asPictures, asPicturesOut);
+        // Pictures change no pixel outside the window: the window, model (0, 0) to (5000, 3500),
+        // is what Enter repaints.
+        EXPECT_EQ(changedArea, (TModelBox{false, 0, 0, 5000, 3500}));
+        EXPECT_NE(byObject, white);
+        EXPECT_EQ(asPictures, byObject) << bands << " bands";
+        EXPECT_EQ(byObjectOut, white);
+        EXPECT_EQ(asPicturesOut, white) << bands << " bands";
+    }
 
     // In a view between whole zooms (13 units shown on 10 pixels) a move is not whole pixels
     // for every point: each pixel of the pictures lies within a pixel of one drawn object by
