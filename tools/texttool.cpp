@@ -75,12 +75,7 @@ void TTexttool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
     const TPoint p = ModelPoint(dc, clientRect, x, y);
     if (typedCount > 0) {
         // The line begun moves to the click.
-        EraseLine(dc, clientRect);
-        x1 = p.x;
-        y1 = p.y;
-        SetupViewMapping(dc, clientRect);
-        DrawFeedback(dc, 0);
-        HoldLine(dc);
+        MoveLine(dc, clientRect, p);
         return;
     }
     x1 = p.x;
@@ -249,9 +244,14 @@ void TTexttool::CentreTaken(Canvas& dc, const TRect& clientRect)
     const TPoint centre{x1, y1};
     x1 = held.front()->x1;
     y1 = held.front()->y1;
+    MoveLine(dc, clientRect, centre);
+}
+
+void TTexttool::MoveLine(Canvas& dc, const TRect& clientRect, TPoint to)
+{
     EraseLine(dc, clientRect);
-    x1 = centre.x;
-    y1 = centre.y;
+    x1 = to.x;
+    y1 = to.y;
     SetupViewMapping(dc, clientRect);
     DrawFeedback(dc, 0);
     HoldLine(dc);

@@ -69,6 +69,8 @@ private:
     void EraseLine(Canvas& dc, const TRect& clientRect);
     // Holds the line as typed so far (held empty when nothing is typed).
     void HoldLine(Canvas& dc);
+    // Rubs the line out where it stands (x1, y1), then draws and holds it starting at `to`.
+    void MoveLine(Canvas& dc, const TRect& clientRect, TPoint to);
     void CentreTaken(Canvas& dc, const TRect& clientRect);
 
     // A click has given the line its starting point.
