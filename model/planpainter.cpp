@@ -49,11 +49,9 @@ void ForEachPainted(const TList& list, const TFloorToPaint& floor, const TPaintR
     const auto& items = list.Items();
     const std::size_t count = items.size();
     auto painted = [&](std::size_t i, TPainted how) {
-        if (!rows)
-            return HowPainted(*items[i], floor, hideDimensions) == how;
-        if (rows->Leaves(i, band))
+        if (rows && rows->Leaves(i, band))
             return false;
-        if (rows->Unmeasured(i))
+        if (!rows || rows->Unmeasured(i))
             return HowPainted(*items[i], floor, hideDimensions) == how;
         return TPainted(rows->Pass(i)) == how;
     };
@@ -63,17 +61,10 @@ void ForEachPainted(const TList& list, const TFloorToPaint& floor, const TPaintR
             if (painted(i, how))
                 call(i, *items[i]);
         };
-        if (rows && rows->ForEachInBand(band, object, visit))
-            return;
-        if (rows && rows->Measured()) {
-            VisitFetchingAhead(
-                count, [&](std::size_t i) { return painted(i, how); }, object,
-                [&](std::size_t i) { call(i, *items[i]); });
-            return;
-        }
-        // Nothing measured: each object is looked at once, where it lies in the list.
-        for (std::size_t i = 0; i < count; ++i)
-            visit(i);
+        // Not sorted for this band: each object is looked at once, where it lies in the list.
+        if (!rows || !rows->ForEachInBand(band, object, visit))
+            for (std::size_t i = 0; i < count; ++i)
+                visit(i);
     };
     if (floor.overlay)
         pass(TPainted::Overlaid, overlaid);

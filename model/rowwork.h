@@ -22,44 +22,12 @@
 
 class TObject;
 
-// Calls visit(i) for each i from 0 to count - 1 that takes(i), in order, first asking memory for
-// the objects of the next few such i (where object(i) lies): a band draws objects scattered over
-// a large list, each a fetch from memory that would otherwise stall the thread, more so the more
-// bands share the objects out.
-template <class Takes, class Object, class Visit>
-void VisitFetchingAhead(std::size_t count, Takes takes, Object object, Visit visit)
-{
-    constexpr int kAhead = 4;
-    std::size_t ahead = 0;  // every i below it that takes was asked for
-    int asked = 0;          // of those, not yet visited
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!takes(i))
-            continue;
-        if (ahead <= i) {
-            ahead = i + 1;
-            asked = 0;
-        } else {
-            --asked;
-        }
-        for (; asked < kAhead && ahead < count; ++ahead)
-            if (takes(ahead)) {
-                const char* at = reinterpret_cast<const char*>(object(ahead));
-                __builtin_prefetch(at);
-                __builtin_prefetch(at + 64);
-                ++asked;
-            }
-        visit(i);
-    }
-}
-
 // One serves one paint: measured, sorted, then read by the bands.
 class TPaintRows {
 public:
     // Objects 0 .. count - 1, none measured (nothing is kept for them until a piece measures).
     explicit TPaintRows(std::size_t count = 0);
 
-    // True once measured: otherwise every object is unmeasured and none is left out.
-    bool Measured() const { return !spans.empty(); }
     // True when the band of device rows [band.top, band.bottom) leaves object `i` out: its rows
     // miss the band.
     bool Leaves(std::size_t i, const TRect& band) const

@@ -102,7 +102,6 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
         const TBrush bandBrush = band.Brush();
         // One lying outside the band is left out before it is looked at, one whose rows meet it
         // is drawn, one not measured is measured against the band.
-        auto takes = [&](std::size_t i) { return !area || !rows.Leaves(i, *paintable); };
         auto at = [&](std::size_t i) { return objects[indices[i]]; };
         auto draw = [&](std::size_t i) {
             const TObject& object = *objects[indices[i]];
@@ -129,12 +128,10 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
             }
         };
         // Where sorted by band, only the band's own are gone through.
-        const bool sorted = area && rows.ForEachInBand(*paintable, at, draw);
-        if (!sorted && area && rows.Measured())
-            VisitFetchingAhead(indices.size(), takes, at, draw);
-        else if (!sorted)
+        if (!area || !rows.ForEachInBand(*paintable, at, draw))
             for (std::size_t i = 0; i < indices.size(); ++i)
-                draw(i);
+                if (!area || !rows.Leaves(i, *paintable))
+                    draw(i);
         band.Flush();
     };
     // The outline is drawn over what is there: bands may share the work only with that raster
