@@ -31,13 +31,12 @@ ci_seed=1
 "$here/scripts/setup.sh" "" clang libclang-rt-14-dev
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
-if [ ! -f "$build/build.ninja" ]; then
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Fuzz -DARKWELD_FUZZ=ON \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS_FUZZ="-O1 -g -fno-omit-frame-pointer $flags" \
-    -DCMAKE_EXE_LINKER_FLAGS_FUZZ="$flags" \
-    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON >/dev/null
-fi
+. "$here/scripts/configure.sh"
+configure "$build" -DCMAKE_BUILD_TYPE=Fuzz -DARKWELD_FUZZ=ON \
+  -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_FLAGS_FUZZ="-O1 -g -fno-omit-frame-pointer $flags" \
+  -DCMAKE_EXE_LINKER_FLAGS_FUZZ="$flags" \
+  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
 cmake --build "$build" --target fuzz_drawingfile fuzz_settings
 
 # The starting inputs, gathered afresh: the files the repository holds, and when exploring what

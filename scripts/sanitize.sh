@@ -13,16 +13,15 @@ build=${1:-$here/build-asan}
 "$here/scripts/setup.sh" ""
 
 sanitizers="-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all"
-if [ ! -f "$build/build.ninja" ]; then
-  # -O1 keeps the build and the suite quick while the reports keep their line numbers; the
-  # library's own assertions catch indexing past the end of std::array and std::vector.
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Sanitize \
-    -DCMAKE_CXX_COMPILER=g++ \
-    -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g -fno-omit-frame-pointer $sanitizers -D_GLIBCXX_ASSERTIONS" \
-    -DCMAKE_EXE_LINKER_FLAGS_SANITIZE="$sanitizers" \
-    -DCMAKE_SHARED_LINKER_FLAGS_SANITIZE="$sanitizers" \
-    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON >/dev/null
-fi
+# -O1 keeps the build and the suite quick while the reports keep their line numbers; the
+# library's own assertions catch indexing past the end of std::array and std::vector.
+. "$here/scripts/configure.sh"
+configure "$build" -DCMAKE_BUILD_TYPE=Sanitize \
+  -DCMAKE_CXX_COMPILER=g++ \
+  -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g -fno-omit-frame-pointer $sanitizers -D_GLIBCXX_ASSERTIONS" \
+  -DCMAKE_EXE_LINKER_FLAGS_SANITIZE="$sanitizers" \
+  -DCMAKE_SHARED_LINKER_FLAGS_SANITIZE="$sanitizers" \
+  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
 quiet=()
 [ -t 1 ] || quiet=(-- --quiet)
 cmake --build "$build" "${quiet[@]}"

@@ -33,7 +33,7 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   fi
 fi
 
-if [ -n "$build" ] && [ ! -f "$build/build.ninja" ]; then
-  # Only what goes wrong is shown (CMake's warnings and errors go to the error output).
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if [ -n "$build" ]; then
+  . "$here/scripts/configure.sh"
+  configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
