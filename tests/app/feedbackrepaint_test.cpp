@@ -204,8 +204,9 @@ TEST_P(FeedbackAfterRepaint, TheWindowShowsNoFeedbackOnceTheToolIsDone)
     }
     // A repaint that changes nothing of the view shows what was shown: the drawing, and the
     // feedback drawn again where it was.
-    if (repaint == TRepaint::Full || repaint == TRepaint::Tiles)
+    if (repaint == TRepaint::Full || repaint == TRepaint::Tiles) {
         EXPECT_EQ(CountDifferences(before, Window().BackingImage()), 0) << "the repaint changed the window";
+    }
     Run(feedback.goOn);
     Run(feedback.finish);
     if (HasFatalFailure())

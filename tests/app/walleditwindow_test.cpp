@@ -95,8 +95,9 @@ TEST_F(WallEditWindowTest, EachCommandInstallsTheEditToolOfItsStep)
         EXPECT_EQ(Tool().step, row.step);
         EXPECT_EQ(client->helpContext, row.help);
         EXPECT_EQ(client->ToolName(), row.name);
-        if (row.prompt)
+        if (row.prompt) {
             EXPECT_EQ(client->Prompt(), row.prompt);
+        }
         EXPECT_EQ(&client->Family(), &WallEditFamily());
     }
     // The kind's own row belongs to the family too (a zoom returns to it).
@@ -155,8 +156,9 @@ TEST_F(WallEditWindowTest, ACancelledOrOutOfRangeDistanceChangesNothing)
         Click({840, 60});
         EXPECT_EQ(AllDumped(), before);
         EXPECT_EQ(Tool().kind, KIND_PICK);
-        if (std::string(answer) != "input cancel")
+        if (std::string(answer) != "input cancel") {
             EXPECT_EQ(lines, std::vector<std::string>{"message LENGTHEN | Enter a whole number of millimetres from 1 to 32766"});
+        }
     }
 }
 

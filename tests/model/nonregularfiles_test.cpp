@@ -147,7 +147,9 @@ TEST_F(NonRegularFiles, AWriteMakesItsOwnTemporaryFileAndFollowsNoLinkToMakeOne)
         bool written = false;
         std::string reason;
     };
-    std::vector<Case> cases = {{DwgFile(), "drawing\n"}, {Cfg("LTEXT.CFG"), "label\n"}, {Cfg("TEXT.CFG"), "font\n"}};
+    std::vector<Case> cases = {{DwgFile(), "drawing\n", false, {}},
+                               {Cfg("LTEXT.CFG"), "label\n", false, {}},
+                               {Cfg("TEXT.CFG"), "font\n", false, {}}};
     EXPECT_TRUE(ReturnsPromptly([&] {
         for (Case& c : cases)
             c.written = WriteTextFileAtomic(c.path, c.text, &c.reason);

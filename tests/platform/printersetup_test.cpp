@@ -100,8 +100,9 @@ TEST(PrinterSetup, APdfFileIsAlwaysAmongThePrinters)
         EXPECT_EQ(dialog.PrinterBox()->itemText(dialog.PdfIndex()), "PDF file");
         EXPECT_TRUE(dialog.PrinterBox()->isEnabled());
         // Without a printer installed the PDF file is the choice.
-        if (QPrinterInfo::availablePrinterNames().isEmpty())
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) {
             EXPECT_TRUE(dialog.PdfChosen());
+        }
         const int result = RunWith(dialog, [&] {
             dialog.PrinterBox()->setCurrentIndex(dialog.PdfIndex());
             ChoosePaper(dialog, QPageSize::A3);

@@ -228,8 +228,9 @@ TEST_F(WallDimensions, ASecondRunReplacesTheFirst)
     EXPECT_EQ(objects().count(), count);
     EXPECT_EQ(Dimensions(), first);
     for (const auto& object : objects().Items())
-        if (object->typeCode == TYPE_DIMENSION_TEXT || object->typeCode == TYPE_DIMENSION_LINE)
+        if (object->typeCode == TYPE_DIMENSION_TEXT || object->typeCode == TYPE_DIMENSION_LINE) {
             EXPECT_GT(object->groupId, counter);
+        }
 }
 
 TEST_F(WallDimensions, RunIsWrittenAndReadsBackEqual)
@@ -258,8 +259,9 @@ TEST_F(WallDimensions, ImperialTextsInFeetAndInches)
     EXPECT_EQ(dims[7].text, "10' 0''");
     EXPECT_EQ(dims[0].at, (XY{2400 - 576, 3840}));
     for (const auto& object : objects().Items())
-        if (object->typeCode == TYPE_DIMENSION_TEXT)
+        if (object->typeCode == TYPE_DIMENSION_TEXT) {
             EXPECT_EQ(dynamic_cast<const TTextobj&>(*object).fontHeight, 9);
+        }
 }
 
 TEST_F(WallDimensions, ImperialFractionInAWallText)
@@ -375,8 +377,9 @@ TEST_F(WallDimensions, OtherFloorsAreLeftAlone)
     EXPECT_EQ(Dimensions(GROUND_FLOOR).size(), 4u);
     EXPECT_EQ(Dimensions(FIRST_FLOOR).size(), 8u);
     for (const auto& object : objects().Items())
-        if (object->typeCode == TYPE_DIMENSION_LINE)
+        if (object->typeCode == TYPE_DIMENSION_LINE) {
             EXPECT_TRUE(object->floor == GROUND_FLOOR || object->floor == FIRST_FLOOR);
+        }
 }
 
 TEST_F(WallDimensions, FloorWithoutWallsLosesItsOldDimensionsAndIsWritten)
