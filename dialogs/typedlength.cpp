@@ -9,8 +9,13 @@ std::string FeetAndInches(int length)
 {
     const TFeetLength split = SplitFeet(length);
     std::string text = std::to_string(split.feet) + " ft " + std::to_string(split.inches);
-    if (split.fraction.denominator != 0)
-        text += " " + std::to_string(split.fraction.numerator) + "/" + std::to_string(split.fraction.denominator);
+    if (split.fraction.denominator != 0) {
+        // Appended piece by piece: at -O3, GCC 12 warns of an overlapping copy in " " + std::string.
+        text += ' ';
+        text += std::to_string(split.fraction.numerator);
+        text += '/';
+        text += std::to_string(split.fraction.denominator);
+    }
     return text + " in";
 }
 

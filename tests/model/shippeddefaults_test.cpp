@@ -214,7 +214,9 @@ TEST(ShippedDefaults, TitlesAndFontNameReadBackWhole)
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_GE(lengths.Int(i), 1);
         EXPECT_LE(lengths.Int(i), 24);
-        format += "%" + std::to_string(lengths.Int(i)) + "c";
+        format += '%';
+        format += std::to_string(lengths.Int(i));
+        format += 'c';
     }
     SettingsRecord whole(titles, "", format);
     ASSERT_TRUE(whole.FromFile());

@@ -258,7 +258,7 @@ TEST_F(CanvasText, MoreTextsThanTheCacheMayHoldDrawAsDrawTextInEveryRepaint)
         dc.SelectFont(font);
         dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
         for (std::size_t i = 0; i < count; ++i)
-            dc.TextOut(int(i * 397 % 10000), int(i * 211 % 7000), "R" + std::to_string(i));
+            dc.TextOut(int(i * 397 % 10000), int(i * 211 % 7000), std::string("R").append(std::to_string(i)));
         return image;
     };
     ShapedTextCache::SetEnabled(false);
