@@ -244,12 +244,7 @@ void TChild::DrawMergePreview()
 
 void TChild::AbandonTool()
 {
-    // What the tool holds of a figure (a multiline's first line) is kept, stored as a command would;
-    // one the file could not take (told) stays held, with its tool.
-    if (!client.SettleForNewTool()) {
-        Refresh(0);
-        return;
-    }
+    // The pick tool settles the tool going: one whose figure the file could not take (told) stays.
     Refresh(0);
     client.SetPickTool();
 }
@@ -286,34 +281,29 @@ void TChild::SetHelpContext(int context)
     client.helpContext = context;
 }
 
-void TChild::SetPickTool()
+bool TChild::SetPickTool()
 {
-    client.SetPickTool();
+    return client.SetPickTool();
 }
 
-void TChild::SetToolForKind(int kind)
+bool TChild::SetToolForKind(int kind)
 {
-    client.SetToolForKind(kind);
+    return client.SetToolForKind(kind);
 }
 
-void TChild::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+bool TChild::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
-    client.InstallTool(std::move(tool), family);
+    return client.InstallTool(std::move(tool), family);
 }
 
-void TChild::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+bool TChild::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
-    client.InstallToolKeepingCurrent(std::move(tool), family);
+    return client.InstallToolKeepingCurrent(std::move(tool), family);
 }
 
-void TChild::RestoreKeptTool()
+bool TChild::RestoreKeptTool()
 {
-    client.RestoreKeptTool();
-}
-
-bool TChild::EndZoomAndKeptTool()
-{
-    return client.EndZoomAndKeptTool();
+    return client.RestoreKeptTool();
 }
 
 // The datum and the cursor-distance read-out

@@ -171,12 +171,11 @@ public:
     void SetDatumMode(int mode) override;
     void SetDatum(int mode, TPoint model) override;
     int MarkX() const override { return markX; }
-    void SetPickTool() override;
-    void SetToolForKind(int kind) override;
-    void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
-    void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
-    void RestoreKeptTool() override;
-    bool EndZoomAndKeptTool() override;
+    bool SetPickTool() override;
+    bool SetToolForKind(int kind) override;
+    bool InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
+    bool InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) override;
+    bool RestoreKeptTool() override;
     // A cancelled or refused input: the window is repainted and the pick tool installed.
     void AbandonTool() override;
 

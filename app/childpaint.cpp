@@ -37,9 +37,9 @@ void TChild::Paint(Canvas& dc, const TRect& area)
     // Painted in bands at once where the canvas can, cut at equal work: each clipped to itself.
     const TRect client = ClientRect();
     PaintFloorInBands(dc, client, state.objects, FloorInView());
-    // A figure a tool holds (a multiline's first line) is not in the file: drawn over the floor,
-    // and the feedback the tools show (a rubber band) again over that, where their next erase
-    // takes it off.
+    // A figure a tool holds (a multiline's first line, a typed text's line) is not in the file:
+    // drawn over the floor, and the feedback the tools show (a rubber band) again over that,
+    // where their next erase takes it off.
     this->client.DrawHeldFigures(dc, client, this);
     this->client.DrawShownFeedback(dc, client, this);
     dc.ResetMapping();

@@ -82,36 +82,49 @@ void TClient::Help()
 
 // Tools
 
-void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+bool TClient::InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
     // A tool kept over a zoom goes with the zoom: back first, so that its own family takes its
-    // feedback off. The tool going takes its feedback off the screen; what it held has been
-    // settled by whatever replaces it (clientheld.cpp).
-    if (kept.tool)
-        RestoreKeptTool();
+    // feedback off and what it holds is settled as the current tool's.
+    if (kept.tool && !RestoreKeptTool())
+        return false;
+    if (!SettleForNewTool())
+        return false;
     if (currentTool && active)
         Family().Leaving(*active);
     currentTool = std::move(tool);
     currentFamily = &family;
+    return true;
 }
 
-void TClient::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
+bool TClient::InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family)
 {
+    if (kept.tool) {
+        // Only the tool installed for a while goes; the tool to return to stays the one kept.
+        if (!SettleToolForAWhile())
+            return false;
+        if (active)
+            Family().Leaving(*active);
+        currentTool = std::move(tool);
+        currentFamily = &family;
+        return true;
+    }
     // The tool kept stays whole, its feedback on the screen (every repaint draws it again) and a
     // move not locked in the list.
-    TKeptTool keep{std::move(currentTool), currentFamily, helpContext, toolName, prompt};
+    kept = TKeptTool{std::move(currentTool), currentFamily, helpContext, toolName, prompt};
     currentTool = std::move(tool);
     currentFamily = &family;
-    kept = std::move(keep);
+    return true;
 }
 
-void TClient::RestoreKeptTool()
+bool TClient::RestoreKeptTool()
 {
-    if (!kept.tool) {
-        SetPickTool();
-        return;
-    }
+    if (!kept.tool)
+        return SetPickTool();
+    if (!SettleToolForAWhile())
+        return false;
     TKeptTool back = std::move(kept);
+    kept = TKeptTool{};
     if (currentTool && active)
         Family().Leaving(*active);
     currentTool = std::move(back.tool);
@@ -119,13 +132,14 @@ void TClient::RestoreKeptTool()
     helpContext = back.helpContext;
     SetToolName(back.toolName);
     SetPrompt(back.prompt);
+    return true;
 }
 
-void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool)
+bool TClient::InstallTool(std::unique_ptr<TDrawingtool> tool)
 {
     const TKindRow* row = tool ? FindKind(tool->kind) : nullptr;
     const TToolFamily& family = row && row->family ? *row->family : PlainFamily();
-    InstallTool(std::move(tool), family);
+    return InstallTool(std::move(tool), family);
 }
 
 const TToolFamily& TClient::Family() const
@@ -133,27 +147,28 @@ const TToolFamily& TClient::Family() const
     return currentFamily ? *currentFamily : PlainFamily();
 }
 
-void TClient::SetPickTool()
+bool TClient::SetPickTool()
 {
     auto tool = std::make_unique<TLineobjtool>();
     tool->kind = KIND_PICK;
-    InstallTool(std::move(tool), PlainFamily());
+    if (!InstallTool(std::move(tool), PlainFamily()))
+        return false;
     helpContext = HELP_PICK_TOOL;
     SetToolName(PICK_TOOL_NAME);
     SetPrompt(PICK_TOOL_PROMPT);
+    return true;
 }
 
-void TClient::SetToolForKind(int kind)
+bool TClient::SetToolForKind(int kind)
 {
     const TKindRow* row = FindKind(kind);
     if (!row || !row->make) {
         // No tool is built for this kind: the pick tool instead.
-        SetPickTool();
-        return;
+        return SetPickTool();
     }
     std::unique_ptr<TDrawingtool> tool = row->make();
     tool->kind = kind;
-    InstallTool(std::move(tool), row->family ? *row->family : PlainFamily());
+    return InstallTool(std::move(tool), row->family ? *row->family : PlainFamily());
 }
 
 // Status texts

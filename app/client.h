@@ -56,25 +56,28 @@ public:
     // The help context of the current tool, for F1.
     int helpContext = HELP_PICK_TOOL;
 
+    // The tools are replaced here only, and each tool going is settled here, whoever replaces it:
+    // a move not locked dropped, a figure held stored (SettleForNewTool). When the file could not
+    // take the figure (told), the tool that holds it stays current, the new one is not installed,
+    // and these return false. No other code assigns currentTool or the kept tool.
+    //
     // Installs the pick tool: help context 500, "Pick Tool", "Select a function or drawing tool".
-    void SetPickTool();
+    bool SetPickTool();
     // Installs the tool that belongs to an object type code, with that kind (the kind table); the
     // pick tool when no tool belongs to it.
-    void SetToolForKind(int kind);
-    // Deletes the current tool and installs this one, driven by this family; without a family,
-    // by the family of its kind. The family of the tool it replaces takes its feedback off first;
-    // a tool kept over a zoom goes too. It stores nothing: what the tools going hold has been
-    // settled before (SettleForNewTool, by a command's row, a click another family claims, Enter
-    // during Zoom UP).
-    void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
-    void InstallTool(std::unique_ptr<TDrawingtool> tool);
+    bool SetToolForKind(int kind);
+    // Installs this tool, driven by this family; without a family, by the family of its kind. A
+    // tool kept over a zoom comes back first and goes with the current one; the family of the
+    // tool going takes its feedback off.
+    bool InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
+    bool InstallTool(std::unique_ptr<TDrawingtool> tool);
     // Installs a tool for a while (the zoom rectangle) and keeps the current one whole, with its
-    // family, help context and status texts, to return to with RestoreKeptTool. Any other tool
-    // installed since drops the kept one.
-    void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
-    // Puts the kept tool back as it was, its feedback and a move not locked with it; the pick tool
-    // when none is kept.
-    void RestoreKeptTool();
+    // family, help context and status texts, to return to with RestoreKeptTool. While a tool is
+    // kept, only the tool installed for a while is replaced: the one kept first stays kept.
+    bool InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family);
+    // Puts the kept tool back as it was, its feedback and a move not locked with it, in place of
+    // the tool installed for a while; the pick tool when none is kept.
+    bool RestoreKeptTool();
     // True while a tool is kept to return to.
     bool HasKeptTool() const { return kept.tool != nullptr; }
     // TCommandContext: a figure drawn and not finished, held by the current tool or the one kept.
@@ -89,12 +92,9 @@ public:
     // Drops such a move: the list is read back from the file and the window repainted where it
     // was (a kept tool comes back from the zoom first).
     void DropPendingMove();
-    // The tools going are given up as a tool command gives them up: a move not locked dropped, a
-    // figure held stored. False when the figure could not be stored (told; still held).
+    // The current and the kept tool are given up as a tool command gives them up: a move not locked
+    // dropped, a figure held stored. False when the figure could not be stored (told; still held).
     bool SettleForNewTool();
-    // Enter during Zoom UP: the zoom ends with the tool it kept, which is given up as by
-    // SettleForNewTool; false as there.
-    bool EndZoomAndKeptTool();
     // What a repaint of a window asks of the tools working in it: whether the list holds a change
     // of theirs (then it is painted as it stands), a notice before it paints (Repainting), the
     // figures they hold and the feedback they show, drawn again over the floor.
@@ -199,6 +199,11 @@ private:
     void CloseAll();
     // What storing the held figures came to.
     enum class THeldStore { NothingHeld, Stored, NotWritten };
+    // The tool installed for a while goes (the kept one stays): what it holds is settled as by
+    // SettleForNewTool; false as there.
+    bool SettleToolForAWhile();
+    // Stores what one tool holds (TDrawingtool::StoreHeld) and has it start its figure again.
+    THeldStore StoreHeldOf(TDrawingtool& tool, int before);
     // The one place a held figure is stored: the current tool's and the kept tool's, each once
     // (TDrawingtool::StoreHeld), ahead of the list's objects from `before` on; each tool then
     // starts its figure again. A failed write is told and the window repainted from the file.

@@ -18,13 +18,7 @@ bool TClient::Command(int id)
         return true;
     }
     // A move or turn not locked with Enter is not in the file: dropped, so that the command runs on
-    // the list as the file holds it (Edit/Undo then takes back nothing else).
-    if (row->held != THeldFigure::Keep) {
-        const bool moveDropped = PendingMove();
-        DropPendingMove();
-        if (moveDropped && row->held == THeldFigure::TakeBack)
-            return true;
-    }
+    // the list as the file holds it, by every row but Keep.
     switch (row->held) {
     case THeldFigure::Store:
         // The command runs on a list and file that hold the figure; one the file could not take
@@ -33,18 +27,26 @@ bool TClient::Command(int id)
             return true;
         break;
     case THeldFigure::TakeBack:
+        // Edit/Undo takes back the move not locked, or else the figure in progress, and nothing else.
+        if (PendingMove()) {
+            DropPendingMove();
+            return true;
+        }
         if (TakeBackHeldFigure())
             return true;
         break;
-    case THeldFigure::Keep:
     case THeldFigure::StoreWhenGoingAhead:
+        DropPendingMove();
+        break;
+    case THeldFigure::Keep:
         break;
     }
     if (row->make) {
         std::unique_ptr<TDrawingtool> tool = row->make();
         tool->kind = row->kind;
         tool->step = row->step;
-        InstallTool(std::move(tool), row->family ? *row->family : PlainFamily());
+        if (!InstallTool(std::move(tool), row->family ? *row->family : PlainFamily()))
+            return true;
         if (row->helpContext)
             helpContext = row->helpContext;
         if (row->toolName)
@@ -80,11 +82,15 @@ bool TClient::SettleForNewTool()
     return StoreHeld() != THeldStore::NotWritten;
 }
 
-bool TClient::EndZoomAndKeptTool()
+bool TClient::SettleToolForAWhile()
 {
-    if (kept.tool)
-        RestoreKeptTool();
-    return SettleForNewTool();
+    if (!currentTool || !active)
+        return true;
+    if (currentTool->HoldsListChange())
+        Family().Leaving(*active);
+    if (!currentTool->HoldsFigure())
+        return true;
+    return StoreHeldOf(*currentTool, -1) != THeldStore::NotWritten;
 }
 
 bool TClient::PendingMove() const
@@ -102,8 +108,8 @@ void TClient::DropPendingMove()
     if (!PendingMove())
         return;
     // The tool kept over a zoom comes back first, so that its own family takes its change off.
-    if (kept.tool && kept.tool->HoldsListChange())
-        RestoreKeptTool();
+    if (kept.tool && kept.tool->HoldsListChange() && !RestoreKeptTool())
+        return;
     Family().Leaving(*active);
 }
 
@@ -168,16 +174,23 @@ TClient::THeldStore TClient::StoreHeld(int before)
     for (TDrawingtool* tool : {currentTool.get(), kept.tool.get()}) {
         if (!tool || !tool->HoldsFigure())
             continue;
-        if (!tool->StoreHeld(before)) {
-            // Told by the failed write; the caller answers for it, not the tool's family.
-            tool->heldNotStored = false;
-            active->Refresh(0);
-            return THeldStore::NotWritten;
-        }
-        result = THeldStore::Stored;
-        RestartFigure(*tool);
+        result = StoreHeldOf(*tool, before);
+        if (result == THeldStore::NotWritten)
+            return result;
     }
     return result;
+}
+
+TClient::THeldStore TClient::StoreHeldOf(TDrawingtool& tool, int before)
+{
+    if (!tool.StoreHeld(before)) {
+        // Told by the failed write; the caller answers for it, not the tool's family.
+        tool.heldNotStored = false;
+        active->Refresh(0);
+        return THeldStore::NotWritten;
+    }
+    RestartFigure(tool);
+    return THeldStore::Stored;
 }
 
 bool TClient::TakeBackHeldFigure()

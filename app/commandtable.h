@@ -51,8 +51,9 @@ enum class TCommandNeed {
 };
 
 // What a command does with a figure the tool holds, drawn and not finished (a multiline's first
-// line until its last Enter). TClient::Command settles it before the command runs, so the command
-// works on a list and file that hold the figure, or on a drawing it is not part of.
+// line until its last Enter, a typed text's line until its ENTER). TClient::Command settles it
+// before the command runs, so the command works on a list and file that hold the figure, or on a
+// drawing it is not part of.
 enum class THeldFigure {
     Store,                // stored once, where it was drawn, before the command runs
     Keep,                 // reads and changes no drawing (view, window image, help, settings): held

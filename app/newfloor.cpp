@@ -29,7 +29,8 @@ bool OfferOutlineOfFloorBelow(TToolSite& site)
     auto tool = std::make_unique<TExtwallobjtool>();
     tool->kind = KIND_EXTWALL;
     TExtwallobjtool& walls = *tool;
-    site.InstallTool(std::move(tool), ExtWallFamily());
+    if (!site.InstallTool(std::move(tool), ExtWallFamily()))
+        return false;
     // The walls, their dimensions and the floor's area are one change: written once, so the floor
     // is either started whole or not at all, and a failed write is told once.
     TDrawingEdit edit;

@@ -83,17 +83,18 @@ public:
     // units, so that the plan stays where it was in the window (within the sheet, as a scroll).
     virtual void MoveViewWithPlan(std::int64_t dx, std::int64_t dy) = 0;
 
-    // The next tool: the pick tool; the tool that belongs to a kind; a tool made here.
-    virtual void SetPickTool() = 0;
-    virtual void SetToolForKind(int kind) = 0;
-    virtual void InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
+    // The next tool: the pick tool; the tool that belongs to a kind; a tool made here. The tools
+    // going are settled where they are replaced (a move not locked dropped, a figure held stored):
+    // false, with the tool that held a figure the file could not take still current (told), and
+    // the new tool not installed.
+    virtual bool SetPickTool() = 0;
+    virtual bool SetToolForKind(int kind) = 0;
+    virtual bool InstallTool(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
     // Installs a tool for a while (the zoom rectangle), keeping the current one whole; puts the
-    // kept one back as it was (the pick tool when none is kept).
-    virtual void InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
-    virtual void RestoreKeptTool() = 0;
-    // Enter during Zoom UP: the zoom ends with the tool it kept, given up as a tool command gives
-    // a tool up; false when a figure it held could not be stored (told; the kept tool is back).
-    virtual bool EndZoomAndKeptTool() = 0;
+    // kept one back as it was (the pick tool when none is kept). A tool kept already stays the one
+    // kept; only the tool installed for a while is replaced.
+    virtual bool InstallToolKeepingCurrent(std::unique_ptr<TDrawingtool> tool, const TToolFamily& family) = 0;
+    virtual bool RestoreKeptTool() = 0;
     // A cancelled or refused input: the window is repainted and the pick tool installed.
     virtual void AbandonTool() = 0;
 };

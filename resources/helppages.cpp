@@ -51,7 +51,8 @@ dropped.</p>)"},
      R"(<h2>Text</h2>
 <p><b>Text details.</b> Choose whether a text is centred on the point you click or starts at it,
 and whether it runs horizontally or vertically. Then click the point and type; press ENTER once for a
-new line and twice to finish.</p>
+new line and twice to finish. CENTRE and CENTRE CENTRE move the line to the point they find; what
+you type while they wait for their clicks is not taken, so type on once the cursor has moved.</p>
 <p><b>Line text.</b> The Line + Text tool draws a line and places a text beside it. Type the text
 (at most 21 characters) and choose whether it goes to the left of or above the line, or to the right
 of or below it. For an angled line pick above or below.</p>)"},

@@ -252,11 +252,16 @@ void TDRoomobjtool::DrawFeedback(Canvas& dc, int mode)
 {
     if (!HasSelectedRoom())
         return;
-    const TDrawingState& state = State();
-    const TPoint a = ModelToLogical({x1, y1});
-    const TPoint b = ModelToLogical({x2, y2});
     feedbackArea.Add(x1, y1);
     feedbackArea.Add(x2, y2);
+    DrawRectangleFeedback(dc, mode, {x1, y1}, {x2, y2});
+}
+
+void TDRoomobjtool::DrawRectangleFeedback(Canvas& dc, int mode, TPoint corner1, TPoint corner2) const
+{
+    const TDrawingState& state = State();
+    const TPoint a = ModelToLogical(corner1);
+    const TPoint b = ModelToLogical(corner2);
     auto sides = [&] {
         dc.MoveTo(a.x, a.y);
         dc.LineTo(b.x, a.y);
@@ -294,17 +299,12 @@ void TDRoomobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
     const TRoomobj* room = SelectedRoom();
     if ((shown != 1 && shown != 10) || !room)
         return;
+    // Drawn where the last event drew it, which the window repaints: nothing the tool holds changes.
     SetupViewMapping(dc, clientRect);
-    const std::int32_t rect[4] = {x1, y1, x2, y2};
-    TakeRoomRectangle(*room);
-    DrawFeedback(dc, 0);
-    x1 = rect[0];
-    y1 = rect[1];
-    x2 = rect[2];
-    y2 = rect[3];
+    DrawRectangleFeedback(dc, 0, {room->x1, room->y1}, {room->x2, room->y2});
     // 10: the drag came in from outside the window and has no outline out yet.
     if (shown == 1)
-        DrawFeedback(dc, 1);
+        DrawRectangleFeedback(dc, 1, {x1, y1}, {x2, y2});
 }
 
 // The keyboard

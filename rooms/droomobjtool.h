@@ -96,6 +96,9 @@ public:
     TModelBox feedbackArea;
 
 private:
+    // The cover (mode 0) or the exclusive-or outline (mode 1) of a rectangle between two model
+    // corners; it changes nothing the tool holds.
+    void DrawRectangleFeedback(Canvas& dc, int mode, TPoint corner1, TPoint corner2) const;
     // The arrow-key edit of the selected room by step; false when the room was not changed.
     bool EditByKey(TDrawingEdit& edit, int key, int value);
     void TakeRoomRectangle(const TRoomobj& room);

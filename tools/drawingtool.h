@@ -121,9 +121,10 @@ public:
     TDerivedPoints derived;
 
     // A figure the user has drawn and not finished yet (a multiline's first line until its last
-    // Enter, a Line + Text's line until its text is given, a manual dimension's arrows until its
-    // measurement is confirmed) is on the screen and held here, not in the object list: it is
-    // stored whole when it is finished, or settled by the client before a command runs.
+    // Enter, a typed text's line until its ENTER, a Line + Text's line until its text is given, a
+    // manual dimension's arrows until its measurement is confirmed) is on the screen and held here,
+    // not in the object list: it is stored whole when it is finished, or settled by the client
+    // before a command runs and wherever the tool is replaced.
     bool HoldsFigure() const { return !held.empty(); }
     const std::vector<std::unique_ptr<TObject>>& HeldObjects() const { return held; }
     // Draws the held figure again, over a repaint from the drawing file.

@@ -157,6 +157,16 @@ void TLinetool::XorBand(Canvas& dc)
     dc.SetROP2(RasterOp::Copy);
 }
 
+void TLinetool::EraseBand(Canvas& dc, const TRect& clientRect)
+{
+    if (!BandShown())
+        return;
+    SetupViewMapping(dc, clientRect);
+    XorBand(dc);
+    x2 = x1;
+    y2 = y1;
+}
+
 void TLinetool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
 {
     const bool band = BandShown();

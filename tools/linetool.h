@@ -28,6 +28,9 @@ public:
     // The rubber band and the plan resize's guide line, each when on the screen (both
     // exclusive-or: drawn once more, they go).
     void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
+    // Takes the rubber band off the screen while it is on; the next one starts from the start
+    // point again.
+    void EraseBand(Canvas& dc, const TRect& clientRect);
 
 protected:
     // The rubber band drawn once with exclusive-or in its dotted pen: on, or off again.

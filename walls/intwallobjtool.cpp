@@ -186,12 +186,17 @@ void TIntwallobjtool::DrawShownFeedback(Canvas& dc, const TRect& clientRect)
     dc.SetROP2(RasterOp::Copy);
 }
 
+void TIntwallobjtool::EraseBand(Canvas& dc, const TRect& clientRect)
+{
+    DrawShownFeedback(dc, clientRect);
+    feedbackShown = 0;
+}
+
 void TIntwallobjtool::LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y)
 {
     // Every click ends the band (a click of CENTRE too); one outside CENTRE ends the run, and the
     // next ENTER marks a new start.
-    DrawShownFeedback(dc, clientRect);
-    feedbackShown = 0;
+    EraseBand(dc, clientRect);
     if (step < STEP_CENTRE_FIRST)
         lineDrawn = 0;
     TLineobjtool::LButtonDown(dc, clientRect, x, y);

@@ -44,6 +44,8 @@ public:
     void DrawFeedback(Canvas& dc, int flag) override;
     // The band, while it is on the screen.
     void DrawShownFeedback(Canvas& dc, const TRect& clientRect) override;
+    // Takes the band off the screen while it is on (exclusive-or: drawn once more).
+    void EraseBand(Canvas& dc, const TRect& clientRect);
     // A click ends the band, and outside CENTRE the run: the next ENTER marks a new start.
     void LButtonDown(Canvas& dc, const TRect& clientRect, int x, int y) override;
     // ENTER marks the start, builds an angled piece or closes the run; an arrow key builds a piece

@@ -247,7 +247,8 @@ public:
     {
         auto tool = std::make_unique<TDRoomobjtool>();
         tool->step = STEP_READY;
-        site.InstallTool(std::move(tool), *this);
+        if (!site.InstallTool(std::move(tool), *this))
+            return;
         site.SetToolName(TOOL_NAME);
         site.SetHelpContext(HELP_DESIGN_ROOMS);
         LButtonDown(site, point);

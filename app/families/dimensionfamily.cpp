@@ -96,7 +96,8 @@ void AutoDimensionsCommand(TCommandContext& context)
         return;
     auto tool = std::make_unique<TExtwallobjtool>();
     tool->kind = KIND_EXTWALL;
-    window->InstallTool(std::move(tool), ExtWallFamily());
+    if (!window->InstallTool(std::move(tool), ExtWallFamily()))
+        return;
     AutoDimensions(*window);
     window->SetPickTool();
     window->Refresh(0);

@@ -30,18 +30,12 @@ TIntwallobjtool* InternalWallTool(TToolSite& site)
     return dynamic_cast<TIntwallobjtool*>(&site.Tool());
 }
 
-// Takes the rubber band off the screen while it is drawn (exclusive-or: drawn once more).
+// Takes the rubber band off the screen while it is drawn.
 void EraseBand(TToolSite& site)
 {
     TIntwallobjtool* tool = InternalWallTool(site);
-    if (!tool || tool->active != 1 || tool->feedbackShown != 1)
-        return;
-    site.CallTool([tool](TDrawingtool&, Canvas& dc, const TRect& rect) {
-        SetupViewMapping(dc, rect);
-        tool->DrawFeedback(dc, 0);
-        dc.SetROP2(RasterOp::Copy);
-    });
-    tool->feedbackShown = 0;
+    if (tool && tool->active == 1 && tool->feedbackShown == 1)
+        site.CallTool([tool](TDrawingtool&, Canvas& dc, const TRect& rect) { tool->EraseBand(dc, rect); });
 }
 
 void CallKey(TToolSite& site, int key, int value)

@@ -33,26 +33,13 @@ const char* const MULTILINE_PROMPT =
 // The measurement prompt takes up to 7 characters.
 constexpr int MEASUREMENT_BUFFER = 8;
 
-// Erases the multiline's rubber band while it is on the screen.
+// Erases the multiline's rubber band while it is on the screen: only the multiline's first line
+// keeps a band on the screen across a key.
 void EraseRubberBand(TToolSite& site)
 {
     auto* line = dynamic_cast<TLinetool*>(&site.Tool());
-    // Only the multiline's first line keeps a band on the screen across a key; it is drawn once
-    // the cursor has left the start point.
-    if (!line || line->step != STEP_MULTILINE_FIRST || line->active != 1 ||
-        (line->x2 == line->x1 && line->y2 == line->y1))
-        return;
-    site.CallTool([line](TDrawingtool&, Canvas& dc, const TRect& rect) {
-        SetupViewMapping(dc, rect);
-        dc.SetROP2(RasterOp::Xor);
-        const TPen previous = dc.SelectPen(line->RubberBandPen());
-        line->DrawFeedback(dc, 0);
-        dc.SelectPen(previous);
-        dc.SetROP2(RasterOp::Copy);
-    });
-    // The band is off the screen: the next one starts from the start point again.
-    line->x2 = line->x1;
-    line->y2 = line->y1;
+    if (line && line->step == STEP_MULTILINE_FIRST && line->BandShown())
+        site.CallTool([line](TDrawingtool&, Canvas& dc, const TRect& rect) { line->EraseBand(dc, rect); });
 }
 
 class TLineFamily : public TToolFamily {

@@ -71,7 +71,8 @@ void CmNewFixedRoom(TCommandContext& context)
     }
     auto tool = std::make_unique<TRoomobjtool>();
     tool->kind = KIND_FIXED_ROOM;
-    site->InstallTool(std::move(tool), roomFamily);
+    if (!site->InstallTool(std::move(tool), roomFamily))
+        return;
     site->SetToolName(ROOM_TOOL_NAME);
     site->SetPrompt(ROOM_PROMPT);
 }
@@ -94,7 +95,8 @@ void CmFinishDesignRooms(TCommandContext& context)
         site->Message(NO_DESIGN_ROOMS, NO_DESIGN_ROOMS_TITLE);
         return;
     }
-    site->SetToolForKind(KIND_INTWALL);
+    if (!site->SetToolForKind(KIND_INTWALL))
+        return;
     TDrawingtool& tool = site->Tool();
     tool.step = STEP_FINISH_DESIGN_ROOMS;
     tool.Setup(0, 0, 0);

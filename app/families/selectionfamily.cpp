@@ -84,6 +84,13 @@ bool AskRotation(TToolSite& site, int& degrees)
     return degrees % QUARTER_TURN == 0 || CheckRotatableSelection(site) == 0;
 }
 
+// The zoom rectangle's tool, also while CENTRE or CENTRE CENTRE takes its clicks for it.
+bool Zooming(const TDrawingtool& tool)
+{
+    const int step = IsAnyCentreStep(tool.step) ? tool.savedStep : tool.step;
+    return tool.kind == KIND_MOVE && (step == STEP_ZOOM_START || step == STEP_ZOOM_DRAG);
+}
+
 // Enter: the moves and turns go into the drawing file through one edit, the area they touched is
 // shown from it, and the pick tool takes over. Once written, the list holds what the file holds:
 // the area is painted from the list, as File/Open paints what it has just read, and the file is
@@ -173,10 +180,10 @@ public:
         if (!tool || tool->kind != KIND_MOVE)
             return;
         if (key == VK_ENTER) {
-            // Enter while zooming ends the zoom and the tool kept for after it.
-            if (tool->step == STEP_ZOOM_START || tool->step == STEP_ZOOM_DRAG) {
-                if (site.EndZoomAndKeptTool())
-                    site.SetPickTool();
+            // Enter while zooming (also while CENTRE takes its clicks for the zoom) ends the zoom
+            // and the tool kept for after it, which the pick tool settles.
+            if (Zooming(*tool)) {
+                site.SetPickTool();
                 return;
             }
             LockSelection(site, *tool);
@@ -232,11 +239,8 @@ void ZoomUp(TCommandContext& context)
         context.DialogParent().MessageBox(NO_DRAWING_OPEN, "ZOOM UP", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const TDrawingtool& current = window->Tool();
-    const bool zooming = current.kind == KIND_MOVE &&
-                         (current.step == STEP_ZOOM_START || current.step == STEP_ZOOM_DRAG);
     // Chosen again while zooming, the tool to return to stays the one kept first.
-    if (!zooming) {
+    if (!Zooming(window->Tool())) {
         auto tool = std::make_unique<TMoveobjtool>();
         tool->step = STEP_ZOOM_START;
         window->InstallToolKeepingCurrent(std::move(tool), selectionFamily);
@@ -293,7 +297,8 @@ void PasteFromBuffer(TToolSite& site)
         site.AbandonTool();
         return;
     }
-    site.InstallTool(std::make_unique<TMoveobjtool>(), selectionFamily);
+    if (!site.InstallTool(std::make_unique<TMoveobjtool>(), selectionFamily))
+        return;
     site.SetToolName("Paste");
     site.SetPrompt(PASTE_PROMPT);
     site.SetHelpContext(HELP_MOVE_ROTATE);

@@ -110,7 +110,8 @@ void StartStairs(TCommandContext& context)
         return;
     auto tool = std::make_unique<TStepobjtool>();
     tool->kind = KIND_STAIRS;
-    window->InstallTool(std::move(tool), stairsFamily);
+    if (!window->InstallTool(std::move(tool), stairsFamily))
+        return;
     window->SetHelpContext(HELP_STAIRS);
     window->SetToolName(STAIRS_TOOL_NAME);
     window->SetPrompt(LOWER_FLOOR_PROMPT);

@@ -98,7 +98,8 @@ public:
     void Char(TToolSite& site, int character) const override
     {
         auto* tool = dynamic_cast<TTexttool*>(&site.Tool());
-        // Characters wait while CENTRE takes its clicks.
+        // Characters typed while CENTRE or CENTRE CENTRE takes its clicks are not taken (the help
+        // says so): the line goes on from the point CENTRE gives it.
         if (!tool || tool->kind != KIND_TYPED_TEXT || IsAnyCentreStep(tool->step))
             return;
         // A line stored or taken back from outside: the next line starts where the user clicks.

@@ -110,7 +110,8 @@ TModelBox WithMargin(TModelBox area)
 // drawing written once and the change repainted.
 void EditLine(TToolSite& site, int index, int edit, TPoint picked)
 {
-    site.SetToolForKind(KIND_LINE);
+    if (!site.SetToolForKind(KIND_LINE))
+        return;
     TDrawingtool& tool = site.Tool();
     tool.objectIndex = index;
     tool.step = edit;
@@ -132,7 +133,8 @@ void EditLine(TToolSite& site, int index, int edit, TPoint picked)
 // The edit of the external wall at index by a fresh external-wall tool.
 void EditExternalWall(TToolSite& site, int index, int edit, TPoint picked)
 {
-    site.SetToolForKind(KIND_EXTWALL);
+    if (!site.SetToolForKind(KIND_EXTWALL))
+        return;
     TDrawingtool& tool = site.Tool();
     tool.objectIndex = index;
     tool.step = edit;

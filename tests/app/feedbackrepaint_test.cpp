@@ -10,12 +10,14 @@
 #include "app/qt/scriptinterpreter.h"
 #include "model/drawingstate.h"
 #include "tests/support/tempdir.h"
+#include "rooms/droomobjtool.h"
 #include "tools/linetool.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include <array>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,6 +46,20 @@ const std::vector<std::string> HOUSE = {
     "ldown 600 300",
     "move 700 350",
     "lup 700 350",
+};
+
+// A design room dropped in the house, chosen for Design Rooms/Move Room with the right button and
+// moved a step by the right arrow key, held down.
+const std::vector<std::string> DESIGN_ROOM_NUDGED = {
+    "dialog 21000 ok",
+    "dialog 22000 set 22001 lounge set 22002 4000 set 22003 3000 check 22007 check 22010 ok",
+    "command design rooms/new design room",
+    "ldown @1000 1000",
+    "move 40 800",
+    "lup",
+    "command design rooms/move room",
+    "rdown @2000 1500",
+    "key RIGHT",
 };
 
 struct TFeedbackCase {
@@ -83,6 +99,16 @@ const TFeedbackCase CASES[] = {
      {"dialog 6500 set 6501 900 set 6502 1200 check 6504 uncheck 6505 check 6507 check 6508 ok",
       "command other/window & extnl doors", "move 260 260"},
      {"move 280 270"}, {"command tools/line"}},
+    // CENTRE's two clicks put the window's symbol at their centre.
+    {"WindowPreviewCentred",
+     {"dialog 6500 set 6501 900 set 6502 1200 check 6504 uncheck 6505 check 6507 check 6508 ok",
+      "command other/window & extnl doors", "move 260 260", "command 300", "click 250 250", "click 290 300"},
+     {"move 280 270"}, {"command tools/line"}},
+    {"InternalDoorPreview",
+     {"dialog 7000 check 7004 ok", "command walls & base/internal walls/draw internal wall", "at 1000 3000",
+      "key ENTER", "at 5000 3000", "key ENTER", "dialog 10500 set 10501 800 check 10505 ok",
+      "command other/door-internal", "move 300 400"},
+     {"move 320 420"}, {"command tools/line"}},
     {"SelectionRectangle", {"command edit/move or rotate", "at 150 150", "ldown", "move 280 280"}, {"move 300 300"},
      {"lup 300 300", "command tools/line"}},
     {"ZoomRectangle", {"command zoom/zoom up", "ldown 100 100", "move 400 300"}, {"move 500 400"}, {"key ENTER"}},
@@ -94,6 +120,10 @@ const TFeedbackCase CASES[] = {
      {"dialog 21000 ok", "dialog 22000 set 22001 lounge set 22002 4000 set 22003 3000 check 22007 check 22010 ok",
       "command design rooms/new design room", "ldown @1000 1000", "move 40 800"},
      {"move 70 770"}, {"lup"}},
+    // A design room nudged by an arrow key held down, 25 a step: its cover and outline are out until
+    // the key's release.
+    {"DesignRoomNudged", DESIGN_ROOM_NUDGED, {"key RIGHT", "key RIGHT", "key RIGHT", "key RIGHT"},
+     {"keyup RIGHT", "command tools/line"}},
 };
 
 enum class TRepaint { Full, Tiles, Resize, Undo, ScrollZoomed };
@@ -141,10 +171,10 @@ int CountDifferences(const QImage& a, const QImage& b)
     return count;
 }
 
-class FeedbackAfterRepaint : public ::testing::TestWithParam<TFeedbackRun> {
+class FeedbackScript : public ::testing::Test {
 protected:
-    FeedbackAfterRepaint() { TLinetool::ResetKeyEntryState(); }
-    ~FeedbackAfterRepaint() override { TLinetool::ResetKeyEntryState(); }
+    FeedbackScript() { TLinetool::ResetKeyEntryState(); }
+    ~FeedbackScript() override { TLinetool::ResetKeyEntryState(); }
 
     void Run(const std::vector<std::string>& lines)
     {
@@ -174,6 +204,8 @@ protected:
     ScriptInterpreter script{out, err};
 };
 
+class FeedbackAfterRepaint : public FeedbackScript, public ::testing::WithParamInterface<TFeedbackRun> {};
+
 TEST_P(FeedbackAfterRepaint, TheWindowShowsNoFeedbackOnceTheToolIsDone)
 {
     const auto& [feedback, repaint] = GetParam();
@@ -181,10 +213,12 @@ TEST_P(FeedbackAfterRepaint, TheWindowShowsNoFeedbackOnceTheToolIsDone)
     Run(HOUSE);
     if (repaint == TRepaint::ScrollZoomed)
         Run({"command zoom/zoom up", "ldown 50 50", "move 900 700", "lup 900 700"});
+    const QImage plain = Window().BackingImage().copy();
     Run(feedback.start);
     if (HasFatalFailure())
         return;
     const QImage before = Window().BackingImage().copy();
+    EXPECT_GT(CountDifferences(plain, before), 0) << "nothing drawn to repaint under";
     switch (repaint) {
     case TRepaint::Full:
         Run({"paint"});
@@ -207,13 +241,48 @@ TEST_P(FeedbackAfterRepaint, TheWindowShowsNoFeedbackOnceTheToolIsDone)
     if (repaint == TRepaint::Full || repaint == TRepaint::Tiles) {
         EXPECT_EQ(CountDifferences(before, Window().BackingImage()), 0) << "the repaint changed the window";
     }
+    const QImage stayed = Window().BackingImage().copy();
     Run(feedback.goOn);
+    // Where the view is as it was, the feedback moves on over it (Edit/Undo may take back what it
+    // works on, a scroll may take it out of view).
+    if (repaint == TRepaint::Full || repaint == TRepaint::Tiles) {
+        EXPECT_GT(CountDifferences(stayed, Window().BackingImage()), 0) << "the feedback did not move on";
+    }
     Run(feedback.finish);
     if (HasFatalFailure())
         return;
     const QImage shown = Window().BackingImage().copy();
     Run({"paint"});
     EXPECT_EQ(CountDifferences(shown, Window().BackingImage()), 0) << "pixels the file does not hold";
+}
+
+// A repaint draws a design room's feedback again and changes nothing its tool holds: the rectangle
+// shown and the area the feedback has covered stay as the last event left them.
+TEST_F(FeedbackScript, ARepaintChangesNothingTheDesignRoomToolHolds)
+{
+    script.SetDefaultDirectory(dir.prefix());
+    Run(HOUSE);
+    const auto expectRepaintChangesNothing = [this] {
+        const auto* tool = dynamic_cast<const TDRoomobjtool*>(script.Client()->currentTool.get());
+        ASSERT_NE(tool, nullptr);
+        const auto held = [tool] {
+            const TModelBox& area = tool->feedbackArea;
+            return std::array{tool->x1, tool->y1, tool->x2, tool->y2, int(area.empty), area.minX, area.minY,
+                              area.maxX, area.maxY};
+        };
+        const auto before = held();
+        Run({"paint", "paint"});
+        EXPECT_EQ(held(), before);
+    };
+    // Dragged in from its place at the lower left.
+    Run(std::vector<std::string>(DESIGN_ROOM_NUDGED.begin(), DESIGN_ROOM_NUDGED.begin() + 5));
+    Run({"move 60 780"});
+    expectRepaintChangesNothing();
+    Run({"lup"});
+    // Dropped, then nudged by the right arrow key.
+    Run(std::vector<std::string>(DESIGN_ROOM_NUDGED.begin() + 6, DESIGN_ROOM_NUDGED.end()));
+    expectRepaintChangesNothing();
+    Run({"keyup RIGHT"});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryToolThatDrawsFeedback, FeedbackAfterRepaint,
