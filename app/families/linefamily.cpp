@@ -68,7 +68,8 @@ public:
             TToolFamily::KeyDown(site, key);
             if (!marked)
                 site.Tool().lineDrawn = 1;
-            // A multiline refused or not written: the repaint takes its first line away.
+            // A multiline refused or not written: the repaint shows the drawing as its file holds
+            // it, with what the tool still holds over it.
             if (std::exchange(site.Tool().heldNotStored, false))
                 site.Refresh(0);
             return;
