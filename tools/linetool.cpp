@@ -250,8 +250,11 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
 
     if (step == STEP_MULTILINE_LAST) {
         DrawLastMultiline(dc, clientRect, ModelPoint(dc, clientRect, cursor.x, cursor.y));
-        // A multiline the file could not take is held whole: the next Enter stores it.
-        if (!HoldsFigure())
+        // A multiline the file could not take is held whole: the next Enter stores it, and an arrow
+        // draws nothing from it.
+        if (HoldsFigure())
+            lineDrawn = 0;
+        else
             step = STEP_READY;
     } else {
         penWidth = state.currentPenWidth;

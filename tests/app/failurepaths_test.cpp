@@ -137,6 +137,13 @@ TEST_P(FailedOwnStoreTable, TheFigureIsToldOnceHeldAsDrawnAndThenStoredOrTakenBa
         EXPECT_EQ(Pixel(onLast.x, onLast.y), state().currentColour);
     }
 
+    // An arrow key then draws nothing from the figure and asks nothing.
+    Child().EvKeyDown(VK_RIGHT);
+    frame.ProcessEvents();
+    EXPECT_TRUE(client->HoldsFigure());
+    EXPECT_EQ(Told(lines), 1);
+    EXPECT_EQ(PlanFile(), beforeFile);
+
     switch (next) {
     case TNext::OwnKeyAgain:
         StoreKey(figure);
