@@ -162,8 +162,9 @@ TEST_P(FailedOwnStoreTable, TheFigureIsToldOnceHeldAsDrawnAndThenStoredOrTakenBa
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
     EXPECT_FALSE(client->HoldsFigure());
     const auto after = ReadBack("PLAN");
-    if (client->DrawingOpen())
+    if (client->DrawingOpen()) {
         EXPECT_EQ(Dump(objects().Items()), Dump(after)) << "the list holds what the file holds";
+    }
     if (next == TNext::Undo) {
         EXPECT_EQ(PlanFile(), beforeFile) << "nothing else is taken back";
         return;
@@ -259,14 +260,18 @@ TEST_P(OneActionOneBoxTable, ToldOnceAndTheOpenDrawingStaysOpen)
         EXPECT_EQ(client->ActiveChild(), nullptr);
     }
     // What stands at OTHER stays as it was.
-    if (row.place == TPlace::Folder)
+    if (row.place == TPlace::Folder) {
         EXPECT_TRUE(fs::is_directory(other));
-    if (row.place == TPlace::LinkToNothing)
+    }
+    if (row.place == TPlace::LinkToNothing) {
         EXPECT_TRUE(fs::is_symlink(other) && !fs::exists(other));
-    if (!otherBefore.empty())
+    }
+    if (!otherBefore.empty()) {
         EXPECT_EQ(ReadWholeFile(other), otherBefore);
-    if (row.id == CM_FILENEW && row.place == TPlace::FailingDisk)
+    }
+    if (row.id == CM_FILENEW && row.place == TPlace::FailingDisk) {
         EXPECT_FALSE(fs::exists(other));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachCommand, OneActionOneBoxTable, ::testing::ValuesIn(ONE_BOX_ROWS),
@@ -314,8 +319,9 @@ TEST_P(PasteBufferReadTable, PasteSaysWhyItPastesNothing)
         fs::create_symlink("NOWHERE/PASTE.CFG", buffer);
     if (row.buffer == TBuffer::Folder)
         fs::create_directory(buffer);
-    if (row.buffer == TBuffer::Pipe)
+    if (row.buffer == TBuffer::Pipe) {
         ASSERT_EQ(::mkfifo(buffer.c_str(), 0644), 0);
+    }
     const std::string planFile = PlanFile();
     lines.clear();
 
