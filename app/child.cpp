@@ -249,6 +249,17 @@ void TChild::AbandonTool()
     client.SetPickTool();
 }
 
+bool TChild::ReadListBack()
+{
+    const TLoadResult loaded = State().objects.ReadBack();
+    if (loaded.ok)
+        return true;
+    // Said before the box shows: a repaint under it does not say it again.
+    loadFailureReported = true;
+    MessageBox(loaded.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
 void TChild::EvChar(int character)
 {
     client.Family().Char(*this, character);

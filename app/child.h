@@ -178,6 +178,7 @@ public:
     bool RestoreKeptTool() override;
     // A cancelled or refused input: the window is repainted and the pick tool installed.
     void AbandonTool() override;
+    bool ReadListBack() override;
 
     // The caption: the drawing name and the floor's suffix (.PLN, .PL1, .PL2).
     std::string Caption() const;

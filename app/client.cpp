@@ -219,12 +219,14 @@ bool TClient::SaveOpenDrawing()
     // A move not locked with Enter is not saved.
     DropPendingMove();
     const THeldStore held = StoreHeld();
+    if (held == THeldStore::NotWritten)
+        return false;
     TDrawingState& state = State();
     // A drawing whose file could not be read is left as it is, and its refusal not told again.
     if (held == THeldStore::NothingHeld && active && state.objects.count() > 0 && IsPlanFloor(state.currentFloor)
         && !state.objects.DrawingUnreadable())
-        state.objects.WriteDrawing();
-    return held != THeldStore::NotWritten;
+        return state.objects.WriteDrawing();
+    return true;
 }
 
 void TClient::SaveAndCloseAll()
@@ -293,8 +295,14 @@ void TClient::CmFileNew()
     const int openUnits = state.unitSystem;
     TNewdlg dialog(this, 2024);
     const std::string name = dialog.Execute() == IDOK ? dialog.clientName : std::string();
-    // Only a name the dialog's filter allows ever becomes a file name.
-    if (!IsDrawingName(name) || !ConfirmReplace(*this, name)) {
+    // Only a name the dialog's filter allows ever becomes a file name. A place the new drawing
+    // cannot be written to is told before anything is asked or written.
+    const std::string refusal = IsDrawingName(name) ? DrawingPlaceRefusal(name) : std::string();
+    if (!refusal.empty())
+        MessageBox("The drawing " + name + " cannot be made: " + refusal + "." +
+                       (DrawingOpen() ? " " + state.drawingName + " is still open." : std::string()),
+                   "NEW", MB_OK | MB_ICONEXCLAMATION);
+    if (!IsDrawingName(name) || !refusal.empty() || !ConfirmReplace(*this, name)) {
         if (DrawingOpen())
             state.unitSystem = openUnits;
         return;
@@ -302,8 +310,8 @@ void TClient::CmFileNew()
     const int newUnits = state.unitSystem;
     if (DrawingOpen())
         state.unitSystem = openUnits;
-    // A figure the file could not take has been told: the open drawing stays, nothing more is
-    // written.
+    // A drawing or figure the file could not take has been told: the open drawing stays, nothing
+    // more is written.
     if (!SaveOpenDrawing())
         return;
     CloseAll();
@@ -389,8 +397,9 @@ bool TClient::OpenDrawing(const std::string& name, bool saveOpen)
         MessageBox(loaded.message, ApplicationName, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    if (saveOpen)
-        SaveOpenDrawing();
+    // The open drawing is saved first; one that could not be written (told) stays open.
+    if (saveOpen && !SaveOpenDrawing())
+        return false;
     CloseAll();
     ResetDrawingState(stem);
     State().objects.Adopt(path, std::move(drawing));

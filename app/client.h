@@ -119,9 +119,11 @@ public:
     // Creates a drawing window and makes it active.
     TChild& CreateChild();
     // Saves the drawing: a figure the tool holds is stored, which writes the file once; without one
-    // the file is written when the drawing holds objects and a plan floor is in view (a failure is
-    // told). False only when a figure could not be stored (told; it is still held). Then
-    // SaveAndCloseAll closes every drawing window.
+    // the file is written when the drawing holds objects and a plan floor is in view. False when
+    // either could not be written (told once; a figure is still held): the command that saves
+    // goes no further. SaveAndCloseAll closes every drawing window all the same (Exit, the last
+    // window closed): the file holds every change made but a figure it could not take, which the
+    // box has said is not saved.
     bool SaveOpenDrawing();
     void SaveAndCloseAll();
     // Closes one drawing window (the user closed it).
@@ -139,7 +141,8 @@ public:
 
     // File/Open after the choice: opens DWGS/<name>.DB0 in a new window, in place of the open
     // drawing, which is saved first unless its file already holds it (saveOpen false). False
-    // (with a message) when it cannot be read.
+    // (with a message) when it cannot be read, or the open drawing could not be saved (it stays
+    // open).
     bool OpenDrawing(const std::string& name, bool saveOpen = true);
 
     // Command handlers.

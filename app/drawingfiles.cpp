@@ -1,6 +1,7 @@
 #include "app/drawingfiles.h"
 
 #include "model/programdirectory.h"
+#include "model/textfile.h"
 #include "platform/window.h"
 
 #include <algorithm>
@@ -100,6 +101,15 @@ bool ConfirmReplace(TWindow& parent, const std::string& name)
         return true;
     return parent.MessageBox("A drawing named " + name + " already exists. Replace it?", ApplicationName,
                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+std::string DrawingPlaceRefusal(const std::string& name)
+{
+    const std::string path = DwgsPath(name + ".DB0");
+    std::string reason;
+    if (WritableFilePlace(path, &reason))
+        return {};
+    return "the file " + path + " cannot be written: " + reason;
 }
 
 void RemoveOtherCaseFiles(const std::string& name)

@@ -37,6 +37,11 @@ std::string ExistingDrawingName(const std::string& name);
 // chose Yes.
 bool ConfirmReplace(TWindow& parent, const std::string& name);
 
+// Why DWGS/<name>.DB0 cannot take a drawing written under `name`, for the user ("the file PATH
+// cannot be written: Is a directory"): a folder, a pipe, a device, a link to nothing or a file
+// that may not be written stands there. Empty when it can; nothing is written either way.
+std::string DrawingPlaceRefusal(const std::string& name);
+
 // After a drawing was written under `name`: removes the file of the same name in another case,
 // so that one drawing never has two files.
 void RemoveOtherCaseFiles(const std::string& name);

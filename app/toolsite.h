@@ -60,6 +60,10 @@ public:
     virtual void InvalidateModelArea(const TModelBox& area) = 0;
     // Repaints every area marked so far, now, rather than once the event is handled.
     virtual void RepaintNow() = 0;
+    // Reads the list back from the drawing file, dropping a change of it the file does not hold (a
+    // move not locked). A file that cannot be read is told here, once (the repaints after say it no
+    // more), and leaves the list empty rather than holding the change. False then.
+    virtual bool ReadListBack() = 0;
 
     // Status texts and the help context of F1.
     virtual void SetPrompt(const std::string& text) = 0;

@@ -143,8 +143,8 @@ bool TDrawingEdit::Commit()
     // The file still holds the drawing as it was before the change: so does the list again, before
     // anything (the report's message box among them) can look at it. A file that cannot be read
     // back leaves the list empty rather than holding the change.
-    if (changed && !objects.ReadDrawing().ok)
-        objects.Clear();
+    if (changed)
+        objects.ReadBack();
     if (State().reportWriteFailure)
         State().reportWriteFailure(failure + "; the change is not saved");
     return false;
@@ -156,5 +156,5 @@ void TDrawingEdit::Drop()
     committedArea = Area();
     touched = {};
     if (std::exchange(changed, false))
-        objects.ReadDrawing();
+        objects.ReadBack();
 }

@@ -64,8 +64,9 @@ public:
     // afresh from the file.
     bool Commit();
     // Gives the change up unwritten, for an action refused after it changed the list: a changed
-    // list is read back from the drawing file, so it holds what the file holds again. Nothing may
-    // touch the edit's objects afterwards.
+    // list is read back from the drawing file, so it holds what the file holds again (empty when the
+    // file cannot be read, rather than holding the change). Nothing may touch the edit's objects
+    // afterwards.
     void Drop();
 
 private:

@@ -209,6 +209,16 @@ TLoadResult TList::ReadDrawing()
     return result;
 }
 
+TLoadResult TList::ReadBack()
+{
+    TLoadResult result = ReadDrawing();
+    if (!result.ok && !items.empty()) {
+        items.clear();
+        ++readings;
+    }
+    return result;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Searches
 

@@ -76,6 +76,10 @@ public:
     // keeps what it held; when it does not parse, or is missing, the list is left empty. A file that
     // is there but failed to load is marked so that WriteDrawing never overwrites it.
     TLoadResult ReadDrawing();
+    // Reads the list back from the drawing file to drop a change of it the file does not hold (a
+    // write that failed, a move not locked). A file that cannot be read leaves the list empty
+    // rather than holding the change; either way the reading is counted (Readings).
+    TLoadResult ReadBack();
     // Reads a drawing file without touching the list or the drawing state (to check a drawing
     // before it replaces the open one). The message names the file on failure. `recycled`: the
     // objects of an earlier reading to read into (see ParseObjectFile).

@@ -246,7 +246,19 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
     return WriteTextFileAtomic(path, [&text](const TTextSink& sink) { return sink(text); }, reason);
 }
 
-bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason)
+namespace {
+
+// What a write of `path` replaces: the file a link leads to, and that file's status when it is
+// there.
+struct TWriteTarget {
+    std::string target;
+    struct stat old {};
+    bool replacing = false;
+};
+
+// Looks at what stands where a write of `path` would go. False, with the reason, when the write is
+// refused for what stands there.
+bool LookAtWriteTarget(const std::string& path, TWriteTarget& place, std::string* reason)
 {
     auto refuse = [reason](const char* why) {
         if (reason)
@@ -255,24 +267,46 @@ bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, st
     };
     auto fail = [&refuse](int error) { return refuse(std::strerror(error)); };
     // A link is written through: its target is replaced, and the link stays a link.
-    std::string target;
-    if (!FollowLinks(path, target))
+    if (!FollowLinks(path, place.target))
         return fail(errno);
     // A file this process may not write (no write bit, or another user's) is not replaced, whoever
     // runs the program: the rename would ignore its mode and owner. The replacement keeps the mode
     // of the file it replaces.
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    place.replacing = ::stat(place.target.c_str(), &place.old) == 0;
     // A link whose target is not there is not followed to make a file wherever it points.
-    if (!replacing && errno == ENOENT && target != path)
+    if (!place.replacing && errno == ENOENT && place.target != path)
         return refuse(LINK_TO_MISSING_FILE);
     // A named pipe, a device or a folder is never replaced by a file.
-    if (replacing && S_ISDIR(old.st_mode))
+    if (place.replacing && S_ISDIR(place.old.st_mode))
         return fail(EISDIR);
-    if (replacing && !S_ISREG(old.st_mode))
+    if (place.replacing && !S_ISREG(place.old.st_mode))
         return refuse(NOT_A_REGULAR_FILE);
-    if (replacing && IsReadOnlyFile(target))
+    if (place.replacing && IsReadOnlyFile(place.target))
         return fail(EACCES);
+    return true;
+}
+
+}  // namespace
+
+bool WritableFilePlace(const std::string& path, std::string* reason)
+{
+    TWriteTarget place;
+    return LookAtWriteTarget(path, place, reason);
+}
+
+bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason)
+{
+    auto fail = [reason](int error) {
+        if (reason)
+            *reason = std::strerror(error);
+        return false;
+    };
+    TWriteTarget place;
+    if (!LookAtWriteTarget(path, place, reason))
+        return false;
+    const std::string& target = place.target;
+    const struct stat& old = place.old;
+    const bool replacing = place.replacing;
 
     std::string temporary;
     const int fd = CreateTemporaryBeside(target, temporary);

@@ -49,6 +49,11 @@ bool WriteTextFileAtomic(const std::string& path, const std::string& text, std::
 using TTextSink = std::function<bool(std::string_view)>;
 using TTextSource = std::function<bool(const TTextSink&)>;
 bool WriteTextFileAtomic(const std::string& path, const TTextSource& produce, std::string* reason = nullptr);
+// True when what stands at `path` lets WriteTextFileAtomic write it: nothing, a regular file this
+// process may write, or a link to one. False otherwise, with `reason` (when given) as the write
+// would give it ("Is a directory", NOT_A_REGULAR_FILE, LINK_TO_MISSING_FILE). Writes nothing: a
+// full disk shows only when the file is written.
+bool WritableFilePlace(const std::string& path, std::string* reason = nullptr);
 
 // The stage of a file write at which an injected failure strikes.
 enum class WriteStage { Write, Sync, Rename };

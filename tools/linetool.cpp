@@ -260,7 +260,12 @@ void TLinetool::KeyDown(Canvas& dc, const TRect& clientRect, int key, TPoint& cu
 
     if (step == STEP_MULTILINE_LAST) {
         DrawLastMultiline(dc, clientRect, ModelPoint(dc, clientRect, cursor.x, cursor.y));
-        step = STEP_READY;
+        // A multiline the file could not take is held whole: the next Enter stores it, and an arrow
+        // draws nothing from it.
+        if (HoldsFigure())
+            lineDrawn = 0;
+        else
+            step = STEP_READY;
     } else {
         penWidth = state.currentPenWidth;
         colour = state.currentColour;
@@ -437,13 +442,18 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
     // The first line, held since its own step.
     if (held.empty())
         return;
+    // More than the first line: the whole multiline, held as drawn since the file could not take
+    // it, is stored as it is.
+    if (held.size() > 1) {
+        StoreHeld();
+        return;
+    }
     const TObject& first = *held.front();
     const int count = libraryFlag;
     // The window refuses other counts; spacing divides by the count less one. The first line is
     // then all there is.
     if (count < MIN_MULTILINE_COUNT || count > MAX_MULTILINE_COUNT) {
-        if (!StoreHeld())
-            DropHeld();
+        StoreHeld();
         return;
     }
 
@@ -480,21 +490,21 @@ void TLinetool::DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cu
         }
     }
 
-    // The first line and the others are one change of the drawing, written once.
-    TDrawingEdit edit;
-    AddHeld(edit);
-    TKeepNew others(*this);
-    for (const Ends& line : lines) {
-        x1 = std::int32_t(line.x1);
-        y1 = std::int32_t(line.y1);
-        x2 = std::int32_t(line.x2);
-        y2 = std::int32_t(line.y2);
-        CreateObject(dc, clientRect);
+    // The first line and the others are one change of the drawing, written once. One the file
+    // could not take (told) stays held whole, as drawn.
+    {
+        TKeepNew others(*this);
+        for (const Ends& line : lines) {
+            x1 = std::int32_t(line.x1);
+            y1 = std::int32_t(line.y1);
+            x2 = std::int32_t(line.x2);
+            y2 = std::int32_t(line.y2);
+            CreateObject(dc, clientRect);
+        }
+        for (auto& line : others.objects)
+            held.push_back(std::move(line));
     }
-    for (auto& line : others.objects)
-        edit.Add(std::move(line));
-    if (!edit.Commit())
-        heldNotStored = true;
+    StoreHeld();
 }
 
 void TLinetool::RestartFigure()

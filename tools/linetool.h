@@ -41,6 +41,10 @@ private:
     // when its end lies beyond what the drawing file can store.
     bool DrawTypedSegment(Canvas& dc, const TRect& clientRect, int key, int value);
     void EndSegmentAtCursor(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
+    // The multiline's last Enter: its other lines drawn beside the first as the cursor says, and
+    // the whole multiline stored, once. One the file could not take (told, heldNotStored) stays
+    // held whole, as drawn, and this stores it as it is at the next Enter. A line the file could
+    // not hold refuses it whole (told): nothing is held.
     void DrawLastMultiline(Canvas& dc, const TRect& clientRect, TPoint cursorModel);
     // Puts the guide marker (markerX, lineAux2) at the logical point of a model point.
     void PlaceMarker(TPoint model);

@@ -7,6 +7,8 @@
 #include "model/programdirectory.h"
 #include "model/settingsfile.h"
 
+#include <unistd.h>
+
 namespace {
 
 constexpr const char* PASTE_FILE = "PASTE.CFG";
@@ -48,7 +50,12 @@ bool WritePasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entri
     return false;
 }
 
+const char* const NOTHING_TO_PASTE = "There is nothing to paste - use Edit/Copy first";
+
 TLoadResult PasteObjects(TDrawingEdit& edit)
 {
-    return AddLibraryObjects(edit, PASTE_FILE);
+    TLoadResult result = AddLibraryObjects(edit, PASTE_FILE);
+    if (!result.opened && ::access(LibsPath(PASTE_FILE).c_str(), F_OK) != 0)
+        result.message = NOTHING_TO_PASTE;
+    return result;
 }

@@ -27,5 +27,8 @@ bool FormatPasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entr
 bool WritePasteBuffer(const TList& objects, const std::vector<TCopyEntry>& entries);
 
 // Edit/Paste: reads the paste buffer, gives the objects new ids and adds them through the edit
-// (the caller commits it). The result says how many were added, or why none were.
+// (the caller commits it). The result says how many were added, or why none were: a buffer that is
+// there but cannot be read is named with the reason; without one (nothing at its name, or a link to
+// nothing) the message is NOTHING_TO_PASTE.
+extern const char* const NOTHING_TO_PASTE;
 TLoadResult PasteObjects(TDrawingEdit& edit);

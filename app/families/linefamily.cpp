@@ -53,9 +53,11 @@ public:
             const bool marked = tool.lineDrawn != 0;
             EraseRubberBand(site);
             TToolFamily::KeyDown(site, key);
-            if (!marked)
+            // Not while a whole multiline is held for the next Enter to store.
+            if (!marked && site.Tool().step != STEP_MULTILINE_LAST)
                 site.Tool().lineDrawn = 1;
-            // A multiline refused or not written: the repaint takes its first line away.
+            // A multiline refused or not written: the repaint shows the drawing as its file holds
+            // it, with what the tool still holds over it.
             if (std::exchange(site.Tool().heldNotStored, false))
                 site.Refresh(0);
             return;

@@ -215,10 +215,11 @@ public:
         });
         // Moves and turns not locked with Enter are not in the drawing file: the repaint shows
         // the drawing as the file holds it, and the list holds it again at once, also when
-        // nothing of the selection is in view and no repaint comes.
+        // nothing of the selection is in view and no repaint comes. A file that cannot be read
+        // is told, and the list holds nothing of the move.
         site.InvalidateModelArea(unlocked);
         if (tool->HoldsListChange()) {
-            State().objects.ReadDrawing();
+            site.ReadListBack();
             tool->FollowList();
         }
     }
@@ -287,7 +288,7 @@ void PasteFromBuffer(TToolSite& site)
     TDrawingEdit edit(objects);
     const TLoadResult pasted = PasteObjects(edit);
     if (!pasted.ok) {
-        site.Message(pasted.opened ? pasted.message : "There is nothing to paste - use Edit/Copy first", "PASTE");
+        site.Message(pasted.message, "PASTE");
         site.SetPickTool();
         return;
     }

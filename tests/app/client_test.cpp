@@ -138,8 +138,8 @@ TEST_F(AppTest, FileNewThatCannotWriteItsDrawingSaysSoAndOpensNothing)
     // No wall dialog follows: none is answered.
     Command(CM_FILENEW);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "message Arkweld 4.0 | The drawing file " + Path("DWGS/HOUSE.DB0") +
-                            " could not be written: Is a directory; the change is not saved");
+    EXPECT_EQ(lines[0], "message NEW | The drawing HOUSE cannot be made: the file " + Path("DWGS/HOUSE.DB0") +
+                            " cannot be written: Is a directory.");
     EXPECT_EQ(client->ActiveChild(), nullptr);
     EXPECT_EQ(state().drawingState, 1);
     EXPECT_EQ(state().drawingName, "");

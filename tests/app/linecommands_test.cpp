@@ -161,13 +161,19 @@ TEST_F(LineCommandsTest, AMultilineIsWrittenOnceWhenItEnds)
     EXPECT_EQ(objects().count(), 4);
     EXPECT_EQ(Pixel(200, 400), state().currentColour);
     EXPECT_NE(Pixel(250, 400), state().currentColour);
-    // The last Enter writes the whole multiline once: told once, nothing kept.
+    // The last Enter writes the whole multiline once: told once, the multiline held whole, shown
+    // over the drawing as its file holds it. Undo takes it back.
     Answer("message ok");
     KeyAt(VK_ENTER, {600, 500});
     EXPECT_EQ(lines.size(), 1u);
     EXPECT_EQ(objects().count(), 4);
     EXPECT_EQ(ReadBack("LINES").size(), 4u);
-    EXPECT_NE(Pixel(200, 400), state().currentColour) << "the repaint took the first line away";
+    EXPECT_EQ(Tool().HeldObjects().size(), 3u);
+    EXPECT_EQ(Pixel(200, 400), state().currentColour);
+    EXPECT_EQ(Pixel(600, 400), state().currentColour);
+    Command(CM_UNDO);
+    EXPECT_FALSE(Tool().HoldsFigure());
+    EXPECT_NE(Pixel(200, 400), state().currentColour) << "the repaint took the multiline away";
 
     // Left before its last Enter, a multiline keeps its first line, written once. One the file
     // cannot take is told once and stays held; the command goes no further.

@@ -31,7 +31,7 @@ const TLinkedFile FILES[] = {
     {"LibraryEntry", TWrite::LibraryEntry, "LIBS/Chair.FUM", "Arkweld 4.0 | The library entry <file> could not be written: "},
     {"SaveAs", TWrite::SaveAs, "DWGS/COPY.DB0",
      "SAVE AS | The drawing could not be saved as COPY: the file <file> could not be written: "},
-    {"FileNew", TWrite::FileNew, "DWGS/OTHER.DB0", "Arkweld 4.0 | The drawing file <file> could not be written: "},
+    {"FileNew", TWrite::FileNew, "DWGS/OTHER.DB0", "NEW | The drawing OTHER cannot be made: the file <file> cannot be written: "},
 };
 
 class LinkedFiles : public AppTest, public ::testing::WithParamInterface<TLinkedFile> {
@@ -112,7 +112,7 @@ TEST_P(LinkedFiles, ALinkToAMissingFileIsRefusedAndToldOnce)
     if (const std::size_t at = told.find("<file>"); at != std::string::npos)
         told.replace(at, 6, Path(GetParam().file));
     if (GetParam().write == TWrite::FileNew)
-        told += "; the change is not saved";
+        told += ". TEST is still open.";
     else if (GetParam().write == TWrite::SaveAs)
         told += ". TEST is still open under its own name.";
     EXPECT_EQ(Told(), std::vector<std::string>{told});
