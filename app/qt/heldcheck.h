@@ -33,7 +33,8 @@ public:
     // drawing file's writes. `transcript` is the scripted runner's, where each message box shown
     // leaves a line.
     void Before(const TClient& client, const ScriptStatement& statement, const std::vector<std::string>& transcript);
-    // After the statement: empty when nothing held went where it may not; otherwise what went.
+    // After the statement: empty when nothing held went where it may not; otherwise what went,
+    // then ':' and the details.
     std::string After(const TClient& client, const std::vector<std::string>& transcript);
 
 private:

@@ -84,8 +84,10 @@ void ScriptInterpreter::RunStatement(const std::string& line)
         frame->ProcessEvents();
     if (watched && heldProblem.empty()) {
         const std::string problem = heldWatch.After(*client, frame->Scripted().Transcript());
+        // "WHAT after "STATEMENT": DETAILS", so that a reduced script keeps to the same failure.
+        const std::size_t colon = problem.find(':');
         if (!problem.empty())
-            heldProblem = "after \"" + line + "\": " + problem;
+            heldProblem = problem.substr(0, colon) + " after \"" + line + "\"" + problem.substr(colon);
     }
 }
 
