@@ -152,6 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
             "paint", false},
         Row{"LineStoredByEnter", Held::TypedLine, "char ENTER\n", nullptr, "", false},
         Row{"LineStoredByACommand", Held::TypedLine, "command tools/line\n", nullptr, "", false},
+        // Stored, then turned with the whole drawing: the file held it as the store wrote it.
+        Row{"LineStoredThenTurned", Held::TypedLine, "dialog 19000 check 19003 ok\ncommand file/rotate/mirror\n", nullptr,
+            "", false},
         Row{"LineTakenBackByUndo", Held::TypedLine, "command edit/undo\n", nullptr, "", false},
         Row{"LineChangedByTyping", Held::TypedLine, "char S\nchar BACKSPACE\nclick @9000 9000\n", nullptr, "", false},
         Row{"LineErasedByBackspace", Held::TypedLine, "char BACKSPACE\nchar BACKSPACE\nchar BACKSPACE\n", nullptr, "",
