@@ -80,6 +80,7 @@ public:
     bool RestoreKeptTool();
     // True while a tool is kept to return to.
     bool HasKeptTool() const { return kept.tool != nullptr; }
+    const TDrawingtool* KeptTool() const { return kept.tool.get(); }
     // TCommandContext: a figure drawn and not finished, held by the current tool or the one kept.
     bool HoldsFigure() const override;
     bool StoreHeldFigure(int before = -1) override;

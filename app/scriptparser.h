@@ -16,8 +16,10 @@
 //   char C                   a character: one character, ENTER, SPACE, BACKSPACE, or a decimal
 //                            code of two or more digits
 //   paint | status | dump
-//   check                    fails unless the object list holds what the drawing file holds;
-//                            nothing while the tool holds a figure or a moved selection
+//   check                    fails unless the object list holds what the drawing file holds
+//                            (not while the tool holds a figure or a moved selection), and when
+//                            something a tool held went without a word since the last check
+//                            (app/qt/heldcheck.h)
 //   failwrites N [write|sync|rename]   the next N file writes fail at that stage (default write),
 //                            as a full disk, a failing device or a refused rename would; 0 ends it
 //   failreads N [NAME]       the next N reads of a file whose path ends in NAME (any file when none

@@ -70,6 +70,9 @@ struct TDrawingState {
     // Tells the user that a file could not be written (a message box naming the file and the
     // reason). The application installs it; without one a failure is only returned to the caller.
     std::function<void(const std::string& message)> reportWriteFailure;
+    // Told the path of each drawing file written, once the write has succeeded (arkweld-script's
+    // check of what the tools hold looks at the file as each write left it).
+    std::function<void(const std::string& path)> drawingWritten;
     // Injected file-write failures (FailNextWrites): how many writes are still to fail, and the
     // stage (WriteStage) at which they do.
     int injectedWriteFailures = 0;

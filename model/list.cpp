@@ -129,6 +129,8 @@ bool TList::WriteDrawingTo(const std::string& path, std::string& reason)
     }
     if (!items.empty())
         state.drawingState = 2;
+    if (state.drawingWritten)
+        state.drawingWritten(path);
     return true;
 }
 

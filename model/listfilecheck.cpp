@@ -25,14 +25,35 @@ bool ReadWhole(const std::string& path, std::string& text)
 // The record of one object as the file stores it, relative to the file's centre.
 std::string Record(const TObject& object, const TFileHeader& header)
 {
+    return ObjectRecord(object, {header.centreX, header.centreY});
+}
+
+}  // namespace
+
+std::string ObjectRecord(const TObject& object, TPoint centre)
+{
     std::string out;
     std::string where;
-    if (!AppendObjectRecord(out, object, header.centreX, header.centreY, &where))
+    if (!AppendObjectRecord(out, object, centre.x, centre.y, &where))
         return "(cannot be stored: " + where + ")";
     return out;
 }
 
-}  // namespace
+bool DrawingFileRecords(const std::string& path, TPoint centre, std::vector<std::string>& records)
+{
+    records.clear();
+    std::string text;
+    if (!ReadWhole(path, text))
+        return false;
+    TFileHeader header;
+    std::vector<std::unique_ptr<TObject>> objects;
+    if (!ParseObjectFile(text, false, 0, 0, header, objects).ok)
+        return false;
+    records.reserve(objects.size());
+    for (const std::unique_ptr<TObject>& object : objects)
+        records.push_back(ObjectRecord(*object, centre));
+    return true;
+}
 
 std::string ListFileDifference(const TList& list)
 {

@@ -13,6 +13,7 @@
 #include "platform/messagebuttons.h"
 #include "resources/dialogtemplates.h"
 #include "resources/menus.h"
+#include "resources/toolbar.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -507,6 +508,11 @@ int Session::Run()
     for (const TMenuEntry& entry : MainMenu())
         if (entry.id > 0 && !LeftOut(entry.id) && TClient::IsCommandEnabled(entry.id))
             commands.push_back(entry.id);
+    // And the buttons only the toolbar has (CENTRE, CENTRE CENTRE).
+    for (const TToolbarButton& button : ToolbarButtons())
+        if (button.id > 0 && !LeftOut(button.id) && TClient::IsCommandEnabled(button.id) &&
+            std::find(commands.begin(), commands.end(), button.id) == commands.end())
+            commands.push_back(button.id);
     interpreter.SetDefaultDirectory(options.directory);
     const std::string logPath = options.directory + (options.directory.empty() || options.directory.back() == '/' ? "" : "/") + "random.aws";
     try {

@@ -3,8 +3,9 @@
 // against the program (commands, clicks, drags, keys, typed lengths, answers to every box that
 // opens, failed writes and reads, repaints, zoom, window sizes, reopening, large drawings).
 // After every statement that completes an action (no figure held by the tool, no move waiting
-// for its Enter) the object list must hold what the drawing file holds; at the end every drawing
-// file must reopen. The same seed gives the same session on every machine: values come from the
+// for its Enter) the object list must hold what the drawing file holds, after every statement
+// nothing a tool held may have gone without a word (HeldWatch); at the end every drawing file
+// must reopen. The same seed gives the same session on every machine: values come from the
 // raw output of std::mt19937 only.
 //
 // The session is written, as it runs, to random.aws in the program directory: a script that

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <utility>
 
 namespace {
 
@@ -75,9 +76,19 @@ void ScriptInterpreter::RunStatement(const std::string& line)
         throw BadStatement(error);
     if (statement.kind == ScriptStatement::Kind::Empty)
         return;
+    const bool watched = client && statement.kind != ScriptStatement::Kind::Check;
+    if (watched)
+        heldWatch.Before(*client, statement, frame->Scripted().Transcript());
     Execute(statement);
     if (frame)
         frame->ProcessEvents();
+    if (watched && heldProblem.empty()) {
+        const std::string problem = heldWatch.After(*client, frame->Scripted().Transcript());
+        // "WHAT after "STATEMENT": DETAILS", so that a reduced script keeps to the same failure.
+        const std::size_t colon = problem.find(':');
+        if (!problem.empty())
+            heldProblem = problem.substr(0, colon) + " after \"" + line + "\"" + problem.substr(colon);
+    }
 }
 
 void ScriptInterpreter::SetDirectory(const std::string& directory)
@@ -238,6 +249,8 @@ void ScriptInterpreter::Execute(const ScriptStatement& statement)
         return;
     case Kind::Check: {
         StartProgram();
+        if (!heldProblem.empty())
+            throw BadStatement(std::exchange(heldProblem, std::string()));
         if (ActionInProgress())
             return;
         const std::string difference = ListFileDifference(State().objects);

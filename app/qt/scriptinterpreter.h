@@ -4,6 +4,7 @@
 // box shown ("message CAPTION | TEXT") and each help request ("help N"). The first failure (an
 // unexpected box, an answer of the wrong kind or id, an answer left unused at the end, a bad
 // statement) ends the run with its reason on the error stream.
+#include "app/qt/heldcheck.h"
 #include "app/scriptparser.h"
 #include "platform/geometry.h"
 
@@ -47,6 +48,10 @@ private:
     std::unique_ptr<TClient> client;
     int clientWidth = 1000;
     int clientHeight = 700;
+    // What the tools hold, watched over each statement; the first thing held that went without a
+    // word, told by the next `check`.
+    HeldWatch heldWatch;
+    std::string heldProblem;
 
     void Execute(const ScriptStatement& statement);
     void SetDirectory(const std::string& directory);
