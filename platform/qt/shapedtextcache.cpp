@@ -1,8 +1,8 @@
 #include "platform/qt/shapedtextcache.h"
 
 #include "platform/qt/programtext.h"
+#include "platform/qt/threadowned.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QGlyphRun>
 #include <QPaintDevice>
@@ -11,32 +11,10 @@
 
 #include <functional>
 
-namespace {
-
-ShapedTextCache*& ProgramCache()
-{
-    static ShapedTextCache* cache = nullptr;
-    return cache;
-}
-
-// A painting thread's own cache; never freed, as the thread lives as long as the process.
-ShapedTextCache*& ThreadCache()
-{
-    thread_local ShapedTextCache* cache = nullptr;
-    return cache;
-}
-
-// The layouts hold fonts of the application's font database: they go before it does.
-void ClearProgramCache()
-{
-    delete ProgramCache();
-    ProgramCache() = nullptr;
-}
-
 // Drawing a text's glyphs gives the pixels drawText gives while the glyphs come from Qt's glyph
 // cache: below its size limit (QT_MAX_CACHED_GLYPH_SIZE, 64 pixels unless set), or upright or
 // turned by a quarter turn. Beyond it, a text turned otherwise is drawn from its layout.
-bool KeepsLayout(int pixelSize, int escapement)
+bool ShapedText::KeepsLayout(int pixelSize, int escapement)
 {
     static const int limit = [] {
         const int set = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
@@ -44,6 +22,8 @@ bool KeepsLayout(int pixelSize, int escapement)
     }();
     return escapement % 900 != 0 && int64_t(pixelSize) * pixelSize >= int64_t(limit) * limit;
 }
+
+namespace {
 
 void Combine(std::size_t& seed, std::size_t value)
 {
@@ -104,19 +84,7 @@ ShapedTextCache::ShapedTextCache() : table(2 * kCapacity)
 
 ShapedTextCache& ShapedTextCache::Instance()
 {
-    if (ShapedTextCache* own = ThreadCache())
-        return *own;
-    if (!ProgramCache()) {
-        ProgramCache() = new ShapedTextCache;
-        qAddPostRoutine(ClearProgramCache);
-    }
-    return *ProgramCache();
-}
-
-void ShapedTextCache::KeepOneForThisThread()
-{
-    if (!ThreadCache())
-        ThreadCache() = new ShapedTextCache;
+    return ThreadOwned<ShapedTextCache>::Get();
 }
 
 bool ShapedTextCache::Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,
@@ -242,7 +210,7 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
     }
 
     Entry made{Key{face, text, pixelSize, weight, escapement, dpi.x, dpi.y}, hash,
-               std::make_unique<ShapedText>(ToQString(text), font, device, KeepsLayout(pixelSize, escapement)),
+               std::make_unique<ShapedText>(ToQString(text), font, device, ShapedText::KeepsLayout(pixelSize, escapement)),
                generation, kNone, kNone};
     ++shaped;
     int32_t place;

@@ -42,6 +42,10 @@ struct ShapedText {
     bool inkKnown = false;
     QRectF ink;
 
+    // True for a text drawing its glyphs would not draw as drawText does: one laid out at this
+    // pixel size and turned by this escapement is drawn from its layout.
+    static bool KeepsLayout(int pixelSize, int escapement);
+
     // keepLayout: drawn from the layout rather than its glyphs.
     ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout);
     // The box of the letters, relative to the start of the baseline.
@@ -57,12 +61,9 @@ public:
 
     ShapedTextCache();
 
-    // The cache of the calling thread: the program's (emptied when the application object goes),
-    // or the thread's own on a thread that asked for one.
+    // The cache of the calling thread, its own (ThreadOwned): laid-out texts hold fonts, which
+    // one thread cannot lend another.
     static ShapedTextCache& Instance();
-    // The calling thread keeps a cache of its own from now on, for the rest of the process: laid
-    // out texts hold fonts, which one thread cannot lend another. For the painting threads.
-    static void KeepOneForThisThread();
 
     // The layout of `text` in `font` (a device font, one pixel size) for `device`, of resolution
     // `dpi`; escapement is part of the key as the font's turn. The reference stays valid until
