@@ -94,7 +94,8 @@ const TextStore& QtCanvas::Texts() const
 void QtCanvas::LayOut(TextPlacement& place, const std::string& text, int escapement)
 {
     DeviceFont& font = *place.font;
-    if (TextStore::Enabled() && !ShapedText::KeepsLayout(font.pixelSize, escapement)) {
+    // A printer lays out for its own device: it keeps to its thread's layouts.
+    if (TextStore::Enabled() && !printer && !ShapedText::KeepsLayout(font.pixelSize, escapement)) {
         const TextTable::Key key{font.face, font.pixelSize, font.weight, deviceDpi, text};
         if ((place.stored = Texts().Find(key)))
             return;
@@ -233,7 +234,7 @@ std::optional<TRect> QtCanvas::TextReachBox(TPoint at, const std::string& text, 
     const TRect reach{held(anchor.x - reachX), held(anchor.y - reachY), held(anchor.x + reachX) + 1,
                       held(anchor.y + reachY) + 1};
     // A piece measuring for bands lays out each text they may draw, once for all of them.
-    if (textBatch) {
+    if (textBatch && TextStore::Enabled()) {
         const std::optional<TRect> area = PaintableArea();
         const TextTable::Key key{device.face, device.pixelSize, device.weight, deviceDpi, text};
         // What the store holds is found by the bands, without its letters being looked at here.

@@ -34,6 +34,7 @@ void Combine(std::size_t& seed, std::size_t value)
 
 ShapedText::ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout)
 {
+    made.fetch_add(1, std::memory_order_relaxed);
     // Laid out as QPainter::drawText lays out a string: one line, left to right, no wrapping.
     auto made = std::make_unique<QTextLayout>(text, font, device);
     made->setCacheEnabled(true);

@@ -46,12 +46,18 @@ struct ShapedText {
     // pixel size and turned by this escapement is drawn from its layout.
     static bool KeepsLayout(int pixelSize, int escapement);
 
+    // Layouts made so far by every thread, for tests.
+    static std::size_t Made() { return made.load(std::memory_order_relaxed); }
+
     // keepLayout: drawn from the layout rather than its glyphs.
     ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout);
     // The box of the letters, relative to the start of the baseline.
     const QRectF& Ink();
     // Draws the text with its baseline starting at `baseline`, with the painter's pen.
     void Draw(QPainter& painter, QPointF baseline) const;
+
+private:
+    static inline std::atomic<std::size_t> made{0};
 };
 
 class ShapedTextCache {
