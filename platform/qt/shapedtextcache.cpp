@@ -78,10 +78,9 @@ void ShapedText::Draw(QPainter& painter, QPointF baseline) const
         painter.drawGlyphRun(top, run);
 }
 
-ShapedTextCache::ShapedTextCache() : table(2 * kCapacity)
-{
-    entries.reserve(kCapacity);
-}
+// Its places are taken when it first keeps a text: a painting thread whose texts all come from
+// the bands' store never does.
+ShapedTextCache::ShapedTextCache() = default;
 
 ShapedTextCache& ShapedTextCache::Instance()
 {
@@ -191,6 +190,10 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
     if (last && Matches(last->key, face, text, pixelSize, weight, escapement, dpi)) {
         Use(*last);
         return *last->shaped;
+    }
+    if (table.empty()) {
+        table.assign(2 * capacity, Slot{});
+        entries.reserve(capacity);
     }
     std::size_t hash = std::hash<std::string_view>()(text);
     Combine(hash, std::hash<std::string_view>()(face));

@@ -139,7 +139,7 @@ private:
 
     std::size_t capacity = kCapacity;
     std::vector<Entry> entries;
-    std::vector<Slot> table;  // twice the capacity long, a power of two
+    std::vector<Slot> table;  // twice the capacity long, a power of two (empty until a text is kept)
     std::size_t removed = 0;  // places marked kRemoved
     // Every entry is on one of two chains: those used since the repaint began, in the order of
     // their first use, and the others, longest unused first.
