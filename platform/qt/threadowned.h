@@ -16,8 +16,9 @@ public:
         std::unique_ptr<T>& own = Own();
         if (!own) {
             own = std::make_unique<T>();
+            // Asked before the application object is made, it is the application's thread asking.
             const QCoreApplication* app = QCoreApplication::instance();
-            if (app && app->thread() == QThread::currentThread())
+            if (!app || app->thread() == QThread::currentThread())
                 qAddPostRoutine(&ThreadOwned::Drop);
         }
         return *own;
