@@ -111,8 +111,7 @@ void TextStore::Take(TextTable&& batch)
     for (TextTable::Entry& entry : batch.entries) {
         if (table.Size() >= kMost)
             break;
-        const TextTable::Key key{entry.face, entry.pixelSize, entry.weight, entry.dpi, entry.text};
-        if (table.places[table.SlotOf(key, entry.hash)].entry < 0)
+        if (!table.Find({entry.face, entry.pixelSize, entry.weight, entry.dpi, entry.text}))
             table.Insert(std::move(entry));
     }
     batch.Clear();

@@ -232,6 +232,45 @@ TEST_F(CanvasText, EveryThreadLaysOutTextsAndMakesFontsOfItsOwn)
     EXPECT_EQ(cache.Shaped(), shaped);
 }
 
+// The store takes in what the pieces laid out, a text once however many pieces laid it out, and
+// holds at most its most: a batch that would take it past that empties it first, so that it holds
+// the texts of the paint that is going on.
+TEST_F(CanvasText, TheStoreTakesEachTextOnceAndHoldsAtMostItsMost)
+{
+    TextStore store;
+    auto batch = [](int from, int to) {
+        TextTable table;
+        for (int i = from; i < to; ++i) {
+            StoredText text;
+            text.advance = i;
+            table.Add({"Arial", 12, 400, {96, 96}, std::to_string(i)}, std::move(text));
+        }
+        return table;
+    };
+    auto find = [&](int i, int pixelSize = 12) {
+        const std::string text = std::to_string(i);
+        const StoredText* found = store.Find({"Arial", pixelSize, 400, {96, 96}, text});
+        return found ? found->advance : -1.0;
+    };
+    const int most = int(TextStore::kMost);
+    store.Take(batch(0, 100));
+    store.Take(batch(50, 150));  // another piece met fifty of the same texts
+    EXPECT_EQ(store.Size(), 150u);
+    EXPECT_EQ(find(120), 120.0);
+    EXPECT_EQ(find(120, 13), -1.0);  // another size is another layout
+    EXPECT_TRUE(store.MayHold({"Arial", 12, 400, {96, 96}, "7"}));
+    EXPECT_FALSE(store.MayHold({"Arial", 12, 700, {96, 96}, "7"}));
+    store.Take(batch(150, most));
+    EXPECT_EQ(store.Size(), std::size_t(most));
+    EXPECT_EQ(find(0), 0.0);
+    store.Take(batch(most, most + 10));
+    EXPECT_EQ(store.Size(), 10u);
+    EXPECT_EQ(find(0), -1.0);
+    EXPECT_EQ(find(most + 9), double(most + 9));
+    store.Take(batch(0, most + 10));
+    EXPECT_EQ(store.Size(), std::size_t(most));
+}
+
 TEST_F(CanvasText, TheBoxOfATextHoldsEveryPixelItDraws)
 {
     const QImage background = PlainImage(W, H, 0xFFFFFF);
