@@ -97,17 +97,17 @@ void QtCanvas::LayOut(TextPlacement& place, const std::string& text, int escapem
     // A printer lays out for its own device: it keeps to its thread's layouts.
     if (TextStore::Enabled() && !printer && !ShapedText::KeepsLayout(font.pixelSize, escapement)) {
         const TextTable::Key key{font.face, font.pixelSize, font.weight, deviceDpi, text};
-        if ((place.stored = Texts().Find(key)))
-            return;
-        if (textBatch && (place.stored = textBatch->Find(key)))
-            return;
-        if (textBatch) {
-            // Stored only when its glyphs come from the font every thread makes of it: one run,
-            // in that font (letters another font stands in for stay with this thread).
+        const StoredText* found = Texts().Find(key);
+        if (!found && textBatch)
+            found = textBatch->Find(key);
+        if (!found && textBatch) {
+            // Its glyphs are stored only when they come from the font every thread makes of it:
+            // one run, in that font (letters another font stands in for stay with the thread
+            // that draws them).
             ShapedText shaped(ToQString(text), font.font, painter.device(), false);
+            StoredText stored;
             if (shaped.runs.size() <= 1 &&
                 (shaped.runs.empty() || shaped.runs.front().rawFont() == font.Raw(painter.device()))) {
-                StoredText stored;
                 if (!shaped.runs.empty()) {
                     const QGlyphRun& run = shaped.runs.front();
                     const QList<quint32> glyphs = run.glyphIndexes();
@@ -119,9 +119,14 @@ void QtCanvas::LayOut(TextPlacement& place, const std::string& text, int escapem
                 stored.advance = shaped.advance;
                 stored.lineAscent = shaped.lineAscent;
                 stored.ink = shaped.Ink();
-                place.stored = &textBatch->Add(key, std::move(stored));
-                return;
+            } else {
+                stored.drawnByThread = true;
             }
+            found = &textBatch->Add(key, std::move(stored));
+        }
+        if (found && !found->drawnByThread) {
+            place.stored = found;
+            return;
         }
     }
     place.shaped = &ShapedTextCache::Instance().Get(font.face, font.pixelSize, font.weight, escapement, text,

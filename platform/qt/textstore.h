@@ -30,6 +30,9 @@ struct StoredText {
     double advance = 0;     // along the baseline, device pixels
     double lineAscent = 0;  // the baseline below the top of the line
     QRectF ink;             // the letters' box, relative to the start of the baseline
+    // Its glyphs come from more than one font: laid out, and drawn, by the thread that draws it
+    // (kept here so that the pieces measuring for the bands do not lay it out again).
+    bool drawnByThread = false;
 };
 
 // Texts by their characters, device font and resolution, found without copying the key: an
