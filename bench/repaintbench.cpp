@@ -16,6 +16,9 @@
 //  - ReadPaintSheetManyNames, ReadPaintSheetFewNames (200,000 objects only): the whole sheet again,
 //    on the same plan with its 20,000 texts all room names of ten letters, 19,512 different ones
 //    (more than the laid-out text cache holds at first), and only four different ones.
+//  - ReadPaintSheetShortNames, PaintSheetShortNames (200,000 objects only): ReadPaintSheet and
+//    PaintSheet on the text-heavy plan, whose 20,000 texts are each a short name of its own, "R1"
+//    to "R20000", spread over the sheet among its lines and arcs.
 //  - PaintSheet, PaintSheetTall: the repaints of ReadPaintSheet and ReadPaintSheetTall from the
 //    list as it is, as File/Open's own repaint paints (the file is not read): the bands alone.
 // Each but PlainParse, Read and the ...OneThread cases runs with 2, 4 and 8 threads, a row for
@@ -47,12 +50,10 @@ namespace {
 
 const char* const DRAWING = "PLAN";
 
-// A drawing window on the plan of `count` objects.
+// A drawing window on the plan of `count` objects, its texts as `names` makes them.
 struct PlanWindow : BenchWindow {
-    PlanWindow(int count, int roomNames)
-        : BenchWindow(DRAWING, [=] { WritePlanDrawing(count, {.roomNames = roomNames}); }),
-          count(count),
-          roomNames(roomNames)
+    PlanWindow(int count, PlanOptions names)
+        : BenchWindow(DRAWING, [=] { WritePlanDrawing(count, names); }), count(count), names(names)
     {
     }
 
@@ -72,16 +73,17 @@ struct PlanWindow : BenchWindow {
     }
 
     int count;
-    int roomNames;
+    PlanOptions names;
 };
 
 // One plan at a time: the benchmarks of one plan run one after the other.
-PlanWindow& Plan(int count, int roomNames = 0)
+PlanWindow& Plan(int count, PlanOptions names = {})
 {
     static std::unique_ptr<PlanWindow> plan;
-    if (!plan || plan->count != count || plan->roomNames != roomNames) {
+    if (!plan || plan->count != count || plan->names.roomNames != names.roomNames ||
+        plan->names.shortNames != names.shortNames) {
         plan.reset();
-        plan = std::make_unique<PlanWindow>(count, roomNames);
+        plan = std::make_unique<PlanWindow>(count, names);
     }
     return *plan;
 }
@@ -131,9 +133,8 @@ void BM_Read(benchmark::State& state)
 
 // Repaints of the whole window zoomed in `times` (1: the normal view, the whole sheet), painted in
 // bands on at most `threads` threads (0: the benchmark's number of threads), of the plan whose
-// texts are `roomNames` different room names (0: the plan's own texts), in a window 1000 pixels
-// wide and `height` high.
-void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomNames = 0, int height = 700,
+// texts `names` makes (by default the plan's own), in a window 1000 pixels wide and `height` high.
+void ReadPaint(benchmark::State& state, int times, int threads = 0, PlanOptions names = {}, int height = 700,
                bool read = true)
 {
     std::optional<BandWorkers::ScopedLimit> limit;
@@ -142,7 +143,7 @@ void ReadPaint(benchmark::State& state, int times, int threads = 0, int roomName
         limit.emplace(threads);
     else
         rowThreads.emplace(state);
-    PlanWindow& plan = Plan(int(state.range(0)), roomNames);
+    PlanWindow& plan = Plan(int(state.range(0)), names);
     plan.Window().Resize(1000, height);
     plan.Zoom(times);
     plan.Child().Refresh(9);
@@ -171,13 +172,15 @@ void BM_ReadPaintQuarter(benchmark::State& state) { ReadPaint(state, 2); }
 void BM_ReadPaintSheet(benchmark::State& state) { ReadPaint(state, 1); }
 void BM_ReadPaintZoomedOneThread(benchmark::State& state) { ReadPaint(state, 6, 1); }
 void BM_ReadPaintSheetOneThread(benchmark::State& state) { ReadPaint(state, 1, 1); }
-void BM_ReadPaintSheetTall(benchmark::State& state) { ReadPaint(state, 1, 0, 0, 1000); }
-void BM_PaintSheet(benchmark::State& state) { ReadPaint(state, 1, 0, 0, 700, false); }
-void BM_PaintSheetTall(benchmark::State& state) { ReadPaint(state, 1, 0, 0, 1000, false); }
-void BM_ReadPaintSheetManyNames(benchmark::State& state) { ReadPaint(state, 1, 0, 19512); }
-void BM_ReadPaintSheetFewNames(benchmark::State& state) { ReadPaint(state, 1, 0, 4); }
-void BM_ReadPaintSheetManyNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, 19512); }
-void BM_ReadPaintSheetFewNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, 4); }
+void BM_ReadPaintSheetTall(benchmark::State& state) { ReadPaint(state, 1, 0, {}, 1000); }
+void BM_PaintSheet(benchmark::State& state) { ReadPaint(state, 1, 0, {}, 700, false); }
+void BM_PaintSheetTall(benchmark::State& state) { ReadPaint(state, 1, 0, {}, 1000, false); }
+void BM_ReadPaintSheetManyNames(benchmark::State& state) { ReadPaint(state, 1, 0, {.roomNames = 19512}); }
+void BM_ReadPaintSheetFewNames(benchmark::State& state) { ReadPaint(state, 1, 0, {.roomNames = 4}); }
+void BM_ReadPaintSheetManyNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, {.roomNames = 19512}); }
+void BM_ReadPaintSheetFewNamesOneThread(benchmark::State& state) { ReadPaint(state, 1, 1, {.roomNames = 4}); }
+void BM_ReadPaintSheetShortNames(benchmark::State& state) { ReadPaint(state, 1, 0, {.shortNames = 20000}); }
+void BM_PaintSheetShortNames(benchmark::State& state) { ReadPaint(state, 1, 0, {.shortNames = 20000}, 700, false); }
 
 void BM_OpenPaint(benchmark::State& state)
 {
@@ -256,5 +259,7 @@ BENCHMARK(BM_ReadPaintSheetManyNames)->Apply(LargeThreadedSizes);
 BENCHMARK(BM_ReadPaintSheetManyNamesOneThread)->Apply(LargeSizes);
 BENCHMARK(BM_ReadPaintSheetFewNames)->Apply(LargeThreadedSizes);
 BENCHMARK(BM_ReadPaintSheetFewNamesOneThread)->Apply(LargeSizes);
+BENCHMARK(BM_ReadPaintSheetShortNames)->Apply(LargeThreadedSizes);
+BENCHMARK(BM_PaintSheetShortNames)->Apply(LargeThreadedSizes);
 
 }  // namespace

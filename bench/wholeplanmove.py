@@ -1,22 +1,32 @@
 #!/usr/bin/env python3
 """Times the whole-plan move of a large plan against an open, as whole arkweld-script processes.
 
-Each round runs, for every program given, (a) an open of HOUSE in a 1000 x 1000 window and (b) the
+Each round runs, for every program given, (a) an open of HOUSE in a 1000 x 1000 window, (b) the
 same open followed by the whole plan selected (Edit/Move or Rotate dragged over the window), the
-reference and target clicks and Enter with its repaint, each in a fresh copy of the program
-directory. The programs take turns first from round to round. Printed per program: the medians of
-(a) and (b) and of the ratio (b - a) / a, the move's cost over an open's, in wall-clock time and
-in processor time (user and system, of all the process's threads).
+reference and target clicks and Enter with its repaint, and (c) the same open followed by five
+repaints of the whole window, each in a fresh copy of the program directory. The programs take
+turns first from round to round. Printed per program: the medians of (a) and (b) and of the ratio
+(b - a) / a, the move's cost over an open's, and of one repaint ((c - a) / 5), in wall-clock time
+and in processor time (user and system, of all the process's threads).
 
-  bench/wholeplanmove.py --plan DIR [--rounds 7] [--cpus 6,7] LABEL=PATH/arkweld-script ...
+  bench/wholeplanmove.py --plan DIR [--rounds 7] [--cpus 6,7] [--client 1000x700] LABEL=PATH/arkweld-script ...
 
-DIR is a program directory holding DWGS/HOUSE.DB0, as build/bin/arkweld_writeplan DIR writes it.
+DIR is a program directory holding DWGS/HOUSE.DB0, as build/bin/arkweld_writeplan DIR writes it
+(the plan of the repaint benchmarks), or as `arkweld_writeplan DIR 200000 20000` writes the
+text-heavy plan, whose every text is a short name of its own.
 """
 import argparse, os, resource, shutil, statistics, subprocess, sys, tempfile, time
 
-OPEN = "client 1000 1000\nopen HOUSE\n"
-MOVE = OPEN + ("command edit/move or rotate\nldown 0 0\nat 999 999\nlup 999 999\n"
-               "click 500 500\nclick 510 500\nkey ENTER\n")
+REPAINTS = 5
+
+
+def scripts_for(width, height):
+    """The open, the open and the whole-plan move, the open and REPAINTS repaints."""
+    opened = f"client {width} {height}\nopen HOUSE\n"
+    move = opened + (f"command edit/move or rotate\nldown 0 0\nat {width - 1} {height - 1}\n"
+                     f"lup {width - 1} {height - 1}\nclick {width // 2} {height // 2}\n"
+                     f"click {width // 2 + 10} {height // 2}\nkey ENTER\n")
+    return {"open": opened, "move": move, "repaint": opened + "paint\n" * REPAINTS}
 
 
 def main():
@@ -24,19 +34,21 @@ def main():
     parser.add_argument("--plan", required=True)
     parser.add_argument("--rounds", type=int, default=7)
     parser.add_argument("--cpus", default="", help="taskset cpu list; empty for all")
+    parser.add_argument("--client", default="1000x1000", help="the window, WIDTHxHEIGHT pixels")
     parser.add_argument("programs", nargs="+")
     args = parser.parse_args()
+    width, height = (int(v) for v in args.client.split("x"))
     programs = [p.split("=", 1) for p in args.programs]
     work = tempfile.mkdtemp(prefix="wholeplanmove-")
     scripts = {}
-    for name, text in (("open", OPEN), ("move", MOVE)):
+    for name, text in scripts_for(width, height).items():
         scripts[name] = os.path.join(work, name + ".aws")
         with open(scripts[name], "w") as f:
             f.write(text)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     pre = ["taskset", "-c", args.cpus] if args.cpus else []
-    times = {label: {"open": [], "move": []} for label, _ in programs}
-    cpu = {label: {"open": [], "move": []} for label, _ in programs}
+    times = {label: {name: [] for name in scripts} for label, _ in programs}
+    cpu = {label: {name: [] for name in scripts} for label, _ in programs}
 
     def children_cpu():
         used = resource.getrusage(resource.RUSAGE_CHILDREN)
@@ -63,6 +75,7 @@ def main():
         for label, program in order:
             times[label]["open"].append(run(label, program, "open"))
             times[label]["move"].append(run(label, program, "move"))
+            times[label]["repaint"].append(run(label, program, "repaint"))
         with open("/proc/loadavg") as f:
             print(f"round {r + 1} done, load {f.read().split()[0]}", file=sys.stderr)
     shutil.rmtree(work, ignore_errors=True)
@@ -75,6 +88,9 @@ def main():
                   f"open+move {statistics.median(m) * 1000:.0f} ms ({min(m) * 1000:.0f}-{max(m) * 1000:.0f}), "
                   f"ratio median {statistics.median(ratios):.2f} ({min(ratios):.2f}-{max(ratios):.2f}), "
                   f"of medians {(statistics.median(m) - statistics.median(o)) / statistics.median(o):.2f}")
+            each = [(rr - oo) / REPAINTS * 1000 for rr, oo in zip(figures[label]["repaint"], o)]
+            print(f"{label:8s} {kind:4s} repaint {statistics.median(each):.0f} ms "
+                  f"({min(each):.0f}-{max(each):.0f})")
 
 
 if __name__ == "__main__":

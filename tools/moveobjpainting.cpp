@@ -140,7 +140,11 @@ void TMoveobjtool::DrawSelectionOutlines(Canvas& dc, const std::vector<int>& ind
     const TPen oldPen = dc.Pen();
     const TBrush oldBrush = dc.Brush();
     const TFont oldFont = dc.Font();
-    dc.PaintInBands(paint, measured ? TRowWork{} : SelectionRowWork(indices, own));
+    // Given measured rows, this is a band of a picture: it paints itself.
+    if (measured)
+        paint(dc);
+    else
+        dc.PaintInBands(paint, SelectionRowWork(indices, own));
     dc.SelectFont(oldFont);
     dc.SelectBrush(oldBrush);
     dc.SelectPen(oldPen);

@@ -105,7 +105,8 @@ protected:
     // Paints the objects at `indices` so, painted out in the background colour (`erase`) or in
     // their own colours and pens. Objects whose painting lies wholly outside the pixels dc can
     // change are left out: the picture is the same, and the cost follows what can be seen.
-    // `measured`: where each object lies, as the row work of the picture's bands measured it.
+    // `measured`: where each object lies, as the row work of the picture's bands measured it; dc is
+    // then one of those bands (or the picture's canvas itself), painted as it is.
     void DrawSelectionOutlines(Canvas& dc, const std::vector<int>& indices, bool erase,
                                const TPaintRows* measured = nullptr);
 

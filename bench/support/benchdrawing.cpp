@@ -145,6 +145,8 @@ std::unique_ptr<TObject> PlanObject(int i, Scatter& s, const PlanOptions& option
         static const char* const names[] = {"Living", "Bed 1", "Kitchen", "Bath", "Hall", "Store"};
         auto text = std::make_unique<TTextobj>(kind % 2 ? 24 : 4);
         text->SetText(kind % 3 ? std::to_string(1000 + s.Next(9000)) : names[s.Next(6)]);
+        if (options.shortNames > 0)
+            text->SetText("R" + std::to_string((i / 50 * 5 + kind - 5) % options.shortNames + 1));
         if (options.roomNames > 0) {
             // The text's place in the plan's texts picks its name.
             const std::string number = std::to_string(100000 + (i / 50 * 5 + kind - 5) % options.roomNames);

@@ -16,6 +16,9 @@ struct PlanOptions {
     // Above 0: every text is a room name, "Room 00000" and on, taken in turn from this many
     // different names of the same length; the rest of the plan stays as it is.
     int roomNames = 0;
+    // Above 0: every text is a short name, "R1" to "R<shortNames>", each in turn, so that nearly
+    // every text of the plan differs from the others (roomNames above 0 wins).
+    int shortNames = 0;
     // The outline of a house, four cavity walls round most of the sheet left of its middle, after
     // the floor records (the rest of the plan keeps its count).
     bool houseOutline = false;

@@ -1,6 +1,5 @@
 #include "platform/qt/bandworkers.h"
 
-#include "platform/qt/shapedtextcache.h"
 #include "platform/threadcount.h"
 
 #include <algorithm>
@@ -99,8 +98,6 @@ private:
     // index + 1 first, until none are left, then waits for the next run.
     void Serve(int index)
     {
-        // Texts laid out here stay here: fonts are not shared between threads.
-        ShapedTextCache::KeepOneForThisThread();
         unsigned seen = 0;
         std::unique_lock<std::mutex> hold(lock);
         for (;;) {

@@ -2,6 +2,7 @@
 
 #include "platform/bandsplit.h"
 #include "platform/qt/bandworkers.h"
+#include "platform/qt/textstore.h"
 
 #include <QImage>
 
@@ -59,11 +60,16 @@ ImageCanvas::~ImageCanvas()
 
 void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work)
 {
+    // A band paints its band itself, never in bands: it asks nothing of the threads.
+    if (isBand) {
+        paint(*this);
+        return;
+    }
     const std::optional<TRect> area = PaintableArea();
     const int most = BandWorkers::Available();
     const bool shareable = image.format() == QImage::Format_RGB32 ||
                            image.format() == QImage::Format_ARGB32_Premultiplied;
-    if (isBand || !IsActive() || !area || ROP2() != RasterOp::Copy || !shareable || most < 2 ||
+    if (!IsActive() || !area || ROP2() != RasterOp::Copy || !shareable || most < 2 ||
         area->Height() < 2 * kMinBandRows) {
         paint(*this);
         return;
@@ -78,11 +84,16 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
     const int height = image.height();
     const qsizetype rowBytes = image.bytesPerLine();
     const QImage::Format format = image.format();
-    // Runs `job` on a canvas of its own over the pixels, with this canvas's state, clipped to `clip`.
-    auto onOwnCanvas = [&](const TRect& clip, const std::function<void(Canvas&)>& job) {
+    // The texts laid out for this thread's paints: the bands read them, and the pieces measuring
+    // for them add what they lay out once they have ended.
+    TextStore& store = TextStore::OfThisThread();
+    // Runs `job` on a canvas of its own over the pixels, with this canvas's state, clipped to
+    // `clip`, putting the texts it lays out in `batch` (if any).
+    auto onOwnCanvas = [&](const TRect& clip, const std::function<void(Canvas&)>& job, TextTable* batch) {
         QImage view(pixels, width, height, rowBytes, format);
         ImageCanvas canvas(view);
         canvas.isBand = true;
+        canvas.ShareTexts(store, batch);
         CopyStateTo(canvas);
         canvas.SetDeviceClip(clip);
         job(canvas);
@@ -91,10 +102,14 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
     if (work) {
         // Measured in pieces at once, each on rows of its own.
         std::vector<std::vector<double>> shares(std::size_t(count), std::vector<double>(std::size_t(area->Height())));
+        std::vector<TextTable> batches(shares.size());
         BandWorkers::Run(count, [&](int piece) {
-            onOwnCanvas(*area,
-                        [&](Canvas& canvas) { work.measure(canvas, *area, shares[std::size_t(piece)], {piece, count}); });
+            onOwnCanvas(
+                *area, [&](Canvas& canvas) { work.measure(canvas, *area, shares[std::size_t(piece)], {piece, count}); },
+                &batches[std::size_t(piece)]);
         });
+        for (TextTable& batch : batches)
+            store.Take(std::move(batch));
         rows.assign(std::size_t(area->Height()), 0.0);
         for (const std::vector<double>& share : shares)
             for (std::size_t y = 0; y < rows.size(); ++y)
@@ -107,7 +122,7 @@ void ImageCanvas::PaintInBands(const std::function<void(Canvas&)>& paint, const 
     std::vector<TRect> bands;
     for (int i = 0; i < count; ++i)
         bands.push_back({area->left, edges[std::size_t(i)], area->right, edges[std::size_t(i) + 1]});
-    BandWorkers::Run(count, [&](int band) { onOwnCanvas(bands[std::size_t(band)], paint); });
+    BandWorkers::Run(count, [&](int band) { onOwnCanvas(bands[std::size_t(band)], paint, nullptr); });
 }
 
 std::unique_ptr<TCanvasPicture> ImageCanvas::DrawPicture(const TRect& device, const std::function<void(Canvas&)>& paint,

@@ -17,6 +17,8 @@ public:
     // `work` runs first, as many pieces at once, each on a canvas of its own over the whole area.
     // Each band's canvas draws on an image of its own over the same pixels, so it has the whole
     // image's size and clips to its band: every figure is placed and cut exactly as on this canvas.
+    // The pieces lay out the texts the bands may draw into the calling thread's TextStore, which
+    // the bands then only read. On a band's canvas it paints the band at once.
     void PaintInBands(const std::function<void(Canvas&)>& paint, const TRowWork& work = {}) override;
 
     static constexpr int kMinBandRows = 32;

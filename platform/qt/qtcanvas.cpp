@@ -435,14 +435,18 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
     // A kept text draws as drawText draws its string.
     auto draw = [&](QPainter& p) {
         if (place.upright) {
-            if (place.shaped)
+            if (place.stored)
+                DrawStored(p, place, anchor + offset);
+            else if (place.shaped)
                 place.shaped->Draw(p, anchor + offset);
             else
                 p.drawText(anchor + offset, ToQString(text));
         } else {
             QTransform base = p.transform();
             p.setTransform(turn, true);
-            if (place.shaped)
+            if (place.stored)
+                DrawStored(p, place, offset);
+            else if (place.shaped)
                 place.shaped->Draw(p, offset);
             else
                 p.drawText(offset, ToQString(text));
@@ -460,7 +464,7 @@ void QtCanvas::DoTextOut(TPoint at, const std::string& text)
         return;
     }
     // Setting a font makes the painter look its glyphs up again; texts in a row mostly share one.
-    if (!place.shaped && (!painterFont || !painterFont->isCopyOf(font.font))) {
+    if (!place.shaped && !place.stored && (!painterFont || !painterFont->isCopyOf(font.font))) {
         painter.setFont(font.font);
         painterFont = font.font;
     }

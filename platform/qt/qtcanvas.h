@@ -9,6 +9,7 @@
 // once: no pixel is changed twice (self-crossing lines, outline over fill, touching letters), so
 // the figure looks as it would with copy and drawing it again erases it exactly.
 #include "platform/canvas.h"
+#include "platform/qt/threadfonts.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -26,6 +27,9 @@
 
 class QPaintDevice;
 struct ShapedText;
+struct StoredText;
+class TextStore;
+class TextTable;
 
 class QtCanvas : public Canvas {
 public:
@@ -64,40 +68,27 @@ protected:
     // device goes.
     void Finish();
 
+    // The store of laid-out texts this canvas reads.
+    const TextStore& Texts() const;
+    // For a band or piece of a paint in bands: reads `store` (the painting thread's), and puts
+    // the texts it lays out that the store lacks in `batch` (none: it keeps them on its thread).
+    void ShareTexts(const TextStore& store, TextTable* batch)
+    {
+        textStore = &store;
+        textBatch = batch;
+    }
+
 private:
     // Gives the painter the canvas's pen again after a text.
     void RestorePen();
 
-    // Metrics of one face and weight, measured once at a large size without hinting so that the
-    // logical metrics do not depend on the zoom. Made whole from the font (never from a default
-    // font, whose making takes the application font under a lock every painting thread shares).
-    struct FaceMetrics {
-        std::string face;
-        int weight = 0;
-        QFont font;
-        QFontMetricsF metrics;
-        double cellPerEm = 1.0;  // (ascent + descent) / em
-    };
-    // A font at one device pixel size, as the painter draws it; made whole as FaceMetrics.
-    struct DeviceFont {
-        std::string face;
-        int weight = 0;
-        int pixelSize = 0;
-        unsigned lastUse = 0;
-        QFont font;
-        QFontMetricsF metrics;
-        // The metrics' ascent, descent and widest advance, asked once: each asking looks the font
-        // up under a lock all threads share.
-        double ascent = 0;
-        double descent = 0;
-        double maxWidth = 0;
-    };
-
-    // Where a text goes on the device: its device font, its layout (none for a text with control
-    // characters, drawn as QPainter::drawText draws it), its advance, the offset from the anchor to
-    // the start of its baseline in the text's own frame, and the turn that places that frame.
+    // Where a text goes on the device: its device font, its layout (a stored one, or one laid out
+    // on this thread; none for a text with control characters, drawn as QPainter::drawText draws
+    // it), its advance, the offset from the anchor to the start of its baseline in the text's own
+    // frame, and the turn that places that frame.
     struct TextPlacement {
-        const DeviceFont* font = nullptr;
+        DeviceFont* font = nullptr;
+        const StoredText* stored = nullptr;
         ShapedText* shaped = nullptr;
         int pixels = 0;
         double advance = 0;
@@ -131,7 +122,12 @@ private:
     static double EmLogical(const FaceMetrics& face, int height);
     // The pixel size a font of this face and height is drawn at under the current mapping.
     int TextPixels(const FaceMetrics& face, int height) const;
-    const DeviceFont& DeviceFontFor(const FaceMetrics& face, int pixelSize);
+    DeviceFont& DeviceFontFor(const FaceMetrics& face, int pixelSize);
+    // The layout of `text` in `font`: from the store the canvas reads, else laid out on this
+    // thread (into the batch the canvas fills, when it fills one and the text can be stored).
+    void LayOut(TextPlacement& place, const std::string& text, int escapement);
+    // Draws a stored text with its baseline starting at `baseline`, in this thread's font.
+    void DrawStored(QPainter& p, const TextPlacement& place, QPointF baseline);
     // measure: the advance is needed even when the alignment does not ask for it.
     TextPlacement PlaceText(TPoint at, const std::string& text, const TFont& font, unsigned align, bool measure);
 
@@ -162,13 +158,13 @@ private:
     QColor painterTextColour;
     TPoint deviceSize;
     TPoint deviceDpi;
-    unsigned fontUse = 0;
 
     QPolygon devicePoints;
     QPainterPath arcPath;  // the last arc's path, its memory kept for the next
     QImage layer;
 
-    std::vector<FaceMetrics> faces;
-    std::vector<DeviceFont> deviceFonts;  // the least recently used (lastUse) goes first
-    int currentFace = -1;
+    // The store of laid-out texts this canvas reads (none: the calling thread's own), and the
+    // batch it puts the texts it lays out in (a piece of a measuring pass; none elsewhere).
+    const TextStore* textStore = nullptr;
+    TextTable* textBatch = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "platform/qt/pixelround.h"
 #include "platform/qt/programtext.h"
 #include "platform/qt/shapedtextcache.h"
+#include "platform/qt/textstore.h"
 
 #include <QTransform>
 
@@ -16,15 +17,13 @@
 
 namespace {
 
-// Size at which face metrics are measured.
-constexpr int kReferencePixels = 256;
+constexpr int kReferencePixels = ThreadFonts::kReferencePixels;
 // Bounds of the pixel size text is drawn at; a font too small to read still leaves a mark, and a
 // huge one (deep zoom) stays within what the glyph rasteriser handles.
 constexpr int kMinPixels = 1;
 constexpr int kMaxPixels = 10000;
 // Cell height of a font whose height is 0, in logical units.
 constexpr int kDefaultCellHeight = 16;
-constexpr std::size_t kDeviceFontCache = 16;
 
 // True for a text a kept layout draws exactly as drawText would: one without control characters
 // (a tab, a line break, the string separator U+009C), whose handling the two may differ in.
@@ -65,30 +64,9 @@ std::pair<double, double> BaselineDirection(int escapement, double scaleX, doubl
 
 }  // namespace
 
-const QtCanvas::FaceMetrics& QtCanvas::FaceOf(const TFont& f)
+const FaceMetrics& QtCanvas::FaceOf(const TFont& f)
 {
-    const int weight = f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000);
-    if (currentFace >= 0) {
-        const FaceMetrics& last = faces[std::size_t(currentFace)];
-        if (last.weight == weight && last.face == f.face)
-            return last;
-    }
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        if (faces[i].face == f.face && faces[i].weight == weight) {
-            currentFace = int(i);
-            return faces[i];
-        }
-    }
-    QFont font(ToQString(f.face));
-    font.setPixelSize(kReferencePixels);
-    font.setWeight(QFont::Weight(weight));
-    font.setHintingPreference(QFont::PreferNoHinting);
-    FaceMetrics m{f.face, weight, font, QFontMetricsF(font)};
-    double cell = m.metrics.ascent() + m.metrics.descent();
-    m.cellPerEm = cell > 0 ? cell / kReferencePixels : 1.0;
-    faces.push_back(m);
-    currentFace = int(faces.size() - 1);
-    return faces.back();
+    return ThreadFonts::Mine().Face(f.face, f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000));
 }
 
 double QtCanvas::EmLogical(const FaceMetrics& face, int h)
@@ -103,33 +81,68 @@ int QtCanvas::TextPixels(const FaceMetrics& face, int height) const
     return std::clamp(RoundToPixel(EmLogical(face, height) * std::fabs(MappingScaleX())), kMinPixels, kMaxPixels);
 }
 
-const QtCanvas::DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int pixelSize)
+DeviceFont& QtCanvas::DeviceFontFor(const FaceMetrics& face, int pixelSize)
 {
-    ++fontUse;
-    DeviceFont* oldest = nullptr;
-    for (DeviceFont& f : deviceFonts) {
-        if (f.pixelSize == pixelSize && f.weight == face.weight && f.face == face.face) {
-            f.lastUse = fontUse;
-            return f;
+    return ThreadFonts::Mine().Device(face, pixelSize, deviceDpi, painter.device());
+}
+
+const TextStore& QtCanvas::Texts() const
+{
+    return textStore ? *textStore : TextStore::OfThisThread();
+}
+
+void QtCanvas::LayOut(TextPlacement& place, const std::string& text, int escapement)
+{
+    DeviceFont& font = *place.font;
+    // A printer lays out for its own device: it keeps to its thread's layouts.
+    if (TextStore::Enabled() && !printer && !ShapedText::KeepsLayout(font.pixelSize, escapement)) {
+        const TextTable::Key key{font.face, font.pixelSize, font.weight, deviceDpi, text};
+        const StoredText* found = Texts().Find(key);
+        if (!found && textBatch)
+            found = textBatch->Find(key);
+        if (!found && textBatch) {
+            // Its glyphs are stored only when they come from the font every thread makes of it:
+            // one run, in that font (letters another font stands in for stay with the thread
+            // that draws them).
+            ShapedText shaped(ToQString(text), font.font, painter.device(), false);
+            StoredText stored;
+            if (shaped.runs.size() <= 1 &&
+                (shaped.runs.empty() || shaped.runs.front().rawFont() == font.Raw(painter.device()))) {
+                if (!shaped.runs.empty()) {
+                    const QGlyphRun& run = shaped.runs.front();
+                    const QList<quint32> glyphs = run.glyphIndexes();
+                    const QList<QPointF> positions = run.positions();
+                    stored.glyphs.assign(glyphs.begin(), glyphs.end());
+                    stored.positions.assign(positions.begin(), positions.end());
+                    stored.flags = run.flags();
+                }
+                stored.advance = shaped.advance;
+                stored.lineAscent = shaped.lineAscent;
+                stored.ink = shaped.Ink();
+            } else {
+                stored.drawnByThread = true;
+            }
+            found = &textBatch->Add(key, std::move(stored));
         }
-        if (!oldest || f.lastUse < oldest->lastUse)
-            oldest = &f;
+        if (found && !found->drawnByThread) {
+            place.stored = found;
+            return;
+        }
     }
-    QFont font(ToQString(face.face));
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Weight(face.weight));
-    font.setStyleStrategy(QFont::NoAntialias);
-    DeviceFont f{face.face, face.weight, pixelSize, fontUse, font, QFontMetricsF(font, painter.device())};
-    f.ascent = f.metrics.ascent();
-    f.descent = f.metrics.descent();
-    f.maxWidth = f.metrics.maxWidth();
-    // The least recently used font makes room.
-    if (deviceFonts.size() >= kDeviceFontCache && oldest) {
-        *oldest = std::move(f);
-        return *oldest;
-    }
-    deviceFonts.push_back(std::move(f));
-    return deviceFonts.back();
+    place.shaped = &ShapedTextCache::Instance().Get(font.face, font.pixelSize, font.weight, escapement, text,
+                                                   deviceDpi, font.font, painter.device());
+}
+
+void QtCanvas::DrawStored(QPainter& p, const TextPlacement& place, QPointF baseline)
+{
+    const StoredText& stored = *place.stored;
+    if (stored.glyphs.empty())
+        return;
+    DeviceFont& font = *place.font;
+    font.Raw(painter.device());
+    font.run.setRawData(stored.glyphs.data(), stored.positions.data(), int(stored.glyphs.size()));
+    font.run.setFlags(stored.flags);
+    p.drawGlyphRun(baseline - QPointF(0, stored.lineAscent), font.run);
 }
 
 TTextMetrics QtCanvas::GetTextMetrics()
@@ -164,18 +177,19 @@ QtCanvas::TextPlacement QtCanvas::PlaceText(TPoint at, const std::string& text, 
     const double scaleX = MappingScaleX();
     const double scaleY = Mapping().ScaleY();
     place.pixels = TextPixels(face, f.height);
-    const DeviceFont& font = DeviceFontFor(face, place.pixels);
+    DeviceFont& font = DeviceFontFor(face, place.pixels);
     place.font = &font;
     if (LaysOutItself(text) && ShapedTextCache::Enabled())
-        place.shaped = &ShapedTextCache::Instance().Get(font.face, font.pixelSize, font.weight, f.escapement, text,
-                                                       deviceDpi, font.font, painter.device());
+        LayOut(place, text, f.escapement);
 
     // Offsets from the anchor to the start of the baseline, in the text's own frame (x along
     // the baseline, y towards the foot of the letters). A text with control characters is
     // measured only when the alignment or the caller needs the advance.
     unsigned horizontal = align & TA_CENTER;
     bool centred = horizontal == TA_CENTER;
-    if (place.shaped)
+    if (place.stored)
+        place.advance = place.stored->advance;
+    else if (place.shaped)
         place.advance = place.shaped->advance;
     else if (centred || horizontal == TA_RIGHT || measure)
         place.advance = font.metrics.horizontalAdvance(ToQString(text));
@@ -214,7 +228,7 @@ std::optional<TRect> QtCanvas::TextReachBox(TPoint at, const std::string& text, 
     // on each axis.
     const FaceMetrics& face = FaceOf(font);
     const int pixels = TextPixels(face, font.height);
-    const DeviceFont& device = DeviceFontFor(face, pixels);
+    DeviceFont& device = DeviceFontFor(face, pixels);
     const double cellHeight = device.ascent + device.descent;
     const double across = 2 * cellHeight + pixels / 2 + 2;
     const double along = double(text.size()) * std::max(device.maxWidth, 2.0 * pixels) + across;
@@ -222,8 +236,20 @@ std::optional<TRect> QtCanvas::TextReachBox(TPoint at, const std::string& text, 
     const double reachX = std::fabs(dx) * along + std::fabs(dy) * across + 1;
     const double reachY = std::fabs(dy) * along + std::fabs(dx) * across + 1;
     const TPoint anchor = LPtoDP(at);
-    return TRect{held(anchor.x - reachX), held(anchor.y - reachY), held(anchor.x + reachX) + 1,
-                 held(anchor.y + reachY) + 1};
+    const TRect reach{held(anchor.x - reachX), held(anchor.y - reachY), held(anchor.x + reachX) + 1,
+                      held(anchor.y + reachY) + 1};
+    // A piece measuring for bands lays out each text they may draw, once for all of them.
+    if (textBatch && TextStore::Enabled()) {
+        const std::optional<TRect> area = PaintableArea();
+        const TextTable::Key key{device.face, device.pixelSize, device.weight, deviceDpi, text};
+        // What the store holds is found by the bands, without its letters being looked at here.
+        if (area && !reach.Intersect(*area).IsEmpty() && !Texts().MayHold(key)) {
+            TextPlacement place;
+            place.font = &device;
+            LayOut(place, text, font.escapement);
+        }
+    }
+    return reach;
 }
 
 std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text, const TFont& font, unsigned align)
@@ -246,7 +272,7 @@ std::optional<TRect> QtCanvas::TextDeviceBox(TPoint at, const std::string& text,
     // margin the exclusive-or layer leaves around a text.
     const QRectF cell(place.offset.x(), place.offset.y() - place.font->ascent, place.advance,
                       place.font->ascent + place.font->descent);
-    const QRectF ink = place.shaped->Ink().translated(place.offset);
+    const QRectF ink = (place.stored ? place.stored->ink : place.shaped->Ink()).translated(place.offset);
     const QRectF box = place.turn.mapRect(ink.isEmpty() ? cell : cell.united(ink));
     const double margin = place.pixels / 2 + 2;
     return TRect{held(std::floor(box.left() - margin)), held(std::floor(box.top() - margin)),

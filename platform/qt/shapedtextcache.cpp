@@ -1,8 +1,8 @@
 #include "platform/qt/shapedtextcache.h"
 
 #include "platform/qt/programtext.h"
+#include "platform/qt/threadowned.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QGlyphRun>
 #include <QPaintDevice>
@@ -11,32 +11,10 @@
 
 #include <functional>
 
-namespace {
-
-ShapedTextCache*& ProgramCache()
-{
-    static ShapedTextCache* cache = nullptr;
-    return cache;
-}
-
-// A painting thread's own cache; never freed, as the thread lives as long as the process.
-ShapedTextCache*& ThreadCache()
-{
-    thread_local ShapedTextCache* cache = nullptr;
-    return cache;
-}
-
-// The layouts hold fonts of the application's font database: they go before it does.
-void ClearProgramCache()
-{
-    delete ProgramCache();
-    ProgramCache() = nullptr;
-}
-
 // Drawing a text's glyphs gives the pixels drawText gives while the glyphs come from Qt's glyph
 // cache: below its size limit (QT_MAX_CACHED_GLYPH_SIZE, 64 pixels unless set), or upright or
 // turned by a quarter turn. Beyond it, a text turned otherwise is drawn from its layout.
-bool KeepsLayout(int pixelSize, int escapement)
+bool ShapedText::KeepsLayout(int pixelSize, int escapement)
 {
     static const int limit = [] {
         const int set = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
@@ -44,6 +22,8 @@ bool KeepsLayout(int pixelSize, int escapement)
     }();
     return escapement % 900 != 0 && int64_t(pixelSize) * pixelSize >= int64_t(limit) * limit;
 }
+
+namespace {
 
 void Combine(std::size_t& seed, std::size_t value)
 {
@@ -54,6 +34,7 @@ void Combine(std::size_t& seed, std::size_t value)
 
 ShapedText::ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout)
 {
+    made.fetch_add(1, std::memory_order_relaxed);
     // Laid out as QPainter::drawText lays out a string: one line, left to right, no wrapping.
     auto made = std::make_unique<QTextLayout>(text, font, device);
     made->setCacheEnabled(true);
@@ -97,26 +78,13 @@ void ShapedText::Draw(QPainter& painter, QPointF baseline) const
         painter.drawGlyphRun(top, run);
 }
 
-ShapedTextCache::ShapedTextCache() : table(2 * kCapacity)
-{
-    entries.reserve(kCapacity);
-}
+// Its places are taken when it first keeps a text: a painting thread whose texts all come from
+// the bands' store never does.
+ShapedTextCache::ShapedTextCache() = default;
 
 ShapedTextCache& ShapedTextCache::Instance()
 {
-    if (ShapedTextCache* own = ThreadCache())
-        return *own;
-    if (!ProgramCache()) {
-        ProgramCache() = new ShapedTextCache;
-        qAddPostRoutine(ClearProgramCache);
-    }
-    return *ProgramCache();
-}
-
-void ShapedTextCache::KeepOneForThisThread()
-{
-    if (!ThreadCache())
-        ThreadCache() = new ShapedTextCache;
+    return ThreadOwned<ShapedTextCache>::Get();
 }
 
 bool ShapedTextCache::Matches(const Key& key, std::string_view face, std::string_view text, int pixelSize, int weight,
@@ -223,6 +191,10 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
         Use(*last);
         return *last->shaped;
     }
+    if (table.empty()) {
+        table.assign(2 * capacity, Slot{});
+        entries.reserve(capacity);
+    }
     std::size_t hash = std::hash<std::string_view>()(text);
     Combine(hash, std::hash<std::string_view>()(face));
     Combine(hash, std::size_t(uint32_t(pixelSize)) << 32 | uint32_t(weight));
@@ -242,7 +214,7 @@ ShapedText& ShapedTextCache::Get(const std::string& face, int pixelSize, int wei
     }
 
     Entry made{Key{face, text, pixelSize, weight, escapement, dpi.x, dpi.y}, hash,
-               std::make_unique<ShapedText>(ToQString(text), font, device, KeepsLayout(pixelSize, escapement)),
+               std::make_unique<ShapedText>(ToQString(text), font, device, ShapedText::KeepsLayout(pixelSize, escapement)),
                generation, kNone, kNone};
     ++shaped;
     int32_t place;

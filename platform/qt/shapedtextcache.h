@@ -42,12 +42,22 @@ struct ShapedText {
     bool inkKnown = false;
     QRectF ink;
 
+    // True for a text drawing its glyphs would not draw as drawText does: one laid out at this
+    // pixel size and turned by this escapement is drawn from its layout.
+    static bool KeepsLayout(int pixelSize, int escapement);
+
+    // Layouts made so far by every thread, for tests.
+    static std::size_t Made() { return made.load(std::memory_order_relaxed); }
+
     // keepLayout: drawn from the layout rather than its glyphs.
     ShapedText(const QString& text, const QFont& font, QPaintDevice* device, bool keepLayout);
     // The box of the letters, relative to the start of the baseline.
     const QRectF& Ink();
     // Draws the text with its baseline starting at `baseline`, with the painter's pen.
     void Draw(QPainter& painter, QPointF baseline) const;
+
+private:
+    static inline std::atomic<std::size_t> made{0};
 };
 
 class ShapedTextCache {
@@ -57,12 +67,9 @@ public:
 
     ShapedTextCache();
 
-    // The cache of the calling thread: the program's (emptied when the application object goes),
-    // or the thread's own on a thread that asked for one.
+    // The cache of the calling thread, its own (ThreadOwned): laid-out texts hold fonts, which
+    // one thread cannot lend another.
     static ShapedTextCache& Instance();
-    // The calling thread keeps a cache of its own from now on, for the rest of the process: laid
-    // out texts hold fonts, which one thread cannot lend another. For the painting threads.
-    static void KeepOneForThisThread();
 
     // The layout of `text` in `font` (a device font, one pixel size) for `device`, of resolution
     // `dpi`; escapement is part of the key as the font's turn. The reference stays valid until
@@ -132,7 +139,7 @@ private:
 
     std::size_t capacity = kCapacity;
     std::vector<Entry> entries;
-    std::vector<Slot> table;  // twice the capacity long, a power of two
+    std::vector<Slot> table;  // twice the capacity long, a power of two (empty until a text is kept)
     std::size_t removed = 0;  // places marked kRemoved
     // Every entry is on one of two chains: those used since the repaint began, in the order of
     // their first use, and the others, longest unused first.

@@ -18,6 +18,7 @@
 #include "model/viewmapping.h"
 #include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
+#include "platform/qt/textstore.h"
 #include "platform/recordingcanvas.h"
 #include "tests/model/modelfixture.h"
 #include "tests/platform/pixelhelpers.h"
@@ -370,8 +371,9 @@ TEST_F(PlanCulling, ExclusiveOrFeedbackOverThePaintedPlanErasesExactly)
 
 // The window's repaint paints the floor in bands at once (each band a canvas of its own, clipped to
 // it, culling against it): with objects straddling every band's edges as well as the window's or
-// the repaint's, the pixels are those of one paint, and stay so when the bands' threads paint again
-// with the texts they kept. So they are with an overlay floor underneath, whose objects, straddling
+// the repaint's, the pixels are those of one paint (which lays out its texts itself), and stay so
+// when the bands paint again with the texts their threads kept or (measured) the texts the pieces
+// measuring for them laid out. So they are with an overlay floor underneath, whose objects, straddling
 // too, a band tells from the floor's own by their measured rows.
 TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
 {
@@ -396,7 +398,10 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
                 for (std::size_t i = 1; i < objects().Items().size(); i += 2)
                     objects().Items()[i]->floor = 51;
 
+            // One paint laying out its texts on its own thread, the store of laid-out texts aside.
+            TextStore::SetEnabled(false);
             const QImage once = Painted(TPlanCulling::On, area);
+            TextStore::SetEnabled(true);
             std::atomic<int> painted{0};
             // Each band measuring every object against itself, or (`measured`) the objects measured
             // once by the row work for all the bands, as the window's repaint does: a band then
@@ -433,6 +438,8 @@ TEST_F(PlanCulling, PaintingTheFloorInBandsAtOnceGivesThePixelsOfOnePaint)
             EXPECT_GT(Drawn(once, frame), 500);
         }
     }
+    // The measured bands drew texts the pieces laid out.
+    EXPECT_GT(TextStore::OfThisThread().Size(), 0u);
 }
 
 // A plan that fills only the lower third of the window: the repaint's bands are cut where its

@@ -1,16 +1,22 @@
-// Texts drawn from the shaped-text cache against texts laid out afresh by QPainter::drawText (the
-// cache switched off), and what the cache keeps: a text is shaped once however often it is
-// measured and drawn.
+// Texts drawn from the shaped-text cache and from the store of texts laid out for the bands against
+// texts laid out afresh by QPainter::drawText (the cache switched off), and what the cache and the
+// store keep: a text is shaped once however often it is measured and drawn, and however many
+// threads measure and draw it.
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "platform/qt/bandworkers.h"
 #include "platform/qt/imagecanvas.h"
 #include "platform/qt/shapedtextcache.h"
+#include "platform/qt/textstore.h"
+#include "platform/qt/threadfonts.h"
 #include "tests/platform/pixelhelpers.h"
 
 namespace {
@@ -52,7 +58,32 @@ std::vector<TPen> Pens()
             {0x2040F0, 1, PS_NULL}, {0x00AA00, 1, PS_SOLID}};
 }
 
-QImage DrawTexts(const std::vector<TextCase>& cases, const TPen& pen, RasterOp op, const QImage& background)
+// Where DrawTexts puts case i: spread over the window, some across its edges.
+TPoint CasePlace(std::size_t i)
+{
+    return {int(i * 397 % 4600) - 300, int(i * 211 % 3400) - 200};
+}
+
+void DrawCases(Canvas& dc, const std::vector<TextCase>& cases)
+{
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        dc.SelectFont(cases[i].font);
+        dc.SetTextAlign(cases[i].align);
+        // A line between texts makes the painter take the canvas's pen back.
+        const TPoint at = CasePlace(i);
+        dc.TextOut(at.x, at.y, cases[i].text);
+        if (i % 3 == 0) {
+            dc.MoveTo(at.x, at.y);
+            dc.LineTo(at.x + 150, at.y + 40);
+        }
+    }
+}
+
+// The cases drawn on one canvas or (`inBands`) in bands at once, as a repaint paints: pieces first
+// measure each text's reach (and lay out those that reach the window, for every band), then each
+// band draws them all.
+QImage DrawTexts(const std::vector<TextCase>& cases, const TPen& pen, RasterOp op, const QImage& background,
+                 bool inBands = false)
 {
     QImage image = background.copy();
     ImageCanvas dc(image);
@@ -60,25 +91,27 @@ QImage DrawTexts(const std::vector<TextCase>& cases, const TPen& pen, RasterOp o
     dc.SetROP2(op);
     dc.SelectPen(pen);
     dc.SetTextColor(0x2040F0);
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        dc.SelectFont(cases[i].font);
-        dc.SetTextAlign(cases[i].align);
-        // Spread over the window, some across its edges; a line between texts makes the painter
-        // take the canvas's pen back.
-        const int x = int(i * 397 % 4600) - 300;
-        const int y = int(i * 211 % 3400) - 200;
-        dc.TextOut(x, y, cases[i].text);
-        if (i % 3 == 0) {
-            dc.MoveTo(x, y);
-            dc.LineTo(x + 150, y + 40);
-        }
+    if (!inBands) {
+        DrawCases(dc, cases);
+        return image;
     }
+    TRowWork work;
+    work.measure = [&](Canvas& piece, const TRect&, std::vector<double>& rows, TPiece share) {
+        for (std::size_t i = std::size_t(share.index); i < cases.size(); i += std::size_t(share.count))
+            piece.TextReachBox(CasePlace(i), cases[i].text, cases[i].font);
+        std::fill(rows.begin(), rows.end(), 1.0);
+    };
+    dc.PaintInBands([&](Canvas& band) { DrawCases(band, cases); }, work);
     return image;
 }
 
 class CanvasText : public ::testing::Test {
 protected:
-    void TearDown() override { ShapedTextCache::SetEnabled(true); }
+    void TearDown() override
+    {
+        ShapedTextCache::SetEnabled(true);
+        TextStore::SetEnabled(true);
+    }
 };
 
 }  // namespace
@@ -112,6 +145,130 @@ TEST_F(CanvasText, KeptLayoutsDrawAsDrawTextUnderExclusiveOr)
         const QImage fromCache = DrawTexts(cases, Pens()[0], op, background);
         EXPECT_TRUE(SamePixels(fromCache, laidOutAfresh)) << CountDifferent(fromCache, laidOutAfresh) << " differ";
     }
+}
+
+// Texts laid out by the pieces measuring a paint in bands, drawn by the bands with fonts of their
+// own threads, and then on one canvas from the store (under every raster operation), give the
+// pixels drawText gives; so do those it does not take (turned large texts, drawn from a layout of
+// the drawing thread's own).
+TEST_F(CanvasText, StoredLayoutsDrawAsDrawTextInBandsAndOnOneCanvas)
+{
+    const BandWorkers::ScopedLimit limit(3);
+    const std::vector<TextCase> cases = TextCases();
+    const QImage background = PatternImage(W, H);
+    const std::size_t stored = TextStore::OfThisThread().Size();
+    for (const TPen& pen : Pens()) {
+        ShapedTextCache::SetEnabled(false);
+        const QImage laidOutAfresh = DrawTexts(cases, pen, RasterOp::Copy, background);
+        ShapedTextCache::SetEnabled(true);
+        const QImage inBands = DrawTexts(cases, pen, RasterOp::Copy, background, true);
+        EXPECT_TRUE(SamePixels(inBands, laidOutAfresh))
+            << CountDifferent(inBands, laidOutAfresh) << " pixels differ, pen " << pen.colour << "/" << pen.width
+            << "/" << pen.style;
+        EXPECT_TRUE(SamePixels(DrawTexts(cases, pen, RasterOp::Copy, background), laidOutAfresh));
+    }
+    EXPECT_GT(TextStore::OfThisThread().Size(), stored);
+    for (RasterOp op : {RasterOp::Xor, RasterOp::NotXor}) {
+        ShapedTextCache::SetEnabled(false);
+        const QImage laidOutAfresh = DrawTexts(cases, Pens()[0], op, background);
+        ShapedTextCache::SetEnabled(true);
+        const QImage fromStore = DrawTexts(cases, Pens()[0], op, background);
+        EXPECT_TRUE(SamePixels(fromStore, laidOutAfresh)) << CountDifferent(fromStore, laidOutAfresh) << " differ";
+    }
+}
+
+// However many threads paint in bands, and wherever the bands are cut from one paint to the next,
+// each text is laid out once: by the piece that measures it first, for every band that draws it.
+// The bands' pixels are those of one paint without the store.
+TEST_F(CanvasText, EachTextIsLaidOutOnceWhicheverThreadsMeasureAndDrawIt)
+{
+    std::vector<TextCase> cases;
+    for (int i = 0; i < 300; ++i)
+        cases.push_back({"N" + std::to_string(i) + "q", TFont{"Arial", 143, 0, 400}, TA_CENTER | TA_BOTTOM});
+    const QImage background = PlainImage(W, H, 0xFFFFFF);
+    TextStore::SetEnabled(false);
+    const QImage once = DrawTexts(cases, Pens()[0], RasterOp::Copy, background);
+    TextStore::SetEnabled(true);
+    const std::size_t before = ShapedText::Made();
+    for (int threads : {2, 4, 3}) {
+        const BandWorkers::ScopedLimit limit(threads);
+        for (int repaint = 0; repaint < 2; ++repaint) {
+            const QImage inBands = DrawTexts(cases, Pens()[0], RasterOp::Copy, background, true);
+            EXPECT_TRUE(SamePixels(inBands, once)) << threads << " threads: " << CountDifferent(inBands, once);
+        }
+    }
+    EXPECT_EQ(ShapedText::Made() - before, cases.size());
+}
+
+// Each thread lays out texts and makes fonts of its own, whatever thread it is: a thread that is
+// not a painting thread of the bands neither finds nor changes the application thread's.
+TEST_F(CanvasText, EveryThreadLaysOutTextsAndMakesFontsOfItsOwn)
+{
+    ShapedTextCache& cache = ShapedTextCache::Instance();
+    const std::size_t shaped = cache.Shaped();
+    const ThreadFonts* fonts = &ThreadFonts::Mine();
+    const TextStore* store = &TextStore::OfThisThread();
+    const ShapedTextCache* otherCache = nullptr;
+    const ThreadFonts* otherFonts = nullptr;
+    const TextStore* otherStore = nullptr;
+    std::size_t otherShaped = 0;
+    std::thread([&] {
+        QImage image = PlainImage(W, H, 0xFFFFFF);
+        {
+            ImageCanvas dc(image);
+            dc.SetMapping(ClientMapping(W, H, {0, 0}, {4000, 3000}));
+            dc.SelectFont({"Arial", 131, 0, 400});
+            dc.TextOut(2000, 1500, "a text of another thread");
+        }
+        otherCache = &ShapedTextCache::Instance();
+        otherShaped = otherCache->Shaped();
+        otherFonts = &ThreadFonts::Mine();
+        otherStore = &TextStore::OfThisThread();
+    }).join();
+    EXPECT_NE(otherCache, &cache);
+    EXPECT_NE(otherFonts, fonts);
+    EXPECT_NE(otherStore, store);
+    EXPECT_EQ(otherShaped, 1u);
+    EXPECT_EQ(cache.Shaped(), shaped);
+}
+
+// The store takes in what the pieces laid out, a text once however many pieces laid it out, and
+// holds at most its most: a batch that would take it past that empties it first, so that it holds
+// the texts of the paint that is going on.
+TEST_F(CanvasText, TheStoreTakesEachTextOnceAndHoldsAtMostItsMost)
+{
+    TextStore store;
+    auto batch = [](int from, int to) {
+        TextTable table;
+        for (int i = from; i < to; ++i) {
+            StoredText text;
+            text.advance = i;
+            table.Add({"Arial", 12, 400, {96, 96}, std::to_string(i)}, std::move(text));
+        }
+        return table;
+    };
+    auto find = [&](int i, int pixelSize = 12) {
+        const std::string text = std::to_string(i);
+        const StoredText* found = store.Find({"Arial", pixelSize, 400, {96, 96}, text});
+        return found ? found->advance : -1.0;
+    };
+    const int most = int(TextStore::kMost);
+    store.Take(batch(0, 100));
+    store.Take(batch(50, 150));  // another piece met fifty of the same texts
+    EXPECT_EQ(store.Size(), 150u);
+    EXPECT_EQ(find(120), 120.0);
+    EXPECT_EQ(find(120, 13), -1.0);  // another size is another layout
+    EXPECT_TRUE(store.MayHold({"Arial", 12, 400, {96, 96}, "7"}));
+    EXPECT_FALSE(store.MayHold({"Arial", 12, 700, {96, 96}, "7"}));
+    store.Take(batch(150, most));
+    EXPECT_EQ(store.Size(), std::size_t(most));
+    EXPECT_EQ(find(0), 0.0);
+    store.Take(batch(most, most + 10));
+    EXPECT_EQ(store.Size(), 10u);
+    EXPECT_EQ(find(0), -1.0);
+    EXPECT_EQ(find(most + 9), double(most + 9));
+    store.Take(batch(0, most + 10));
+    EXPECT_EQ(store.Size(), std::size_t(most));
 }
 
 TEST_F(CanvasText, TheBoxOfATextHoldsEveryPixelItDraws)
