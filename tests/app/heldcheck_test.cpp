@@ -86,8 +86,9 @@ void RunLines(ScriptInterpreter& interpreter, const std::string& script)
 
 void DropTheTypedLine(TClient& client) { client.currentTool->DropHeld(); }
 
-// A tool put in the current one's place without settling it: what it held goes with it.
-void ReplaceTheTool(TClient& client) { client.InstallTool(std::make_unique<TDrawingtool>(), PlainFamily()); }
+// A tool put in the current one's place behind the one call that settles it (InstallTool would store
+// the line): what it held goes with it.
+void ReplaceTheTool(TClient& client) { client.currentTool = std::make_unique<TDrawingtool>(); }
 
 // The list read back from the file behind the move tool's back: the move is gone.
 void ReadTheListBack(TClient&) { State().objects.ReadDrawing(); }
