@@ -134,7 +134,11 @@ void TChild::EvLButtonDown(TPoint point)
     }
     if (datumMode == DATUM_REQUESTED)
         SetDatum(DATUM_SET, ModelPointOf(point));
+    // A move not locked takes its clicks itself: a click landing on a design room places the
+    // selection there rather than dropping the move to pick the room.
     for (const TToolFamily* family : Families()) {
+        if (client.PendingMove())
+            break;
         if (family == &client.Family() || !family->ClaimsClick(*this, point))
             continue;
         // The tool going is given up as a tool command gives it up; a figure it holds that the

@@ -5,6 +5,7 @@
 #include "model/lineobj.h"
 #include "model/list.h"
 #include "model/settingsrecords.h"
+#include "model/typecodes.h"
 #include "model/viewmapping.h"
 #include "tools/linetextlabel.h"
 #include "tools/manualdimension.h"
@@ -36,6 +37,10 @@ void TLineobjtool::CreateObject(Canvas& dc, const TRect& clientRect)
     if (x1 == 0 || y1 == 0 || x2 == 0 || y2 == 0)
         return;
     if (x1 == x2 && y1 == y2)
+        return;
+    // The pick tool is a line tool too, and CENTRE's clicks can end a segment for it: a kind the
+    // file would not read back as a line builds nothing.
+    if (!IsLineType(kind))
         return;
 
     DrawAndStore(dc, clientRect, MakeLine(*this));
