@@ -106,9 +106,21 @@ TEST_F(Commit, LineDrawnAfterACommitFollowsTheKind)
     tool.lineDrawn = 4;
     tool.CreateObject(dc, client);
     EXPECT_EQ(tool.lineDrawn, 4);
-    tool.kind = 21;
+    tool.kind = 2;
     tool.CreateObject(dc, client);
     EXPECT_EQ(tool.lineDrawn, 0);
+}
+
+TEST_F(Commit, ThePickToolBuildsNoLine)
+{
+    // The pick tool is a line tool of a kind the drawing file could not read back as a line.
+    TLineobjtool tool;
+    SetFigure(tool, 100, 100, 200, 200);
+    tool.kind = 21;
+    const int before = objects().count();
+    tool.CreateObject(dc, client);
+    EXPECT_EQ(objects().count(), before);
+    EXPECT_EQ(ReadBack().size(), std::size_t(before));
 }
 
 TEST_F(Commit, AddLineObjectAppendsWithoutDrawingOrSaving)
