@@ -72,7 +72,7 @@ void TChild::SetCursorPos(TPoint clientDevice)
 
 TDrawingtool& TChild::Tool()
 {
-    return *client.currentTool;
+    return *client.CurrentTool();
 }
 
 void TChild::CallTool(const ToolCall& fn)

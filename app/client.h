@@ -49,9 +49,10 @@ public:
     // F1: help for the current tool.
     void Help();
 
-    // The current tool, which receives the drawing window's input, and the family whose window
-    // side drives it.
-    std::unique_ptr<TDrawingtool> currentTool;
+    // The current tool, which receives the drawing window's input (the tool itself changes as its
+    // events go; it is replaced only through the calls below), and the family whose window side
+    // drives it.
+    TDrawingtool* CurrentTool() const { return currentTool.get(); }
     const TToolFamily* currentFamily = nullptr;
     // The help context of the current tool, for F1.
     int helpContext = HELP_PICK_TOOL;
@@ -59,7 +60,7 @@ public:
     // The tools are replaced here only, and each tool going is settled here, whoever replaces it:
     // a move not locked dropped, a figure held stored (SettleForNewTool). When the file could not
     // take the figure (told), the tool that holds it stays current, the new one is not installed,
-    // and these return false. No other code assigns currentTool or the kept tool.
+    // and these return false. Both tools are private to them.
     //
     // Installs the pick tool: help context 500, "Pick Tool", "Select a function or drawing tool".
     bool SetPickTool();
@@ -181,6 +182,9 @@ public:
     static void ReadColours();
 
 private:
+    // Test programs reach in to replace a tool as no program path can (tests/app).
+    friend struct TClientTestAccess;
+    std::unique_ptr<TDrawingtool> currentTool;
     // The tool kept while another is installed for a while, and what showed with it.
     struct TKeptTool {
         std::unique_ptr<TDrawingtool> tool;

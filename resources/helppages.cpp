@@ -36,7 +36,8 @@ of 90 degrees.</p>
 <p>Nothing is kept until you press ENTER: a move or turn that is not locked with ENTER is dropped
 when you choose another tool or a command that reads or changes the drawing (File/New, File/Open,
 File/Save As, File/Print, File/Exit, Edit/Undo, a floor of the View menu and the like). Zoom UP,
-Zoom/Normal Size, scrolling and a redrawn window keep it.</p>
+Zoom/Normal Size, CENTRE, the boxes that only set things up (Export Bitmap, Printer Setup, Line
+Style, the Customise boxes, About), scrolling and a redrawn window keep it.</p>
 <h2>Copy, paste and erase</h2>
 <p><b>Copy</b> keeps the items you drag over for pasting, in this drawing or another. <b>Paste</b>
 puts them near the lower left of the view; click a reference point on them and click where it goes,

@@ -120,10 +120,10 @@ void PickLibraryItem(TCommandContext& context, TToolSite& site, int libraryKind)
     const int entry = objects.count() - first;
     // The figure goes in ahead of the entry, which alone is placed. One the file could not take
     // has been told: the entry is taken away as if cancelled.
-    if (chosen && entry > 0 && context.StoreHeldFigure(first)) {
+    // The entry shown is placed like a selection.
+    if (chosen && entry > 0 && context.StoreHeldFigure(first) &&
+        site.InstallTool(std::make_unique<TMoveobjtool>(), SelectionFamily())) {
         first = objects.count() - entry;
-        // The entry shown is placed like a selection.
-        site.InstallTool(std::make_unique<TMoveobjtool>(), SelectionFamily());
         site.SetToolName(LibraryName(libraryKind));
         site.SetHelpContext(HELP_LIBRARIES);
         site.CallTool([first](TDrawingtool& tool, Canvas& dc, const TRect& rect) {

@@ -244,7 +244,8 @@ void ZoomUp(TCommandContext& context)
     if (!Zooming(window->Tool())) {
         auto tool = std::make_unique<TMoveobjtool>();
         tool->step = STEP_ZOOM_START;
-        window->InstallToolKeepingCurrent(std::move(tool), selectionFamily);
+        if (!window->InstallToolKeepingCurrent(std::move(tool), selectionFamily))
+            return;
     }
     window->SetToolName("Zoom UP");
     window->SetPrompt(ZOOM_PROMPT);

@@ -1,6 +1,7 @@
 #include "app/qt/heldcheck.h"
 
 #include "app/client.h"
+#include "app/commandtable.h"
 #include "model/drawingfile.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
@@ -58,7 +59,7 @@ void HeldWatch::Before(const TClient& client, const ScriptStatement& next, const
     movePending = client.PendingMove();
     zooming = client.HasKeptTool();
     centre = DrawingFileCentre(State().unitSystem);
-    for (const TDrawingtool* tool : {static_cast<const TDrawingtool*>(client.currentTool.get()), client.KeptTool()}) {
+    for (const TDrawingtool* tool : {static_cast<const TDrawingtool*>(client.CurrentTool()), client.KeptTool()}) {
         if (!tool || !tool->HoldsFigure())
             continue;
         Figure figure;
@@ -135,7 +136,7 @@ std::string HeldWatch::After(const TClient& client, const std::vector<std::strin
     for (const Figure& figure : figures) {
         // The same tool, current or kept, may hold the figure as it was or as the statement
         // changed it (a character typed, the line moved to a click).
-        const bool toolStays = figure.tool == client.currentTool.get() || figure.tool == client.KeptTool();
+        const bool toolStays = figure.tool == client.CurrentTool() || figure.tool == client.KeptTool();
         std::vector<Record> now;
         if (toolStays)
             for (const std::unique_ptr<TObject>& object : figure.tool->HeldObjects())
@@ -148,9 +149,17 @@ std::string HeldWatch::After(const TClient& client, const std::vector<std::strin
             else if (!Stored(record.text, used))
                 lost.push_back(record);
         }
+        // Only an event of the window can change what the tool holds (a command stores it or keeps it
+        // as it is): for one, a record of the same kind still held is the figure as it changed.
+        const bool event = statement.kind == ScriptStatement::Kind::Char || statement.kind == ScriptStatement::Kind::Key ||
+                           statement.kind == ScriptStatement::Kind::Click || statement.kind == ScriptStatement::Kind::LDown ||
+                           statement.kind == ScriptStatement::Kind::LUp || statement.kind == ScriptStatement::Kind::Move ||
+                           statement.kind == ScriptStatement::Kind::At;
         std::string lostText;
         for (const Record& record : lost) {
-            const auto changed = std::find_if(now.begin(), now.end(), [&](const Record& held) { return held.typeCode == record.typeCode; });
+            const auto changed = !event ? now.end() : std::find_if(now.begin(), now.end(), [&](const Record& held) {
+                return held.typeCode == record.typeCode;
+            });
             if (changed != now.end())
                 now.erase(changed);
             else
@@ -165,7 +174,9 @@ std::string HeldWatch::After(const TClient& client, const std::vector<std::strin
         bool stored = true;
         for (const std::string& record : moved)
             stored = Stored(record, used) && stored;
-        const bool dropsMove = (command != 0 && command != CM_ZOOMUP && command != CM_NORMALSIZE) ||
+        // Every command but those that keep a figure (zoom, CENTRE, the set-up dialogs) drops it.
+        const TCommandRow* row = command != 0 ? FindCommand(command) : nullptr;
+        const bool dropsMove = (row && row->held != THeldFigure::Keep) ||
                                (zooming && statement.kind == ScriptStatement::Kind::Key && statement.key == VK_ENTER);
         if (!stored && !undo && !told && !dropsMove) {
             std::string movedText;

@@ -59,6 +59,9 @@ int ScriptInterpreter::Run(std::istream& script)
         ++number;
         if (frame)
             frame->Scripted().CheckAllAnswersUsed();
+        // A figure lost after the last check still fails the script.
+        if (!heldProblem.empty())
+            throw BadStatement(std::exchange(heldProblem, std::string()));
     } catch (const std::exception& failure) {
         out.flush();
         err << "line " << number << ": " << failure.what() << "\n";

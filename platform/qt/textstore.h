@@ -7,8 +7,8 @@
 // the pieces that measure for them reach it only through the canvases it gives them. The pieces
 // of the measuring pass put the texts they lay out into batches of their own (one per piece); the
 // calling thread takes the batches in once the pass has ended, and the bands then only read the
-// store. So each text of a repaint is laid out once, whichever thread measures or draws it, and
-// nothing is locked. It holds kMost texts at most; a batch that would take it past that empties
+// store. So a text is laid out by the pieces that first meet it (at most once each) and then
+// never again, whichever thread draws it, and nothing is locked. It holds kMost texts at most; a batch that would take it past that empties
 // it first (what is not in it is laid out by the thread that draws it, as before).
 #include "platform/geometry.h"
 

@@ -238,7 +238,7 @@ TEST_F(FrameTest, TypedTextTakesLettersAndBackspaceFromTheKeyboard)
 {
     DrawingWindow& window = OpenDrawing("PLAN");
     frame->Client().SetToolForKind(KIND_TYPED_TEXT);
-    auto& tool = static_cast<TTexttool&>(*frame->Client().currentTool);
+    auto& tool = static_cast<TTexttool&>(*frame->Client().CurrentTool());
     auto press = [&](int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
         QApplication::sendEvent(&View(window), &event);

@@ -97,6 +97,14 @@ protected:
         Child().EvLButtonUp(DeviceOfModel(at.x, at.y));
         frame.ProcessEvents();
     }
+    // Each character typed as the keyboard gives it: its key, then the character.
+    void TypeKeys(const std::string& text)
+    {
+        for (char c : text) {
+            Child().EvKeyDown(c);
+            Child().EvChar(c);
+        }
+    }
     HeadlessWindow& Window() { return static_cast<HeadlessWindow&>(Child().Host()); }
 
     // Appends a line on a floor and rewrites the drawing file, as a tool's commit does.

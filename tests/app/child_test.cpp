@@ -391,7 +391,7 @@ TEST_F(ChildTest, TheLineTextDialogWritesItsSettingsOnlyWhenConfirmed)
 
     Answer("dialog 2690 cancel");
     Child().RunLineDialog(8);
-    EXPECT_TRUE(client->currentTool->noLineText);
+    EXPECT_TRUE(client->CurrentTool()->noLineText);
     EXPECT_EQ(ReadWholeFile(Path("CFG/LTEXT.CFG")), "2 5/nHELLO");
 }
 
@@ -410,13 +410,13 @@ TEST_F(ChildTest, ClosingTheLastWindowSavesAndClosesTheDrawing)
 TEST_F(ChildTest, ReleasingTheZoomRectangleRestoresTheToolAndShowsTheNewView)
 {
     client->SetToolForKind(7);
-    TDrawingtool* before = client->currentTool.get();
+    TDrawingtool* before = client->CurrentTool();
     before->x1 = 1234;  // the tool's state comes back with it
     before->libraryFlag = 77;
     client->SetPrompt("drawing a rectangle");
     Command(CM_ZOOMUP);
-    EXPECT_EQ(client->currentTool->kind, KIND_MOVE);
-    EXPECT_EQ(client->currentTool->step, STEP_ZOOM_START);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_MOVE);
+    EXPECT_EQ(client->CurrentTool()->step, STEP_ZOOM_START);
     AddLine(50, 1000, 500, 1500, 500);  // logical (200, 100)-(300, 100)
     // A drag over logical (100, 50)-(400, 200).
     Child().EvLButtonDown({100, 650});
@@ -424,10 +424,10 @@ TEST_F(ChildTest, ReleasingTheZoomRectangleRestoresTheToolAndShowsTheNewView)
     Child().datumMode = DATUM_SET;
     Child().EvLButtonUp({400, 500});
     frame.ProcessEvents();
-    EXPECT_EQ(client->currentTool.get(), before);
-    EXPECT_EQ(client->currentTool->kind, 7);
-    EXPECT_EQ(client->currentTool->x1, 1234);
-    EXPECT_EQ(client->currentTool->libraryFlag, 77);
+    EXPECT_EQ(client->CurrentTool(), before);
+    EXPECT_EQ(client->CurrentTool()->kind, 7);
+    EXPECT_EQ(client->CurrentTool()->x1, 1234);
+    EXPECT_EQ(client->CurrentTool()->libraryFlag, 77);
     EXPECT_EQ(client->Prompt(), "drawing a rectangle");
     EXPECT_EQ(Child().datumMode, DATUM_OFF);
     // 300 logical units across 1000 pixels: the line spans device x 333 to 667 at y 700 - 50 x 10 / 3.
@@ -439,12 +439,12 @@ TEST_F(ChildTest, TheToolForAKindIsBuiltWithThatKind)
 {
     for (int kind : {1, 3, 4, 5, 6, 7, 8, 14, 15, 19, 24, 25, 999}) {
         client->SetToolForKind(kind);
-        EXPECT_EQ(client->currentTool->kind, kind);
-        EXPECT_EQ(client->currentTool->penWidth, 1);
-        EXPECT_EQ(client->currentTool->step, 0);
+        EXPECT_EQ(client->CurrentTool()->kind, kind);
+        EXPECT_EQ(client->CurrentTool()->penWidth, 1);
+        EXPECT_EQ(client->CurrentTool()->step, 0);
     }
     // A kind without a tool falls back to the pick tool.
     client->SetToolForKind(70);
-    EXPECT_EQ(client->currentTool->kind, 21);
+    EXPECT_EQ(client->CurrentTool()->kind, 21);
     EXPECT_EQ(client->ToolName(), "Pick Tool");
 }

@@ -61,7 +61,7 @@ TEST_F(AppTest, FileNewWritesTheFourFloorRecordsAndShowsTheWholeSheet)
     EXPECT_EQ(client->Prompt(),
               "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
     EXPECT_EQ(client->ToolName(), "Ext. Walls");
-    EXPECT_EQ(client->currentTool->kind, 1000);
+    EXPECT_EQ(client->CurrentTool()->kind, 1000);
     EXPECT_EQ(client->helpContext, 250);
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
     EXPECT_TRUE(lines.empty());
@@ -144,7 +144,7 @@ TEST_F(AppTest, FileNewThatCannotWriteItsDrawingSaysSoAndOpensNothing)
     EXPECT_EQ(state().drawingState, 1);
     EXPECT_EQ(state().drawingName, "");
     EXPECT_EQ(objects().count(), 0);
-    EXPECT_EQ(client->currentTool->kind, 21);
+    EXPECT_EQ(client->CurrentTool()->kind, 21);
 }
 
 TEST_F(AppTest, FileNewSavesTheOpenDrawingFirst)

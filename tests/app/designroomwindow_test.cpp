@@ -46,7 +46,7 @@ protected:
         Child().EvKeyDown(key);
         frame.ProcessEvents();
     }
-    TDRoomobjtool* Tool() { return dynamic_cast<TDRoomobjtool*>(client->currentTool.get()); }
+    TDRoomobjtool* Tool() { return dynamic_cast<TDRoomobjtool*>(client->CurrentTool()); }
     TRoomobj& RoomAt(int index) { return dynamic_cast<TRoomobj&>(*objects()[index]); }
     static std::array<int, 4> Rect(const TObject& o) { return {o.x1, o.y1, o.x2, o.y2}; }
     std::string Cfg(const std::string& name) { return ReadWholeFile(Path("CFG/" + name)); }
@@ -154,11 +154,11 @@ TEST_F(DesignRoomWindowTest, AClickInARoomTakesItOverAnotherToolAndDragsIt)
 {
     StoreRoom(0, 5000, 4000, 2000);
     StoreRoom(5000, 6000, 8000, 3000);
-    ASSERT_EQ(client->currentTool->kind, KIND_PICK);
+    ASSERT_EQ(client->CurrentTool()->kind, KIND_PICK);
 
     // A click outside every room leaves the pick tool.
     Click(4500, 1000);
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
 
     // Taken away from its centre and dropped 150 from the other room: aligned one wall thickness
     // (110) away, top and bottom level with it.
@@ -187,7 +187,7 @@ TEST_F(DesignRoomWindowTest, AClickInARoomOfALargePlanTakesItWhereverTheRoomStan
     for (const TPoint at : {TPoint{1000, 3000}, TPoint{7000, 4000}}) {
         client->SetPickTool();
         Click(4500, 1000);
-        EXPECT_EQ(client->currentTool->kind, KIND_PICK) << "outside every room";
+        EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK) << "outside every room";
         Click(at.x, at.y);
         EXPECT_NE(Tool(), nullptr) << at.x;
     }
@@ -416,7 +416,7 @@ TEST_F(DesignRoomWindowTest, LeavingTheToolRepaintsTheFeedbackArea)
     EXPECT_EQ(Pixel(inside.x, inside.y), MakeColour(255, 255, 255));
     client->SetPickTool();
     frame.ProcessEvents();
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(Pixel(inside.x, inside.y), MakeColour(0, 0, 0));
     // The room was never released: the file keeps it where it was.
     EXPECT_EQ(Rect(*ReadBack("HOUSE")[4]), (std::array<int, 4>{1000, 4000, 4000, 2000}));

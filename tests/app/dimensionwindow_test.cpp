@@ -24,7 +24,7 @@ protected:
         Child().EvKeyDown(key);
         frame.ProcessEvents();
     }
-    const TDrawingtool& Tool() { return *client->currentTool; }
+    const TDrawingtool& Tool() { return *client->CurrentTool(); }
 
     // A closed clockwise outline of external walls on a floor, as the wall tool leaves them.
     void Outline(int floor, int left, int bottom, int width, int height)

@@ -39,7 +39,7 @@ protected:
         edit.Commit();
         count = int(ReadBack("HOUSE").size());
     }
-    TDoorobjtool* Tool() { return dynamic_cast<TDoorobjtool*>(client->currentTool.get()); }
+    TDoorobjtool* Tool() { return dynamic_cast<TDoorobjtool*>(client->CurrentTool()); }
     TPoint At(int x, int y) { return Child().DevicePointOf({x, y}); }
     void EnterAt(int x, int y)
     {
@@ -319,7 +319,7 @@ TEST_F(DoorWindowTest, DoorKindsBuildDoorTools)
     }
     // The sliding door's kind never builds the internal-wall delete tool.
     client->SetToolForKind(KIND_INTWALL_DELETE);
-    EXPECT_EQ(dynamic_cast<TIntwallobjtool*>(client->currentTool.get()), nullptr);
+    EXPECT_EQ(dynamic_cast<TIntwallobjtool*>(client->CurrentTool()), nullptr);
     // A door tool with no width refuses its ENTER and gives way to the pick tool.
     Answer("message ok");
     EnterAt(2000, 2000);
@@ -331,8 +331,8 @@ TEST_F(DoorWindowTest, TheDeleteToolKeepsItsOwnFamily)
 {
     NewDrawing("HOUSE");
     Command(CM_DELETEINTWALL);
-    EXPECT_NE(dynamic_cast<TIntwallobjtool*>(client->currentTool.get()), nullptr);
-    EXPECT_EQ(client->currentTool->kind, KIND_INTWALL_DELETE);
+    EXPECT_NE(dynamic_cast<TIntwallobjtool*>(client->CurrentTool()), nullptr);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_INTWALL_DELETE);
     EXPECT_EQ(&client->Family(), &IntWallFamily());
 }
 

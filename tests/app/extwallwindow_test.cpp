@@ -38,7 +38,7 @@ protected:
         Child().EvKeyDown(key);
         frame.ProcessEvents();
     }
-    int Kind() const { return client->currentTool->kind; }
+    int Kind() const { return client->CurrentTool()->kind; }
     // Runs the external-wall command with the answers given first.
     void ExternalWalls(std::initializer_list<const char*> answers)
     {
@@ -60,8 +60,8 @@ TEST_F(ExtWallWindowTest, TheCustomWallAndTheSideGoToTheSettingsFileAndTheTool)
     Command(CM_FILENEW);
     EXPECT_EQ(ReadWholeFile(Path("CFG/EXTWALLM.CFG")), "300 0 0 25 2550 2400 2400 8 9 10");
     EXPECT_EQ(Kind(), 1000);
-    EXPECT_EQ(client->currentTool->objectIndex, 4);  // RIGHT of the main line
-    EXPECT_EQ(client->currentTool->step, 0);
+    EXPECT_EQ(client->CurrentTool()->objectIndex, 4);  // RIGHT of the main line
+    EXPECT_EQ(client->CurrentTool()->step, 0);
     EXPECT_EQ(Child().markX, 0);
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
 }
@@ -72,7 +72,7 @@ TEST_F(ExtWallWindowTest, EveryFloorGetsTheStoreyFieldsOfTheUnitSystem)
     Command(CM_FIRSTFLOOR);
     ExternalWalls({"dialog 2900 check 2906 ok", "dialog 4200 check 4202 ok"});
     EXPECT_EQ(ReadWholeFile(Path("CFG/EXTWALLI.CFG")), "108 48 72 24 2328 2304 2304 0 0 0");
-    EXPECT_EQ(client->currentTool->objectIndex, 3);  // ABOVE
+    EXPECT_EQ(client->CurrentTool()->objectIndex, 3);  // ABOVE
     EXPECT_EQ(client->ToolName(), "Ext. Walls");
     EXPECT_EQ(client->helpContext, 250);
 }

@@ -86,10 +86,7 @@ protected:
             Answer("dialog 2300 check 2302 ok");
             Command(CM_TEXT);
             ClickModel({1000, 1000});
-            for (char c : std::string("KIT")) {
-                Child().EvKeyDown(c);
-                Child().EvChar(c);
-            }
+            TypeKeys("KIT");
         } else {
             Answer("input 3");
             Command(CM_MULTILINE);
@@ -128,9 +125,9 @@ TEST_P(FailedOwnStoreTable, TheFigureIsToldOnceHeldAsDrawnAndThenStoredOrTakenBa
     EXPECT_EQ(PlanFile(), beforeFile);
     EXPECT_EQ(Dump(objects().Items()), Dump(before)) << "the list holds what the file holds";
     ASSERT_TRUE(client->HoldsFigure()) << "the figure the file could not take is gone";
-    const std::size_t heldCount = client->currentTool->HeldObjects().size();
+    const std::size_t heldCount = client->CurrentTool()->HeldObjects().size();
     ASSERT_EQ(heldCount, figure == TFigure::Multiline ? 3u : 1u) << "held as drawn";
-    const std::string figureDump = Dump(client->currentTool->HeldObjects());
+    const std::string figureDump = Dump(client->CurrentTool()->HeldObjects());
     // The window shows it over the drawing: the multiline's line at x 2000, the text's first letter.
     if (figure == TFigure::Multiline) {
         const TPoint onLast = DeviceOfModel(2000, 1500);
@@ -335,7 +332,7 @@ TEST_P(PasteBufferReadTable, PasteSaysWhyItPastesNothing)
         EXPECT_EQ(lines[0], "message PASTE | The file " + buffer + " cannot be opened: " + row.reason + ".");
     else
         EXPECT_EQ(lines[0], "message PASTE | There is nothing to paste - use Edit/Copy first");
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(PlanFile(), planFile);
     EXPECT_EQ(Dump(objects().Items()), Dump(ReadBack("PLAN")));
 }

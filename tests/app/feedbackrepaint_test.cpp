@@ -263,7 +263,7 @@ TEST_F(FeedbackScript, ARepaintChangesNothingTheDesignRoomToolHolds)
     script.SetDefaultDirectory(dir.prefix());
     Run(HOUSE);
     const auto expectRepaintChangesNothing = [this] {
-        const auto* tool = dynamic_cast<const TDRoomobjtool*>(script.Client()->currentTool.get());
+        const auto* tool = dynamic_cast<const TDRoomobjtool*>(script.Client()->CurrentTool());
         ASSERT_NE(tool, nullptr);
         const auto held = [tool] {
             const TModelBox& area = tool->feedbackArea;

@@ -20,7 +20,7 @@ protected:
         Child().EvKeyDown(key);
         frame.ProcessEvents();
     }
-    TDrawingtool& Tool() { return *client->currentTool; }
+    TDrawingtool& Tool() { return *client->CurrentTool(); }
     const TObject& Last() { return *objects()[objects().count() - 1]; }
     const ScriptedRunner::ShownInput& LastInput()
     {

@@ -9,6 +9,7 @@
 #include "app/toolfamily.h"
 #include "model/drawingstate.h"
 #include "model/list.h"
+#include "model/textobj.h"
 #include "platform/dialogrunner.h"
 #include "tests/support/tempdir.h"
 #include "tools/drawingtool.h"
@@ -20,6 +21,11 @@
 #include <memory>
 #include <sstream>
 #include <string>
+
+// Swaps the current tool as no program path can: behind the calls that settle it.
+struct TClientTestAccess {
+    static void Replace(TClient& client, std::unique_ptr<TDrawingtool> tool) { client.currentTool = std::move(tool); }
+};
 
 namespace {
 
@@ -84,11 +90,15 @@ void RunLines(ScriptInterpreter& interpreter, const std::string& script)
         interpreter.RunStatement(line);
 }
 
-void DropTheTypedLine(TClient& client) { client.currentTool->DropHeld(); }
+void DropTheTypedLine(TClient& client) { client.CurrentTool()->DropHeld(); }
+void SwapTheTypedLine(TClient& client)
+{
+    dynamic_cast<TTextobj&>(*client.CurrentTool()->HeldObjects().front()).SetText("X");
+}
 
 // A tool put in the current one's place behind the one call that settles it (InstallTool would store
 // the line): what it held goes with it.
-void ReplaceTheTool(TClient& client) { client.currentTool = std::make_unique<TDrawingtool>(); }
+void ReplaceTheTool(TClient& client) { TClientTestAccess::Replace(client, std::make_unique<TDrawingtool>()); }
 
 // The list read back from the file behind the move tool's back: the move is gone.
 void ReadTheListBack(TClient&) { State().objects.ReadDrawing(); }
@@ -140,14 +150,17 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"ToolReplacedWithoutSettling", Held::TypedLine, "", ReplaceTheTool, "key ENTER", true},
         Row{"LineDroppedAndFileWritten", Held::TypedLine, "",
             [](TClient& client) {
-                client.currentTool->DropHeld();
+                client.CurrentTool()->DropHeld();
                 State().objects.WriteDrawing();
             },
             "paint", true},
+        // Another text of the same kind in its place: only the window's events change what is held.
+        Row{"LineSwappedForAnotherText", Held::TypedLine, "", SwapTheTypedLine, "paint", true},
+        Row{"LineChangedByACharacter", Held::TypedLine, "", SwapTheTypedLine, "char X", false},
         Row{"LineDroppedByUndo", Held::TypedLine, "", DropTheTypedLine, "command edit/undo", false},
         Row{"LineDroppedWithABox", Held::TypedLine, "message ok\n",
             [](TClient& client) {
-                client.currentTool->DropHeld();
+                client.CurrentTool()->DropHeld();
                 client.MessageBox("The line is gone", "TEXT", MB_OK);
             },
             "paint", false},
@@ -166,6 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The move not locked.
         Row{"MoveDroppedSilently", Held::Move, "", ReadTheListBack, "paint", true},
         Row{"MoveDroppedByNormalSize", Held::Move, "", ReadTheListBack, "command zoom/normal size", true},
+        Row{"MoveDroppedByCentre", Held::Move, "", ReadTheListBack, "command 300", true},
         Row{"MoveDroppedByUndo", Held::Move, "", ReadTheListBack, "command edit/undo", false},
         Row{"MoveDroppedByANamedCommand", Held::Move, "", ReadTheListBack, "command view/ground floor", false},
         Row{"MoveLockedByEnter", Held::Move, "key ENTER\n", nullptr, "", false},

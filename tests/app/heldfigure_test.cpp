@@ -291,10 +291,7 @@ protected:
             Answer("dialog 2300 check 2302 ok");
             Command(CM_TEXT);
             ClickModel({1000, 1000});
-            for (char c : std::string("KIT")) {
-                Child().EvKeyDown(c);
-                Child().EvChar(c);
-            }
+            TypeKeys("KIT");
         }
         frame.ProcessEvents();
         if (holder == THolder::MoveNotLocked)
@@ -314,7 +311,7 @@ protected:
                 ClickModel({2500, 3000});
                 if (row.centre == CM_CENTRECENTRE)
                     ClickModel({2000, 2750});
-                EXPECT_EQ(client->currentTool->step, STEP_ZOOM_START);
+                EXPECT_EQ(client->CurrentTool()->step, STEP_ZOOM_START);
             }
             ASSERT_TRUE(client->HasKeptTool());
         }
@@ -337,7 +334,7 @@ protected:
     // not for a last Enter that would draw nothing; a typed text for a new starting click.
     void ExpectFigureStartsAfresh(THolder holder)
     {
-        const TDrawingtool& tool = *client->currentTool;
+        const TDrawingtool& tool = *client->CurrentTool();
         if (holder == THolder::MultilineFirstLine) {
             EXPECT_NE(tool.step, STEP_MULTILINE_LAST);
         } else if (const auto* text = dynamic_cast<const TTexttool*>(&tool); text && tool.kind == KIND_TYPED_TEXT) {
@@ -420,7 +417,7 @@ TEST_P(HeldFigureTable, EachCommandHoldsStoresOrTakesBackTheFigureAndChangesNoth
         EXPECT_EQ(Dump(kept), Dump(before)) << "the objects drawn before stay as they were";
         EXPECT_TRUE(IsTheFigure(holder, *after[before.size()])) << "stored before the command ran";
         // What a paste or a library pick hands on to be placed is its own objects only.
-        const auto* move = dynamic_cast<const TMoveobjtool*>(client->currentTool.get());
+        const auto* move = dynamic_cast<const TMoveobjtool*>(client->CurrentTool());
         if (move && move->step == STEP_SELECTION_MADE) {
             const std::vector<int> selected = move->SelectedIndices();
             EXPECT_FALSE(selected.empty());

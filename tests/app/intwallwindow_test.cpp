@@ -30,7 +30,7 @@ protected:
         Child().EvMouseMove(device);
         frame.ProcessEvents();
     }
-    TIntwallobjtool* Tool() { return dynamic_cast<TIntwallobjtool*>(client->currentTool.get()); }
+    TIntwallobjtool* Tool() { return dynamic_cast<TIntwallobjtool*>(client->CurrentTool()); }
     // A device point of a model point of the test view (1 logical unit a pixel).
     TPoint At(int x, int y) { return Child().DevicePointOf({x, y}); }
     // Draw Internal Wall with the second line on a side (7001 left .. 7004 below).

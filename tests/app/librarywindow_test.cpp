@@ -29,7 +29,7 @@ protected:
 TEST_F(LibraryWindowTest, ASelectionAddedToALibraryIsListedAndPlacedAgainWithIdsOfItsOwn)
 {
     Command(CM_ADDTOLIBRARY);
-    const TDrawingtool& copy = *client->currentTool;
+    const TDrawingtool& copy = *client->CurrentTool();
     EXPECT_EQ(copy.kind, KIND_COPY);
     EXPECT_EQ(copy.libraryFlag, COPY_FOR_LIBRARY);
     EXPECT_EQ(client->ToolName(), "ADD to Lib");
@@ -37,7 +37,7 @@ TEST_F(LibraryWindowTest, ASelectionAddedToALibraryIsListedAndPlacedAgainWithIds
     Answer("dialog 16000 set 16001 \"Double bed\" check 16004 ok");
     // The centre of the drag, (1500, 1500), is the entry's base point.
     DragModel({500, 500}, {2500, 2500});
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(ReadWholeFile(Path("CFG/LIM.CFG")), "0 0 1 0");
     EXPECT_EQ(ReadWholeFile(Path("CFG/FURM.CFG")), "10 Double bed\n");
     EXPECT_EQ(ReadWholeFile(Path("LIBS/Double bed.FUM")),
@@ -56,7 +56,7 @@ TEST_F(LibraryWindowTest, ASelectionAddedToALibraryIsListedAndPlacedAgainWithIds
     EXPECT_EQ(objects()[6]->ownerId, 11);
     EXPECT_EQ(objects()[7]->ownerId, 11);
     EXPECT_EQ(ReadBack("LIB").size(), 8u);
-    auto& tool = dynamic_cast<TMoveobjtool&>(*client->currentTool);
+    auto& tool = dynamic_cast<TMoveobjtool&>(*client->CurrentTool());
     EXPECT_EQ(tool.kind, KIND_MOVE);
     EXPECT_EQ(tool.step, STEP_SELECTION_MADE);
     EXPECT_EQ(tool.SelectedIndices(), (std::vector<int>{6, 7}));
@@ -74,7 +74,7 @@ TEST_F(LibraryWindowTest, ASelectionAddedToALibraryIsListedAndPlacedAgainWithIds
     EXPECT_EQ(placed.at(6)->x2, 5000);
     EXPECT_EQ(placed.at(7)->y2, 3500);
     EXPECT_EQ(placed.at(4)->x1, 1000);
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
 }
 
 TEST_F(LibraryWindowTest, ACancelledListLeavesTheDrawingAsItWas)
@@ -89,7 +89,7 @@ TEST_F(LibraryWindowTest, ACancelledListLeavesTheDrawingAsItWas)
     EXPECT_EQ(ReadWholeFile(Path("DWGS/LIB.DB0")), before);
     EXPECT_EQ(objects().count(), 6);
     EXPECT_EQ(state().currentFloor, 50);
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(client->Prompt(), "Select a function or drawing tool");
     EXPECT_TRUE(lines.empty());
 
@@ -97,7 +97,7 @@ TEST_F(LibraryWindowTest, ACancelledListLeavesTheDrawingAsItWas)
     Answer("dialog 15500 ok");
     Command(CM_PLUMBING);
     EXPECT_EQ(ReadWholeFile(Path("DWGS/LIB.DB0")), before);
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
 }
 
 TEST_F(LibraryWindowTest, ADragOverNothingAddsNothing)
@@ -106,7 +106,7 @@ TEST_F(LibraryWindowTest, ADragOverNothingAddsNothing)
     Answer("message ok");
     DragModel({3000, 3000}, {4000, 4000});
     EXPECT_EQ(lines, std::vector<std::string>{"message NO SELECTION | No valid object selected - please restart"});
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(ReadWholeFile(Path("CFG/LIM.CFG")), "0 0 0 0");
 }
 
@@ -121,7 +121,7 @@ TEST_F(LibraryWindowTest, ASelectionListThatCannotBeWrittenIsToldOnceAndMakesNoE
     FailNextWrites(0);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].rfind("message Arkweld 4.0 | The selection list CFG/", 0), 0u) << lines[0];
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(ReadWholeFile(Path("CFG/LIM.CFG")), "0 0 0 0");
 
     // The list still holds an earlier selection (the horizontal line) when only its count fails

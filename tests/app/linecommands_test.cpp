@@ -23,7 +23,7 @@ protected:
         Child().EvLButtonUp(Window().CursorPos());
         frame.ProcessEvents();
     }
-    TDrawingtool& Tool() { return *client->currentTool; }
+    TDrawingtool& Tool() { return *client->CurrentTool(); }
 };
 
 TEST_F(LineCommandsTest, ToolsLineInstallsTheLineToolWithTheCurrentPen)

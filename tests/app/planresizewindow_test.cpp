@@ -28,7 +28,7 @@ protected:
         Child().EvKeyDown(key);
         frame.ProcessEvents();
     }
-    TDrawingtool& Tool() { return *client->currentTool; }
+    TDrawingtool& Tool() { return *client->CurrentTool(); }
 
     // The 4000 x 3000 cavity outline typed from the keyboard and dimensioned: centred on the sheet
     // (centre 2500, 1750) it runs from (500, 250) to (4500, 3250), walls at indices 4..7.

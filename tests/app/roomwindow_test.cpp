@@ -61,7 +61,7 @@ protected:
         Child().EvLButtonUp(At(x, y));
         frame.ProcessEvents();
     }
-    TRoomobjtool* Tool() { return dynamic_cast<TRoomobjtool*>(client->currentTool.get()); }
+    TRoomobjtool* Tool() { return dynamic_cast<TRoomobjtool*>(client->CurrentTool()); }
     template <class T>
     int CountInFile()
     {
@@ -89,11 +89,11 @@ TEST_F(RoomWindowTest, NewRoomOffThePlansIsRefusedAndKeepsTheTool)
     DrawingWithBox();
     state().currentFloor = 54;
     const std::string toolName = client->ToolName();
-    const TDrawingtool* before = client->currentTool.get();
+    const TDrawingtool* before = client->CurrentTool();
     Answer("message ok");
     Command(CM_NEWFIXEDROOM);
     EXPECT_EQ(lines, std::vector<std::string>{"message  | Wrong View - select  View then Plan"});
-    EXPECT_EQ(client->currentTool.get(), before);
+    EXPECT_EQ(client->CurrentTool(), before);
     EXPECT_EQ(client->ToolName(), toolName);
 }
 
@@ -155,7 +155,7 @@ TEST_F(RoomWindowTest, AClickInADesignRoomTakesTheDesignRoomToolInstead)
     EXPECT_EQ(frame.Scripted().PendingAnswers(), 0u);
     EXPECT_EQ(ReadWholeFile(Path("CFG/ROOM.CFG")), found);
     EXPECT_EQ(CountInFile<TIntwallobj>(), 4);
-    EXPECT_NE(dynamic_cast<TDRoomobjtool*>(client->currentTool.get()), nullptr);
+    EXPECT_NE(dynamic_cast<TDRoomobjtool*>(client->CurrentTool()), nullptr);
 }
 
 TEST_F(RoomWindowTest, ACancelledDialogBuildsNothing)

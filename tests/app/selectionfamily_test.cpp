@@ -33,7 +33,7 @@ protected:
         Child().EvLButtonDown(Device(model.x, model.y));
         Child().EvLButtonUp(Device(model.x, model.y));
     }
-    TMoveobjtool& Tool() { return dynamic_cast<TMoveobjtool&>(*client->currentTool); }
+    TMoveobjtool& Tool() { return dynamic_cast<TMoveobjtool&>(*client->CurrentTool()); }
 };
 
 TEST_F(SelectionFamilyTest, ARightClickWithNothingSelectedAsksNothing)
@@ -89,7 +89,7 @@ TEST_F(SelectionFamilyTest, EnterShowsWhatItWroteWithoutParsingItAndAFailedLockS
         Click({1000, 2000});
         Child().EvKeyDown(VK_ENTER);
         frame.ProcessEvents();
-        EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+        EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     };
     auto fileAsShown = [&] {
         const QImage shown = Window().BackingImage().copy();
@@ -144,7 +144,7 @@ TEST_F(SelectionFamilyTest, ACopyShowsThePickToolTextsAndTheCopyToolStays)
     Command(CM_COPY);
     EXPECT_EQ(client->ToolName(), "Copy");
     Drag({500, 500}, {2500, 1500});
-    EXPECT_EQ(client->currentTool->kind, KIND_COPY);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_COPY);
     EXPECT_EQ(client->Prompt(), "press F1 key for help");
     EXPECT_EQ(client->ToolName(), "Pick Tool");
     EXPECT_TRUE(std::filesystem::exists(Path("LIBS/PASTE.CFG")));
@@ -157,7 +157,7 @@ TEST_F(SelectionFamilyTest, PasteWithoutABufferSaysSo)
     Child().Paste();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "message PASTE | There is nothing to paste - use Edit/Copy first");
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
 }
 
 TEST_F(SelectionFamilyTest, PasteAddsTheCopyAndHandsItToTheMoveTool)
@@ -200,7 +200,7 @@ TEST_F(SelectionFamilyTest, APasteMovedPastTheRangeIsRefusedWholeAndStaysWhereIt
     EXPECT_EQ(objects()[5]->x2, 1125);
     Child().EvKeyDown(VK_ENTER);
     frame.ProcessEvents();
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(ReadWholeFile(Path("DWGS/TEST.DB0")), pasted);
     EXPECT_EQ(lines.size(), 1u);
 }
@@ -270,7 +270,7 @@ TEST_F(SelectionFamilyTest, EraseReturnsToThePickToolAndRepaintsTheArea)
     Command(CM_ERASE);
     Drag({500, 500}, {2500, 1500});
     frame.ProcessEvents();
-    EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+    EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
     EXPECT_EQ(objects().count(), 4);
     EXPECT_EQ(Pixel(300, 500), WHITE);
 }
@@ -278,11 +278,11 @@ TEST_F(SelectionFamilyTest, EraseReturnsToThePickToolAndRepaintsTheArea)
 TEST_F(SelectionFamilyTest, ZoomUpChosenTwiceStillReturnsToTheFirstTool)
 {
     Command(CM_LINE);
-    TDrawingtool* line = client->currentTool.get();
+    TDrawingtool* line = client->CurrentTool();
     Command(CM_ZOOMUP);
     Command(CM_ZOOMUP);
     Drag({500, 500}, {2500, 1500});
-    EXPECT_EQ(client->currentTool.get(), line);
+    EXPECT_EQ(client->CurrentTool(), line);
     EXPECT_EQ(client->ToolName(), "Line");
 }
 
@@ -336,7 +336,7 @@ TEST_F(SelectionFamilyTest, ARepaintInTheMiddleOfAMoveShowsWhatEnterStores)
         auto enter = [&] {
             Child().EvKeyDown(VK_ENTER);
             frame.ProcessEvents();
-            EXPECT_EQ(client->currentTool->kind, KIND_PICK);
+            EXPECT_EQ(client->CurrentTool()->kind, KIND_PICK);
         };
         auto selectAll = [&](TPoint reference) {
             Command(CM_MOVEROTATE);
@@ -376,7 +376,7 @@ TEST_F(SelectionFamilyTest, ARepaintInTheMiddleOfAMoveShowsWhatEnterStores)
         Click({3000, 3000});
         Command(CM_ZOOMUP);
         Drag({1000, 1000}, {1000, 1000});
-        ASSERT_EQ(client->currentTool->kind, KIND_MOVE);
+        ASSERT_EQ(client->CurrentTool()->kind, KIND_MOVE);
         EXPECT_EQ(Tool().step, STEP_SELECTION_MOVING);
         Click({2000, 1500});
         const QImage beforeThirdEnter = shown();

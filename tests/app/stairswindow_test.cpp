@@ -60,7 +60,7 @@ protected:
                 return true;
         return false;
     }
-    TStepobjtool* Tool() { return dynamic_cast<TStepobjtool*>(client->currentTool.get()); }
+    TStepobjtool* Tool() { return dynamic_cast<TStepobjtool*>(client->CurrentTool()); }
     // The device point of a model point (one logical unit a pixel).
     TPoint At(int x, int y) { return Child().DevicePointOf({x, y}); }
     int LinesOn(const std::vector<std::unique_ptr<TObject>>& stored, int floor)
@@ -83,11 +83,11 @@ TEST_F(StairsWindowTest, OneFloorIsRefused)
 {
     NewDrawing("HOUSE");
     AddExternalWall(GROUND_FLOOR);
-    const TDrawingtool* before = client->currentTool.get();
+    const TDrawingtool* before = client->CurrentTool();
     Answer("message ok");
     Command(CM_STAIRS);
     EXPECT_EQ(lines, std::vector<std::string>{"message STAIRS | You only have one floor"});
-    EXPECT_EQ(client->currentTool.get(), before);
+    EXPECT_EQ(client->CurrentTool(), before);
 }
 
 TEST_F(StairsWindowTest, TheSecondFloorHasNoFloorAbove)

@@ -13,7 +13,7 @@ class TextCommandsTest : public AppTest {
 protected:
     void SetUp() override { NewDrawing("TEXTS"); }
 
-    TDrawingtool& Tool() { return *client->currentTool; }
+    TDrawingtool& Tool() { return *client->CurrentTool(); }
     const TTextobj& TextAt(int index) { return static_cast<const TTextobj&>(*objects()[index]); }
     void Click(TPoint device)
     {

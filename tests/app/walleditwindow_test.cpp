@@ -40,7 +40,7 @@ protected:
         Child().EvLButtonUp(device);
         frame.ProcessEvents();
     }
-    const TDrawingtool& Tool() { return *client->currentTool; }
+    const TDrawingtool& Tool() { return *client->CurrentTool(); }
     const TExtwallobj& WallAt(int index) { return dynamic_cast<const TExtwallobj&>(*objects()[index]); }
 
     void Outline()

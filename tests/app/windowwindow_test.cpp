@@ -33,7 +33,7 @@ protected:
         Child().EvMouseMove(device);
         frame.ProcessEvents();
     }
-    TWindowobjtool* Tool() { return dynamic_cast<TWindowobjtool*>(client->currentTool.get()); }
+    TWindowobjtool* Tool() { return dynamic_cast<TWindowobjtool*>(client->CurrentTool()); }
     // Device point of a model point at 5 mm a pixel.
     TPoint At(int x, int y) { return Child().DevicePointOf({x, y}); }
 
